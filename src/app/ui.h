@@ -1,0 +1,122 @@
+#pragma once
+// The few things a window's handlers need from the outside world. The Qt side implements
+// them over real widgets; tests implement them with fakes.
+#include <string>
+
+#include "cycles/date.h"
+
+namespace tw::ui {
+
+// A control's place in its window's client area, in twips, and its flags.
+class Control {
+ public:
+  virtual ~Control() = default;
+  virtual double left() const = 0;
+  virtual double top() const = 0;
+  virtual double width() const = 0;
+  virtual double height() const = 0;
+  virtual void setLeft(double twips) = 0;
+  virtual void setTop(double twips) = 0;
+  virtual void setWidth(double twips) = 0;
+  virtual void setHeight(double twips) = 0;
+  virtual bool isVisible() const = 0;
+  virtual void setVisible(bool visible) = 0;
+  virtual bool isEnabled() const = 0;
+  virtual void setEnabled(bool enabled) = 0;
+  virtual void setFocus() = 0;
+};
+
+// Setting the value from the program never runs the user-change handler.
+class DatePicker : public virtual Control {
+ public:
+  virtual Date value() const = 0;
+  virtual void setValue(Date d) = 0;
+};
+
+class TextBox : public virtual Control {
+ public:
+  virtual std::string text() const = 0;
+  virtual void setText(const std::string& text) = 0;
+};
+
+class ListBox : public virtual Control {
+ public:
+  virtual void clear() = 0;
+  virtual void addItem(const std::string& line) = 0;
+  virtual int listCount() const = 0;
+  virtual std::string list(int index) const = 0;
+  virtual int listIndex() const = 0;  // -1 when no line is selected
+  virtual void setListIndex(int index) = 0;
+};
+
+class MenuItem {
+ public:
+  virtual ~MenuItem() = default;
+  virtual bool isChecked() const = 0;
+  virtual void setChecked(bool checked) = 0;
+};
+
+enum WindowState : int { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// A top-level window: outer position and size in twips, state, showing.
+class Window {
+ public:
+  virtual ~Window() = default;
+  virtual int windowState() const = 0;
+  virtual void setWindowState(int state) = 0;
+  virtual double left() const = 0;
+  virtual double top() const = 0;
+  virtual double width() const = 0;
+  virtual double height() const = 0;
+  virtual void setLeft(double twips) = 0;
+  virtual void setTop(double twips) = 0;
+  virtual void setWidth(double twips) = 0;   // a size change runs the window's layout pass
+  virtual void setHeight(double twips) = 0;
+  virtual bool isVisible() const = 0;
+  virtual void showModal() = 0;  // returns once the window is hidden or closed
+  virtual void hide() = 0;
+  virtual void close() = 0;
+};
+
+enum MsgBoxStyle : int {
+  vbOKOnly = 0,
+  vbOKCancel = 1,
+  vbYesNo = 4,
+  vbCritical = 16,
+  vbQuestion = 32,
+  vbExclamation = 48,
+  vbInformation = 64,
+};
+enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
+
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // An empty title shows the program's own title. Returns the button pressed.
+  virtual int MsgBox(const std::string& prompt, int style, const std::string& title) = 0;
+};
+
+// The per-user store of text values (application "Kestrelmoor", section "Tidewell").
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  virtual std::string read(const std::string& key, const std::string& defaultText) const = 0;
+  virtual void write(const std::string& key, const std::string& text) = 0;
+  virtual void sync() = 0;  // put everything written on disk
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual Date today() const = 0;
+};
+
+// The running program itself.
+class Program {
+ public:
+  virtual ~Program() = default;
+  virtual void end() = 0;                        // ends at once, no further window events
+  virtual std::string helpFilePath() const = 0;  // the help file shipped beside the program
+};
+
+}  // namespace tw::ui

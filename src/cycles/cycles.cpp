@@ -1,0 +1,57 @@
+#include "cycles/cycles.h"
+
+#include <cmath>
+#include <limits>
+
+namespace tw {
+
+std::int16_t periodOf(CycleKind kind) {
+  switch (kind) {
+    case CycleKind::Physical: return kPhysicalPeriod;
+    case CycleKind::Emotional: return kEmotionalPeriod;
+    case CycleKind::Intellectual: return kIntellectualPeriod;
+    case CycleKind::Average: break;
+  }
+  return 0;
+}
+
+const char* letterOf(CycleKind kind) {
+  switch (kind) {
+    case CycleKind::Physical: return "P";
+    case CycleKind::Emotional: return "E";
+    case CycleKind::Intellectual: return "I";
+    case CycleKind::Average: break;
+  }
+  return "A";
+}
+
+double CycleValue(double days, std::int16_t period, std::int16_t amplitude) {
+  const double q = days / static_cast<double>(period);
+  const double x = kFullTurn * q;
+  return static_cast<double>(amplitude) * std::sin(x);
+}
+
+std::string AgeToString(double days, int ageFormat, const Locale& locale) {
+  switch (ageFormat) {
+    case AgeDays: return formatNumber(days, 0, true, locale) + " days";
+    case AgeWeeks: return formatNumber(days / 7.0, 1, true, locale) + " weeks";
+    case AgeYears: return formatNumber(days / 365.25, 2, false, locale) + " years";
+    default: return {};
+  }
+}
+
+namespace {
+template <class Int>
+Int roundToEven(double v) {
+  if (std::isnan(v)) return 0;
+  const double r = std::nearbyint(v);  // default rounding mode: halves to even
+  if (r <= static_cast<double>(std::numeric_limits<Int>::min())) return std::numeric_limits<Int>::min();
+  if (r >= static_cast<double>(std::numeric_limits<Int>::max())) return std::numeric_limits<Int>::max();
+  return static_cast<Int>(r);
+}
+}  // namespace
+
+std::int16_t roundToEvenInt16(double v) { return roundToEven<std::int16_t>(v); }
+std::int32_t roundToEvenInt32(double v) { return roundToEven<std::int32_t>(v); }
+
+}  // namespace tw

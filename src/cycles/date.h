@@ -1,0 +1,35 @@
+#pragma once
+// Whole-day dates: a day number counting from 30 December 1899 (day 0).
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+using Date = std::int32_t;
+
+std::chrono::year_month_day toYmd(Date d);
+Date fromYmd(std::chrono::year_month_day ymd);
+Date fromYmd(int y, unsigned m, unsigned d);
+
+// The range the date pickers accept; every date the program holds stays inside it.
+inline const Date kFirstDate = -109205;  // 1 January 1601
+inline const Date kLastDate = 2958465;   // 31 December 9999
+Date clampDate(long long d);
+
+int weekdayNumber(Date d);  // 1 = Sunday ... 7 = Saturday
+const std::string& weekdayName(Date d);  // "Sunday" ... "Saturday"
+unsigned dayOfMonth(Date d);
+
+// "4/12/2026": the stored and message form, no leading zeros.
+std::string DateToString(Date d);
+// Reads "d/m/y" (also '-' or '.' between the parts); a two-digit year falls in 1930-2029.
+// Anything else, or a day that does not exist, gives nothing.
+std::optional<Date> parseDayFirst(std::string_view text);
+// ISO "1990-01-31"
+std::optional<Date> parseIso(std::string_view text);
+std::string toIso(Date d);
+
+}  // namespace tw

@@ -1,0 +1,75 @@
+#include "cycles/locale.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+namespace tw {
+
+std::string formatNumber(double value, int decimals, bool grouping, const Locale& locale) {
+  const double scale = std::pow(10.0, decimals);
+  const double scaled = std::round(std::fabs(value) * scale);  // halves away from zero
+  if (!std::isfinite(scaled)) return {};
+  const bool negative = value < 0 && scaled > 0;
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.0f", scaled);
+  std::string digits = buf;
+  if (static_cast<int>(digits.size()) <= decimals)
+    digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+  std::string whole = digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
+  const std::string frac = digits.substr(whole.size());
+  if (whole == "0") whole.clear();  // "#" shows no insignificant leading zero
+  std::string out;
+  for (std::size_t i = 0; i < whole.size(); ++i) {
+    if (grouping && i > 0 && (whole.size() - i) % 3 == 0) out += locale.groupSeparator;
+    out += whole[i];
+  }
+  if (decimals > 0) out += locale.decimalSeparator + frac;
+  return negative ? "-" + out : out;
+}
+
+std::string formatShortDate(Date d, const Locale& locale) {
+  static const std::array<const char*, 12> months{"January", "February", "March",     "April",
+                                                  "May",     "June",     "July",      "August",
+                                                  "September", "October", "November", "December"};
+  const auto ymd = toYmd(d);
+  const unsigned day = static_cast<unsigned>(ymd.day());
+  const unsigned month = static_cast<unsigned>(ymd.month());
+  const int year = static_cast<int>(ymd.year());
+  const std::string& p = locale.shortDatePattern;
+  std::string out;
+  for (std::size_t i = 0; i < p.size();) {
+    const char c = p[i];
+    if (c == '\'') {
+      const auto end = p.find('\'', i + 1);
+      out += p.substr(i + 1, (end == std::string::npos ? p.size() : end) - i - 1);
+      i = end == std::string::npos ? p.size() : end + 1;
+      continue;
+    }
+    std::size_t n = 1;
+    while (i + n < p.size() && p[i + n] == c) ++n;
+    char buf[16];
+    if (c == 'd' && n <= 2) {
+      std::snprintf(buf, sizeof buf, n == 2 ? "%02u" : "%u", day);
+      out += buf;
+    } else if (c == 'd') {
+      const std::string& name = weekdayName(d);
+      out += n == 3 ? name.substr(0, 3) : name;
+    } else if (c == 'M' && n <= 2) {
+      std::snprintf(buf, sizeof buf, n == 2 ? "%02u" : "%u", month);
+      out += buf;
+    } else if (c == 'M') {
+      const std::string name = months[month - 1];
+      out += n == 3 ? name.substr(0, 3) : name;
+    } else if (c == 'y') {
+      std::snprintf(buf, sizeof buf, "%04d", year);
+      out += buf;
+    } else {
+      out.append(n, c);
+    }
+    i += n;
+  }
+  return out;
+}
+
+}  // namespace tw

@@ -1,0 +1,189 @@
+#pragma once
+// Fakes for the outside world of a window: controls, menus, windows, message boxes, the store
+// and the clock. Each keeps what was done to it so tests can look.
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/ui.h"
+
+namespace tw::test {
+
+class FakeControl : public virtual ui::Control {
+ public:
+  double left() const override { return left_; }
+  double top() const override { return top_; }
+  double width() const override { return width_; }
+  double height() const override { return height_; }
+  void setLeft(double v) override { left_ = v; }
+  void setTop(double v) override { top_ = v; }
+  void setWidth(double v) override { width_ = v; }
+  void setHeight(double v) override { height_ = v; }
+  bool isVisible() const override { return visible_; }
+  void setVisible(bool v) override { visible_ = v; }
+  bool isEnabled() const override { return enabled_; }
+  void setEnabled(bool v) override { enabled_ = v; }
+  void setFocus() override { ++focusCount; }
+  int focusCount = 0;
+
+ private:
+  double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool visible_ = true, enabled_ = true;
+};
+
+class FakeDatePicker : public FakeControl, public ui::DatePicker {
+ public:
+  Date value() const override { return value_; }
+  void setValue(Date d) override {
+    value_ = d;
+    ++programSets;
+  }
+  // What the user does: the value changes without counting as a program set.
+  void userSets(Date d) { value_ = d; }
+  int programSets = 0;
+
+ private:
+  Date value_ = 0;
+};
+
+class FakeTextBox : public FakeControl, public ui::TextBox {
+ public:
+  std::string text() const override { return text_; }
+  void setText(const std::string& t) override { text_ = t; }
+
+ private:
+  std::string text_;
+};
+
+class FakeListBox : public FakeControl, public ui::ListBox {
+ public:
+  void clear() override {
+    lines.clear();
+    index = -1;
+  }
+  void addItem(const std::string& line) override { lines.push_back(line); }
+  int listCount() const override { return static_cast<int>(lines.size()); }
+  std::string list(int i) const override { return lines.at(static_cast<std::size_t>(i)); }
+  int listIndex() const override { return index; }
+  void setListIndex(int i) override { index = i; }
+  std::vector<std::string> lines;
+  int index = -1;
+};
+
+class FakeMenuItem : public ui::MenuItem {
+ public:
+  bool isChecked() const override { return checked; }
+  void setChecked(bool c) override { checked = c; }
+  bool checked = false;
+};
+
+// Size changes call onResize at once, as the platform's resize event would.
+class FakeWindow : public ui::Window {
+ public:
+  int windowState() const override { return state; }
+  void setWindowState(int s) override {
+    state = s;
+    log.push_back("state " + std::to_string(s));
+  }
+  double left() const override { return left_; }
+  double top() const override { return top_; }
+  double width() const override { return width_; }
+  double height() const override { return height_; }
+  void setLeft(double v) override { left_ = v; }
+  void setTop(double v) override { top_ = v; }
+  void setWidth(double v) override {
+    width_ = v;
+    log.push_back("width " + std::to_string(static_cast<long long>(v)));
+    if (onResize) onResize();
+  }
+  void setHeight(double v) override {
+    height_ = v;
+    log.push_back("height " + std::to_string(static_cast<long long>(v)));
+    if (onResize) onResize();
+  }
+  bool isVisible() const override { return visible; }
+  void showModal() override {
+    visible = true;
+    ++modalCount;
+    if (onShowModal) onShowModal();
+    visible = false;
+  }
+  void hide() override { visible = false; }
+  void close() override {
+    visible = false;
+    ++closeCount;
+  }
+  // Sets the size without running the layout pass (the state a test starts from).
+  void place(double l, double t, double w, double h) {
+    left_ = l, top_ = t, width_ = w, height_ = h;
+  }
+
+  int state = ui::Normal;
+  bool visible = false;
+  int modalCount = 0, closeCount = 0;
+  std::vector<std::string> log;
+  std::function<void()> onResize;
+  std::function<void()> onShowModal;  // what the user does while the window is up
+
+ private:
+  double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+};
+
+struct ShownMessage {
+  std::string prompt;
+  int style;
+  std::string title;
+};
+
+// Answers from a queue (OK when it runs dry) and keeps every box shown.
+class ScriptedMessageBoxes : public ui::MessageBoxes {
+ public:
+  int MsgBox(const std::string& prompt, int style, const std::string& title) override {
+    shown.push_back({prompt, style, title});
+    if (onShow) onShow();
+    if (answers.empty()) return ui::vbOK;
+    const int a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::vector<ShownMessage> shown;
+  std::deque<int> answers;
+  std::function<void()> onShow;
+};
+
+class MemoryStore : public ui::SettingsStore {
+ public:
+  std::string read(const std::string& key, const std::string& def) const override {
+    reads.push_back(key);
+    auto it = values.find(key);
+    return it == values.end() ? def : it->second;
+  }
+  void write(const std::string& key, const std::string& text) override {
+    values[key] = text;
+    writes.emplace_back(key, text);
+  }
+  void sync() override { ++syncs; }
+  std::map<std::string, std::string> values;
+  mutable std::vector<std::string> reads;
+  std::vector<std::pair<std::string, std::string>> writes;
+  int syncs = 0;
+};
+
+class FixedClock : public ui::Clock {
+ public:
+  explicit FixedClock(Date d = 0) : day(d) {}
+  Date today() const override { return day; }
+  Date day;
+};
+
+class FakeProgram : public ui::Program {
+ public:
+  void end() override { ++ends; }
+  std::string helpFilePath() const override { return "/opt/tidewell/Tidewell.html"; }
+  int ends = 0;
+};
+
+}  // namespace tw::test
