@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "mock/form1_fixture.h"
+
+namespace tw::test {
+namespace {
+
+// The dates in the refusal messages, in the order they were shown.
+std::vector<std::string> refusals(const Form1Fixture& f) {
+  std::vector<std::string> out;
+  for (const auto& m : f.messages.shown) {
+    const std::string tail = "Setting chart date to ";
+    const auto at = m.prompt.find(tail);
+    out.push_back(m.prompt.substr(at + tail.size()));
+  }
+  return out;
+}
+
+struct Step {
+  const char* name;
+  void (Form1::*command)();
+  int chartType;
+  Date birth1, birth2, chart;  // days
+  Date expected;
+  std::vector<std::string> messages;
+};
+
+TEST(Form1Navigation, GoCommandsMoveTheChartDateOrRefuse) {
+  const Date b = fromYmd(1990, 1, 1);
+  const std::string bText = "1/1/1990.";
+  const Date b2 = b + 100;
+  const std::string b2Text = DateToString(b2) + ".";
+  const Step steps[] = {
+      {"previous day on the birthday", &Form1::MenuGoYesterday_Click, 0, b, b, b, b, {bText}},
+      {"previous month 27 days after", &Form1::MenuGoLastMonth_Click, 0, b, b, b + 27, b, {bText}},
+      {"previous month 28 days after", &Form1::MenuGoLastMonth_Click, 0, b, b, b + 28, b, {}},
+      {"previous week", &Form1::MenuGoLastWeek_Click, 0, b, b, b + 30, b + 23, {}},
+      {"comparison, birthday 2 in the last week", &Form1::MenuGoLastWeek_Click, 1, b, b2, b2 + 3,
+       b2, {b2Text}},
+      {"comparison, both refuse", &Form1::MenuGoLastMonth_Click, 1, b + 10, b + 50, b + 20, b + 50,
+       {DateToString(b + 10) + ".", DateToString(b + 50) + "."}},
+      {"comparison allowed", &Form1::MenuGoYesterday_Click, 1, b, b2, b2 + 1, b2, {}},
+      {"next month across February", &Form1::MenuGoNextMonth_Click, 0, b, b,
+       fromYmd(2001, 1, 31), fromYmd(2001, 2, 28), {}},
+      {"next month from 1 March", &Form1::MenuGoNextMonth_Click, 0, b, b, fromYmd(2001, 3, 1),
+       fromYmd(2001, 3, 29), {}},
+      {"next week across the year end", &Form1::MenuGoNextWeek_Click, 0, b, b,
+       fromYmd(2000, 12, 28), fromYmd(2001, 1, 4), {}},
+      {"next day", &Form1::MenuGoTomorrow_Click, 0, b, b, fromYmd(2000, 2, 28),
+       fromYmd(2000, 2, 29), {}},
+      {"next day at the last date", &Form1::MenuGoTomorrow_Click, 0, b, b, kLastDate, kLastDate, {}},
+      {"previous day at the first date", &Form1::MenuGoYesterday_Click, 2, kFirstDate, kFirstDate,
+       kFirstDate, kFirstDate, {}},
+      {"today with a future birthday", &Form1::MenuGoToday_Click, 0, fromYmd(2030, 1, 1), b, b,
+       fromYmd(2026, 12, 5), {}},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.name);
+    Form1Fixture f;
+    f.form.ChartOptions.chartType = static_cast<std::int16_t>(s.chartType);
+    f.form.birthdate = s.birth1;
+    f.form.birthdate2 = s.birth2;
+    f.form.chartdate = s.chart;
+    f.form.Form_Resize();
+    f.surface.calls.clear();
+    (f.form.*s.command)();
+    EXPECT_EQ(f.form.chartdate, s.expected);
+    EXPECT_EQ(f.dt3.value(), s.expected);
+    EXPECT_EQ(refusals(f), s.messages);
+    EXPECT_EQ(f.redraws(), s.chartType == 2 ? 0 : 1);
+  }
+}
+
+TEST(Form1Navigation, TheRefusalMessageIsExact) {
+  Form1Fixture f;
+  f.form.birthdate = fromYmd(1990, 1, 1);
+  f.form.chartdate = f.form.birthdate;
+  f.form.MenuGoYesterday_Click();
+  ASSERT_EQ(f.messages.shown.size(), 1u);
+  EXPECT_EQ(f.messages.shown[0].prompt,
+            "You can't display a biorhythm chart with a\r\nchart date before they were born!\r\n"
+            "\r\nSetting chart date to 1/1/1990.");
+  EXPECT_EQ(f.messages.shown[0].title, "Tidewell");
+  EXPECT_EQ(f.messages.shown[0].style, ui::vbInformation);
+}
+
+TEST(Form1Navigation, PickerChanges) {
+  const Date b = fromYmd(1990, 6, 15);
+  Form1Fixture f;
+  f.form.ChartOptions.chartType = 1;
+  f.form.birthdate = b;
+  f.form.birthname = "Ann";
+  f.form.birthname2 = "Bo";
+  f.form.chartdate = b + 1000;
+  f.form.Form_Resize();
+
+  f.dt1.userSets(b - 1);
+  f.form.DTPicker1_Change();
+  EXPECT_EQ(f.form.birthdate, b - 1);
+  EXPECT_EQ(f.form.birthname, "");  // a typed birthday belongs to nobody
+
+  f.dt2.userSets(b + 500);
+  f.form.DTPicker2_Change();
+  EXPECT_EQ(f.form.birthdate2, b + 500);
+  EXPECT_EQ(f.form.birthname2, "Bo");
+  EXPECT_TRUE(f.messages.shown.empty());  // birthdays are never checked against the chart date
+
+  // Before both birthdays: two refusals, ending on the later second birthday.
+  f.dt3.userSets(b - 10);
+  f.form.DTPicker3_Change();
+  EXPECT_EQ(refusals(f), (std::vector<std::string>{DateToString(b - 1) + ".",
+                                                    DateToString(b + 500) + "."}));
+  EXPECT_EQ(f.form.chartdate, b + 500);
+  EXPECT_EQ(f.dt3.value(), b + 500);
+  EXPECT_EQ(f.redraws(), 4);
+}
+
+TEST(Form1Navigation, ToolbarKeysRunTheirCommands) {
+  struct Key {
+    std::string key;
+    int days;
+  };
+  const Key keys[] = {{"BackMonth", -28}, {"BackWeek", -7}, {"BackDay", -1}, {"ForwardDay", 1},
+                      {"ForwardWeek", 7}, {"ForwardMonth", 28}, {"Today", 0}, {"today", 999},
+                      {"Print", 999}, {"Save", 999}, {"", 999}};
+  for (const auto& k : keys) {
+    Form1Fixture f;
+    f.form.birthdate = fromYmd(1990, 1, 1);
+    f.form.chartdate = fromYmd(2000, 1, 1);
+    f.form.Toolbar1_ButtonClick(k.key);
+    const Date expected = k.days == 999 ? fromYmd(2000, 1, 1)
+                          : k.days == 0 ? f.clock.day
+                                        : fromYmd(2000, 1, 1) + k.days;
+    EXPECT_EQ(f.form.chartdate, expected) << k.key;
+    EXPECT_EQ(f.redraws(), k.days == 999 ? 0 : 1) << k.key;
+  }
+}
+
+TEST(Form1Navigation, InterpretShowsThePromptForValidChartTypesOnly) {
+  for (int type : {0, 1, 2}) {
+    Form1Fixture f;
+    f.form.ChartOptions.chartType = static_cast<std::int16_t>(type);
+    f.form.Toolbar1_ButtonClick("Interpret");
+    ASSERT_EQ(f.messages.shown.size(), type == 2 ? 0u : 1u);
+    if (type == 2) continue;
+    EXPECT_EQ(f.messages.shown[0].title, "Interpretation");
+    EXPECT_EQ(f.messages.shown[0].style, ui::vbOKOnly);
+    EXPECT_EQ(f.messages.shown[0].prompt.rfind(type == 0 ? "Interpretation for " : "Comparison for ", 0), 0u);
+  }
+}
+
+}  // namespace
+}  // namespace tw::test

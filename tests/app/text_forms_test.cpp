@@ -1,0 +1,76 @@
+#include "app/text_forms.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tw {
+namespace {
+
+TEST(TextForms, NumbersAndBooleansAreWrittenWithTheSignPlace) {
+  EXPECT_EQ(NumberToText(0), " 0");
+  EXPECT_EQ(NumberToText(2), " 2");
+  EXPECT_EQ(NumberToText(-5), "-5");
+  EXPECT_EQ(NumberToText(static_cast<std::int32_t>(0x8000000FU)), "-2147483633");
+  EXPECT_EQ(BoolToString(true), "-1");
+  EXPECT_EQ(BoolToString(false), "0");
+}
+
+struct ReadCase {
+  std::string text;
+  bool asBool;
+  std::int16_t asSmallInt;
+  std::optional<std::int32_t> asColour;
+  std::optional<std::int32_t> asGeometry;
+};
+
+TEST(TextForms, StoredTextsReadBackByTheirLeadingNumber) {
+  const std::optional<std::int32_t> none;
+  const ReadCase cases[] = {
+      {"-1", true, -1, -1, none},
+      {"0", false, 0, 0, none},
+      {" 1", true, 1, 1, 1},
+      {"1", true, 1, 1, 1},
+      {" 2.5", true, 2, 2, 2},  // halves go to the even number
+      {"3.5", true, 4, 4, 4},
+      {" 7140", true, 7140, 7140, 7140},
+      {"7140.9", true, 7141, 7141, 7141},
+      {"12abc", true, 12, none, 12},
+      {"&HFF", false, 0, 255, none},
+      {"&H8000000F", false, 0, static_cast<std::int32_t>(0x8000000FU), none},
+      {"-2147483633", true, 0, static_cast<std::int32_t>(0x8000000FU), none},
+      {"", false, 0, none, none},
+      {"abc", false, 0, none, none},
+      {"&HZZ", false, 0, none, none},
+      {"&H123456789", false, 0, none, none},
+      {"1e999", false, 0, none, none},
+      {"99999999999", true, 0, none, none},
+      {"31/2/2001", true, 31, none, 31},
+      {std::string(10000, '9'), false, 0, none, none},
+      {"5\n6", true, 5, none, 5},
+      {"-300", true, -300, -300, none},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("text: " + c.text.substr(0, 20));
+    EXPECT_EQ(readBool(c.text), c.asBool);
+    EXPECT_EQ(readSmallInt(c.text), c.asSmallInt);
+    EXPECT_EQ(readColour(c.text), c.asColour);
+    EXPECT_EQ(readGeometry(c.text), c.asGeometry);
+  }
+}
+
+TEST(TextForms, DatesReadDayFirstWithTheTwoDigitYearWindow) {
+  EXPECT_EQ(readDate("31/1/2001"), fromYmd(2001, 1, 31));
+  EXPECT_EQ(readDate("1/1/90"), fromYmd(1990, 1, 1));
+  EXPECT_EQ(readDate("1/1/29"), fromYmd(2029, 1, 1));
+  EXPECT_EQ(readDate("4/12/2026"), fromYmd(2026, 12, 4));
+  EXPECT_EQ(readDate("30/12/1899"), Date{0});
+  for (const char* bad : {"", "abc", "31/2/2001", "1/13/2000", "1/1/10000", "1/1", "1/1/1/1", "-1/1/2000"})
+    EXPECT_FALSE(readDate(bad)) << bad;
+  EXPECT_EQ(DateToString(fromYmd(2001, 1, 31)), "31/1/2001");
+  EXPECT_EQ(readDate(DateToString(kFirstDate)), kFirstDate);
+  EXPECT_EQ(readDate(DateToString(kLastDate)), kLastDate);
+}
+
+}  // namespace
+}  // namespace tw
