@@ -1,0 +1,53 @@
+#pragma once
+// The written interpretation of the chart date: one person's reading or two people's match.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart/chart_state.h"
+#include "cycles/cycles.h"
+#include "cycles/date.h"
+#include "cycles/locale.h"
+
+namespace tw {
+
+inline constexpr const char* kInterpretationTitle = "Interpretation";
+
+// -1 low, 0 critical, +1 high. The bounds themselves count as critical.
+int CyclePhase(double value, CycleKind kind);
+
+// Row 1..15 of the reading list for the three phases; critical rows come first.
+int ReadingRow(int physical, int emotional, int intellectual);
+// The reading for one person at this age in days, lines joined with CR LF.
+std::string ReadingText(double days);
+
+struct MatchPercentages {
+  float physical = 0;
+  float emotional = 0;
+  float intellectual = 0;
+  long overall = 0;
+};
+
+// Mean of the three percentages, rounded down.
+long OverallMatch(float physical, float emotional, float intellectual);
+// How closely two people's cycles stand on the same day, 0..100 per cycle.
+MatchPercentages ComparisonMatch(double days, double days2);
+// "Physical: 100%\r\nEmotional: 0%\r\nIntellectual: 100%\r\nOverall: 66%"
+std::string ComparisonText(const MatchPercentages& match);
+
+// The message box text for the chart type, or nothing for a type without a report.
+std::optional<std::string> InterpretationPrompt(const ChartState& state, const Locale& locale);
+
+struct CriticalDay {
+  Date date = 0;
+  bool physical = false;
+  bool emotional = false;
+  bool intellectual = false;
+};
+
+// Every day in [from, to] on which at least one cycle is critical.
+std::vector<CriticalDay> CriticalDays(Date birthdate, Date from, Date to);
+// "physical, emotional" and so on, in cycle order.
+std::string criticalCycleNames(const CriticalDay& day);
+
+}  // namespace tw
