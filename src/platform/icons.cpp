@@ -1,0 +1,268 @@
+#include "platform/icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPolygonF>
+#include <array>
+#include <cmath>
+
+namespace tw::platform {
+namespace {
+
+// Every picture is drawn in a 20-unit square. At 20 pixels it is drawn aliased on whole
+// pixels so it stays crisp; at 40 pixels the same shapes are drawn antialiased.
+const QColor kInk{0, 0, 0};
+const QColor kWhite{255, 255, 255};
+const QColor kPale{236, 236, 236};
+const QColor kGrey{128, 128, 128};
+const QColor kDarkGrey{72, 72, 72};
+const QColor kNavy{24, 44, 128};
+const QColor kRed{208, 24, 24};
+const QColor kGreen{0, 176, 0};
+
+const std::array<const char*, kImageCount> kNames = {
+    "Disk", "Print", "Back3", "Back2", "Back1", "Forward1", "Forward2", "Forward3", "Calendar", "Speech"};
+
+void fill(QPainter& p, qreal x, qreal y, qreal w, qreal h, const QColor& c) {
+  p.fillRect(QRectF(x, y, w, h), c);
+}
+
+// A one-unit black frame around a filled inside.
+void box(QPainter& p, qreal x, qreal y, qreal w, qreal h, const QColor& inside) {
+  fill(p, x, y, w, h, kInk);
+  fill(p, x + 1, y + 1, w - 2, h - 2, inside);
+}
+
+// Puts the ground back, for cut corners.
+void clear(QPainter& p, qreal x, qreal y, qreal w, qreal h, const QColor& ground) {
+  const auto mode = p.compositionMode();
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  fill(p, x, y, w, h, ground);
+  p.setCompositionMode(mode);
+}
+
+void drawDisk(QPainter& p, const QColor& ground) {
+  box(p, 2, 2, 16, 16, kNavy);
+  // Clipped corner at the top right, as on a real disk.
+  clear(p, 17, 2, 1, 1, ground);
+  fill(p, 16, 2, 1, 1, kInk);
+  fill(p, 17, 3, 1, 1, kInk);
+  // Metal shutter with its window.
+  box(p, 5, 2, 10, 6, kPale);
+  fill(p, 11, 3, 2, 4, kDarkGrey);
+  // Paper label with two written lines.
+  box(p, 4, 10, 12, 8, kWhite);
+  fill(p, 6, 12, 8, 1, kGrey);
+  fill(p, 6, 14, 8, 1, kGrey);
+}
+
+void drawPrinter(QPainter& p) {
+  // Sheet waiting in the feeder.
+  box(p, 5, 1, 10, 8, kWhite);
+  fill(p, 7, 3, 6, 1, kGrey);
+  fill(p, 7, 5, 6, 1, kGrey);
+  // Body: pale top, darker front.
+  box(p, 1, 7, 18, 9, kPale);
+  fill(p, 2, 11, 16, 4, kGrey);
+  fill(p, 14, 9, 2, 1, kGreen);
+  // Printed sheet coming out of the front slot.
+  box(p, 4, 12, 12, 7, kWhite);
+  fill(p, 6, 14, 8, 1, kDarkGrey);
+  fill(p, 6, 16, 5, 1, kDarkGrey);
+}
+
+// `count` triangles pointing left, 5 wide and 10 high, one unit apart, centred. Aliased
+// drawing samples pixel centres; the quarter-unit shift keeps every edge off them so
+// the mirrored picture comes out pixel for pixel.
+void drawTriangles(QPainter& p, int count, bool smooth) {
+  const qreal off = smooth ? 0.0 : 0.25;
+  const int width = 6 * count - 1;
+  const int left = (kImageSize - width) / 2;
+  p.setPen(Qt::NoPen);
+  p.setBrush(kInk);
+  for (int i = 0; i < count; ++i) {
+    const qreal tip = left + 6 * i - off;
+    const QPolygonF tri{QPointF(tip, 10), QPointF(tip + 5, 5), QPointF(tip + 5, 15)};
+    p.drawPolygon(tri);
+  }
+}
+
+// Square-cornered digit strokes, so the page number stays sharp at 20 pixels.
+void drawDigitOne(QPainter& p, qreal x, qreal y) {
+  fill(p, x + 2, y, 1, 7, kInk);
+  fill(p, x + 1, y + 1, 1, 1, kInk);
+  fill(p, x + 1, y + 6, 3, 1, kInk);
+}
+
+void drawDigitTwo(QPainter& p, qreal x, qreal y) {
+  fill(p, x, y, 4, 1, kInk);
+  fill(p, x + 3, y, 1, 4, kInk);
+  fill(p, x, y + 3, 4, 1, kInk);
+  fill(p, x, y + 3, 1, 4, kInk);
+  fill(p, x, y + 6, 4, 1, kInk);
+}
+
+void drawCalendar(QPainter& p, const QColor& ground) {
+  box(p, 3, 2, 14, 16, kWhite);
+  fill(p, 4, 3, 12, 4, kRed);
+  // Binding rings over the top edge.
+  fill(p, 6, 1, 1, 4, kInk);
+  fill(p, 13, 1, 1, 4, kInk);
+  drawDigitOne(p, 5, 8);
+  drawDigitTwo(p, 11, 8);
+  // Bottom-right corner lifting, ready to be torn off.
+  clear(p, 14, 15, 3, 3, ground);
+  fill(p, 14, 15, 1, 3, kInk);
+  fill(p, 14, 15, 3, 1, kInk);
+  fill(p, 15, 16, 1, 1, kGrey);
+  fill(p, 16, 16, 1, 1, kInk);
+  fill(p, 15, 17, 1, 1, kInk);
+}
+
+void drawSpeech(QPainter& p) {
+  QPainterPath balloon;
+  balloon.addRoundedRect(QRectF(1.5, 1.5, 17, 12), 3, 3);
+  QPainterPath tail;
+  tail.addPolygon(QPolygonF{QPointF(5, 13), QPointF(3.5, 18.5), QPointF(10, 13)});
+  tail.closeSubpath();
+  balloon = balloon.united(tail);
+  QPen pen(kInk, 1);
+  pen.setJoinStyle(Qt::MiterJoin);
+  p.setPen(pen);
+  p.setBrush(kWhite);
+  p.drawPath(balloon);
+  fill(p, 4, 4, 12, 1, kDarkGrey);
+  fill(p, 4, 7, 12, 1, kDarkGrey);
+  fill(p, 4, 10, 8, 1, kDarkGrey);
+}
+
+void paintPicture(QPainter& p, int index, bool smooth, const QColor& ground) {
+  p.setRenderHint(QPainter::Antialiasing, smooth);
+  switch (index) {
+    case 1: drawDisk(p, ground); break;
+    case 2: drawPrinter(p); break;
+    case 3: case 4: case 5: drawTriangles(p, 6 - index, smooth); break;
+    case 6: case 7: case 8:
+      // Forward is back seen in a mirror.
+      p.translate(kImageSize, 0);
+      p.scale(-1, 1);
+      drawTriangles(p, index - 5, smooth);
+      break;
+    case 9: drawCalendar(p, ground); break;
+    case 10: drawSpeech(p); break;
+    default: break;
+  }
+}
+
+QImage renderPicture(int index, int scale, QImage::Format format, const QColor& ground) {
+  QImage img(kImageSize * scale, kImageSize * scale, format);
+  img.fill(ground);
+  QPainter p(&img);
+  p.scale(scale, scale);
+  paintPicture(p, index, scale > 1, ground);
+  return img;
+}
+
+bool validIndex(int index) { return index >= 1 && index <= kImageCount; }
+
+// The card and curves in a unit square; pens scale with the size but never go under
+// one pixel, and the card's frame lands on whole pixels.
+void paintProgramIcon(QPainter& p, int size) {
+  p.setRenderHint(QPainter::Antialiasing, true);
+  const qreal frame = std::max(1.0, std::round(size / 32.0));
+  const qreal margin = std::max(0.0, std::round(size * 0.04));
+  const QRectF card(margin + frame / 2, margin + frame / 2, size - 2 * margin - frame,
+                    size - 2 * margin - frame);
+  p.setPen(QPen(QColor(40, 48, 72), frame));
+  p.setBrush(QColor(255, 253, 244));
+  const qreal radius = size * 0.12;
+  p.drawRoundedRect(card, radius, radius);
+
+  // Mid line and today's line, faint.
+  const qreal inset = frame + std::max(1.0, size * 0.06);
+  const QRectF plot = card.adjusted(inset, inset, -inset, -inset);
+  const qreal mid = plot.center().y();
+  const qreal amp = plot.height() * 0.4;
+  p.setPen(QPen(QColor(170, 170, 180), std::max(1.0, size / 48.0)));
+  if (size >= 24) {
+    p.drawLine(QPointF(plot.left(), mid), QPointF(plot.right(), mid));
+  }
+
+  // Physical, emotional and intellectual cycles: three periods, three phases.
+  struct Curve { QColor colour; double periods; double phase; };
+  const std::array<Curve, 3> curves = {{{QColor(220, 30, 30), 0.9, 0.2},
+                                        {QColor(20, 160, 40), 0.7, 2.3},
+                                        {QColor(30, 70, 230), 0.55, 4.3}}};
+  const qreal penWidth = std::max(1.4, size / 18.0);
+  for (const Curve& c : curves) {
+    QPainterPath path;
+    const int steps = 64;
+    for (int i = 0; i <= steps; ++i) {
+      const double t = static_cast<double>(i) / steps;
+      const QPointF pt(plot.left() + t * plot.width(),
+                       mid - amp * std::sin(2 * M_PI * c.periods * t + c.phase));
+      if (i == 0) path.moveTo(pt); else path.lineTo(pt);
+    }
+    QPen pen(c.colour, penWidth);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+  }
+}
+
+}  // namespace
+
+QImage imageListPicture(int index) {
+  if (!validIndex(index)) return {};
+  return renderPicture(index, 1, QImage::Format_RGB32, kImageGround);
+}
+
+QIcon toolbarImage(int index) {
+  if (!validIndex(index)) return {};
+  // At 20 pixels: the image list's picture with its silver keyed out, as the toolbar shows it.
+  QImage small = imageListPicture(index).convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < small.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(small.scanLine(y));
+    for (int x = 0; x < small.width(); ++x) {
+      if (line[x] == kImageGround.rgb()) line[x] = qRgba(0, 0, 0, 0);
+    }
+  }
+  // At 40 pixels: drawn afresh on a clear ground.
+  QImage large = renderPicture(index, 2, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
+  large.setDevicePixelRatio(2.0);
+  QIcon icon;
+  icon.addPixmap(QPixmap::fromImage(small));
+  icon.addPixmap(QPixmap::fromImage(large));
+  return icon;
+}
+
+QString imageKey(int index) {
+  return validIndex(index) ? QString::fromLatin1(kNames[index - 1]) + QStringLiteral("IconKey") : QString();
+}
+
+QString imageTag(int index) {
+  return validIndex(index) ? QString::fromLatin1(kNames[index - 1]) + QStringLiteral("IconTag") : QString();
+}
+
+QImage programIconImage(int size) {
+  if (size <= 0) return {};
+  QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  paintProgramIcon(p, size);
+  p.end();
+  return img.convertToFormat(QImage::Format_ARGB32);
+}
+
+QIcon programIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
+  }
+  return icon;
+}
+
+}  // namespace tw::platform
