@@ -1,0 +1,15 @@
+#pragma once
+// The chart key: which letter marks which curve, for the curves that are shown.
+#include <string>
+
+#include "chart/chart_state.h"
+
+namespace tw {
+
+inline constexpr const char* kChartKeyTitle = "Chart key";
+
+// One line per shown curve, joined by CR LF with none after the last; a two-line hint when
+// no curve is shown.
+std::string ChartKeyText(const ChartOptionsRecord& options);
+
+}  // namespace tw
