@@ -1,0 +1,46 @@
+#pragma once
+// Pieces both chart types share: the column count, the day labels and the centred headers.
+#include <string>
+
+#include "chart/chart_state.h"
+#include "chart/drawing_surface.h"
+#include "cycles/locale.h"
+
+namespace tw::chart {
+
+inline constexpr int kColumnWidth = 275;
+// Far beyond any real window; keeps left + cols * 275 inside int and the loops finite.
+inline constexpr int kMaxColumns = 1 << 20;
+
+// Int((width - left) / 275) - 1, clamped to +-kMaxColumns (0 for a width that is not a number).
+int columnCount(float width, int left);
+
+// Int(cols / 2): the columns left of the chart date.
+double halfOf(int cols);
+
+// Rounds halves to the even number, clamped to +-2^30 so later "+ 300" stays inside int.
+int roundBand(float v);
+
+// Where one chart type puts its day labels; the today marker and week separators share top/bottom.
+struct DayLabelPlace {
+  int left;            // x of the first column's left edge
+  int cols;
+  double half;
+  float markerTop;
+  float markerBottom;
+  float weekdayY;
+  float dayY;
+};
+
+// FontSize 8, then per column: bold on the chart date's column (with the today marker),
+// the weekday's first two letters, the day of the month, and a week separator after a Sunday.
+void drawDayLabels(DrawingSurface& s, const ChartState& state, const DayLabelPlace& place);
+
+// Sets the position to ((W - width(text)) / 2 - shift, y) in single precision and prints.
+void printCentred(DrawingSurface& s, const TextMeasure& measure, const std::string& text,
+                  float shift, float y);
+
+// "Sunday 7/1/2001", followed by " (name)" when there is a name.
+std::string dateWithName(Date d, const std::string& name, const Locale& locale);
+
+}  // namespace tw::chart

@@ -1,0 +1,134 @@
+// The one-person chart on the designed 6735 x 2895 area and on unusual sizes and dates.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "chart_test_util.h"
+
+namespace tw::test {
+namespace {
+
+const Date kBirth = fromYmd(1970, 3, 15);
+const Date kSaturday = fromYmd(2001, 1, 6);
+
+bool has(const RecordingSurface& s, const std::string& call) {
+  return std::find(s.calls.begin(), s.calls.end(), call) != s.calls.end();
+}
+
+TEST(BiorhythmChart, DesignedArea) {
+  ChartState st = stateOn(kBirth, kSaturday);
+  st.ChartOptions.todayMarker = true;
+  const RecordingSurface s = draw(st);
+  EXPECT_TRUE(has(s, "Line 200 1147.5 6250 1147.5 0"));  // 22 columns
+  EXPECT_EQ(linesIn(s, kBlack).size(), 1u + 21u);          // zero line and 21 ticks
+  EXPECT_TRUE(has(s, "Line 3362.5 199.5 3362.5 2095.5"));
+  // Column 12 holds the chart date, Saturday 6 January, in bold.
+  EXPECT_EQ(boldPrints(s).front(), "Print \"Sa\"");
+  EXPECT_EQ(boldPrints(s)[1], "Print \" 6 \"");
+  for (long long colour : {kRed, kGreen, kBlue}) EXPECT_EQ(linesIn(s, colour).size(), 22u);
+}
+
+TEST(BiorhythmChart, WeekSeparators) {
+  const struct {
+    Date chart;
+    std::vector<float> xs;
+  } cases[] = {
+      {kSaturday, {1850, 3775, 5700}},   // Sunday is column 13, the separator at its right edge
+      {kSaturday - 2, {475, 2400, 4325}},  // Thursday: the Sunday in column 22 gets none
+  };
+  for (const auto& c : cases) {
+    ChartState st = stateOn(kBirth, c.chart);
+    st.ChartOptions.weekSeparators = true;
+    std::vector<float> xs;
+    for (const LineCall& l : linesIn(draw(st), -1)) {
+      EXPECT_EQ(l.x1, l.x2);
+      EXPECT_EQ(l.y1, 199.5f);
+      EXPECT_EQ(l.y2, 2095.5f);
+      xs.push_back(l.x1);
+    }
+    EXPECT_EQ(xs, c.xs) << DateToString(c.chart);
+  }
+}
+
+TEST(BiorhythmChart, ChartDateOnBirthday) {
+  const RecordingSurface s = draw(stateOn(kSaturday, kSaturday));
+  for (long long colour : {kRed, kGreen, kBlue}) {
+    const auto segs = linesIn(s, colour);
+    ASSERT_EQ(segs.size(), 11u);  // columns 12 to 22
+    EXPECT_EQ(segs.front().x1, 3225);
+    EXPECT_EQ(segs.front().y1, 1147.5f);
+  }
+  EXPECT_EQ(s.printed()[46], "Age:  days");
+}
+
+TEST(BiorhythmChart, AverageOnlyIsStillTheMeanOfAllThree) {
+  ChartState st = stateOn(kBirth, kSaturday);
+  st.ChartOptions.showPhysical = st.ChartOptions.showEmotional = false;
+  st.ChartOptions.showIntellectual = false;
+  st.ChartOptions.showAverage = true;
+  const RecordingSurface s = draw(st);
+  EXPECT_EQ(linesIn(s, kYellow).size(), 22u);
+  EXPECT_EQ(lines(s).size(), 22u + 22u);  // black frame and the average
+  const double t = (kSaturday - kBirth) + 11;  // the day after the last column
+  const auto y = [t](int p) { return 1147.5 - 948 * wave(t, p); };
+  const double mean = (y(23) + y(28) + y(33)) / 3;
+  EXPECT_EQ(linesIn(s, kYellow).back().y2, static_cast<float>(mean));
+  const std::vector<std::string> tail(s.calls.end() - 3, s.calls.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"CurrentX 6330", "CurrentY " + n(mean - 120),
+                                            "Print \"A\""}));
+}
+
+TEST(BiorhythmChart, ColumnCountsAndChartDateColumn) {
+  const struct {
+    float width;
+    int cols;
+    const char* marker;
+    const char* first;  // day of the first column, chart date Saturday 6 January 2001
+  } cases[] = {
+      {6300, 21, "Line 3087.5 199.5 3087.5 2095.5", " 27 "},
+      {6524, 21, "Line 3087.5 199.5 3087.5 2095.5", " 27 "},
+      {6525, 22, "Line 3362.5 199.5 3362.5 2095.5", " 26 "},
+      {200 + 201 * 275, 200, "Line 27837.5 199.5 27837.5 2095.5", " 28 "},  // past 16 bits
+  };
+  for (const auto& c : cases) {
+    ChartState st = stateOn(kBirth, kSaturday);
+    st.ChartOptions.todayMarker = true;
+    const RecordingSurface s = draw(st, c.width);
+    EXPECT_TRUE(has(s, "Line 200 1147.5 " + n(200 + c.cols * 275) + " 1147.5 0")) << c.width;
+    EXPECT_TRUE(has(s, c.marker)) << c.width;
+    EXPECT_EQ(s.printed().size(), 2u * c.cols + 6u) << c.width;
+    EXPECT_EQ(s.printed()[1], c.first) << c.width;
+    EXPECT_EQ(linesIn(s, kRed).size(), static_cast<std::size_t>(c.cols));
+  }
+}
+
+TEST(BiorhythmChart, TooNarrowForAnyColumn) {
+  const RecordingSurface s = draw(stateOn(kBirth, kSaturday), 300, 2895);
+  ASSERT_EQ(lines(s).size(), 1u);  // cols = -1: the zero line alone, running leftwards
+  EXPECT_TRUE(has(s, "Line 200 1147.5 -75 1147.5 0"));
+  EXPECT_EQ(s.printed().size(), 3u + 3u);
+  EXPECT_EQ(s.only("CurrentX").back(), "CurrentX 280");
+}
+
+TEST(BiorhythmChart, CalendarEnds) {
+  // Days before 1601 or after 9999 stay unlabelled; the rest of the chart is drawn as usual.
+  const struct {
+    Date chart;
+    float width;
+    std::size_t labelled;
+  } cases[] = {
+      {kFirstDate, 6735, 11}, {kLastDate, 6735, 12},
+      {kFirstDate, 200 + 201 * 275, 100}, {kLastDate, 200 + 201 * 275, 101},
+  };
+  for (const auto& c : cases) {
+    const RecordingSurface s = draw(stateOn(kFirstDate, c.chart), c.width);
+    EXPECT_EQ(s.printed().size(), 2 * c.labelled + 6) << c.chart << " " << c.width;
+  }
+}
+
+TEST(Drawchart, UnknownTypeDrawsNothing) {
+  for (std::int16_t type : {2, -1, 99}) EXPECT_TRUE(draw(stateOn(kBirth, kSaturday, type)).calls.empty());
+}
+
+}  // namespace
+}  // namespace tw::test

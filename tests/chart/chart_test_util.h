@@ -1,0 +1,70 @@
+#pragma once
+// Shared by the chart tests: states, number text and taking recorded lines apart.
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "chart/chart_state.h"
+#include "chart/drawchart.h"
+#include "mock/recording_surface.h"
+#include "mock/text_measure_fake.h"
+
+namespace tw::test {
+
+inline std::string n(double v) { return RecordingSurface::number(static_cast<float>(v)); }
+
+// One cycle, written out from the formula rather than through CycleValue.
+inline double wave(double t, int period) { return std::sin(6.283185308 * (t / period)); }
+
+inline ChartState stateOn(Date birth, Date chart, std::int16_t type = 0) {
+  ChartState s;
+  s.birthdate = birth;
+  s.birthdate2 = birth;
+  s.chartdate = chart;
+  s.ChartOptions.chartType = type;
+  return s;
+}
+
+inline RecordingSurface draw(const ChartState& state, float w = 6735, float h = 2895) {
+  RecordingSurface surface(w, h);
+  drawchart(state, surface, FixedWidthMeasure{}, Locale{});
+  return surface;
+}
+
+struct LineCall {
+  float x1, y1, x2, y2;
+  long long colour;  // -1 for the foreground colour
+};
+
+inline std::vector<LineCall> lines(const RecordingSurface& s) {
+  std::vector<LineCall> out;
+  for (const std::string& c : s.only("Line")) {
+    std::istringstream in(c.substr(5));
+    LineCall l{0, 0, 0, 0, -1};
+    in >> l.x1 >> l.y1 >> l.x2 >> l.y2;
+    if (!(in >> l.colour)) l.colour = -1;
+    out.push_back(l);
+  }
+  return out;
+}
+
+inline std::vector<LineCall> linesIn(const RecordingSurface& s, long long colour) {
+  std::vector<LineCall> out;
+  for (const LineCall& l : lines(s))
+    if (l.colour == colour) out.push_back(l);
+  return out;
+}
+
+// The texts printed while bold was on.
+inline std::vector<std::string> boldPrints(const RecordingSurface& s) {
+  std::vector<std::string> out;
+  bool bold = false;
+  for (const std::string& c : s.calls) {
+    if (c.rfind("FontBold", 0) == 0) bold = c == "FontBold 1";
+    if (c.rfind("Print", 0) == 0 && bold) out.push_back(c);
+  }
+  return out;
+}
+
+}  // namespace tw::test
