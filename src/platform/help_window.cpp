@@ -1,0 +1,189 @@
+#include "platform/help_window.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/icons.h"
+
+namespace tw::platform {
+
+namespace {
+const QString kContentsAnchor = QStringLiteral("contents");
+
+QString notFoundPage(const QString& file) {
+  return QStringLiteral(
+             "<h2>Help file not found</h2>"
+             "<p>The help viewer could not open the file</p><p><code>%1</code></p>"
+             "<p>It is installed with Tidewell, beside the program or in its "
+             "<code>share/tidewell</code> folder. Installing Tidewell again brings it "
+             "back.</p>")
+      .arg(file.toHtmlEscaped());
+}
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setWindowTitle(QStringLiteral("Tidewell Help"));
+  setWindowIcon(programIcon());
+  // The viewer runs beside the program; it must not keep the program alive on its own.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  resize(640, 560);
+
+  auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
+  auto* index = new QPushButton(QStringLiteral("&Index"), this);
+  back_ = new QPushButton(QStringLiteral("&Back"), this);
+  forward_ = new QPushButton(QStringLiteral("&Forward"), this);
+  auto* buttons = new QHBoxLayout;
+  for (auto* b : {contents, index, back_, forward_}) {
+    b->setAutoDefault(false);
+    buttons->addWidget(b);
+  }
+  buttons->addStretch();
+
+  browser_ = new QTextBrowser(this);
+  browser_->setOpenExternalLinks(true);
+
+  finder_ = new QWidget(this);
+  auto* prompt = new QLabel(QStringLiteral("&Type a word from the topic you are looking for:"));
+  filter_ = new QLineEdit;
+  filter_->setClearButtonEnabled(true);
+  prompt->setBuddy(filter_);
+  auto* listLabel = new QLabel(QStringLiteral("Choose a topic, then click Display:"));
+  list_ = new QListWidget;
+  display_ = new QPushButton(QStringLiteral("&Display"));
+  auto* finderLayout = new QVBoxLayout(finder_);
+  finderLayout->addWidget(prompt);
+  finderLayout->addWidget(filter_);
+  finderLayout->addWidget(listLabel);
+  finderLayout->addWidget(list_, 1);
+  auto* displayRow = new QHBoxLayout;
+  displayRow->addStretch();
+  displayRow->addWidget(display_);
+  finderLayout->addLayout(displayRow);
+
+  pages_ = new QStackedWidget(this);
+  pages_->addWidget(browser_);
+  pages_->addWidget(finder_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(pages_, 1);
+
+  connect(contents, &QPushButton::clicked, this, [this] { showContents(file_); });
+  connect(index, &QPushButton::clicked, this, [this] { showFinder(file_); });
+  connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+  connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+  connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QWidget::setEnabled);
+  back_->setEnabled(false);
+  forward_->setEnabled(false);
+
+  connect(filter_, &QLineEdit::textChanged, this, &HelpWindow::applyFilter);
+  connect(filter_, &QLineEdit::returnPressed, this, &HelpWindow::displayCurrent);
+  connect(list_, &QListWidget::itemActivated, this, [this] { displayCurrent(); });
+  connect(display_, &QPushButton::clicked, this, &HelpWindow::displayCurrent);
+}
+
+void HelpWindow::load(const QString& file) {
+  if (file == file_ && loaded_) return;
+  file_ = file;
+  loaded_ = QFileInfo(file).isFile();
+  if (loaded_) {
+    browser_->setSource(QUrl::fromLocalFile(file));
+    browser_->clearHistory();
+    // A file that is there but holds nothing readable counts as not found.
+    loaded_ = !browser_->document()->isEmpty();
+  }
+  if (!loaded_) browser_->setHtml(notFoundPage(file));
+  readTopics();
+  fillList();
+}
+
+// The topics are the file's headings below the title that carry an anchor.
+void HelpWindow::readTopics() {
+  topics_.clear();
+  if (!loaded_) return;
+  for (QTextBlock b = browser_->document()->begin(); b.isValid(); b = b.next()) {
+    const int level = b.blockFormat().headingLevel();
+    if (level < 2 || level > 3) continue;
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QStringList names = it.fragment().charFormat().anchorNames();
+      if (names.isEmpty()) continue;
+      topics_.push_back({b.text().trimmed(), names.first()});
+      break;
+    }
+  }
+  std::stable_sort(topics_.begin(), topics_.end(), [](const HelpTopic& a, const HelpTopic& b) {
+    return QString::compare(a.title, b.title, Qt::CaseInsensitive) < 0;
+  });
+}
+
+void HelpWindow::fillList() {
+  list_->clear();
+  for (const auto& t : topics_) {
+    auto* item = new QListWidgetItem(t.title, list_);
+    item->setData(Qt::UserRole, t.anchor);
+  }
+  applyFilter(filter_->text());
+}
+
+void HelpWindow::applyFilter(const QString& text) {
+  const QString wanted = text.trimmed();
+  QListWidgetItem* first = nullptr;
+  for (int i = 0; i < list_->count(); ++i) {
+    auto* item = list_->item(i);
+    const bool match = item->text().contains(wanted, Qt::CaseInsensitive);
+    item->setHidden(!match);
+    if (match && !first) first = item;
+  }
+  list_->setCurrentItem(first);
+  display_->setEnabled(first != nullptr);
+}
+
+QStringList HelpWindow::listedTopics() const {
+  QStringList out;
+  for (int i = 0; i < list_->count(); ++i)
+    if (!list_->item(i)->isHidden()) out << list_->item(i)->text();
+  return out;
+}
+
+void HelpWindow::displayCurrent() {
+  const auto* item = list_->currentItem();
+  if (item && !item->isHidden()) showTopic(item->data(Qt::UserRole).toString());
+}
+
+void HelpWindow::showTopic(const QString& anchor) {
+  pages_->setCurrentWidget(browser_);
+  if (!loaded_) return;
+  QUrl url = QUrl::fromLocalFile(file_);
+  url.setFragment(anchor);
+  browser_->setSource(url);
+  browser_->scrollToAnchor(anchor);
+}
+
+void HelpWindow::showContents(const QString& file) {
+  load(file);
+  pages_->setCurrentWidget(browser_);
+  // Back to the contents as a step of its own, so Back returns to the topic left.
+  if (loaded_ && browser_->source().hasFragment() && browser_->source().fragment() != kContentsAnchor)
+    showTopic(kContentsAnchor);
+  browser_->verticalScrollBar()->setValue(0);
+  browser_->setFocus();
+}
+
+void HelpWindow::showFinder(const QString& file) {
+  load(file);
+  // Without the file there is nothing to find: the "not found" page says why.
+  pages_->setCurrentWidget(loaded_ ? finder_ : static_cast<QWidget*>(browser_));
+  if (!loaded_) return;
+  filter_->selectAll();
+  filter_->setFocus();
+}
+
+}  // namespace tw::platform

@@ -1,0 +1,62 @@
+#pragma once
+// The help viewer's window: the help file in a browser, its contents page, and a topic finder
+// that narrows the file's topics as the user types.
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QString>
+#include <QTextBrowser>
+#include <QVector>
+#include <QWidget>
+
+namespace tw::platform {
+
+struct HelpTopic {
+  QString title;
+  QString anchor;
+};
+
+class HelpWindow : public QWidget {
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+
+  // Each (re)reads the file when it is another one or was missing; a missing file shows a
+  // "not found" page instead.
+  void showContents(const QString& file);
+  void showFinder(const QString& file);
+  // Shows the topic with this anchor on the browser page.
+  void showTopic(const QString& anchor);
+
+  bool fileLoaded() const { return loaded_; }
+  bool onFinder() const { return pages_->currentWidget() == finder_; }
+  const QVector<HelpTopic>& topics() const { return topics_; }
+  QStringList listedTopics() const;  // the finder's list as filtered now
+
+  QTextBrowser* browser() const { return browser_; }
+  QLineEdit* filterBox() const { return filter_; }
+  QListWidget* topicList() const { return list_; }
+  QPushButton* displayButton() const { return display_; }
+
+ private:
+  void load(const QString& file);
+  void readTopics();
+  void fillList();
+  void applyFilter(const QString& text);
+  void displayCurrent();
+
+  QString file_;
+  bool loaded_ = false;
+  QVector<HelpTopic> topics_;  // in title order
+
+  QStackedWidget* pages_ = nullptr;
+  QTextBrowser* browser_ = nullptr;
+  QWidget* finder_ = nullptr;
+  QLineEdit* filter_ = nullptr;
+  QListWidget* list_ = nullptr;
+  QPushButton* display_ = nullptr;
+  QPushButton* back_ = nullptr;
+  QPushButton* forward_ = nullptr;
+};
+
+}  // namespace tw::platform
