@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -119,8 +120,14 @@ void HelpWindow::readTopics() {
       break;
     }
   }
-  std::stable_sort(topics_.begin(), topics_.end(), [](const HelpTopic& a, const HelpTopic& b) {
-    return QString::compare(a.title, b.title, Qt::CaseInsensitive) < 0;
+  // As an index reads: "The people list" stands under P.
+  const auto key = [](const QString& title) {
+    static const QRegularExpression article(QStringLiteral("^(the|an?)\\s+"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return QString(title).remove(article);
+  };
+  std::stable_sort(topics_.begin(), topics_.end(), [&](const HelpTopic& a, const HelpTopic& b) {
+    return QString::compare(key(a.title), key(b.title), Qt::CaseInsensitive) < 0;
   });
 }
 

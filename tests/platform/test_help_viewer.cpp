@@ -23,7 +23,8 @@ void ensureApp() {
   new QApplication(argc, argv);
 }
 
-// Only anchored h2 and h3 headings are topics.
+// Only anchored h2 and h3 headings are topics; they are listed as an index, a leading article
+// not counting.
 const char* kSample = R"(<html><body>
 <h1><a name="contents">Sample Help</a></h1>
 <p><a href="#cycles">The cycles</a></p>
@@ -32,7 +33,8 @@ const char* kSample = R"(<html><body>
 <h3><a name="cycles">Cycles and the average</a></h3><p>Cycles.</p>
 <h4><a name="deep">Too deep</a></h4>
 <h2><a name="bicycle">Bicycle</a></h2><p>Not a biorhythm.</p>
-<h3><a name="about">About box</a></h3>)";
+<h3><a name="about">About box</a></h3>
+<h3><a name="key">The chart key</a></h3>)";
 
 struct HelpTest : ::testing::Test {
   void SetUp() override {
@@ -68,7 +70,8 @@ TEST_F(HelpTest, ContentsShowsTheFileFromItsTopWithoutBlockingOrOwner) {
 TEST_F(HelpTest, FinderListsAnchoredTopicsByTitleAndTheFilterNarrowsThem) {
   EXPECT_TRUE(viewer.WinHelp(file.toStdString(), 11, 0));
   ASSERT_TRUE(window().onFinder());
-  EXPECT_EQ(listed(), "About box|Bicycle|Cycles and the average|Last topic|Printing");
+  EXPECT_EQ(listed(),
+            "About box|Bicycle|The chart key|Cycles and the average|Last topic|Printing");
   window().filterBox()->setText("CYCLE");
   EXPECT_EQ(listed(), "Bicycle|Cycles and the average");
   window().filterBox()->setText("nothing like it");
