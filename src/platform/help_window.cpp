@@ -1,6 +1,8 @@
 #include "platform/help_window.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRegularExpression>
@@ -85,10 +87,24 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   back_->setEnabled(false);
   forward_->setEnabled(false);
 
+  filter_->installEventFilter(this);
   connect(filter_, &QLineEdit::textChanged, this, &HelpWindow::applyFilter);
   connect(filter_, &QLineEdit::returnPressed, this, &HelpWindow::displayCurrent);
   connect(list_, &QListWidget::itemActivated, this, [this] { displayCurrent(); });
   connect(display_, &QPushButton::clicked, this, &HelpWindow::displayCurrent);
+}
+
+// Up and down in the filter box move through the topics, as in an index.
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == filter_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+        key == Qt::Key_PageDown) {
+      QApplication::sendEvent(list_, event);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void HelpWindow::load(const QString& file) {

@@ -38,6 +38,9 @@ class HelpWindow : public QWidget {
   QListWidget* topicList() const { return list_; }
   QPushButton* displayButton() const { return display_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void load(const QString& file);
   void readTopics();

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -74,6 +75,16 @@ TEST_F(HelpTest, FinderListsAnchoredTopicsByTitleAndTheFilterNarrowsThem) {
             "About box|Bicycle|The chart key|Cycles and the average|Last topic|Printing");
   window().filterBox()->setText("CYCLE");
   EXPECT_EQ(listed(), "Bicycle|Cycles and the average");
+  // Down in the filter box moves to the next topic listed; Enter shows it.
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QApplication::sendEvent(window().filterBox(), &down);
+  EXPECT_EQ(window().topicList()->currentItem()->text(), "Cycles and the average");
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(window().filterBox(), &enter);
+  EXPECT_FALSE(window().onFinder());
+  EXPECT_EQ(window().browser()->source().fragment(), "cycles");
+
+  window().showFinder(file);
   window().filterBox()->setText("nothing like it");
   EXPECT_TRUE(window().listedTopics().isEmpty());
   EXPECT_FALSE(window().displayButton()->isEnabled());
