@@ -1,0 +1,29 @@
+#include "platform/app_root.h"
+
+#include "platform/qt_locale.h"
+
+namespace tw::platform {
+
+AppRoot::AppRoot(const QString& settingsFile)
+    : store_(settingsFile.isEmpty() ? QtSettingsStore::defaultFilePath() : settingsFile),
+      form_(window_.controls(),
+            Form1Services{window_.surface(), window_.measure(), messages_, store_, clock_, program_,
+                          userLocale()},
+            Form1Peers{form5_, form6_, form2_}) {
+  form5Widget_.setWindowTitle(QStringLiteral("People"));
+  form6Widget_.setWindowTitle(QStringLiteral("Entry"));
+  form2Widget_.setPalette(QPalette(Qt::white));
+  form2Widget_.setAutoFillBackground(true);
+  // Print and save are plugged in here with form_.setCommands(...).
+  window_.attach(form_, program_);
+}
+
+void AppRoot::start() {
+  form_.Form_Load();
+  if (window_.windowAdapter().windowState() == ui::Maximized)
+    window_.showMaximized();
+  else
+    window_.show();
+}
+
+}  // namespace tw::platform

@@ -1,0 +1,91 @@
+#include "platform/qt_controls.h"
+
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
+
+#include "platform/qt_locale.h"
+
+namespace tw::platform {
+
+namespace {
+// Day 0 of the program's dates, 30 December 1899.
+qint64 dayZero() {
+  static const qint64 jd = QDate(1899, 12, 30).toJulianDay();
+  return jd;
+}
+}  // namespace
+
+QDate toQDate(Date d) { return QDate::fromJulianDay(dayZero() + d); }
+
+Date fromQDate(const QDate& d) { return static_cast<Date>(d.toJulianDay() - dayZero()); }
+
+void WidgetControl::place(double left, double top, double width, double height) {
+  w_->setGeometry(left_.set(left), top_.set(top), width_.set(width), height_.set(height));
+}
+
+void setUpDateEdit(QDateEdit* edit) {
+  edit->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
+  edit->setDisplayFormat(shortDateFormat());
+  edit->setCalendarPopup(true);
+  // Typing changes nothing until the edit is committed (Return or leaving the field); an
+  // impossible date cannot be committed.
+  edit->setKeyboardTracking(false);
+}
+
+void fitDateFont(QDateEdit* edit, double points) {
+  // A date edit with a calendar button is drawn as an editable combo box.
+  QStyleOptionComboBox opt;
+  opt.initFrom(edit);
+  opt.editable = true;
+  opt.frame = true;
+  opt.subControls = QStyle::SC_All;
+  const QRect field = edit->style()->subControlRect(QStyle::CC_ComboBox, &opt,
+                                                    QStyle::SC_ComboBoxEditField, edit);
+  const int room = field.width() - 4;  // the line edit's own margins
+  QFont font = edit->font();
+  for (; points > 6; points -= 0.25) {
+    font.setPointSizeF(points);
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (int month = 1; month <= 12; ++month)
+      for (int day = 22; day <= 28; ++day)  // two-digit days, every weekday
+        widest = std::max(widest, metrics.horizontalAdvance(edit->locale().toString(
+                                      QDate(2024, month, day), edit->displayFormat())));
+    if (widest <= room) break;
+  }
+  edit->setFont(font);
+}
+
+void QtDatePicker::setValue(Date d) {
+  const QSignalBlocker block(edit_);
+  edit_->setDate(toQDate(d));
+}
+
+void QtTextBox::setText(const std::string& text) {
+  const QSignalBlocker block(edit_);
+  edit_->setText(QString::fromStdString(text));
+}
+
+void QtListBox::clear() {
+  const QSignalBlocker block(list_);
+  list_->clear();
+}
+
+void QtListBox::addItem(const std::string& line) {
+  const QSignalBlocker block(list_);
+  list_->addItem(QString::fromStdString(line));
+}
+
+std::string QtListBox::list(int index) const {
+  const QListWidgetItem* item = list_->item(index);
+  return item ? item->text().toStdString() : std::string();
+}
+
+void QtListBox::setListIndex(int index) {
+  const QSignalBlocker block(list_);
+  list_->setCurrentRow(index);
+}
+
+}  // namespace tw::platform

@@ -1,0 +1,99 @@
+#pragma once
+// The control interfaces of the windows' handlers over Qt widgets, in twips.
+#include <QAction>
+#include <QDate>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QWidget>
+
+#include "app/ui.h"
+#include "platform/twips.h"
+
+namespace tw::platform {
+
+QDate toQDate(Date d);
+Date fromQDate(const QDate& d);
+
+// A child widget's place in its window's client area.
+class WidgetControl : public virtual ui::Control {
+ public:
+  explicit WidgetControl(QWidget* widget) : w_(widget) {}
+  QWidget* widget() const { return w_; }
+
+  double left() const override { return left_.read(w_->x()); }
+  double top() const override { return top_.read(w_->y()); }
+  double width() const override { return width_.read(w_->width()); }
+  double height() const override { return height_.read(w_->height()); }
+  void setLeft(double twips) override { w_->move(left_.set(twips), w_->y()); }
+  void setTop(double twips) override { w_->move(w_->x(), top_.set(twips)); }
+  void setWidth(double twips) override { w_->resize(width_.set(twips), w_->height()); }
+  void setHeight(double twips) override { w_->resize(w_->width(), height_.set(twips)); }
+  // As set, whether or not the window itself is showing yet.
+  bool isVisible() const override { return w_->isVisibleTo(w_->window()); }
+  void setVisible(bool visible) override { w_->setVisible(visible); }
+  bool isEnabled() const override { return w_->isEnabledTo(w_->window()); }
+  void setEnabled(bool enabled) override { w_->setEnabled(enabled); }
+  void setFocus() override { w_->setFocus(Qt::OtherFocusReason); }
+
+  // All four at once, as a window is designed.
+  void place(double left, double top, double width, double height);
+
+ private:
+  QWidget* w_;
+  TwipsValue left_, top_, width_, height_;
+};
+
+// Dates from 1601 to 9999 in the user's short form with a four-digit year, a calendar to pick
+// from, and one change signal per committed edit.
+void setUpDateEdit(QDateEdit* edit);
+// The largest size up to `points` at which every date of the format fits the edit's width.
+void fitDateFont(QDateEdit* edit, double points);
+
+class QtDatePicker : public WidgetControl, public ui::DatePicker {
+ public:
+  explicit QtDatePicker(QDateEdit* edit) : WidgetControl(edit), edit_(edit) {}
+  Date value() const override { return fromQDate(edit_->date()); }
+  void setValue(Date d) override;
+
+ private:
+  QDateEdit* edit_;
+};
+
+class QtTextBox : public WidgetControl, public ui::TextBox {
+ public:
+  explicit QtTextBox(QLineEdit* edit) : WidgetControl(edit), edit_(edit) {}
+  std::string text() const override { return edit_->text().toStdString(); }
+  void setText(const std::string& text) override;
+
+ private:
+  QLineEdit* edit_;
+};
+
+class QtListBox : public WidgetControl, public ui::ListBox {
+ public:
+  explicit QtListBox(QListWidget* list) : WidgetControl(list), list_(list) {}
+  void clear() override;
+  void addItem(const std::string& line) override;
+  int listCount() const override { return list_->count(); }
+  std::string list(int index) const override;
+  int listIndex() const override { return list_->currentRow(); }
+  void setListIndex(int index) override;
+
+ private:
+  QListWidget* list_;
+};
+
+class QtMenuItem : public ui::MenuItem {
+ public:
+  explicit QtMenuItem(QAction* action) : action_(action) {}
+  bool isChecked() const override { return action_->isChecked(); }
+  // toggled() is emitted, triggered() is not: no command runs.
+  void setChecked(bool checked) override { action_->setChecked(checked); }
+
+ private:
+  QAction* action_;
+};
+
+}  // namespace tw::platform

@@ -1,0 +1,86 @@
+#pragma once
+// The chart area's persistent image, drawn on in twips and kept until the next clearing.
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <functional>
+#include <memory>
+
+#include "chart/drawing_surface.h"
+
+namespace tw::platform {
+
+// A classic dialog face (MS Sans Serif or a look-alike), else the system's sans serif; the
+// designed sizes of the windows and the chart's 275-twip day columns are made for it.
+QFont classicFont(double points);
+
+// A colour of the chart: direct 0x00BBGGRR, or a system colour taken from the application palette.
+QColor resolveColour(Colour c);
+
+class QtSurface : public DrawingSurface {
+ public:
+  QtSurface();  // the primary screen's dpi and pixel ratio
+  QtSurface(double dpi, double pixelRatio);
+  ~QtSurface() override;
+
+  void setSizeTwips(double width, double height);
+  void setPixelRatio(double pixelRatio);
+  double dpi() const { return dpi_; }
+  double pixelRatio() const { return ratio_; }
+  // Twips to the image's logical pixels; the painter adds the pixel ratio.
+  double toPixels(double twips) const { return twips * dpi_ / 1440.0; }
+  QSize pixelSize() const;  // device pixels of the image for the current size
+
+  const QImage& image() const;  // finishes any drawing in progress
+  // Called once when the image changes after the last markShown(), to schedule a repaint.
+  void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
+  void markShown() { changed_ = false; }
+
+  float Width() const override { return width_; }
+  float Height() const override { return height_; }
+  void BackColor(Colour c) override { back_ = c; }
+  void Cls() override;
+  void DrawWidth(std::int16_t pixels) override { drawWidth_ = pixels; }
+  void DrawStyle(std::int16_t style) override { drawStyle_ = style; }
+  void FontSize(float points) override;
+  void FontBold(bool bold) override;
+  void CurrentX(float x) override { x_ = x; }
+  void CurrentY(float y) override { y_ = y; }
+  void Line(float x1, float y1, float x2, float y2) override;
+  void Line(float x1, float y1, float x2, float y2, Colour c) override;
+  void Print(const std::string& text) override;
+
+ private:
+  QPainter* painter();  // null while the image is empty
+  void endPainting() const;
+  void line(float x1, float y1, float x2, float y2, const QColor& colour);
+  void changed();
+
+  double dpi_;
+  double ratio_;
+  float width_ = 0;
+  float height_ = 0;
+  Colour back_ = kButtonFace;
+  std::int16_t drawWidth_ = 1;
+  std::int16_t drawStyle_ = 0;
+  float x_ = 0;
+  float y_ = 0;
+  QFont font_;
+  mutable QImage image_;
+  mutable std::unique_ptr<QPainter> painter_;
+  std::function<void()> onChange_;
+  bool changed_ = false;
+};
+
+// The main window's own text width, in twips.
+class QtTextMeasure : public TextMeasure {
+ public:
+  explicit QtTextMeasure(const QFont& font) : font_(font) {}
+  float TextWidth(const std::string& text) const override;
+
+ private:
+  QFont font_;
+};
+
+}  // namespace tw::platform

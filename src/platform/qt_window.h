@@ -1,0 +1,52 @@
+#pragma once
+// A top-level window as its handlers see it: outer position and size in twips, state, showing.
+#include <QObject>
+#include <QWidget>
+
+#include "app/ui.h"
+#include "platform/twips.h"
+
+namespace tw::platform {
+
+// The outer size is the client area plus fixed twips standing for the classic frame (borders,
+// title bar and, on the main window, the menu bar), so layout comes out the same under every
+// window manager and offscreen. The client area is the Qt window less its menu bar.
+struct FrameTwips {
+  double width;
+  double height;
+};
+inline constexpr FrameTwips kMainWindowFrame{120, 675};
+inline constexpr FrameTwips kDialogFrame{120, 405};
+
+class QtWindow : public ui::Window {
+ public:
+  QtWindow(QWidget* window, FrameTwips frame) : w_(window), frame_(frame) {}
+  QWidget* widget() const { return w_; }
+
+  int windowState() const override;
+  void setWindowState(int state) override;
+  double left() const override { return left_.read(w_->x()); }
+  double top() const override { return top_.read(w_->y()); }
+  double width() const override { return width_.read(w_->width()) + frame_.width; }
+  double height() const override { return height_.read(clientHeight()) + frame_.height; }
+  void setLeft(double twips) override { w_->move(left_.set(twips), w_->y()); }
+  void setTop(double twips) override { w_->move(w_->x(), top_.set(twips)); }
+  // On a showing window the resize event, and so the layout pass, runs before these return.
+  void setWidth(double twips) override;
+  void setHeight(double twips) override;
+  bool isVisible() const override { return w_->isVisible(); }
+  void showModal() override;
+  void hide() override { w_->hide(); }
+  void close() override { w_->close(); }
+
+  int menuBarHeight(int windowWidth) const;  // pixels above the client area
+
+ private:
+  int clientHeight() const { return w_->height() - menuBarHeight(w_->width()); }
+
+  QWidget* w_;
+  FrameTwips frame_;
+  TwipsValue left_, top_, width_, height_;
+};
+
+}  // namespace tw::platform
