@@ -108,7 +108,16 @@ void QtSurface::endPainting() const {
   painter_.reset();
 }
 
+void QtSurface::drawOn(QPaintDevice* device) {
+  endPainting();
+  device_ = device;
+}
+
 QPainter* QtSurface::painter() {
+  if (device_) {
+    if (!painter_) painter_ = std::make_unique<QPainter>(device_);
+    return painter_->isActive() ? painter_.get() : nullptr;
+  }
   // The image follows the size lazily: a layout pass sets width and height one at a time.
   if (image_.size() != pixelSize() || image_.devicePixelRatio() != ratio_) {
     endPainting();
@@ -137,8 +146,9 @@ void QtSurface::Cls() {
   y_ = 0;
   if (QPainter* p = painter()) {
     p->setCompositionMode(QPainter::CompositionMode_Source);
-    p->fillRect(QRectF(0, 0, image_.width() / ratio_, image_.height() / ratio_),
-                resolveColour(back_));
+    const QRectF area = device_ ? QRectF(0, 0, toPixels(width_), toPixels(height_))
+                                : QRectF(0, 0, image_.width() / ratio_, image_.height() / ratio_);
+    p->fillRect(area, resolveColour(back_));
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
   changed();
@@ -174,7 +184,8 @@ void QtSurface::line(float x1, float y1, float x2, float y2, const QColor& colou
 
 void QtSurface::Print(const std::string& text) {
   QPainter* p = painter();
-  const QFontMetricsF metrics = p ? QFontMetricsF(font_, &image_) : QFontMetricsF(font_);
+  const QPaintDevice* target = device_ ? device_ : &image_;
+  const QFontMetricsF metrics = p ? QFontMetricsF(font_, target) : QFontMetricsF(font_);
   if (p) {
     p->setRenderHint(QPainter::TextAntialiasing, true);
     p->setFont(font_);

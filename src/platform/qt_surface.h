@@ -33,6 +33,12 @@ class QtSurface : public DrawingSurface {
   QSize pixelSize() const;  // device pixels of the image for the current size
 
   const QImage& image() const;  // finishes any drawing in progress
+
+  // Draws on `device` (a PDF page, say) instead of the own image, until called again with null;
+  // the device's pixels must be this surface's dpi. Switching finishes the drawing in progress,
+  // which for a PDF writes the page.
+  void drawOn(QPaintDevice* device);
+
   // Called once when the image changes after the last markShown(), to schedule a repaint.
   void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
   void markShown() { changed_ = false; }
@@ -68,6 +74,7 @@ class QtSurface : public DrawingSurface {
   float y_ = 0;
   QFont font_;
   mutable QImage image_;
+  QPaintDevice* device_ = nullptr;  // drawn on instead of image_ when set
   mutable std::unique_ptr<QPainter> painter_;
   std::function<void()> onChange_;
   bool changed_ = false;

@@ -1,0 +1,62 @@
+#pragma once
+// A DrawingSurface that writes the chart as an SVG document in the chart's own twips:
+// viewBox "0 0 W H", a background rect on clearing, then one <line> per line and one <text>
+// per printed text, in drawing order.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "chart/drawing_surface.h"
+
+namespace tw {
+
+// A file has no system palette, so system colours get fixed values: the button face (and any
+// index without its own entry) is #f0f0f0, the window background white, window text black.
+Colour fileColour(Colour c);
+
+// "#rrggbb" of a direct colour; a system colour is resolved with fileColour first.
+std::string hexColour(Colour c);
+
+class SvgSurface : public DrawingSurface {
+ public:
+  // Size in twips; the document's width and height attributes are pixels at 96 dpi.
+  SvgSurface(float widthTwips, float heightTwips, std::string fontFamily = "sans-serif",
+             Colour foreground = kBlack);
+
+  float Width() const override { return width_; }
+  float Height() const override { return height_; }
+  void BackColor(Colour c) override { back_ = fileColour(c); }
+  void Cls() override;
+  void DrawWidth(std::int16_t pixels) override { drawWidth_ = pixels; }
+  void DrawStyle(std::int16_t style) override { drawStyle_ = style; }
+  void FontSize(float points) override;
+  void FontBold(bool bold) override { bold_ = bold; }
+  void CurrentX(float x) override { x_ = x; }
+  void CurrentY(float y) override { y_ = y; }
+  void Line(float x1, float y1, float x2, float y2) override;
+  void Line(float x1, float y1, float x2, float y2, Colour c) override;
+  void Print(const std::string& text) override;
+
+  std::string document() const;
+
+  // Shortest fixed-point text that reads back as the same float.
+  static std::string number(float v);
+  // Text with &, <, > and quotes written as entities.
+  static std::string escape(const std::string& text);
+
+ private:
+  float width_;
+  float height_;
+  std::string fontFamily_;
+  Colour foreground_;
+  Colour back_ = fileColour(kButtonFace);
+  std::int16_t drawWidth_ = 1;
+  std::int16_t drawStyle_ = 0;
+  float fontSize_ = 8;
+  bool bold_ = false;
+  float x_ = 0;
+  float y_ = 0;
+  std::vector<std::string> elements_;
+};
+
+}  // namespace tw

@@ -1,0 +1,94 @@
+#include "cli/ical.h"
+
+#include <cstdio>
+
+namespace tw::cli {
+
+namespace {
+std::string compactDate(Date d) {
+  const auto ymd = toYmd(d);
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%04d%02u%02u", static_cast<int>(ymd.year()),
+                static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
+  return buf;
+}
+
+// Folds straight into `out`: a century of days is some 60,000 lines.
+void appendFolded(std::string& out, std::string_view line) {
+  std::size_t limit = 75;  // the first line; continuations lose one octet to the leading blank
+  while (line.size() > limit) {
+    std::size_t cut = limit;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+    if (cut == 0) cut = limit;  // not UTF-8 after all: cut where the octets say
+    out.append(line.substr(0, cut));
+    out += "\r\n ";
+    line.remove_prefix(cut);
+    limit = 74;
+  }
+  out.append(line);
+  out += "\r\n";
+}
+}  // namespace
+
+std::string eventUid(Date day, Date birthdate) {
+  return compactDate(day) + "-" + compactDate(birthdate) + "@tidewell";
+}
+
+std::string eventSummary(const CriticalDay& day, const std::string& name) {
+  return (name.empty() ? "Critical day: " : "Critical day for " + name + ": ") +
+         criticalCycleNames(day);
+}
+
+std::string escapeText(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case ';': out += "\\;"; break;
+      case ',': out += "\\,"; break;
+      case '\r':
+        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        out += "\\n";
+        break;
+      case '\n': out += "\\n"; break;
+      default:
+        // Other controls are not allowed in a TEXT value.
+        out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? ' ' : c;
+    }
+  }
+  return out;
+}
+
+std::string foldLine(std::string_view line) {
+  std::string out;
+  appendFolded(out, line);
+  return out;
+}
+
+std::string iCalendar(const std::vector<CriticalDay>& days, Date birthdate, const std::string& name) {
+  std::string out;
+  out.reserve(300 * days.size() + 200);
+  const auto line = [&out](std::string_view text) { appendFolded(out, text); };
+  line("BEGIN:VCALENDAR");
+  line("VERSION:2.0");
+  line("PRODID:-//Kestrelmoor//tidewell-chart " TIDEWELL_VERSION "//EN");
+  line("CALSCALE:GREGORIAN");
+  line("METHOD:PUBLISH");
+  for (const CriticalDay& day : days) {
+    line("BEGIN:VEVENT");
+    line("UID:" + eventUid(day.date, birthdate));
+    // Derived from the day itself rather than the clock, so two runs give the same bytes.
+    line("DTSTAMP:" + compactDate(day.date) + "T000000Z");
+    line("DTSTART;VALUE=DATE:" + compactDate(day.date));
+    // Past the calendar's last day an all-day event without DTEND still lasts one day.
+    if (day.date < kLastDate) line("DTEND;VALUE=DATE:" + compactDate(day.date + 1));
+    line("SUMMARY:" + escapeText(eventSummary(day, name)));
+    line("TRANSP:TRANSPARENT");
+    line("END:VEVENT");
+  }
+  line("END:VCALENDAR");
+  return out;
+}
+
+}  // namespace tw::cli

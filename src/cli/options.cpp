@@ -1,0 +1,245 @@
+#include "cli/options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <functional>
+
+namespace tw::cli {
+
+namespace {
+
+std::string lower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+bool allDigits(std::string_view s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int toInt(std::string_view s) {
+  int v = 0;
+  std::from_chars(s.data(), s.data() + s.size(), v);
+  return v;
+}
+
+std::string quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+
+// One option: how many values it takes and what it does with them; a non-empty result is the
+// reason a value was refused.
+struct Spec {
+  const char* name;
+  int values;
+  const char* example;  // shown when a value is missing
+  std::function<std::string(Options&, const std::vector<std::string>&)> apply;
+};
+
+std::string dateInto(std::optional<Date>& target, const char* name, const std::string& v) {
+  std::string why;
+  target = parseDateArg(v, why);
+  return target ? "" : std::string(name) + " " + quoted(v) + ": " + why;
+}
+
+std::string colourInto(std::optional<Colour>& target, const char* name, const std::string& v) {
+  target = parseColourArg(v);
+  return target ? "" : std::string(name) + " " + quoted(v) + ": not a colour, write #rrggbb such as '#ff8000'";
+}
+
+std::string pixelsInto(int& target, const char* name, const std::string& v) {
+  if (allDigits(v) && v.size() <= 5 && toInt(v) >= 1 && toInt(v) <= kMaxSidePx) {
+    target = toInt(v);
+    return "";
+  }
+  return std::string(name) + " " + quoted(v) + ": not a whole number of pixels from 1 to " +
+         std::to_string(kMaxSidePx);
+}
+
+const std::vector<Spec>& specs() {
+  static const std::vector<Spec> table = {
+      {"--birthday", 1, "1990-01-31",
+       [](Options& o, auto& v) { return dateInto(o.birthday, "--birthday", v[0]); }},
+      {"--birthday2", 1, "1992-06-15",
+       [](Options& o, auto& v) { return dateInto(o.birthday2, "--birthday2", v[0]); }},
+      {"--date", 1, "2024-03-05",
+       [](Options& o, auto& v) { return dateInto(o.date, "--date", v[0]); }},
+      {"--type", 1, "comparison",
+       [](Options& o, auto& v) -> std::string {
+         const std::string t = lower(v[0]);
+         if (t == "bio") o.chartType = 0;
+         else if (t == "comparison") o.chartType = 1;
+         else return "--type " + quoted(v[0]) + ": choose bio or comparison";
+         return "";
+       }},
+      {"--width", 1, "900",
+       [](Options& o, auto& v) { return pixelsInto(o.widthPx, "--width", v[0]); }},
+      {"--height", 1, "300",
+       [](Options& o, auto& v) { return pixelsInto(o.heightPx, "--height", v[0]); }},
+      {"--curves", 1, "PEI",
+       [](Options& o, auto& v) -> std::string {
+         o.curves = parseCurvesArg(v[0]);
+         return o.curves ? "" : "--curves " + quoted(v[0]) + ": use the letters P, E, I and A";
+       }},
+      {"--age", 1, "years",
+       [](Options& o, auto& v) -> std::string {
+         const std::string a = lower(v[0]);
+         if (a == "days") o.ageFormat = 0;
+         else if (a == "weeks") o.ageFormat = 1;
+         else if (a == "years") o.ageFormat = 2;
+         else return "--age " + quoted(v[0]) + ": choose days, weeks or years";
+         return "";
+       }},
+      {"--week-separators", 0, "", [](Options& o, auto&) { o.weekSeparators = true; return std::string(); }},
+      {"--no-week-separators", 0, "", [](Options& o, auto&) { o.weekSeparators = false; return std::string(); }},
+      {"--today-marker", 0, "", [](Options& o, auto&) { o.todayMarker = true; return std::string(); }},
+      {"--no-today-marker", 0, "", [](Options& o, auto&) { o.todayMarker = false; return std::string(); }},
+      {"--background-colour", 1, "'#ffffff'",
+       [](Options& o, auto& v) { return colourInto(o.backgroundColour, "--background-colour", v[0]); }},
+      {"--physical-colour", 1, "'#ff0000'",
+       [](Options& o, auto& v) { return colourInto(o.physicalColour, "--physical-colour", v[0]); }},
+      {"--emotional-colour", 1, "'#00ff00'",
+       [](Options& o, auto& v) { return colourInto(o.emotionalColour, "--emotional-colour", v[0]); }},
+      {"--intellectual-colour", 1, "'#0000ff'",
+       [](Options& o, auto& v) { return colourInto(o.intellectualColour, "--intellectual-colour", v[0]); }},
+      {"--average-colour", 1, "'#ffff00'",
+       [](Options& o, auto& v) { return colourInto(o.averageColour, "--average-colour", v[0]); }},
+      {"--out", 1, "chart.png",
+       [](Options& o, auto& v) -> std::string {
+         const auto f = formatOf(v[0]);
+         if (!f) return "--out " + quoted(v[0]) + ": unknown file type, end the name in .png, .bmp, .svg or .pdf";
+         o.out = v[0];
+         o.outFormat = *f;
+         return "";
+       }},
+      {"--interpret", 0, "", [](Options& o, auto&) { o.interpret = true; return std::string(); }},
+      {"--critical", 2, "2024-01-01 2024-12-31",
+       [](Options& o, auto& v) -> std::string {
+         if (auto e = dateInto(o.criticalFrom, "--critical", v[0]); !e.empty()) return e;
+         return dateInto(o.criticalTo, "--critical", v[1]);
+       }},
+      {"--ics", 1, "critical.ics",
+       [](Options& o, auto& v) -> std::string {
+         if (lower(v[0]).ends_with(".ics")) {
+           o.ics = v[0];
+           return "";
+         }
+         return "--ics " + quoted(v[0]) + ": the calendar file's name must end in .ics";
+       }},
+      {"--help", 0, "", [](Options& o, auto&) { o.help = true; return std::string(); }},
+      {"--version", 0, "", [](Options& o, auto&) { o.version = true; return std::string(); }},
+  };
+  return table;
+}
+
+}  // namespace
+
+std::optional<OutputFormat> formatOf(std::string_view path) {
+  const auto dot = path.rfind('.');
+  const auto slash = path.find_last_of('/');
+  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+    return std::nullopt;
+  const std::string ext = lower(path.substr(dot));
+  if (ext == ".png") return OutputFormat::Png;
+  if (ext == ".bmp") return OutputFormat::Bmp;
+  if (ext == ".svg") return OutputFormat::Svg;
+  if (ext == ".pdf") return OutputFormat::Pdf;
+  return std::nullopt;
+}
+
+std::optional<Date> parseDateArg(std::string_view text, std::string& error) {
+  const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
+                      allDigits(text.substr(0, 4)) && allDigits(text.substr(5, 2)) &&
+                      allDigits(text.substr(8, 2));
+  if (!shaped) {
+    error = "not a date, write YYYY-MM-DD such as 1990-01-31";
+    return std::nullopt;
+  }
+  if (const int y = toInt(text.substr(0, 4)); y < 1601) {
+    error = "out of range, dates run from 1601-01-01 to 9999-12-31";
+    return std::nullopt;
+  }
+  auto d = parseIso(text);
+  if (!d) error = "no such day in the calendar";
+  return d;
+}
+
+std::optional<Colour> parseColourArg(std::string_view text) {
+  if (!text.empty() && text.front() == '#') text.remove_prefix(1);
+  if (text.size() != 6) return std::nullopt;
+  unsigned v = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v, 16);
+  if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return rgb(static_cast<int>(v >> 16) & 0xFF, static_cast<int>(v >> 8) & 0xFF,
+             static_cast<int>(v) & 0xFF);
+}
+
+std::optional<Curves> parseCurvesArg(std::string_view text) {
+  Curves c;
+  for (char ch : text) {
+    switch (std::toupper(static_cast<unsigned char>(ch))) {
+      case 'P': c.physical = true; break;
+      case 'E': c.emotional = true; break;
+      case 'I': c.intellectual = true; break;
+      case 'A': c.average = true; break;
+      case ',': case ' ': break;
+      default: return std::nullopt;
+    }
+  }
+  return c;
+}
+
+Date hundredYearsOn(Date from) {
+  using namespace std::chrono;
+  year_month_day ymd = toYmd(from);
+  ymd += years{100};
+  if (!ymd.ok()) ymd = year_month_day{year_month_day_last{ymd.year(), month_day_last{ymd.month()}}};
+  if (ymd.year() > year{9999}) return kLastDate;
+  return fromYmd(ymd);
+}
+
+ParseResult parseArguments(const std::vector<std::string>& args) {
+  ParseResult r;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    std::string name = arg;
+    std::optional<std::string> inlineValue;
+    if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
+      name = arg.substr(0, eq);
+      inlineValue = arg.substr(eq + 1);
+    }
+    const auto& table = specs();
+    const auto spec = std::find_if(table.begin(), table.end(),
+                                   [&](const Spec& s) { return name == s.name; });
+    if (spec == table.end()) {
+      r.error = arg.starts_with("-") ? "unknown option " + quoted(name) + " (see --help)"
+                                     : "unexpected argument " + quoted(arg) + " (see --help)";
+      return r;
+    }
+    std::vector<std::string> values;
+    if (inlineValue) {
+      if (spec->values != 1) {
+        r.error = std::string(spec->name) + (spec->values == 0 ? " takes no value" : " takes its values after a blank");
+        return r;
+      }
+      values.push_back(*inlineValue);
+    }
+    while (static_cast<int>(values.size()) < spec->values) {
+      // The next option is never taken as a value: "--date --out x.png" lacks the date.
+      if (i + 1 >= args.size() || args[i + 1].starts_with("--")) {
+        r.error = std::string(spec->name) + " needs " + (spec->values == 2 ? "two values" : "a value") +
+                  ", e.g. " + spec->name + " " + spec->example;
+        return r;
+      }
+      values.push_back(args[++i]);
+    }
+    if (std::string why = spec->apply(r.options, values); !why.empty()) {
+      r.error = why;
+      return r;
+    }
+    if (r.options.help || r.options.version) return r;
+  }
+  return r;
+}
+
+}  // namespace tw::cli

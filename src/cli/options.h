@@ -1,0 +1,81 @@
+#pragma once
+// The command line of tidewell-chart, read into one record; nothing here touches a file.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chart/colour.h"
+#include "cycles/date.h"
+
+namespace tw::cli {
+
+enum class OutputFormat { Png, Bmp, Svg, Pdf };
+
+// By the file name's extension, in any letter case.
+std::optional<OutputFormat> formatOf(std::string_view path);
+
+struct Curves {
+  bool physical = false;
+  bool emotional = false;
+  bool intellectual = false;
+  bool average = false;
+};
+
+// Default chart area: the window's designed 6735 x 2895 twips at 15 twips a pixel.
+inline constexpr int kDefaultWidthPx = 449;
+inline constexpr int kDefaultHeightPx = 193;
+// Keeps an image's memory sane (a square of this side is 256 MB).
+inline constexpr int kMaxSidePx = 8192;
+
+struct Options {
+  bool help = false;
+  bool version = false;
+
+  std::optional<Date> birthday;
+  std::optional<Date> birthday2;
+  std::optional<Date> date;
+  std::optional<std::int16_t> chartType;
+  int widthPx = kDefaultWidthPx;
+  int heightPx = kDefaultHeightPx;
+  std::optional<Curves> curves;
+  std::optional<std::int16_t> ageFormat;
+  std::optional<bool> weekSeparators;
+  std::optional<bool> todayMarker;
+  std::optional<Colour> backgroundColour;
+  std::optional<Colour> physicalColour;
+  std::optional<Colour> emotionalColour;
+  std::optional<Colour> intellectualColour;
+  std::optional<Colour> averageColour;
+
+  std::optional<std::string> out;
+  OutputFormat outFormat = OutputFormat::Png;
+  bool interpret = false;
+  std::optional<Date> criticalFrom;
+  std::optional<Date> criticalTo;
+  std::optional<std::string> ics;
+};
+
+struct ParseResult {
+  Options options;
+  std::string error;  // one line naming the problem; empty when the line was understood
+  bool ok() const { return error.empty(); }
+};
+
+// Arguments without the program name. "--name value" and "--name=value" both work; --help and
+// --version end the reading at once.
+ParseResult parseArguments(const std::vector<std::string>& args);
+
+// ISO "1990-01-31" between 1601-01-01 and 9999-12-31; otherwise the reason in `error`.
+std::optional<Date> parseDateArg(std::string_view text, std::string& error);
+// "#rrggbb" (the "#" may be left out, since a shell takes an unquoted "#..." as a comment).
+std::optional<Colour> parseColourArg(std::string_view text);
+// Letters from P, E, I, A in any case, commas and blanks between them ignored.
+std::optional<Curves> parseCurvesArg(std::string_view text);
+
+// The same day 100 years on (28 February for 29 February, kept inside the calendar): the last
+// day a --critical range from `from` may reach.
+Date hundredYearsOn(Date from);
+
+}  // namespace tw::cli

@@ -1,0 +1,181 @@
+#include "cli/program.h"
+
+#include <ostream>
+
+#include "app/settings_io.h"
+#include "app/settings_keys.h"
+#include "chart/drawchart.h"
+#include "chart/svg_surface.h"
+#include "cli/atomic_file.h"
+#include "cli/file_colours.h"
+#include "cli/ical.h"
+
+namespace tw::cli {
+
+namespace {
+
+constexpr float kTwipsPerPixel = 15;
+
+void applyOverrides(const Options& o, ChartOptionsRecord& r) {
+  if (o.chartType) r.chartType = *o.chartType;
+  if (o.curves) {
+    r.showPhysical = o.curves->physical;
+    r.showEmotional = o.curves->emotional;
+    r.showIntellectual = o.curves->intellectual;
+    r.showAverage = o.curves->average;
+  }
+  if (o.ageFormat) r.ageFormat = *o.ageFormat;
+  if (o.weekSeparators) r.weekSeparators = *o.weekSeparators;
+  if (o.todayMarker) r.todayMarker = *o.todayMarker;
+  if (o.backgroundColour) r.backgroundColour = *o.backgroundColour;
+  if (o.physicalColour) r.physicalColour = *o.physicalColour;
+  if (o.emotionalColour) r.emotionalColour = *o.emotionalColour;
+  if (o.intellectualColour) r.intellectualColour = *o.intellectualColour;
+  if (o.averageColour) r.averageColour = *o.averageColour;
+}
+
+// The prompt as the message box shows it, its CR LF breaks made terminal newlines.
+std::string terminalLines(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i];
+  }
+  return out + "\n";
+}
+
+std::string drawToFile(const Options& o, const ChartState& state, Host& host) {
+  const Locale locale = host.locale();
+  if (o.outFormat == OutputFormat::Svg) {
+    SvgSurface svg(static_cast<float>(o.widthPx) * kTwipsPerPixel,
+                   static_cast<float>(o.heightPx) * kTwipsPerPixel, host.fontFamily());
+    drawchart(state, svg, host.textMeasure(), locale);
+    return writeFileAtomically(*o.out, svg.document());
+  }
+  const TextMeasure& measure = host.textMeasure();
+  return host.writeRendered(*o.out, o.outFormat, o.widthPx, o.heightPx,
+                            [&](DrawingSurface& target) {
+                              FileColourSurface surface(target);
+                              drawchart(state, surface, measure, locale);
+                            });
+}
+
+}  // namespace
+
+std::string versionText() { return "tidewell-chart " TIDEWELL_VERSION; }
+
+ChartRequest chartRequest(const Options& o, Host& host) {
+  ChartRequest r;
+  ChartState& s = r.state;
+  const Date today = host.today();
+  if (o.birthday) {
+    s.birthdate = *o.birthday;
+    s.birthdate2 = o.birthday2.value_or(*o.birthday);
+  } else {
+    const ui::SettingsStore& store = host.store();
+    if (store.read(keys::Birthday1, "").empty()) {
+      r.error = "no --birthday given and Tidewell has no stored birthday";
+      return r;
+    }
+    s.ChartOptions = readChartOptions(store);
+    readPeople(store, today, s);
+    if (o.birthday2) {
+      s.birthdate2 = *o.birthday2;
+      s.birthname2.clear();
+    }
+  }
+  applyOverrides(o, s.ChartOptions);
+  s.chartdate = o.date.value_or(today);
+
+  const bool charted = o.out || o.interpret;
+  const bool comparison = s.ChartOptions.chartType == 1;
+  if (!charted) return r;
+  if (comparison && o.birthday && !o.birthday2) {
+    r.error = "--type comparison needs --birthday2";
+  } else if (s.chartdate < s.birthdate) {
+    r.error = "the chart date " + toIso(s.chartdate) + " is before the birthday " + toIso(s.birthdate);
+  } else if (comparison && s.chartdate < s.birthdate2) {
+    r.error = "the chart date " + toIso(s.chartdate) + " is before the second birthday " +
+              toIso(s.birthdate2);
+  } else if (s.ChartOptions.chartType != 0 && !comparison) {
+    r.error = "the stored chart type " + std::to_string(s.ChartOptions.chartType) +
+              " is neither bio nor comparison; choose one with --type";
+  }
+  return r;
+}
+
+std::string checkCriticalRange(Date from, Date to) {
+  if (from > to)
+    return "--critical " + toIso(from) + " " + toIso(to) + ": the range runs backwards";
+  if (to > hundredYearsOn(from))
+    return "--critical " + toIso(from) + " " + toIso(to) + ": the range is longer than 100 years";
+  return "";
+}
+
+std::string criticalListing(const std::vector<CriticalDay>& days) {
+  std::string out;
+  for (const CriticalDay& d : days)
+    out += toIso(d.date) + " " + weekdayName(d.date) + ": " + criticalCycleNames(d) + "\n";
+  return out;
+}
+
+int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std::ostream& err) {
+  const auto fail = [&err](const std::string& why) {
+    err << "tidewell-chart: " << why << "\n";
+    return kExitBadInput;
+  };
+
+  const ParseResult parsed = parseArguments(args);
+  if (!parsed.ok()) return fail(parsed.error);
+  const Options& o = parsed.options;
+  if (o.help) {
+    out << helpText();
+    return kExitOk;
+  }
+  if (o.version) {
+    out << versionText() << "\n";
+    return kExitOk;
+  }
+  const bool critical = o.criticalFrom.has_value();
+  if (o.ics && !critical) return fail("--ics needs --critical FROM TO");
+  if (!o.out && !o.interpret && !critical)
+    return fail("nothing to do: give --out FILE, --interpret or --critical FROM TO (see --help)");
+  if (critical) {
+    if (std::string why = checkCriticalRange(*o.criticalFrom, *o.criticalTo); !why.empty())
+      return fail(why);
+  }
+
+  const ChartRequest request = chartRequest(o, host);
+  if (!request.error.empty()) return fail(request.error);
+  const ChartState& state = request.state;
+
+  // Every output is checked before any is written, so a bad one leaves the others untouched.
+  for (const auto* path : {&o.out, &o.ics}) {
+    if (!*path) continue;
+    if (std::string why = checkWritable(**path); !why.empty()) return fail(why);
+  }
+  if (o.out && o.ics && *o.out == *o.ics) return fail("--out and --ics name the same file");
+
+  std::string printed;
+  if (o.interpret) {
+    if (const auto prompt = InterpretationPrompt(state, host.locale())) printed += terminalLines(*prompt);
+  }
+  std::vector<CriticalDay> days;
+  if (critical) {
+    days = CriticalDays(state.birthdate, *o.criticalFrom, *o.criticalTo);
+    if (!printed.empty()) printed += "\n";
+    printed += criticalListing(days);
+  }
+
+  if (o.out) {
+    if (std::string why = drawToFile(o, state, host); !why.empty()) return fail(why);
+  }
+  if (o.ics) {
+    const std::string calendar = iCalendar(days, state.birthdate, state.birthname);
+    if (std::string why = writeFileAtomically(*o.ics, calendar); !why.empty()) return fail(why);
+  }
+  out << printed;
+  return kExitOk;
+}
+
+}  // namespace tw::cli

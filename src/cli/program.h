@@ -1,0 +1,59 @@
+#pragma once
+// tidewell-chart's logic: from the command line to files, standard output and an exit status.
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "app/ui.h"
+#include "chart/chart_state.h"
+#include "chart/drawing_surface.h"
+#include "cli/options.h"
+#include "cycles/locale.h"
+#include "interpret/interpret.h"
+
+namespace tw::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitBadInput = 2;  // bad command line, or an output that cannot be written
+
+// What the program takes from the machine it runs on; main.cpp gives the Qt-backed one.
+class Host {
+ public:
+  virtual ~Host() = default;
+  virtual Date today() = 0;
+  virtual Locale locale() = 0;
+  // The user's Tidewell settings; asked for only when no --birthday is given.
+  virtual const ui::SettingsStore& store() = 0;
+  // The main window's text measure, which centres the headers.
+  virtual const TextMeasure& textMeasure() = 0;
+  // The font family the texts are drawn in, written into SVG files.
+  virtual std::string fontFamily() = 0;
+  // Runs `draw` on an image (PNG, BMP) or a PDF page of this many pixels at 96 dpi and writes it
+  // through a temporary file. Returns the reason for a failure, empty on success.
+  virtual std::string writeRendered(const std::string& path, OutputFormat format, int widthPx,
+                                    int heightPx,
+                                    const std::function<void(DrawingSurface&)>& draw) = 0;
+};
+
+std::string helpText();
+std::string versionText();  // "tidewell-chart 1.3.18"
+
+// The chart state the options ask for: the people and options from the command line, or, without
+// --birthday, from the store with the command line's options on top. `error` names a problem.
+struct ChartRequest {
+  ChartState state;
+  std::string error;
+};
+ChartRequest chartRequest(const Options& options, Host& host);
+
+// Why the --critical range is refused, or empty.
+std::string checkCriticalRange(Date from, Date to);
+
+// "2024-03-05 Tuesday: physical, emotional", one line per day.
+std::string criticalListing(const std::vector<CriticalDay>& days);
+
+// The whole run; returns the exit status.
+int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std::ostream& err);
+
+}  // namespace tw::cli

@@ -1,0 +1,135 @@
+// The built tidewell-chart, run in a temporary folder with its own settings folder.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class ChartProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("tidewell-cli-" + std::to_string(std::random_device{}()));
+    fs::create_directories(dir / "config");
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  struct Result {
+    int status;
+    std::string out, err;
+  };
+
+  Result run(const std::vector<std::string>& args) {
+    std::string cmd = "cd '" + dir.string() + "' && XDG_CONFIG_HOME='" + (dir / "config").string() +
+                      "' '" TIDEWELL_CHART_EXE "'";
+    for (const std::string& a : args) cmd += " '" + a + "'";
+    cmd += " >.stdout 2>.stderr";
+    const int raw = std::system(cmd.c_str());
+    Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / ".stdout"), slurp(dir / ".stderr")};
+    fs::remove(dir / ".stdout");
+    fs::remove(dir / ".stderr");
+    return r;
+  }
+
+  std::vector<std::string> files() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  fs::path dir;
+};
+
+TEST_F(ChartProgram, BadInputExitsTwoAndLeavesFilesAlone) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"--birthday", "1990-02-30", "--out", "old.png"},
+      {"--birthday", "1500-01-01", "--out", "old.png"},
+      {"--birthday", "1990-01-31", "--out", "new.png", "--frobnicate"},
+      {"--birthday", "1990-01-31", "--out"},
+      {"--birthday", "1990-01-31", "--out", "new.gif"},
+      {"--birthday", "1990-01-31", "--out", "missing/new.png"},
+      {"--birthday", "1990-01-31", "--out", "folder.svg"},
+      {"--birthday", "1990-01-31", "--out", "new.svg", "--ics", "missing/x.ics", "--critical",
+       "2024-01-01", "2024-02-01"},
+      {"--birthday", "1990-01-31", "--critical", "2000-01-01", "2100-01-02", "--ics", "new.ics"},
+      {"--birthday", "1990-01-31", "--critical", "2001-01-01", "2000-01-01", "--ics", "new.ics"},
+  };
+  std::ofstream(dir / "old.png") << "old";
+  fs::create_directory(dir / "folder.svg");
+  for (const auto& args : cases) {
+    SCOPED_TRACE(args.back());
+    const Result r = run(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("tidewell-chart: ", 0), 0u) << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+    EXPECT_EQ(files(), (std::vector<std::string>{"config", "folder.svg", "old.png"}));
+    EXPECT_EQ(slurp(dir / "old.png"), "old");
+  }
+}
+
+TEST_F(ChartProgram, WritesEachFileType) {
+  struct Case { const char* name; std::string magic; };
+  const Case cases[] = {{"c.png", "\x89PNG"}, {"c.bmp", "BM"}, {"c.svg", "<?xml"}, {"c.pdf", "%PDF"}};
+  for (const Case& c : cases) {
+    const Result r = run({"--birthday", "1990-01-31", "--date", "2024-03-05", "--out", c.name});
+    EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(slurp(dir / c.name).substr(0, c.magic.size()), c.magic) << c.name;
+  }
+  // The PNG is the chart area's size in pixels (big-endian width and height in IHDR).
+  const std::string png = slurp(dir / "c.png");
+  ASSERT_GE(png.size(), 24u);
+  const auto be32 = [&](std::size_t at) {
+    return (unsigned char)png[at] << 24 | (unsigned char)png[at + 1] << 16 |
+           (unsigned char)png[at + 2] << 8 | (unsigned char)png[at + 3];
+  };
+  EXPECT_EQ(be32(16), 449);
+  EXPECT_EQ(be32(20), 193);
+  EXPECT_EQ(files(), (std::vector<std::string>{"c.bmp", "c.pdf", "c.png", "c.svg", "config"}));
+}
+
+TEST_F(ChartProgram, CalendarFromTheStoredPersonIsByteStable) {
+  fs::create_directories(dir / "config/Kestrelmoor");
+  std::ofstream(dir / "config/Kestrelmoor/Tidewell.ini") << "[Tidewell]\nBirthday1=1/1/2000\nBirthname1=Ann\n";
+  const std::vector<std::string> args = {"--critical", "2000-01-01", "2000-01-12", "--ics", "a.ics"};
+  const Result first = run(args);
+  ASSERT_EQ(first.status, 0) << first.err;
+  EXPECT_EQ(first.out, "2000-01-01 Saturday: physical, emotional, intellectual\n"
+                       "2000-01-12 Wednesday: physical\n");
+  const std::string once = slurp(dir / "a.ics");
+  EXPECT_NE(once.find("SUMMARY:Critical day for Ann: physical\r\n"), std::string::npos);
+  EXPECT_NE(once.find("UID:20000112-20000101@tidewell\r\n"), std::string::npos);
+  ASSERT_EQ(run(args).status, 0);
+  EXPECT_EQ(slurp(dir / "a.ics"), once);
+}
+
+TEST_F(ChartProgram, HelpAndVersion) {
+  const Result v = run({"--version"});
+  EXPECT_EQ(v.status, 0);
+  EXPECT_EQ(v.out, "tidewell-chart 1.3.18\n");
+  const Result h = run({"--help"});
+  EXPECT_EQ(h.status, 0);
+  for (const char* option : {"--birthday", "--birthday2", "--date", "--type", "--width", "--height",
+                             "--curves", "--age", "--week-separators", "--today-marker",
+                             "--background-colour", "--physical-colour", "--emotional-colour",
+                             "--intellectual-colour", "--average-colour", "--out", "--interpret",
+                             "--critical", "--ics", "--version"})
+    EXPECT_NE(h.out.find(std::string(option) + " "), std::string::npos) << option;
+}
+
+}  // namespace

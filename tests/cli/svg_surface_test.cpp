@@ -1,0 +1,150 @@
+// The SVG file must show exactly what the chart draws: replaying the recording surface's calls
+// with the file's own rules (15 twips a pixel, 20 twips a point) gives every element it holds.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "chart/drawchart.h"
+#include "chart/svg_surface.h"
+#include "mock/recording_surface.h"
+#include "mock/text_measure_fake.h"
+
+namespace tw::test {
+namespace {
+
+std::string attr(const std::string& element, const std::string& name) {
+  const std::regex re(" " + name + "=\"([^\"]*)\"");
+  std::smatch m;
+  return std::regex_search(element, m, re) ? m[1].str() : "<none>";
+}
+
+// Numbers are compared as floats, so the test does not depend on how they are spelled.
+std::string num(const std::string& text) {
+  return RecordingSurface::number(std::strtof(text.c_str(), nullptr));
+}
+
+std::string hex(long long c) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "#%02x%02x%02x", int(c & 0xFF), int((c >> 8) & 0xFF),
+                int((c >> 16) & 0xFF));
+  return buf;
+}
+
+// One summary per <line> or <text> of the document, in order.
+std::vector<std::string> fromSvg(const std::string& doc) {
+  std::vector<std::string> out;
+  const std::regex element(R"(<(line|text)\b[^>]*>([^<]*))");
+  for (auto it = std::sregex_iterator(doc.begin(), doc.end(), element); it != std::sregex_iterator(); ++it) {
+    const std::string e = (*it)[0].str();
+    if ((*it)[1] == "line") {
+      out.push_back("line " + num(attr(e, "x1")) + " " + num(attr(e, "y1")) + " " +
+                    num(attr(e, "x2")) + " " + num(attr(e, "y2")) + " " + attr(e, "stroke") +
+                    " w" + attr(e, "stroke-width") + " dash " + attr(e, "stroke-dasharray"));
+    } else {
+      std::string text = (*it)[2].str();
+      text = std::regex_replace(text, std::regex("&lt;"), "<");
+      text = std::regex_replace(text, std::regex("&gt;"), ">");
+      text = std::regex_replace(text, std::regex("&amp;"), "&");
+      out.push_back("text " + num(attr(e, "x")) + " " + num(attr(e, "y")) + " size " +
+                    attr(e, "font-size") + " " + attr(e, "font-weight") + " " + attr(e, "fill") +
+                    " [" + text + "] " + attr(e, "dominant-baseline") + " " + attr(e, "xml:space"));
+    }
+  }
+  return out;
+}
+
+// The same summaries, worked out from the recorded calls.
+std::vector<std::string> fromRecording(const RecordingSurface& rec) {
+  std::vector<std::string> out;
+  std::string x = "0", y = "0", width = "15", dash = "<none>", size = "<none>", bold = "<none>";
+  for (const std::string& call : rec.calls) {
+    std::istringstream in(call);
+    std::string op;
+    in >> op;
+    if (op == "CurrentX") in >> x;
+    else if (op == "CurrentY") in >> y;
+    else if (op == "DrawWidth") { int w; in >> w; width = std::to_string(w * 15); }
+    else if (op == "DrawStyle") { int s; in >> s; dash = s == 2 ? "x" : "<none>"; }
+    else if (op == "FontSize") { float p; in >> p; size = RecordingSurface::number(p * 20); }
+    else if (op == "FontBold") { int b; in >> b; bold = b ? "bold" : "<none>"; }
+    else if (op == "Line") {
+      std::string x1, y1, x2, y2;
+      long long colour = 0;  // the foreground is black
+      in >> x1 >> y1 >> x2 >> y2 >> colour;
+      const std::string d = dash == "x" ? width + " " + std::to_string(2 * std::stoi(width)) : dash;
+      out.push_back("line " + x1 + " " + y1 + " " + x2 + " " + y2 + " " + hex(colour) + " w" +
+                    width + " dash " + d);
+    } else if (op == "Print") {
+      const std::string text = call.substr(7, call.size() - 8);
+      out.push_back("text " + x + " " + y + " size " + size + " " + bold + " #000000 [" + text +
+                    "] text-before-edge preserve");
+    }
+  }
+  return out;
+}
+
+ChartState state(int type, bool extras) {
+  ChartState s;
+  s.birthdate = fromYmd(1990, 1, 31);
+  s.birthdate2 = fromYmd(1992, 6, 15);
+  s.birthname = extras ? "Ann & <Bo>" : "";
+  s.chartdate = fromYmd(2024, 3, 5);
+  s.ChartOptions.chartType = static_cast<std::int16_t>(type);
+  s.ChartOptions.todayMarker = extras;
+  s.ChartOptions.weekSeparators = extras;
+  s.ChartOptions.showAverage = extras;
+  return s;
+}
+
+struct Case {
+  const char* name;
+  int type;
+  bool extras;
+  float w, h;
+};
+
+TEST(SvgSurface, HoldsTheRecordedLinesAndTextsInOrder) {
+  const Case cases[] = {
+      {"bio, designed size", 0, false, 6735, 2895},
+      {"bio, marker, separators, average, named", 0, true, 6735, 2895},
+      {"bio, widest", 0, true, 32925, 2895},
+      {"comparison", 1, true, 9000, 4000},
+      {"too narrow for a column", 0, false, 300, 600},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordingSurface rec(c.w, c.h);
+    SvgSurface svg(c.w, c.h);
+    drawchart(state(c.type, c.extras), rec, FixedWidthMeasure{}, Locale{});
+    drawchart(state(c.type, c.extras), svg, FixedWidthMeasure{}, Locale{});
+    const auto expected = fromRecording(rec);
+    ASSERT_GE(expected.size(), 7u);  // even the narrowest has its zero line, header and letters
+    EXPECT_EQ(fromSvg(svg.document()), expected);
+  }
+}
+
+TEST(SvgSurface, DocumentFrameAndBackground) {
+  SvgSurface svg(6735, 2895);
+  svg.BackColor(kButtonFace);
+  svg.Cls();
+  const std::string doc = svg.document();
+  EXPECT_NE(doc.find("viewBox=\"0 0 6735 2895\""), std::string::npos);
+  EXPECT_NE(doc.find("width=\"449\" height=\"193\""), std::string::npos);
+  EXPECT_NE(doc.find("<rect x=\"0\" y=\"0\" width=\"6735\" height=\"2895\" fill=\"#f0f0f0\"/>"),
+            std::string::npos);
+}
+
+TEST(SvgSurface, ColoursAreWrittenRedFirst) {
+  const std::pair<Colour, const char*> cases[] = {
+      {kRed, "#ff0000"}, {kBlue, "#0000ff"}, {rgb(0x12, 0x34, 0x56), "#123456"},
+      {kButtonFace, "#f0f0f0"}, {static_cast<Colour>(0x80000005U), "#ffffff"},
+      {static_cast<Colour>(0x80000008U), "#000000"},
+  };
+  for (const auto& [colour, text] : cases) EXPECT_EQ(hexColour(colour), text) << colour;
+}
+
+}  // namespace
+}  // namespace tw::test
