@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "app/form1.h"
+#include "platform/help_wiring.h"
 #include "platform/main_window.h"
 #include "platform/qt_services.h"
 #include "platform/qt_settings_store.h"
@@ -37,6 +38,7 @@ class AppRoot {
   QtWindow form2_{&form2Widget_, kDialogFrame};
 
   Form1 form_;
+  HelpWiring help_{window_, form_};  // the Help menu
 };
 
 }  // namespace tw::platform

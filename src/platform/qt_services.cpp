@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDate>
 
+#include "platform/help_file.h"
 #include "platform/qt_controls.h"
 
 namespace tw::platform {
@@ -75,8 +76,7 @@ void QtProgram::end() {
 }
 
 std::string QtProgram::helpFilePath() const {
-  // TODO(help): the help file's final name is settled with the help command.
-  return (QCoreApplication::applicationDirPath() + QStringLiteral("/Tidewell.html")).toStdString();
+  return findHelpFile(QCoreApplication::applicationDirPath()).toStdString();
 }
 
 }  // namespace tw::platform

@@ -10,19 +10,14 @@
 #include <QTextBlock>
 #include <filesystem>
 
+#include "qt_app.h"
+
 namespace {
 
 using tw::platform::HelpWindow;
 using tw::platform::QtHelpViewer;
 
-void ensureApp() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_platform";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
+void ensureApp() { tw::test::qtApp(); }
 
 // Only anchored h2 and h3 headings are topics; they are listed as an index, a leading article
 // not counting.
