@@ -36,15 +36,6 @@ TEST(ChartKey, OneLinePerShownCurveInTheChartsOrder) {
   }
 }
 
-TEST(ChartKey, OtherOptionsDoNotAddLines) {
-  ChartOptionsRecord o;
-  o.showPhysical = o.showEmotional = o.showIntellectual = false;
-  o.showAverage = false;
-  o.weekSeparators = o.todayMarker = true;
-  o.chartType = 1;
-  EXPECT_EQ(ChartKeyText(o), "You need to turn on some curves\r\nin the Settings menu!");
-}
-
 TEST(ChartKey, ShownAsAnInformationBoxTitledChartKey) {
   Form1Fixture f;
   FakeAboutLoader about;

@@ -50,14 +50,6 @@ TEST(HelpCommands, ContentsAndIndexOpenTheHelpFileWithTheirCommand) {
   }
 }
 
-TEST(HelpCommands, TheStartUpHelpFileIsTheOneOpened) {
-  HelpFixture f;
-  f.form.Form_Load();
-  f.help.MenuHelpIndex_Click();
-  ASSERT_EQ(f.viewer.calls.size(), 1u);
-  EXPECT_EQ(f.viewer.calls[0].file, f.program.helpFilePath());
-}
-
 TEST(HelpCommands, AViewerThatFailsGetsNoMessageOfOurs) {
   HelpFixture f;
   f.viewer.answer = false;

@@ -4,11 +4,8 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QTimer>
 
-#include "commands/help_commands.h"
 #include "mock/about_fakes.h"
-#include "mock/form1_fixture.h"
 
 #include "qt_app.h"
 
@@ -16,7 +13,6 @@ namespace {
 
 using namespace tw;
 using tw::platform::QtAboutBox;
-using tw::platform::QtAboutBoxLoader;
 
 void ensureApp() { tw::test::qtApp(); }
 
@@ -78,41 +74,6 @@ TEST_F(AboutBoxTest, ButtonsRunTheirHandlers) {
   box.dialog->show();
   box.cmdOK->click();
   EXPECT_FALSE(box.dialog->isVisible());
-}
-
-TEST(AboutBoxMenu, HelpAboutShowsTheBoxModallyUntilOk) {
-  ensureApp();
-  test::Form1Fixture f;
-  test::FakeRegistry registry;
-  test::FakeFiles files;
-  test::FakeStarter starter;
-  QtAboutBoxLoader loader{nullptr, registry, files, starter};
-  struct NoViewer : HelpViewer {
-    bool WinHelp(const std::string&, int, std::uintptr_t) override { return true; }
-  } viewer;
-  HelpCommands help{f.form, viewer, loader};
-
-  QString seenTitle, seenLabel;
-  bool seenModal = false;
-  QTimer::singleShot(0, [&] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      auto* d = qobject_cast<QDialog*>(w);
-      if (!d || !d->isVisible()) continue;
-      seenTitle = d->windowTitle();
-      seenModal = d->isModal() || d->windowModality() != Qt::NonModal;
-      if (auto* l = d->findChildren<QLabel*>().value(0)) seenLabel = l->text();
-      for (auto* b : d->findChildren<QPushButton*>())
-        if (b->text() == "OK") b->click();
-    }
-  });
-  help.HelpAbout_Click();  // returns only once OK closed the box
-
-  EXPECT_EQ(seenTitle, "About Tidewell");
-  EXPECT_TRUE(seenModal);
-  EXPECT_EQ(seenLabel, "Tidewell 1.3.18");
-  for (QWidget* w : QApplication::topLevelWidgets())
-    EXPECT_FALSE(qobject_cast<QDialog*>(w) && w->windowTitle() == "About Tidewell")
-        << "the box outlived HelpAbout";
 }
 
 }  // namespace

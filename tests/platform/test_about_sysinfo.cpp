@@ -108,13 +108,4 @@ TEST(AboutSysInfo, SystemInfoStartsTheToolFoundOrSaysItIsUnavailable) {
   EXPECT_EQ(without.messages.shown[0].prompt, "System Information Is Unavailable At This Time");
 }
 
-TEST(AboutSysInfo, FileLookupCountsOnlyNormalFiles) {
-  QTemporaryDir dir;
-  const QString file = makeFile(dir, "f", false);
-  QtFileLookup files;
-  EXPECT_TRUE(files.FileExists(file.toStdString()));
-  EXPECT_FALSE(files.FileExists(dir.path().toStdString()));
-  EXPECT_FALSE(files.FileExists(dir.filePath("missing").toStdString()));
-}
-
 }  // namespace

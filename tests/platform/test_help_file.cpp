@@ -38,12 +38,4 @@ TEST(HelpFile, FoundBesideTheProgramFirstThenInTheSharedDataFolder) {
   }
 }
 
-TEST(HelpFile, AFolderOfThatNameIsNotTheFile) {
-  QTemporaryDir prefix;
-  QDir().mkpath(prefix.filePath("bin/Tidewell.html"));
-  touch(prefix.filePath("share/tidewell/Tidewell.html"));
-  EXPECT_EQ(findHelpFile(prefix.filePath("bin")),
-            prefix.filePath("share/tidewell/Tidewell.html"));
-}
-
 }  // namespace

@@ -100,14 +100,6 @@ TEST_F(HelpTest, ChoosingATopicShowsItOnTheBrowserPage) {
   EXPECT_EQ(window().browser()->verticalScrollBar()->value(), 0);
 }
 
-TEST_F(HelpTest, OneViewerWindowServesEveryCall) {
-  viewer.WinHelp(file.toStdString(), 3, 0);
-  HelpWindow* first = viewer.window();
-  viewer.WinHelp(file.toStdString(), 11, 0);
-  EXPECT_EQ(viewer.window(), first);
-  EXPECT_TRUE(window().onFinder());
-}
-
 TEST_F(HelpTest, AMissingFileGetsTheViewersOwnNotFoundPage) {
   const QString missing = dir.filePath("gone/Tidewell.html");
   for (int command : {3, 11}) {
