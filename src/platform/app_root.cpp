@@ -1,5 +1,6 @@
 #include "platform/app_root.h"
 
+#include "platform/people_windows.h"
 #include "platform/qt_locale.h"
 
 namespace tw::platform {
@@ -10,8 +11,9 @@ AppRoot::AppRoot(const QString& settingsFile)
             Form1Services{window_.surface(), window_.measure(), messages_, store_, clock_, program_,
                           userLocale()},
             Form1Peers{form5_, form6_, form2_}) {
-  form5Widget_.setWindowTitle(QStringLiteral("People"));
-  form6Widget_.setWindowTitle(QStringLiteral("Entry"));
+  // The people list and entry windows, built into their two widgets, which own them; the list
+  // is loaded here, as the windows are created at start-up.
+  new PeopleWindows(&form5Widget_, form5_, &form6Widget_, form6_, form_, store_);
   form2Widget_.setPalette(QPalette(Qt::white));
   form2Widget_.setAutoFillBackground(true);
   // Print and save are plugged in here with form_.setCommands(...).

@@ -1,0 +1,107 @@
+#include "platform/people_windows.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QShortcut>
+#include <QTimer>
+#include <functional>
+
+#include "mock/form1_fixture.h"
+#include "platform/qt_app.h"
+#include "platform/qt_window.h"
+#include "platform/twips.h"
+
+namespace tw::platform {
+namespace {
+
+struct QtPeople : ::testing::Test, test::Form1Fixture {
+  QtPeople() {
+    store.values["PeopleName 3"] = "Ann";
+    store.values["PeopleDate 3"] = "25/12/1990";
+    windows = new PeopleWindows(listWidget, list, entryWidget, entry, form, store);
+  }
+  ~QtPeople() override {
+    delete entryWidget;
+    delete listWidget;  // and the windows with it
+  }
+  // Runs `user` inside the modal loop of the list; a flow that leaves a window up fails.
+  void whileShown(std::function<void()> user) {
+    QTimer::singleShot(0, user);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [this] {
+      ADD_FAILURE() << "a window stayed up";
+      entryWidget->hide();
+      listWidget->hide();
+    });
+    watchdog.start(5000);
+    list.showModal();
+  }
+  QApplication& app = test::qtApp();  // before any widget
+  QWidget* listWidget = new QWidget;
+  QWidget* entryWidget = new QWidget;
+  QtWindow list{listWidget, kDialogFrame}, entry{entryWidget, kDialogFrame};
+  PeopleWindows* windows;
+};
+
+TEST_F(QtPeople, CaptionsAndDesignedPlaces) {
+  EXPECT_EQ(listWidget->windowTitle(), "People");
+  EXPECT_EQ(entryWidget->windowTitle(), "Entry");
+  QStringList captions;
+  for (const char* b : {"Command1", "Command2", "Command3", "Command4", "Command5", "OK"})
+    captions << windows->button(b)->text();
+  EXPECT_EQ(captions, (QStringList{"New...", "Edit...", "Delete", "Close", "Draw chart", "OK"}));
+  QStringList labels;
+  for (auto* l : entryWidget->findChildren<QLabel*>()) labels << l->text();
+  EXPECT_EQ(labels, (QStringList{"Name", "Birthday"}));
+  const double px = pixelsToTwips(1);  // whole pixels: within one of the designed twips
+  EXPECT_NEAR(pixelsToTwips(listWidget->width()), 4560, px);
+  EXPECT_NEAR(pixelsToTwips(entryWidget->height()), 1560, px);
+  EXPECT_NEAR(pixelsToTwips(windows->button("Command3")->x()), 2280, px);
+}
+
+TEST_F(QtPeople, SelectingEnablesAndDoubleClickChoosesAndHides) {
+  EXPECT_FALSE(windows->button("Command5")->isEnabled());
+  whileShown([this] {
+    windows->list()->setCurrentRow(0);
+    EXPECT_TRUE(windows->button("Command5")->isEnabled());
+    emit windows->list()->itemDoubleClicked(windows->list()->item(0));
+  });
+  EXPECT_FALSE(listWidget->isVisible());
+  EXPECT_EQ(form.birthname, "Ann");
+  EXPECT_EQ(dt1.value(), fromYmd(1990, 12, 25));
+}
+
+TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
+  int entries = 0;
+  auto* escape = entryWidget->findChild<QShortcut*>();
+  ASSERT_TRUE(escape && escape->key() == QKeySequence(Qt::Key_Escape));
+  whileShown([&] {
+    QTimer::singleShot(0, [&] {
+      ++entries;
+      windows->nameEdit()->setText("Not kept");
+      emit windows->nameEdit()->returnPressed();
+      EXPECT_EQ(entryWidget->focusWidget(), windows->dateEdit());
+      entryWidget->close();
+    });
+    windows->button("Command1")->click();  // New...: the entry's loop runs in here
+    windows->list()->setCurrentRow(0);
+    QTimer::singleShot(0, [&] {
+      ++entries;
+      windows->nameEdit()->setText("Changed");
+      emit escape->activated();
+    });
+    windows->button("Command2")->click();  // Edit...
+    listWidget->close();
+  });
+  EXPECT_EQ(entries, 2);
+  EXPECT_EQ(windows->list()->count(), 1);
+  EXPECT_EQ(store.values["PeopleName 3"], "Ann");
+  store.values["PeopleName 1"] = "Bea";
+  whileShown([this] { windows->button("Command4")->click(); });
+  EXPECT_EQ(windows->list()->item(0)->text(), "Bea (1/1/1990)");
+}
+
+}  // namespace
+}  // namespace tw::platform
