@@ -16,7 +16,6 @@ AppRoot::AppRoot(const QString& settingsFile)
   new PeopleWindows(&form5Widget_, form5_, &form6Widget_, form6_, form_, store_);
   form2Widget_.setPalette(QPalette(Qt::white));
   form2Widget_.setAutoFillBackground(true);
-  // Print and save are plugged in here with form_.setCommands(...).
   window_.attach(form_, program_);
 }
 

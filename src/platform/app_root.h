@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "app/form1.h"
+#include "platform/display_wiring.h"
 #include "platform/help_wiring.h"
 #include "platform/main_window.h"
 #include "platform/qt_services.h"
@@ -23,6 +24,7 @@ class AppRoot {
   Form1& form() { return form_; }
   QtSettingsStore& store() { return store_; }
   QtProgram& program() { return program_; }
+  DisplayWiring& display() { return display_; }
 
  private:
   QtSettingsStore store_;
@@ -38,6 +40,7 @@ class AppRoot {
   QtWindow form2_{&form2Widget_, kDialogFrame};
 
   Form1 form_;
+  DisplayWiring display_{window_, form_, form2_};  // display settings, print and save
   HelpWiring help_{window_, form_};  // the Help menu
 };
 
