@@ -167,9 +167,9 @@ void MainWindow::attach(Form1& form, const QtProgram& program) {
   connectMenu("MenuGoLastMonth", &Form1::MenuGoLastMonth_Click);
   connectMenu("MenuChartInterpret", &Form1::MenuChartInterpret_Click);
   connectMenu("FileExit", &Form1::FileExit_Click);
-  connect(date1_, &QDateEdit::dateChanged, this, [this] { form_->DTPicker1_Change(); });
-  connect(date2_, &QDateEdit::dateChanged, this, [this] { form_->DTPicker2_Change(); });
-  connect(date3_, &QDateEdit::dateChanged, this, [this] { form_->DTPicker3_Change(); });
+  picker1_->onUserChange([this] { form_->DTPicker1_Change(); });
+  picker2_->onUserChange([this] { form_->DTPicker2_Change(); });
+  picker3_->onUserChange([this] { form_->DTPicker3_Change(); });
   connect(command1_, &QPushButton::clicked, this, [this] { form_->Command1_Click(); });
   connect(command2_, &QPushButton::clicked, this, [this] { form_->Command2_Click(); });
   connect(toolbar_, &QToolBar::actionTriggered, this, [this](QAction* a) {

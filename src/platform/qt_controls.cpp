@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/qt_locale.h"
 
@@ -45,15 +46,26 @@ void fitDateFont(QDateEdit* edit, double points) {
                                                     QStyle::SC_ComboBoxEditField, edit);
   const int room = field.width() - 4;  // the line edit's own margins
   QFont font = edit->font();
+  font.setPointSizeF(points);
+  // The widest date: two-digit days on every weekday of every month.
+  QString widest;
+  double widestPixels = 0;
+  const QFontMetricsF metrics(font);
+  for (int month = 1; month <= 12; ++month)
+    for (int day = 22; day <= 28; ++day) {
+      const QString text = edit->locale().toString(QDate(2024, month, day), edit->displayFormat());
+      const double w = metrics.horizontalAdvance(text);
+      if (w > widestPixels) {
+        widestPixels = w;
+        widest = text;
+      }
+    }
+  // Text width grows with the size: start near the answer, then step down to what fits.
+  if (widestPixels > room)
+    points = std::min(points, std::floor(4 * points * room / widestPixels) / 4 + 0.5);
   for (; points > 6; points -= 0.25) {
     font.setPointSizeF(points);
-    const QFontMetrics metrics(font);
-    int widest = 0;
-    for (int month = 1; month <= 12; ++month)
-      for (int day = 22; day <= 28; ++day)  // two-digit days, every weekday
-        widest = std::max(widest, metrics.horizontalAdvance(edit->locale().toString(
-                                      QDate(2024, month, day), edit->displayFormat())));
-    if (widest <= room) break;
+    if (QFontMetrics(font).horizontalAdvance(widest) <= room) break;
   }
   edit->setFont(font);
 }
@@ -61,6 +73,16 @@ void fitDateFont(QDateEdit* edit, double points) {
 void QtDatePicker::setValue(Date d) {
   const QSignalBlocker block(edit_);
   edit_->setDate(toQDate(d));
+  committed_ = edit_->date();
+}
+
+void QtDatePicker::onUserChange(std::function<void()> handler) {
+  QObject::connect(edit_, &QDateEdit::dateChanged, edit_,
+                   [this, handler = std::move(handler)](QDate date) {
+                     if (date == committed_) return;
+                     committed_ = date;
+                     handler();
+                   });
 }
 
 void QtTextBox::setText(const std::string& text) {

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "app/ui.h"
 #include "platform/twips.h"
@@ -53,12 +54,19 @@ void fitDateFont(QDateEdit* edit, double points);
 
 class QtDatePicker : public WidgetControl, public ui::DatePicker {
  public:
-  explicit QtDatePicker(QDateEdit* edit) : WidgetControl(edit), edit_(edit) {}
+  explicit QtDatePicker(QDateEdit* edit)
+      : WidgetControl(edit), edit_(edit), committed_(edit->date()) {}
   Date value() const override { return fromQDate(edit_->date()); }
   void setValue(Date d) override;
 
+  // Runs `handler` once for each date the user commits that differs from the one shown before.
+  // QDateEdit alone also signals a Return or a focus change that changed nothing, after a value
+  // was set with its signals blocked.
+  void onUserChange(std::function<void()> handler);
+
  private:
   QDateEdit* edit_;
+  QDate committed_;  // the date last set by the program or committed by the user
 };
 
 class QtTextBox : public WidgetControl, public ui::TextBox {

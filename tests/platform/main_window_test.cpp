@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -230,6 +232,48 @@ TEST_F(MainWindowTest, OnlyTheUsersDateChangeRunsThePickerHandler) {
   EXPECT_EQ(form.birthname, "");
   EXPECT_EQ(edit->minimumDate(), QDate(1601, 1, 1));
   EXPECT_EQ(edit->maximumDate(), QDate(9999, 12, 31));
+}
+
+// Typing only changes the date when the edit is committed, and then runs the handler once;
+// a commit that changed nothing runs nothing.
+TEST_F(MainWindowTest, TypedDateCountsOnceWhenCommitted) {
+  Form1& form = root->form();
+  auto* edit = window().findChild<QDateEdit*>("DTPicker1");
+  form.chartdate = fromYmd(2100, 1, 1);  // no refusal (and no message box) to come
+  form.birthname = "Ann";
+  c().DTPicker1.setValue(fromYmd(1990, 3, 10));  // as choosing a person does
+  edit->setDisplayFormat("dd/MM/yyyy");
+  edit->setFocus();
+  auto type = [edit](Qt::Key key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(edit, &press);
+  };
+  type(Qt::Key_Return, "\r");
+  EXPECT_EQ(form.birthname, "Ann");
+  edit->findChild<QLineEdit*>()->setSelection(0, 2);  // the day
+  type(Qt::Key_1, "1");
+  type(Qt::Key_4, "4");
+  EXPECT_EQ(form.birthname, "Ann");
+  EXPECT_NE(form.birthdate, fromYmd(1990, 3, 14));
+  type(Qt::Key_Return, "\r");
+  EXPECT_EQ(form.birthdate, fromYmd(1990, 3, 14));
+  EXPECT_EQ(form.birthname, "");
+  form.birthname = "Bea";
+  type(Qt::Key_Return, "\r");
+  EXPECT_EQ(form.birthname, "Bea");
+}
+
+TEST_F(MainWindowTest, MaximisingLaysOutForTheNewSizeAndRestoringGivesTheOldOneBack) {
+  outer().setWidth(9000);
+  outer().setHeight(7000);
+  outer().setWindowState(ui::Maximized);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(outer().windowState(), ui::Maximized);
+  EXPECT_GT(outer().width(), 9000);
+  EXPECT_EQ(c().Picture1.width(), outer().width() - 350);
+  outer().setWindowState(ui::Normal);  // read at once, as shut-down does
+  EXPECT_EQ(outer().width(), 9000);
+  EXPECT_EQ(outer().height(), 7000);
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheState) {

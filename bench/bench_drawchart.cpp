@@ -1,0 +1,68 @@
+// drawchart on the Qt surface: the widest chart the geometry allows (118 columns) and the
+// designed chart area (22 columns), for both chart types, offscreen.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+
+#include "chart/drawchart.h"
+#include "platform/qt_locale.h"
+#include "platform/qt_surface.h"
+
+namespace {
+
+using tw::platform::QtSurface;
+
+tw::ChartState busyState(int chartType) {
+  tw::ChartState s;
+  s.birthdate = tw::fromYmd(1990, 1, 1);
+  s.birthdate2 = tw::fromYmd(1992, 7, 14);
+  s.birthname = "Ann";
+  s.birthname2 = "Bea";
+  s.chartdate = tw::fromYmd(2026, 12, 5);
+  s.ChartOptions.chartType = static_cast<std::int16_t>(chartType);
+  s.ChartOptions.showAverage = true;  // every element on: the most work a chart can be
+  s.ChartOptions.weekSeparators = true;
+  s.ChartOptions.todayMarker = true;
+  return s;
+}
+
+void peakRss(benchmark::State& state) {
+  rusage use{};
+  getrusage(RUSAGE_SELF, &use);
+  state.counters["peak_rss_MB"] = static_cast<double>(use.ru_maxrss) / 1024.0;
+}
+
+// Arguments: width and height in twips, chart type.
+void BM_drawchart(benchmark::State& state) {
+  QtSurface surface;
+  surface.setSizeTwips(static_cast<double>(state.range(0)), static_cast<double>(state.range(1)));
+  const tw::platform::QtTextMeasure measure(tw::platform::classicFont(8));
+  const tw::Locale locale = tw::platform::userLocale();
+  const tw::ChartState chart = busyState(static_cast<int>(state.range(2)));
+  for (auto _ : state) {
+    tw::drawchart(chart, surface, measure, locale);
+    benchmark::DoNotOptimize(surface.image().constBits());  // drawing finished
+  }
+  state.counters["pixels"] = surface.image().width() * surface.image().height();
+  peakRss(state);
+}
+
+BENCHMARK(BM_drawchart)
+    ->ArgNames({"w", "h", "type"})
+    ->Args({33000, 6000, 0})
+    ->Args({33000, 6000, 1})
+    ->Args({6735, 2895, 0})
+    ->Args({6735, 2895, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

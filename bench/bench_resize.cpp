@@ -1,0 +1,53 @@
+// The real main window resized through 200 sizes around 1920 x 1080 pixels, as a user drags its
+// corner: each size runs the layout pass, a full redraw of the chart and the repaint.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cmath>
+#include <vector>
+
+#include "platform/app_root.h"
+
+namespace {
+
+std::vector<QSize> dragSizes() {
+  std::vector<QSize> sizes;
+  for (int i = 0; i < 200; ++i)  // a wobbling drag, about 100 pixels either way
+    sizes.emplace_back(1920 + static_cast<int>(100 * std::sin(i * 0.11)),
+                       1080 + static_cast<int>(60 * std::cos(i * 0.07)));
+  return sizes;
+}
+
+void BM_resize(benchmark::State& state) {
+  QTemporaryDir dir;
+  tw::platform::AppRoot root(dir.filePath("Tidewell.ini"));
+  root.start();
+  QCoreApplication::processEvents();
+  auto& window = root.mainWindow();
+  const std::vector<QSize> sizes = dragSizes();
+  std::size_t next = 0;
+  for (auto _ : state) {
+    window.resize(sizes[next++ % sizes.size()]);
+    window.repaint();  // the chart on screen, not only in its image
+  }
+  state.counters["chart_px_wide"] = window.chartView()->width();
+  rusage use{};
+  getrusage(RUSAGE_SELF, &use);
+  state.counters["peak_rss_MB"] = static_cast<double>(use.ru_maxrss) / 1024.0;
+  window.hide();
+}
+
+BENCHMARK(BM_resize)->Iterations(200)->Repetitions(5)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,23 @@
+// The program exactly as main.cpp starts it, ending once its chart has first been painted.
+#include <QApplication>
+#include <QTimer>
+
+#include "first_paint.h"
+#include "platform/app_root.h"
+
+int main(int argc, char* argv[]) {
+  bench::mainStart();
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tidewell"));
+  QApplication::setOrganizationName(QStringLiteral("Kestrelmoor"));
+  tw::platform::AppRoot root;
+  bool done = false;
+  QObject::connect(root.mainWindow().chartView(), &tw::platform::ChartView::painted, [&done] {
+    if (done) return;
+    done = true;
+    bench::reportFirstPaint();
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+  });
+  root.start();
+  return QApplication::exec();
+}
