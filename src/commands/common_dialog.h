@@ -16,10 +16,8 @@ inline constexpr std::int32_t SaveHideReadOnly = 0x4;
 inline constexpr std::int32_t SavePathMustExist = 0x800;
 }  // namespace dialog_flags
 
-class CommonDialog {
- public:
-  virtual ~CommonDialog() = default;
-
+// The settings shared by the three dialogs.
+struct DialogSettings {
   // When set, Cancel makes Show* return false; otherwise Cancel looks like a confirmation that
   // leaves the settings as they were.
   bool CancelError = false;
@@ -30,6 +28,11 @@ class CommonDialog {
   std::string DialogTitle = "Save chart as bitmap";
   std::string Filter = "Bitmaps|*.BMP";
   std::string DefaultExt = "BMP";
+};
+
+class CommonDialog : public DialogSettings {
+ public:
+  virtual ~CommonDialog() = default;
 
   // Each returns false on Cancel while CancelError is set.
   bool ShowColor() { return finish(pickColour()); }

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "mock/commands_fixture.h"
 
@@ -12,242 +10,168 @@ namespace tw::test {
 namespace {
 
 using Command = void (DisplaySettings::*)();
+using D = DisplaySettings;
+using O = ChartOptionsRecord;
 
-// Each check mark against the option it mirrors, and the second-birthday controls.
-void expectMirrors(CommandsFixture& f) {
+void expectMarksMirrorOptions(CommandsFixture& f) {
   const auto& o = f.form.ChartOptions;
-  EXPECT_EQ(f.bio.checked, o.chartType == 0);
-  EXPECT_EQ(f.comp.checked, o.chartType == 1);
-  EXPECT_EQ(f.dt2.isVisible(), o.chartType == 1);
-  EXPECT_EQ(f.command2.isVisible(), o.chartType == 1);
-  EXPECT_EQ(f.days.checked, o.ageFormat == 0);
-  EXPECT_EQ(f.weeks.checked, o.ageFormat == 1);
-  EXPECT_EQ(f.years.checked, o.ageFormat == 2);
-  EXPECT_EQ(f.phy.checked, o.showPhysical);
-  EXPECT_EQ(f.emo.checked, o.showEmotional);
-  EXPECT_EQ(f.intl.checked, o.showIntellectual);
-  EXPECT_EQ(f.ave.checked, o.showAverage);
-  EXPECT_EQ(f.weekSep.checked, o.weekSeparators);
-  EXPECT_EQ(f.todayMark.checked, o.todayMarker);
+  const bool marks[] = {f.bio.checked,  f.comp.checked,  f.dt2.isVisible(), f.command2.isVisible(),
+                        f.days.checked, f.weeks.checked, f.years.checked,   f.phy.checked,
+                        f.emo.checked,  f.intl.checked,  f.ave.checked,     f.weekSep.checked,
+                        f.todayMark.checked};
+  const bool options[] = {o.chartType == 0, o.chartType == 1, o.chartType == 1, o.chartType == 1,
+                          o.ageFormat == 0, o.ageFormat == 1, o.ageFormat == 2, o.showPhysical,
+                          o.showEmotional,  o.showIntellectual, o.showAverage, o.weekSeparators,
+                          o.todayMarker};
+  for (std::size_t i = 0; i < std::size(marks); ++i) EXPECT_EQ(marks[i], options[i]) << i;
 }
 
-struct AnyCommand {
-  const char* name;
-  Command run;
-};
-
-const AnyCommand kAll[] = {
-    {"MenuChartTypeBio", &DisplaySettings::MenuChartTypeBio_Click},
-    {"MenuChartTypeComp", &DisplaySettings::MenuChartTypeComp_Click},
-    {"MenuAgeDays", &DisplaySettings::MenuAgeDays_Click},
-    {"MenuAgeWeeks", &DisplaySettings::MenuAgeWeeks_Click},
-    {"MenuAgeYears", &DisplaySettings::MenuAgeYears_Click},
-    {"MenuSettingWeekSeparators", &DisplaySettings::MenuSettingWeekSeparators_Click},
-    {"MenuSettingTodayMarker", &DisplaySettings::MenuSettingTodayMarker_Click},
-    {"MenuShowPhy", &DisplaySettings::MenuShowPhy_Click},
-    {"MenuShowEmo", &DisplaySettings::MenuShowEmo_Click},
-    {"MenuShowInt", &DisplaySettings::MenuShowInt_Click},
-    {"MenuShowAve", &DisplaySettings::MenuShowAve_Click},
-    {"MenuSettingPhysicalColour", &DisplaySettings::MenuSettingPhysicalColour_Click},
-    {"MenuSettingEmotionalColour", &DisplaySettings::MenuSettingEmotionalColour_Click},
-    {"MenuSettingIntellectualColour", &DisplaySettings::MenuSettingIntellectualColour_Click},
-    {"MenuSettingAverageColour", &DisplaySettings::MenuSettingAverageColour_Click},
-    {"MenuSettingBackgroundColour", &DisplaySettings::MenuSettingBackgroundColour_Click},
-    {"MenuSettingResetColours", &DisplaySettings::MenuSettingResetColours_Click},
-};
-
-TEST(DisplaySettings, EveryCommandRedrawsOnceAndKeepsTheMarksInStep) {
-  for (const auto& c : kAll) {
-    SCOPED_TRACE(c.name);
+TEST(DisplaySettings, EveryCommandKeepsTheMarksInStepAndRedrawsOnce) {
+  const Command all[] = {&D::MenuChartTypeBio_Click, &D::MenuChartTypeComp_Click,
+                         &D::MenuAgeDays_Click, &D::MenuAgeWeeks_Click, &D::MenuAgeYears_Click,
+                         &D::MenuSettingWeekSeparators_Click, &D::MenuSettingTodayMarker_Click,
+                         &D::MenuShowPhy_Click, &D::MenuShowEmo_Click, &D::MenuShowInt_Click,
+                         &D::MenuShowAve_Click, &D::MenuSettingPhysicalColour_Click,
+                         &D::MenuSettingEmotionalColour_Click,
+                         &D::MenuSettingIntellectualColour_Click,
+                         &D::MenuSettingAverageColour_Click,
+                         &D::MenuSettingBackgroundColour_Click, &D::MenuSettingResetColours_Click};
+  // Start away from every default so each command has something to change.
+  for (std::size_t i = 0; i < std::size(all); ++i) {
+    SCOPED_TRACE(i);
     CommandsFixture f;
-    f.store.values["Chart type"] = " 1";  // so the switch to the biorhythm chart changes things
+    f.store.values = {{"Chart type", " 1"}, {"Age format", " 2"}, {"Background colour", " 7"}};
     f.load();
-    f.dialog.answers.push_back(ScriptedCommonDialog::colour(0x123456));
+    f.dialog.answers = {{true, 0x123456, ""}};
     const int before = f.redraws();
-    (f.settings.*c.run)();
+    (f.settings.*all[i])();
     EXPECT_EQ(f.redraws(), before + 1);
     EXPECT_TRUE(f.messages.shown.empty());
-    expectMirrors(f);
+    expectMarksMirrorOptions(f);
   }
 }
 
-TEST(DisplaySettings, AgeFormatTicksOnlyTheChosenUnitWhateverWasSetBefore) {
-  const struct {
-    Command run;
-    std::int16_t format;
-  } units[] = {{&DisplaySettings::MenuAgeDays_Click, 0},
-               {&DisplaySettings::MenuAgeWeeks_Click, 1},
-               {&DisplaySettings::MenuAgeYears_Click, 2}};
-  for (const char* stored : {" 0", " 1", " 2"}) {
-    for (const auto& u : units) {
-      SCOPED_TRACE(std::string("stored") + stored + " chosen " + std::to_string(u.format));
-      CommandsFixture f;
-      f.store.values["Age format"] = stored;
-      f.load();
-      (f.settings.*u.run)();
-      EXPECT_EQ(f.form.ChartOptions.ageFormat, u.format);
-      EXPECT_EQ(f.days.checked, u.format == 0);
-      EXPECT_EQ(f.weeks.checked, u.format == 1);
-      EXPECT_EQ(f.years.checked, u.format == 2);
-    }
-  }
-}
-
-TEST(DisplaySettings, WeeksChosenTwiceStaysTheOnlyTickAndRedrawsEachTime) {
+TEST(DisplaySettings, WeeksChosenTwiceStaysTheOnlyAgeTick) {
   CommandsFixture f;
   f.load();
-  const int before = f.redraws();
   f.settings.MenuAgeWeeks_Click();
   f.settings.MenuAgeWeeks_Click();
-  EXPECT_EQ(f.redraws(), before + 2);
+  EXPECT_EQ(f.form.ChartOptions.ageFormat, 1);
   EXPECT_FALSE(f.days.checked);
   EXPECT_TRUE(f.weeks.checked);
   EXPECT_FALSE(f.years.checked);
 }
 
-TEST(DisplaySettings, ComparisonChartChecksTheChartDateAgainstTheSecondBirthdayOnly) {
+TEST(DisplaySettings, ComparisonChartRefusesAChartDateBeforeTheSecondBirthdayOnly) {
   const Date birthday2 = fromYmd(2027, 3, 1);
-  const struct {
-    const char* name;
-    Date chartdate;
-    bool refused;
-  } cases[] = {
-      {"day before", birthday2 - 1, true},
-      {"long before", birthday2 - 400, true},
-      {"on the birthday", birthday2, false},
-      {"day after", birthday2 + 1, false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (int offset : {-400, -1, 0, 1}) {
+    SCOPED_TRACE(offset);
     CommandsFixture f;
     f.load();
-    // The first birthday lies after every chart date here: it must not be examined.
-    f.form.birthdate = birthday2 + 1000;
+    f.form.birthdate = birthday2 + 1000;  // later than every chart date here: not examined
     f.form.birthdate2 = birthday2;
-    f.form.chartdate = c.chartdate;
-    const int before = f.redraws();
+    f.form.chartdate = birthday2 + offset;
     int redrawsAtMessage = -1;
-    bool controlsShownAtMessage = false;
-    f.messages.onShow = [&] {
-      redrawsAtMessage = f.redraws();
-      controlsShownAtMessage = f.dt2.isVisible() && f.command2.isVisible() && f.comp.checked;
-    };
-
+    f.messages.onShow = [&] { redrawsAtMessage = f.dt2.isVisible() ? f.redraws() : -2; };
+    const int before = f.redraws();
     f.settings.MenuChartTypeComp_Click();
-
-    EXPECT_EQ(f.form.ChartOptions.chartType, 1);
-    EXPECT_TRUE(f.dt2.isVisible());
-    EXPECT_TRUE(f.command2.isVisible());
     EXPECT_EQ(f.redraws(), before + 1);
-    if (c.refused) {
+    if (offset < 0) {
       ASSERT_EQ(f.messages.shown.size(), 1u);
       EXPECT_NE(f.messages.shown[0].prompt.find("Setting chart date to 1/3/2027."),
                 std::string::npos);
-      EXPECT_EQ(redrawsAtMessage, before);  // the chart is drawn after the message
-      EXPECT_TRUE(controlsShownAtMessage);
-      EXPECT_EQ(f.form.chartdate, birthday2);
+      EXPECT_EQ(redrawsAtMessage, before);  // shown after the controls, before the chart
       EXPECT_EQ(f.dt3.value(), birthday2);
-    } else {
-      EXPECT_TRUE(f.messages.shown.empty());
-      EXPECT_EQ(f.form.chartdate, c.chartdate);
     }
+    EXPECT_EQ(f.messages.shown.size(), offset < 0 ? 1u : 0u);
+    EXPECT_EQ(f.form.chartdate, offset < 0 ? birthday2 : birthday2 + offset);
+
+    f.settings.MenuChartTypeBio_Click();  // hides Birthday 2; the moved date stays
+    EXPECT_FALSE(f.dt2.isVisible());
+    EXPECT_FALSE(f.command2.isVisible());
+    EXPECT_EQ(f.form.chartdate, offset < 0 ? birthday2 : birthday2 + offset);
   }
 }
 
-TEST(DisplaySettings, BackToTheBiorhythmChartHidesBirthday2AndLeavesTheMovedDate) {
-  CommandsFixture f;
-  f.load();
-  const Date birthday2 = f.form.chartdate + 10;
-  f.form.birthdate2 = birthday2;
-  f.settings.MenuChartTypeComp_Click();
-  ASSERT_EQ(f.form.chartdate, birthday2);
-  f.messages.shown.clear();
-
-  f.settings.MenuChartTypeBio_Click();
-  EXPECT_EQ(f.form.ChartOptions.chartType, 0);
-  EXPECT_TRUE(f.bio.checked);
-  EXPECT_FALSE(f.comp.checked);
-  EXPECT_FALSE(f.dt2.isVisible());
-  EXPECT_FALSE(f.command2.isVisible());
-  EXPECT_EQ(f.form.chartdate, birthday2);
-  EXPECT_TRUE(f.messages.shown.empty());
-}
-
-struct Toggle {
-  const char* key;
-  Command run;
-  bool ChartOptionsRecord::*field;
-  FakeMenuItem CommandsFixture::*item;
-};
-
-const Toggle kToggles[] = {
-    {"Physical", &DisplaySettings::MenuShowPhy_Click, &ChartOptionsRecord::showPhysical,
-     &CommandsFixture::phy},
-    {"Emotional", &DisplaySettings::MenuShowEmo_Click, &ChartOptionsRecord::showEmotional,
-     &CommandsFixture::emo},
-    {"Intellectual", &DisplaySettings::MenuShowInt_Click, &ChartOptionsRecord::showIntellectual,
-     &CommandsFixture::intl},
-    {"Average", &DisplaySettings::MenuShowAve_Click, &ChartOptionsRecord::showAverage,
-     &CommandsFixture::ave},
-    {"Week separators", &DisplaySettings::MenuSettingWeekSeparators_Click,
-     &ChartOptionsRecord::weekSeparators, &CommandsFixture::weekSep},
-    {"Today marker", &DisplaySettings::MenuSettingTodayMarker_Click,
-     &ChartOptionsRecord::todayMarker, &CommandsFixture::todayMark},
-};
-
-TEST(DisplaySettings, TogglesFlipTheirOwnOptionFromAnyStoredValue) {
-  // A stored "1" reads as True, so the first toggle switches it off.
+TEST(DisplaySettings, TogglesFromAStoredOneSwitchOffAndAreStoredAsBooleans) {
   const struct {
-    const char* stored;
-    bool afterOne;
-    const char* written;
-  } starts[] = {{"1", false, "0"}, {"-1", false, "0"}, {"0", true, "-1"}, {"x", true, "-1"}};
-  for (const auto& t : kToggles) {
-    for (const auto& s : starts) {
-      SCOPED_TRACE(std::string(t.key) + " stored " + s.stored);
-      CommandsFixture f;
-      f.store.values[t.key] = s.stored;
-      f.load();
-      const ChartOptionsRecord others = f.form.ChartOptions;
-      (f.settings.*t.run)();
-      EXPECT_EQ(f.form.ChartOptions.*t.field, s.afterOne);
-      EXPECT_EQ((f.*t.item).checked, s.afterOne);
-      // Nothing else moved.
-      for (const auto& o : kToggles) {
-        if (o.field == t.field) continue;
-        EXPECT_EQ(f.form.ChartOptions.*o.field, others.*o.field);
-      }
+    const char* key;
+    Command run;
+    bool O::*field;
+    FakeMenuItem CommandsFixture::*mark;
+  } toggles[] = {
+      {"Physical", &D::MenuShowPhy_Click, &O::showPhysical, &CommandsFixture::phy},
+      {"Emotional", &D::MenuShowEmo_Click, &O::showEmotional, &CommandsFixture::emo},
+      {"Intellectual", &D::MenuShowInt_Click, &O::showIntellectual, &CommandsFixture::intl},
+      {"Average", &D::MenuShowAve_Click, &O::showAverage, &CommandsFixture::ave},
+      {"Week separators", &D::MenuSettingWeekSeparators_Click, &O::weekSeparators,
+       &CommandsFixture::weekSep},
+      {"Today marker", &D::MenuSettingTodayMarker_Click, &O::todayMarker,
+       &CommandsFixture::todayMark},
+  };
+  for (const auto& t : toggles) {
+    SCOPED_TRACE(t.key);
+    CommandsFixture f;
+    f.store.values[t.key] = "1";  // read as True
+    f.load();
+    (f.settings.*t.run)();
+    EXPECT_FALSE(f.form.ChartOptions.*t.field);
+    EXPECT_FALSE((f.*t.mark).checked);
+    int cancel = 0;
+    f.form.Form_Unload(cancel);
+    EXPECT_EQ(f.store.values[t.key], "0");
+    (f.settings.*t.run)();
+    EXPECT_TRUE(f.form.ChartOptions.*t.field);
+    EXPECT_TRUE((f.*t.mark).checked);
+  }
+}
 
-      int cancel = 0;
-      f.form.Form_Unload(cancel);
-      EXPECT_EQ(f.store.values[t.key], s.written);
-
-      (f.settings.*t.run)();
-      EXPECT_EQ(f.form.ChartOptions.*t.field, !s.afterOne);
-      EXPECT_EQ((f.*t.item).checked, !s.afterOne);
+TEST(DisplaySettings, ColourDialogCancelChangesNothingAndConfirmTakesTheChoice) {
+  const struct {
+    Command run;
+    Colour O::*field;
+  } colours[] = {{&D::MenuSettingPhysicalColour_Click, &O::physicalColour},
+                 {&D::MenuSettingEmotionalColour_Click, &O::emotionalColour},
+                 {&D::MenuSettingIntellectualColour_Click, &O::intellectualColour},
+                 {&D::MenuSettingAverageColour_Click, &O::averageColour},
+                 {&D::MenuSettingBackgroundColour_Click, &O::backgroundColour}};
+  for (const auto& c : colours) {
+    CommandsFixture f;
+    f.load();
+    const Colour start = f.form.ChartOptions.*c.field;
+    f.dialog.Flags = 0x806;  // left by a save; the colour commands set none of their own
+    const int before = f.redraws();
+    f.dialog.answers = {{false, 0x111111, ""}, {true, 0x336699, ""}};
+    (f.settings.*c.run)();
+    EXPECT_EQ(f.form.ChartOptions.*c.field, start);
+    EXPECT_EQ(f.redraws(), before);
+    (f.settings.*c.run)();
+    EXPECT_EQ(f.form.ChartOptions.*c.field, 0x336699);
+    EXPECT_EQ(f.redraws(), before + 1);
+    for (const auto& s : f.dialog.shown) {
+      EXPECT_EQ(s.kind, "ShowColor");
+      EXPECT_TRUE(s.settings.CancelError);
+      EXPECT_EQ(s.settings.Flags, 0x806);
+      EXPECT_EQ(s.settings.Color, start);  // opens on the current colour, button face included
     }
   }
 }
 
-TEST(DisplaySettings, AllCurvesOffLeavesAChartWithoutCurves) {
+TEST(DisplaySettings, ResetBringsBackTheDefaultColoursWithTheButtonFace) {
   CommandsFixture f;
+  f.store.values = {{"Background colour", " 1"}, {"Physical colour", " 2"},
+                    {"Emotional colour", " 3"},  {"Intellectual colour", " 4"},
+                    {"Average colour", " 5"},    {"Week separators", "-1"}};
   f.load();
-  f.settings.MenuShowAve_Click();
-  const auto curveLines = [&] {
-    const auto& calls = f.surface.calls;
-    const auto lastChart = std::find(calls.rbegin(), calls.rend(), "Cls").base();
-    return std::count_if(lastChart, calls.end(), [](const std::string& s) {
-      if (s.rfind("Line ", 0) != 0) return false;
-      for (const char* c : {" 255", " 65280", " 16711680", " 65535"})
-        if (s.size() > std::string(c).size() && s.ends_with(c)) return true;
-      return false;
-    });
-  };
-  ASSERT_GT(curveLines(), 0);
-  for (Command c : {&DisplaySettings::MenuShowPhy_Click, &DisplaySettings::MenuShowEmo_Click,
-                    &DisplaySettings::MenuShowInt_Click, &DisplaySettings::MenuShowAve_Click})
-    (f.settings.*c)();
-  EXPECT_EQ(curveLines(), 0);
+  f.settings.MenuSettingResetColours_Click();
+  const auto& o = f.form.ChartOptions;
+  EXPECT_EQ(static_cast<std::uint32_t>(o.backgroundColour), 0x8000000FU);
+  EXPECT_EQ(o.physicalColour, 255);
+  EXPECT_EQ(o.emotionalColour, 65280);
+  EXPECT_EQ(o.intellectualColour, 16711680);
+  EXPECT_EQ(o.averageColour, 65535);
+  EXPECT_TRUE(f.weekSep.checked && o.weekSeparators);
+  EXPECT_EQ(f.surface.only("BackColor").back(), "BackColor -2147483633");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// The main window wired to fakes with its display settings, print and save commands, and a
-// timeline of what the print and save commands did to the window, the page and the files.
+// The main window wired to fakes with its display, print and save commands. `timeline` records,
+// in order, the dialogs shown, the window sizes set, what happened to the print page and files.
 #include <map>
 #include <memory>
 #include <string>
@@ -13,93 +13,65 @@
 
 namespace tw::test {
 
+inline std::string twips(double v) { return std::to_string(static_cast<long long>(v)); }
+
 // What the chart area showed when its image was taken.
 struct ChartSnapshot : Picture {
-  int serial = 0;
-  Colour background = 0;  // of the last redraw before the copy
+  std::string background;  // of the last redraw before the copy
   double width = 0, height = 0;
 };
 
-inline std::string twips(double v) { return std::to_string(static_cast<long long>(v)); }
-
-class FakeChartPicture : public ChartPicture {
- public:
-  FakeChartPicture(Form1Fixture& f, std::vector<std::string>& timeline) : f_(f), t_(timeline) {}
-  std::shared_ptr<const Picture> Image() const override {
-    auto s = std::make_shared<ChartSnapshot>();
-    s->serial = ++copies;
-    const auto backs = f_.surface.only("BackColor");
-    s->background = backs.empty() ? 0 : std::stoi(backs.back().substr(10));
-    s->width = f_.picture.width();
-    s->height = f_.picture.height();
-    t_.push_back("copy");
-    return s;
-  }
-  mutable int copies = 0;
-
- private:
-  Form1Fixture& f_;
-  std::vector<std::string>& t_;
-};
-
-class FakePrintPage : public PrintPage {
- public:
-  explicit FakePrintPage(std::vector<std::string>& timeline) : t_(timeline) {}
-  double width() const override { return width_; }
-  double height() const override { return height_; }
-  void setWidth(double v) override {
-    width_ = v;
-    t_.push_back("page width " + twips(v));
-  }
-  void setHeight(double v) override {
-    height_ = v;
-    t_.push_back("page height " + twips(v));
-  }
-  void setPicture(std::shared_ptr<const Picture> p) override {
-    picture = std::dynamic_pointer_cast<const ChartSnapshot>(p);
-    t_.push_back("page picture");
-  }
-  bool PrintForm() override {
-    t_.push_back("print");
-    if (visible) shownWhilePrinting = true;
-    return printerWorks;
-  }
-  void hide() override {
-    visible = false;
-    t_.push_back("hide");
-  }
-  std::shared_ptr<const ChartSnapshot> picture;
-  bool visible = false, shownWhilePrinting = false, printerWorks = true;
-
- private:
-  double width_ = 0, height_ = 0;
-  std::vector<std::string>& t_;
-};
-
-class FakePictureFiles : public PictureFiles {
- public:
-  explicit FakePictureFiles(std::vector<std::string>& timeline) : t_(timeline) {}
-  bool SavePicture(const Picture& p, const std::string& path) override {
-    t_.push_back("save " + path);
-    if (!writable) return false;
-    files[path] = dynamic_cast<const ChartSnapshot&>(p);
-    return true;
-  }
-  std::map<std::string, ChartSnapshot> files;
-  bool writable = true;
-
- private:
-  std::vector<std::string>& t_;
-};
-
 struct CommandsFixture : Form1Fixture {
+  struct Chart : ChartPicture {
+    CommandsFixture& f;
+    explicit Chart(CommandsFixture& fixture) : f(fixture) {}
+    std::shared_ptr<const Picture> Image() const override {
+      auto s = std::make_shared<ChartSnapshot>();
+      s->background = f.surface.only("BackColor").back();
+      s->width = f.picture.width();
+      s->height = f.picture.height();
+      f.timeline.push_back("copy");
+      return s;
+    }
+  };
+  struct Page : PrintPage {
+    CommandsFixture& f;
+    double w = 0, h = 0;
+    std::shared_ptr<const ChartSnapshot> picture;
+    bool printerWorks = true;
+    explicit Page(CommandsFixture& fixture) : f(fixture) {}
+    double width() const override { return w; }
+    double height() const override { return h; }
+    void setWidth(double v) override { f.timeline.push_back("page width " + twips(w = v)); }
+    void setHeight(double v) override { f.timeline.push_back("page height " + twips(h = v)); }
+    void setPicture(std::shared_ptr<const Picture> p) override {
+      picture = std::dynamic_pointer_cast<const ChartSnapshot>(p);
+    }
+    bool PrintForm() override {
+      f.timeline.push_back("print");
+      return printerWorks;
+    }
+    void hide() override { f.timeline.push_back("hide"); }
+  };
+  struct Files : PictureFiles {
+    CommandsFixture& f;
+    std::map<std::string, ChartSnapshot> written;
+    bool writable = true;
+    explicit Files(CommandsFixture& fixture) : f(fixture) {}
+    bool SavePicture(const Picture& p, const std::string& path) override {
+      f.timeline.push_back("save " + path);
+      if (writable) written[path] = dynamic_cast<const ChartSnapshot&>(p);
+      return writable;
+    }
+  };
+
   std::vector<std::string> timeline;
   ScriptedCommonDialog dialog;
-  FakeChartPicture chartPicture{*this, timeline};
-  FakePrintPage page{timeline};
-  FakePictureFiles files{timeline};
+  Chart chart{*this};
+  Page page{*this};
+  Files files{*this};
   DisplaySettings settings{form, dialog};
-  PrintSave printSave{form, dialog, chartPicture, page, files};
+  PrintSave printSave{form, dialog, chart, page, files};
 
   CommandsFixture() {
     window.onResize = [this] {

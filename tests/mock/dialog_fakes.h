@@ -1,5 +1,5 @@
 #pragma once
-// A common dialog that answers from a script and keeps what each showing was given.
+// A common dialog that answers from a script and keeps the settings each showing was given.
 #include <deque>
 #include <functional>
 #include <string>
@@ -9,14 +9,6 @@
 
 namespace tw::test {
 
-struct DialogShowing {
-  std::string kind;  // "ShowColor", "ShowPrinter", "ShowSave"
-  bool cancelError;
-  std::int32_t flags;
-  Colour color;
-  std::string fileName, title, filter, defaultExt;
-};
-
 struct DialogAnswer {
   bool confirm = false;
   Colour color = 0;      // a confirmed colour dialog's choice
@@ -25,36 +17,30 @@ struct DialogAnswer {
 
 class ScriptedCommonDialog : public CommonDialog {
  public:
-  static DialogAnswer cancel() { return {}; }
-  static DialogAnswer confirm() { return {true, 0, {}}; }
-  static DialogAnswer colour(Colour c) { return {true, c, {}}; }
-  static DialogAnswer file(std::string name) { return {true, 0, std::move(name)}; }
-
+  struct Showing {
+    std::string kind;  // "ShowColor", "ShowPrinter", "ShowSave"
+    DialogSettings settings;
+  };
   std::deque<DialogAnswer> answers;  // Cancel once it runs dry
-  std::vector<DialogShowing> shown;
-  std::function<void()> onShow;  // runs while the dialog is up
+  std::vector<Showing> shown;
+  std::function<void()> onShow;
 
  protected:
-  bool pickColour() override {
-    const auto a = next("ShowColor");
-    if (a.confirm) Color = a.color;
-    return a.confirm;
-  }
-  bool pickPrinter() override { return next("ShowPrinter").confirm; }
+  bool pickColour() override { return answer("ShowColor", [&](auto& a) { Color = a.color; }); }
+  bool pickPrinter() override { return answer("ShowPrinter", [](auto&) {}); }
   bool pickSaveFile() override {
-    const auto a = next("ShowSave");
-    if (a.confirm) FileName = a.fileName;
-    return a.confirm;
+    return answer("ShowSave", [&](auto& a) { FileName = a.fileName; });
   }
 
  private:
-  DialogAnswer next(const char* kind) {
-    shown.push_back({kind, CancelError, Flags, Color, FileName, DialogTitle, Filter, DefaultExt});
+  template <typename Take>
+  bool answer(const char* kind, Take take) {
+    shown.push_back({kind, static_cast<const DialogSettings&>(*this)});
     if (onShow) onShow();
-    if (answers.empty()) return cancel();
-    auto a = answers.front();
-    answers.pop_front();
-    return a;
+    const DialogAnswer a = answers.empty() ? DialogAnswer{} : answers.front();
+    if (!answers.empty()) answers.pop_front();
+    if (a.confirm) take(a);
+    return a.confirm;
   }
 };
 
