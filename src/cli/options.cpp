@@ -29,7 +29,7 @@ std::string quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
 // One option: how many values it takes and what it does with them; a non-empty result is the
 // reason a value was refused.
-struct Spec {
+struct OptionDef {
   const char* name;
   int values;
   const char* example;  // shown when a value is missing
@@ -56,8 +56,8 @@ std::string pixelsInto(int& target, const char* name, const std::string& v) {
          std::to_string(kMaxSidePx);
 }
 
-const std::vector<Spec>& specs() {
-  static const std::vector<Spec> table = {
+const std::vector<OptionDef>& optionDefs() {
+  static const std::vector<OptionDef> table = {
       {"--birthday", 1, "1990-01-31",
        [](Options& o, auto& v) { return dateInto(o.birthday, "--birthday", v[0]); }},
       {"--birthday2", 1, "1992-06-15",
@@ -208,32 +208,32 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
       name = arg.substr(0, eq);
       inlineValue = arg.substr(eq + 1);
     }
-    const auto& table = specs();
-    const auto spec = std::find_if(table.begin(), table.end(),
-                                   [&](const Spec& s) { return name == s.name; });
-    if (spec == table.end()) {
+    const auto& table = optionDefs();
+    const auto def = std::find_if(table.begin(), table.end(),
+                                   [&](const OptionDef& s) { return name == s.name; });
+    if (def == table.end()) {
       r.error = arg.starts_with("-") ? "unknown option " + quoted(name) + " (see --help)"
                                      : "unexpected argument " + quoted(arg) + " (see --help)";
       return r;
     }
     std::vector<std::string> values;
     if (inlineValue) {
-      if (spec->values != 1) {
-        r.error = std::string(spec->name) + (spec->values == 0 ? " takes no value" : " takes its values after a blank");
+      if (def->values != 1) {
+        r.error = std::string(def->name) + (def->values == 0 ? " takes no value" : " takes its values after a blank");
         return r;
       }
       values.push_back(*inlineValue);
     }
-    while (static_cast<int>(values.size()) < spec->values) {
+    while (static_cast<int>(values.size()) < def->values) {
       // The next option is never taken as a value: "--date --out x.png" lacks the date.
       if (i + 1 >= args.size() || args[i + 1].starts_with("--")) {
-        r.error = std::string(spec->name) + " needs " + (spec->values == 2 ? "two values" : "a value") +
-                  ", e.g. " + spec->name + " " + spec->example;
+        r.error = std::string(def->name) + " needs " + (def->values == 2 ? "two values" : "a value") +
+                  ", e.g. " + def->name + " " + def->example;
         return r;
       }
       values.push_back(args[++i]);
     }
-    if (std::string why = spec->apply(r.options, values); !why.empty()) {
+    if (std::string why = def->apply(r.options, values); !why.empty()) {
       r.error = why;
       return r;
     }
