@@ -97,19 +97,19 @@ TEST(Form1Navigation, PickerChanges) {
   f.form.chartdate = b + 1000;
   f.form.Form_Resize();
 
-  f.dt1.userSets(b - 1);
+  f.dt1.setValue(b - 1);
   f.form.DTPicker1_Change();
   EXPECT_EQ(f.form.birthdate, b - 1);
   EXPECT_EQ(f.form.birthname, "");  // a typed birthday belongs to nobody
 
-  f.dt2.userSets(b + 500);
+  f.dt2.setValue(b + 500);
   f.form.DTPicker2_Change();
   EXPECT_EQ(f.form.birthdate2, b + 500);
   EXPECT_EQ(f.form.birthname2, "Bo");
   EXPECT_TRUE(f.messages.shown.empty());  // birthdays are never checked against the chart date
 
   // Before both birthdays: two refusals, ending on the later second birthday.
-  f.dt3.userSets(b - 10);
+  f.dt3.setValue(b - 10);
   f.form.DTPicker3_Change();
   EXPECT_EQ(refusals(f), (std::vector<std::string>{DateToString(b - 1) + ".",
                                                     DateToString(b + 500) + "."}));

@@ -8,7 +8,6 @@
 #include "chart/chart_state.h"
 #include "chart/drawchart.h"
 #include "mock/recording_surface.h"
-#include "mock/text_measure_fake.h"
 
 namespace tw::test {
 

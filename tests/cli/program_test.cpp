@@ -6,7 +6,6 @@
 #include "cli/program.h"
 #include "mock/fakes.h"
 #include "mock/recording_surface.h"
-#include "mock/text_measure_fake.h"
 
 namespace tw::cli {
 namespace {

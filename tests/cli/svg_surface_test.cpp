@@ -10,7 +10,6 @@
 #include "chart/drawchart.h"
 #include "chart/svg_surface.h"
 #include "mock/recording_surface.h"
-#include "mock/text_measure_fake.h"
 
 namespace tw::test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "mock/commands_fixture.h"
+#include "mock/form1_fixture.h"
 
 namespace tw::test {
 namespace {
@@ -13,7 +13,7 @@ using Command = void (DisplaySettings::*)();
 using D = DisplaySettings;
 using O = ChartOptionsRecord;
 
-void expectMarksMirrorOptions(CommandsFixture& f) {
+void expectMarksMirrorOptions(Form1Fixture& f) {
   const auto& o = f.form.ChartOptions;
   const bool marks[] = {f.bio.checked,  f.comp.checked,  f.dt2.isVisible(), f.command2.isVisible(),
                         f.days.checked, f.weeks.checked, f.years.checked,   f.phy.checked,
@@ -39,7 +39,7 @@ TEST(DisplaySettings, EveryCommandKeepsTheMarksInStepAndRedrawsOnce) {
   // Start away from every default so each command has something to change.
   for (std::size_t i = 0; i < std::size(all); ++i) {
     SCOPED_TRACE(i);
-    CommandsFixture f;
+    Form1Fixture f;
     f.store.values = {{"Chart type", " 1"}, {"Age format", " 2"}, {"Background colour", " 7"}};
     f.load();
     f.dialog.answers = {{true, 0x123456, ""}};
@@ -52,7 +52,7 @@ TEST(DisplaySettings, EveryCommandKeepsTheMarksInStepAndRedrawsOnce) {
 }
 
 TEST(DisplaySettings, WeeksChosenTwiceStaysTheOnlyAgeTick) {
-  CommandsFixture f;
+  Form1Fixture f;
   f.load();
   f.settings.MenuAgeWeeks_Click();
   f.settings.MenuAgeWeeks_Click();
@@ -66,7 +66,7 @@ TEST(DisplaySettings, ComparisonChartRefusesAChartDateBeforeTheSecondBirthdayOnl
   const Date birthday2 = fromYmd(2027, 3, 1);
   for (int offset : {-400, -1, 0, 1}) {
     SCOPED_TRACE(offset);
-    CommandsFixture f;
+    Form1Fixture f;
     f.load();
     f.form.birthdate = birthday2 + 1000;  // later than every chart date here: not examined
     f.form.birthdate2 = birthday2;
@@ -98,20 +98,20 @@ TEST(DisplaySettings, TogglesFromAStoredOneSwitchOffAndAreStoredAsBooleans) {
     const char* key;
     Command run;
     bool O::*field;
-    FakeMenuItem CommandsFixture::*mark;
+    FakeMenuItem Form1Fixture::*mark;
   } toggles[] = {
-      {"Physical", &D::MenuShowPhy_Click, &O::showPhysical, &CommandsFixture::phy},
-      {"Emotional", &D::MenuShowEmo_Click, &O::showEmotional, &CommandsFixture::emo},
-      {"Intellectual", &D::MenuShowInt_Click, &O::showIntellectual, &CommandsFixture::intl},
-      {"Average", &D::MenuShowAve_Click, &O::showAverage, &CommandsFixture::ave},
+      {"Physical", &D::MenuShowPhy_Click, &O::showPhysical, &Form1Fixture::phy},
+      {"Emotional", &D::MenuShowEmo_Click, &O::showEmotional, &Form1Fixture::emo},
+      {"Intellectual", &D::MenuShowInt_Click, &O::showIntellectual, &Form1Fixture::intl},
+      {"Average", &D::MenuShowAve_Click, &O::showAverage, &Form1Fixture::ave},
       {"Week separators", &D::MenuSettingWeekSeparators_Click, &O::weekSeparators,
-       &CommandsFixture::weekSep},
+       &Form1Fixture::weekSep},
       {"Today marker", &D::MenuSettingTodayMarker_Click, &O::todayMarker,
-       &CommandsFixture::todayMark},
+       &Form1Fixture::todayMark},
   };
   for (const auto& t : toggles) {
     SCOPED_TRACE(t.key);
-    CommandsFixture f;
+    Form1Fixture f;
     f.store.values[t.key] = "1";  // read as True
     f.load();
     (f.settings.*t.run)();
@@ -136,7 +136,7 @@ TEST(DisplaySettings, ColourDialogCancelChangesNothingAndConfirmTakesTheChoice) 
                  {&D::MenuSettingAverageColour_Click, &O::averageColour},
                  {&D::MenuSettingBackgroundColour_Click, &O::backgroundColour}};
   for (const auto& c : colours) {
-    CommandsFixture f;
+    Form1Fixture f;
     f.load();
     const Colour start = f.form.ChartOptions.*c.field;
     f.dialog.Flags = 0x806;  // left by a save; the colour commands set none of their own
@@ -158,7 +158,7 @@ TEST(DisplaySettings, ColourDialogCancelChangesNothingAndConfirmTakesTheChoice) 
 }
 
 TEST(DisplaySettings, ResetBringsBackTheDefaultColoursWithTheButtonFace) {
-  CommandsFixture f;
+  Form1Fixture f;
   f.store.values = {{"Background colour", " 1"}, {"Physical colour", " 2"},
                     {"Emotional colour", " 3"},  {"Intellectual colour", " 4"},
                     {"Average colour", " 5"},    {"Week separators", "-1"}};

@@ -63,7 +63,7 @@ TEST(HelpCommands, AboutIsLoadedFilledShownModallyAndUnloaded) {
   HelpFixture f;
   std::string titleWhileShown;
   int unloadedWhileShown = -1;
-  f.about.onLoad = [&](FakeAboutLoader::Box& box) {
+  f.about.onLoad = [&](AboutFixture& box) {
     box.window.onShowModal = [&] {
       titleWhileShown = box.title.text;
       unloadedWhileShown = f.about.unloaded;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "mock/commands_fixture.h"
+#include "mock/form1_fixture.h"
 
 namespace tw::test {
 namespace {
@@ -16,7 +16,7 @@ const DialogAnswer kConfirm{true, 0, ""};
 TEST(Print, RefusedUnlessTheWindowIsNormalFromMenuAndToolbar) {
   for (int state : {ui::Maximized, ui::Minimized}) {
     for (bool toolbar : {false, true}) {
-      CommandsFixture f;
+      Form1Fixture f;
       f.load();
       f.window.state = state;
       f.dialog.answers = {kConfirm};
@@ -56,7 +56,7 @@ TEST(Print, PrintsAWhiteChartAtTheLimitedSizeThenPutsWindowAndColourBack) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.width);
-    CommandsFixture f;
+    Form1Fixture f;
     f.store.values["Background colour"] = " 12632256";
     f.load();
     f.window.place(300, 200, c.width, c.height);
@@ -94,7 +94,7 @@ TEST(Print, CancelATooTallWindowOrAPrinterFailureEndWithThePageHidden) {
                            "window 9000x7000", "window 9000x7000", "print", "hide"}},
   };
   for (const auto& c : cases) {
-    CommandsFixture f;
+    Form1Fixture f;
     f.load();
     f.window.place(300, 200, 9000, c.height);
     f.page.printerWorks = c.printerWorks;
@@ -108,7 +108,7 @@ TEST(Print, CancelATooTallWindowOrAPrinterFailureEndWithThePageHidden) {
 }
 
 TEST(SaveBitmap, OffersThePresetsThenTheLastNameAndWritesOnlyWhenConfirmed) {
-  CommandsFixture f;
+  Form1Fixture f;
   f.store.values["Background colour"] = " 8454143";
   f.load();
   f.dialog.answers = {{true, 0, "/home/u/june.BMP"}, {}, {true, 0, "/home/u/july.BMP"}};

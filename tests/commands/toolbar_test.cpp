@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "mock/commands_fixture.h"
+#include "mock/form1_fixture.h"
 
 namespace tw::test {
 namespace {
 
 // The chart date on the first birthday, so that every step back is refused with its message.
-struct Session : CommandsFixture {
+struct Session : Form1Fixture {
   explicit Session(int windowState) {
     load();
     form.birthdate = form.chartdate;

@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "interpret/interpret.h"
-#include "phase_rule.h"
+#include "mock/phase_rule.h"
 
 TEST(CriticalDays, RangeFollowsTheModRule) {
   const tw::Date birth = tw::fromYmd(1990, 5, 17);

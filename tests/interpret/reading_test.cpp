@@ -4,7 +4,7 @@
 #include <set>
 
 #include "interpret/interpret.h"
-#include "phase_rule.h"
+#include "mock/phase_rule.h"
 
 // Last line of rows 1..15; each is found at the end of one row only.
 const char* const kLastLines[15] = {

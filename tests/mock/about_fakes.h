@@ -1,17 +1,69 @@
 #pragma once
-// The About box over fakes: labels, a tiny icon raster, files, a program starter and the
+// The About box over fakes: labels, an icon box, files, a program starter and an in-memory
 // registry, and a loader that counts the boxes it made and unloaded.
+#include <cstring>
+#include <functional>
 #include <memory>
 #include <set>
-#include <string>
-#include <vector>
+#include <stdexcept>
 
 #include "commands/frm_about.h"
 #include "commands/help_commands.h"
 #include "mock/fakes.h"
-#include "mock/registry_fake.h"
 
 namespace tw::test {
+
+struct RegValue {
+  std::uint32_t type;
+  std::string bytes;
+};
+
+// A text with its closing NUL, as the registry usually stores one.
+inline RegValue regText(const std::string& text) { return {REG_SZ, text + std::string(1, '\0')}; }
+
+// Keys under a root hold typed values as raw bytes; it hands out handles, keeps which are open
+// and logs every call.
+class FakeRegistry : public Registry {
+ public:
+  void set(HKEY root, const std::string& key, const std::string& name, RegValue value) {
+    keys[{root, key}][name] = std::move(value);
+  }
+  std::int32_t RegOpenKeyEx(HKEY root, const std::string& subKey, std::uint32_t options,
+                            std::uint32_t access, HKEY& result) override {
+    log.push_back("open " + subKey);
+    lastOptions = options, lastAccess = access;
+    if (throwOnOpen) throw std::runtime_error("registry failed");
+    auto it = keys.find({root, subKey});
+    if (it == keys.end()) return ERROR_FILE_NOT_FOUND;
+    handles[result = nextHandle++] = &it->second;
+    return ERROR_SUCCESS;
+  }
+  std::int32_t RegQueryValueEx(HKEY key, const std::string& name, std::uint32_t& type, char* data,
+                               std::uint32_t& size) override {
+    log.push_back("query " + name);
+    const auto h = handles.find(key);
+    if (h == handles.end()) return 6;  // an invalid handle
+    const auto v = h->second->find(name);
+    if (v == h->second->end()) return ERROR_FILE_NOT_FOUND;
+    roomOffered = size;
+    if (v->second.bytes.size() > size) return 234;  // more data
+    std::memcpy(data, v->second.bytes.data(), v->second.bytes.size());
+    type = v->second.type;
+    size = static_cast<std::uint32_t>(v->second.bytes.size());
+    return ERROR_SUCCESS;
+  }
+  std::int32_t RegCloseKey(HKEY key) override {
+    log.push_back("close " + std::to_string(key));
+    return handles.erase(key) ? ERROR_SUCCESS : 6;
+  }
+
+  std::map<std::pair<HKEY, std::string>, std::map<std::string, RegValue>> keys;
+  std::map<HKEY, std::map<std::string, RegValue>*> handles;  // the open ones
+  std::vector<std::string> log;
+  std::uint32_t lastOptions = 99, lastAccess = 0, roomOffered = 0;
+  bool throwOnOpen = false;
+  HKEY nextHandle = 0x100;
+};
 
 class FakeCaption : public Caption {
  public:
@@ -20,27 +72,16 @@ class FakeCaption : public Caption {
   std::string text;
 };
 
-// A raster of W x H pixels, one scale unit each, that carries out DSTINVERT as a picture box
-// does; other raster operations are only recorded.
+// Only records the paintings; the Qt box's test checks the pixels.
 class FakePictureBox : public PictureBox {
  public:
-  FakePictureBox(int w, int h) : w_(w), h_(h), pixels(static_cast<std::size_t>(w * h)) {
-    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = 0x102030u * (i + 1) & 0xFFFFFFu;
-  }
-  double ScaleWidth() const override { return w_; }
-  double ScaleHeight() const override { return h_; }
+  double ScaleWidth() const override { return 4; }
+  double ScaleHeight() const override { return 3; }
   void PaintPicture(double x1, double y1, double w1, double h1, double x2, double y2, double w2,
                     double h2, std::uint32_t rop) override {
     calls.push_back({x1, y1, w1, h1, x2, y2, w2, h2, static_cast<double>(rop)});
-    if (rop != DSTINVERT) return;
-    for (int y = static_cast<int>(y1); y < y1 + h1 && y < h_; ++y)
-      for (int x = static_cast<int>(x1); x < x1 + w1 && x < w_; ++x)
-        pixels[static_cast<std::size_t>(y * w_ + x)] ^= 0xFFFFFFu;
   }
-
   std::vector<std::vector<double>> calls;
-  int w_, h_;
-  std::vector<std::uint32_t> pixels;  // 0x00RRGGBB
 };
 
 class FakeFiles : public FileLookup {
@@ -65,47 +106,41 @@ class FakeStarter : public ProgramStarter {
   bool works = true;
 };
 
+// A box over the fakes above, or over a real registry and file lookup when given.
 struct AboutFixture {
+  explicit AboutFixture(Registry* reg = nullptr, const FileLookup* fl = nullptr)
+      : form{frmAboutControls{window, icon, title, notice, contact},
+             frmAboutServices{reg ? *reg : registry, fl ? *fl : files, starter, messages}} {}
   FakeWindow window;
-  FakePictureBox icon{4, 3};
+  FakePictureBox icon;
   FakeCaption title, notice, contact;
   FakeRegistry registry;
   FakeFiles files;
   FakeStarter starter;
   ScriptedMessageBoxes messages;
-  frmAbout form{frmAboutControls{window, icon, title, notice, contact},
-                frmAboutServices{registry, files, starter, messages}};
+  frmAbout form;
 };
 
 // Each Load makes a fresh box over its own fakes, as the platform makes a fresh dialog.
 class FakeAboutLoader : public AboutBoxLoader {
- public:
-  struct Box : AboutFixture {
-    explicit Box(FakeAboutLoader& l) : loader(l) {}
-    ~Box() { ++loader.unloaded; }
+  struct Owner {
+    std::unique_ptr<AboutFixture> box = std::make_unique<AboutFixture>();
+  };
+  struct Loaded : Owner, frmAbout {
+    explicit Loaded(FakeAboutLoader& l) : frmAbout(box->form), loader(l) {}
+    ~Loaded() override { ++loader.unloaded; }
     FakeAboutLoader& loader;
   };
-  // The box is handed out as its frmAbout; the fixture around it lives as long.
-  class Loaded : public frmAbout {
-   public:
-    explicit Loaded(std::unique_ptr<Box> b)
-        : frmAbout(b->form.controls(), frmAboutServices{b->registry, b->files, b->starter,
-                                                        b->messages}),
-          box(std::move(b)) {}
-    std::unique_ptr<Box> box;
-  };
 
+ public:
   std::unique_ptr<frmAbout> Load() override {
     ++loaded;
-    auto box = std::make_unique<Box>(*this);
-    last = box.get();
-    if (onLoad) onLoad(*box);
-    return std::make_unique<Loaded>(std::move(box));
+    auto b = std::make_unique<Loaded>(*this);
+    if (onLoad) onLoad(*b->box);
+    return b;
   }
-
   int loaded = 0, unloaded = 0;
-  Box* last = nullptr;  // dangling once unloaded
-  std::function<void(Box&)> onLoad;
+  std::function<void(AboutFixture&)> onLoad;
 };
 
 }  // namespace tw::test

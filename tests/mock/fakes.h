@@ -14,56 +14,42 @@ namespace tw::test {
 
 class FakeControl : public virtual ui::Control {
  public:
-  double left() const override { return left_; }
-  double top() const override { return top_; }
-  double width() const override { return width_; }
-  double height() const override { return height_; }
-  void setLeft(double v) override { left_ = v; }
-  void setTop(double v) override { top_ = v; }
-  void setWidth(double v) override { width_ = v; }
-  void setHeight(double v) override { height_ = v; }
-  bool isVisible() const override { return visible_; }
-  void setVisible(bool v) override { visible_ = v; }
-  bool isEnabled() const override { return enabled_; }
-  void setEnabled(bool v) override { enabled_ = v; }
+  double left() const override { return x; }
+  double top() const override { return y; }
+  double width() const override { return w; }
+  double height() const override { return h; }
+  void setLeft(double v) override { x = v; }
+  void setTop(double v) override { y = v; }
+  void setWidth(double v) override { w = v; }
+  void setHeight(double v) override { h = v; }
+  bool isVisible() const override { return visible; }
+  void setVisible(bool v) override { visible = v; }
+  bool isEnabled() const override { return enabled; }
+  void setEnabled(bool v) override { enabled = v; }
   void setFocus() override { ++focusCount; }
+  double x = 0, y = 0, w = 0, h = 0;
+  bool visible = true, enabled = true;
   int focusCount = 0;
-
- private:
-  double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-  bool visible_ = true, enabled_ = true;
 };
 
+// `date` is what the user picked; tests set it and then run the change handler.
 class FakeDatePicker : public FakeControl, public ui::DatePicker {
  public:
-  Date value() const override { return value_; }
-  void setValue(Date d) override {
-    value_ = d;
-    ++programSets;
-  }
-  // What the user does: the value changes without counting as a program set.
-  void userSets(Date d) { value_ = d; }
-  int programSets = 0;
-
- private:
-  Date value_ = 0;
+  Date value() const override { return date; }
+  void setValue(Date d) override { date = d; }
+  Date date = 0;
 };
 
 class FakeTextBox : public FakeControl, public ui::TextBox {
  public:
-  std::string text() const override { return text_; }
-  void setText(const std::string& t) override { text_ = t; }
-
- private:
-  std::string text_;
+  std::string text() const override { return value; }
+  void setText(const std::string& t) override { value = t; }
+  std::string value;
 };
 
 class FakeListBox : public FakeControl, public ui::ListBox {
  public:
-  void clear() override {
-    lines.clear();
-    index = -1;
-  }
+  void clear() override { lines.clear(), index = -1; }
   void addItem(const std::string& line) override { lines.push_back(line); }
   int listCount() const override { return static_cast<int>(lines.size()); }
   std::string list(int i) const override { return lines.at(static_cast<std::size_t>(i)); }
@@ -80,56 +66,44 @@ class FakeMenuItem : public ui::MenuItem {
   bool checked = false;
 };
 
-// Size changes call onResize at once, as the platform's resize event would.
+// Size changes call onResize at once, as the platform's resize event would; `log` keeps the
+// state and size changes in order.
 class FakeWindow : public ui::Window {
  public:
   int windowState() const override { return state; }
-  void setWindowState(int s) override {
-    state = s;
-    log.push_back("state " + std::to_string(s));
-  }
-  double left() const override { return left_; }
-  double top() const override { return top_; }
-  double width() const override { return width_; }
-  double height() const override { return height_; }
-  void setLeft(double v) override { left_ = v; }
-  void setTop(double v) override { top_ = v; }
-  void setWidth(double v) override {
-    width_ = v;
-    log.push_back("width " + std::to_string(static_cast<long long>(v)));
-    if (onResize) onResize();
-  }
-  void setHeight(double v) override {
-    height_ = v;
-    log.push_back("height " + std::to_string(static_cast<long long>(v)));
-    if (onResize) onResize();
-  }
+  void setWindowState(int s) override { log.push_back("state " + std::to_string(state = s)); }
+  double left() const override { return x; }
+  double top() const override { return y; }
+  double width() const override { return w; }
+  double height() const override { return h; }
+  void setLeft(double v) override { x = v; }
+  void setTop(double v) override { y = v; }
+  void setWidth(double v) override { resized("width ", w = v); }
+  void setHeight(double v) override { resized("height ", h = v); }
   bool isVisible() const override { return visible; }
   void showModal() override {
     visible = true;
     ++modalCount;
-    if (onShowModal) onShowModal();
+    if (onShowModal) onShowModal();  // what the user does while the window is up
     visible = false;
   }
   void hide() override { visible = false; }
-  void close() override {
-    visible = false;
-    ++closeCount;
-  }
-  // Sets the size without running the layout pass (the state a test starts from).
-  void place(double l, double t, double w, double h) {
-    left_ = l, top_ = t, width_ = w, height_ = h;
-  }
+  void close() override { visible = false, ++closeCount; }
+  // Sets the place without running the layout pass (the state a test starts from).
+  void place(double l, double t, double width, double height) { x = l, y = t, w = width, h = height; }
 
+  double x = 0, y = 0, w = 0, h = 0;
   int state = ui::Normal;
   bool visible = false;
   int modalCount = 0, closeCount = 0;
   std::vector<std::string> log;
-  std::function<void()> onResize;
-  std::function<void()> onShowModal;  // what the user does while the window is up
+  std::function<void()> onResize, onShowModal;
 
  private:
-  double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  void resized(const char* what, double v) {
+    log.push_back(what + std::to_string(static_cast<long long>(v)));
+    if (onResize) onResize();
+  }
 };
 
 struct ShownMessage {
@@ -176,7 +150,7 @@ class FixedClock : public ui::Clock {
  public:
   explicit FixedClock(Date d = 0) : day(d) {}
   Date today() const override { return day; }
-  Date day;
+  Date day = 0;
 };
 
 class FakeProgram : public ui::Program {

@@ -15,10 +15,7 @@ class RecordingSurface : public DrawingSurface {
  public:
   RecordingSurface(float width = 6735, float height = 2895) : width_(width), height_(height) {}
 
-  void setSize(float width, float height) {
-    width_ = width;
-    height_ = height;
-  }
+  void setSize(float width, float height) { width_ = width, height_ = height; }
 
   float Width() const override { return width_; }
   float Height() const override { return height_; }
@@ -46,6 +43,17 @@ class RecordingSurface : public DrawingSurface {
  private:
   float width_;
   float height_;
+};
+
+// A text measure with a fixed width per character (UTF-8 characters, not bytes), so centred
+// positions can be worked out by hand.
+class FixedWidthMeasure : public TextMeasure {
+ public:
+  float TextWidth(const std::string& text) const override {
+    int n = 0;
+    for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+    return static_cast<float>(n) * 90;
+  }
 };
 
 }  // namespace tw::test

@@ -78,30 +78,19 @@ TEST(AboutSysInfo, OnlyTheToolsOwnKeyAndValueAnswer) {
   }
 }
 
-struct SysInfoBox {
-  explicit SysInfoBox(const QString& path) : registry(path) {}
-  tw::test::FakeWindow window;
-  tw::test::FakePictureBox icon{2, 2};
-  tw::test::FakeCaption title, notice, contact;
-  SysInfoRegistry registry;
-  QtFileLookup files;
-  tw::test::FakeStarter starter;
-  tw::test::ScriptedMessageBoxes messages;
-  frmAbout form{frmAboutControls{window, icon, title, notice, contact},
-                frmAboutServices{registry, files, starter, messages}};
-};
-
 TEST(AboutSysInfo, SystemInfoStartsTheToolFoundOrSaysItIsUnavailable) {
   QTemporaryDir dir;
   const QString tool = makeFile(dir, "bin/lshw-gtk", true);
   QDir().mkpath(dir.filePath("empty"));
 
-  SysInfoBox with(dir.filePath("bin"));
+  QtFileLookup files;
+  SysInfoRegistry withTool(dir.filePath("bin")), withoutTool(dir.filePath("empty"));
+  tw::test::AboutFixture with(&withTool, &files);
   with.form.cmdSysInfo_Click();
   EXPECT_EQ(with.starter.started, std::vector<std::string>{tool.toStdString()});
   EXPECT_TRUE(with.messages.shown.empty());
 
-  SysInfoBox without(dir.filePath("empty"));
+  tw::test::AboutFixture without(&withoutTool, &files);
   without.form.cmdSysInfo_Click();
   EXPECT_TRUE(without.starter.started.empty());
   ASSERT_EQ(without.messages.shown.size(), 1u);
