@@ -15,24 +15,8 @@ bool has(const RecordingSurface& s, const std::string& call) {
   return std::find(s.calls.begin(), s.calls.end(), call) != s.calls.end();
 }
 
-TEST(BiorhythmChart, DesignedArea) {
-  ChartState st = stateOn(kBirth, kSaturday);
-  st.ChartOptions.todayMarker = true;
-  const RecordingSurface s = draw(st);
-  EXPECT_TRUE(has(s, "Line 200 1147.5 6250 1147.5 0"));  // 22 columns
-  EXPECT_EQ(linesIn(s, kBlack).size(), 1u + 21u);          // zero line and 21 ticks
-  EXPECT_TRUE(has(s, "Line 3362.5 199.5 3362.5 2095.5"));
-  // Column 12 holds the chart date, Saturday 6 January, in bold.
-  EXPECT_EQ(boldPrints(s).front(), "Print \"Sa\"");
-  EXPECT_EQ(boldPrints(s)[1], "Print \" 6 \"");
-  for (long long colour : {kRed, kGreen, kBlue}) EXPECT_EQ(linesIn(s, colour).size(), 22u);
-}
-
 TEST(BiorhythmChart, WeekSeparators) {
-  const struct {
-    Date chart;
-    std::vector<float> xs;
-  } cases[] = {
+  const struct { Date chart; std::vector<float> xs; } cases[] = {
       {kSaturday, {1850, 3775, 5700}},   // Sunday is column 13, the separator at its right edge
       {kSaturday - 2, {475, 2400, 4325}},  // Thursday: the Sunday in column 22 gets none
   };
@@ -78,27 +62,29 @@ TEST(BiorhythmChart, AverageOnlyIsStillTheMeanOfAllThree) {
                                             "Print \"A\""}));
 }
 
-TEST(BiorhythmChart, ColumnCountsAndChartDateColumn) {
-  const struct {
-    float width;
-    int cols;
-    const char* marker;
-    const char* first;  // day of the first column, chart date Saturday 6 January 2001
-  } cases[] = {
-      {6300, 21, "Line 3087.5 199.5 3087.5 2095.5", " 27 "},
+TEST(BiorhythmChart, ColumnCountsAndTheBoldChartDateColumn) {
+  // Chart date Saturday 6 January 2001; the first column's day of the month.
+  const struct { float width; int cols; const char* marker; const char* first; } cases[] = {
+      {6735, 22, "Line 3362.5 199.5 3362.5 2095.5", " 26 "},  // the designed area: column 12
+      {6300, 21, "Line 3087.5 199.5 3087.5 2095.5", " 27 "},  // odd: 10 days each side
       {6524, 21, "Line 3087.5 199.5 3087.5 2095.5", " 27 "},
       {6525, 22, "Line 3362.5 199.5 3362.5 2095.5", " 26 "},
       {200 + 201 * 275, 200, "Line 27837.5 199.5 27837.5 2095.5", " 28 "},  // past 16 bits
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.width);
     ChartState st = stateOn(kBirth, kSaturday);
     st.ChartOptions.todayMarker = true;
     const RecordingSurface s = draw(st, c.width);
-    EXPECT_TRUE(has(s, "Line 200 1147.5 " + n(200 + c.cols * 275) + " 1147.5 0")) << c.width;
-    EXPECT_TRUE(has(s, c.marker)) << c.width;
-    EXPECT_EQ(s.printed().size(), 2u * c.cols + 6u) << c.width;
-    EXPECT_EQ(s.printed()[1], c.first) << c.width;
-    EXPECT_EQ(linesIn(s, kRed).size(), static_cast<std::size_t>(c.cols));
+    EXPECT_TRUE(has(s, "Line 200 1147.5 " + n(200 + c.cols * 275) + " 1147.5 0"));
+    EXPECT_EQ(linesIn(s, kBlack).size(), static_cast<std::size_t>(c.cols));  // and cols - 1 ticks
+    EXPECT_TRUE(has(s, c.marker));
+    EXPECT_EQ(boldPrints(s)[0], "Print \"Sa\"");
+    EXPECT_EQ(boldPrints(s)[1], "Print \" 6 \"");
+    EXPECT_EQ(s.printed().size(), 2u * c.cols + 6u);
+    EXPECT_EQ(s.printed()[1], c.first);
+    for (long long colour : {kRed, kGreen, kBlue})
+      EXPECT_EQ(linesIn(s, colour).size(), static_cast<std::size_t>(c.cols));
   }
 }
 
@@ -112,14 +98,9 @@ TEST(BiorhythmChart, TooNarrowForAnyColumn) {
 
 TEST(BiorhythmChart, CalendarEnds) {
   // Days before 1601 or after 9999 stay unlabelled; the rest of the chart is drawn as usual.
-  const struct {
-    Date chart;
-    float width;
-    std::size_t labelled;
-  } cases[] = {
+  const struct { Date chart; float width; std::size_t labelled; } cases[] = {
       {kFirstDate, 6735, 11}, {kLastDate, 6735, 12},
-      {kFirstDate, 200 + 201 * 275, 100}, {kLastDate, 200 + 201 * 275, 101},
-  };
+      {kFirstDate, 200 + 201 * 275, 100}, {kLastDate, 200 + 201 * 275, 101}};
   for (const auto& c : cases) {
     const RecordingSurface s = draw(stateOn(kFirstDate, c.chart), c.width);
     EXPECT_EQ(s.printed().size(), 2 * c.labelled + 6) << c.chart << " " << c.width;

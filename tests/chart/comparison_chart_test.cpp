@@ -45,12 +45,11 @@ TEST(ComparisonChart, DesignedArea) {
 
 TEST(ComparisonChart, SameBirthdayRunsAlongTheTop) {
   const RecordingSurface s = draw(pair(kBirth));
-  for (long long colour : {kRed, kGreen, kBlue, kYellow}) {
+  for (long long colour : {kRed, kGreen, kBlue, kYellow})
     for (const LineCall& l : linesIn(s, colour)) {
       EXPECT_EQ(l.y2, 100.0f);
       EXPECT_NEAR(l.y1, 100.0f, 1e-3);
     }
-  }
   // The second person's previous intellectual value went through single precision, so the
   // intellectual segments start a hair below the line.
   const auto blue = linesIn(s, kBlue);
@@ -69,10 +68,8 @@ TEST(ComparisonChart, SameBirthdayRunsAlongTheTop) {
 }
 
 TEST(ComparisonChart, EmotionalDistanceAtHalfAndWholePeriods) {
-  const struct {
-    int apart;
-    double factor;  // emotional distance = factor * |first person's value|
-  } cases[] = {{14, 2}, {28, 0}};
+  // The emotional distance is factor * |first person's value|.
+  const struct { int apart; double factor; } cases[] = {{14, 2}, {28, 0}};
   for (const auto& c : cases) {
     const RecordingSurface s = draw(pair(kBirth + c.apart));
     const auto segs = linesIn(s, kGreen);
@@ -106,15 +103,9 @@ TEST(ComparisonChart, OnlyIntellectualShown) {
 }
 
 TEST(ChartGeometry, ColumnsAndBandsStayInRange) {
-  const struct {
-    float width;
-    int left;
-    int cols;
-  } cases[] = {
+  const struct { float width; int left, cols; } cases[] = {
       {6735, 200, 22}, {6735, 600, 21}, {32650 + 275, 200, 118}, {300, 200, -1},
-      {1e30f, 200, chart::kMaxColumns}, {-1e30f, 600, -chart::kMaxColumns},
-      {std::nanf(""), 200, 0},
-  };
+      {1e30f, 200, chart::kMaxColumns}, {-1e30f, 600, -chart::kMaxColumns}, {std::nanf(""), 200, 0}};
   for (const auto& c : cases) EXPECT_EQ(chart::columnCount(c.width, c.left), c.cols) << c.width;
   EXPECT_EQ(chart::roundBand(1694.5f), 1694);
   EXPECT_EQ(chart::roundBand(1e30f), 1 << 30);
