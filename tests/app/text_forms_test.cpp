@@ -16,15 +16,13 @@ TEST(TextForms, NumbersAndBooleansAreWrittenWithTheSignPlace) {
   EXPECT_EQ(BoolToString(false), "0");
 }
 
-struct ReadCase {
-  std::string text;
-  bool asBool;
-  std::int16_t asSmallInt;
-  std::optional<std::int32_t> asColour;
-  std::optional<std::int32_t> asGeometry;
-};
-
 TEST(TextForms, StoredTextsReadBackByTheirLeadingNumber) {
+  struct ReadCase {
+    std::string text;
+    bool asBool;
+    std::int16_t asSmallInt;
+    std::optional<std::int32_t> asColour, asGeometry;
+  };
   const std::optional<std::int32_t> none;
   const ReadCase cases[] = {
       {"-1", true, -1, -1, none},
@@ -57,19 +55,6 @@ TEST(TextForms, StoredTextsReadBackByTheirLeadingNumber) {
     EXPECT_EQ(readColour(c.text), c.asColour);
     EXPECT_EQ(readGeometry(c.text), c.asGeometry);
   }
-}
-
-TEST(TextForms, DatesReadDayFirstWithTheTwoDigitYearWindow) {
-  EXPECT_EQ(readDate("31/1/2001"), fromYmd(2001, 1, 31));
-  EXPECT_EQ(readDate("1/1/90"), fromYmd(1990, 1, 1));
-  EXPECT_EQ(readDate("1/1/29"), fromYmd(2029, 1, 1));
-  EXPECT_EQ(readDate("4/12/2026"), fromYmd(2026, 12, 4));
-  EXPECT_EQ(readDate("30/12/1899"), Date{0});
-  for (const char* bad : {"", "abc", "31/2/2001", "1/13/2000", "1/1/10000", "1/1", "1/1/1/1", "-1/1/2000"})
-    EXPECT_FALSE(readDate(bad)) << bad;
-  EXPECT_EQ(DateToString(fromYmd(2001, 1, 31)), "31/1/2001");
-  EXPECT_EQ(readDate(DateToString(kFirstDate)), kFirstDate);
-  EXPECT_EQ(readDate(DateToString(kLastDate)), kLastDate);
 }
 
 }  // namespace
