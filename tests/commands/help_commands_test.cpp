@@ -5,61 +5,65 @@
 #include <string>
 #include <vector>
 
+#include "commands/chart_key.h"
 #include "mock/about_fakes.h"
 #include "mock/form1_fixture.h"
 
 namespace tw::test {
 namespace {
 
-struct ViewerCall {
-  std::string file;
-  int command;
-  std::uintptr_t data;
-};
-
-class RecordingViewer : public HelpViewer {
- public:
+struct HelpFixture : Form1Fixture, HelpViewer {
   bool WinHelp(const std::string& file, int command, std::uintptr_t data) override {
-    calls.push_back({file, command, data});
-    return answer;
+    calls.push_back(file + " " + std::to_string(command) + " " + std::to_string(data));
+    return viewerWorks;
   }
-  std::vector<ViewerCall> calls;
-  bool answer = true;
-};
-
-struct HelpFixture : Form1Fixture {
-  RecordingViewer viewer;
+  std::vector<std::string> calls;
+  bool viewerWorks = true;
   FakeAboutLoader about;
-  HelpCommands help{form, viewer, about};
+  HelpCommands help{form, *this, about};
 };
 
-TEST(HelpCommands, ContentsAndIndexOpenTheHelpFileWithTheirCommand) {
-  const struct {
-    void (HelpCommands::*run)();
-    int command;
-  } cases[] = {{&HelpCommands::MenuHelpContents_Click, 3},
-               {&HelpCommands::MenuHelpIndex_Click, 11}};
-  for (const auto& c : cases) {
+TEST(HelpCommands, ContentsAndIndexOpenTheHelpFileWithTheirCommandAndNeverComplain) {
+  for (bool works : {true, false}) {
     HelpFixture f;
+    f.viewerWorks = works;
     f.form.HelpFile = "/usr/local/share/tidewell/Tidewell.html";
-    (f.help.*c.run)();
-    ASSERT_EQ(f.viewer.calls.size(), 1u);
-    EXPECT_EQ(f.viewer.calls[0].file, "/usr/local/share/tidewell/Tidewell.html");
-    EXPECT_EQ(f.viewer.calls[0].command, c.command);
-    EXPECT_EQ(f.viewer.calls[0].data, 0u);
+    f.help.MenuHelpContents_Click();
+    f.help.MenuHelpIndex_Click();
+    EXPECT_EQ(f.calls, (std::vector<std::string>{"/usr/local/share/tidewell/Tidewell.html 3 0",
+                                                 "/usr/local/share/tidewell/Tidewell.html 11 0"}));
+    EXPECT_TRUE(f.messages.shown.empty());  // a failing viewer reports for itself
   }
 }
 
-TEST(HelpCommands, AViewerThatFailsGetsNoMessageOfOurs) {
+TEST(ChartKey, OneLinePerShownCurveInTheChartsOrderInAnInformationBox) {
+  const struct { bool p, e, i, a; const char* text; } cases[] = {
+      {false, false, false, false, "You need to turn on some curves\r\nin the Settings menu!"},
+      {true, false, false, false, "P=Physical"},
+      {false, true, false, false, "E=Emotional"},
+      {false, false, true, false, "I=Intellectual"},
+      {false, false, false, true, "A=Average"},
+      {true, false, false, true, "P=Physical\r\nA=Average"},
+      {false, true, true, false, "E=Emotional\r\nI=Intellectual"},
+      {true, true, true, true, "P=Physical\r\nE=Emotional\r\nI=Intellectual\r\nA=Average"},
+  };
+  for (const auto& c : cases) {
+    ChartOptionsRecord o;
+    o.showPhysical = c.p, o.showEmotional = c.e, o.showIntellectual = c.i, o.showAverage = c.a;
+    EXPECT_EQ(ChartKeyText(o), c.text) << c.p << c.e << c.i << c.a;
+  }
   HelpFixture f;
-  f.viewer.answer = false;
-  f.help.MenuHelpContents_Click();
-  f.help.MenuHelpIndex_Click();
-  EXPECT_EQ(f.viewer.calls.size(), 2u);
-  EXPECT_TRUE(f.messages.shown.empty());
+  f.form.ChartOptions.showPhysical = f.form.ChartOptions.showEmotional = false;
+  f.form.ChartOptions.showAverage = true;
+  f.help.HelpChartKey_Click();
+  ASSERT_EQ(f.messages.shown.size(), 1u);
+  EXPECT_EQ(f.messages.shown[0].prompt, "I=Intellectual\r\nA=Average");
+  EXPECT_EQ(f.messages.shown[0].style, ui::vbInformation);
+  EXPECT_EQ(f.messages.shown[0].title, "Chart key");
+  EXPECT_EQ(f.redraws(), 0);
 }
 
-TEST(HelpCommands, AboutIsLoadedFilledShownModallyAndUnloaded) {
+TEST(HelpCommands, EachAboutIsAFreshBoxLoadedFilledShownModallyAndUnloaded) {
   HelpFixture f;
   std::string titleWhileShown;
   int unloadedWhileShown = -1;
@@ -69,17 +73,12 @@ TEST(HelpCommands, AboutIsLoadedFilledShownModallyAndUnloaded) {
       unloadedWhileShown = f.about.unloaded;
     };
   };
-
   f.help.HelpAbout_Click();
-
-  EXPECT_EQ(f.about.loaded, 1);
   EXPECT_EQ(titleWhileShown, "Tidewell 1.3.18");
   EXPECT_EQ(unloadedWhileShown, 0);
   EXPECT_EQ(f.about.unloaded, 1);
-
-  // Another About is another box: nothing of the first one (an inverted icon) is kept.
   f.about.onLoad = nullptr;
-  f.help.HelpAbout_Click();
+  f.help.HelpAbout_Click();  // nothing of the first box (an inverted icon) is kept
   EXPECT_EQ(f.about.loaded, 2);
   EXPECT_EQ(f.about.unloaded, 2);
 }

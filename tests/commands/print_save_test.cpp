@@ -36,11 +36,7 @@ TEST(Print, RefusedUnlessTheWindowIsNormalFromMenuAndToolbar) {
 
 TEST(Print, PrintsAWhiteChartAtTheLimitedSizeThenPutsWindowAndColourBack) {
   // Chart area = window - (350, 1775); the page is the chart area + (100, 400).
-  const struct {
-    double width, height;
-    Steps steps;
-    double chartWidth, chartHeight;
-  } cases[] = {
+  const struct { double width, height; Steps steps; double chartWidth, chartHeight; } cases[] = {
       {9000, 7000,
        {"ShowPrinter", "page width 8750", "page height 5625", "copy", "window 9000x7000",
         "window 9000x7000", "print", "hide"},
@@ -83,11 +79,7 @@ TEST(Print, PrintsAWhiteChartAtTheLimitedSizeThenPutsWindowAndColourBack) {
 }
 
 TEST(Print, CancelATooTallWindowOrAPrinterFailureEndWithThePageHidden) {
-  const struct {
-    double height;
-    bool confirm, printerWorks;
-    Steps steps;
-  } cases[] = {
+  const struct { double height; bool confirm, printerWorks; Steps steps; } cases[] = {
       {7000, false, true, {"ShowPrinter", "hide"}},
       {32767.5, true, true, {"ShowPrinter", "hide"}},  // rounds to 32768: not kept, not changed
       {7000, true, false, {"ShowPrinter", "page width 8750", "page height 5625", "copy",
