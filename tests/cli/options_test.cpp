@@ -28,8 +28,7 @@ TEST(Options, ReadsEveryValue) {
   EXPECT_TRUE(o.curves->physical && o.curves->average);
   EXPECT_FALSE(o.curves->emotional || o.curves->intellectual);
   EXPECT_EQ(o.ageFormat, 1);
-  EXPECT_EQ(o.weekSeparators, true);
-  EXPECT_EQ(o.todayMarker, true);
+  EXPECT_TRUE(o.weekSeparators && o.todayMarker);
   EXPECT_EQ(o.backgroundColour, 0x0080FF);  // 0x00BBGGRR of red ff, green 80, blue 00
   EXPECT_EQ(o.averageColour, 0x302010);
   EXPECT_EQ(o.outFormat, OutputFormat::Svg);
@@ -45,7 +44,6 @@ TEST(Options, ReadsEveryValue) {
 TEST(Options, RefusesWithOneReason) {
   const std::pair<std::vector<std::string>, const char*> cases[] = {
       {{"--birthday", "31/01/1990"}, "not a date"},
-      {{"--birthday", "1990-1-31"}, "not a date"},
       {{"--date", "2023-02-29"}, "no such day"},
       {{"--date", "1600-12-31"}, "out of range"},
       {{"--date"}, "--date needs a value"},
@@ -62,7 +60,6 @@ TEST(Options, RefusesWithOneReason) {
       {{"--physical-colour", "#ff00"}, "not a colour"},
       {{"--physical-colour", "#gg0000"}, "not a colour"},
       {{"--out", "chart.gif"}, "unknown file type"},
-      {{"--out", "chart"}, "unknown file type"},
       {{"--out", "dir.png/chart"}, "unknown file type"},
       {{"--ics", "days.txt"}, "must end in .ics"},
   };
@@ -75,8 +72,7 @@ TEST(Options, RefusesWithOneReason) {
 
 TEST(CriticalRange, AtMostAHundredYearsForwards) {
   const Date y2000 = fromYmd(2000, 1, 1);
-  struct Case { Date from, to; const char* reason; };
-  const Case cases[] = {
+  const struct { Date from, to; const char* reason; } cases[] = {
       {y2000, y2000, ""},
       {y2000, fromYmd(2100, 1, 1), ""},
       {y2000, fromYmd(2100, 1, 2), "longer than 100 years"},
@@ -85,7 +81,7 @@ TEST(CriticalRange, AtMostAHundredYearsForwards) {
       {fromYmd(9950, 1, 1), kLastDate, ""},
       {y2000 + 1, y2000, "runs backwards"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const std::string why = checkCriticalRange(c.from, c.to);
     if (*c.reason == 0) EXPECT_EQ(why, "") << toIso(c.to);
     else EXPECT_NE(why.find(c.reason), std::string::npos) << toIso(c.to) << ": " << why;

@@ -10,9 +10,11 @@
 namespace tw::cli {
 namespace {
 
+using Store = std::map<std::string, std::string>;
+
 class FakeHost : public Host {
  public:
-  Date today() override { return day; }
+  Date today() override { return fromYmd(2024, 3, 5); }
   Locale locale() override { return Locale{}; }
   const ui::SettingsStore& store() override { return settings; }
   const TextMeasure& textMeasure() override { return measure; }
@@ -25,7 +27,6 @@ class FakeHost : public Host {
     return "";
   }
 
-  Date day = fromYmd(2024, 3, 5);
   test::MemoryStore settings;
   test::FixedWidthMeasure measure;
   std::vector<std::string> drawn;
@@ -36,90 +37,78 @@ struct Outcome {
   std::string out, err;
 };
 
-Outcome runWith(FakeHost& host, std::vector<std::string> args) {
+Outcome runWith(FakeHost& host, const Store& store, const std::vector<std::string>& args) {
+  host.settings.values = store;
   std::ostringstream out, err;
   const int status = run(args, host, out, err);
   return {status, out.str(), err.str()};
 }
 
-TEST(Program, InterpretsTheStoredPerson) {
-  FakeHost host;
-  host.settings.values = {{"Birthday1", "31/1/1990"}, {"Birthname1", "Ann"}};
-  // Eleven days after the birthday the physical cycle is critical and the others high.
-  const Outcome r = runWith(host, {"--interpret", "--date", "1990-02-11"});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out,
-            "Interpretation for 11/2/1990:\n\nPhysical critical day!\n\nDon't overwork, and avoid\n"
-            "alcohol and other\nindulgements. Possibility\nof headaches or depression.\n");
+TEST(Program, PrintsForTheStoredPersonOrTheCommandLinesPeople) {
+  const struct { Store store; std::vector<std::string> args; const char* out; } cases[] = {
+      // Eleven days after the birthday the physical cycle is critical and the others high.
+      {{{"Birthday1", "31/1/1990"}, {"Birthname1", "Ann"}}, {"--interpret", "--date", "1990-02-11"},
+       "Interpretation for 11/2/1990:\n\nPhysical critical day!\n\nDon't overwork, and avoid\n"
+       "alcohol and other\nindulgements. Possibility\nof headaches or depression.\n"},
+      {{}, {"--birthday", "2000-01-01", "--birthday2", "2000-01-01", "--type", "comparison",
+            "--interpret", "--date", "2000-02-01"},
+       "Comparison for 1/2/2000:\n\nPhysical: 100%\nEmotional: 100%\nIntellectual: 100%\nOverall: 100%\n"},
+      {{}, {"--birthday", "2000-01-01", "--critical", "2000-01-01", "2000-01-20"},
+       "2000-01-01 Saturday: physical, emotional, intellectual\n2000-01-12 Wednesday: physical\n"
+       "2000-01-15 Saturday: emotional\n2000-01-17 Monday: intellectual\n"},
+      // A stored chart type that draws nothing is refused unless the command line overrides it.
+      {{{"Birthday1", "1/1/2000"}, {"Chart type", " 2"}},
+       {"--interpret", "--date", "2000-01-12", "--type", "bio"},
+       "Interpretation for 12/1/2000:\n\nPhysical critical day!\n\nDon't overwork, and avoid\n"
+       "alcohol and other\nindulgements. Possibility\nof headaches or depression.\n"},
+      {{}, {"--version"}, "tidewell-chart 1.3.18\n"},
+  };
+  for (const auto& c : cases) {
+    FakeHost host;
+    const Outcome r = runWith(host, c.store, c.args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(host.settings.reads.empty(), c.store.empty()) << "a --birthday run leaves the store alone";
+  }
 }
 
-TEST(Program, ComparisonUsesBothCommandLineBirthdays) {
-  FakeHost host;
-  const Outcome r = runWith(host, {"--birthday", "2000-01-01", "--birthday2", "2000-01-01",
-                               "--type", "comparison", "--interpret", "--date", "2000-02-01"});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "Comparison for 1/2/2000:\n\nPhysical: 100%\nEmotional: 100%\n"
-                   "Intellectual: 100%\nOverall: 100%\n");
-  EXPECT_TRUE(host.settings.reads.empty()) << "a --birthday run leaves the store alone";
-}
-
-TEST(Program, ListsCriticalDaysWithTheirCycles) {
-  FakeHost host;
-  const Outcome r = runWith(host, {"--birthday", "2000-01-01", "--critical", "2000-01-01", "2000-01-20"});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out,
-            "2000-01-01 Saturday: physical, emotional, intellectual\n"
-            "2000-01-12 Wednesday: physical\n"
-            "2000-01-15 Saturday: emotional\n"
-            "2000-01-17 Monday: intellectual\n");
+TEST(Program, RefusesWhatCannotBeChartedWithOneLine) {
+  const struct { Store store; std::vector<std::string> args; const char* reason; } cases[] = {
+      {{}, {"--interpret"}, "no stored birthday"},
+      {{}, {"--birthday", "2000-01-01"}, "nothing to do"},
+      {{}, {"--birthday", "2000-01-01", "--type", "comparison", "--interpret"}, "needs --birthday2"},
+      {{}, {"--birthday", "2000-01-01", "--date", "1999-12-31", "--interpret"}, "before the birthday"},
+      {{}, {"--birthday", "2000-01-01", "--birthday2", "2001-01-01", "--type", "comparison",
+            "--date", "2000-06-01", "--interpret"}, "before the second birthday"},
+      {{}, {"--birthday", "2000-01-01", "--ics", "x.ics"}, "--ics needs --critical"},
+      {{}, {"--birthday", "2000-01-01", "--critical", "2001-01-01", "2000-01-01"}, "runs backwards"},
+      {{{"Birthday1", "1/1/2000"}, {"Chart type", " 2"}}, {"--interpret", "--date", "2000-01-12"},
+       "neither bio nor comparison"},
+  };
+  for (const auto& c : cases) {
+    FakeHost host;
+    const Outcome r = runWith(host, c.store, c.args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_TRUE(r.err.starts_with("tidewell-chart: ")) << r.err;
+    EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line";
+  }
 }
 
 TEST(Program, CommandLineOptionsOverrideTheStoredOnes) {
   FakeHost host;
-  host.settings.values = {{"Birthday1", "31/1/1990"}, {"Physical", "0"}, {"Average", "0"},
-                          {"Background colour", "255"}};
-  const Outcome r = runWith(host, {"--out", "c.png", "--curves", "A", "--width", "600",
-                               "--background-colour", "#00ff00"});
+  const Outcome r = runWith(host, {{"Birthday1", "31/1/1990"}, {"Physical", "0"}, {"Average", "0"},
+                                   {"Background colour", "255"}},
+                            {"--out", "c.png", "--curves", "A", "--width", "600",
+                             "--background-colour", "#00ff00"});
   ASSERT_EQ(r.status, 0) << r.err;
   ASSERT_FALSE(host.drawn.empty());
   EXPECT_EQ(host.drawn[0], "BackColor 65280");
   std::vector<std::string> letters;  // the curve letters: the only one-letter texts
   for (const std::string& call : host.drawn)
-    if (call.size() == 9 && call.rfind("Print \"", 0) == 0) letters.push_back(call);
+    if (call.size() == 9 && call.starts_with("Print \"")) letters.push_back(call);
   EXPECT_EQ(letters, std::vector<std::string>{"Print \"A\""});
-}
-
-TEST(Program, RefusesWhatCannotBeCharted) {
-  const std::pair<std::vector<std::string>, const char*> cases[] = {
-      {{"--interpret"}, "no stored birthday"},
-      {{"--birthday", "2000-01-01"}, "nothing to do"},
-      {{"--birthday", "2000-01-01", "--type", "comparison", "--interpret"}, "needs --birthday2"},
-      {{"--birthday", "2000-01-01", "--date", "1999-12-31", "--interpret"}, "before the birthday"},
-      {{"--birthday", "2000-01-01", "--birthday2", "2001-01-01", "--type", "comparison",
-        "--date", "2000-06-01", "--interpret"}, "before the second birthday"},
-      {{"--birthday", "2000-01-01", "--ics", "x.ics"}, "--ics needs --critical"},
-      {{"--birthday", "2000-01-01", "--critical", "2001-01-01", "2000-01-01"}, "runs backwards"},
-  };
-  for (const auto& [args, reason] : cases) {
-    FakeHost host;
-    const Outcome r = runWith(host, args);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.out.empty());
-    EXPECT_EQ(r.err.rfind("tidewell-chart: ", 0), 0u) << r.err;
-    EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
-    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line";
-  }
-}
-
-TEST(Program, StoredChartTypeWithoutAChartIsRefusedUnlessOverridden) {
-  FakeHost host;
-  host.settings.values = {{"Birthday1", "1/1/2000"}, {"Chart type", " 2"}};
-  const Outcome refused = runWith(host, {"--interpret", "--date", "2000-01-12"});
-  EXPECT_EQ(refused.status, 2);
-  EXPECT_NE(refused.err.find("neither bio nor comparison"), std::string::npos) << refused.err;
-  const Outcome overridden = runWith(host, {"--interpret", "--date", "2000-01-12", "--type", "bio"});
-  EXPECT_EQ(overridden.status, 0) << overridden.err;
-  EXPECT_NE(overridden.out.find("Physical critical day!"), std::string::npos);
 }
 
 }  // namespace
