@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Installs a built tree into a scratch prefix and checks what a desktop relies on.
+#   scripts/check-install.sh BUILD_DIR layout     every file where it belongs, and nothing else
+#   scripts/check-install.sh BUILD_DIR validate   desktop-file-validate and appstreamcli agree
+# Exit 77 means skipped (a validator is not installed).
+set -euo pipefail
+build=$(cd "${1:?usage: check-install.sh BUILD_DIR layout|validate}" && pwd)
+mode=${2:-layout}
+id=io.github.kestrelmoor.Tidewell
+
+if [ "$mode" = validate ]; then
+  for tool in desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+fi
+
+tmp=$(mktemp -d)
+# Installing rewrites the build tree's list of installed files; keep the list of a real install.
+manifest=$build/install_manifest.txt
+[ -f "$manifest" ] && cp -p "$manifest" "$tmp/manifest"
+restore() {
+  if [ -f "$tmp/manifest" ]; then cp -p "$tmp/manifest" "$manifest"; else rm -f "$manifest"; fi
+  rm -rf "$tmp"
+}
+trap restore EXIT
+# An unusual prefix: the program must find its files relative to itself, not under /usr.
+prefix=$tmp/opt/tidewell
+cmake --install "$build" --prefix "$prefix" >/dev/null
+cd "$prefix"
+
+fail=0
+bad() { echo "FAIL: $*"; fail=1; }
+
+if [ "$mode" = validate ]; then
+  desktop-file-validate "share/applications/$id.desktop" || bad "desktop-file-validate"
+  appstreamcli validate --no-net "share/metainfo/$id.metainfo.xml" || bad "appstreamcli validate"
+  exit $fail
+fi
+
+expected=(
+  bin/tidewell
+  share/tidewell/Tidewell.html
+  "share/applications/$id.desktop"
+  "share/metainfo/$id.metainfo.xml"
+  "share/icons/hicolor/scalable/apps/$id.svg"
+)
+sizes=(16 32 48 64 128 256)
+for s in "${sizes[@]}"; do expected+=("share/icons/hicolor/${s}x$s/apps/$id.png"); done
+[ -e "$build/src/cli/tidewell-chart" ] && expected+=(bin/tidewell-chart)
+
+for f in "${expected[@]}"; do [ -f "$f" ] || bad "not installed: $f"; done
+unexpected=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) \
+  <(find . -type f -printf '%P\n' | sort))
+[ -z "$unexpected" ] ||
+  bad "installed but not listed in scripts/check-install.sh:"$'\n'"$unexpected"
+
+for f in bin/*; do [ -x "$f" ] || bad "not executable: $f"; done
+# The program looks for its help in ../share/tidewell beside its own folder.
+[ -f bin/../share/tidewell/Tidewell.html ] || bad "help file not where bin/tidewell looks"
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+for s in "${sizes[@]}"; do
+  f="share/icons/hicolor/${s}x$s/apps/$id.png"
+  [ -f "$f" ] || continue
+  read -r w h < <(od -An -tu1 -j16 -N8 "$f" |
+    awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
+  [ "$w $h" = "$s $s" ] || bad "$f is ${w}x$h"
+done
+
+# The three files name each other and the program.
+desktop="share/applications/$id.desktop"
+if [ -f "$desktop" ]; then
+  grep -qx "Exec=tidewell" "$desktop" || bad "$desktop does not start tidewell"
+  grep -qx "Icon=$id" "$desktop" || bad "$desktop names another icon"
+fi
+grep -q "<id>$id</id>" "share/metainfo/$id.metainfo.xml" || bad "metainfo has another id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+  "share/metainfo/$id.metainfo.xml" || bad "metainfo launches another desktop file"
+
+[ $fail -eq 0 ] && echo "installed ${#expected[@]} files as expected"
+exit $fail
