@@ -1,5 +1,8 @@
 #include "platform/qt_settings_store.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -9,6 +12,23 @@ namespace {
 const QString kSection = QStringLiteral("Tidewell");
 
 QString key(const std::string& k) { return kSection + '/' + QString::fromStdString(k); }
+
+// Birthdays are personal: the file is readable by its owner only, and so is a folder made for it.
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+void keepPrivate(const QString& path) {
+  if (QFileInfo::exists(path)) QFile::setPermissions(path, kOwnerOnly);
+}
+
+// QSettings writes through a temporary file that takes the old file's mode, so a file that
+// exists at 0600 before the first write stays so.
+void createPrivate(const QString& path) {
+  if (QFileInfo::exists(path)) return;
+  const QString folder = QFileInfo(path).absolutePath();
+  if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
+    QFile::setPermissions(folder, kOwnerOnly | QFileDevice::ExeOwner);
+  QFile(path).open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly);
+}
 }  // namespace
 
 QString QtSettingsStore::defaultFilePath() {
@@ -20,7 +40,9 @@ QString QtSettingsStore::defaultFilePath() {
 QtSettingsStore::QtSettingsStore() : QtSettingsStore(defaultFilePath()) {}
 
 QtSettingsStore::QtSettingsStore(const QString& filePath)
-    : settings_(filePath, QSettings::IniFormat) {}
+    : settings_(filePath, QSettings::IniFormat) {
+  keepPrivate(filePath);  // an older file may have been made with wider permissions
+}
 
 std::string QtSettingsStore::read(const std::string& k, const std::string& defaultText) const {
   const QVariant v = settings_.value(key(k));
@@ -31,9 +53,13 @@ std::string QtSettingsStore::read(const std::string& k, const std::string& defau
 }
 
 void QtSettingsStore::write(const std::string& k, const std::string& text) {
+  createPrivate(settings_.fileName());
   settings_.setValue(key(k), QString::fromStdString(text));
 }
 
-void QtSettingsStore::sync() { settings_.sync(); }
+void QtSettingsStore::sync() {
+  settings_.sync();
+  keepPrivate(settings_.fileName());
+}
 
 }  // namespace tw::platform

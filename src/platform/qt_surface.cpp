@@ -49,6 +49,28 @@ constexpr std::array<QPalette::ColorRole, 31> kSystemRoles = {
     QPalette::Window,           // 30 menu bar
 };
 
+// Contrast of two colours as WCAG measures it, from 1 (the same) to 21 (black on white).
+double luminance(const QColor& c) {
+  auto linear = [](double v) {
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Text and uncoloured lines take the desktop's text colour, which a dark theme makes light. On a
+// background the user (or printing) chose, the classic black takes over where that colour
+// would vanish, so a print on white stays readable.
+QColor foregroundOn(Colour background) {
+  const QColor text = QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
+  if (isSystemColour(background)) return text;
+  return contrast(text, resolveColour(background)) >= 3.0 ? text : QColor(Qt::black);
+}
+
 double primaryRatio() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->devicePixelRatio() : 1.0;
@@ -161,7 +183,7 @@ void QtSurface::FontSize(float points) {
 void QtSurface::FontBold(bool bold) { font_.setBold(bold); }
 
 void QtSurface::Line(float x1, float y1, float x2, float y2) {
-  line(x1, y1, x2, y2, QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText));
+  line(x1, y1, x2, y2, foregroundOn(back_));
 }
 
 void QtSurface::Line(float x1, float y1, float x2, float y2, Colour c) {
@@ -189,7 +211,7 @@ void QtSurface::Print(const std::string& text) {
   if (p) {
     p->setRenderHint(QPainter::TextAntialiasing, true);
     p->setFont(font_);
-    p->setPen(QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText));
+    p->setPen(foregroundOn(back_));
     p->drawText(QPointF(toPixels(x_), toPixels(y_) + metrics.ascent()),
                 QString::fromStdString(text));
     changed();
