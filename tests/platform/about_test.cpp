@@ -1,31 +1,78 @@
-#include "platform/registry_sysinfo.h"
-
+// The About box on Qt, and the system-information tool found on the PATH behind its registry.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 
-#include "commands/frm_about.h"
 #include "mock/about_fakes.h"
+#include "platform/about_box.h"
 #include "platform/about_system.h"
+#include "platform/registry_sysinfo.h"
+#include "qt_app.h"
 
+namespace tw::platform {
 namespace {
 
-using namespace tw;
-using tw::platform::QtFileLookup;
-using tw::platform::SysInfoRegistry;
+struct AboutBoxTest : ::testing::Test {
+  QApplication& app = test::qtApp();  // before any widget
+  test::FakeRegistry registry;
+  test::FakeFiles files;
+  test::FakeStarter starter;
+  QtAboutBox box{nullptr, registry, files, starter};
+};
+
+TEST_F(AboutBoxTest, HasItsCaptionIconLabelsLineAndButtonsAndTheButtonsRunTheirHandlers) {
+  box.Form_Load();
+  EXPECT_EQ(box.dialog->windowTitle(), "About Tidewell");
+  EXPECT_EQ(box.picIcon->size(), QSize(32, 32));
+  EXPECT_EQ(box.lblTitle->text(), "Tidewell 1.3.18");
+  for (QLabel* l : {box.lblNotice, box.lblContact}) {
+    EXPECT_EQ(l->text().count('\n'), 1) << l->text().toStdString();
+    EXPECT_FALSE(l->text().contains('\r'));
+  }
+  EXPECT_EQ(box.Line1->frameShape(), QFrame::HLine);
+  EXPECT_EQ(box.cmdOK->text(), "OK");
+  EXPECT_EQ(box.cmdSysInfo->text(), "&System Info...");
+
+  registry.set(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+               test::regText("/usr/bin/hardinfo"));
+  box.cmdSysInfo->click();
+  EXPECT_EQ(starter.started, std::vector<std::string>{"/usr/bin/hardinfo"});
+  box.dialog->show();
+  box.cmdOK->click();
+  EXPECT_FALSE(box.dialog->isVisible());
+}
+
+TEST_F(AboutBoxTest, DoubleClickingTheIconInvertsItAndASecondTimeRestoresIt) {
+  const QImage original = box.picIcon->picture();
+  ASSERT_EQ(original.size(), QSize(32, 32));
+  ASSERT_NE(original.pixel(16, 16), original.pixel(0, 0));  // the icon is drawn, not a blank
+  const auto doubleClick = [&] {
+    const QPointF at(16, 16);
+    QMouseEvent press(QEvent::MouseButtonDblClick, at, box.picIcon->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box.picIcon, &press);
+  };
+  doubleClick();
+  const QImage inverted = box.picIcon->shown();
+  int wrong = 0;
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x)
+      wrong += (inverted.pixel(x, y) & 0xFFFFFF) != (~original.pixel(x, y) & 0xFFFFFF);
+  EXPECT_EQ(wrong, 0);
+  doubleClick();
+  EXPECT_EQ(box.picIcon->shown(), original);
+}
 
 QString makeFile(const QTemporaryDir& dir, const QString& rel, bool executable) {
   const QString path = dir.filePath(rel);
   QDir().mkpath(QFileInfo(path).path());
   QFile f(path);
   f.open(QIODevice::WriteOnly);
-  f.write("#!/bin/sh\n");
-  f.close();
-  auto perms = QFile::ReadOwner | QFile::WriteOwner;
-  if (executable) perms |= QFile::ExeOwner;
-  f.setPermissions(perms);
+  f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | (executable ? QFile::ExeOwner : QFile::Permissions{}));
   return path;
 }
 
@@ -33,7 +80,7 @@ TEST(AboutSysInfo, TheFirstProgramOfTheListFoundOnThePathIsTheTool) {
   QTemporaryDir dir;
   makeFile(dir, "a/kinfocenter", true);
   const QString hardinfo = makeFile(dir, "b/hardinfo", true);
-  makeFile(dir, "a/hardinfo2", false);     // not a program
+  makeFile(dir, "a/hardinfo2", false);         // not a program
   QDir().mkpath(dir.filePath("c/hardinfo2"));  // a folder
   const QString path = dir.filePath("c") + ":" + dir.filePath("a") + "::" + dir.filePath("b");
   EXPECT_EQ(SysInfoRegistry(path).findTool(), hardinfo);
@@ -46,11 +93,7 @@ TEST(AboutSysInfo, OnlyTheToolsOwnKeyAndValueAnswer) {
   QTemporaryDir dir;
   const QString tool = makeFile(dir, "bin/gnome-system-monitor", true);
   SysInfoRegistry reg(dir.filePath("bin"));
-  const struct {
-    HKEY root;
-    const char* key;
-    bool opens;
-  } keys[] = {
+  const struct { HKEY root; const char* key; bool opens; } keys[] = {
       {HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", true},
       {HKEY_LOCAL_MACHINE, "software\\microsoft\\shared tools\\msinfo", true},
       {0x80000001, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", false},
@@ -58,9 +101,9 @@ TEST(AboutSysInfo, OnlyTheToolsOwnKeyAndValueAnswer) {
       {HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools", false},
   };
   for (const auto& k : keys) {
+    SCOPED_TRACE(k.key);
     HKEY h = 0;
-    EXPECT_EQ(reg.RegOpenKeyEx(k.root, k.key, 0, KEY_ABOUT_ACCESS, h) == ERROR_SUCCESS, k.opens)
-        << k.key;
+    EXPECT_EQ(reg.RegOpenKeyEx(k.root, k.key, 0, KEY_ABOUT_ACCESS, h) == ERROR_SUCCESS, k.opens);
     if (!k.opens) continue;
     std::string buf(1024, 'x');
     std::uint32_t type = 0, size = 1024;
@@ -73,8 +116,7 @@ TEST(AboutSysInfo, OnlyTheToolsOwnKeyAndValueAnswer) {
     EXPECT_NE(reg.RegQueryValueEx(h, "PATH", type, buf.data(), size), ERROR_SUCCESS);
     EXPECT_EQ(reg.RegCloseKey(h), ERROR_SUCCESS);
     size = 1024;
-    EXPECT_NE(reg.RegQueryValueEx(h, "PATH", type, buf.data(), size), ERROR_SUCCESS)
-        << "a closed key still answered";
+    EXPECT_NE(reg.RegQueryValueEx(h, "PATH", type, buf.data(), size), ERROR_SUCCESS) << "closed";
   }
 }
 
@@ -82,15 +124,12 @@ TEST(AboutSysInfo, SystemInfoStartsTheToolFoundOrSaysItIsUnavailable) {
   QTemporaryDir dir;
   const QString tool = makeFile(dir, "bin/lshw-gtk", true);
   QDir().mkpath(dir.filePath("empty"));
-
   QtFileLookup files;
   SysInfoRegistry withTool(dir.filePath("bin")), withoutTool(dir.filePath("empty"));
-  tw::test::AboutFixture with(&withTool, &files);
+  test::AboutFixture with(&withTool, &files), without(&withoutTool, &files);
   with.form.cmdSysInfo_Click();
   EXPECT_EQ(with.starter.started, std::vector<std::string>{tool.toStdString()});
   EXPECT_TRUE(with.messages.shown.empty());
-
-  tw::test::AboutFixture without(&withoutTool, &files);
   without.form.cmdSysInfo_Click();
   EXPECT_TRUE(without.starter.started.empty());
   ASSERT_EQ(without.messages.shown.size(), 1u);
@@ -98,3 +137,4 @@ TEST(AboutSysInfo, SystemInfoStartsTheToolFoundOrSaysItIsUnavailable) {
 }
 
 }  // namespace
+}  // namespace tw::platform
