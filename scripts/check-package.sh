@@ -33,7 +33,7 @@ cmake --build "$build" >"$out/build.log" 2>&1 || { tail -30 "$out/build.log"; ex
 rm -f "$build"/tidewell_*.deb
 (cd "$build" && cpack -G DEB >"$out/cpack.log" 2>&1) || { tail -30 "$out/cpack.log"; exit 1; }
 deb=$(ls "$build"/tidewell_*.deb)
-dpkg-deb -I "$deb" | sed -n '/Package:/,$p' | tee "$out/control.txt"
+dpkg-deb -f "$deb" | tee "$out/control.txt"
 dpkg-deb -c "$deb" | awk '{print $6}' | tee "$out/contents.txt"
 
 root=$(mktemp -d /tmp/tidewell-root.XXXXXX)
