@@ -52,7 +52,7 @@ TEST(BiorhythmChart, AverageOnlyIsStillTheMeanOfAllThree) {
   st.ChartOptions.showAverage = true;
   const RecordingSurface s = draw(st);
   EXPECT_EQ(linesIn(s, kYellow).size(), 22u);
-  EXPECT_EQ(lines(s).size(), 22u + 22u);  // black frame and the average
+  EXPECT_EQ(linesIn(s).size(), 22u + 22u);  // black frame and the average
   const double t = (kSaturday - kBirth) + 11;  // the day after the last column
   const auto y = [t](int p) { return 1147.5 - 948 * wave(t, p); };
   const double mean = (y(23) + y(28) + y(33)) / 3;
@@ -90,7 +90,7 @@ TEST(BiorhythmChart, ColumnCountsAndTheBoldChartDateColumn) {
 
 TEST(BiorhythmChart, TooNarrowForAnyColumn) {
   const RecordingSurface s = draw(stateOn(kBirth, kSaturday), 300, 2895);
-  ASSERT_EQ(lines(s).size(), 1u);  // cols = -1: the zero line alone, running leftwards
+  ASSERT_EQ(linesIn(s).size(), 1u);  // cols = -1: the zero line alone, running leftwards
   EXPECT_TRUE(has(s, "Line 200 1147.5 -75 1147.5 0"));
   EXPECT_EQ(s.printed().size(), 3u + 3u);
   EXPECT_EQ(s.only("CurrentX").back(), "CurrentX 280");

@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the chart tests: states, number text and taking recorded lines apart.
 #include <cmath>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -36,22 +37,16 @@ struct LineCall {
   long long colour;  // -1 for the foreground colour
 };
 
-inline std::vector<LineCall> lines(const RecordingSurface& s) {
+// The recorded lines, all of them or those of one colour.
+inline std::vector<LineCall> linesIn(const RecordingSurface& s, std::optional<long long> colour = {}) {
   std::vector<LineCall> out;
   for (const std::string& c : s.only("Line")) {
     std::istringstream in(c.substr(5));
     LineCall l{0, 0, 0, 0, -1};
     in >> l.x1 >> l.y1 >> l.x2 >> l.y2;
     if (!(in >> l.colour)) l.colour = -1;
-    out.push_back(l);
+    if (!colour || l.colour == *colour) out.push_back(l);
   }
-  return out;
-}
-
-inline std::vector<LineCall> linesIn(const RecordingSurface& s, long long colour) {
-  std::vector<LineCall> out;
-  for (const LineCall& l : lines(s))
-    if (l.colour == colour) out.push_back(l);
   return out;
 }
 

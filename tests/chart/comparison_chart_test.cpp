@@ -97,7 +97,7 @@ TEST(ComparisonChart, OnlyIntellectualShown) {
   st.ChartOptions.showAverage = false;
   const RecordingSurface s = draw(st);
   EXPECT_EQ(linesIn(s, kBlue).size(), 21u);
-  EXPECT_EQ(lines(s).size(), 1u + 22u + 2u + 21u);  // axis, black frame, dotted lines, curve
+  EXPECT_EQ(linesIn(s).size(), 1u + 22u + 2u + 21u);  // axis, black frame, dotted lines, curve
   EXPECT_EQ(s.printed().back(), "I");
   EXPECT_EQ(s.printed().size(), 42u + 3u + 3u + 1u);
 }
