@@ -9,11 +9,11 @@
 namespace tw::test {
 namespace {
 
-// The chart date on the first birthday, so that every step back is refused with its message.
+// With the chart date on the first birthday every step back is refused with its message.
 struct Session : Form1Fixture {
-  explicit Session(int windowState) {
+  explicit Session(int windowState, int bornDaysAgo = 0) {
     load();
-    form.birthdate = form.chartdate;
+    form.birthdate = form.chartdate - bornDaysAgo;
     window.state = windowState;
     dialog.answers = {{true, 0, "/tmp/c.BMP"}};
   }
@@ -34,25 +34,26 @@ TEST(Toolbar, EachKeyDoesExactlyWhatItsMenuItemDoes) {
   } keys[] = {
       {"Print", [](Session& r) { r.printSave.FilePrint_Click(); }, 0},
       {"Save", [](Session& r) { r.printSave.FileSaveBMP_Click(); }, 0},
-      {"BackMonth", [](Session& r) { r.form.MenuGoLastMonth_Click(); }, 0},
-      {"BackWeek", [](Session& r) { r.form.MenuGoLastWeek_Click(); }, 0},
-      {"BackDay", [](Session& r) { r.form.MenuGoYesterday_Click(); }, 0},
+      {"BackMonth", [](Session& r) { r.form.MenuGoLastMonth_Click(); }, -28},
+      {"BackWeek", [](Session& r) { r.form.MenuGoLastWeek_Click(); }, -7},
+      {"BackDay", [](Session& r) { r.form.MenuGoYesterday_Click(); }, -1},
       {"Today", [](Session& r) { r.form.MenuGoToday_Click(); }, 0},
       {"ForwardDay", [](Session& r) { r.form.MenuGoTomorrow_Click(); }, 1},
       {"ForwardWeek", [](Session& r) { r.form.MenuGoNextWeek_Click(); }, 7},
       {"ForwardMonth", [](Session& r) { r.form.MenuGoNextMonth_Click(); }, 28},
       {"Interpret", [](Session& r) { r.form.MenuChartInterpret_Click(); }, 0},
   };
-  for (int state : {ui::Normal, ui::Maximized}) {
+  // Maximised, printing is refused; born that day, every step back is refused.
+  for (auto [state, bornDaysAgo] : {std::pair{ui::Normal, 30}, {ui::Maximized, 0}}) {
     for (const auto& k : keys) {
       SCOPED_TRACE(std::string(k.key) + " in state " + std::to_string(state));
-      Session viaMenu(state), viaToolbar(state), idle(state);
+      Session viaMenu(state, bornDaysAgo), viaToolbar(state, bornDaysAgo), idle(state, bornDaysAgo);
       const Date start = viaMenu.form.chartdate;
       k.menu(viaMenu);
       viaToolbar.form.Toolbar1_ButtonClick(k.key);
       EXPECT_EQ(viaToolbar.outcome(), viaMenu.outcome());
       EXPECT_NE(viaToolbar.outcome(), idle.outcome());
-      EXPECT_EQ(viaToolbar.form.chartdate, start + k.days);
+      EXPECT_EQ(viaToolbar.form.chartdate, start + (bornDaysAgo ? k.days : std::max(k.days, 0)));
     }
   }
 }
