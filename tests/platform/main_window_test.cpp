@@ -142,6 +142,8 @@ TEST_F(MainWindowTest, ControlsAndTheChartFollowTheWindowSize) {
     EXPECT_EQ(ctl.DTPicker3.left(), e.picker3Left);
     EXPECT_EQ(ctl.Label3.left(), e.label3Left);
     EXPECT_EQ(ctl.Label3.top(), e.rowTop + 60);
+    EXPECT_EQ((std::vector<double>{ctl.Picture1.left(), ctl.Picture1.top(), ctl.Command1.left(), ctl.DTPicker1.left()}),
+              (std::vector<double>{120, 480, 120, 1080}));  // where the pass leaves them
     // On screen: 15 twips to a pixel, the chart drawn at the area's size.
     const QWidget* picture = window().chartView();
     EXPECT_EQ(picture->size(), QSize(std::lround(e.picW / 15), std::lround(e.picH / 15)));
