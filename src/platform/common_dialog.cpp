@@ -28,7 +28,7 @@ bool QtCommonDialog::pickColour() {
 }
 
 bool QtCommonDialog::pickPrinter() {
-  QPrintDialog dialog(&printer_, parent_);
+  QPrintDialog dialog(&printer_.get(), parent_);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange,
                    (Flags & dialog_flags::PrintNoPageNums) == 0);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);

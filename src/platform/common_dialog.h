@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "commands/common_dialog.h"
+#include "platform/printer_slot.h"
 
 namespace tw::platform {
 
@@ -17,7 +18,7 @@ QStringList nameFilters(const std::string& filter);
 class QtCommonDialog : public CommonDialog {
  public:
   // The printer the print dialog sets up, and the print page prints on.
-  QtCommonDialog(QWidget* parent, QPrinter& printer) : parent_(parent), printer_(printer) {}
+  QtCommonDialog(QWidget* parent, PrinterSlot& printer) : parent_(parent), printer_(printer) {}
 
   // Runs a set-up dialog modally and returns its result (QDialog::Accepted or Rejected).
   std::function<int(QDialog&)> runner = [](QDialog& d) { return d.exec(); };
@@ -29,7 +30,7 @@ class QtCommonDialog : public CommonDialog {
 
  private:
   QPointer<QWidget> parent_;
-  QPrinter& printer_;
+  PrinterSlot& printer_;
 };
 
 }  // namespace tw::platform

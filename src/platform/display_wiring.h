@@ -1,8 +1,6 @@
 #pragma once
 // The display settings, print and save commands, built over the main window and plugged into
 // its menu and toolbar.
-#include <QPrinter>
-
 #include "commands/display_settings.h"
 #include "commands/print_save.h"
 #include "platform/common_dialog.h"
@@ -17,13 +15,13 @@ class DisplayWiring {
   DisplayWiring(MainWindow& window, Form1& form, QtWindow& form2);
 
   QtCommonDialog& dialog() { return dialog_; }
-  QPrinter& printer() { return printer_; }
+  QPrinter& printer() { return printer_.get(); }
   QtPrintPage& printPage() { return page_; }
   DisplaySettings& settings() { return settings_; }
   PrintSave& printSave() { return printSave_; }
 
  private:
-  QPrinter printer_{QPrinter::HighResolution};
+  PrinterSlot printer_;
   QtCommonDialog dialog_;
   QtChartPicture chartPicture_;
   QtPrintPage page_;

@@ -1,11 +1,17 @@
 #include "platform/icons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPolygonF>
+#include <QStyle>
+#include <QStyleOption>
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 
 namespace tw::platform {
 namespace {
@@ -257,12 +263,56 @@ QImage programIconImage(int size) {
   return img.convertToFormat(QImage::Format_ARGB32);
 }
 
-QIcon programIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-    icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
+namespace {
+// Paints the program icon at a size only when something asks for it: a window manager wants
+// one or two of the sizes, and drawing all of them would slow down every start.
+class ProgramIconEngine : public QIconEngine {
+ public:
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    const int side = nearestSize(std::min(size.width(), size.height()));
+    QPixmap& cached = cache_[side];
+    if (cached.isNull()) cached = QPixmap::fromImage(programIconImage(side));
+    QPixmap result = cached;
+    if (side > size.width() || side > size.height())
+      result = cached.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (mode == QIcon::Disabled) {
+      QStyleOption opt;
+      const QPixmap disabled =
+          QApplication::style()->generatedIconPixmap(QIcon::Disabled, result, &opt);
+      if (!disabled.isNull()) return disabled;
+    }
+    return result;
   }
-  return icon;
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int side = nearestSize(std::min(size.width(), size.height()));
+    const int fit = std::min({side, size.width(), size.height()});
+    return {fit, fit};
+  }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> sizes;
+    for (int s : kSizes) sizes.append(QSize(s, s));
+    return sizes;
+  }
+  QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
+  QString key() const override { return QStringLiteral("TidewellProgramIcon"); }
+
+ private:
+  static constexpr std::array<int, 7> kSizes = {16, 24, 32, 48, 64, 128, 256};
+  // The smallest drawn size at least `side`, else the largest.
+  static int nearestSize(int side) {
+    for (int s : kSizes)
+      if (s >= side) return s;
+    return kSizes.back();
+  }
+  std::map<int, QPixmap> cache_;
+};
+}  // namespace
+
+QIcon programIcon() {
+  return QIcon(new ProgramIconEngine);
 }
 
 }  // namespace tw::platform

@@ -25,6 +25,6 @@ QString imageTag(int index);
 
 // The program's icon: a chart card with three coloured cycle curves.
 QImage programIconImage(int size);  // ARGB32, size x size
-QIcon programIcon();                // 16, 24, 32, 48, 64, 128 and 256 pixels
+QIcon programIcon();  // 16, 24, 32, 48, 64, 128 and 256 pixels, each drawn when first asked for
 
 }  // namespace tw::platform

@@ -18,7 +18,8 @@ std::shared_ptr<const Picture> QtChartPicture::Image() const {
   return p;
 }
 
-QtPrintPage::QtPrintPage(QtWindow& window, QPrinter& printer) : window_(window), printer_(printer) {
+QtPrintPage::QtPrintPage(QtWindow& window, PrinterSlot& printer)
+    : window_(window), printer_(printer) {
   QWidget* w = window_.widget();
   w->setPalette(QPalette(Qt::white));
   w->setAutoFillBackground(true);
@@ -28,7 +29,7 @@ void QtPrintPage::setPicture(std::shared_ptr<const Picture> picture) {
   picture_ = std::dynamic_pointer_cast<const QtPicture>(picture);
 }
 
-bool QtPrintPage::PrintForm() { return picture_ && printPicture(*picture_, printer_); }
+bool QtPrintPage::PrintForm() { return picture_ && printPicture(*picture_, printer_.get()); }
 
 bool printPicture(const QtPicture& picture, QPrinter& printer) {
   printer.setFullPage(false);  // the painter's origin is the printable area's top left

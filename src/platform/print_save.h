@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "commands/print_save.h"
+#include "platform/printer_slot.h"
 #include "platform/qt_surface.h"
 #include "platform/qt_window.h"
 
@@ -32,7 +33,7 @@ class QtChartPicture : public ChartPicture {
 // Form2: a white window that is never shown; printing puts its picture on a page.
 class QtPrintPage : public PrintPage {
  public:
-  QtPrintPage(QtWindow& window, QPrinter& printer);
+  QtPrintPage(QtWindow& window, PrinterSlot& printer);
   double width() const override { return window_.width(); }
   double height() const override { return window_.height(); }
   void setWidth(double twips) override { window_.setWidth(twips); }
@@ -45,7 +46,7 @@ class QtPrintPage : public PrintPage {
 
  private:
   QtWindow& window_;
-  QPrinter& printer_;
+  PrinterSlot& printer_;
   std::shared_ptr<const QtPicture> picture_;
 };
 
