@@ -13,7 +13,7 @@ using Writes = std::vector<std::pair<std::string, std::string>>;
 
 TEST(Form1Startup, ReadsEveryKeyInOrderAndShutDownWritesThemBackInTheirTextForms) {
   Form1Fixture f;
-  f.store.values = {{"Physical", "1"}, {"Physical colour", "&HFF"}, {"Birthname2", "Bo"}};
+  f.store.values = {{"Physical colour", "&HFF"}, {"Birthname2", "Bo"}};
   f.form.Form_Load();
   EXPECT_EQ(f.store.reads, (std::vector<std::string>{
       "Chart type", "Physical", "Emotional", "Intellectual", "Average", "Age format",
@@ -26,6 +26,7 @@ TEST(Form1Startup, ReadsEveryKeyInOrderAndShutDownWritesThemBackInTheirTextForms
   EXPECT_EQ(f.form.birthdate, today);
   EXPECT_EQ(f.form.birthdate2, today);
   EXPECT_EQ(f.form.chartdate, today);
+  EXPECT_EQ(f.form.birthname, "");
   EXPECT_EQ(f.dt1.value(), today);
   EXPECT_EQ(f.dt3.value(), today);
   EXPECT_EQ(f.form.HelpFile, f.program.helpFilePath());
