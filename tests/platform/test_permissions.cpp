@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <optional>
 
@@ -30,7 +31,7 @@ class PermissionsTest : public ::testing::Test {
   void TearDown() override { ::umask(keptMask); }
 
   void writeOld(unsigned mode) {
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("Kestrelmoor")));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("[Tidewell]\nBirthday1=31/1/1990\n");
@@ -57,7 +58,8 @@ TEST_F(PermissionsTest, SettingsFileIsTheOwnersAloneHoweverItCameToBe) {
       {"older 0666 file, written and synced", 0666, true, true},
   };
   for (const auto& c : cases) {
-    QFile::remove(path);
+    // A folder per case: QSettings caches a file it has read by path, size and time.
+    path = dir.filePath(QString::fromUtf8(c.what) + "/Kestrelmoor/Tidewell.ini");
     if (c.oldMode) writeOld(*c.oldMode);
     {
       QtSettingsStore store(path);
