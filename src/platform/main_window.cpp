@@ -38,7 +38,9 @@ void ChartView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QImage& image = surface_.image();
   // The image is whole device pixels; any sliver it leaves keeps the window's colour.
-  p.fillRect(rect(), palette().color(QPalette::Window));
+  const QRegion uncovered =
+      QRegion(rect()) - QRect(QPoint(0, 0), image.deviceIndependentSize().toSize());
+  for (const QRect& r : uncovered) p.fillRect(r, palette().color(QPalette::Window));
   if (!image.isNull()) p.drawImage(QPointF(0, 0), image);
   surface_.markShown();
   emit painted();
@@ -59,7 +61,9 @@ void PictureControl::fitSurface() {
   surface_.setSizeTwips(width(), height());
 }
 
-MainWindow::MainWindow() : measure_(windowFont()), window_(this, kMainWindowFrame) {
+// Headers are centred by the window's 8-point text width; measured in the chart's face, which
+// may be narrowed, they stay centred as designed.
+MainWindow::MainWindow() : measure_(chartFont(8)), window_(this, kMainWindowFrame) {
   // The designed geometry of the controls is made for the classic 8-point dialog face.
   setFont(windowFont());
   setWindowTitle(QStringLiteral("Tidewell"));

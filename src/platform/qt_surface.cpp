@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QTextLayout>
 #include <QScreen>
 #include <algorithm>
 #include <array>
@@ -89,6 +90,25 @@ QFont classicFont(double points) {
   return f;
 }
 
+QFont chartFont(double points) {
+  // The same stretch at every size and dpi, worked out once for the face found here.
+  static const int stretch = [] {
+    QFont label = classicFont(8);
+    label.setBold(true);
+    const QFontMetricsF metrics(label);
+    double widest = 0;
+    for (const char* text : {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su", " 28"})
+      widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(text)));
+    // A label starts 30 twips into its column; keep a pixel clear of the next column's tick.
+    const double room = (275 - 30 - 15) * screenDpi() / 1440.0;
+    if (widest <= room) return 100;
+    return std::max(60, static_cast<int>(std::floor(100 * room / widest)));
+  }();
+  QFont f = classicFont(points);
+  if (stretch != 100) f.setStretch(stretch);
+  return f;
+}
+
 QColor resolveColour(Colour c) {
   if (isSystemColour(c)) {
     const int index = c & 0xFF;
@@ -102,7 +122,7 @@ QColor resolveColour(Colour c) {
 QtSurface::QtSurface() : QtSurface(screenDpi(), primaryRatio()) {}
 
 QtSurface::QtSurface(double dpi, double pixelRatio)
-    : dpi_(dpi), ratio_(pixelRatio), font_(classicFont(8)) {}
+    : dpi_(dpi), ratio_(pixelRatio) {}
 
 QtSurface::~QtSurface() { endPainting(); }
 
@@ -135,25 +155,56 @@ void QtSurface::drawOn(QPaintDevice* device) {
   device_ = device;
 }
 
-QPainter* QtSurface::painter() {
+namespace {
+void releasePixels(void* info) { delete static_cast<std::shared_ptr<std::vector<uchar>>*>(info); }
+}  // namespace
+
+void QtSurface::resizeImage() {
+  image_ = QImage();  // lets go of the pixels unless a copy of the image still shows them
+  const QSize size = pixelSize();
+  const qsizetype bytesPerLine = static_cast<qsizetype>(size.width()) * 4;
+  const std::size_t bytes = static_cast<std::size_t>(bytesPerLine) * size.height();
+  if (bytes == 0) return;
+  // A window being dragged changes size many times a second; the pixels are kept and reused
+  // while nobody else holds them, which saves allocating and zeroing megabytes each time.
+  if (!pixels_ || pixels_.use_count() > 1 || pixels_->size() < bytes) {
+    pixels_.reset();
+    pixels_ = std::make_shared<std::vector<uchar>>(bytes + bytes / 4);
+  }
+  image_ = QImage(pixels_->data(), size.width(), size.height(), bytesPerLine,
+                  QImage::Format_RGB32, releasePixels,
+                  new std::shared_ptr<std::vector<uchar>>(pixels_));
+  image_.setDevicePixelRatio(ratio_);
+  // Point sizes then come out at the screen's size.
+  const int dpm = static_cast<int>(std::lround(dpi_ / 0.0254));
+  image_.setDotsPerMeterX(dpm);
+  image_.setDotsPerMeterY(dpm);
+}
+
+QPainter* QtSurface::painter(bool clearing) {
   if (device_) {
-    if (!painter_) painter_ = std::make_unique<QPainter>(device_);
+    if (!painter_) {
+      painter_ = std::make_unique<QPainter>(device_);
+      painter_->setRenderHint(QPainter::TextAntialiasing, true);
+      pen_ = painter_->pen();
+      smooth_ = false;
+    }
     return painter_->isActive() ? painter_.get() : nullptr;
   }
   // The image follows the size lazily: a layout pass sets width and height one at a time.
   if (image_.size() != pixelSize() || image_.devicePixelRatio() != ratio_) {
     endPainting();
-    image_ = QImage(pixelSize(), QImage::Format_RGB32);
+    resizeImage();
     if (image_.isNull()) return nullptr;
-    image_.setDevicePixelRatio(ratio_);
-    // Point sizes then come out at the screen's size.
-    const int dpm = static_cast<int>(std::lround(dpi_ / 0.0254));
-    image_.setDotsPerMeterX(dpm);
-    image_.setDotsPerMeterY(dpm);
-    image_.fill(resolveColour(back_));
+    if (!clearing) image_.fill(resolveColour(back_));  // clearing fills it anyway
   }
   if (image_.isNull()) return nullptr;
-  if (!painter_) painter_ = std::make_unique<QPainter>(&image_);
+  if (!painter_) {
+    painter_ = std::make_unique<QPainter>(&image_);
+    painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    pen_ = painter_->pen();
+    smooth_ = false;
+  }
   return painter_.get();
 }
 
@@ -166,7 +217,8 @@ void QtSurface::changed() {
 void QtSurface::Cls() {
   x_ = 0;
   y_ = 0;
-  if (QPainter* p = painter()) {
+  foreground_.reset();  // the desktop's colours may have changed since the last chart
+  if (QPainter* p = painter(true)) {
     p->setCompositionMode(QPainter::CompositionMode_Source);
     const QRectF area = device_ ? QRectF(0, 0, toPixels(width_), toPixels(height_))
                                 : QRectF(0, 0, image_.width() / ratio_, image_.height() / ratio_);
@@ -177,13 +229,44 @@ void QtSurface::Cls() {
 }
 
 void QtSurface::FontSize(float points) {
-  if (points > 0) font_.setPointSizeF(points);
+  if (points > 0) points_ = points;
 }
 
-void QtSurface::FontBold(bool bold) { font_.setBold(bold); }
+void QtSurface::FontBold(bool bold) { bold_ = bold; }
+
+const QColor& QtSurface::foreground() {
+  if (!foreground_) foreground_ = foregroundOn(back_);
+  return *foreground_;
+}
+
+const QtSurface::TextStyle& QtSurface::textStyle(const QPaintDevice* target) {
+  const int dpi = target ? target->logicalDpiY() : 0;
+  auto [it, added] = styles_.try_emplace({points_, bold_, dpi});
+  if (added) {
+    QFont font = chartFont(points_);
+    font.setBold(bold_);
+    const QFontMetricsF metrics = target ? QFontMetricsF(font, target) : QFontMetricsF(font);
+    it->second = TextStyle{font, metrics.height()};
+  }
+  return it->second;
+}
+
+const QList<QGlyphRun>& QtSurface::glyphs(const std::string& text, const TextStyle& style,
+                                          const QPaintDevice* target) {
+  auto key = std::make_pair(&style, text);
+  if (auto it = shaped_.find(key); it != shaped_.end()) return it->second;
+  if (shaped_.size() >= 1024) shaped_.clear();  // headers change with the date; stay small
+  // Laid out at the origin, so each run's positions are from the text's top left.
+  QTextLayout layout(QString::fromStdString(text), style.font, const_cast<QPaintDevice*>(target));
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  layout.endLayout();
+  QList<QGlyphRun> runs = line.isValid() ? layout.glyphRuns() : QList<QGlyphRun>();
+  return shaped_.emplace(std::move(key), std::move(runs)).first->second;
+}
 
 void QtSurface::Line(float x1, float y1, float x2, float y2) {
-  line(x1, y1, x2, y2, foregroundOn(back_));
+  line(x1, y1, x2, y2, foreground());
 }
 
 void QtSurface::Line(float x1, float y1, float x2, float y2, Colour c) {
@@ -194,30 +277,60 @@ void QtSurface::line(float x1, float y1, float x2, float y2, const QColor& colou
   QPainter* p = painter();
   if (!p) return;
   const int width = std::max<int>(1, drawWidth_);
-  QPen pen(colour, width, drawStyle_ == 2 ? Qt::DotLine : Qt::SolidLine);
-  // Thin frame lines stay crisp; the thick curves are smoothed and joined round.
+  const Qt::PenStyle style = drawStyle_ == 2 ? Qt::DotLine : Qt::SolidLine;
+  // Thin frame lines stay crisp; the thick curves are smoothed.
   const bool smooth = width >= 2;
-  pen.setCapStyle(smooth ? Qt::RoundCap : Qt::FlatCap);
-  p->setRenderHint(QPainter::Antialiasing, smooth);
-  p->setPen(pen);
-  p->drawLine(QPointF(toPixels(x1), toPixels(y1)), QPointF(toPixels(x2), toPixels(y2)));
+  // On the own image a smooth solid line is drawn as side-by-side one-device-pixel lines: Qt
+  // draws those on its fast path, where a wide smoothed pen takes several times as long.
+  // Other devices (a PDF page) get the real wide pen, as their pixels are not the image's.
+  const bool strands = smooth && !device_ && style == Qt::SolidLine;
+  const Qt::PenCapStyle cap = smooth ? Qt::SquareCap : Qt::FlatCap;
+  const int penWidth = strands ? 1 : width;
+  if (smooth != smooth_) {
+    p->setRenderHint(QPainter::Antialiasing, smooth);
+    smooth_ = smooth;
+  }
+  if (pen_.color() != colour || pen_.width() != penWidth || pen_.style() != style ||
+      pen_.capStyle() != cap || pen_.isCosmetic() != strands) {
+    pen_ = QPen(colour, penWidth, style, cap);
+    pen_.setCosmetic(strands);
+    p->setPen(pen_);
+  }
+  const QPointF a(toPixels(x1), toPixels(y1)), b(toPixels(x2), toPixels(y2));
+  if (!strands) {
+    p->drawLine(a, b);
+  } else {
+    // Stacked across the line's main direction, centred on it, as many as its device pixels.
+    const int n = std::max(1, static_cast<int>(std::lround(width * ratio_)));
+    const bool flat = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
+    std::array<QLineF, 16> lines;
+    const int count = std::min<int>(n, lines.size());
+    for (int i = 0; i < count; ++i) {
+      const double d = (i - (n - 1) / 2.0) / ratio_;
+      const QPointF off = flat ? QPointF(0, d) : QPointF(d, 0);
+      lines[i] = QLineF(a + off, b + off);
+    }
+    p->drawLines(lines.data(), count);
+  }
   changed();
 }
 
 void QtSurface::Print(const std::string& text) {
   QPainter* p = painter();
-  const QPaintDevice* target = device_ ? device_ : &image_;
-  const QFontMetricsF metrics = p ? QFontMetricsF(font_, target) : QFontMetricsF(font_);
+  const TextStyle& style = textStyle(p ? (device_ ? device_ : &image_) : nullptr);
   if (p) {
-    p->setRenderHint(QPainter::TextAntialiasing, true);
-    p->setFont(font_);
-    p->setPen(foregroundOn(back_));
-    p->drawText(QPointF(toPixels(x_), toPixels(y_) + metrics.ascent()),
-                QString::fromStdString(text));
+    const QColor& colour = foreground();
+    if (pen_.color() != colour) {  // text takes only the pen's colour
+      pen_.setColor(colour);
+      p->setPen(pen_);
+    }
+    const QPointF topLeft(toPixels(x_), toPixels(y_));
+    for (const QGlyphRun& run : glyphs(text, style, device_ ? device_ : &image_))
+      p->drawGlyphRun(topLeft, run);
     changed();
   }
   x_ = 0;
-  y_ += static_cast<float>(metrics.height() * 1440.0 / dpi_);
+  y_ += static_cast<float>(style.lineHeight * 1440.0 / dpi_);
 }
 
 float QtTextMeasure::TextWidth(const std::string& text) const {

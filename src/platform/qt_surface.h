@@ -2,10 +2,15 @@
 // The chart area's persistent image, drawn on in twips and kept until the next clearing.
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
+#include <tuple>
+#include <vector>
 
 #include "chart/drawing_surface.h"
 
@@ -14,6 +19,10 @@ namespace tw::platform {
 // A classic dialog face (MS Sans Serif or a look-alike), else the system's sans serif; the
 // designed sizes of the windows and the chart's 275-twip day columns are made for it.
 QFont classicFont(double points);
+
+// The chart's face: the classic one, narrowed where needed so that a bold two-letter weekday
+// fits its 275-twip day column (wide faces such as DejaVu Sans overrun it).
+QFont chartFont(double points);
 
 // A colour of the chart: direct 0x00BBGGRR, or a system colour taken from the application palette.
 QColor resolveColour(Colour c);
@@ -45,7 +54,10 @@ class QtSurface : public DrawingSurface {
 
   float Width() const override { return width_; }
   float Height() const override { return height_; }
-  void BackColor(Colour c) override { back_ = c; }
+  void BackColor(Colour c) override {
+    back_ = c;
+    foreground_.reset();
+  }
   void Cls() override;
   void DrawWidth(std::int16_t pixels) override { drawWidth_ = pixels; }
   void DrawStyle(std::int16_t style) override { drawStyle_ = style; }
@@ -58,10 +70,21 @@ class QtSurface : public DrawingSurface {
   void Print(const std::string& text) override;
 
  private:
-  QPainter* painter();  // null while the image is empty
+  // A face at a size with the line height Print moves down by, made once per size, weight and dpi.
+  struct TextStyle {
+    QFont font;
+    double lineHeight;
+  };
+
+  QPainter* painter(bool clearing = false);  // null while the image is empty
+  void resizeImage();
   void endPainting() const;
   void line(float x1, float y1, float x2, float y2, const QColor& colour);
   void changed();
+  const TextStyle& textStyle(const QPaintDevice* target);
+  const QList<QGlyphRun>& glyphs(const std::string& text, const TextStyle& style,
+                                 const QPaintDevice* target);
+  const QColor& foreground();
 
   double dpi_;
   double ratio_;
@@ -72,10 +95,19 @@ class QtSurface : public DrawingSurface {
   std::int16_t drawStyle_ = 0;
   float x_ = 0;
   float y_ = 0;
-  QFont font_;
+  float points_ = 8;
+  bool bold_ = false;
+  std::map<std::tuple<float, bool, int>, TextStyle> styles_;
+  // Shaped text by style and string: a chart prints the same few hundred labels each time.
+  std::map<std::pair<const TextStyle*, std::string>, QList<QGlyphRun>> shaped_;
+  std::optional<QColor> foreground_;  // for the current background, until the next clearing
   mutable QImage image_;
+  std::shared_ptr<std::vector<uchar>> pixels_;  // image_'s, kept across sizes
   QPaintDevice* device_ = nullptr;  // drawn on instead of image_ when set
   mutable std::unique_ptr<QPainter> painter_;
+  // What the painter was last given, so that a run of like calls sets nothing again.
+  QPen pen_;
+  bool smooth_ = false;
   std::function<void()> onChange_;
   bool changed_ = false;
 };

@@ -130,6 +130,19 @@ TEST_F(SurfaceTest, TextHangsBelowAndRightOfThePosition) {
   EXPECT_LT(secondTop, firstTop + 24);
 }
 
+TEST_F(SurfaceTest, BoldWeekdayLabelStaysInsideItsColumn) {
+  surface.FontSize(8);
+  surface.FontBold(true);
+  for (const char* label : {"We", "Mo", " 28 "}) {
+    surface.Cls();
+    surface.CurrentX(30);  // where a label starts in a 275-twip (18.3-pixel) column
+    surface.CurrentY(0);
+    surface.Print(label);
+    for (int y = 0; y < 30; ++y)
+      for (int x = 18; x < 30; ++x) ASSERT_TRUE(isWhite(x, y)) << label << " at " << x << "," << y;
+  }
+}
+
 TEST(SurfaceRatio, DenseScreenDrawsThickerLines) {
   test::qtApp();
   QtSurface s(96, 2);
@@ -140,6 +153,11 @@ TEST(SurfaceRatio, DenseScreenDrawsThickerLines) {
   int rows = 0;
   for (int y = 16; y < 25; ++y) rows += s.image().pixelColor(100, y) == QColor(Qt::black) ? 1 : 0;
   EXPECT_EQ(rows, 2);
+  s.DrawWidth(2);  // a curve: two logical pixels are four device pixels
+  s.Line(0, 750, 1500, 750, kBlack);
+  rows = 0;
+  for (int y = 94; y < 106; ++y) rows += s.image().pixelColor(100, y) == QColor(Qt::black) ? 1 : 0;
+  EXPECT_EQ(rows, 4);
 }
 
 }  // namespace
