@@ -2,6 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QGridLayout>
+#include <QSpacerItem>
+#include <QStyle>
+#include <algorithm>
 
 #include "platform/help_file.h"
 #include "platform/qt_controls.h"
@@ -57,6 +61,22 @@ int resultFor(QMessageBox::StandardButton button, int style) {
   }
 }
 
+namespace {
+// A box sized to a short prompt is narrower than its own title, which the window manager then
+// cuts ("Ch… ey"): keep room for the title in a bold title-bar face plus the window's icon and
+// buttons. A message box lays itself out anew when shown, so the room is an item of its grid.
+void keepTitleWhole(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  QFont titleFont = box.font();
+  titleFont.setBold(true);
+  const int title = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle());
+  const int frame = 5 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+  grid->addItem(new QSpacerItem(std::max(240, title + frame), 0, QSizePolicy::Minimum),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+}  // namespace
+
 int QtMessageBoxes::MsgBox(const std::string& prompt, int style, const std::string& title) {
   QString text = QString::fromStdString(prompt);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -64,6 +84,7 @@ int QtMessageBoxes::MsgBox(const std::string& prompt, int style, const std::stri
                   title.empty() ? QStringLiteral("Tidewell") : QString::fromStdString(title),
                   text, buttonsFor(style), parent_);
   box.setTextFormat(Qt::PlainText);
+  keepTitleWhole(box);
   box.exec();
   return resultFor(box.standardButton(box.clickedButton()), style);
 }
