@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <QApplication>
+#include "qt_benchmark_main.h"
 
 #include "chart/drawchart.h"
 #include "platform/qt_locale.h"
@@ -58,11 +58,4 @@ BENCHMARK(BM_drawchart)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+TIDEWELL_QT_BENCHMARK_MAIN()

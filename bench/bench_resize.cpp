@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <QApplication>
+#include "qt_benchmark_main.h"
 #include <QTemporaryDir>
 #include <cmath>
 #include <vector>
@@ -48,11 +48,4 @@ BENCHMARK(BM_resize_and_repaint)->Iterations(200)->Repetitions(5)->Unit(benchmar
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+TIDEWELL_QT_BENCHMARK_MAIN()
