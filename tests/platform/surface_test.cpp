@@ -1,44 +1,27 @@
+// The chart's Qt surface: sizes, colours, lines and text in pixels; the theme; the toolbar pictures.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QPixmap>
+#include <cmath>
+#include <optional>
 
+#include "chart/drawchart.h"
+#include "platform/icons.h"
 #include "platform/qt_surface.h"
 #include "qt_app.h"
 
 namespace tw::platform {
 namespace {
 
-QColor palette(QPalette::ColorRole role) {
-  return QGuiApplication::palette().color(QPalette::Active, role);
-}
+QColor palette(QPalette::ColorRole role) { return QGuiApplication::palette().color(QPalette::Active, role); }
 
-// 96 dpi and pixel ratio 1: 15 twips to a pixel.
-class SurfaceTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    test::qtApp();
-    surface.setSizeTwips(1500, 1500);  // 100 x 100 pixels
-    surface.BackColor(kWhite);
-    surface.Cls();
-  }
-  QColor at(int x, int y) const { return surface.image().pixelColor(x, y); }
-  bool isWhite(int x, int y) const { return at(x, y) == QColor(Qt::white); }
-  QtSurface surface{96, 1};
-};
-
-struct SizeCase {
-  double dpi, ratio, width, height;
-  int pixelsWide, pixelsHigh;
-};
-
-TEST(SurfaceSize, TwipsBecomeDevicePixels) {
+TEST(Surface, TwipsBecomeDevicePixels) {
   test::qtApp();
-  const SizeCase cases[] = {
+  const struct { double dpi, ratio, width, height; int pixelsWide, pixelsHigh; } cases[] = {
       {96, 1, 6735, 2895, 449, 193},  // the designed chart area
-      {96, 1, 1440, 720, 96, 48},     // an inch is 96 pixels
-      {96, 2, 1440, 720, 192, 96},    // twice the pixels on a dense screen
-      {144, 1, 1440, 1440, 144, 144},
+      {96, 1, 1440, 720, 96, 48}, {96, 2, 1440, 720, 192, 96}, {144, 1, 1440, 1440, 144, 144},
       {120, 1.5, 1440, 960, 180, 120},
   };
   for (const auto& c : cases) {
@@ -47,117 +30,196 @@ TEST(SurfaceSize, TwipsBecomeDevicePixels) {
     s.Cls();
     EXPECT_EQ(s.image().size(), QSize(c.pixelsWide, c.pixelsHigh)) << c.dpi << " " << c.ratio;
     EXPECT_FLOAT_EQ(s.Width(), c.width);
-    EXPECT_FLOAT_EQ(s.Height(), c.height);
   }
 }
 
-TEST(SurfaceColour, SystemColoursComeFromThePalette) {
+TEST(Surface, SystemColoursComeFromThePaletteAndClearingUsesTheBackground) {
   test::qtApp();
   const std::pair<std::uint32_t, QPalette::ColorRole> cases[] = {
-      {0x8000000F, QPalette::Button},     {0x80000005, QPalette::Base},
-      {0x80000008, QPalette::Text},       {0x80000012, QPalette::ButtonText},
-      {0x8000000D, QPalette::Highlight},  {0x8000000E, QPalette::HighlightedText},
-      {0x80000014, QPalette::Light},      {0x80000018, QPalette::ToolTipBase},
+      {0x8000000F, QPalette::Button}, {0x80000005, QPalette::Base}, {0x80000008, QPalette::Text},
+      {0x80000012, QPalette::ButtonText}, {0x8000000D, QPalette::Highlight},
+      {0x8000000E, QPalette::HighlightedText}, {0x80000014, QPalette::Light}, {0x80000018, QPalette::ToolTipBase},
   };
   for (const auto& [colour, role] : cases)
     EXPECT_EQ(resolveColour(static_cast<Colour>(colour)), palette(role)) << std::hex << colour;
   EXPECT_EQ(resolveColour(rgb(10, 20, 30)), QColor(10, 20, 30));  // red in the low byte
-  EXPECT_EQ(resolveColour(kBlue), QColor(0, 0, 255));
+  QtSurface s(96, 1);
+  s.setSizeTwips(1500, 1500);
+  s.BackColor(kButtonFace);
+  s.Cls();
+  for (auto [x, y] : {std::pair{0, 0}, {99, 99}, {50, 50}}) EXPECT_EQ(s.image().pixelColor(x, y), palette(QPalette::Button));
 }
 
-TEST_F(SurfaceTest, ClearingFillsWithTheButtonFace) {
-  surface.BackColor(kButtonFace);
-  surface.Cls();
-  for (auto [x, y] : {std::pair{0, 0}, {99, 0}, {0, 99}, {99, 99}, {50, 50}})
-    EXPECT_EQ(at(x, y), palette(QPalette::Button)) << x << "," << y;
-}
-
-TEST_F(SurfaceTest, ThinLineCoversItsRowOnly) {
-  surface.DrawWidth(1);
-  surface.Line(0, 150, 1500, 150, kBlack);  // y = 10 pixels
-  for (int x = 1; x < 99; ++x) ASSERT_EQ(at(x, 10), QColor(Qt::black)) << x;
-  for (int x = 0; x < 100; ++x) {
-    EXPECT_TRUE(isWhite(x, 8)) << x;
-    EXPECT_TRUE(isWhite(x, 12)) << x;
-  }
-}
-
-TEST_F(SurfaceTest, LineWithoutColourUsesTheForeground) {
-  surface.Line(150, 0, 150, 1500);  // x = 10 pixels
-  EXPECT_EQ(at(10, 50), palette(QPalette::WindowText));
-}
-
-TEST_F(SurfaceTest, DottedLineIsBroken) {
-  surface.DrawStyle(2);
-  surface.Line(0, 300, 1500, 300, kBlack);
-  int ink = 0;
-  for (int x = 0; x < 100; ++x) ink += isWhite(x, 20) ? 0 : 1;
-  EXPECT_GT(ink, 20);  // visible
-  EXPECT_LT(ink, 80);  // and not solid
-}
-
-TEST_F(SurfaceTest, CurveWidthIsTwoPixels) {
-  surface.DrawWidth(2);
-  surface.Line(0, 750, 1500, 750, kRed);  // y = 50 pixels
-  int rows = 0;
-  for (int y = 45; y < 56; ++y) rows += at(50, y).red() > 200 && at(50, y).green() < 128 ? 1 : 0;
-  EXPECT_EQ(rows, 2);
-}
-
-TEST_F(SurfaceTest, TextHangsBelowAndRightOfThePosition) {
-  surface.FontSize(10);
-  surface.CurrentX(300);  // 20 pixels
-  surface.CurrentY(300);
-  surface.Print("W");
-  surface.Print("W");  // next line, back at the left edge
-  int firstTop = 100, firstLeft = 100, secondTop = 100, secondLeft = 100;
-  for (int y = 0; y < 100; ++y)
-    for (int x = 0; x < 100; ++x) {
-      if (isWhite(x, y)) continue;
-      if (x >= 18) {
-        firstTop = std::min(firstTop, y);
-        firstLeft = std::min(firstLeft, x);
-      } else {
-        secondTop = std::min(secondTop, y);
-        secondLeft = std::min(secondLeft, x);
-      }
-    }
-  EXPECT_GE(firstTop, 20);
-  EXPECT_LT(firstTop, 26);
-  EXPECT_GE(firstLeft, 19);
-  EXPECT_LT(secondLeft, 4);
-  EXPECT_GT(secondTop, firstTop + 8);  // one 10-point line lower
-  EXPECT_LT(secondTop, firstTop + 24);
-}
-
-TEST_F(SurfaceTest, BoldWeekdayLabelStaysInsideItsColumn) {
-  surface.FontSize(8);
-  surface.FontBold(true);
-  for (const char* label : {"We", "Mo", " 28 "}) {
-    surface.Cls();
-    surface.CurrentX(30);  // where a label starts in a 275-twip (18.3-pixel) column
-    surface.CurrentY(0);
-    surface.Print(label);
-    for (int y = 0; y < 30; ++y)
-      for (int x = 18; x < 30; ++x) ASSERT_TRUE(isWhite(x, y)) << label << " at " << x << "," << y;
-  }
-}
-
-TEST(SurfaceRatio, DenseScreenDrawsThickerLines) {
+TEST(Surface, LineWidthsStylesAndDensity) {
   test::qtApp();
-  QtSurface s(96, 2);
+  // A black line across the middle: rows of pure black down the middle column, ink along its row.
+  const struct { const char* what; double ratio; std::int16_t width, style; int rows, minInk, maxInk; } cases[] = {
+      {"thin", 1, 1, 0, 1, 98, 100}, {"curve", 1, 2, 0, 2, 98, 100}, {"dotted", 1, 1, 2, 1, 20, 80},
+      {"thin, dense screen", 2, 1, 0, 2, 196, 200}, {"curve, dense screen", 2, 2, 0, 4, 196, 200},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QtSurface s(96, c.ratio);
+    s.setSizeTwips(1500, 1500);
+    s.BackColor(kWhite);
+    s.Cls();
+    s.DrawWidth(c.width);
+    s.DrawStyle(c.style);
+    s.Line(0, 750, 1500, 750, kBlack);
+    const QImage& img = s.image();
+    int rows = 0, ink = 0;
+    for (int y = 0; y < img.height(); ++y) {
+      int n = 0;
+      for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, y) == QColor(Qt::black);
+      rows += n > 0;
+      ink = std::max(ink, n);
+    }
+    EXPECT_EQ(rows, c.rows);
+    EXPECT_GE(ink, c.minInk);
+    EXPECT_LE(ink, c.maxInk);
+  }
+  QtSurface s(96, 1);  // no colour given: the foreground
+  s.setSizeTwips(1500, 1500);
+  s.Line(150, 0, 150, 1500);
+  EXPECT_EQ(s.image().pixelColor(10, 50), palette(QPalette::WindowText));
+}
+
+TEST(Surface, TextHangsBelowAndRightOfThePositionAndLabelsStayInTheirColumn) {
+  test::qtApp();
+  QtSurface s(96, 1);
   s.setSizeTwips(1500, 1500);
   s.BackColor(kWhite);
   s.Cls();
-  s.Line(0, 150, 1500, 150, kBlack);  // 20 device pixels down, one logical pixel wide
-  int rows = 0;
-  for (int y = 16; y < 25; ++y) rows += s.image().pixelColor(100, y) == QColor(Qt::black) ? 1 : 0;
-  EXPECT_EQ(rows, 2);
-  s.DrawWidth(2);  // a curve: two logical pixels are four device pixels
-  s.Line(0, 750, 1500, 750, kBlack);
-  rows = 0;
-  for (int y = 94; y < 106; ++y) rows += s.image().pixelColor(100, y) == QColor(Qt::black) ? 1 : 0;
-  EXPECT_EQ(rows, 4);
+  s.FontSize(10);
+  s.CurrentX(300);  // 20 pixels
+  s.CurrentY(300);
+  s.Print("W");
+  s.Print("W");  // next line, back at the left edge
+  QRect first, second;
+  for (int y = 0; y < 100; ++y)
+    for (int x = 0; x < 100; ++x)
+      if (s.image().pixelColor(x, y) != QColor(Qt::white)) (x >= 18 ? first : second) |= QRect(x, y, 1, 1);
+  EXPECT_TRUE(first.top() >= 20 && first.top() < 26 && first.left() >= 19) << first.top() << " " << first.left();
+  EXPECT_LT(second.left(), 4);
+  EXPECT_TRUE(second.top() > first.top() + 8 && second.top() < first.top() + 24);  // one 10-point line lower
+  s.FontSize(8);
+  s.FontBold(true);
+  for (const char* label : {"We", "Mo", " 28 "}) {
+    s.Cls();
+    s.CurrentX(30);  // where a label starts in a 275-twip (18.3-pixel) column
+    s.CurrentY(0);
+    s.Print(label);
+    for (int y = 0; y < 30; ++y)
+      for (int x = 18; x < 30; ++x) ASSERT_EQ(s.image().pixelColor(x, y), QColor(Qt::white)) << label << " " << x;
+  }
+}
+
+const QColor kDarkFace(0x2b, 0x2b, 0x2b), kLightText(0xee, 0xee, 0xee);
+
+QPalette themed(bool dark) {
+  QPalette p = QGuiApplication::palette();
+  for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) p.setColor(role, dark ? kDarkFace : QColor(0xf0, 0xf0, 0xf0));
+  for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) p.setColor(role, dark ? kLightText : Qt::black);
+  return p;
+}
+
+// WCAG's measure, written out here so the test does not lean on the surface's own.
+double contrast(const QColor& a, const QColor& b) {
+  auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+  auto lum = [&](const QColor& c) { return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()); };
+  const double x = lum(a), y = lum(b);
+  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+TEST(Surface, ForegroundFollowsTheThemeUnlessAChosenBackgroundWouldSwallowIt) {
+  test::qtApp();
+  const QPalette kept = QGuiApplication::palette();  // shared by the whole program: put back after
+  const struct { const char* what; bool dark; Colour background; std::optional<Colour> line; QColor expected; } cases[] = {
+      {"dark face", true, kButtonFace, {}, kLightText}, {"printing on white", true, kWhite, {}, Qt::black},
+      {"chosen yellow", true, kYellow, {}, Qt::black}, {"chosen navy", true, rgb(0, 0, 128), {}, kLightText},
+      {"light theme, chosen navy", false, rgb(0, 0, 128), {}, Qt::black},
+      {"light theme face", false, kButtonFace, {}, Qt::black},
+      {"black line on the dark face", true, kButtonFace, kBlack, Qt::black},
+      {"curve colour on white", true, kWhite, kGreen, QColor(0, 255, 0)},
+  };
+  QtSurface surface(96, 1);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QGuiApplication::setPalette(themed(c.dark));
+    surface.setSizeTwips(1500, 1500);
+    surface.BackColor(c.background);
+    surface.Cls();
+    surface.DrawWidth(1);
+    c.line ? surface.Line(0, 150, 1500, 150, *c.line) : surface.Line(0, 150, 1500, 150);
+    EXPECT_EQ(surface.image().pixelColor(50, 10), c.expected);
+    if (c.line) continue;
+    // Text takes the same colour: its most contrasting pixel is the glyph's full colour.
+    const QColor back = surface.image().pixelColor(0, 0);
+    surface.FontSize(10);
+    surface.FontBold(true);
+    surface.CurrentX(150);
+    surface.CurrentY(450);
+    surface.Print("WHM");
+    QColor strongest = back;
+    for (int y = 25; y < 60; ++y)
+      for (int x = 5; x < 95; ++x)
+        if (contrast(surface.image().pixelColor(x, y), back) > contrast(strongest, back)) strongest = surface.image().pixelColor(x, y);
+    EXPECT_EQ(strongest, c.expected);
+  }
+  // A whole chart under the dark theme keeps its own black zero line and curve colours.
+  ChartState state;
+  state.birthdate = fromYmd(1990, 1, 31);
+  state.chartdate = fromYmd(2024, 3, 5);
+  QGuiApplication::setPalette(themed(true));
+  surface.setSizeTwips(6735, 2895);
+  drawchart(state, surface, QtTextMeasure(classicFont(8)), Locale{});
+  const QImage& img = surface.image();
+  QGuiApplication::setPalette(kept);
+  EXPECT_EQ(img.pixelColor(1, 1), kDarkFace);
+  int zero = 0;
+  for (int y = 75; y < 78; ++y) zero += img.pixelColor(20, y) == Qt::black;
+  EXPECT_GT(zero, 0);
+  for (QColor curve : {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)}) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, y) == curve;
+    EXPECT_GT(n, 0) << curve.name().toStdString();
+  }
+}
+
+TEST(Icons, KeysTagsAndPicturesInImageListOrder) {
+  test::qtApp();
+  const QRgb silver = qRgb(192, 192, 192);
+  const char* names[] = {"Disk", "Print", "Back3", "Back2", "Back1", "Forward1", "Forward2", "Forward3", "Calendar", "Speech"};
+  for (int i = 1; i <= kImageCount; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(imageKey(i), QString(names[i - 1]) + "IconKey");
+    EXPECT_EQ(imageTag(i), QString(names[i - 1]) + "IconTag");
+    const QImage picture = imageListPicture(i);
+    ASSERT_EQ(picture.size(), QSize(20, 20));
+    EXPECT_EQ(picture.pixel(0, 0), silver);
+    // On the toolbar the silver is see-through; the double-density picture is twice the size.
+    const QImage small = toolbarImage(i).pixmap(QSize(20, 20), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 20; ++x)
+        ASSERT_EQ(small.pixel(x, y), picture.pixel(x, y) == silver ? qRgba(0, 0, 0, 0) : picture.pixel(x, y));
+    EXPECT_EQ(toolbarImage(i).pixmap(QSize(20, 20), 2.0).size(), QSize(40, 40));
+  }
+  EXPECT_TRUE(imageKey(11).isEmpty() && imageTag(0).isEmpty() && imageListPicture(-1).isNull() && toolbarImage(11).isNull());
+  // The step pictures: as many triangles as steps, each back one the mirror of its forward one.
+  const auto black = [](const QImage& img, int x, int y) { return img.pixel(x, y) == qRgb(0, 0, 0); };
+  for (auto [back, forward, triangles] : {std::tuple{3, 8, 3}, {4, 7, 2}, {5, 6, 1}}) {
+    const QImage img = imageListPicture(forward);
+    EXPECT_EQ(imageListPicture(back).mirrored(true, false), img) << back;
+    int runs = 0;
+    for (int x = 0; x < 20; ++x) runs += black(img, x, 10) && (x == 0 || !black(img, x - 1, 10));
+    EXPECT_EQ(runs, triangles) << forward;
+  }
+  for (int s : {16, 32, 48}) {
+    const QImage img = programIconImage(s);
+    ASSERT_EQ(img.size(), QSize(s, s));
+    EXPECT_TRUE(qAlpha(img.pixel(0, 0)) == 0 && qAlpha(img.pixel(s / 2, s / 2)) == 255) << s;  // a rounded card
+  }
 }
 
 }  // namespace

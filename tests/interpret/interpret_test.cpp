@@ -1,0 +1,117 @@
+#include "interpret/interpret.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <set>
+#include <tuple>
+
+#include "mock/phase_rule.h"
+
+namespace tw {
+namespace {
+
+TEST(Comparison, MatchPercentages) {
+  // Worked out by hand from sin(days / period * 6.283185308).
+  const struct { double days, days2; float p, e, i; long overall; } cases[] = {
+      {1000, 1000, 100, 100, 100, 100}, {-5, -5, 100, 100, 100, 100},
+      {7, 21, 27, 0, 14, 13},       // emotional exactly +1 against -1
+      {2807, 2821, 46, 1, 87, 44},  // 100 cycles on, the distance is a hair under 2
+      {100, -100, 19, 57, 82, 52}};
+  for (const auto& c : cases) {
+    const MatchPercentages m = ComparisonMatch(c.days, c.days2);
+    EXPECT_EQ((std::array{m.physical, m.emotional, m.intellectual}), (std::array{c.p, c.e, c.i})) << c.days;
+    EXPECT_EQ(m.overall, c.overall) << c.days;
+  }
+  EXPECT_EQ(OverallMatch(100, 100, 0), 66);  // down, not to nearest
+}
+
+TEST(CriticalDays, RangeFollowsTheModRule) {
+  const Date birth = fromYmd(1990, 5, 17);
+  const auto days = CriticalDays(birth, birth - 40, birth + 700);  // straddles birth and day 644
+  std::size_t next = 0;
+  for (Date d = birth - 40; d <= birth + 700; ++d) {
+    const auto [p, e, i] = rulePhases(d - birth);
+    if (p != 0 && e != 0 && i != 0) continue;
+    ASSERT_LT(next, days.size());
+    const CriticalDay& got = days[next++];
+    EXPECT_EQ(std::tie(got.date, got.physical, got.emotional, got.intellectual),
+              std::make_tuple(d, p == 0, e == 0, i == 0));
+  }
+  EXPECT_EQ(next, days.size());
+  EXPECT_TRUE(CriticalDays(birth, birth + 5, birth + 4).empty());
+}
+
+TEST(Prompt, LayoutPerChartType) {
+  Locale iso;
+  iso.shortDatePattern = "yyyy-MM-dd";
+  const auto state = [](int type, int age, int age2) {
+    ChartState s;
+    s.chartdate = fromYmd(2026, 3, 9);
+    s.birthdate = s.chartdate - age;
+    s.birthdate2 = s.chartdate - age2;
+    s.ChartOptions.chartType = static_cast<std::int16_t>(type);
+    return s;
+  };
+  EXPECT_EQ(InterpretationPrompt(state(0, 11, 0), {}),
+            "Interpretation for 9/3/2026:\r\n\r\nPhysical critical day!\r\n\r\nDon't overwork, and avoid\r\n"
+            "alcohol and other\r\nindulgements. Possibility\r\nof headaches or depression.");
+  EXPECT_EQ(InterpretationPrompt(state(1, 7, 21), iso),
+            "Comparison for 2026-03-09:\r\n\r\nPhysical: 27%\r\nEmotional: 0%\r\nIntellectual: 14%\r\nOverall: 13%");
+  for (int type : {2, -1}) EXPECT_FALSE(InterpretationPrompt(state(type, 11, 0), {})) << type;
+}
+
+// Last line of rows 1..15; each is found at the end of one row only.
+const char* const kLastLines[15] = {
+    "anything!!!", "emotional situations.", "Perception will be reduced.", "any important decisions.",
+    "of headaches or depression.", "upset or disappointment.", "relax.", "overcome.",
+    "emotional activities.", "physical energy.", "inspiration.", "temper or stubbornness.",
+    "time for operations.", "tasks only.", "for logical thinking."};
+
+int expectedRow(long long days) {
+  const auto [p, e, i] = rulePhases(days);
+  const int critical = (p == 0) * 4 + (e == 0) * 2 + (i == 0);
+  const int criticalRows[] = {7, 6, 5, 3, 4, 2, 1};  // PEI, PE, PI, EI, P, E, I
+  for (int r = 0; r < 7; ++r)
+    if ((critical & criticalRows[r]) == criticalRows[r]) return r + 1;
+  const int byHighs[] = {14, 13, 15, 10, 12, 11, 9, 8};  // P high 4, E high 2, I high 1
+  return byHighs[(p > 0) * 4 + (e > 0) * 2 + (i > 0)];
+}
+
+TEST(Reading, EveryDayFollowsThePhaseRuleAndAllRowsOccur) {
+  // Hand-checked anchors for the rule; before birth the values mirror (-644 is I critical too).
+  for (auto [days, row] : {std::pair{0, 1}, {11, 5}, {14, 6}, {16, 7}, {644, 2}, {1, 8}, {-1, 14},
+                           {-12, 5}, {-644, 1}})
+    EXPECT_EQ(expectedRow(days), row) << days;
+  std::set<int> seen;
+  for (long long d = -3000; d <= 3000; ++d) {
+    const int row = expectedRow(d);
+    const std::string text = ReadingText(static_cast<double>(d));
+    EXPECT_TRUE(text.ends_with(kLastLines[row - 1])) << d << ": " << text;
+    EXPECT_EQ(text.find("\r\n\r\n") != std::string::npos, row <= 7) << d;  // blank line after a heading
+    seen.insert(row);
+  }
+  EXPECT_EQ(seen.size(), 15u);
+  EXPECT_EQ(ReadingText(0), "Physical, emotional &\r\nintellectual critical day!\r\n\r\n"
+                            "Don't get out of bed, don't\r\ngo anywhere, and don't do\r\nanything!!!");
+  EXPECT_EQ(ReadingText(1), "This is a good time for\r\nall activities. Stressful\r\n"
+                            "experiences will be easily\r\novercome.");
+}
+
+TEST(CyclePhase, BoundsAreCritical) {
+  using K = CycleKind;
+  const struct { double value; K kind; int phase; } cases[] = {
+      {-0.12, K::Physical, 0}, {std::nextafter(-0.12, -1), K::Physical, -1},
+      {0.26, K::Physical, 0}, {std::nextafter(0.26, 1), K::Physical, 1},
+      {-0.22, K::Emotional, 0}, {std::nextafter(-0.22, -1), K::Emotional, -1},
+      {0.22, K::Emotional, 0}, {std::nextafter(0.22, 1), K::Emotional, 1},
+      // Outside the bounds in double, but the same single: critical.
+      {double{0.18f} + 1e-9, K::Intellectual, 0}, {double{-0.093f} - 1e-10, K::Intellectual, 0},
+      {double{std::nextafter(0.18f, 1.f)}, K::Intellectual, 1},
+      {double{std::nextafter(-0.093f, -1.f)}, K::Intellectual, -1}};
+  for (const auto& c : cases) EXPECT_EQ(CyclePhase(c.value, c.kind), c.phase) << c.value;
+}
+
+}  // namespace
+}  // namespace tw
