@@ -21,17 +21,14 @@ struct RegValue {
 // A text with its closing NUL, as the registry usually stores one.
 inline RegValue regText(const std::string& text) { return {REG_SZ, text + std::string(1, '\0')}; }
 
-// Keys under a root hold typed values as raw bytes; it hands out handles, keeps which are open
-// and logs every call.
+// Keys under a root hold typed values as raw bytes; it hands out handles and keeps which are open.
 class FakeRegistry : public Registry {
  public:
   void set(HKEY root, const std::string& key, const std::string& name, RegValue value) {
     keys[{root, key}][name] = std::move(value);
   }
-  std::int32_t RegOpenKeyEx(HKEY root, const std::string& subKey, std::uint32_t options,
-                            std::uint32_t access, HKEY& result) override {
-    log.push_back("open " + subKey);
-    lastOptions = options, lastAccess = access;
+  std::int32_t RegOpenKeyEx(HKEY root, const std::string& subKey, std::uint32_t, std::uint32_t,
+                            HKEY& result) override {
     if (throwOnOpen) throw std::runtime_error("registry failed");
     auto it = keys.find({root, subKey});
     if (it == keys.end()) return ERROR_FILE_NOT_FOUND;
@@ -40,27 +37,20 @@ class FakeRegistry : public Registry {
   }
   std::int32_t RegQueryValueEx(HKEY key, const std::string& name, std::uint32_t& type, char* data,
                                std::uint32_t& size) override {
-    log.push_back("query " + name);
     const auto h = handles.find(key);
     if (h == handles.end()) return 6;  // an invalid handle
     const auto v = h->second->find(name);
     if (v == h->second->end()) return ERROR_FILE_NOT_FOUND;
-    roomOffered = size;
     if (v->second.bytes.size() > size) return 234;  // more data
     std::memcpy(data, v->second.bytes.data(), v->second.bytes.size());
     type = v->second.type;
     size = static_cast<std::uint32_t>(v->second.bytes.size());
     return ERROR_SUCCESS;
   }
-  std::int32_t RegCloseKey(HKEY key) override {
-    log.push_back("close " + std::to_string(key));
-    return handles.erase(key) ? ERROR_SUCCESS : 6;
-  }
+  std::int32_t RegCloseKey(HKEY key) override { return handles.erase(key) ? ERROR_SUCCESS : 6; }
 
   std::map<std::pair<HKEY, std::string>, std::map<std::string, RegValue>> keys;
   std::map<HKEY, std::map<std::string, RegValue>*> handles;  // the open ones
-  std::vector<std::string> log;
-  std::uint32_t lastOptions = 99, lastAccess = 0, roomOffered = 0;
   bool throwOnOpen = false;
   HKEY nextHandle = 0x100;
 };
@@ -86,23 +76,17 @@ class FakePictureBox : public PictureBox {
 
 class FakeFiles : public FileLookup {
  public:
-  bool FileExists(const std::string& path) const override {
-    asked.push_back(path);
-    return files.count(path) > 0;
-  }
+  bool FileExists(const std::string& path) const override { return files.count(path) > 0; }
   std::set<std::string> files;
-  mutable std::vector<std::string> asked;
 };
 
 class FakeStarter : public ProgramStarter {
  public:
   bool Shell(const std::string& path, int style) override {
-    started.push_back(path);
-    styles.push_back(style);
+    started.push_back(style == vbNormalFocus ? path : "wrong style: " + path);
     return works;
   }
   std::vector<std::string> started;
-  std::vector<int> styles;
   bool works = true;
 };
 

@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -110,7 +111,12 @@ struct ShownMessage {
   std::string prompt;
   int style;
   std::string title;
+  bool operator==(const ShownMessage&) const = default;
+  friend std::ostream& operator<<(std::ostream& o, const ShownMessage& m) {
+    return o << m.title << " (" << m.style << "): " << m.prompt;
+  }
 };
+using Shown = std::vector<ShownMessage>;
 
 // Answers from a queue (OK when it runs dry) and keeps every box shown.
 class ScriptedMessageBoxes : public ui::MessageBoxes {

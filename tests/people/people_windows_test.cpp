@@ -57,9 +57,7 @@ TEST_F(PeopleWindows, DeleteFreesASlotThatNewFillsFirstAndEachChangeIsOnDisk) {
   EXPECT_TRUE(selectionButtons());
   messages.answers = {vbYes};
   people.Command3_Click();
-  EXPECT_EQ(messages.shown.at(0).prompt, "Are you sure you want to delete the entry\r\nfor \"Ann\"?");
-  EXPECT_EQ(messages.shown[0].style, vbYesNo);
-  EXPECT_EQ(messages.shown[0].title, "Tidewell");
+  EXPECT_EQ(messages.shown, (Shown{{"Are you sure you want to delete the entry\r\nfor \"Ann\"?", vbYesNo, "Tidewell"}}));
   EXPECT_EQ(store.values["PeopleName 1"], "");
   EXPECT_EQ(store.values["PeopleDate 1"], "30/12/1899");
   EXPECT_FALSE(selectionButtons());
@@ -96,13 +94,18 @@ TEST_F(PeopleWindows, OkNeedsANameAndLeavingOtherwiseKeepsEveryone) {
   select(0);
   people.Command2_Click();
   EXPECT_EQ(form6.modalCount, 2);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].prompt, "You must enter a name!");
-  EXPECT_EQ(messages.shown[0].style, vbOKOnly | vbExclamation);
-  EXPECT_EQ(messages.shown[0].title, "");
+  EXPECT_EQ(messages.shown, (Shown{{"You must enter a name!", vbOKOnly | vbExclamation, ""}}));
   EXPECT_EQ(list.lines, Lines{"Ann (25/12/1990)"});
   EXPECT_EQ(store.values["PeopleName 3"], "Ann");
   EXPECT_EQ(people.people.lowestFreeSlot(), 1);
+
+  // A full list refuses New without opening the entry.
+  for (int n = 1; n <= 50; ++n) store.values["PeopleName " + std::to_string(n)] = "P";
+  people.Form_Load();
+  messages.shown.clear();
+  people.Command1_Click();
+  EXPECT_EQ(form6.modalCount, 2);
+  EXPECT_EQ(messages.shown, (Shown{{"You have already entered the maximum\r\nnumber of people.", vbOKOnly | vbInformation, "Tidewell"}}));
 }
 
 TEST_F(PeopleWindows, EditReplacesTheHigherTwinAndDeleteAnsweredNoKeepsIt) {
@@ -116,17 +119,6 @@ TEST_F(PeopleWindows, EditReplacesTheHigherTwinAndDeleteAnsweredNoKeepsIt) {
   EXPECT_EQ(list.lines, (Lines{"Bo (1/1/2000)", "Bo Jr (1/1/2000)"}));
   EXPECT_EQ(store.values["PeopleName 8"], "Bo Jr");
   EXPECT_FALSE(selectionButtons());
-}
-
-TEST_F(PeopleWindows, AFullListRefusesNewWithoutOpeningTheEntry) {
-  for (int n = 1; n <= 50; ++n) store.values["PeopleName " + std::to_string(n)] = "P";
-  people.Form_Load();
-  people.Command1_Click();
-  EXPECT_EQ(form6.modalCount, 0);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].prompt, "You have already entered the maximum\r\nnumber of people.");
-  EXPECT_EQ(messages.shown[0].style, vbOKOnly | vbInformation);
-  EXPECT_EQ(list.lines.size(), 50u);
 }
 
 TEST_F(PeopleWindows, ChoosingSetsOneBirthdayAndRefusesAnEarlierChartDate) {
@@ -151,14 +143,10 @@ TEST_F(PeopleWindows, ChoosingSetsOneBirthdayAndRefusesAnEarlierChartDate) {
     };
     c.button == 1 ? form.Command1_Click() : form.Command2_Click();
     const bool one = c.selected && c.button == 1, two = c.selected && c.button == 2;
-    EXPECT_EQ(form.birthdate, one ? kAnn : kMe);
-    EXPECT_EQ(form.birthname, one ? "Ann" : "Me");
-    EXPECT_EQ(form.birthdate2, two ? kAnn : kMe);
-    EXPECT_EQ(form.birthname2, two ? "Ann" : "Me");
-    EXPECT_EQ(dt1.value(), one ? kAnn : 0);
-    EXPECT_EQ(dt2.value(), two ? kAnn : 0);
-    EXPECT_EQ(form.chartdate, c.refused ? kAnn : c.chartdate);
-    EXPECT_EQ(dt3.value(), c.refused ? kAnn : 0);
+    EXPECT_EQ(std::tie(form.birthdate, form.birthname, form.birthdate2, form.birthname2),
+              std::make_tuple(one ? kAnn : kMe, one ? "Ann" : "Me", two ? kAnn : kMe, two ? "Ann" : "Me"));
+    EXPECT_EQ((std::vector<Date>{dt1.value(), dt2.value(), dt3.value(), form.chartdate}),
+              (std::vector<Date>{one ? kAnn : 0, two ? kAnn : 0, c.refused ? kAnn : 0, c.refused ? kAnn : c.chartdate}));
     EXPECT_EQ(messages.shown.size(), c.refused ? 1u : 0u);
     EXPECT_EQ(redraws(), before + 1);
   }
