@@ -23,21 +23,16 @@ TEST(Form1Startup, ReadsEveryKeyInOrderAndShutDownWritesThemBackInTheirTextForms
       "Window state", "PeopleListWin X", "PeopleListWin Y", "PeopleEntryWin X",
       "PeopleEntryWin Y"}));
   const Date today = f.clock.day;
-  EXPECT_EQ(f.form.birthdate, today);
-  EXPECT_EQ(f.form.birthdate2, today);
-  EXPECT_EQ(f.form.chartdate, today);
+  EXPECT_EQ((std::vector<Date>{f.form.birthdate, f.form.birthdate2, f.form.chartdate, f.dt1.value(), f.dt3.value()}),
+            std::vector<Date>(5, today));
   EXPECT_EQ(f.form.birthname, "");
-  EXPECT_EQ(f.dt1.value(), today);
-  EXPECT_EQ(f.dt3.value(), today);
   EXPECT_EQ(f.form.HelpFile, f.program.helpFilePath());
   EXPECT_TRUE(f.bio.checked && f.phy.checked && f.emo.checked && f.intl.checked && f.days.checked);
   EXPECT_FALSE(f.comp.checked || f.ave.checked || f.weeks.checked || f.years.checked ||
                f.weekSep.checked || f.todayMark.checked);
   EXPECT_FALSE(f.dt2.isVisible() || f.command2.isVisible());
   // No stored geometry: the window keeps its place and is not maximised.
-  EXPECT_TRUE(f.window.log.empty());
-  EXPECT_EQ(f.window.left(), 600);
-  EXPECT_EQ(f.window.top(), 450);
+  EXPECT_TRUE(f.window.log.empty() && f.window.left() == 600 && f.window.top() == 450);
   EXPECT_EQ(f.redraws(), 1);
   EXPECT_TRUE(f.messages.shown.empty());
 
@@ -63,8 +58,7 @@ TEST(Form1Startup, ReadsEveryKeyInOrderAndShutDownWritesThemBackInTheirTextForms
       {"PeopleListWin X", " 300"}, {"PeopleListWin Y", " 310"}, {"PeopleEntryWin X", " 320"},
       {"PeopleEntryWin Y", " 330"}}));  // never the chart date
   EXPECT_EQ(f.form5.closeCount + f.form6.closeCount + f.form2.closeCount, 3);
-  EXPECT_EQ(f.store.syncs, 1);
-  EXPECT_EQ(cancel, 0);
+  EXPECT_TRUE(f.store.syncs == 1 && cancel == 0);
 }
 
 TEST(Form1Startup, RestoresAHandWrittenStore) {
@@ -79,20 +73,16 @@ TEST(Form1Startup, RestoresAHandWrittenStore) {
                     {"PeopleListWin X", " 300"},  {"PeopleEntryWin Y", " 450"}};
   f.form.Form_Load();
   const auto& o = f.form.ChartOptions;
-  EXPECT_EQ(o.chartType, 1);
+  EXPECT_TRUE(o.chartType == 1 && o.ageFormat == 2 && o.backgroundColour == 255);
   EXPECT_TRUE(o.showPhysical && o.showAverage && o.todayMarker);
-  EXPECT_EQ(o.ageFormat, 2);
-  EXPECT_EQ(o.backgroundColour, 255);
-  EXPECT_EQ(f.form.birthdate, fromYmd(2001, 1, 31));
   EXPECT_EQ(f.form.birthname, "Ann (née Smith)");
-  EXPECT_EQ(f.form.birthdate2, fromYmd(1990, 1, 1));
-  EXPECT_EQ(f.form.chartdate, f.clock.day);
+  EXPECT_EQ((std::vector<Date>{f.form.birthdate, f.form.birthdate2, f.form.chartdate}),
+            (std::vector<Date>{fromYmd(2001, 1, 31), fromYmd(1990, 1, 1), f.clock.day}));
   EXPECT_TRUE(f.comp.checked && !f.bio.checked && f.years.checked && !f.days.checked);
   EXPECT_TRUE(f.dt2.isVisible() && f.command2.isVisible());
-  EXPECT_EQ(f.window.left(), 600);  // 0 and negative positions are not applied
-  EXPECT_EQ(f.window.top(), 450);
-  EXPECT_EQ(f.form5.left(), 300);
-  EXPECT_EQ(f.form6.top(), 450);
+  // 0 and negative positions are not applied.
+  EXPECT_EQ((std::vector<double>{f.window.left(), f.window.top(), f.form5.left(), f.form6.top()}),
+            (std::vector<double>{600, 450, 300, 450}));
   // Geometry first, maximised after it, the picture fitted to the final size.
   EXPECT_EQ(f.window.log, (std::vector<std::string>{"width 9000", "height 7000", "state 2"}));
   EXPECT_EQ(f.picture.width(), 9000 - 350);
@@ -108,14 +98,11 @@ TEST(Form1Startup, GarbageInEveryKeyGivesDefaultsAndValidTextOnClose) {
   f.store.values["Average colour"] = f.store.values["Chart height"] = "99999999999";
   f.form.Form_Load();
   const auto& o = f.form.ChartOptions;
-  EXPECT_EQ(o.chartType, 0);
   EXPECT_FALSE(o.showPhysical || o.showEmotional);  // a Boolean that is not a number is False
-  EXPECT_EQ(o.backgroundColour, kButtonFace);
-  EXPECT_EQ(o.physicalColour, kRed);
-  EXPECT_EQ(o.averageColour, kYellow);
+  EXPECT_TRUE(o.chartType == 0 && o.backgroundColour == kButtonFace && o.physicalColour == kRed &&
+              o.averageColour == kYellow);
   EXPECT_EQ(f.form.birthdate, f.clock.day);
-  EXPECT_EQ(f.window.width(), 7140);
-  EXPECT_EQ(f.window.height(), 4590);
+  EXPECT_TRUE(f.window.width() == 7140 && f.window.height() == 4590);
   int cancel = 0;
   f.form.Form_Unload(cancel);
   EXPECT_EQ(f.store.values["Physical"], "0");
@@ -132,8 +119,7 @@ TEST(Form1Shutdown, ANonNormalWindowIsStoredThenRestoredAndExitEndsTheProgram) {
     f.form.FileExit_Click();
     EXPECT_EQ(f.store.values["Window state"], " " + std::to_string(state));
     EXPECT_EQ(f.window.log.front(), "state 0");  // before the geometry is read
-    EXPECT_EQ(f.store.syncs, 1);
-    EXPECT_EQ(f.program.ends, 1);
+    EXPECT_TRUE(f.store.syncs == 1 && f.program.ends == 1);
   }
 }
 

@@ -82,19 +82,15 @@ TEST(ComparisonChart, EmotionalDistanceAtHalfAndWholePeriods) {
   }
 }
 
-TEST(ComparisonChart, CurvesBeginOnTheLaterBirthday) {
-  const RecordingSurface s = draw(pair(kChart - 5));
+TEST(ComparisonChart, CurvesBeginOnTheLaterBirthdayAndOnlyShownOnesAreDrawn) {
+  const RecordingSurface later = draw(pair(kChart - 5));
   for (long long colour : {kRed, kGreen, kBlue, kYellow}) {
-    const auto segs = linesIn(s, colour);
+    const auto segs = linesIn(later, colour);
     ASSERT_EQ(segs.size(), 16u);  // the second day count passes 0 in column 6
     EXPECT_EQ(segs.front().x1, 1975);
   }
-}
-
-TEST(ComparisonChart, OnlyIntellectualShown) {
   ChartState st = pair(kBirth - 100);
-  st.ChartOptions.showPhysical = st.ChartOptions.showEmotional = false;
-  st.ChartOptions.showAverage = false;
+  st.ChartOptions.showPhysical = st.ChartOptions.showEmotional = st.ChartOptions.showAverage = false;
   const RecordingSurface s = draw(st);
   EXPECT_EQ(linesIn(s, kBlue).size(), 21u);
   EXPECT_EQ(linesIn(s).size(), 1u + 22u + 2u + 21u);  // axis, black frame, dotted lines, curve

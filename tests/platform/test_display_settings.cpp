@@ -59,12 +59,10 @@ TEST(QtDisplaySettings, EveryOptionIsStoredInItsTextFormAndTheNextStartShowsTheS
       qobject_cast<QColorDialog*>(&d)->setCurrentColor(picks[next++]);
       return int(QDialog::Accepted);
     };
-    for (const char* name :
-         {"MenuChartTypeComp", "MenuAgeYears", "MenuSettingWeekSeparators",
-          "MenuSettingTodayMarker", "MenuShowPhy", "MenuShowEmo", "MenuShowInt", "MenuShowAve",
-          "MenuSettingPhysicalColour", "MenuSettingEmotionalColour",
-          "MenuSettingIntellectualColour", "MenuSettingAverageColour",
-          "MenuSettingBackgroundColour"})
+    for (const char* name : {"MenuChartTypeComp", "MenuAgeYears", "MenuSettingWeekSeparators", "MenuSettingTodayMarker",
+                             "MenuShowPhy", "MenuShowEmo", "MenuShowInt", "MenuShowAve", "MenuSettingPhysicalColour",
+                             "MenuSettingEmotionalColour", "MenuSettingIntellectualColour",
+                             "MenuSettingAverageColour", "MenuSettingBackgroundColour"})
       root.mainWindow().action(QString::fromLatin1(name))->trigger();
     ASSERT_EQ(next, 5);
     shown = root.mainWindow().surface().image().copy();
@@ -73,12 +71,9 @@ TEST(QtDisplaySettings, EveryOptionIsStoredInItsTextFormAndTheNextStartShowsTheS
 
   QSettings file(ini, QSettings::IniFormat);
   const char* stored[][2] = {
-      {"Chart type", " 1"},          {"Physical", "0"},
-      {"Emotional", "0"},            {"Intellectual", "0"},
-      {"Average", "-1"},             {"Age format", " 2"},
-      {"Week separators", "-1"},     {"Today marker", "-1"},
-      {"Physical colour", " 160"},   {"Emotional colour", " 40960"},
-      {"Intellectual colour", " 10485760"}, {"Average colour", " 41120"},
+      {"Chart type", " 1"}, {"Physical", "0"}, {"Emotional", "0"}, {"Intellectual", "0"}, {"Average", "-1"},
+      {"Age format", " 2"}, {"Week separators", "-1"}, {"Today marker", "-1"}, {"Physical colour", " 160"},
+      {"Emotional colour", " 40960"}, {"Intellectual colour", " 10485760"}, {"Average colour", " 41120"},
       {"Background colour", " 14741759"},
   };
   for (const auto& s : stored)

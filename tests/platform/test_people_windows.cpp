@@ -46,15 +46,11 @@ struct QtPeople : ::testing::Test, test::Form1Fixture {
 };
 
 TEST_F(QtPeople, CaptionsAndDesignedPlaces) {
-  EXPECT_EQ(listWidget->windowTitle(), "People");
-  EXPECT_EQ(entryWidget->windowTitle(), "Entry");
-  QStringList captions;
+  QStringList captions{listWidget->windowTitle(), entryWidget->windowTitle()};
   for (const char* b : {"Command1", "Command2", "Command3", "Command4", "Command5", "OK"})
     captions << windows->button(b)->text();
-  EXPECT_EQ(captions, (QStringList{"New...", "Edit...", "Delete", "Close", "Draw chart", "OK"}));
-  QStringList labels;
-  for (auto* l : entryWidget->findChildren<QLabel*>()) labels << l->text();
-  EXPECT_EQ(labels, (QStringList{"Name", "Birthday"}));
+  for (auto* l : entryWidget->findChildren<QLabel*>()) captions << l->text();
+  EXPECT_EQ(captions.join('|'), "People|Entry|New...|Edit...|Delete|Close|Draw chart|OK|Name|Birthday");
   const double px = pixelsToTwips(1);  // whole pixels: within one of the designed twips
   EXPECT_NEAR(pixelsToTwips(listWidget->width()), 4560, px);
   EXPECT_NEAR(pixelsToTwips(entryWidget->height()), 1560, px);
@@ -69,8 +65,7 @@ TEST_F(QtPeople, SelectingEnablesAndDoubleClickChoosesAndHides) {
     emit windows->list()->itemDoubleClicked(windows->list()->item(0));
   });
   EXPECT_FALSE(listWidget->isVisible());
-  EXPECT_EQ(form.birthname, "Ann");
-  EXPECT_EQ(dt1.value(), fromYmd(1990, 12, 25));
+  EXPECT_TRUE(form.birthname == "Ann" && dt1.value() == fromYmd(1990, 12, 25));
 }
 
 TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
