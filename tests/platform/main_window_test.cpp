@@ -133,7 +133,8 @@ TEST_F(MainWindowTest, ControlsAndTheChartFollowTheWindowSizeAndMaximising) {
     auto c = window().controls();
     EXPECT_EQ(c.Picture1.width(), e.picW);
     EXPECT_EQ(c.Picture1.height(), e.picH);
-    for (const ui::Control* row : std::initializer_list<const ui::Control*>{&c.Command1, &c.DTPicker1, &c.Command2, &c.DTPicker2, &c.DTPicker3})
+    for (const ui::Control* row :
+         std::initializer_list<const ui::Control*>{&c.Command1, &c.DTPicker1, &c.Command2, &c.DTPicker2, &c.DTPicker3})
       EXPECT_EQ(row->top(), e.rowTop);
     EXPECT_EQ((std::vector<double>{c.DTPicker2.left(), c.Command2.left(), c.DTPicker3.left(), c.Label3.left(),
                                    c.Label3.top(), c.Picture1.left(), c.Picture1.top(), c.DTPicker1.left()}),
@@ -164,6 +165,7 @@ TEST_F(MainWindowTest, CommandsReachTheirHandlersAndOnlyTheUsersDateChangeRunsTh
   EXPECT_EQ(form.chartdate, start + 8);
 
   auto* edit = window().findChild<QDateEdit*>("DTPicker1");
+  EXPECT_TRUE(edit->minimumDate() == QDate(1601, 1, 1) && edit->maximumDate() == QDate(9999, 12, 31));
   form.birthname = "Ann";
   window().controls().DTPicker1.setValue(fromYmd(1990, 3, 10));  // from the program, as choosing a person does
   EXPECT_EQ(edit->date(), QDate(1990, 3, 10));
@@ -182,6 +184,9 @@ TEST_F(MainWindowTest, CommandsReachTheirHandlersAndOnlyTheUsersDateChangeRunsTh
   type(Qt::Key_Return, "\r");
   EXPECT_EQ(form.birthdate, fromYmd(1990, 3, 14));
   EXPECT_EQ(form.birthname, "");  // a typed birthday belongs to nobody
+  form.birthname = "Bea";
+  type(Qt::Key_Return, "\r");  // a commit that changed nothing runs nothing
+  EXPECT_EQ(form.birthname, "Bea");
   edit->setDate(QDate(1985, 6, 15));  // as the calendar does for the user
   EXPECT_EQ(form.birthdate, fromYmd(1985, 6, 15));
 }
