@@ -9,7 +9,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core poppler-utils desktop-file-utils appstream
+  fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils appstream
 )
 
 missing=()

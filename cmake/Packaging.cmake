@@ -18,9 +18,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Loaded at run time, so no library dependency names them: the window system plugin and the
-# font the chart's text falls back to.
-set(_runtime "qt6-qpa-plugins, fonts-dejavu-core")
+# Loaded at run time, so no library dependency names them: the window system plugin, the face
+# the window and chart are laid out for, and the one their text falls back to.
+set(_runtime "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
   # The linked libraries, with the versions this build needs.

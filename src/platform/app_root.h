@@ -7,6 +7,7 @@
 #include "platform/display_wiring.h"
 #include "platform/help_wiring.h"
 #include "platform/main_window.h"
+#include "platform/program_style.h"
 #include "platform/qt_services.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_window.h"
@@ -27,6 +28,10 @@ class AppRoot {
   DisplayWiring& display() { return display_; }
 
  private:
+  // Before any widget: the style every window is made with.
+  struct StyleFirst {
+    StyleFirst() { ProgramStyle::install(); }
+  } style_;
   QtSettingsStore store_;
   QtClock clock_;
   QtProgram program_;

@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <map>
+#include <vector>
 
 namespace tw::platform {
 namespace {
@@ -226,25 +228,6 @@ QImage imageListPicture(int index) {
   return renderPicture(index, 1, QImage::Format_RGB32, kImageGround);
 }
 
-QIcon toolbarImage(int index) {
-  if (!validIndex(index)) return {};
-  // At 20 pixels: the image list's picture with its silver keyed out, as the toolbar shows it.
-  QImage small = imageListPicture(index).convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < small.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(small.scanLine(y));
-    for (int x = 0; x < small.width(); ++x) {
-      if (line[x] == kImageGround.rgb()) line[x] = qRgba(0, 0, 0, 0);
-    }
-  }
-  // At 40 pixels: drawn afresh on a clear ground.
-  QImage large = renderPicture(index, 2, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
-  large.setDevicePixelRatio(2.0);
-  QIcon icon;
-  icon.addPixmap(QPixmap::fromImage(small));
-  icon.addPixmap(QPixmap::fromImage(large));
-  return icon;
-}
-
 QString imageKey(int index) {
   return validIndex(index) ? QString::fromLatin1(kNames[index - 1]) + QStringLiteral("IconKey") : QString();
 }
@@ -264,14 +247,18 @@ QImage programIconImage(int size) {
 }
 
 namespace {
-// Paints the program icon at a size only when something asks for it: a window manager wants
-// one or two of the sizes, and drawing all of them would slow down every start.
-class ProgramIconEngine : public QIconEngine {
+// Draws an icon at a size only when something asks for it: a window manager wants one or two
+// of the program icon's sizes, a toolbar one of its pictures' two; drawing them all would slow
+// down every start.
+class DrawnIconEngine : public QIconEngine {
  public:
+  DrawnIconEngine(std::function<QImage(int)> draw, std::vector<int> sizes)
+      : draw_(std::move(draw)), sizes_(std::move(sizes)) {}
+
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
     const int side = nearestSize(std::min(size.width(), size.height()));
     QPixmap& cached = cache_[side];
-    if (cached.isNull()) cached = QPixmap::fromImage(programIconImage(side));
+    if (cached.isNull()) cached = QPixmap::fromImage(draw_(side));
     QPixmap result = cached;
     if (side > size.width() || side > size.height())
       result = cached.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -293,26 +280,49 @@ class ProgramIconEngine : public QIconEngine {
   }
   QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
     QList<QSize> sizes;
-    for (int s : kSizes) sizes.append(QSize(s, s));
+    for (int s : sizes_) sizes.append(QSize(s, s));
     return sizes;
   }
-  QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
-  QString key() const override { return QStringLiteral("TidewellProgramIcon"); }
+  QIconEngine* clone() const override { return new DrawnIconEngine(*this); }
+  QString key() const override { return QStringLiteral("TidewellDrawnIcon"); }
 
  private:
-  static constexpr std::array<int, 7> kSizes = {16, 24, 32, 48, 64, 128, 256};
   // The smallest drawn size at least `side`, else the largest.
-  static int nearestSize(int side) {
-    for (int s : kSizes)
+  int nearestSize(int side) const {
+    for (int s : sizes_)
       if (s >= side) return s;
-    return kSizes.back();
+    return sizes_.back();
   }
+  std::function<QImage(int)> draw_;
+  std::vector<int> sizes_;
   std::map<int, QPixmap> cache_;
 };
+
+// A toolbar picture at 20 pixels: the image list's, with its silver keyed out, as the toolbar
+// shows it; at 40 drawn afresh on a clear ground.
+QImage toolbarPicture(int index, int side) {
+  if (side < 2 * kImageSize) {
+    QImage small = imageListPicture(index).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < small.height(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(small.scanLine(y));
+      for (int x = 0; x < small.width(); ++x) {
+        if (line[x] == kImageGround.rgb()) line[x] = qRgba(0, 0, 0, 0);
+      }
+    }
+    return small;
+  }
+  return renderPicture(index, 2, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
+}
 }  // namespace
 
+QIcon toolbarImage(int index) {
+  if (!validIndex(index)) return {};
+  return QIcon(new DrawnIconEngine([index](int side) { return toolbarPicture(index, side); },
+                                   {kImageSize, 2 * kImageSize}));
+}
+
 QIcon programIcon() {
-  return QIcon(new ProgramIconEngine);
+  return QIcon(new DrawnIconEngine(programIconImage, {16, 24, 32, 48, 64, 128, 256}));
 }
 
 }  // namespace tw::platform

@@ -101,7 +101,6 @@ void MainWindow::buildControls() {
   for (int i = 0; i < 3; ++i) {
     auto* edit = new QDateEdit(client_);
     edit->setObjectName(QString::fromLatin1(names[i]));
-    edit->setFont(classicFont(9.75));
     setUpDateEdit(edit);
     *edits[i] = edit;
   }

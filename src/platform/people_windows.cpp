@@ -128,7 +128,6 @@ void PeopleWindows::buildEntry() {
   label("Birthday", w, 120, 660, 615, 255);
   date_ = new QDateEdit(w);
   date_->setObjectName(QStringLiteral("DTPicker1"));
-  date_->setFont(classicFont(9.75));
   setUpDateEdit(date_);
   picker1_ = std::make_unique<QtDatePicker>(date_);
   picker1_->place(960, 600, 1215, 375);

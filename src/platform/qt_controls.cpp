@@ -1,5 +1,6 @@
 #include "platform/qt_controls.h"
 
+#include <QSet>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -35,6 +36,40 @@ void setUpDateEdit(QDateEdit* edit) {
   edit->setKeyboardTracking(false);
 }
 
+namespace {
+
+// The widest text a date edit shows: two-digit days in every month, on every weekday where
+// the format names it. The digits are all made the widest one, so dates in digits alone come
+// out as one text, measured once (each measurement shapes the text afresh).
+QString widestDate(const QLocale& locale, const QString& format, const QFontMetricsF& metrics) {
+  const QString zero = locale.zeroDigit();
+  const char16_t first = zero.size() == 1 ? zero[0].unicode() : 0;
+  char16_t widestDigit = first;
+  for (char16_t d = first; first && d < first + 10; ++d)
+    if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(QChar(widestDigit)))
+      widestDigit = d;
+  const bool weekdays = format.contains(QLatin1String("ddd"));
+  QSet<QString> measured;
+  QString widest;
+  double widestPixels = -1;
+  for (int month = 1; month <= 12; ++month)
+    for (int day = weekdays ? 22 : 28; day <= 28; ++day) {
+      QString text = locale.toString(QDate(2024, month, day), format);
+      for (QChar& c : text)
+        if (first && c.unicode() >= first && c.unicode() < first + 10) c = QChar(widestDigit);
+      if (measured.contains(text)) continue;
+      measured.insert(text);
+      const double w = metrics.horizontalAdvance(text);
+      if (w > widestPixels) {
+        widestPixels = w;
+        widest = text;
+      }
+    }
+  return widest;
+}
+
+}  // namespace
+
 void fitDateFont(QDateEdit* edit, double points) {
   // A date edit with a calendar button is drawn as an editable combo box.
   QStyleOptionComboBox opt;
@@ -45,28 +80,22 @@ void fitDateFont(QDateEdit* edit, double points) {
   const QRect field = edit->style()->subControlRect(QStyle::CC_ComboBox, &opt,
                                                     QStyle::SC_ComboBoxEditField, edit);
   const int room = field.width() - 4;  // the line edit's own margins
+  // Measured in the face the edit has now, which is already loaded; each size tried below
+  // loads the face afresh, so the first guess should be the answer.
   QFont font = edit->font();
-  font.setPointSizeF(points);
-  // The widest date: two-digit days on every weekday of every month.
-  QString widest;
-  double widestPixels = 0;
+  const double measuredAt = font.pointSizeF() > 0 ? font.pointSizeF() : points;
+  font.setPointSizeF(measuredAt);
   const QFontMetricsF metrics(font);
-  for (int month = 1; month <= 12; ++month)
-    for (int day = 22; day <= 28; ++day) {
-      const QString text = edit->locale().toString(QDate(2024, month, day), edit->displayFormat());
-      const double w = metrics.horizontalAdvance(text);
-      if (w > widestPixels) {
-        widestPixels = w;
-        widest = text;
-      }
-    }
-  // Text width grows with the size: start near the answer, then step down to what fits.
-  if (widestPixels > room)
-    points = std::min(points, std::floor(4 * points * room / widestPixels) / 4 + 0.5);
+  const QString widest = widestDate(edit->locale(), edit->displayFormat(), metrics);
+  const double widestPixels = metrics.horizontalAdvance(widest);
+  // Text width grows with the size; whole-pixel rounding may still leave a guess too wide.
+  if (widestPixels > 0)
+    points = std::min(points, std::floor(4 * measuredAt * room / widestPixels) / 4);
   for (; points > 6; points -= 0.25) {
     font.setPointSizeF(points);
     if (QFontMetrics(font).horizontalAdvance(widest) <= room) break;
   }
+  font.setPointSizeF(points);
   edit->setFont(font);
 }
 
