@@ -63,7 +63,8 @@ void PictureControl::fitSurface() {
 
 // Headers are centred by the window's 8-point text width; measured in the chart's face, which
 // may be narrowed, they stay centred as designed.
-MainWindow::MainWindow() : measure_(chartFont(8)), window_(this, kMainWindowFrame) {
+MainWindow::MainWindow()
+    : measure_(windowFont(), chartTextScale()), window_(this, kMainWindowFrame) {
   // The designed geometry of the controls is made for the classic 8-point dialog face.
   setFont(windowFont());
   setWindowTitle(QStringLiteral("Tidewell"));

@@ -92,9 +92,9 @@ QFont classicFont(double points) {
   return f;
 }
 
-QFont chartFont(double points) {
-  // The same stretch at every size and dpi, worked out once for the face found here.
-  static const int stretch = [] {
+double chartTextScale() {
+  // The same at every size and dpi, worked out once for the face found here.
+  static const int percent = [] {
     QFont label = classicFont(8);
     label.setBold(true);
     const QFontMetricsF metrics(label);
@@ -106,9 +106,7 @@ QFont chartFont(double points) {
     if (widest <= room) return 100;
     return std::max(60, static_cast<int>(std::floor(100 * room / widest)));
   }();
-  QFont f = classicFont(points);
-  if (stretch != 100) f.setStretch(stretch);
-  return f;
+  return percent / 100.0;
 }
 
 QColor resolveColour(Colour c) {
@@ -245,10 +243,10 @@ const QtSurface::TextStyle& QtSurface::textStyle(const QPaintDevice* target) {
   const int dpi = target ? target->logicalDpiY() : 0;
   auto [it, added] = styles_.try_emplace({points_, bold_, dpi});
   if (added) {
-    QFont font = chartFont(points_);
+    QFont font = classicFont(points_);
     font.setBold(bold_);
     const QFontMetricsF metrics = target ? QFontMetricsF(font, target) : QFontMetricsF(font);
-    it->second = TextStyle{font, metrics.height()};
+    it->second = TextStyle{font, metrics.height(), chartTextScale()};
   }
   return it->second;
 }
@@ -327,8 +325,15 @@ void QtSurface::Print(const std::string& text) {
       p->setPen(pen_);
     }
     const QPointF topLeft(toPixels(x_), toPixels(y_));
-    for (const QGlyphRun& run : glyphs(text, style, device_ ? device_ : &image_))
-      p->drawGlyphRun(topLeft, run);
+    const QList<QGlyphRun>& runs = glyphs(text, style, device_ ? device_ : &image_);
+    if (style.scale == 1) {
+      for (const QGlyphRun& run : runs) p->drawGlyphRun(topLeft, run);
+    } else {
+      const QTransform base = p->transform();
+      p->setTransform(QTransform(style.scale, 0, 0, 1, topLeft.x(), topLeft.y()) * base);
+      for (const QGlyphRun& run : runs) p->drawGlyphRun(QPointF(0, 0), run);
+      p->setTransform(base);
+    }
     changed();
   }
   x_ = 0;
@@ -337,7 +342,7 @@ void QtSurface::Print(const std::string& text) {
 
 float QtTextMeasure::TextWidth(const std::string& text) const {
   const double pixels = QFontMetricsF(font_).horizontalAdvance(QString::fromStdString(text));
-  return static_cast<float>(pixels * 1440.0 / screenDpi());
+  return static_cast<float>(pixels * scale_ * 1440.0 / screenDpi());
 }
 
 }  // namespace tw::platform

@@ -20,9 +20,10 @@ namespace tw::platform {
 // designed sizes of the windows and the chart's 275-twip day columns are made for it.
 QFont classicFont(double points);
 
-// The chart's face: the classic one, narrowed where needed so that a bold two-letter weekday
-// fits its 275-twip day column (wide faces such as DejaVu Sans overrun it).
-QFont chartFont(double points);
+// How much the chart's text is narrowed (1 = not at all) so that a bold two-letter weekday fits
+// its 275-twip day column, as wide faces such as DejaVu Sans would overrun it. The text is
+// drawn in the classic face, scaled across: a stretched face would be one more face to load.
+double chartTextScale();
 
 // A colour of the chart: direct 0x00BBGGRR, or a system colour taken from the application palette.
 QColor resolveColour(Colour c);
@@ -74,6 +75,7 @@ class QtSurface : public DrawingSurface {
   struct TextStyle {
     QFont font;
     double lineHeight;
+    double scale;  // across, as chartTextScale()
   };
 
   QPainter* painter(bool clearing = false);  // null while the image is empty
@@ -115,11 +117,13 @@ class QtSurface : public DrawingSurface {
 // The main window's own text width, in twips.
 class QtTextMeasure : public TextMeasure {
  public:
-  explicit QtTextMeasure(const QFont& font) : font_(font) {}
+  // Widths in `font`, times `scale` where the text is drawn narrowed.
+  explicit QtTextMeasure(const QFont& font, double scale = 1) : font_(font), scale_(scale) {}
   float TextWidth(const std::string& text) const override;
 
  private:
   QFont font_;
+  double scale_;
 };
 
 }  // namespace tw::platform
