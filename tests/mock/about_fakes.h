@@ -22,8 +22,7 @@ struct RegValue {
 inline RegValue regText(const std::string& text) { return {REG_SZ, text + std::string(1, '\0')}; }
 
 // Keys under a root hold typed values as raw bytes; it hands out handles and keeps which are open.
-class FakeRegistry : public Registry {
- public:
+struct FakeRegistry : Registry {
   void set(HKEY root, const std::string& key, const std::string& name, RegValue value) {
     keys[{root, key}][name] = std::move(value);
   }
@@ -55,16 +54,14 @@ class FakeRegistry : public Registry {
   HKEY nextHandle = 0x100;
 };
 
-class FakeCaption : public Caption {
- public:
+struct FakeCaption : Caption {
   std::string caption() const override { return text; }
   void setCaption(const std::string& t) override { text = t; }
   std::string text;
 };
 
 // Only records the paintings; the Qt box's test checks the pixels.
-class FakePictureBox : public PictureBox {
- public:
+struct FakePictureBox : PictureBox {
   double ScaleWidth() const override { return 4; }
   double ScaleHeight() const override { return 3; }
   void PaintPicture(double x1, double y1, double w1, double h1, double x2, double y2, double w2,
@@ -74,14 +71,12 @@ class FakePictureBox : public PictureBox {
   std::vector<std::vector<double>> calls;
 };
 
-class FakeFiles : public FileLookup {
- public:
+struct FakeFiles : FileLookup {
   bool FileExists(const std::string& path) const override { return files.count(path) > 0; }
   std::set<std::string> files;
 };
 
-class FakeStarter : public ProgramStarter {
- public:
+struct FakeStarter : ProgramStarter {
   bool Shell(const std::string& path, int style) override {
     started.push_back(style == vbNormalFocus ? path : "wrong style: " + path);
     return works;

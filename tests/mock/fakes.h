@@ -11,22 +11,18 @@
 
 #include "app/ui.h"
 
+// A getter and a setter over one plain member.
+#define TW_FAKE_PROPERTY(T, get, set, member) \
+  T get() const override { return member; }  \
+  void set(T v) override { member = v; }
+
 namespace tw::test {
 
 class FakeControl : public virtual ui::Control {
  public:
-  double left() const override { return x; }
-  double top() const override { return y; }
-  double width() const override { return w; }
-  double height() const override { return h; }
-  void setLeft(double v) override { x = v; }
-  void setTop(double v) override { y = v; }
-  void setWidth(double v) override { w = v; }
-  void setHeight(double v) override { h = v; }
-  bool isVisible() const override { return visible; }
-  void setVisible(bool v) override { visible = v; }
-  bool isEnabled() const override { return enabled; }
-  void setEnabled(bool v) override { enabled = v; }
+  TW_FAKE_PROPERTY(double, left, setLeft, x) TW_FAKE_PROPERTY(double, top, setTop, y)
+  TW_FAKE_PROPERTY(double, width, setWidth, w) TW_FAKE_PROPERTY(double, height, setHeight, h)
+  TW_FAKE_PROPERTY(bool, isVisible, setVisible, visible) TW_FAKE_PROPERTY(bool, isEnabled, setEnabled, enabled)
   void setFocus() override { ++focusCount; }
   double x = 0, y = 0, w = 0, h = 0;
   bool visible = true, enabled = true;
@@ -34,36 +30,29 @@ class FakeControl : public virtual ui::Control {
 };
 
 // `date` is what the user picked; tests set it and then run the change handler.
-class FakeDatePicker : public FakeControl, public ui::DatePicker {
- public:
-  Date value() const override { return date; }
-  void setValue(Date d) override { date = d; }
+struct FakeDatePicker : FakeControl, ui::DatePicker {
+  TW_FAKE_PROPERTY(Date, value, setValue, date)
   Date date = 0;
 };
 
-class FakeTextBox : public FakeControl, public ui::TextBox {
- public:
+struct FakeTextBox : FakeControl, ui::TextBox {
   std::string text() const override { return value; }
   void setText(const std::string& t) override { value = t; }
   std::string value;
 };
 
-class FakeListBox : public FakeControl, public ui::ListBox {
- public:
+struct FakeListBox : FakeControl, ui::ListBox {
   void clear() override { lines.clear(), index = -1; }
   void addItem(const std::string& line) override { lines.push_back(line); }
   int listCount() const override { return static_cast<int>(lines.size()); }
   std::string list(int i) const override { return lines.at(static_cast<std::size_t>(i)); }
-  int listIndex() const override { return index; }
-  void setListIndex(int i) override { index = i; }
+  TW_FAKE_PROPERTY(int, listIndex, setListIndex, index)
   std::vector<std::string> lines;
   int index = -1;
 };
 
-class FakeMenuItem : public ui::MenuItem {
- public:
-  bool isChecked() const override { return checked; }
-  void setChecked(bool c) override { checked = c; }
+struct FakeMenuItem : ui::MenuItem {
+  TW_FAKE_PROPERTY(bool, isChecked, setChecked, checked)
   bool checked = false;
 };
 
@@ -73,18 +62,14 @@ class FakeWindow : public ui::Window {
  public:
   int windowState() const override { return state; }
   void setWindowState(int s) override { log.push_back("state " + std::to_string(state = s)); }
-  double left() const override { return x; }
-  double top() const override { return y; }
+  TW_FAKE_PROPERTY(double, left, setLeft, x) TW_FAKE_PROPERTY(double, top, setTop, y)
   double width() const override { return w; }
   double height() const override { return h; }
-  void setLeft(double v) override { x = v; }
-  void setTop(double v) override { y = v; }
   void setWidth(double v) override { resized("width ", w = v); }
   void setHeight(double v) override { resized("height ", h = v); }
   bool isVisible() const override { return visible; }
   void showModal() override {
-    visible = true;
-    ++modalCount;
+    visible = true, ++modalCount;
     if (onShowModal) onShowModal();  // what the user does while the window is up
     visible = false;
   }
@@ -119,8 +104,7 @@ struct ShownMessage {
 using Shown = std::vector<ShownMessage>;
 
 // Answers from a queue (OK when it runs dry) and keeps every box shown.
-class ScriptedMessageBoxes : public ui::MessageBoxes {
- public:
+struct ScriptedMessageBoxes : ui::MessageBoxes {
   int MsgBox(const std::string& prompt, int style, const std::string& title) override {
     shown.push_back({prompt, style, title});
     if (onShow) onShow();
@@ -129,13 +113,12 @@ class ScriptedMessageBoxes : public ui::MessageBoxes {
     answers.pop_front();
     return a;
   }
-  std::vector<ShownMessage> shown;
+  Shown shown;
   std::deque<int> answers;
   std::function<void()> onShow;
 };
 
-class MemoryStore : public ui::SettingsStore {
- public:
+struct MemoryStore : ui::SettingsStore {
   std::string read(const std::string& key, const std::string& def) const override {
     reads.push_back(key);
     auto it = values.find(key);
@@ -152,15 +135,13 @@ class MemoryStore : public ui::SettingsStore {
   int syncs = 0;
 };
 
-class FixedClock : public ui::Clock {
- public:
+struct FixedClock : ui::Clock {
   explicit FixedClock(Date d = 0) : day(d) {}
   Date today() const override { return day; }
   Date day = 0;
 };
 
-class FakeProgram : public ui::Program {
- public:
+struct FakeProgram : ui::Program {
   void end() override { ++ends; }
   std::string helpFilePath() const override { return "/opt/tidewell/Tidewell.html"; }
   int ends = 0;
