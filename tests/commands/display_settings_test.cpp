@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "mock/form1_fixture.h"
 
@@ -59,8 +60,7 @@ TEST(DisplaySettings, ComparisonChartRefusesAChartDateBeforeTheSecondBirthdayOnl
     Form1Fixture f;
     f.load();
     f.form.birthdate = birthday2 + 1000;  // later than every chart date here: not examined
-    f.form.birthdate2 = birthday2;
-    f.form.chartdate = birthday2 + offset;
+    f.form.birthdate2 = birthday2, f.form.chartdate = birthday2 + offset;
     int redrawsAtMessage = -1;
     f.messages.onShow = [&] { redrawsAtMessage = f.dt2.isVisible() ? f.redraws() : -2; };
     const int before = f.redraws();
@@ -120,17 +120,12 @@ TEST(DisplaySettings, ColourDialogCancelChangesNothingConfirmTakesTheChoiceAndRe
     const int before = f.redraws();
     f.dialog.answers = {{false, 0x111111, ""}, {true, 0x336699, ""}};
     (f.settings.*c.run)();
-    EXPECT_EQ(f.form.ChartOptions.*c.field, start);
-    EXPECT_EQ(f.redraws(), before);
+    EXPECT_TRUE(f.form.ChartOptions.*c.field == start && f.redraws() == before);
     (f.settings.*c.run)();
-    EXPECT_EQ(f.form.ChartOptions.*c.field, 0x336699);
-    EXPECT_EQ(f.redraws(), before + 1);
-    for (const auto& s : f.dialog.shown) {
-      EXPECT_EQ(s.kind, "ShowColor");
-      EXPECT_TRUE(s.settings.CancelError);
-      EXPECT_EQ(s.settings.Flags, 0x806);
-      EXPECT_EQ(s.settings.Color, start);  // opens on the current colour
-    }
+    EXPECT_TRUE(f.form.ChartOptions.*c.field == 0x336699 && f.redraws() == before + 1);
+    for (const auto& s : f.dialog.shown)  // opens on the current colour
+      EXPECT_EQ(std::tie(s.kind, s.settings.CancelError, s.settings.Flags, s.settings.Color),
+                std::make_tuple("ShowColor", true, 0x806, start));
     f.settings.MenuSettingResetColours_Click();
     EXPECT_EQ(f.form.ChartOptions.*c.field, c.byDefault);
     EXPECT_TRUE(f.weekSep.checked && f.form.ChartOptions.weekSeparators);

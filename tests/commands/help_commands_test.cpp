@@ -52,9 +52,7 @@ TEST(ChartKey, OneLinePerShownCurveInTheChartsOrderInAnInformationBox) {
   f.form.ChartOptions.showPhysical = f.form.ChartOptions.showEmotional = false;
   f.form.ChartOptions.showAverage = true;
   f.help.HelpChartKey_Click();
-  ASSERT_EQ(f.messages.shown.size(), 1u);
-  EXPECT_EQ(f.messages.shown[0].prompt, "I=Intellectual\r\nA=Average");
-  EXPECT_TRUE(f.messages.shown[0].style == ui::vbInformation && f.messages.shown[0].title == "Chart key");
+  EXPECT_EQ(f.messages.shown, (Shown{{"I=Intellectual\r\nA=Average", ui::vbInformation, "Chart key"}}));
 }
 
 TEST(HelpCommands, EachAboutIsAFreshBoxLoadedFilledShownModallyAndUnloaded) {
@@ -68,8 +66,7 @@ TEST(HelpCommands, EachAboutIsAFreshBoxLoadedFilledShownModallyAndUnloaded) {
     };
   };
   f.help.HelpAbout_Click();
-  EXPECT_EQ(titleWhileShown, "Tidewell 1.3.18");
-  EXPECT_EQ(unloadedWhileShown, 0);
+  EXPECT_TRUE(titleWhileShown == "Tidewell 1.3.18" && unloadedWhileShown == 0) << titleWhileShown;
   f.about.onLoad = nullptr;
   f.help.HelpAbout_Click();  // nothing of the first box (an inverted icon) is kept
   EXPECT_EQ(f.about.loaded + f.about.unloaded, 4);
