@@ -12,28 +12,22 @@ TEST(ChartSequence, ThreeColumnBiorhythmChart) {
   // W 1300: Int(1100 / 275) - 1 = 3 columns, half 1; H 1400: midY 400, amp 200.
   ChartState st = stateOn(kSunday, kSunday);
   st.birthname = "Ann";
-  st.ChartOptions.showAverage = st.ChartOptions.todayMarker = true;
-  st.ChartOptions.weekSeparators = true;
+  st.ChartOptions.showAverage = st.ChartOptions.todayMarker = st.ChartOptions.weekSeparators = true;
   const auto y = [](double t, int p) { return 400.0 - 200.0 * wave(t, p); };
   const auto yA = [&](double t) { return (y(t, 23) + y(t, 28) + y(t, 33)) / 3; };
   const auto seg = [&](int x1, double t, int p, const char* colour) {
-    return "Line " + n(x1) + " " + n(y(t, p)) + " " + n(x1 + 275) + " " + n(y(t + 1, p)) + " " +
-           colour;
+    return "Line " + n(x1) + " " + n(y(t, p)) + " " + n(x1 + 275) + " " + n(y(t + 1, p)) + " " + colour;
   };
   const std::vector<std::string> expected = {
       "BackColor -2147483633", "Cls", "DrawWidth 1",
-      "Line 200 400 1025 400 0", "Line 475 300 475 500 0", "Line 750 300 750 500 0",
-      "FontSize 8",
-      "FontBold 0", "CurrentX 230", "CurrentY 200", "Print \"Sa\"",
-      "CurrentX 230", "CurrentY 420", "Print \" 6 \"",
+      "Line 200 400 1025 400 0", "Line 475 300 475 500 0", "Line 750 300 750 500 0", "FontSize 8",
+      "FontBold 0", "CurrentX 230", "CurrentY 200", "Print \"Sa\"", "CurrentX 230", "CurrentY 420", "Print \" 6 \"",
       "FontBold 1", "DrawStyle 2", "Line 612.5 200 612.5 600", "DrawStyle 0",
-      "CurrentX 505", "CurrentY 200", "Print \"Su\"", "CurrentX 505", "CurrentY 420",
-      "Print \" 7 \"", "Line 750 200 750 600",
-      "FontBold 0", "CurrentX 780", "CurrentY 200", "Print \"Mo\"",
-      "CurrentX 780", "CurrentY 420", "Print \" 8 \"",
+      "CurrentX 505", "CurrentY 200", "Print \"Su\"", "CurrentX 505", "CurrentY 420", "Print \" 7 \"",
+      "Line 750 200 750 600",
+      "FontBold 0", "CurrentX 780", "CurrentY 200", "Print \"Mo\"", "CurrentX 780", "CurrentY 420", "Print \" 8 \"",
       // 90 twips a character: x = (1300 - 90 * length) / 2 - 400.
-      "FontSize 10", "FontBold 0",
-      "CurrentX -1145", "CurrentY 680", "Print \"Birthday: Sunday 7/1/2001 (Ann)\"",
+      "FontSize 10", "FontBold 0", "CurrentX -1145", "CurrentY 680", "Print \"Birthday: Sunday 7/1/2001 (Ann)\"",
       "CurrentX -965", "CurrentY 880", "Print \"Chart date: Sunday 7/1/2001\"",
       "CurrentX -200", "CurrentY 1080", "Print \"Age:  days\"",
       "FontSize 10", "FontBold 1", "DrawWidth 2",
@@ -73,22 +67,16 @@ TEST(ChartSequence, TwoColumnComparisonChart) {
   const double dA = (D(15, 1, 23) + D(15, 1, 28) + D(15, 1, 33)) / 3;
   const std::vector<std::string> expected = {
       "BackColor -2147483633", "Cls", "DrawWidth 1",
-      "Line 600 100 600 600", "Line 600 400 1150 400 0",
-      "Line 875 400 875 600 0", "Line 1150 400 1150 600 0",
-      "DrawStyle 2", "Line 600 250 1150 250", "Line 600 100 1150 100", "DrawStyle 0",
-      "FontSize 8",
-      "FontBold 0", "CurrentX 630", "CurrentY 400", "Print \"Sa\"",
-      "CurrentX 630", "CurrentY 600", "Print \" 6 \"",
+      "Line 600 100 600 600", "Line 600 400 1150 400 0", "Line 875 400 875 600 0", "Line 1150 400 1150 600 0",
+      "DrawStyle 2", "Line 600 250 1150 250", "Line 600 100 1150 100", "DrawStyle 0", "FontSize 8",
+      "FontBold 0", "CurrentX 630", "CurrentY 400", "Print \"Sa\"", "CurrentX 630", "CurrentY 600", "Print \" 6 \"",
       "FontBold 1", "DrawStyle 2", "Line 1012.5 100 1012.5 400", "DrawStyle 0",
-      "CurrentX 905", "CurrentY 400", "Print \"Su\"", "CurrentX 905", "CurrentY 600",
-      "Print \" 7 \"",
-      "FontBold 1", "CurrentX 75", "CurrentY 75", "Print \"100%\"",
-      "CurrentX 75", "CurrentY 150", "Print \" 50%\"", "CurrentX 75", "CurrentY 225",
-      "Print \"  0%\"",
+      "CurrentX 905", "CurrentY 400", "Print \"Su\"", "CurrentX 905", "CurrentY 600", "Print \" 7 \"",
+      "FontBold 1", "CurrentX 75", "CurrentY 75", "Print \"100%\"", "CurrentX 75", "CurrentY 150", "Print \" 50%\"",
+      "CurrentX 75", "CurrentY 225", "Print \"  0%\"",
       // x = (1425 - 90 * length) / 2 - 600.
       "FontSize 10", "FontBold 0",
-      "CurrentX -2137.5", "CurrentY 780",
-      "Print \"Birthday 1: Sunday 24/12/2000 (Ann), age 2.0 weeks\"",
+      "CurrentX -2137.5", "CurrentY 780", "Print \"Birthday 1: Sunday 24/12/2000 (Ann), age 2.0 weeks\"",
       "CurrentX -1732.5", "CurrentY 980", "Print \"Birthday 2: Sunday 7/1/2001, age .0 weeks\"",
       "CurrentX -1102.5", "CurrentY 1180", "Print \"Chart date: Sunday 7/1/2001\"",
       "FontSize 10", "FontBold 1", "DrawWidth 2",

@@ -131,15 +131,13 @@ TEST_F(MainWindowTest, ControlsAndTheChartFollowTheWindowSizeAndMaximising) {
     outer().setWidth(e.W);
     outer().setHeight(e.H);
     auto c = window().controls();
-    EXPECT_EQ(c.Picture1.width(), e.picW);
-    EXPECT_EQ(c.Picture1.height(), e.picH);
-    for (const ui::Control* row :
-         std::initializer_list<const ui::Control*>{&c.Command1, &c.DTPicker1, &c.Command2, &c.DTPicker2, &c.DTPicker3})
-      EXPECT_EQ(row->top(), e.rowTop);
-    EXPECT_EQ((std::vector<double>{c.DTPicker2.left(), c.Command2.left(), c.DTPicker3.left(), c.Label3.left(),
-                                   c.Label3.top(), c.Picture1.left(), c.Picture1.top(), c.DTPicker1.left()}),
-              (std::vector<double>{e.picker2Left, e.command2Left, e.picker3Left, e.label3Left, e.rowTop + 60,
-                                   120, 480, 1080}));
+    const double top = e.rowTop;
+    EXPECT_EQ((std::vector<double>{c.Picture1.width(), c.Picture1.height(), c.Command1.top(), c.DTPicker1.top(),
+                                   c.Command2.top(), c.DTPicker2.top(), c.DTPicker3.top(), c.DTPicker2.left(),
+                                   c.Command2.left(), c.DTPicker3.left(), c.Label3.left(), c.Label3.top(),
+                                   c.Picture1.left(), c.Picture1.top(), c.DTPicker1.left()}),
+              (std::vector<double>{e.picW, e.picH, top, top, top, top, top, e.picker2Left, e.command2Left,
+                                   e.picker3Left, e.label3Left, top + 60, 120, 480, 1080}));
     // On screen: 15 twips to a pixel, the chart drawn at the area's size.
     const QWidget* picture = window().chartView();
     EXPECT_EQ(picture->size(), QSize(std::lround(e.picW / 15), std::lround(e.picH / 15)));

@@ -17,6 +17,23 @@ namespace {
 
 QColor palette(QPalette::ColorRole role) { return QGuiApplication::palette().color(QPalette::Active, role); }
 
+// Makes `s` a 1500-twip square cleared to `back`.
+void clear(QtSurface& s, Colour back = kWhite) {
+  s.setSizeTwips(1500, 1500);
+  s.BackColor(back);
+  s.Cls();
+}
+
+// How many pixels of `img` within `area` (all of it by default) `pick` accepts.
+template <typename Pick>
+int countPixels(const QImage& img, Pick pick, QRect area = {}) {
+  if (area.isNull()) area = img.rect();
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) n += pick(img.pixelColor(x, y)) ? 1 : 0;
+  return n;
+}
+
 TEST(Surface, TwipsBecomeDevicePixels) {
   test::qtApp();
   const struct { double dpi, ratio, width, height; int pixelsWide, pixelsHigh; } cases[] = {
@@ -44,10 +61,8 @@ TEST(Surface, SystemColoursComeFromThePaletteAndClearingUsesTheBackground) {
     EXPECT_EQ(resolveColour(static_cast<Colour>(colour)), palette(role)) << std::hex << colour;
   EXPECT_EQ(resolveColour(rgb(10, 20, 30)), QColor(10, 20, 30));  // red in the low byte
   QtSurface s(96, 1);
-  s.setSizeTwips(1500, 1500);
-  s.BackColor(kButtonFace);
-  s.Cls();
-  for (auto [x, y] : {std::pair{0, 0}, {99, 99}, {50, 50}}) EXPECT_EQ(s.image().pixelColor(x, y), palette(QPalette::Button));
+  clear(s, kButtonFace);
+  EXPECT_EQ(countPixels(s.image(), [](QColor c) { return c == palette(QPalette::Button); }), 100 * 100);
 }
 
 TEST(Surface, LineWidthsStylesAndDensity) {
@@ -60,19 +75,15 @@ TEST(Surface, LineWidthsStylesAndDensity) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     QtSurface s(96, c.ratio);
-    s.setSizeTwips(1500, 1500);
-    s.BackColor(kWhite);
-    s.Cls();
+    clear(s);
     s.DrawWidth(c.width);
     s.DrawStyle(c.style);
     s.Line(0, 750, 1500, 750, kBlack);
     const QImage& img = s.image();
     int rows = 0, ink = 0;
     for (int y = 0; y < img.height(); ++y) {
-      int n = 0;
-      for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, y) == QColor(Qt::black);
-      rows += n > 0;
-      ink = std::max(ink, n);
+      const int n = countPixels(img, [](QColor p) { return p == Qt::black; }, QRect(0, y, img.width(), 1));
+      rows += n > 0, ink = std::max(ink, n);
     }
     EXPECT_EQ(rows, c.rows);
     EXPECT_GE(ink, c.minInk);
@@ -87,9 +98,7 @@ TEST(Surface, LineWidthsStylesAndDensity) {
 TEST(Surface, TextHangsBelowAndRightOfThePositionAndLabelsStayInTheirColumn) {
   test::qtApp();
   QtSurface s(96, 1);
-  s.setSizeTwips(1500, 1500);
-  s.BackColor(kWhite);
-  s.Cls();
+  clear(s);
   s.FontSize(10);
   s.CurrentX(300);  // 20 pixels
   s.CurrentY(300);
@@ -109,8 +118,7 @@ TEST(Surface, TextHangsBelowAndRightOfThePositionAndLabelsStayInTheirColumn) {
     s.CurrentX(30);  // where a label starts in a 275-twip (18.3-pixel) column
     s.CurrentY(0);
     s.Print(label);
-    for (int y = 0; y < 30; ++y)
-      for (int x = 18; x < 30; ++x) ASSERT_EQ(s.image().pixelColor(x, y), QColor(Qt::white)) << label << " " << x;
+    EXPECT_EQ(countPixels(s.image(), [](QColor p) { return p != Qt::white; }, QRect(18, 0, 12, 30)), 0) << label;
   }
 }
 
@@ -155,10 +163,7 @@ TEST(Surface, ForegroundFollowsTheThemeUnlessAChosenBackgroundWouldSwallowIt) {
     if (c.line) continue;
     // Text takes the same colour: its most contrasting pixel is the glyph's full colour.
     const QColor back = surface.image().pixelColor(0, 0);
-    surface.FontSize(10);
-    surface.FontBold(true);
-    surface.CurrentX(150);
-    surface.CurrentY(450);
+    surface.FontSize(10), surface.FontBold(true), surface.CurrentX(150), surface.CurrentY(450);
     surface.Print("WHM");
     QColor strongest = back;
     for (int y = 25; y < 60; ++y)
@@ -168,23 +173,16 @@ TEST(Surface, ForegroundFollowsTheThemeUnlessAChosenBackgroundWouldSwallowIt) {
   }
   // A whole chart under the dark theme keeps its own black zero line and curve colours.
   ChartState state;
-  state.birthdate = fromYmd(1990, 1, 31);
-  state.chartdate = fromYmd(2024, 3, 5);
+  state.birthdate = fromYmd(1990, 1, 31), state.chartdate = fromYmd(2024, 3, 5);
   QGuiApplication::setPalette(themed(true));
   surface.setSizeTwips(6735, 2895);
   drawchart(state, surface, QtTextMeasure(classicFont(8)), Locale{});
   const QImage& img = surface.image();
   QGuiApplication::setPalette(kept);
   EXPECT_EQ(img.pixelColor(1, 1), kDarkFace);
-  int zero = 0;
-  for (int y = 75; y < 78; ++y) zero += img.pixelColor(20, y) == Qt::black;
-  EXPECT_GT(zero, 0);
-  for (QColor curve : {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)}) {
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-      for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, y) == curve;
-    EXPECT_GT(n, 0) << curve.name().toStdString();
-  }
+  EXPECT_GT(countPixels(img, [](QColor p) { return p == Qt::black; }, QRect(20, 75, 1, 3)), 0);
+  for (QColor curve : {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)})
+    EXPECT_GT(countPixels(img, [&](QColor p) { return p == curve; }), 0) << curve.name().toStdString();
 }
 
 TEST(Icons, KeysTagsAndPicturesInImageListOrder) {
