@@ -11,9 +11,11 @@ AppRoot::AppRoot(const QString& settingsFile)
             Form1Services{window_.surface(), window_.measure(), messages_, store_, clock_, program_,
                           userLocale()},
             Form1Peers{form5_, form6_, form2_}) {
-  // The people list and entry windows, built into their two widgets, which own them; the list
-  // is loaded here, as the windows are created at start-up.
-  new PeopleWindows(&form5Widget_, form5_, &form6Widget_, form6_, form_, store_);
+  // The people list and entry windows are built into their two widgets, which own them, when
+  // the list is first opened; the list is loaded then.
+  form5_.beforeFirstShow([this] {
+    new PeopleWindows(&form5Widget_, form5_, &form6Widget_, form6_, form_, store_);
+  });
   form2Widget_.setPalette(QPalette(Qt::white));
   form2Widget_.setAutoFillBackground(true);
   window_.attach(form_, program_);

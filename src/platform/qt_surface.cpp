@@ -156,7 +156,7 @@ void QtSurface::drawOn(QPaintDevice* device) {
 }
 
 namespace {
-void releasePixels(void* info) { delete static_cast<std::shared_ptr<std::vector<uchar>>*>(info); }
+void releasePixels(void* info) { delete static_cast<std::shared_ptr<uchar[]>*>(info); }
 }  // namespace
 
 void QtSurface::resizeImage() {
@@ -167,13 +167,15 @@ void QtSurface::resizeImage() {
   if (bytes == 0) return;
   // A window being dragged changes size many times a second; the pixels are kept and reused
   // while nobody else holds them, which saves allocating and zeroing megabytes each time.
-  if (!pixels_ || pixels_.use_count() > 1 || pixels_->size() < bytes) {
+  // Left uninitialised: every pixel is painted before it is shown, and the spare room is not
+  // touched (so takes no memory) until a larger size needs it.
+  if (!pixels_ || pixels_.use_count() > 1 || pixelBytes_ < bytes) {
     pixels_.reset();
-    pixels_ = std::make_shared<std::vector<uchar>>(bytes + bytes / 4);
+    pixelBytes_ = bytes + bytes / 4;
+    pixels_ = std::make_shared_for_overwrite<uchar[]>(pixelBytes_);
   }
-  image_ = QImage(pixels_->data(), size.width(), size.height(), bytesPerLine,
-                  QImage::Format_RGB32, releasePixels,
-                  new std::shared_ptr<std::vector<uchar>>(pixels_));
+  image_ = QImage(pixels_.get(), size.width(), size.height(), bytesPerLine, QImage::Format_RGB32,
+                  releasePixels, new std::shared_ptr<uchar[]>(pixels_));
   image_.setDevicePixelRatio(ratio_);
   // Point sizes then come out at the screen's size.
   const int dpm = static_cast<int>(std::lround(dpi_ / 0.0254));

@@ -104,7 +104,8 @@ class QtSurface : public DrawingSurface {
   std::map<std::pair<const TextStyle*, std::string>, QList<QGlyphRun>> shaped_;
   std::optional<QColor> foreground_;  // for the current background, until the next clearing
   mutable QImage image_;
-  std::shared_ptr<std::vector<uchar>> pixels_;  // image_'s, kept across sizes
+  std::shared_ptr<uchar[]> pixels_;  // image_'s, kept across sizes
+  std::size_t pixelBytes_ = 0;
   QPaintDevice* device_ = nullptr;  // drawn on instead of image_ when set
   mutable std::unique_ptr<QPainter> painter_;
   // What the painter was last given, so that a run of like calls sets nothing again.

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <algorithm>
+#include <utility>
 
 namespace tw::platform {
 
@@ -68,6 +69,7 @@ void QtWindow::setHeight(double twips) {
 }
 
 void QtWindow::showModal() {
+  if (build_) std::exchange(build_, nullptr)();
   w_->setWindowModality(Qt::ApplicationModal);
   w_->show();
   if (!w_->isVisible()) return;

@@ -2,6 +2,7 @@
 // A top-level window as its handlers see it: outer position and size in twips, state, showing.
 #include <QObject>
 #include <QWidget>
+#include <functional>
 
 #include "app/ui.h"
 #include "platform/twips.h"
@@ -41,11 +42,16 @@ class QtWindow : public ui::Window {
 
   int menuBarHeight(int windowWidth) const;  // pixels above the client area
 
+  // Fills the window just before it is first shown, so a window that may never be opened costs
+  // nothing at start-up.
+  void beforeFirstShow(std::function<void()> build) { build_ = std::move(build); }
+
  private:
   int clientHeight() const { return w_->height() - menuBarHeight(w_->width()); }
 
   QWidget* w_;
   FrameTwips frame_;
+  std::function<void()> build_;
   TwipsValue left_, top_, width_, height_;
 };
 
