@@ -34,11 +34,8 @@ std::vector<Event> parseCalendar(const std::string& text) {
   std::vector<Event> events;
   for (const std::string& line : lines) {
     if (line == "BEGIN:VEVENT") events.emplace_back();
-    else if (line == "END:VEVENT" || events.empty()) continue;
-    else {
-      const auto colon = line.find(':');
-      events.back().props[line.substr(0, colon)] = line.substr(colon + 1);
-    }
+    else if (line != "END:VEVENT" && !events.empty())
+      events.back().props[line.substr(0, line.find(':'))] = line.substr(line.find(':') + 1);
   }
   return events;
 }
@@ -97,9 +94,9 @@ TEST(ICalendar, LastDayOfTheCalendarHasNoDtend) {
   const CriticalDay last{kLastDate, true, false, false};
   const std::vector<Event> events = parseCalendar(iCalendar({last}, fromYmd(2000, 1, 1), ""));
   ASSERT_EQ(events.size(), 1u);
-  EXPECT_EQ(events[0].props.at("DTSTART;VALUE=DATE"), "99991231");
-  EXPECT_EQ(events[0].props.count("DTEND;VALUE=DATE"), 0u);
-  EXPECT_EQ(events[0].props.at("SUMMARY"), "Critical day: physical");
+  const auto& e = events[0].props;
+  EXPECT_TRUE(e.at("DTSTART;VALUE=DATE") == "99991231" && !e.count("DTEND;VALUE=DATE"));
+  EXPECT_EQ(e.at("SUMMARY"), "Critical day: physical");
 }
 
 }  // namespace
