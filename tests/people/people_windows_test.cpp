@@ -58,23 +58,20 @@ TEST_F(PeopleWindows, DeleteFreesASlotThatNewFillsFirstAndEachChangeIsOnDisk) {
   messages.answers = {vbYes};
   people.Command3_Click();
   EXPECT_EQ(messages.shown, (Shown{{"Are you sure you want to delete the entry\r\nfor \"Ann\"?", vbYesNo, "Tidewell"}}));
-  EXPECT_EQ(store.values["PeopleName 1"], "");
-  EXPECT_EQ(store.values["PeopleDate 1"], "30/12/1899");
+  EXPECT_TRUE(store.values["PeopleName 1"].empty() && store.values["PeopleDate 1"] == "30/12/1899");
   EXPECT_FALSE(selectionButtons());
 
   form.CallPeople = 2;  // the entry still starts from the first birthday
   form.birthdate2 = kAnn;
   form6.onShowModal = [this] {
-    EXPECT_EQ(name.text(), "");
-    EXPECT_EQ(date.value(), kMe);
+    EXPECT_TRUE(name.text().empty() && date.value() == kMe);
     name.setText("Cy");
     entry.Command1_Click();
   };
   const int syncs = store.syncs;
   people.Command1_Click();
   EXPECT_EQ(list.lines, (Lines{"Cy (1/6/1980)", "Bob (1/2/1970)"}));
-  EXPECT_EQ(store.values["PeopleName 1"], "Cy");
-  EXPECT_EQ(store.syncs, syncs + 1);
+  EXPECT_TRUE(store.values["PeopleName 1"] == "Cy" && store.syncs == syncs + 1);
 }
 
 TEST_F(PeopleWindows, OkNeedsANameAndLeavingOtherwiseKeepsEveryone) {
@@ -96,8 +93,7 @@ TEST_F(PeopleWindows, OkNeedsANameAndLeavingOtherwiseKeepsEveryone) {
   EXPECT_EQ(form6.modalCount, 2);
   EXPECT_EQ(messages.shown, (Shown{{"You must enter a name!", vbOKOnly | vbExclamation, ""}}));
   EXPECT_EQ(list.lines, Lines{"Ann (25/12/1990)"});
-  EXPECT_EQ(store.values["PeopleName 3"], "Ann");
-  EXPECT_EQ(people.people.lowestFreeSlot(), 1);
+  EXPECT_TRUE(store.values["PeopleName 3"] == "Ann" && people.people.lowestFreeSlot() == 1);
 
   // A full list refuses New without opening the entry.
   for (int n = 1; n <= 50; ++n) store.values["PeopleName " + std::to_string(n)] = "P";
@@ -117,17 +113,14 @@ TEST_F(PeopleWindows, EditReplacesTheHigherTwinAndDeleteAnsweredNoKeepsIt) {
   answerEntry("Bo Jr");
   people.Command2_Click();
   EXPECT_EQ(list.lines, (Lines{"Bo (1/1/2000)", "Bo Jr (1/1/2000)"}));
-  EXPECT_EQ(store.values["PeopleName 8"], "Bo Jr");
-  EXPECT_FALSE(selectionButtons());
+  EXPECT_TRUE(store.values["PeopleName 8"] == "Bo Jr" && !selectionButtons());
 }
 
 TEST_F(PeopleWindows, ChoosingSetsOneBirthdayAndRefusesAnEarlierChartDate) {
   // button 1 is "Birthday", 2 "Birthday 2"
   const struct { int button; bool selected; Date chartdate; bool refused; } cases[] = {
-      {1, true, fromYmd(2026, 12, 5), false}, {2, true, fromYmd(2026, 12, 5), false},
-      {1, true, kAnn, false},                 {1, true, kAnn - 1, true},
-      {2, true, kMe, true},                   {1, false, fromYmd(1899, 1, 1), false},
-  };
+      {1, true, fromYmd(2026, 12, 5), false}, {2, true, fromYmd(2026, 12, 5), false}, {1, true, kAnn, false},
+      {1, true, kAnn - 1, true}, {2, true, kMe, true}, {1, false, fromYmd(1899, 1, 1), false}};
   load({{6, "Ann", "25/12/1990"}});
   for (const auto& c : cases) {
     SetUp();
@@ -147,8 +140,7 @@ TEST_F(PeopleWindows, ChoosingSetsOneBirthdayAndRefusesAnEarlierChartDate) {
               std::make_tuple(one ? kAnn : kMe, one ? "Ann" : "Me", two ? kAnn : kMe, two ? "Ann" : "Me"));
     EXPECT_EQ((std::vector<Date>{dt1.value(), dt2.value(), dt3.value(), form.chartdate}),
               (std::vector<Date>{one ? kAnn : 0, two ? kAnn : 0, c.refused ? kAnn : 0, c.refused ? kAnn : c.chartdate}));
-    EXPECT_EQ(messages.shown.size(), c.refused ? 1u : 0u);
-    EXPECT_EQ(redraws(), before + 1);
+    EXPECT_TRUE(messages.shown.size() == (c.refused ? 1u : 0u) && redraws() == before + 1);
   }
 }
 
