@@ -32,13 +32,11 @@ TEST(QtDisplaySettings, ColourDialogOpensOnTheShownColourAndOnlyAConfirmedChoice
   QAction* background = root.mainWindow().action("MenuSettingBackgroundColour");
   background->trigger();
   EXPECT_EQ(opened, buttonFace);  // the system colour, resolved as the chart shows it
-  EXPECT_EQ(root.form().ChartOptions.backgroundColour, kButtonFace);
-  EXPECT_EQ(corner(), buttonFace);
+  EXPECT_TRUE(root.form().ChartOptions.backgroundColour == kButtonFace && corner() == buttonFace);
 
   confirm = true;
   background->trigger();
-  EXPECT_EQ(root.form().ChartOptions.backgroundColour, rgb(10, 20, 30));
-  EXPECT_EQ(corner(), QColor(10, 20, 30));
+  EXPECT_TRUE(root.form().ChartOptions.backgroundColour == rgb(10, 20, 30) && corner() == QColor(10, 20, 30));
   background->trigger();
   EXPECT_EQ(opened, QColor(10, 20, 30));
 }
