@@ -37,7 +37,8 @@ void peakRss(benchmark::State& state) {
 void BM_drawchart(benchmark::State& state) {
   QtSurface surface;
   surface.setSizeTwips(static_cast<double>(state.range(0)), static_cast<double>(state.range(1)));
-  const tw::platform::QtTextMeasure measure(tw::platform::classicFont(8));
+  const tw::platform::QtTextMeasure measure(tw::platform::classicFont(8),
+                                            tw::platform::chartTextScale());
   const tw::Locale locale = tw::platform::userLocale();
   const tw::ChartState chart = busyState(static_cast<int>(state.range(2)));
   for (auto _ : state) {
