@@ -16,8 +16,9 @@
 
 namespace tw::platform {
 
-// A classic dialog face (MS Sans Serif or a look-alike), else the system's sans serif; the
-// designed sizes of the windows and the chart's 275-twip day columns are made for it.
+// A face with the widths of the classic dialog face (Liberation Sans or another Arial
+// look-alike), else the system's sans serif; the designed sizes of the windows and the chart's
+// 275-twip day columns are made for it.
 QFont classicFont(double points);
 
 // How much the chart's text is narrowed (1 = not at all) so that a bold two-letter weekday fits
