@@ -5,7 +5,6 @@
 #include <QPalette>
 #include <QTextLayout>
 #include <QScreen>
-#include <sys/mman.h>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -158,20 +157,6 @@ void QtSurface::drawOn(QPaintDevice* device) {
 
 namespace {
 void releasePixels(void* info) { delete static_cast<std::shared_ptr<uchar[]>*>(info); }
-
-// `size` bytes, uninitialised, of which the first `used` are made resident at once: one call
-// instead of a page fault per 4 KiB when the chart is first painted.
-std::shared_ptr<uchar[]> allocatePixels(std::size_t size, std::size_t used) {
-#if defined(__linux__) && defined(MADV_POPULATE_WRITE)
-  void* p = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (p != MAP_FAILED) {
-    madvise(p, used, MADV_POPULATE_WRITE);  // a kernel without it faults the pages in later
-    return std::shared_ptr<uchar[]>(static_cast<uchar*>(p), [size](uchar* q) { munmap(q, size); });
-  }
-#endif
-  (void)used;
-  return std::make_shared_for_overwrite<uchar[]>(size);
-}
 }  // namespace
 
 void QtSurface::resizeImage() {
@@ -187,7 +172,7 @@ void QtSurface::resizeImage() {
   if (!pixels_ || pixels_.use_count() > 1 || pixelBytes_ < bytes) {
     pixels_.reset();
     pixelBytes_ = bytes + bytes / 4;
-    pixels_ = allocatePixels(pixelBytes_, bytes);
+    pixels_ = std::make_shared_for_overwrite<uchar[]>(pixelBytes_);
   }
   image_ = QImage(pixels_.get(), size.width(), size.height(), bytesPerLine, QImage::Format_RGB32,
                   releasePixels, new std::shared_ptr<uchar[]>(pixels_));
