@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "platform/twips.h"
 
@@ -127,11 +128,15 @@ QtSurface::QtSurface(double dpi, double pixelRatio)
 QtSurface::~QtSurface() { endPainting(); }
 
 void QtSurface::setSizeTwips(double width, double height) {
+  resized_ |= static_cast<float>(width) != width_ || static_cast<float>(height) != height_;
   width_ = static_cast<float>(width);
   height_ = static_cast<float>(height);
 }
 
-void QtSurface::setPixelRatio(double pixelRatio) { ratio_ = pixelRatio; }
+void QtSurface::setPixelRatio(double pixelRatio) {
+  resized_ |= pixelRatio != ratio_;
+  ratio_ = pixelRatio;
+}
 
 QSize QtSurface::pixelSize() const {
   auto device = [this](float twips) {
@@ -193,8 +198,10 @@ QPainter* QtSurface::painter(bool clearing) {
     }
     return painter_->isActive() ? painter_.get() : nullptr;
   }
+  if (painter_ && !resized_) return painter_.get();  // drawing on: the usual case
   // The image follows the size lazily: a layout pass sets width and height one at a time.
-  if (image_.size() != pixelSize() || image_.devicePixelRatio() != ratio_) {
+  if (std::exchange(resized_, false) &&
+      (image_.size() != pixelSize() || image_.devicePixelRatio() != ratio_)) {
     endPainting();
     resizeImage();
     if (image_.isNull()) return nullptr;
@@ -292,10 +299,20 @@ void QtSurface::line(float x1, float y1, float x2, float y2, const QColor& colou
     p->setRenderHint(QPainter::Antialiasing, smooth);
     smooth_ = smooth;
   }
-  if (pen_.color() != colour || pen_.width() != penWidth || pen_.style() != style ||
-      pen_.capStyle() != cap || pen_.isCosmetic() != strands) {
-    pen_ = QPen(colour, penWidth, style, cap);
-    pen_.setCosmetic(strands);
+  auto fits = [&](const QPen& pen) {
+    return pen.color() == colour && pen.width() == penWidth && pen.style() == style &&
+           pen.capStyle() == cap && pen.isCosmetic() == strands;
+  };
+  if (!fits(pen_)) {
+    // The curves take turns column by column; their few pens are made once, not each time.
+    const auto kept = std::find_if(pens_.begin(), pens_.end(), fits);
+    if (kept != pens_.end()) {
+      pen_ = *kept;
+    } else {
+      pen_ = QPen(colour, penWidth, style, cap);
+      pen_.setCosmetic(strands);
+      pens_[nextPen_++ % pens_.size()] = pen_;
+    }
     p->setPen(pen_);
   }
   const QPointF a(toPixels(x1), toPixels(y1)), b(toPixels(x2), toPixels(y2));

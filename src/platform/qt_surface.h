@@ -5,6 +5,7 @@
 #include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -93,6 +94,7 @@ class QtSurface : public DrawingSurface {
   double ratio_;
   float width_ = 0;
   float height_ = 0;
+  bool resized_ = true;  // since the image was last fitted
   Colour back_ = kButtonFace;
   std::int16_t drawWidth_ = 1;
   std::int16_t drawStyle_ = 0;
@@ -111,6 +113,8 @@ class QtSurface : public DrawingSurface {
   mutable std::unique_ptr<QPainter> painter_;
   // What the painter was last given, so that a run of like calls sets nothing again.
   QPen pen_;
+  std::array<QPen, 8> pens_;  // recently made line pens
+  std::size_t nextPen_ = 0;
   bool smooth_ = false;
   std::function<void()> onChange_;
   bool changed_ = false;
