@@ -81,16 +81,17 @@ void fitDateFont(QDateEdit* edit, double points) {
                                                     QStyle::SC_ComboBoxEditField, edit);
   const int room = field.width() - 4;  // the line edit's own margins
   // Measured in the face the edit has now, which is already loaded; each size tried below
-  // loads the face afresh, so the first guess should be the answer.
+  // loads the face afresh, so the first guess should be close.
   QFont font = edit->font();
   const double measuredAt = font.pointSizeF() > 0 ? font.pointSizeF() : points;
   font.setPointSizeF(measuredAt);
   const QFontMetricsF metrics(font);
   const QString widest = widestDate(edit->locale(), edit->displayFormat(), metrics);
   const double widestPixels = metrics.horizontalAdvance(widest);
-  // Text width grows with the size; whole-pixel rounding may still leave a guess too wide.
+  // Text width grows with the size, though not in proportion (each glyph's advance is rounded
+  // to whole pixels): start a little above the proportional guess and step down to what fits.
   if (widestPixels > 0)
-    points = std::min(points, std::floor(4 * measuredAt * room / widestPixels) / 4);
+    points = std::min(points, std::floor(4 * measuredAt * room / widestPixels) / 4 + 0.5);
   for (; points > 6; points -= 0.25) {
     font.setPointSizeF(points);
     if (QFontMetrics(font).horizontalAdvance(widest) <= room) break;

@@ -4,12 +4,17 @@
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "platform/app_root.h"
 #include "platform/main_bars.h"
+#include "platform/twips.h"
 #include "qt_app.h"
 
 namespace tw::platform {
@@ -202,6 +207,33 @@ TEST_F(MainWindowTest, ClosingSavesTheStateAndAfterExitClosingSavesNothingMore) 
   again.store().write("Chart type", "sentinel");
   again.mainWindow().close();
   EXPECT_EQ(again.store().read("Chart type", ""), "sentinel");
+}
+
+TEST_F(MainWindowTest, ThePeopleListIsBuiltWhenFirstOpenedAndStandsWhereItWasLeft) {
+  QSettings ini(dir.filePath("People.ini"), QSettings::IniFormat);
+  ini.setValue("Tidewell/PeopleListWin X", " 3000");
+  ini.setValue("Tidewell/PeopleListWin Y", " 1500");
+  ini.sync();
+  AppRoot people(dir.filePath("People.ini"));
+  people.start();
+  const auto lists = [] {
+    int n = 0;
+    for (QWidget* w : QApplication::allWidgets()) n += qobject_cast<QListWidget*>(w) != nullptr;
+    return n;
+  };
+  const int before = lists();  // the fixture's program never opened its list either
+  QPoint place;
+  int during = 0;
+  QTimer::singleShot(0, [&] {
+    QWidget* shown = QApplication::activeModalWidget();
+    ASSERT_NE(shown, nullptr);
+    place = shown->pos();
+    during = lists();
+    shown->hide();
+  });
+  people.mainWindow().findChild<QPushButton*>("Command1")->click();
+  EXPECT_EQ(during, before + 1);
+  EXPECT_EQ(place, QPoint(twipsToPixels(3000), twipsToPixels(1500)));
 }
 
 }  // namespace
