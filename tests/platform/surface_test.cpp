@@ -9,6 +9,7 @@
 
 #include "chart/drawchart.h"
 #include "platform/icons.h"
+#include "platform/program_style.h"
 #include "platform/qt_surface.h"
 #include "qt_app.h"
 
@@ -218,6 +219,32 @@ TEST(Icons, KeysTagsAndPicturesInImageListOrder) {
     ASSERT_EQ(img.size(), QSize(s, s));
     EXPECT_TRUE(qAlpha(img.pixel(0, 0)) == 0 && qAlpha(img.pixel(s / 2, s / 2)) == 255) << s;  // a rounded card
   }
+}
+
+// The overflow arrows are made only when drawn, and then are the desktop style's own; other
+// pictures come straight from it.
+TEST(Icons, TheProgramStyleMakesTheOverflowArrowsWhenFirstDrawn) {
+  test::qtApp();
+  ProgramStyle style;
+  for (auto icon : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                    QStyle::SP_ToolBarVerticalExtensionButton, QStyle::SP_DialogOkButton}) {
+    SCOPED_TRACE(icon);
+    const QIcon mine = style.standardIcon(icon);
+    const QImage own = style.baseStyle()->standardIcon(icon).pixmap(16, 16).toImage();
+    ASSERT_FALSE(own.isNull());
+    EXPECT_EQ(mine.pixmap(16, 16).toImage(), own);
+    EXPECT_EQ(QIcon(mine).pixmap(16, 16).toImage(), own);  // copies share what was made
+  }
+  int made = 0;
+  const QIcon later = deferredIcon([&made] {
+    ++made;
+    return QIcon(QPixmap::fromImage(programIconImage(16)));
+  });
+  EXPECT_EQ(made, 0);
+  const QIcon copy = later;
+  EXPECT_EQ(copy.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32), programIconImage(16));
+  EXPECT_FALSE(later.pixmap(16, 16).isNull());
+  EXPECT_EQ(made, 1);
 }
 
 }  // namespace
