@@ -1,4 +1,5 @@
-// Whole recorded drawings of two small charts, worked out by hand from the drawing order.
+// Whole recorded drawings of two small charts and of the designed one, worked out by hand from
+// the drawing order.
 #include <gtest/gtest.h>
 
 #include "chart_test_util.h"
@@ -42,6 +43,46 @@ TEST(ChartSequence, ThreeColumnBiorhythmChart) {
       "CurrentX 1105", "CurrentY " + n(yA(2) - 120), "Print \"A\"",
   };
   EXPECT_EQ(draw(st, 1300, 1400).calls, expected);
+}
+
+TEST(ChartSequence, DesignedBiorhythmChart) {
+  // 6735 x 2895: Int(6535 / 275) - 1 = 22 columns, the chart date in column 12; midY 1147.5,
+  // amp 948 (947.5 rounded to even). Born Sunday 15/3/1970, 11,255 days before Saturday 6/1/2001.
+  ChartState st = stateOn(fromYmd(1970, 3, 15), fromYmd(2001, 1, 6));
+  st.birthname = "Ann";
+  st.ChartOptions.showAverage = st.ChartOptions.todayMarker = st.ChartOptions.weekSeparators = true;
+  const double age = 11255;
+  const auto y = [](double t, int p) { return 1147.5 - 948 * wave(t, p); };
+  const auto yA = [&](double t) { return (y(t, 23) + y(t, 28) + y(t, 33)) / 3; };
+  std::vector<std::string> expected = {"BackColor -2147483633", "Cls", "DrawWidth 1", "Line 200 1147.5 6250 1147.5 0"};
+  for (int x = 475; x < 6250; x += 275) expected.push_back("Line " + n(x) + " 1047.5 " + n(x) + " 1247.5 0");
+  expected.push_back("FontSize 8");
+  const char* weekdays[] = {"Tu", "We", "Th", "Fr", "Sa", "Su", "Mo"};  // the first column: 26/12/2000
+  const int days[] = {26, 27, 28, 29, 30, 31, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+  for (int i = 1; i <= 22; ++i) {
+    expected.push_back(i == 12 ? "FontBold 1" : "FontBold 0");
+    if (i == 12) expected.insert(expected.end(), {"DrawStyle 2", "Line 3362.5 199.5 3362.5 2095.5", "DrawStyle 0"});
+    const std::string x = "CurrentX " + n(200 + (i - 1) * 275 + 30);
+    expected.insert(expected.end(), {x, "CurrentY 947.5", "Print \"" + std::string(weekdays[(i - 1) % 7]) + "\"",
+                                     x, "CurrentY 1167.5", "Print \" " + std::to_string(days[i - 1]) + " \""});
+    if (i % 7 == 6) expected.push_back("Line " + n(200 + i * 275) + " 199.5 " + n(200 + i * 275) + " 2095.5");
+  }
+  // 90 twips a character: x = (6735 - 90 * length) / 2 - 400.
+  expected.insert(expected.end(), {
+      "FontSize 10", "FontBold 0", "CurrentX 1527.5", "CurrentY 2175", "Print \"Birthday: Sunday 15/3/1970 (Ann)\"",
+      "CurrentX 1662.5", "CurrentY 2375", "Print \"Chart date: Saturday 6/1/2001\"",
+      "CurrentX 2247.5", "CurrentY 2575", "Print \"Age: 11,255 days\"", "FontSize 10", "FontBold 1", "DrawWidth 2"});
+  for (int i = 1; i <= 22; ++i) {
+    const double t = age - 11 + i;
+    const std::string from = n(200 + (i - 1) * 275) + " ", to = n(200 + i * 275) + " ";
+    for (auto [p, colour] : {std::pair{23, " 255"}, {28, " 65280"}, {33, " 16711680"}})
+      expected.push_back("Line " + from + n(y(t - 1, p)) + " " + to + n(y(t, p)) + colour);
+    expected.push_back("Line " + from + n(static_cast<float>(yA(t - 1))) + " " + to + n(yA(t)) + " 65535");
+  }
+  const double last = age + 11;
+  for (auto [letter, v] : {std::pair{"P", y(last, 23)}, {"E", y(last, 28)}, {"I", y(last, 33)}, {"A", yA(last)}})
+    expected.insert(expected.end(), {"CurrentX 6330", "CurrentY " + n(v - 120), "Print \"" + std::string(letter) + "\""});
+  EXPECT_EQ(draw(st).calls, expected);
 }
 
 TEST(ChartSequence, TwoColumnComparisonChart) {
