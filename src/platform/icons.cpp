@@ -13,6 +13,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace tw::platform {
@@ -313,6 +314,44 @@ QImage toolbarPicture(int index, int side) {
   }
   return renderPicture(index, 2, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
 }
+
+// Hands every request to the icon `make` returns, made at the first of them.
+class DeferredIconEngine : public QIconEngine {
+ public:
+  explicit DeferredIconEngine(std::function<QIcon()> make)
+      : shared_(std::make_shared<Shared>(Shared{std::move(make), {}, false})) {}
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return icon().pixmap(size, 1.0, mode, state);
+  }
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return icon().actualSize(size, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return icon().availableSizes(mode, state);
+  }
+  QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
+  QString key() const override { return QStringLiteral("TidewellDeferredIcon"); }
+
+ private:
+  struct Shared {
+    std::function<QIcon()> make;
+    QIcon icon;
+    bool made;
+  };
+  QIcon& icon() {
+    if (!shared_->made) {
+      shared_->made = true;
+      shared_->icon = shared_->make();
+      shared_->make = nullptr;
+    }
+    return shared_->icon;
+  }
+  std::shared_ptr<Shared> shared_;
+};
 }  // namespace
 
 QIcon toolbarImage(int index) {
@@ -323,6 +362,10 @@ QIcon toolbarImage(int index) {
 
 QIcon programIcon() {
   return QIcon(new DrawnIconEngine(programIconImage, {16, 24, 32, 48, 64, 128, 256}));
+}
+
+QIcon deferredIcon(std::function<QIcon()> make) {
+  return QIcon(new DeferredIconEngine(std::move(make)));
 }
 
 }  // namespace tw::platform

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QString>
+#include <functional>
 
 namespace tw::platform {
 
@@ -25,6 +26,10 @@ QString imageTag(int index);
 
 // The program's icon: a chart card with three coloured cycle curves.
 QImage programIconImage(int size);  // ARGB32, size x size
-QIcon programIcon();  // 16, 24, 32, 48, 64, 128 and 256 pixels, each drawn when first asked for
+QIcon programIcon();
+
+// An icon whose pictures come from `make`, called once, when the icon is first drawn or
+// measured; copies share the result.
+QIcon deferredIcon(std::function<QIcon()> make);  // 16, 24, 32, 48, 64, 128 and 256 pixels, each drawn when first asked for
 
 }  // namespace tw::platform

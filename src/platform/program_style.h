@@ -2,13 +2,8 @@
 // The desktop's style, with the pictures nobody may ever see made only when first shown.
 #include <QIcon>
 #include <QProxyStyle>
-#include <functional>
 
 namespace tw::platform {
-
-// An icon whose pictures come from `make`, called once, when the icon is first drawn or
-// measured; copies share the result.
-QIcon deferredIcon(std::function<QIcon()> make);
 
 class ProgramStyle : public QProxyStyle {
  public:

@@ -41,7 +41,12 @@ namespace {
 // The widest text a date edit shows: two-digit days in every month, on every weekday where
 // the format names it. The digits are all made the widest one, so dates in digits alone come
 // out as one text, measured once (each measurement shapes the text afresh).
-QString widestDate(const QLocale& locale, const QString& format, const QFontMetricsF& metrics) {
+struct Widest {
+  QString text;
+  double pixels = -1;
+};
+
+Widest widestDate(const QLocale& locale, const QString& format, const QFontMetricsF& metrics) {
   const QString zero = locale.zeroDigit();
   const char16_t first = zero.size() == 1 ? zero[0].unicode() : 0;
   char16_t widestDigit = first;
@@ -50,8 +55,7 @@ QString widestDate(const QLocale& locale, const QString& format, const QFontMetr
       widestDigit = d;
   const bool weekdays = format.contains(QLatin1String("ddd"));
   QSet<QString> measured;
-  QString widest;
-  double widestPixels = -1;
+  Widest widest;
   for (int month = 1; month <= 12; ++month)
     for (int day = weekdays ? 22 : 28; day <= 28; ++day) {
       QString text = locale.toString(QDate(2024, month, day), format);
@@ -60,10 +64,7 @@ QString widestDate(const QLocale& locale, const QString& format, const QFontMetr
       if (measured.contains(text)) continue;
       measured.insert(text);
       const double w = metrics.horizontalAdvance(text);
-      if (w > widestPixels) {
-        widestPixels = w;
-        widest = text;
-      }
+      if (w > widest.pixels) widest = {text, w};
     }
   return widest;
 }
@@ -86,8 +87,7 @@ void fitDateFont(QDateEdit* edit, double points) {
   const double measuredAt = font.pointSizeF() > 0 ? font.pointSizeF() : points;
   font.setPointSizeF(measuredAt);
   const QFontMetricsF metrics(font);
-  const QString widest = widestDate(edit->locale(), edit->displayFormat(), metrics);
-  const double widestPixels = metrics.horizontalAdvance(widest);
+  const auto [widest, widestPixels] = widestDate(edit->locale(), edit->displayFormat(), metrics);
   // Text width grows with the size, though not in proportion (each glyph's advance is rounded
   // to whole pixels): start a little above the proportional guess and step down to what fits.
   if (widestPixels > 0)
