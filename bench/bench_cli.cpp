@@ -43,7 +43,7 @@ void BM_CriticalCalendar100Years(benchmark::State& state) {
   const tw::Date birth = tw::fromYmd(1990, 1, 31);
   const tw::Date from = tw::fromYmd(2000, 1, 1), to = tw::fromYmd(2100, 1, 1);
   for (auto _ : state) {
-    const std::string text = tw::cli::iCalendar(tw::CriticalDays(birth, from, to), birth, "Ann");
+    const std::string text = tw::cli::iCalendar(tw::criticalDays(birth, from, to), birth, "Ann");
     benchmark::DoNotOptimize(text.data());
   }
 }

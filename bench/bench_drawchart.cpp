@@ -1,11 +1,11 @@
-// drawchart on the Qt surface: the widest chart the geometry allows (118 columns) and the
+// drawChart on the Qt surface: the widest chart the geometry allows (118 columns) and the
 // designed chart area (22 columns), for both chart types, offscreen.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include "qt_benchmark_main.h"
 
-#include "chart/drawchart.h"
+#include "chart/draw_chart.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_surface.h"
 
@@ -15,15 +15,15 @@ using tw::platform::QtSurface;
 
 tw::ChartState busyState(int chartType) {
   tw::ChartState s;
-  s.birthdate = tw::fromYmd(1990, 1, 1);
-  s.birthdate2 = tw::fromYmd(1992, 7, 14);
-  s.birthname = "Ann";
-  s.birthname2 = "Bea";
-  s.chartdate = tw::fromYmd(2026, 12, 5);
-  s.ChartOptions.chartType = static_cast<std::int16_t>(chartType);
-  s.ChartOptions.showAverage = true;  // every element on: the most work a chart can be
-  s.ChartOptions.weekSeparators = true;
-  s.ChartOptions.todayMarker = true;
+  s.birthday = tw::fromYmd(1990, 1, 1);
+  s.birthday2 = tw::fromYmd(1992, 7, 14);
+  s.name = "Ann";
+  s.name2 = "Bea";
+  s.chartDate = tw::fromYmd(2026, 12, 5);
+  s.options.chartType = static_cast<tw::ChartType>(chartType);
+  s.options.showAverage = true;  // every element on: the most work a chart can be
+  s.options.weekSeparators = true;
+  s.options.todayMarker = true;
   return s;
 }
 
@@ -37,12 +37,12 @@ void peakRss(benchmark::State& state) {
 void BM_drawchart(benchmark::State& state) {
   QtSurface surface;
   surface.setSizeTwips(static_cast<double>(state.range(0)), static_cast<double>(state.range(1)));
-  const tw::platform::QtTextMeasure measure(tw::platform::classicFont(8),
+  const tw::platform::QtTextMeasure measure(tw::platform::programFont(8),
                                             tw::platform::chartTextScale());
   const tw::Locale locale = tw::platform::userLocale();
   const tw::ChartState chart = busyState(static_cast<int>(state.range(2)));
   for (auto _ : state) {
-    tw::drawchart(chart, surface, measure, locale);
+    tw::drawChart(chart, surface, measure, locale);
     benchmark::DoNotOptimize(surface.image().constBits());  // drawing finished
   }
   state.counters["pixels"] = surface.image().width() * surface.image().height();

@@ -26,7 +26,7 @@ void resizeStorm(benchmark::State& state, bool repaintWindow) {
   tw::platform::AppRoot root(dir.filePath("Tidewell.ini"));
   root.start();
   QCoreApplication::processEvents();
-  auto& window = root.mainWindow();
+  auto& window = root.view();
   const std::vector<QSize> sizes = dragSizes();
   std::size_t next = 0;
   for (auto _ : state) {

@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Kestrelmoor"));
   tw::platform::AppRoot root;
   bool done = false;
-  QObject::connect(root.mainWindow().chartView(), &tw::platform::ChartView::painted, [&done] {
+  QObject::connect(root.view().chartView(), &tw::platform::ChartView::painted, [&done] {
     if (done) return;
     done = true;
     bench::reportFirstPaint();

@@ -10,11 +10,11 @@
 
 namespace tw {
 
-std::string NumberToText(long long value) {
+std::string numberText(long long value) {
   return value < 0 ? std::to_string(value) : " " + std::to_string(value);
 }
 
-std::string BoolToString(bool value) { return value ? "-1" : "0"; }
+std::string boolText(bool value) { return value ? "-1" : "0"; }
 
 std::optional<double> leadingNumber(std::string_view text) {
   std::size_t i = 0;

@@ -10,8 +10,8 @@
 namespace tw {
 
 // " 1", " 0", "-5": a blank stands where a minus sign would.
-std::string NumberToText(long long value);
-std::string BoolToString(bool value);  // "-1" / "0"
+std::string numberText(long long value);
+std::string boolText(bool value);  // "-1" / "0"
 
 // The leading number of a text (blanks skipped, sign, digits, decimals, exponent);
 // nothing when the text does not start with one or it is not finite.

@@ -39,14 +39,22 @@ class TextBox : public virtual Control {
   virtual void setText(const std::string& text) = 0;
 };
 
+// A caption shown by the program; its lines are joined by CR LF.
+class Label {
+ public:
+  virtual ~Label() = default;
+  virtual std::string text() const = 0;
+  virtual void setText(const std::string& text) = 0;
+};
+
 class ListBox : public virtual Control {
  public:
   virtual void clear() = 0;
   virtual void addItem(const std::string& line) = 0;
-  virtual int listCount() const = 0;
-  virtual std::string list(int index) const = 0;
-  virtual int listIndex() const = 0;  // -1 when no line is selected
-  virtual void setListIndex(int index) = 0;
+  virtual int count() const = 0;
+  virtual std::string line(int index) const = 0;
+  virtual int selectedIndex() const = 0;  // -1 when no line is selected
+  virtual void select(int index) = 0;     // -1 clears the selection
 };
 
 class MenuItem {
@@ -56,14 +64,15 @@ class MenuItem {
   virtual void setChecked(bool checked) = 0;
 };
 
-enum WindowState : int { Normal = 0, Minimized = 1, Maximized = 2 };
+// The settings file keeps it as 0, 1 or 2.
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
 // A top-level window: outer position and size in twips, state, showing.
 class Window {
  public:
   virtual ~Window() = default;
-  virtual int windowState() const = 0;
-  virtual void setWindowState(int state) = 0;
+  virtual WindowState windowState() const = 0;
+  virtual void setWindowState(WindowState state) = 0;
   virtual double left() const = 0;
   virtual double top() const = 0;
   virtual double width() const = 0;
@@ -78,22 +87,17 @@ class Window {
   virtual void close() = 0;
 };
 
-enum MsgBoxStyle : int {
-  vbOKOnly = 0,
-  vbOKCancel = 1,
-  vbYesNo = 4,
-  vbCritical = 16,
-  vbQuestion = 32,
-  vbExclamation = 48,
-  vbInformation = 64,
-};
-enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
+enum class Answer { Yes, No };
 
-class MessageBoxes {
+// Modal message boxes; each returns once the user has closed it. An empty title shows the
+// program's own.
+class Messages {
  public:
-  virtual ~MessageBoxes() = default;
-  // An empty title shows the program's own title. Returns the button pressed.
-  virtual int MsgBox(const std::string& prompt, int style, const std::string& title) = 0;
+  virtual ~Messages() = default;
+  virtual void show(const std::string& text, const std::string& title) = 0;    // no icon
+  virtual void inform(const std::string& text, const std::string& title) = 0;  // information
+  virtual void warn(const std::string& text, const std::string& title) = 0;    // exclamation
+  virtual Answer ask(const std::string& question, const std::string& title) = 0;  // Yes or No
 };
 
 // The per-user store of text values (application "Kestrelmoor", section "Tidewell").

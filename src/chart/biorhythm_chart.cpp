@@ -2,7 +2,7 @@
 #include <array>
 
 #include "chart/chart_parts.h"
-#include "chart/drawchart.h"
+#include "chart/draw_chart.h"
 #include "cycles/cycles.h"
 
 namespace tw {
@@ -23,46 +23,46 @@ struct Curve {
 void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMeasure& measure,
                         const Locale& locale) {
   using chart::kColumnWidth;
-  const ChartOptionsRecord& o = state.ChartOptions;
+  const ChartOptions& o = state.options;
 
-  const float W = s.Width();
+  const float W = s.width();
   const int cols = chart::columnCount(W, kLeft);
-  const float H = s.Height();
+  const float H = s.height();
   const float midY = H / 2.0f - 300.0f;
   const int amp = chart::roundBand(midY - 200.0f);
   const float ampF = static_cast<float>(amp);
   const double half = chart::halfOf(cols);
   const float right = static_cast<float>(kLeft + cols * kColumnWidth);
 
-  s.BackColor(o.backgroundColour);
-  s.Cls();
-  s.DrawWidth(1);
-  s.Line(static_cast<float>(kLeft), midY, right, midY, kBlack);
+  s.setBackground(o.backgroundColour);
+  s.clear();
+  s.setLineWidth(1);
+  s.line(static_cast<float>(kLeft), midY, right, midY, kBlack);
   for (int i = 1; i <= cols - 1; ++i) {
     const float x = static_cast<float>(kLeft + i * kColumnWidth);
-    s.Line(x, midY - 100.0f, x, midY + 100.0f, kBlack);
+    s.line(x, midY - 100.0f, x, midY + 100.0f, kBlack);
   }
   chart::drawDayLabels(s, state,
                        {kLeft, cols, half, midY - ampF, midY + ampF, midY - 200.0f, midY + 20.0f});
 
-  const double age = static_cast<double>(state.chartdate) - static_cast<double>(state.birthdate);
-  s.FontSize(10);
-  s.FontBold(false);
+  const double age = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
+  s.setFontSize(10);
+  s.setBold(false);
   chart::printCentred(s, measure,
-                      "Birthday: " + chart::dateWithName(state.birthdate, state.birthname, locale),
+                      "Birthday: " + chart::dateWithName(state.birthday, state.name, locale),
                       400.0f, H - 720.0f);
   chart::printCentred(s, measure,
-                      "Chart date: " + chart::dateWithName(state.chartdate, {}, locale), 400.0f,
+                      "Chart date: " + chart::dateWithName(state.chartDate, {}, locale), 400.0f,
                       H - 520.0f);
-  chart::printCentred(s, measure, "Age: " + AgeToString(age, o.ageFormat, locale), 400.0f,
+  chart::printCentred(s, measure, "Age: " + ageText(age, o.ageUnit, locale), 400.0f,
                       H - 320.0f);
 
-  s.FontSize(10);
-  s.FontBold(true);
-  s.DrawWidth(2);
-  // A tall surface may need an amp beyond 16 bits; amp * sin is the very product CycleValue forms.
+  s.setFontSize(10);
+  s.setBold(true);
+  s.setLineWidth(2);
+  // A tall surface may need an amp beyond 16 bits; amp * sin is the very product cycleValue forms.
   const auto V = [amp](double t, std::int16_t p) {
-    return static_cast<double>(amp) * CycleValue(t, p, 1);
+    return static_cast<double>(amp) * cycleValue(t, p, 1);
   };
   std::array<Curve, 3> curves{{
       {o.showPhysical, o.physicalColour, kPhysicalPeriod, "P"},
@@ -80,13 +80,13 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
     for (Curve& c : curves) {
       const double y = static_cast<double>(midY) - V(t, c.period);
       if (t > 0 && c.show)
-        s.Line(static_cast<float>(prevX), static_cast<float>(c.y), static_cast<float>(x),
+        s.line(static_cast<float>(prevX), static_cast<float>(c.y), static_cast<float>(x),
                static_cast<float>(y), c.colour);
       c.y = y;
     }
     const double yA = (curves[0].y + curves[1].y + curves[2].y) / 3;
     if (t > 0 && o.showAverage)
-      s.Line(static_cast<float>(prevX), prevA, static_cast<float>(x), static_cast<float>(yA),
+      s.line(static_cast<float>(prevX), prevA, static_cast<float>(x), static_cast<float>(yA),
              o.averageColour);
     prevA = static_cast<float>(yA);
     lastA = yA;
@@ -96,9 +96,8 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
   // With no column (cols < 1) the last vertex is the first one, (200, the first day's value):
   // the letters stay beside the start of the zero line instead of jumping off the surface.
   const auto letter = [&](const char* text, double y) {
-    s.CurrentX(static_cast<float>(prevX + 80));
-    s.CurrentY(static_cast<float>(y - 120));
-    s.Print(text);
+    s.moveTo(static_cast<float>(prevX + 80), static_cast<float>(y - 120));
+    s.text(text);
   };
   for (const Curve& c : curves)
     if (c.show) letter(c.letter, c.y);

@@ -12,10 +12,10 @@ inline constexpr int kColumnWidth = 275;
 // Far beyond any real window; keeps left + cols * 275 inside int and the loops finite.
 inline constexpr int kMaxColumns = 1 << 20;
 
-// Int((width - left) / 275) - 1, clamped to +-kMaxColumns (0 for a width that is not a number).
+// floor((width - left) / 275) - 1, clamped to +-kMaxColumns (0 for a width that is not a number).
 int columnCount(float width, int left);
 
-// Int(cols / 2): the columns left of the chart date.
+// floor(cols / 2): the columns left of the chart date.
 double halfOf(int cols);
 
 // Rounds halves to the even number, clamped to +-2^30 so later "+ 300" stays inside int.
@@ -32,7 +32,7 @@ struct DayLabelPlace {
   float dayY;
 };
 
-// FontSize 8, then per column: bold on the chart date's column (with the today marker),
+// setFontSize 8, then per column: bold on the chart date's column (with the today marker),
 // the weekday's first two letters, the day of the month, and a week separator after a Sunday.
 void drawDayLabels(DrawingSurface& s, const ChartState& state, const DayLabelPlace& place);
 

@@ -4,19 +4,23 @@
 #include <string>
 
 #include "chart/colour.h"
+#include "cycles/cycles.h"
 #include "cycles/date.h"
 
 namespace tw {
 
-struct ChartOptionsRecord {
-  std::int16_t chartType = 0;  // 0 biorhythm chart, 1 comparison chart
+// The settings file keeps it as 0 or 1; any other value draws and interprets nothing.
+enum class ChartType : std::int16_t { Biorhythm = 0, Comparison = 1 };
+
+struct ChartOptions {
+  ChartType chartType = ChartType::Biorhythm;
   bool showPhysical = true;
   bool showEmotional = true;
   bool showIntellectual = true;
   bool showAverage = false;
   bool weekSeparators = false;
   bool todayMarker = false;
-  std::int16_t ageFormat = 0;  // 0 days, 1 weeks, 2 years
+  AgeUnit ageUnit = AgeUnit::Days;
   Colour backgroundColour = kButtonFace;
   Colour physicalColour = kRed;
   Colour emotionalColour = kGreen;
@@ -25,12 +29,12 @@ struct ChartOptionsRecord {
 };
 
 struct ChartState {
-  Date birthdate = 0;
-  Date birthdate2 = 0;
-  std::string birthname;
-  std::string birthname2;
-  Date chartdate = 0;
-  ChartOptionsRecord ChartOptions;
+  Date birthday = 0;
+  Date birthday2 = 0;
+  std::string name;
+  std::string name2;
+  Date chartDate = 0;
+  ChartOptions options;
 };
 
 }  // namespace tw

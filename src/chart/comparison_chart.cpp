@@ -2,7 +2,7 @@
 #include <array>
 
 #include "chart/chart_parts.h"
-#include "chart/drawchart.h"
+#include "chart/draw_chart.h"
 #include "cycles/cycles.h"
 
 namespace tw {
@@ -16,25 +16,25 @@ struct Match {
   Colour colour;
   std::int16_t period;
   const char* letter;
-  bool secondHeldSingle;  // the second person's intellectual value was always kept in a Single
+  bool secondInFloat;  // the second person's intellectual value is kept in single precision
   double a1 = 0;
   double a2 = 0;
   double last = 0;  // the last scaled distance
 };
 
-double normalised(double t, std::int16_t period) { return CycleValue(t, period, 1) + 1; }
-double distance(double a, double b) { return MaxOf(a, b) - MinOf(a, b); }
+double normalised(double t, std::int16_t period) { return cycleValue(t, period, 1) + 1; }
+double distance(double a, double b) { return maxOf(a, b) - minOf(a, b); }
 
 }  // namespace
 
 void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextMeasure& measure,
                          const Locale& locale) {
   using chart::kColumnWidth;
-  const ChartOptionsRecord& o = state.ChartOptions;
+  const ChartOptions& o = state.options;
 
-  const float W = s.Width();
+  const float W = s.width();
   const int cols = chart::columnCount(W, kLeft);
-  const float H = s.Height();
+  const float H = s.height();
   const int hgt = chart::roundBand(H - 1200.0f);
   const double halfBand = hgt / 2.0;
   const double half = chart::halfOf(cols);
@@ -43,52 +43,51 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   const float bottom = static_cast<float>(hgt + 100);  // the 0 % line
   const float below = static_cast<float>(hgt + 300);
 
-  s.BackColor(o.backgroundColour);
-  s.Cls();
-  s.DrawWidth(1);
-  s.Line(left, kTop, left, below);
-  s.Line(left, bottom, right, bottom, kBlack);
+  s.setBackground(o.backgroundColour);
+  s.clear();
+  s.setLineWidth(1);
+  s.line(left, kTop, left, below);
+  s.line(left, bottom, right, bottom, kBlack);
   for (int i = 1; i <= cols; ++i) {
     const float x = static_cast<float>(kLeft + i * kColumnWidth);
-    s.Line(x, bottom, x, below, kBlack);
+    s.line(x, bottom, x, below, kBlack);
   }
-  s.DrawStyle(2);
+  s.setLineStyle(2);
   const float fifty = static_cast<float>(halfBand + 100);
-  s.Line(left, fifty, right, fifty);
-  s.Line(left, kTop, right, kTop);
-  s.DrawStyle(0);
+  s.line(left, fifty, right, fifty);
+  s.line(left, kTop, right, kTop);
+  s.setLineStyle(0);
   chart::drawDayLabels(s, state, {kLeft, cols, half, kTop, bottom, bottom, below});
 
-  s.FontBold(true);
+  s.setBold(true);
   const auto scale = [&s](const char* text, float y) {
-    s.CurrentX(75);
-    s.CurrentY(y);
-    s.Print(text);
+    s.moveTo(75, y);
+    s.text(text);
   };
   scale("100%", 75);
   scale(" 50%", static_cast<float>(halfBand));
   scale("  0%", static_cast<float>(hgt - 75));
 
-  const double age1 = static_cast<double>(state.chartdate) - static_cast<double>(state.birthdate);
-  const double age2 = static_cast<double>(state.chartdate) - static_cast<double>(state.birthdate2);
-  s.FontSize(10);
-  s.FontBold(false);
+  const double age1 = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
+  const double age2 = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday2);
+  s.setFontSize(10);
+  s.setBold(false);
   chart::printCentred(s, measure,
-                      "Birthday 1: " + chart::dateWithName(state.birthdate, state.birthname, locale) +
-                          ", age " + AgeToString(age1, o.ageFormat, locale),
+                      "Birthday 1: " + chart::dateWithName(state.birthday, state.name, locale) +
+                          ", age " + ageText(age1, o.ageUnit, locale),
                       600.0f, H - 720.0f);
   chart::printCentred(
       s, measure,
-      "Birthday 2: " + chart::dateWithName(state.birthdate2, state.birthname2, locale) + ", age " +
-          AgeToString(age2, o.ageFormat, locale),
+      "Birthday 2: " + chart::dateWithName(state.birthday2, state.name2, locale) + ", age " +
+          ageText(age2, o.ageUnit, locale),
       600.0f, H - 520.0f);
   chart::printCentred(s, measure,
-                      "Chart date: " + chart::dateWithName(state.chartdate, {}, locale), 600.0f,
+                      "Chart date: " + chart::dateWithName(state.chartDate, {}, locale), 600.0f,
                       H - 320.0f);
 
-  s.FontSize(10);
-  s.FontBold(true);
-  s.DrawWidth(2);
+  s.setFontSize(10);
+  s.setBold(true);
+  s.setLineWidth(2);
   std::array<Match, 3> matches{{
       {o.showPhysical, o.physicalColour, kPhysicalPeriod, "P", false},
       {o.showEmotional, o.emotionalColour, kEmotionalPeriod, "E", false},
@@ -98,7 +97,7 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   double t2 = age2 - half;
   int prevX = kLeft;
   const auto held = [](const Match& m, double v) {
-    return m.secondHeldSingle ? static_cast<double>(static_cast<float>(v)) : v;
+    return m.secondInFloat ? static_cast<double>(static_cast<float>(v)) : v;
   };
   double firstSum = 0;
   for (Match& m : matches) {
@@ -120,7 +119,7 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
       const double d = distance(b1, b2) * halfBand;
       const float previous = static_cast<float>(distance(m.a1, m.a2) * halfBand);
       if (t1 > 0 && m.show && t2 > 0)
-        s.Line(static_cast<float>(prevX), kTop + previous, static_cast<float>(x),
+        s.line(static_cast<float>(prevX), kTop + previous, static_cast<float>(x),
                static_cast<float>(100 + d), m.colour);
       m.a1 = b1;
       m.a2 = held(m, b2);
@@ -129,7 +128,7 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
     }
     const double dA = sum / 3;
     if (t1 > 0 && o.showAverage && t2 > 0)
-      s.Line(static_cast<float>(prevX), kTop + prevA, static_cast<float>(x),
+      s.line(static_cast<float>(prevX), kTop + prevA, static_cast<float>(x),
              static_cast<float>(100 + dA), o.averageColour);
     prevA = static_cast<float>(dA);
     lastA = dA;
@@ -138,9 +137,8 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
 
   // With no column (cols < 1) the last vertex is the first one, at x = 600: see the other chart.
   const auto letter = [&](const char* text, double d) {
-    s.CurrentX(static_cast<float>(prevX + 80));
-    s.CurrentY(static_cast<float>(100 + d - 120));
-    s.Print(text);
+    s.moveTo(static_cast<float>(prevX + 80), static_cast<float>(100 + d - 120));
+    s.text(text);
   };
   for (const Match& m : matches)
     if (m.show) letter(m.letter, m.last);

@@ -12,29 +12,28 @@ class DrawingSurface {
  public:
   virtual ~DrawingSurface() = default;
 
-  virtual float Width() const = 0;
-  virtual float Height() const = 0;
+  virtual float width() const = 0;
+  virtual float height() const = 0;
 
-  virtual void BackColor(Colour c) = 0;  // system colours are resolved by the surface
-  virtual void Cls() = 0;                // fill with the background colour, position to (0, 0)
-  virtual void DrawWidth(std::int16_t pixels) = 0;
-  virtual void DrawStyle(std::int16_t style) = 0;  // 0 solid, 2 dotted
-  virtual void FontSize(float points) = 0;
-  virtual void FontBold(bool bold) = 0;
-  virtual void CurrentX(float x) = 0;
-  virtual void CurrentY(float y) = 0;
+  virtual void setBackground(Colour c) = 0;  // system colours are resolved by the surface
+  virtual void clear() = 0;                // fill with the background colour, position to (0, 0)
+  virtual void setLineWidth(std::int16_t pixels) = 0;
+  virtual void setLineStyle(std::int16_t style) = 0;  // 0 solid, 2 dotted
+  virtual void setFontSize(float points) = 0;
+  virtual void setBold(bool bold) = 0;
+  virtual void moveTo(float x, float y) = 0;  // where the next text's top left corner goes
   // In the foreground colour.
-  virtual void Line(float x1, float y1, float x2, float y2) = 0;
-  virtual void Line(float x1, float y1, float x2, float y2, Colour c) = 0;
+  virtual void line(float x1, float y1, float x2, float y2) = 0;
+  virtual void line(float x1, float y1, float x2, float y2, Colour c) = 0;
   // Top left corner of the text at the current position; moves the position to the next line.
-  virtual void Print(const std::string& text) = 0;
+  virtual void text(const std::string& text) = 0;
 };
 
 // The main window's own text measure (its default font, not the surface's), in twips.
 class TextMeasure {
  public:
   virtual ~TextMeasure() = default;
-  virtual float TextWidth(const std::string& text) const = 0;
+  virtual float textWidth(const std::string& text) const = 0;
 };
 
 }  // namespace tw

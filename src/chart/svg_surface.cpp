@@ -66,7 +66,7 @@ std::string SvgSurface::escape(const std::string& text) {
   return out;
 }
 
-void SvgSurface::Cls() {
+void SvgSurface::clear() {
   elements_.clear();
   x_ = 0;
   y_ = 0;
@@ -74,15 +74,15 @@ void SvgSurface::Cls() {
                       number(height_) + "\" fill=\"" + hexColour(back_) + "\"/>");
 }
 
-void SvgSurface::FontSize(float points) {
+void SvgSurface::setFontSize(float points) {
   if (points > 0) fontSize_ = points;
 }
 
-void SvgSurface::Line(float x1, float y1, float x2, float y2) {
-  Line(x1, y1, x2, y2, foreground_);
+void SvgSurface::line(float x1, float y1, float x2, float y2) {
+  line(x1, y1, x2, y2, foreground_);
 }
 
-void SvgSurface::Line(float x1, float y1, float x2, float y2, Colour c) {
+void SvgSurface::line(float x1, float y1, float x2, float y2, Colour c) {
   const int pixels = drawWidth_ < 1 ? 1 : drawWidth_;
   const float stroke = static_cast<float>(pixels) * kTwipsPerPixel;
   std::string e = "<line x1=\"" + number(x1) + "\" y1=\"" + number(y1) + "\" x2=\"" +
@@ -95,7 +95,7 @@ void SvgSurface::Line(float x1, float y1, float x2, float y2, Colour c) {
   elements_.push_back(std::move(e));
 }
 
-void SvgSurface::Print(const std::string& text) {
+void SvgSurface::text(const std::string& text) {
   std::string e = "<text x=\"" + number(x_) + "\" y=\"" + number(y_) + "\" font-size=\"" +
                   number(fontSize_ * kTwipsPerPoint) + "\"";
   if (bold_) e += " font-weight=\"bold\"";

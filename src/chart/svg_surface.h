@@ -23,19 +23,18 @@ class SvgSurface : public DrawingSurface {
   SvgSurface(float widthTwips, float heightTwips, std::string fontFamily = "sans-serif",
              Colour foreground = kBlack);
 
-  float Width() const override { return width_; }
-  float Height() const override { return height_; }
-  void BackColor(Colour c) override { back_ = fileColour(c); }
-  void Cls() override;
-  void DrawWidth(std::int16_t pixels) override { drawWidth_ = pixels; }
-  void DrawStyle(std::int16_t style) override { drawStyle_ = style; }
-  void FontSize(float points) override;
-  void FontBold(bool bold) override { bold_ = bold; }
-  void CurrentX(float x) override { x_ = x; }
-  void CurrentY(float y) override { y_ = y; }
-  void Line(float x1, float y1, float x2, float y2) override;
-  void Line(float x1, float y1, float x2, float y2, Colour c) override;
-  void Print(const std::string& text) override;
+  float width() const override { return width_; }
+  float height() const override { return height_; }
+  void setBackground(Colour c) override { back_ = fileColour(c); }
+  void clear() override;
+  void setLineWidth(std::int16_t pixels) override { drawWidth_ = pixels; }
+  void setLineStyle(std::int16_t style) override { drawStyle_ = style; }
+  void setFontSize(float points) override;
+  void setBold(bool bold) override { bold_ = bold; }
+  void moveTo(float x, float y) override { x_ = x, y_ = y; }
+  void line(float x1, float y1, float x2, float y2) override;
+  void line(float x1, float y1, float x2, float y2, Colour c) override;
+  void text(const std::string& text) override;
 
   std::string document() const;
 

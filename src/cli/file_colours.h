@@ -10,21 +10,20 @@ class FileColourSurface : public DrawingSurface {
  public:
   explicit FileColourSurface(DrawingSurface& inner) : inner_(inner) {}
 
-  float Width() const override { return inner_.Width(); }
-  float Height() const override { return inner_.Height(); }
-  void BackColor(Colour c) override { inner_.BackColor(fileColour(c)); }
-  void Cls() override { inner_.Cls(); }
-  void DrawWidth(std::int16_t pixels) override { inner_.DrawWidth(pixels); }
-  void DrawStyle(std::int16_t style) override { inner_.DrawStyle(style); }
-  void FontSize(float points) override { inner_.FontSize(points); }
-  void FontBold(bool bold) override { inner_.FontBold(bold); }
-  void CurrentX(float x) override { inner_.CurrentX(x); }
-  void CurrentY(float y) override { inner_.CurrentY(y); }
-  void Line(float x1, float y1, float x2, float y2) override { inner_.Line(x1, y1, x2, y2); }
-  void Line(float x1, float y1, float x2, float y2, Colour c) override {
-    inner_.Line(x1, y1, x2, y2, fileColour(c));
+  float width() const override { return inner_.width(); }
+  float height() const override { return inner_.height(); }
+  void setBackground(Colour c) override { inner_.setBackground(fileColour(c)); }
+  void clear() override { inner_.clear(); }
+  void setLineWidth(std::int16_t pixels) override { inner_.setLineWidth(pixels); }
+  void setLineStyle(std::int16_t style) override { inner_.setLineStyle(style); }
+  void setFontSize(float points) override { inner_.setFontSize(points); }
+  void setBold(bool bold) override { inner_.setBold(bold); }
+  void moveTo(float x, float y) override { inner_.moveTo(x, y); }
+  void line(float x1, float y1, float x2, float y2) override { inner_.line(x1, y1, x2, y2); }
+  void line(float x1, float y1, float x2, float y2, Colour c) override {
+    inner_.line(x1, y1, x2, y2, fileColour(c));
   }
-  void Print(const std::string& text) override { inner_.Print(text); }
+  void text(const std::string& text) override { inner_.text(text); }
 
  private:
   DrawingSurface& inner_;

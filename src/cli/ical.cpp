@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "version.h"
+
 namespace tw::cli {
 
 namespace {
@@ -30,8 +32,8 @@ void appendFolded(std::string& out, std::string_view line) {
 }
 }  // namespace
 
-std::string eventUid(Date day, Date birthdate) {
-  return compactDate(day) + "-" + compactDate(birthdate) + "@tidewell";
+std::string eventUid(Date day, Date birthday) {
+  return compactDate(day) + "-" + compactDate(birthday) + "@tidewell";
 }
 
 std::string eventSummary(const CriticalDay& day, const std::string& name) {
@@ -66,18 +68,18 @@ std::string foldLine(std::string_view line) {
   return out;
 }
 
-std::string iCalendar(const std::vector<CriticalDay>& days, Date birthdate, const std::string& name) {
+std::string iCalendar(const std::vector<CriticalDay>& days, Date birthday, const std::string& name) {
   std::string out;
   out.reserve(300 * days.size() + 200);
   const auto line = [&out](std::string_view text) { appendFolded(out, text); };
   line("BEGIN:VCALENDAR");
   line("VERSION:2.0");
-  line("PRODID:-//Kestrelmoor//tidewell-chart " TIDEWELL_VERSION "//EN");
+  line(std::string("PRODID:-//Kestrelmoor//tidewell-chart ") + kVersion + "//EN");
   line("CALSCALE:GREGORIAN");
   line("METHOD:PUBLISH");
   for (const CriticalDay& day : days) {
     line("BEGIN:VEVENT");
-    line("UID:" + eventUid(day.date, birthdate));
+    line("UID:" + eventUid(day.date, birthday));
     // Derived from the day itself rather than the clock, so two runs give the same bytes.
     line("DTSTAMP:" + compactDate(day.date) + "T000000Z");
     line("DTSTART;VALUE=DATE:" + compactDate(day.date));

@@ -11,7 +11,7 @@ namespace tw::cli {
 
 // "20240305-19900131@tidewell": the same day of the same person always gets the same UID, so a
 // calendar that imports the file twice updates the events instead of doubling them.
-std::string eventUid(Date day, Date birthdate);
+std::string eventUid(Date day, Date birthday);
 
 // "Critical day: physical, emotional", or "Critical day for Anna: ..." when there is a name.
 std::string eventSummary(const CriticalDay& day, const std::string& name);
@@ -23,6 +23,6 @@ std::string escapeText(std::string_view text);
 // never inside a UTF-8 character, ended with CR LF.
 std::string foldLine(std::string_view line);
 
-std::string iCalendar(const std::vector<CriticalDay>& days, Date birthdate, const std::string& name);
+std::string iCalendar(const std::vector<CriticalDay>& days, Date birthday, const std::string& name);
 
 }  // namespace tw::cli

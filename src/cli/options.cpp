@@ -67,8 +67,8 @@ const std::vector<OptionDef>& optionDefs() {
       {"--type", 1, "comparison",
        [](Options& o, auto& v) -> std::string {
          const std::string t = lower(v[0]);
-         if (t == "bio") o.chartType = 0;
-         else if (t == "comparison") o.chartType = 1;
+         if (t == "bio") o.chartType = ChartType::Biorhythm;
+         else if (t == "comparison") o.chartType = ChartType::Comparison;
          else return "--type " + quoted(v[0]) + ": choose bio or comparison";
          return "";
        }},
@@ -84,9 +84,9 @@ const std::vector<OptionDef>& optionDefs() {
       {"--age", 1, "years",
        [](Options& o, auto& v) -> std::string {
          const std::string a = lower(v[0]);
-         if (a == "days") o.ageFormat = 0;
-         else if (a == "weeks") o.ageFormat = 1;
-         else if (a == "years") o.ageFormat = 2;
+         if (a == "days") o.ageUnit = AgeUnit::Days;
+         else if (a == "weeks") o.ageUnit = AgeUnit::Weeks;
+         else if (a == "years") o.ageUnit = AgeUnit::Years;
          else return "--age " + quoted(v[0]) + ": choose days, weeks or years";
          return "";
        }},

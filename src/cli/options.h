@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/chart_state.h"
 #include "chart/colour.h"
 #include "cycles/date.h"
 
@@ -36,11 +37,11 @@ struct Options {
   std::optional<Date> birthday;
   std::optional<Date> birthday2;
   std::optional<Date> date;
-  std::optional<std::int16_t> chartType;
+  std::optional<ChartType> chartType;
   int widthPx = kDefaultWidthPx;
   int heightPx = kDefaultHeightPx;
   std::optional<Curves> curves;
-  std::optional<std::int16_t> ageFormat;
+  std::optional<AgeUnit> ageUnit;
   std::optional<bool> weekSeparators;
   std::optional<bool> todayMarker;
   std::optional<Colour> backgroundColour;

@@ -3,12 +3,13 @@
 #include <ostream>
 
 #include "app/settings_io.h"
-#include "app/settings_keys.h"
-#include "chart/drawchart.h"
+#include "app/settings_schema.h"
+#include "chart/draw_chart.h"
 #include "chart/svg_surface.h"
 #include "cli/atomic_file.h"
 #include "cli/file_colours.h"
 #include "cli/ical.h"
+#include "version.h"
 
 namespace tw::cli {
 
@@ -16,7 +17,7 @@ namespace {
 
 constexpr float kTwipsPerPixel = 15;
 
-void applyOverrides(const Options& o, ChartOptionsRecord& r) {
+void applyOverrides(const Options& o, ChartOptions& r) {
   if (o.chartType) r.chartType = *o.chartType;
   if (o.curves) {
     r.showPhysical = o.curves->physical;
@@ -24,7 +25,7 @@ void applyOverrides(const Options& o, ChartOptionsRecord& r) {
     r.showIntellectual = o.curves->intellectual;
     r.showAverage = o.curves->average;
   }
-  if (o.ageFormat) r.ageFormat = *o.ageFormat;
+  if (o.ageUnit) r.ageUnit = *o.ageUnit;
   if (o.weekSeparators) r.weekSeparators = *o.weekSeparators;
   if (o.todayMarker) r.todayMarker = *o.todayMarker;
   if (o.backgroundColour) r.backgroundColour = *o.backgroundColour;
@@ -49,56 +50,56 @@ std::string drawToFile(const Options& o, const ChartState& state, Host& host) {
   if (o.outFormat == OutputFormat::Svg) {
     SvgSurface svg(static_cast<float>(o.widthPx) * kTwipsPerPixel,
                    static_cast<float>(o.heightPx) * kTwipsPerPixel, host.fontFamily());
-    drawchart(state, svg, host.textMeasure(), locale);
+    drawChart(state, svg, host.textMeasure(), locale);
     return writeFileAtomically(*o.out, svg.document());
   }
   const TextMeasure& measure = host.textMeasure();
   return host.writeRendered(*o.out, o.outFormat, o.widthPx, o.heightPx,
                             [&](DrawingSurface& target) {
                               FileColourSurface surface(target);
-                              drawchart(state, surface, measure, locale);
+                              drawChart(state, surface, measure, locale);
                             });
 }
 
 }  // namespace
 
-std::string versionText() { return "tidewell-chart " TIDEWELL_VERSION; }
+std::string versionText() { return std::string("tidewell-chart ") + kVersion; }
 
 ChartRequest chartRequest(const Options& o, Host& host) {
   ChartRequest r;
   ChartState& s = r.state;
   const Date today = host.today();
   if (o.birthday) {
-    s.birthdate = *o.birthday;
-    s.birthdate2 = o.birthday2.value_or(*o.birthday);
+    s.birthday = *o.birthday;
+    s.birthday2 = o.birthday2.value_or(*o.birthday);
   } else {
     const ui::SettingsStore& store = host.store();
-    if (store.read(keys::Birthday1, "").empty()) {
+    if (readSetting(store, setting::Birthday).empty()) {
       r.error = "no --birthday given and Tidewell has no stored birthday";
       return r;
     }
-    s.ChartOptions = readChartOptions(store);
+    s.options = readChartOptions(store);
     readPeople(store, today, s);
     if (o.birthday2) {
-      s.birthdate2 = *o.birthday2;
-      s.birthname2.clear();
+      s.birthday2 = *o.birthday2;
+      s.name2.clear();
     }
   }
-  applyOverrides(o, s.ChartOptions);
-  s.chartdate = o.date.value_or(today);
+  applyOverrides(o, s.options);
+  s.chartDate = o.date.value_or(today);
 
   const bool charted = o.out || o.interpret;
-  const bool comparison = s.ChartOptions.chartType == 1;
+  const bool comparison = s.options.chartType == ChartType::Comparison;
   if (!charted) return r;
   if (comparison && o.birthday && !o.birthday2) {
     r.error = "--type comparison needs --birthday2";
-  } else if (s.chartdate < s.birthdate) {
-    r.error = "the chart date " + toIso(s.chartdate) + " is before the birthday " + toIso(s.birthdate);
-  } else if (comparison && s.chartdate < s.birthdate2) {
-    r.error = "the chart date " + toIso(s.chartdate) + " is before the second birthday " +
-              toIso(s.birthdate2);
-  } else if (s.ChartOptions.chartType != 0 && !comparison) {
-    r.error = "the stored chart type " + std::to_string(s.ChartOptions.chartType) +
+  } else if (s.chartDate < s.birthday) {
+    r.error = "the chart date " + toIso(s.chartDate) + " is before the birthday " + toIso(s.birthday);
+  } else if (comparison && s.chartDate < s.birthday2) {
+    r.error = "the chart date " + toIso(s.chartDate) + " is before the second birthday " +
+              toIso(s.birthday2);
+  } else if (s.options.chartType != ChartType::Biorhythm && !comparison) {
+    r.error = "the stored chart type " + std::to_string(static_cast<int>(s.options.chartType)) +
               " is neither bio nor comparison; choose one with --type";
   }
   return r;
@@ -158,11 +159,11 @@ int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std
 
   std::string printed;
   if (o.interpret) {
-    if (const auto prompt = InterpretationPrompt(state, host.locale())) printed += terminalLines(*prompt);
+    if (const auto prompt = interpretation(state, host.locale())) printed += terminalLines(*prompt);
   }
   std::vector<CriticalDay> days;
   if (critical) {
-    days = CriticalDays(state.birthdate, *o.criticalFrom, *o.criticalTo);
+    days = criticalDays(state.birthday, *o.criticalFrom, *o.criticalTo);
     if (!printed.empty()) printed += "\n";
     printed += criticalListing(days);
   }
@@ -171,7 +172,7 @@ int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std
     if (std::string why = drawToFile(o, state, host); !why.empty()) return fail(why);
   }
   if (o.ics) {
-    const std::string calendar = iCalendar(days, state.birthdate, state.birthname);
+    const std::string calendar = iCalendar(days, state.birthday, state.name);
     if (std::string why = writeFileAtomically(*o.ics, calendar); !why.empty()) return fail(why);
   }
   out << printed;

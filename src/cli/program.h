@@ -37,7 +37,7 @@ class Host {
 };
 
 std::string helpText();
-std::string versionText();  // "tidewell-chart 1.3.18"
+std::string versionText();  // "tidewell-chart " and the version
 
 // The chart state the options ask for: the people and options from the command line, or, without
 // --birthday, from the store with the command line's options on top. `error` names a problem.

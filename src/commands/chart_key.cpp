@@ -2,8 +2,8 @@
 
 namespace tw {
 
-std::string ChartKeyText(const ChartOptionsRecord& o) {
-  // The letters are the ones drawchart writes beside the curves' ends.
+std::string chartKeyText(const ChartOptions& o) {
+  // The letters are the ones drawChart writes beside the curves' ends.
   const struct {
     bool shown;
     const char* line;

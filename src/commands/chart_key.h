@@ -10,6 +10,6 @@ inline constexpr const char* kChartKeyTitle = "Chart key";
 
 // One line per shown curve, joined by CR LF with none after the last; a two-line hint when
 // no curve is shown.
-std::string ChartKeyText(const ChartOptionsRecord& options);
+std::string chartKeyText(const ChartOptions& options);
 
 }  // namespace tw

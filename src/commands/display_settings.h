@@ -1,43 +1,44 @@
 #pragma once
 // The "Chart type" submenu and the "Settings" menu: each command changes the chart options,
 // brings the check marks and the second-birthday controls into step, and redraws once.
-#include "app/form1.h"
-#include "commands/common_dialog.h"
+#include "app/main_window.h"
+#include "commands/dialogs.h"
 
 namespace tw {
 
 class DisplaySettings {
  public:
-  DisplaySettings(Form1& form, CommonDialog& dialog) : form_(form), dialog_(dialog) {}
+  DisplaySettings(MainWindow& main, Dialogs& dialogs) : main_(main), dialogs_(dialogs) {}
 
-  void MenuChartTypeBio_Click();
-  void MenuChartTypeComp_Click();
+  void showBiorhythmChart();
+  void showComparisonChart();
 
-  void MenuAgeDays_Click() { setAgeFormat(0); }
-  void MenuAgeWeeks_Click() { setAgeFormat(1); }
-  void MenuAgeYears_Click() { setAgeFormat(2); }
+  void showAgeInDays() { setAgeUnit(AgeUnit::Days); }
+  void showAgeInWeeks() { setAgeUnit(AgeUnit::Weeks); }
+  void showAgeInYears() { setAgeUnit(AgeUnit::Years); }
 
-  void MenuSettingWeekSeparators_Click();
-  void MenuSettingTodayMarker_Click();
-  void MenuShowPhy_Click();
-  void MenuShowEmo_Click();
-  void MenuShowInt_Click();
-  void MenuShowAve_Click();
+  void toggleWeekSeparators() { toggle(&ChartOptions::weekSeparators); }
+  void toggleTodayMarker() { toggle(&ChartOptions::todayMarker); }
+  void togglePhysicalCurve() { toggle(&ChartOptions::showPhysical); }
+  void toggleEmotionalCurve() { toggle(&ChartOptions::showEmotional); }
+  void toggleIntellectualCurve() { toggle(&ChartOptions::showIntellectual); }
+  void toggleAverageCurve() { toggle(&ChartOptions::showAverage); }
 
-  void MenuSettingPhysicalColour_Click();
-  void MenuSettingEmotionalColour_Click();
-  void MenuSettingIntellectualColour_Click();
-  void MenuSettingAverageColour_Click();
-  void MenuSettingBackgroundColour_Click();
-  void MenuSettingResetColours_Click();
+  void choosePhysicalColour() { chooseColour(&ChartOptions::physicalColour); }
+  void chooseEmotionalColour() { chooseColour(&ChartOptions::emotionalColour); }
+  void chooseIntellectualColour() { chooseColour(&ChartOptions::intellectualColour); }
+  void chooseAverageColour() { chooseColour(&ChartOptions::averageColour); }
+  void chooseBackgroundColour() { chooseColour(&ChartOptions::backgroundColour); }
+  void resetColours();
 
  private:
-  void setAgeFormat(std::int16_t format);
-  void toggle(bool ChartOptionsRecord::*field, ui::MenuItem& item);
-  void chooseColour(Colour ChartOptionsRecord::*field);
+  void setAgeUnit(AgeUnit unit);
+  void toggle(bool ChartOptions::*field);
+  void chooseColour(Colour ChartOptions::*field);
+  void apply(const ChartOptions& options);  // and redraw
 
-  Form1& form_;
-  CommonDialog& dialog_;
+  MainWindow& main_;
+  Dialogs& dialogs_;
 };
 
 }  // namespace tw

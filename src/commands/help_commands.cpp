@@ -4,21 +4,19 @@
 
 namespace tw {
 
-// The viewer's answer is of no use here: a missing file is the viewer's to show.
-void HelpCommands::MenuHelpContents_Click() { viewer_.WinHelp(form_.HelpFile, HELP_CONTENTS, 0); }
+void HelpCommands::showContents() { viewer_.showContents(main_.helpFile()); }
 
-void HelpCommands::MenuHelpIndex_Click() { viewer_.WinHelp(form_.HelpFile, HELP_FINDER, 0); }
+void HelpCommands::showTopicFinder() { viewer_.showTopicFinder(main_.helpFile()); }
 
-void HelpCommands::HelpChartKey_Click() {
-  form_.services().messages.MsgBox(ChartKeyText(form_.ChartOptions), ui::vbInformation,
-                                   kChartKeyTitle);
+void HelpCommands::showChartKey() {
+  messages_.inform(chartKeyText(main_.state().options), kChartKeyTitle);
 }
 
-void HelpCommands::HelpAbout_Click() {
-  auto box = about_.Load();
-  box->Form_Load();
-  box->Show();  // modal: returns once the box is closed
-  box.reset();  // unloaded, so an inverted icon does not outlive it
+void HelpCommands::showAbout() {
+  auto box = about_.make();
+  box->fill();
+  box->showModal();  // returns once the box is closed
+  box.reset();       // gone, so an inverted icon does not outlive it
 }
 
 }  // namespace tw

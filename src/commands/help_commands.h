@@ -2,34 +2,36 @@
 // The Help menu: the help file's contents and topic finder, the chart key and the About box.
 #include <memory>
 
-#include "app/form1.h"
-#include "commands/frm_about.h"
+#include "app/main_window.h"
+#include "commands/about_box.h"
 #include "commands/help_viewer.h"
 
 namespace tw {
 
-class AboutBoxLoader {
+class AboutBoxMaker {
  public:
-  virtual ~AboutBoxLoader() = default;
+  virtual ~AboutBoxMaker() = default;
   // A new About box with its window and controls, nothing filled in yet; destroying it
-  // unloads it.
-  virtual std::unique_ptr<frmAbout> Load() = 0;
+  // closes it for good.
+  virtual std::unique_ptr<AboutBox> make() = 0;
 };
 
 class HelpCommands {
  public:
-  HelpCommands(Form1& form, HelpViewer& viewer, AboutBoxLoader& about)
-      : form_(form), viewer_(viewer), about_(about) {}
+  HelpCommands(const MainWindow& main, HelpViewer& viewer, AboutBoxMaker& about,
+               ui::Messages& messages)
+      : main_(main), viewer_(viewer), about_(about), messages_(messages) {}
 
-  void MenuHelpContents_Click();
-  void MenuHelpIndex_Click();
-  void HelpChartKey_Click();
-  void HelpAbout_Click();
+  void showContents();
+  void showTopicFinder();
+  void showChartKey();
+  void showAbout();
 
  private:
-  Form1& form_;
+  const MainWindow& main_;
   HelpViewer& viewer_;
-  AboutBoxLoader& about_;
+  AboutBoxMaker& about_;
+  ui::Messages& messages_;
 };
 
 }  // namespace tw

@@ -25,17 +25,17 @@ const char* letterOf(CycleKind kind) {
   return "A";
 }
 
-double CycleValue(double days, std::int16_t period, std::int16_t amplitude) {
+double cycleValue(double days, std::int16_t period, std::int16_t amplitude) {
   const double q = days / static_cast<double>(period);
   const double x = kFullTurn * q;
   return static_cast<double>(amplitude) * std::sin(x);
 }
 
-std::string AgeToString(double days, int ageFormat, const Locale& locale) {
-  switch (ageFormat) {
-    case AgeDays: return formatNumber(days, 0, true, locale) + " days";
-    case AgeWeeks: return formatNumber(days / 7.0, 1, true, locale) + " weeks";
-    case AgeYears: return formatNumber(days / 365.25, 2, false, locale) + " years";
+std::string ageText(double days, AgeUnit unit, const Locale& locale) {
+  switch (unit) {
+    case AgeUnit::Days: return formatNumber(days, 0, true, locale) + " days";
+    case AgeUnit::Weeks: return formatNumber(days / 7.0, 1, true, locale) + " weeks";
+    case AgeUnit::Years: return formatNumber(days / 365.25, 2, false, locale) + " years";
     default: return {};
   }
 }

@@ -18,24 +18,25 @@ inline constexpr double kFullTurn = 6.283185308;
 std::int16_t periodOf(CycleKind kind);  // 0 for Average
 const char* letterOf(CycleKind kind);   // "P", "E", "I", "A"
 
-double CycleValue(double days, std::int16_t period, std::int16_t amplitude);
+double cycleValue(double days, std::int16_t period, std::int16_t amplitude);
 
-// On equal values MinOf gives b and MaxOf gives a.
+// On equal values minOf gives b and maxOf gives a.
 template <class T>
-T MinOf(T a, T b) {
+T minOf(T a, T b) {
   return a < b ? a : b;
 }
 template <class T>
-T MaxOf(T a, T b) {
+T maxOf(T a, T b) {
   return a < b ? b : a;
 }
 
-enum AgeFormat : std::int16_t { AgeDays = 0, AgeWeeks = 1, AgeYears = 2 };
+// The unit of the age in the chart header; the settings file keeps it as 0, 1 or 2.
+enum class AgeUnit : std::int16_t { Days = 0, Weeks = 1, Years = 2 };
 
-// "12,345 days", ".4 weeks", "10.00 years"; an unknown format gives "".
-std::string AgeToString(double days, int ageFormat, const Locale& locale);
+// "12,345 days", ".4 weeks", "10.00 years"; an unknown unit gives "".
+std::string ageText(double days, AgeUnit unit, const Locale& locale);
 
-// VB-style conversions the charts rely on.
+// Whole numbers as the charts round them.
 std::int16_t roundToEvenInt16(double v);  // halves to the even number, saturating
 std::int32_t roundToEvenInt32(double v);
 

@@ -59,7 +59,7 @@ const std::string& weekdayName(Date d) {
 
 unsigned dayOfMonth(Date d) { return static_cast<unsigned>(toYmd(d).day()); }
 
-std::string DateToString(Date d) {
+std::string dateText(Date d) {
   auto ymd = toYmd(d);
   return std::to_string(static_cast<unsigned>(ymd.day())) + "/" +
          std::to_string(static_cast<unsigned>(ymd.month())) + "/" +

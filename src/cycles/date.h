@@ -24,7 +24,7 @@ const std::string& weekdayName(Date d);  // "Sunday" ... "Saturday"
 unsigned dayOfMonth(Date d);
 
 // "4/12/2026": the stored and message form, no leading zeros.
-std::string DateToString(Date d);
+std::string dateText(Date d);
 // Reads "d/m/y" (also '-' or '.' between the parts); a two-digit year falls in 1930-2029.
 // Anything else, or a day that does not exist, gives nothing.
 std::optional<Date> parseDayFirst(std::string_view text);

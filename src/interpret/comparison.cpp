@@ -8,30 +8,30 @@ namespace tw {
 namespace {
 
 float matchOf(double days, double days2, std::int16_t period) {
-  const double a = CycleValue(days, period, 1) + 1;
-  const double b = CycleValue(days2, period, 1) + 1;
+  const double a = cycleValue(days, period, 1) + 1;
+  const double b = cycleValue(days2, period, 1) + 1;
   // Rounded down, so a distance a hair under 2 still leaves 1%.
-  return static_cast<float>(100 - std::floor(50 * (MaxOf(a, b) - MinOf(a, b))));
+  return static_cast<float>(100 - std::floor(50 * (maxOf(a, b) - minOf(a, b))));
 }
 
 std::string digits(double percent) { return std::to_string(static_cast<long>(percent)); }
 
 }  // namespace
 
-long OverallMatch(float physical, float emotional, float intellectual) {
+long overallMatch(float physical, float emotional, float intellectual) {
   return static_cast<long>(std::floor((physical + emotional + intellectual) / 3));
 }
 
-MatchPercentages ComparisonMatch(double days, double days2) {
+MatchPercentages comparisonMatch(double days, double days2) {
   MatchPercentages m;
   m.physical = matchOf(days, days2, kPhysicalPeriod);
   m.emotional = matchOf(days, days2, kEmotionalPeriod);
   m.intellectual = matchOf(days, days2, kIntellectualPeriod);
-  m.overall = OverallMatch(m.physical, m.emotional, m.intellectual);
+  m.overall = overallMatch(m.physical, m.emotional, m.intellectual);
   return m;
 }
 
-std::string ComparisonText(const MatchPercentages& m) {
+std::string comparisonText(const MatchPercentages& m) {
   return "Physical: " + digits(m.physical) + "%\r\n" +
          "Emotional: " + digits(m.emotional) + "%\r\n" +
          "Intellectual: " + digits(m.intellectual) + "%\r\n" +

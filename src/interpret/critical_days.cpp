@@ -4,11 +4,11 @@ namespace tw {
 
 namespace {
 bool critical(double days, std::int16_t period, CycleKind kind) {
-  return CyclePhase(CycleValue(days, period, 1), kind) == 0;
+  return cyclePhase(cycleValue(days, period, 1), kind) == 0;
 }
 }  // namespace
 
-std::vector<CriticalDay> CriticalDays(Date birthdate, Date from, Date to) {
+std::vector<CriticalDay> criticalDays(Date birthday, Date from, Date to) {
   std::vector<CriticalDay> out;
   if (from > to) return out;
   // Each cycle has two critical days per period, so this bounds the result and spares regrowth.
@@ -16,7 +16,7 @@ std::vector<CriticalDay> CriticalDays(Date birthdate, Date from, Date to) {
   out.reserve(static_cast<std::size_t>(span * (2.0 / 23 + 2.0 / 28 + 2.0 / 33)) + 3);
   // A wide integer, so a range ending at the largest Date still terminates.
   for (long long d = from; d <= to; ++d) {
-    const double days = static_cast<double>(d) - static_cast<double>(birthdate);
+    const double days = static_cast<double>(d) - static_cast<double>(birthday);
     CriticalDay day;
     day.date = static_cast<Date>(d);
     day.physical = critical(days, kPhysicalPeriod, CycleKind::Physical);

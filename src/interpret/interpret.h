@@ -14,12 +14,12 @@ namespace tw {
 inline constexpr const char* kInterpretationTitle = "Interpretation";
 
 // -1 low, 0 critical, +1 high. The bounds themselves count as critical.
-int CyclePhase(double value, CycleKind kind);
+int cyclePhase(double value, CycleKind kind);
 
 // Row 1..15 of the reading list for the three phases; critical rows come first.
-int ReadingRow(int physical, int emotional, int intellectual);
+int readingRow(int physical, int emotional, int intellectual);
 // The reading for one person at this age in days, lines joined with CR LF.
-std::string ReadingText(double days);
+std::string readingText(double days);
 
 struct MatchPercentages {
   float physical = 0;
@@ -29,14 +29,14 @@ struct MatchPercentages {
 };
 
 // Mean of the three percentages, rounded down.
-long OverallMatch(float physical, float emotional, float intellectual);
+long overallMatch(float physical, float emotional, float intellectual);
 // How closely two people's cycles stand on the same day, 0..100 per cycle.
-MatchPercentages ComparisonMatch(double days, double days2);
+MatchPercentages comparisonMatch(double days, double days2);
 // "Physical: 100%\r\nEmotional: 0%\r\nIntellectual: 100%\r\nOverall: 66%"
-std::string ComparisonText(const MatchPercentages& match);
+std::string comparisonText(const MatchPercentages& match);
 
 // The message box text for the chart type, or nothing for a type without a report.
-std::optional<std::string> InterpretationPrompt(const ChartState& state, const Locale& locale);
+std::optional<std::string> interpretation(const ChartState& state, const Locale& locale);
 
 struct CriticalDay {
   Date date = 0;
@@ -46,7 +46,7 @@ struct CriticalDay {
 };
 
 // Every day in [from, to] on which at least one cycle is critical.
-std::vector<CriticalDay> CriticalDays(Date birthdate, Date from, Date to);
+std::vector<CriticalDay> criticalDays(Date birthday, Date from, Date to);
 // "physical, emotional" and so on, in cycle order.
 std::string criticalCycleNames(const CriticalDay& day);
 

@@ -11,7 +11,7 @@ int phaseIn(T value, T lower, T upper) {
 }
 }  // namespace
 
-int CyclePhase(double value, CycleKind kind) {
+int cyclePhase(double value, CycleKind kind) {
   switch (kind) {
     case CycleKind::Physical: return phaseIn(value, -0.12, 0.26);
     case CycleKind::Emotional: return phaseIn(value, -0.22, 0.22);

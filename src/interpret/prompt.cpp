@@ -2,14 +2,14 @@
 
 namespace tw {
 
-std::optional<std::string> InterpretationPrompt(const ChartState& state, const Locale& locale) {
-  const double days = static_cast<double>(state.chartdate) - static_cast<double>(state.birthdate);
-  const double days2 = static_cast<double>(state.chartdate) - static_cast<double>(state.birthdate2);
-  const std::string date = formatShortDate(state.chartdate, locale);
+std::optional<std::string> interpretation(const ChartState& state, const Locale& locale) {
+  const double days = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
+  const double days2 = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday2);
+  const std::string date = formatShortDate(state.chartDate, locale);
 
-  switch (state.ChartOptions.chartType) {
-    case 0: return "Interpretation for " + date + ":\r\n\r\n" + ReadingText(days);
-    case 1: return "Comparison for " + date + ":\r\n\r\n" + ComparisonText(ComparisonMatch(days, days2));
+  switch (state.options.chartType) {
+    case ChartType::Biorhythm: return "Interpretation for " + date + ":\r\n\r\n" + readingText(days);
+    case ChartType::Comparison: return "Comparison for " + date + ":\r\n\r\n" + comparisonText(comparisonMatch(days, days2));
     default: return std::nullopt;
   }
 }

@@ -41,10 +41,10 @@ const std::array<Reading, 15> kReadings{{
      {"This is a good time for", "intellectual pursuits, and", "making important decisions.",
       "You are simply lacking", "physical energy."}},
     {{},
-     {"Good physical and", "intellectual form. You", "should generally feel", "quite lively, but may",
+     {"Good physical and", "intellectual main. You", "should generally feel", "quite lively, but may",
       "experience a lack of", "inspiration."}},
     {{},
-     {"Good physical form, but", "with a lack of intellectual", "inspiration. There is a",
+     {"Good physical main, but", "with a lack of intellectual", "inspiration. There is a",
       "possibility that you may", "experience sudden fits of", "temper or stubbornness."}},
     {{},
      {"Try to avoid activities", "requiring a lot of energy.", "You have a limited immunity",
@@ -61,7 +61,7 @@ constexpr const char* kLineBreak = "\r\n";
 
 }  // namespace
 
-int ReadingRow(int p, int e, int i) {
+int readingRow(int p, int e, int i) {
   // Two or three critical cycles must win over a single one, so the order matters.
   if (p == 0 && e == 0 && i == 0) return 1;
   if (p == 0 && e == 0) return 2;
@@ -80,13 +80,13 @@ int ReadingRow(int p, int e, int i) {
   return 15;
 }
 
-std::string ReadingText(double days) {
-  const int p = CyclePhase(CycleValue(days, kPhysicalPeriod, 1), CycleKind::Physical);
-  const int e = CyclePhase(CycleValue(days, kEmotionalPeriod, 1), CycleKind::Emotional);
-  const float intellectual = static_cast<float>(CycleValue(days, kIntellectualPeriod, 1));
-  const int i = CyclePhase(intellectual, CycleKind::Intellectual);
+std::string readingText(double days) {
+  const int p = cyclePhase(cycleValue(days, kPhysicalPeriod, 1), CycleKind::Physical);
+  const int e = cyclePhase(cycleValue(days, kEmotionalPeriod, 1), CycleKind::Emotional);
+  const float intellectual = static_cast<float>(cycleValue(days, kIntellectualPeriod, 1));
+  const int i = cyclePhase(intellectual, CycleKind::Intellectual);
 
-  const Reading& reading = kReadings[static_cast<std::size_t>(ReadingRow(p, e, i) - 1)];
+  const Reading& reading = kReadings[static_cast<std::size_t>(readingRow(p, e, i) - 1)];
   std::string text;
   for (const char* line : reading.heading) {
     if (line == nullptr) break;

@@ -1,29 +1,30 @@
 #include "platform/app_root.h"
 
-#include "platform/people_windows.h"
 #include "platform/qt_locale.h"
+#include "platform/qt_people_windows.h"
 
 namespace tw::platform {
 
 AppRoot::AppRoot(const QString& settingsFile)
     : store_(settingsFile.isEmpty() ? QtSettingsStore::defaultFilePath() : settingsFile),
-      form_(window_.controls(),
-            Form1Services{window_.surface(), window_.measure(), messages_, store_, clock_, program_,
-                          userLocale()},
-            Form1Peers{form5_, form6_, form2_}) {
+      main_(window_.controls(),
+            MainWindowServices{window_.surface(), window_.measure(), messages_, store_, clock_,
+                               program_, userLocale()},
+            MainWindowPeers{peopleListWindow_, personEntryWindow_, printPageWindow_}) {
   // The people list and entry windows are built into their two widgets, which own them, when
   // the list is first opened; the list is loaded then.
-  form5_.beforeFirstShow([this] {
-    new PeopleWindows(&form5Widget_, form5_, &form6Widget_, form6_, form_, store_);
+  peopleListWindow_.beforeFirstShow([this] {
+    new QtPeopleWindows(&peopleListWidget_, peopleListWindow_, &personEntryWidget_,
+                        personEntryWindow_, main_, store_);
   });
-  form2Widget_.setPalette(QPalette(Qt::white));
-  form2Widget_.setAutoFillBackground(true);
-  window_.attach(form_, program_);
+  printPageWidget_.setPalette(QPalette(Qt::white));
+  printPageWidget_.setAutoFillBackground(true);
+  window_.attach(main_, program_);
 }
 
 void AppRoot::start() {
-  form_.Form_Load();
-  if (window_.windowAdapter().windowState() == ui::Maximized)
+  main_.start();
+  if (window_.windowAdapter().windowState() == ui::WindowState::Maximized)
     window_.showMaximized();
   else
     window_.show();

@@ -3,10 +3,10 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "platform/display_wiring.h"
 #include "platform/help_wiring.h"
-#include "platform/main_window.h"
+#include "platform/qt_main_window.h"
 #include "platform/program_style.h"
 #include "platform/qt_services.h"
 #include "platform/qt_settings_store.h"
@@ -19,10 +19,11 @@ class AppRoot {
   // The per-user settings file, or another file (tests, benchmarks).
   explicit AppRoot(const QString& settingsFile = QString());
 
-  void start();  // Form_Load, then show the main window
+  void start();  // start, then show the main window
 
-  MainWindow& mainWindow() { return window_; }
-  Form1& form() { return form_; }
+  QtMainWindow& view() { return window_; }
+  MainWindow& mainWindow() { return main_; }
+  QtWindow& printPageWindow() { return printPageWindow_; }
   QtSettingsStore& store() { return store_; }
   QtProgram& program() { return program_; }
   DisplayWiring& display() { return display_; }
@@ -35,18 +36,18 @@ class AppRoot {
   QtSettingsStore store_;
   QtClock clock_;
   QtProgram program_;
-  MainWindow window_;
-  QtMessageBoxes messages_{&window_};
+  QtMainWindow window_;
+  QtMessages messages_{&window_};
 
   // Stand-ins for the people list, person entry and print page windows, all hidden for now.
-  QWidget form5Widget_, form6Widget_, form2Widget_;
-  QtWindow form5_{&form5Widget_, kDialogFrame};
-  QtWindow form6_{&form6Widget_, kDialogFrame};
-  QtWindow form2_{&form2Widget_, kDialogFrame};
+  QWidget peopleListWidget_, personEntryWidget_, printPageWidget_;
+  QtWindow peopleListWindow_{&peopleListWidget_, kDialogFrame};
+  QtWindow personEntryWindow_{&personEntryWidget_, kDialogFrame};
+  QtWindow printPageWindow_{&printPageWidget_, kDialogFrame};
 
-  Form1 form_;
-  DisplayWiring display_{window_, form_, form2_};  // display settings, print and save
-  HelpWiring help_{window_, form_};  // the Help menu
+  MainWindow main_;
+  DisplayWiring display_{window_, main_, printPageWindow_};  // display settings, print and save
+  HelpWiring help_{window_, main_};  // the Help menu
 };
 
 }  // namespace tw::platform

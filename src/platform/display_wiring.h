@@ -2,32 +2,34 @@
 // The display settings, print and save commands, built over the main window and plugged into
 // its menu and toolbar.
 #include "commands/display_settings.h"
-#include "commands/print_save.h"
-#include "platform/common_dialog.h"
-#include "platform/main_window.h"
-#include "platform/print_save.h"
+#include "commands/print_and_save.h"
+#include "platform/qt_dialogs.h"
+#include "platform/qt_chart_output.h"
+#include "platform/qt_main_window.h"
+#include "platform/qt_services.h"
 
 namespace tw::platform {
 
 class DisplayWiring {
  public:
-  // `form2` is the print page window Form1 closes at shut-down.
-  DisplayWiring(MainWindow& window, Form1& form, QtWindow& form2);
+  // `printPageWindow` is the print page window MainWindow closes at shut-down.
+  DisplayWiring(QtMainWindow& window, MainWindow& main, QtWindow& printPageWindow);
 
-  QtCommonDialog& dialog() { return dialog_; }
+  QtDialogs& dialogs() { return dialogs_; }
   QPrinter& printer() { return printer_.get(); }
   QtPrintPage& printPage() { return page_; }
   DisplaySettings& settings() { return settings_; }
-  PrintSave& printSave() { return printSave_; }
+  PrintAndSave& printAndSave() { return printAndSave_; }
 
  private:
   PrinterSlot printer_;
-  QtCommonDialog dialog_;
-  QtChartPicture chartPicture_;
+  QtDialogs dialogs_;
+  QtMessages messages_;
+  QtChartImageSource chartImage_;
   QtPrintPage page_;
-  QtPictureFiles files_;
+  QtChartFiles files_;
   DisplaySettings settings_;
-  PrintSave printSave_;
+  PrintAndSave printAndSave_;
 };
 
 }  // namespace tw::platform

@@ -2,16 +2,16 @@
 
 namespace tw::platform {
 
-HelpWiring::HelpWiring(MainWindow& window, Form1& form)
-    : about_(&window, registry_, files_, starter_), commands_(form, viewer_, about_) {
+HelpWiring::HelpWiring(QtMainWindow& window, const MainWindow& main)
+    : about_(&window, systemInfo_), messages_(&window), commands_(main, viewer_, about_, messages_) {
   const struct {
     const char* name;
     void (HelpCommands::*run)();
   } items[] = {
-      {"MenuHelpContents", &HelpCommands::MenuHelpContents_Click},
-      {"MenuHelpIndex", &HelpCommands::MenuHelpIndex_Click},
-      {"HelpChartKey", &HelpCommands::HelpChartKey_Click},
-      {"HelpAbout", &HelpCommands::HelpAbout_Click},
+      {"helpContents", &HelpCommands::showContents},
+      {"helpIndex", &HelpCommands::showTopicFinder},
+      {"chartKey", &HelpCommands::showChartKey},
+      {"about", &HelpCommands::showAbout},
   };
   for (const auto& item : items) {
     QAction* action = window.action(QString::fromLatin1(item.name));

@@ -1,28 +1,26 @@
 #pragma once
 // The Help menu of the main window: our help viewer, the chart key and the About box.
 #include "commands/help_commands.h"
-#include "platform/about_box.h"
-#include "platform/about_system.h"
-#include "platform/help_viewer.h"
-#include "platform/main_window.h"
-#include "platform/registry_sysinfo.h"
+#include "platform/qt_about_box.h"
+#include "platform/qt_help_viewer.h"
+#include "platform/qt_main_window.h"
+#include "platform/qt_system_info_tool.h"
 
 namespace tw::platform {
 
 class HelpWiring {
  public:
   // Connects the four Help menu items to their commands.
-  HelpWiring(MainWindow& window, Form1& form);
+  HelpWiring(QtMainWindow& window, const MainWindow& main);
 
   HelpCommands& commands() { return commands_; }
   QtHelpViewer& viewer() { return viewer_; }
 
  private:
   QtHelpViewer viewer_;
-  SysInfoRegistry registry_;
-  QtFileLookup files_;
-  QtProgramStarter starter_;
-  QtAboutBoxLoader about_;
+  QtSystemInfoTool systemInfo_;
+  QtAboutBoxMaker about_;
+  QtMessages messages_;
   HelpCommands commands_;
 };
 

@@ -13,7 +13,7 @@ inline constexpr int kImageCount = 10;     // pictures in the image list, number
 inline constexpr int kImageSize = 20;      // each picture is this many pixels square
 inline const QColor kImageGround{192, 192, 192};  // silver: the see-through colour
 
-// Picture `index` (1 ... 10) on the silver ground, as the image list holds it (RGB32).
+// ChartImage `index` (1 ... 10) on the silver ground, as the image list holds it (RGB32).
 // A null image for any other index.
 QImage imageListPicture(int index);
 

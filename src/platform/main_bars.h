@@ -8,7 +8,7 @@
 
 namespace tw::platform {
 
-// Every menu, item and separator as a QAction named after its item ("MenuGoNextWeek"),
+// Every menu, item and separator as a QAction named after its item ("goNextWeek"),
 // submenus also as a QMenu of that name. A check item's mark changes only when a handler
 // sets it, never by the click itself.
 QHash<QString, QAction*> buildMenus(QMenuBar* bar);

@@ -20,10 +20,10 @@ QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
 
 void ProgramStyle::install() {
   if (!dynamic_cast<ProgramStyle*>(QApplication::style())) QApplication::setStyle(new ProgramStyle);
-  // The classic dialog face throughout, as the windows are laid out for it. Every text field
+  // The program's face throughout, as the windows are laid out for it. Every text field
   // lays itself out once in the application's face before taking its own, so another face
   // here would be loaded at start-up for nothing.
-  QApplication::setFont(classicFont(8));
+  QApplication::setFont(programFont(8));
 }
 
 }  // namespace tw::platform

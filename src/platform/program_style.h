@@ -12,7 +12,7 @@ class ProgramStyle : public QProxyStyle {
   QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                      const QWidget* widget = nullptr) const override;
 
-  // Makes this the application's style unless it already is, and the classic face the
+  // Makes this the application's style unless it already is, and the program's face the
   // application's face; call before any window exists.
   static void install();
 };

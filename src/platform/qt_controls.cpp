@@ -130,12 +130,12 @@ void QtListBox::addItem(const std::string& line) {
   list_->addItem(QString::fromStdString(line));
 }
 
-std::string QtListBox::list(int index) const {
+std::string QtListBox::line(int index) const {
   const QListWidgetItem* item = list_->item(index);
   return item ? item->text().toStdString() : std::string();
 }
 
-void QtListBox::setListIndex(int index) {
+void QtListBox::select(int index) {
   const QSignalBlocker block(list_);
   list_->setCurrentRow(index);
 }

@@ -84,10 +84,10 @@ class QtListBox : public WidgetControl, public ui::ListBox {
   explicit QtListBox(QListWidget* list) : WidgetControl(list), list_(list) {}
   void clear() override;
   void addItem(const std::string& line) override;
-  int listCount() const override { return list_->count(); }
-  std::string list(int index) const override;
-  int listIndex() const override { return list_->currentRow(); }
-  void setListIndex(int index) override;
+  int count() const override { return list_->count(); }
+  std::string line(int index) const override;
+  int selectedIndex() const override { return list_->currentRow(); }
+  void select(int index) override;
 
  private:
   QListWidget* list_;

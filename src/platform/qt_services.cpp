@@ -12,55 +12,6 @@
 
 namespace tw::platform {
 
-QMessageBox::StandardButtons buttonsFor(int style) {
-  switch (style & 7) {
-    case ui::vbOKCancel:
-      return QMessageBox::Ok | QMessageBox::Cancel;
-    case ui::vbYesNo:
-      return QMessageBox::Yes | QMessageBox::No;
-    default:
-      return QMessageBox::Ok;
-  }
-}
-
-QMessageBox::Icon iconFor(int style) {
-  switch (style & 0x70) {
-    case ui::vbCritical:
-      return QMessageBox::Critical;
-    case ui::vbQuestion:
-      return QMessageBox::Question;
-    case ui::vbExclamation:
-      return QMessageBox::Warning;
-    case ui::vbInformation:
-      return QMessageBox::Information;
-    default:
-      return QMessageBox::NoIcon;
-  }
-}
-
-int resultFor(QMessageBox::StandardButton button, int style) {
-  switch (button) {
-    case QMessageBox::Ok:
-      return ui::vbOK;
-    case QMessageBox::Cancel:
-      return ui::vbCancel;
-    case QMessageBox::Yes:
-      return ui::vbYes;
-    case QMessageBox::No:
-      return ui::vbNo;
-    default:
-      // Closed without a button: the box's way out.
-      switch (style & 7) {
-        case ui::vbOKCancel:
-          return ui::vbCancel;
-        case ui::vbYesNo:
-          return ui::vbNo;
-        default:
-          return ui::vbOK;
-      }
-  }
-}
-
 namespace {
 // A box sized to a short prompt is narrower than its own title, which the window manager then
 // cuts ("Ch… ey"): keep room for the title in a bold title-bar face plus the window's icon and
@@ -77,16 +28,35 @@ void keepTitleWhole(QMessageBox& box) {
 }
 }  // namespace
 
-int QtMessageBoxes::MsgBox(const std::string& prompt, int style, const std::string& title) {
-  QString text = QString::fromStdString(prompt);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QMessageBox box(iconFor(style),
-                  title.empty() ? QStringLiteral("Tidewell") : QString::fromStdString(title),
-                  text, buttonsFor(style), parent_);
+QMessageBox::StandardButton QtMessages::run(QMessageBox::Icon icon, const std::string& text,
+                                            const std::string& title,
+                                            QMessageBox::StandardButtons buttons) {
+  QString shown = QString::fromStdString(text);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QMessageBox box(icon, title.empty() ? QStringLiteral("Tidewell") : QString::fromStdString(title),
+                  shown, buttons, parent_);
   box.setTextFormat(Qt::PlainText);
   keepTitleWhole(box);
   box.exec();
-  return resultFor(box.standardButton(box.clickedButton()), style);
+  return box.standardButton(box.clickedButton());
+}
+
+void QtMessages::show(const std::string& text, const std::string& title) {
+  run(QMessageBox::NoIcon, text, title, QMessageBox::Ok);
+}
+
+void QtMessages::inform(const std::string& text, const std::string& title) {
+  run(QMessageBox::Information, text, title, QMessageBox::Ok);
+}
+
+void QtMessages::warn(const std::string& text, const std::string& title) {
+  run(QMessageBox::Warning, text, title, QMessageBox::Ok);
+}
+
+// Closing the box without a button is its way out: No.
+ui::Answer QtMessages::ask(const std::string& question, const std::string& title) {
+  const auto button = run(QMessageBox::NoIcon, question, title, QMessageBox::Yes | QMessageBox::No);
+  return button == QMessageBox::Yes ? ui::Answer::Yes : ui::Answer::No;
 }
 
 Date QtClock::today() const { return fromQDate(QDate::currentDate()); }

@@ -8,18 +8,18 @@
 
 namespace tw::platform {
 
-// What a message box style asks for, and what the pressed button answers.
-QMessageBox::StandardButtons buttonsFor(int style);
-QMessageBox::Icon iconFor(int style);
-int resultFor(QMessageBox::StandardButton button, int style);
-
-class QtMessageBoxes : public ui::MessageBoxes {
+class QtMessages : public ui::Messages {
  public:
-  explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+  explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
   void setParent(QWidget* parent) { parent_ = parent; }
-  int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+  void show(const std::string& text, const std::string& title) override;
+  void inform(const std::string& text, const std::string& title) override;
+  void warn(const std::string& text, const std::string& title) override;
+  ui::Answer ask(const std::string& question, const std::string& title) override;
 
  private:
+  QMessageBox::StandardButton run(QMessageBox::Icon icon, const std::string& text,
+                                  const std::string& title, QMessageBox::StandardButtons buttons);
   QPointer<QWidget> parent_;
 };
 

@@ -10,68 +10,14 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/contrast.h"
+#include "platform/program_font.h"
+#include "platform/system_colours.h"
 #include "platform/twips.h"
 
 namespace tw::platform {
 
 namespace {
-
-// The classic system colour indices and the palette roles that play their part here.
-constexpr std::array<QPalette::ColorRole, 31> kSystemRoles = {
-    QPalette::Midlight,         // 0 scroll bar
-    QPalette::Dark,             // 1 desktop
-    QPalette::Highlight,        // 2 active title bar
-    QPalette::Mid,              // 3 inactive title bar
-    QPalette::Window,           // 4 menu
-    QPalette::Base,             // 5 window background
-    QPalette::Shadow,           // 6 window frame
-    QPalette::WindowText,       // 7 menu text
-    QPalette::Text,             // 8 window text
-    QPalette::HighlightedText,  // 9 title bar text
-    QPalette::Window,           // 10 active border
-    QPalette::Window,           // 11 inactive border
-    QPalette::Mid,              // 12 application workspace
-    QPalette::Highlight,        // 13 highlight
-    QPalette::HighlightedText,  // 14 highlighted text
-    QPalette::Button,           // 15 button face
-    QPalette::Dark,             // 16 button shadow
-    QPalette::PlaceholderText,  // 17 grey text
-    QPalette::ButtonText,       // 18 button text
-    QPalette::WindowText,       // 19 inactive title bar text
-    QPalette::Light,            // 20 button highlight
-    QPalette::Shadow,           // 21 3D dark shadow
-    QPalette::Midlight,         // 22 3D light
-    QPalette::ToolTipText,      // 23 tooltip text
-    QPalette::ToolTipBase,      // 24 tooltip background
-    QPalette::Button,           // 25 (unused)
-    QPalette::Link,             // 26 hot-tracked item
-    QPalette::Highlight,        // 27 active title gradient
-    QPalette::Mid,              // 28 inactive title gradient
-    QPalette::Highlight,        // 29 menu highlight
-    QPalette::Window,           // 30 menu bar
-};
-
-// Contrast of two colours as WCAG measures it, from 1 (the same) to 21 (black on white).
-double luminance(const QColor& c) {
-  auto linear = [](double v) {
-    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-  const double la = luminance(a), lb = luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// Text and uncoloured lines take the desktop's text colour, which a dark theme makes light. On a
-// background the user (or printing) chose, the classic black takes over where that colour
-// would vanish, so a print on white stays readable.
-QColor foregroundOn(Colour background) {
-  const QColor text = QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
-  if (isSystemColour(background)) return text;
-  return contrast(text, resolveColour(background)) >= 3.0 ? text : QColor(Qt::black);
-}
 
 double primaryRatio() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -79,46 +25,6 @@ double primaryRatio() {
 }
 
 }  // namespace
-
-QFont classicFont(double points) {
-  // Faces with the classic face's widths, in TrueType first: a Type 1 face (Nimbus Sans) takes
-  // longer to open and hint than all the rest of start-up's text. Every family asked for before
-  // the one found costs a look-up in the font configuration.
-  QFont f;
-  f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                 QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                 QStringLiteral("Helvetica")});
-  f.setStyleHint(QFont::SansSerif);
-  f.setPointSizeF(points);
-  return f;
-}
-
-double chartTextScale() {
-  // The same at every size and dpi, worked out once for the face found here.
-  static const int percent = [] {
-    QFont label = classicFont(8);
-    label.setBold(true);
-    const QFontMetricsF metrics(label);
-    double widest = 0;
-    for (const char* text : {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su", " 28"})
-      widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(text)));
-    // A label starts 30 twips into its column; keep a pixel clear of the next column's tick.
-    const double room = (275 - 30 - 15) * screenDpi() / 1440.0;
-    if (widest <= room) return 100;
-    return std::max(60, static_cast<int>(std::floor(100 * room / widest)));
-  }();
-  return percent / 100.0;
-}
-
-QColor resolveColour(Colour c) {
-  if (isSystemColour(c)) {
-    const int index = c & 0xFF;
-    const auto role = index < static_cast<int>(kSystemRoles.size()) ? kSystemRoles[index]
-                                                                      : QPalette::Button;
-    return QGuiApplication::palette().color(QPalette::Active, role);
-  }
-  return QColor(redOf(c), greenOf(c), blueOf(c));
-}
 
 QtSurface::QtSurface() : QtSurface(screenDpi(), primaryRatio()) {}
 
@@ -223,7 +129,7 @@ void QtSurface::changed() {
   if (onChange_) onChange_();
 }
 
-void QtSurface::Cls() {
+void QtSurface::clear() {
   x_ = 0;
   y_ = 0;
   foreground_.reset();  // the desktop's colours may have changed since the last chart
@@ -237,11 +143,11 @@ void QtSurface::Cls() {
   changed();
 }
 
-void QtSurface::FontSize(float points) {
+void QtSurface::setFontSize(float points) {
   if (points > 0) points_ = points;
 }
 
-void QtSurface::FontBold(bool bold) { bold_ = bold; }
+void QtSurface::setBold(bool bold) { bold_ = bold; }
 
 const QColor& QtSurface::foreground() {
   if (!foreground_) foreground_ = foregroundOn(back_);
@@ -252,7 +158,7 @@ const QtSurface::TextStyle& QtSurface::textStyle(const QPaintDevice* target) {
   const int dpi = target ? target->logicalDpiY() : 0;
   auto [it, added] = styles_.try_emplace({points_, bold_, dpi});
   if (added) {
-    QFont font = classicFont(points_);
+    QFont font = programFont(points_);
     font.setBold(bold_);
     const QFontMetricsF metrics = target ? QFontMetricsF(font, target) : QFontMetricsF(font);
     it->second = TextStyle{font, metrics.height(), chartTextScale()};
@@ -274,15 +180,15 @@ const QList<QGlyphRun>& QtSurface::glyphs(const std::string& text, const TextSty
   return shaped_.emplace(std::move(key), std::move(runs)).first->second;
 }
 
-void QtSurface::Line(float x1, float y1, float x2, float y2) {
-  line(x1, y1, x2, y2, foreground());
+void QtSurface::line(float x1, float y1, float x2, float y2) {
+  strokeLine(x1, y1, x2, y2, foreground());
 }
 
-void QtSurface::Line(float x1, float y1, float x2, float y2, Colour c) {
-  line(x1, y1, x2, y2, resolveColour(c));
+void QtSurface::line(float x1, float y1, float x2, float y2, Colour c) {
+  strokeLine(x1, y1, x2, y2, resolveColour(c));
 }
 
-void QtSurface::line(float x1, float y1, float x2, float y2, const QColor& colour) {
+void QtSurface::strokeLine(float x1, float y1, float x2, float y2, const QColor& colour) {
   QPainter* p = painter();
   if (!p) return;
   const int width = std::max<int>(1, drawWidth_);
@@ -334,7 +240,7 @@ void QtSurface::line(float x1, float y1, float x2, float y2, const QColor& colou
   changed();
 }
 
-void QtSurface::Print(const std::string& text) {
+void QtSurface::text(const std::string& text) {
   QPainter* p = painter();
   const TextStyle& style = textStyle(p ? (device_ ? device_ : &image_) : nullptr);
   if (p) {
@@ -357,11 +263,6 @@ void QtSurface::Print(const std::string& text) {
   }
   x_ = 0;
   y_ += static_cast<float>(style.lineHeight * 1440.0 / dpi_);
-}
-
-float QtTextMeasure::TextWidth(const std::string& text) const {
-  const double pixels = QFontMetricsF(font_).horizontalAdvance(QString::fromStdString(text));
-  return static_cast<float>(pixels * scale_ * 1440.0 / screenDpi());
 }
 
 }  // namespace tw::platform

@@ -14,21 +14,11 @@
 #include <vector>
 
 #include "chart/drawing_surface.h"
+#include "platform/program_font.h"
+#include "platform/qt_text_measure.h"
+#include "platform/system_colours.h"
 
 namespace tw::platform {
-
-// A face with the widths of the classic dialog face (Liberation Sans or another Arial
-// look-alike), else the system's sans serif; the designed sizes of the windows and the chart's
-// 275-twip day columns are made for it.
-QFont classicFont(double points);
-
-// How much the chart's text is narrowed (1 = not at all) so that a bold two-letter weekday fits
-// its 275-twip day column, as wide faces such as DejaVu Sans would overrun it. The text is
-// drawn in the classic face, scaled across: a stretched face would be one more face to load.
-double chartTextScale();
-
-// A colour of the chart: direct 0x00BBGGRR, or a system colour taken from the application palette.
-QColor resolveColour(Colour c);
 
 class QtSurface : public DrawingSurface {
  public:
@@ -55,22 +45,21 @@ class QtSurface : public DrawingSurface {
   void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
   void markShown() { changed_ = false; }
 
-  float Width() const override { return width_; }
-  float Height() const override { return height_; }
-  void BackColor(Colour c) override {
+  float width() const override { return width_; }
+  float height() const override { return height_; }
+  void setBackground(Colour c) override {
     back_ = c;
     foreground_.reset();
   }
-  void Cls() override;
-  void DrawWidth(std::int16_t pixels) override { drawWidth_ = pixels; }
-  void DrawStyle(std::int16_t style) override { drawStyle_ = style; }
-  void FontSize(float points) override;
-  void FontBold(bool bold) override;
-  void CurrentX(float x) override { x_ = x; }
-  void CurrentY(float y) override { y_ = y; }
-  void Line(float x1, float y1, float x2, float y2) override;
-  void Line(float x1, float y1, float x2, float y2, Colour c) override;
-  void Print(const std::string& text) override;
+  void clear() override;
+  void setLineWidth(std::int16_t pixels) override { drawWidth_ = pixels; }
+  void setLineStyle(std::int16_t style) override { drawStyle_ = style; }
+  void setFontSize(float points) override;
+  void setBold(bool bold) override;
+  void moveTo(float x, float y) override { x_ = x, y_ = y; }
+  void line(float x1, float y1, float x2, float y2) override;
+  void line(float x1, float y1, float x2, float y2, Colour c) override;
+  void text(const std::string& text) override;
 
  private:
   // A face at a size with the line height Print moves down by, made once per size, weight and dpi.
@@ -83,7 +72,7 @@ class QtSurface : public DrawingSurface {
   QPainter* painter(bool clearing = false);  // null while the image is empty
   void resizeImage();
   void endPainting() const;
-  void line(float x1, float y1, float x2, float y2, const QColor& colour);
+  void strokeLine(float x1, float y1, float x2, float y2, const QColor& colour);
   void changed();
   const TextStyle& textStyle(const QPaintDevice* target);
   const QList<QGlyphRun>& glyphs(const std::string& text, const TextStyle& style,
@@ -118,18 +107,6 @@ class QtSurface : public DrawingSurface {
   bool smooth_ = false;
   std::function<void()> onChange_;
   bool changed_ = false;
-};
-
-// The main window's own text width, in twips.
-class QtTextMeasure : public TextMeasure {
- public:
-  // Widths in `font`, times `scale` where the text is drawn narrowed.
-  explicit QtTextMeasure(const QFont& font, double scale = 1) : font_(font), scale_(scale) {}
-  float TextWidth(const std::string& text) const override;
-
- private:
-  QFont font_;
-  double scale_;
 };
 
 }  // namespace tw::platform

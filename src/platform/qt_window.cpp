@@ -36,18 +36,18 @@ int QtWindow::menuBarHeight(int windowWidth) const {
   return std::max(h, 0);
 }
 
-int QtWindow::windowState() const {
+ui::WindowState QtWindow::windowState() const {
   const Qt::WindowStates s = w_->windowState();
-  if (s & Qt::WindowMinimized) return ui::Minimized;
-  if (s & (Qt::WindowMaximized | Qt::WindowFullScreen)) return ui::Maximized;
-  return ui::Normal;
+  if (s & Qt::WindowMinimized) return ui::WindowState::Minimized;
+  if (s & (Qt::WindowMaximized | Qt::WindowFullScreen)) return ui::WindowState::Maximized;
+  return ui::WindowState::Normal;
 }
 
-void QtWindow::setWindowState(int state) {
+void QtWindow::setWindowState(ui::WindowState state) {
   const Qt::WindowStates now = w_->windowState();
-  if (state == ui::Minimized) {
+  if (state == ui::WindowState::Minimized) {
     w_->setWindowState(now | Qt::WindowMinimized);
-  } else if (state == ui::Maximized) {
+  } else if (state == ui::WindowState::Maximized) {
     w_->setWindowState((now & ~Qt::WindowMinimized) | Qt::WindowMaximized);
   } else {
     // The window manager restores the size later; take the normal geometry at once so that

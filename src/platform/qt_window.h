@@ -9,7 +9,7 @@
 
 namespace tw::platform {
 
-// The outer size is the client area plus fixed twips standing for the classic frame (borders,
+// The outer size is the client area plus fixed twips standing for a fixed frame (borders,
 // title bar and, on the main window, the menu bar), so layout comes out the same under every
 // window manager and offscreen. The client area is the Qt window less its menu bar.
 struct FrameTwips {
@@ -24,8 +24,8 @@ class QtWindow : public ui::Window {
   QtWindow(QWidget* window, FrameTwips frame) : w_(window), frame_(frame) {}
   QWidget* widget() const { return w_; }
 
-  int windowState() const override;
-  void setWindowState(int state) override;
+  ui::WindowState windowState() const override;
+  void setWindowState(ui::WindowState state) override;
   double left() const override { return left_.read(w_->x()); }
   double top() const override { return top_.read(w_->y()); }
   double width() const override { return width_.read(w_->width()) + frame_.width; }

@@ -10,9 +10,9 @@ namespace tw {
 namespace {
 
 TEST(TextForms, NumbersAndBooleansAreWrittenWithTheSignPlace) {
-  EXPECT_EQ((std::vector<std::string>{NumberToText(0), NumberToText(2), NumberToText(-5),
-                                      NumberToText(static_cast<std::int32_t>(0x8000000FU)), BoolToString(true),
-                                      BoolToString(false)}),
+  EXPECT_EQ((std::vector<std::string>{numberText(0), numberText(2), numberText(-5),
+                                      numberText(static_cast<std::int32_t>(0x8000000FU)), boolText(true),
+                                      boolText(false)}),
             (std::vector<std::string>{" 0", " 2", "-5", "-2147483633", "-1", "0"}));
 }
 

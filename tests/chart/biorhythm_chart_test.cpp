@@ -22,13 +22,13 @@ TEST(BiorhythmChart, WeekSeparators) {
   };
   for (const auto& c : cases) {
     ChartState st = stateOn(kBirth, c.chart);
-    st.ChartOptions.weekSeparators = true;
+    st.options.weekSeparators = true;
     std::vector<float> xs;
     for (const LineCall& l : linesIn(draw(st), -1)) {
       EXPECT_TRUE(l.x1 == l.x2 && l.y1 == 199.5f && l.y2 == 2095.5f) << l.x1;
       xs.push_back(l.x1);
     }
-    EXPECT_EQ(xs, c.xs) << DateToString(c.chart);
+    EXPECT_EQ(xs, c.xs) << dateText(c.chart);
   }
 }
 
@@ -44,8 +44,8 @@ TEST(BiorhythmChart, ChartDateOnBirthday) {
 
 TEST(BiorhythmChart, AverageOnlyIsStillTheMeanOfAllThree) {
   ChartState st = stateOn(kBirth, kSaturday);
-  st.ChartOptions.showPhysical = st.ChartOptions.showEmotional = st.ChartOptions.showIntellectual = false;
-  st.ChartOptions.showAverage = true;
+  st.options.showPhysical = st.options.showEmotional = st.options.showIntellectual = false;
+  st.options.showAverage = true;
   const RecordingSurface s = draw(st);
   EXPECT_EQ(linesIn(s, kYellow).size(), 22u);
   EXPECT_EQ(linesIn(s).size(), 22u + 22u);  // black frame and the average
@@ -69,7 +69,7 @@ TEST(BiorhythmChart, ColumnCountsAndTheBoldChartDateColumn) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.width);
     ChartState st = stateOn(kBirth, kSaturday);
-    st.ChartOptions.todayMarker = true;
+    st.options.todayMarker = true;
     const RecordingSurface s = draw(st, c.width);
     EXPECT_TRUE(has(s, "Line 200 1147.5 " + n(200 + c.cols * 275) + " 1147.5 0"));
     EXPECT_EQ(linesIn(s, kBlack).size(), static_cast<std::size_t>(c.cols));  // and cols - 1 ticks

@@ -7,28 +7,28 @@
 #include <vector>
 
 #include "chart/chart_state.h"
-#include "chart/drawchart.h"
+#include "chart/draw_chart.h"
 #include "mock/recording_surface.h"
 
 namespace tw::test {
 
 inline std::string n(double v) { return RecordingSurface::number(static_cast<float>(v)); }
 
-// One cycle, written out from the formula rather than through CycleValue.
+// One cycle, written out from the formula rather than through cycleValue.
 inline double wave(double t, int period) { return std::sin(6.283185308 * (t / period)); }
 
 inline ChartState stateOn(Date birth, Date chart, std::int16_t type = 0) {
   ChartState s;
-  s.birthdate = birth;
-  s.birthdate2 = birth;
-  s.chartdate = chart;
-  s.ChartOptions.chartType = type;
+  s.birthday = birth;
+  s.birthday2 = birth;
+  s.chartDate = chart;
+  s.options.chartType = type;
   return s;
 }
 
 inline RecordingSurface draw(const ChartState& state, float w = 6735, float h = 2895) {
   RecordingSurface surface(w, h);
-  drawchart(state, surface, FixedWidthMeasure{}, Locale{});
+  drawChart(state, surface, FixedWidthMeasure{}, Locale{});
   return surface;
 }
 
@@ -55,7 +55,7 @@ inline std::vector<std::string> boldPrints(const RecordingSurface& s) {
   std::vector<std::string> out;
   bool bold = false;
   for (const std::string& c : s.calls) {
-    if (c.rfind("FontBold", 0) == 0) bold = c == "FontBold 1";
+    if (c.rfind("setBold", 0) == 0) bold = c == "setBold 1";
     if (c.rfind("Print", 0) == 0 && bold) out.push_back(c);
   }
   return out;

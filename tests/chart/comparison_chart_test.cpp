@@ -15,22 +15,22 @@ constexpr double kHalfBand = 847.5;
 
 ChartState pair(Date birth2) {
   ChartState st = stateOn(kBirth, kChart, 1);
-  st.birthdate2 = birth2;
-  st.ChartOptions.showAverage = true;
+  st.birthday2 = birth2;
+  st.options.showAverage = true;
   return st;
 }
 
 TEST(ComparisonChart, DesignedArea) {
   ChartState st = pair(kBirth - 100);
-  st.ChartOptions.todayMarker = true;
+  st.options.todayMarker = true;
   const RecordingSurface s = draw(st);
   const std::vector<std::string> frame(s.calls.begin() + 3, s.calls.begin() + 3 + 2 + 21 + 4);
   EXPECT_EQ((std::vector<std::string>{frame[0], frame[1], frame[2], frame[22]}),  // the right end has a tick too
             (std::vector<std::string>{"Line 600 100 600 1995", "Line 600 1795 6375 1795 0", "Line 875 1795 875 1995 0",
                                       "Line 6375 1795 6375 1995 0"}));
   EXPECT_EQ(std::vector<std::string>(frame.end() - 4, frame.end()),
-            (std::vector<std::string>{"DrawStyle 2", "Line 600 947.5 6375 947.5",
-                                      "Line 600 100 6375 100", "DrawStyle 0"}));
+            (std::vector<std::string>{"setLineStyle 2", "Line 600 947.5 6375 947.5",
+                                      "Line 600 100 6375 100", "setLineStyle 0"}));
   EXPECT_NE(std::find(s.calls.begin(), s.calls.end(), "Line 3487.5 100 3487.5 1795"),
             s.calls.end());
   const auto texts = s.printed();  // the chart date in bold in column 11, 10 days each side
@@ -87,7 +87,7 @@ TEST(ComparisonChart, CurvesBeginOnTheLaterBirthdayAndOnlyShownOnesAreDrawn) {
     EXPECT_EQ(segs.front().x1, 1975);
   }
   ChartState st = pair(kBirth - 100);
-  st.ChartOptions.showPhysical = st.ChartOptions.showEmotional = st.ChartOptions.showAverage = false;
+  st.options.showPhysical = st.options.showEmotional = st.options.showAverage = false;
   const RecordingSurface s = draw(st);
   EXPECT_EQ(linesIn(s, kBlue).size(), 21u);
   EXPECT_EQ(linesIn(s).size(), 1u + 22u + 2u + 21u);  // axis, black frame, dotted lines, curve
@@ -103,7 +103,7 @@ TEST(ChartGeometry, ColumnsAndBandsStayInRange) {
   EXPECT_EQ(chart::roundBand(1e30f), 1 << 30);
   for (std::int16_t type : {0, 1}) {  // an absurdly tall area still draws without overflow
     ChartState st = pair(kBirth);
-    st.ChartOptions.chartType = type;
+    st.options.chartType = type;
     EXPECT_FALSE(draw(st, 1300, 3e38f).calls.empty());
   }
 }

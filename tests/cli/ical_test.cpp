@@ -50,7 +50,7 @@ std::string compact(Date d) {
 TEST(ICalendar, ParsesBackToExactlyTheCriticalDays) {
   const Date birth = fromYmd(1990, 1, 31);
   const Date from = fromYmd(2024, 1, 1), to = fromYmd(2024, 12, 31);
-  const std::string text = iCalendar(CriticalDays(birth, from, to), birth, "Ann; Bo\\");
+  const std::string text = iCalendar(criticalDays(birth, from, to), birth, "Ann; Bo\\");
   EXPECT_NE(text.find("\r\nVERSION:2.0\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nPRODID:"), std::string::npos);
 
@@ -78,7 +78,7 @@ TEST(ICalendar, ParsesBackToExactlyTheCriticalDays) {
     EXPECT_EQ(e.props.at("DTEND;VALUE=DATE"), compact(*next + 1));
   }
   EXPECT_EQ(uids.size(), events.size());
-  EXPECT_EQ(iCalendar(CriticalDays(birth, from, to), birth, "Ann; Bo\\"), text);
+  EXPECT_EQ(iCalendar(criticalDays(birth, from, to), birth, "Ann; Bo\\"), text);
 }
 
 TEST(ICalendar, FoldsAt75OctetsKeepingCharactersWhole) {

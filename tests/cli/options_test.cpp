@@ -21,7 +21,7 @@ TEST(Options, ReadsEveryValue) {
   EXPECT_EQ((std::vector<std::optional<Date>>{o.birthday, o.birthday2, o.date, o.criticalFrom, o.criticalTo}),
             (std::vector<std::optional<Date>>{fromYmd(1990, 1, 31), fromYmd(1992, 6, 15), fromYmd(2024, 3, 5), fromYmd(2024, 1, 1),
                                fromYmd(2024, 12, 31)}));
-  EXPECT_TRUE(o.chartType == 1 && o.widthPx == 2195 && o.heightPx == 300 && o.ageFormat == 1);
+  EXPECT_TRUE(o.chartType == ChartType::Comparison && o.widthPx == 2195 && o.heightPx == 300 && o.ageUnit == AgeUnit::Weeks);
   ASSERT_TRUE(o.curves);
   EXPECT_TRUE(o.curves->physical && o.curves->average);
   EXPECT_FALSE(o.curves->emotional || o.curves->intellectual);

@@ -94,11 +94,11 @@ TEST(Program, CommandLineOptionsOverrideTheStoredOnes) {
                             {"--out", "c.png", "--curves", "A", "--width", "600", "--background-colour", "#00ff00"});
   ASSERT_EQ(r.status, 0) << r.err;
   ASSERT_FALSE(host.drawn.empty());
-  EXPECT_EQ(host.drawn[0], "BackColor 65280");
+  EXPECT_EQ(host.drawn[0], "setBackground 65280");
   std::vector<std::string> letters;  // the curve letters: the only one-letter texts
   for (const std::string& call : host.drawn)
-    if (call.size() == 9 && call.starts_with("Print \"")) letters.push_back(call);
-  EXPECT_EQ(letters, std::vector<std::string>{"Print \"A\""});
+    if (call.size() == 8 && call.starts_with("text \"")) letters.push_back(call);
+  EXPECT_EQ(letters, std::vector<std::string>{"text \"A\""});
 }
 
 }  // namespace

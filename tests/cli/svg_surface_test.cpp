@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/drawchart.h"
+#include "chart/draw_chart.h"
 #include "chart/svg_surface.h"
 #include "mock/recording_surface.h"
 
@@ -63,21 +63,20 @@ std::vector<std::string> fromRecording(const RecordingSurface& rec) {
     std::istringstream in(call);
     std::string op;
     in >> op;
-    if (op == "CurrentX") in >> x;
-    else if (op == "CurrentY") in >> y;
-    else if (op == "DrawWidth") { int w; in >> w; width = std::to_string(w * 15); }
-    else if (op == "DrawStyle") { int s; in >> s; dash = s == 2 ? "x" : "<none>"; }
-    else if (op == "FontSize") { float p; in >> p; size = RecordingSurface::number(p * 20); }
-    else if (op == "FontBold") { int b; in >> b; bold = b ? "bold" : "<none>"; }
-    else if (op == "Line") {
+    if (op == "moveTo") in >> x >> y;
+    else if (op == "setLineWidth") { int w; in >> w; width = std::to_string(w * 15); }
+    else if (op == "setLineStyle") { int s; in >> s; dash = s == 2 ? "x" : "<none>"; }
+    else if (op == "setFontSize") { float p; in >> p; size = RecordingSurface::number(p * 20); }
+    else if (op == "setBold") { int b; in >> b; bold = b ? "bold" : "<none>"; }
+    else if (op == "line") {
       std::string x1, y1, x2, y2;
       long long colour = 0;  // the foreground is black
       in >> x1 >> y1 >> x2 >> y2 >> colour;
       const std::string d = dash == "x" ? width + " " + std::to_string(2 * std::stoi(width)) : dash;
       out.push_back("line " + x1 + " " + y1 + " " + x2 + " " + y2 + " " + hex(colour) + " w" +
                     width + " dash " + d);
-    } else if (op == "Print") {
-      const std::string text = call.substr(7, call.size() - 8);
+    } else if (op == "text") {
+      const std::string text = call.substr(6, call.size() - 7);
       out.push_back("text " + x + " " + y + " size " + size + " " + bold + " #000000 [" + text +
                     "] text-before-edge preserve");
     }
@@ -87,14 +86,14 @@ std::vector<std::string> fromRecording(const RecordingSurface& rec) {
 
 ChartState state(int type, bool extras) {
   ChartState s;
-  s.birthdate = fromYmd(1990, 1, 31);
-  s.birthdate2 = fromYmd(1992, 6, 15);
-  s.birthname = extras ? "Ann & <Bo>" : "";
-  s.chartdate = fromYmd(2024, 3, 5);
-  s.ChartOptions.chartType = static_cast<std::int16_t>(type);
-  s.ChartOptions.todayMarker = extras;
-  s.ChartOptions.weekSeparators = extras;
-  s.ChartOptions.showAverage = extras;
+  s.birthday = fromYmd(1990, 1, 31);
+  s.birthday2 = fromYmd(1992, 6, 15);
+  s.name = extras ? "Ann & <Bo>" : "";
+  s.chartDate = fromYmd(2024, 3, 5);
+  s.options.chartType = static_cast<ChartType>(type);
+  s.options.todayMarker = extras;
+  s.options.weekSeparators = extras;
+  s.options.showAverage = extras;
   return s;
 }
 
@@ -107,8 +106,8 @@ TEST(SvgSurface, HoldsTheRecordedLinesAndTextsInOrder) {
     SCOPED_TRACE(c.name);
     RecordingSurface rec(c.w, c.h);
     SvgSurface svg(c.w, c.h);
-    drawchart(state(c.type, c.extras), rec, FixedWidthMeasure{}, Locale{});
-    drawchart(state(c.type, c.extras), svg, FixedWidthMeasure{}, Locale{});
+    drawChart(state(c.type, c.extras), rec, FixedWidthMeasure{}, Locale{});
+    drawChart(state(c.type, c.extras), svg, FixedWidthMeasure{}, Locale{});
     const auto expected = fromRecording(rec);
     ASSERT_GE(expected.size(), 7u);  // even the narrowest has its zero line, header and letters
     EXPECT_EQ(fromSvg(svg.document()), expected);
@@ -117,8 +116,8 @@ TEST(SvgSurface, HoldsTheRecordedLinesAndTextsInOrder) {
 
 TEST(SvgSurface, DocumentFrameBackgroundAndColoursRedFirst) {
   SvgSurface svg(6735, 2895);
-  svg.BackColor(kButtonFace);
-  svg.Cls();
+  svg.setBackground(kButtonFace);
+  svg.clear();
   const std::string doc = svg.document();
   for (const char* part : {"viewBox=\"0 0 6735 2895\"", "width=\"449\" height=\"193\"",
                            "<rect x=\"0\" y=\"0\" width=\"6735\" height=\"2895\" fill=\"#f0f0f0\"/>"})

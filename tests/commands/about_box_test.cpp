@@ -1,4 +1,4 @@
-#include "commands/frm_about.h"
+#include "commands/about_box.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +15,15 @@ const std::string kToolFolder = "C:\\Program Files\\Common Files\\Microsoft Shar
 
 TEST(AboutBox, LoadFillsTitleAndTwoTwoLineNoticesAndTheIconInvertsWholeEachTime) {
   AboutFixture f;
-  f.form.Form_Load();
+  f.main.fill();
   EXPECT_EQ(f.title.text, "Tidewell 1.3.18");
   for (const std::string& t : {f.notice.text, f.contact.text}) {
     const auto brk = t.find("\r\n");
     EXPECT_TRUE(brk > 0 && brk != std::string::npos && brk + 2 < t.size()) << t;
     EXPECT_EQ(std::ranges::count(t, '\n') + std::ranges::count(t, '\r'), 2) << t;
   }
-  f.form.picIcon_DblClick();  // a 4 by 3 box: a swapped width and height would miss pixels
-  f.form.picIcon_DblClick();
+  f.main.invertIcon();  // a 4 by 3 box: a swapped width and height would miss pixels
+  f.main.invertIcon();
   const std::vector<double> whole{0, 0, 4, 3, 0, 0, 4, 3, double(DSTINVERT)};
   EXPECT_EQ(f.icon.calls, (std::vector<std::vector<double>>{whole, whole}));
 }
@@ -47,7 +47,7 @@ TEST(AboutBox, GetKeyValueTakesTextsAndNumbersLeavesOtherTypesAndClosesWhatItOpe
     AboutFixture f;
     f.registry.set(HKEY_LOCAL_MACHINE, "SOFTWARE\\Key", "Value", c.stored);
     std::string val = "before";  // left alone for a type other than a text or a number
-    EXPECT_EQ(f.form.GetKeyValue(c.root, c.key, c.value, val), c.found);
+    EXPECT_EQ(f.main.GetKeyValue(c.root, c.key, c.value, val), c.found);
     EXPECT_EQ(val, c.expected);
     EXPECT_TRUE(f.registry.handles.empty()) << "key left open";
   }
@@ -74,7 +74,7 @@ TEST(AboutBox, SysInfoStartsTheToolFromItsOwnKeyOrTheSharedFolderOrSaysItIsUnava
     if (c.fileThere) f.files.files.insert(folderTool);
     f.starter.works = c.starts;
     f.registry.throwOnOpen = c.throws;
-    f.form.cmdSysInfo_Click();
+    f.main.startSystemInfo();
     EXPECT_EQ(f.starter.started, c.started.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.started});
     EXPECT_TRUE(f.registry.handles.empty());
     EXPECT_EQ(f.messages.shown, (c.started.empty() || !c.starts

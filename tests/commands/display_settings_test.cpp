@@ -5,18 +5,18 @@
 #include <string>
 #include <tuple>
 
-#include "mock/form1_fixture.h"
+#include "mock/main_window_fixture.h"
 
 namespace tw::test {
 namespace {
 
 using Command = void (DisplaySettings::*)();
 using D = DisplaySettings;
-using O = ChartOptionsRecord;
+using O = ChartOptions;
 
-void expectMarksMirrorOptions(Form1Fixture& f) {
-  const auto& o = f.form.ChartOptions;
-  EXPECT_EQ((std::vector<bool>{f.bio.checked, f.comp.checked, f.dt2.isVisible(), f.command2.isVisible(),
+void expectMarksMirrorOptions(MainWindowFixture& f) {
+  const auto& o = f.main.options;
+  EXPECT_EQ((std::vector<bool>{f.bio.checked, f.comp.checked, f.birthday2Picker.isVisible(), f.birthday2Button.isVisible(),
                                f.days.checked, f.weeks.checked, f.years.checked, f.phy.checked, f.emo.checked,
                                f.intl.checked, f.ave.checked, f.weekSep.checked, f.todayMark.checked}),
             (std::vector<bool>{o.chartType == 0, o.chartType == 1, o.chartType == 1, o.chartType == 1,
@@ -26,16 +26,16 @@ void expectMarksMirrorOptions(Form1Fixture& f) {
 
 TEST(DisplaySettings, EveryCommandKeepsTheMarksInStepAndRedrawsOnce) {
   const Command all[] = {
-      &D::MenuChartTypeBio_Click, &D::MenuChartTypeComp_Click, &D::MenuAgeDays_Click, &D::MenuAgeWeeks_Click,
-      &D::MenuAgeYears_Click, &D::MenuSettingWeekSeparators_Click, &D::MenuSettingTodayMarker_Click,
-      &D::MenuShowPhy_Click, &D::MenuShowEmo_Click, &D::MenuShowInt_Click, &D::MenuShowAve_Click,
-      &D::MenuSettingPhysicalColour_Click, &D::MenuSettingEmotionalColour_Click,
-      &D::MenuSettingIntellectualColour_Click, &D::MenuSettingAverageColour_Click,
-      &D::MenuSettingBackgroundColour_Click, &D::MenuSettingResetColours_Click};
+      &D::showBiorhythmChart, &D::showComparisonChart, &D::showAgeInDays, &D::showAgeInWeeks,
+      &D::showAgeInYears, &D::toggleWeekSeparators, &D::toggleTodayMarker,
+      &D::togglePhysicalCurve, &D::toggleEmotionalCurve, &D::toggleIntellectualCurve, &D::toggleAverageCurve,
+      &D::choosePhysicalColour, &D::chooseEmotionalColour,
+      &D::chooseIntellectualColour, &D::chooseAverageColour,
+      &D::chooseBackgroundColour, &D::resetColours};
   // Start away from every default so each command has something to change.
   for (std::size_t i = 0; i < std::size(all); ++i) {
     SCOPED_TRACE(i);
-    Form1Fixture f;
+    MainWindowFixture f;
     f.store.values = {{"Chart type", " 1"}, {"Age format", " 2"}, {"Background colour", " 7"}};
     f.load();
     f.dialog.answers = {{true, 0x123456, ""}};
@@ -45,11 +45,11 @@ TEST(DisplaySettings, EveryCommandKeepsTheMarksInStepAndRedrawsOnce) {
     EXPECT_TRUE(f.messages.shown.empty());
     expectMarksMirrorOptions(f);
   }
-  Form1Fixture f;  // a choice already made stays the only tick
+  MainWindowFixture f;  // a choice already made stays the only tick
   f.load();
-  f.settings.MenuAgeWeeks_Click();
-  f.settings.MenuAgeWeeks_Click();
-  EXPECT_EQ(f.form.ChartOptions.ageFormat, 1);
+  f.settings.showAgeInWeeks();
+  f.settings.showAgeInWeeks();
+  EXPECT_EQ(f.main.options.ageFormat, 1);
   expectMarksMirrorOptions(f);
 }
 
@@ -57,78 +57,78 @@ TEST(DisplaySettings, ComparisonChartRefusesAChartDateBeforeTheSecondBirthdayOnl
   const Date birthday2 = fromYmd(2027, 3, 1);
   for (int offset : {-400, -1, 0, 1}) {
     SCOPED_TRACE(offset);
-    Form1Fixture f;
+    MainWindowFixture f;
     f.load();
-    f.form.birthdate = birthday2 + 1000;  // later than every chart date here: not examined
-    f.form.birthdate2 = birthday2, f.form.chartdate = birthday2 + offset;
+    f.main.birthday = birthday2 + 1000;  // later than every chart date here: not examined
+    f.main.birthday2 = birthday2, f.main.chartDate = birthday2 + offset;
     int redrawsAtMessage = -1;
-    f.messages.onShow = [&] { redrawsAtMessage = f.dt2.isVisible() ? f.redraws() : -2; };
+    f.messages.onShow = [&] { redrawsAtMessage = f.birthday2Picker.isVisible() ? f.redraws() : -2; };
     const int before = f.redraws();
-    f.settings.MenuChartTypeComp_Click();
+    f.settings.showComparisonChart();
     EXPECT_EQ(f.redraws(), before + 1);
     ASSERT_EQ(f.messages.shown.size(), offset < 0 ? 1u : 0u);
     if (offset < 0) {
       EXPECT_NE(f.messages.shown[0].prompt.find("Setting chart date to 1/3/2027."), std::string::npos);
       EXPECT_EQ(redrawsAtMessage, before);  // shown after the controls, before the chart
-      EXPECT_EQ(f.dt3.value(), birthday2);
+      EXPECT_EQ(f.chartDatePicker.value(), birthday2);
     }
-    EXPECT_EQ(f.form.chartdate, offset < 0 ? birthday2 : birthday2 + offset);
+    EXPECT_EQ(f.main.chartDate, offset < 0 ? birthday2 : birthday2 + offset);
 
-    f.settings.MenuChartTypeBio_Click();  // hides Birthday 2; the moved date stays
-    EXPECT_FALSE(f.dt2.isVisible() || f.command2.isVisible());
-    EXPECT_EQ(f.form.chartdate, offset < 0 ? birthday2 : birthday2 + offset);
+    f.settings.showBiorhythmChart();  // hides Birthday 2; the moved date stays
+    EXPECT_FALSE(f.birthday2Picker.isVisible() || f.birthday2Button.isVisible());
+    EXPECT_EQ(f.main.chartDate, offset < 0 ? birthday2 : birthday2 + offset);
   }
 }
 
 TEST(DisplaySettings, TogglesFromAStoredOneSwitchOffAndAreStoredAsBooleans) {
   const struct { const char* key; Command run; bool O::*field; } toggles[] = {
-      {"Physical", &D::MenuShowPhy_Click, &O::showPhysical}, {"Emotional", &D::MenuShowEmo_Click, &O::showEmotional},
-      {"Intellectual", &D::MenuShowInt_Click, &O::showIntellectual}, {"Average", &D::MenuShowAve_Click, &O::showAverage},
-      {"Week separators", &D::MenuSettingWeekSeparators_Click, &O::weekSeparators},
-      {"Today marker", &D::MenuSettingTodayMarker_Click, &O::todayMarker},
+      {"Physical", &D::togglePhysicalCurve, &O::showPhysical}, {"Emotional", &D::toggleEmotionalCurve, &O::showEmotional},
+      {"Intellectual", &D::toggleIntellectualCurve, &O::showIntellectual}, {"Average", &D::toggleAverageCurve, &O::showAverage},
+      {"Week separators", &D::toggleWeekSeparators, &O::weekSeparators},
+      {"Today marker", &D::toggleTodayMarker, &O::todayMarker},
   };
   for (const auto& t : toggles) {
     SCOPED_TRACE(t.key);
-    Form1Fixture f;
+    MainWindowFixture f;
     f.store.values[t.key] = "1";  // read as True
     f.load();
     (f.settings.*t.run)();
-    EXPECT_FALSE(f.form.ChartOptions.*t.field);
+    EXPECT_FALSE(f.main.options.*t.field);
     int cancel = 0;
-    f.form.Form_Unload(cancel);
+    f.main.saveAndClose();
     EXPECT_EQ(f.store.values[t.key], "0");
     (f.settings.*t.run)();
-    EXPECT_TRUE(f.form.ChartOptions.*t.field);
+    EXPECT_TRUE(f.main.options.*t.field);
   }
 }
 
 TEST(DisplaySettings, ColourDialogCancelChangesNothingConfirmTakesTheChoiceAndResetBringsTheDefaults) {
   const struct { Command run; Colour O::*field; Colour byDefault; } colours[] = {
-      {&D::MenuSettingPhysicalColour_Click, &O::physicalColour, 255},
-      {&D::MenuSettingEmotionalColour_Click, &O::emotionalColour, 65280},
-      {&D::MenuSettingIntellectualColour_Click, &O::intellectualColour, 16711680},
-      {&D::MenuSettingAverageColour_Click, &O::averageColour, 65535},
-      {&D::MenuSettingBackgroundColour_Click, &O::backgroundColour, kButtonFace}};
+      {&D::choosePhysicalColour, &O::physicalColour, 255},
+      {&D::chooseEmotionalColour, &O::emotionalColour, 65280},
+      {&D::chooseIntellectualColour, &O::intellectualColour, 16711680},
+      {&D::chooseAverageColour, &O::averageColour, 65535},
+      {&D::chooseBackgroundColour, &O::backgroundColour, kButtonFace}};
   for (const auto& c : colours) {
     SCOPED_TRACE(c.byDefault);
-    Form1Fixture f;
+    MainWindowFixture f;
     f.store.values = {{"Background colour", " 1"}, {"Physical colour", " 2"}, {"Emotional colour", " 3"},
                       {"Intellectual colour", " 4"}, {"Average colour", " 5"}, {"Week separators", "-1"}};
     f.load();
-    const Colour start = f.form.ChartOptions.*c.field;
+    const Colour start = f.main.options.*c.field;
     f.dialog.Flags = 0x806;  // left by a save; the colour commands set none of their own
     const int before = f.redraws();
     f.dialog.answers = {{false, 0x111111, ""}, {true, 0x336699, ""}};
     (f.settings.*c.run)();
-    EXPECT_TRUE(f.form.ChartOptions.*c.field == start && f.redraws() == before);
+    EXPECT_TRUE(f.main.options.*c.field == start && f.redraws() == before);
     (f.settings.*c.run)();
-    EXPECT_TRUE(f.form.ChartOptions.*c.field == 0x336699 && f.redraws() == before + 1);
+    EXPECT_TRUE(f.main.options.*c.field == 0x336699 && f.redraws() == before + 1);
     for (const auto& s : f.dialog.shown)  // opens on the current colour
       EXPECT_EQ(std::tie(s.kind, s.settings.CancelError, s.settings.Flags, s.settings.Color),
                 std::make_tuple("ShowColor", true, 0x806, start));
-    f.settings.MenuSettingResetColours_Click();
-    EXPECT_EQ(f.form.ChartOptions.*c.field, c.byDefault);
-    EXPECT_TRUE(f.weekSep.checked && f.form.ChartOptions.weekSeparators);
+    f.settings.resetColours();
+    EXPECT_EQ(f.main.options.*c.field, c.byDefault);
+    EXPECT_TRUE(f.weekSep.checked && f.main.options.weekSeparators);
   }
 }
 

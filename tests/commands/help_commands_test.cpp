@@ -7,12 +7,12 @@
 
 #include "commands/chart_key.h"
 #include "mock/about_fakes.h"
-#include "mock/form1_fixture.h"
+#include "mock/main_window_fixture.h"
 
 namespace tw::test {
 namespace {
 
-struct HelpFixture : Form1Fixture, HelpViewer {
+struct HelpFixture : MainWindowFixture, HelpViewer {
   bool WinHelp(const std::string& file, int command, std::uintptr_t data) override {
     calls.push_back(file + " " + std::to_string(command) + " " + std::to_string(data));
     return viewerWorks;
@@ -20,16 +20,16 @@ struct HelpFixture : Form1Fixture, HelpViewer {
   std::vector<std::string> calls;
   bool viewerWorks = true;
   FakeAboutLoader about;
-  HelpCommands help{form, *this, about};
+  HelpCommands help{main, *this, about};
 };
 
 TEST(HelpCommands, ContentsAndIndexOpenTheHelpFileWithTheirCommandAndNeverComplain) {
   for (bool works : {true, false}) {
     HelpFixture f;
     f.viewerWorks = works;
-    f.form.HelpFile = "/usr/local/share/tidewell/Tidewell.html";
-    f.help.MenuHelpContents_Click();
-    f.help.MenuHelpIndex_Click();
+    f.main.helpFile = "/usr/local/share/tidewell/Tidewell.html";
+    f.help.showContents();
+    f.help.showTopicFinder();
     EXPECT_EQ(f.calls, (std::vector<std::string>{"/usr/local/share/tidewell/Tidewell.html 3 0",
                                                  "/usr/local/share/tidewell/Tidewell.html 11 0"}));
     EXPECT_TRUE(f.messages.shown.empty());  // a failing viewer reports for itself
@@ -44,14 +44,14 @@ TEST(ChartKey, OneLinePerShownCurveInTheChartsOrderInAnInformationBox) {
       {true, true, true, true, "P=Physical\r\nE=Emotional\r\nI=Intellectual\r\nA=Average"},
   };
   for (const auto& c : cases) {
-    ChartOptionsRecord o;
+    ChartOptions o;
     o.showPhysical = c.p, o.showEmotional = c.e, o.showIntellectual = c.i, o.showAverage = c.a;
-    EXPECT_EQ(ChartKeyText(o), c.text) << c.p << c.e << c.i << c.a;
+    EXPECT_EQ(chartKeyText(o), c.text) << c.p << c.e << c.i << c.a;
   }
   HelpFixture f;
-  f.form.ChartOptions.showPhysical = f.form.ChartOptions.showEmotional = false;
-  f.form.ChartOptions.showAverage = true;
-  f.help.HelpChartKey_Click();
+  f.main.options.showPhysical = f.main.options.showEmotional = false;
+  f.main.options.showAverage = true;
+  f.help.showChartKey();
   EXPECT_EQ(f.messages.shown, (Shown{{"I=Intellectual\r\nA=Average", ui::vbInformation, "Chart key"}}));
 }
 
@@ -65,10 +65,10 @@ TEST(HelpCommands, EachAboutIsAFreshBoxLoadedFilledShownModallyAndUnloaded) {
       unloadedWhileShown = f.about.unloaded;
     };
   };
-  f.help.HelpAbout_Click();
+  f.help.showAbout();
   EXPECT_TRUE(titleWhileShown == "Tidewell 1.3.18" && unloadedWhileShown == 0) << titleWhileShown;
   f.about.onLoad = nullptr;
-  f.help.HelpAbout_Click();  // nothing of the first box (an inverted icon) is kept
+  f.help.showAbout();  // nothing of the first box (an inverted icon) is kept
   EXPECT_EQ(f.about.loaded + f.about.unloaded, 4);
 }
 

@@ -1,4 +1,4 @@
-#include "commands/print_save.h"
+#include "commands/print_and_save.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "mock/form1_fixture.h"
+#include "mock/main_window_fixture.h"
 
 namespace tw::test {
 namespace {
@@ -16,12 +16,12 @@ const DialogAnswer kConfirm{true, 0, ""};
 
 TEST(Print, RefusedUnlessTheWindowIsNormal) {
   for (int state : {ui::Maximized, ui::Minimized}) {
-    Form1Fixture f;
+    MainWindowFixture f;
     f.load();
     f.window.state = state;
     f.dialog.answers = {kConfirm};
     const int before = f.redraws();
-    f.printSave.FilePrint_Click();
+    f.printAndSave.print();
     EXPECT_EQ(f.messages.shown, (Shown{{"Unable to print while this window is maximized.\r\nPlease restore the window "
                                         "and try again.", 48, "Tidewell"}}));
     EXPECT_TRUE(f.timeline.empty());  // no dialog, no size change, the page left alone
@@ -42,23 +42,23 @@ TEST(Print, PrintsAWhiteChartAtTheLimitedSizeThenPutsWindowAndColourBack) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.width);
-    Form1Fixture f;
+    MainWindowFixture f;
     f.store.values["Background colour"] = " 12632256";
     f.load();
     f.window.place(300, 200, c.width, c.height);
     f.dialog.answers = {kConfirm};
-    const auto backsBefore = f.surface.only("BackColor").size();
-    f.printSave.FilePrint_Click();
+    const auto backsBefore = f.surface.only("setBackground").size();
+    f.printAndSave.print();
 
     EXPECT_EQ(f.timeline, c.steps);
     EXPECT_TRUE(f.dialog.shown[0].settings.CancelError && f.dialog.shown[0].settings.Flags == 0x100008);
     ASSERT_TRUE(f.page.picture);
     EXPECT_EQ(std::tie(f.page.picture->background, f.page.picture->width, f.page.picture->height),
-              std::make_tuple("BackColor 16777215", c.chartWidth, c.chartHeight));
+              std::make_tuple("setBackground 16777215", c.chartWidth, c.chartHeight));
     // White from the first redraw of the command until the colour is put back for the last.
-    const auto backs = f.surface.only("BackColor");
-    Steps white(backs.size() - backsBefore, "BackColor 16777215");
-    white.back() = "BackColor 12632256";
+    const auto backs = f.surface.only("setBackground");
+    Steps white(backs.size() - backsBefore, "setBackground 16777215");
+    white.back() = "setBackground 12632256";
     EXPECT_EQ(Steps(backs.begin() + backsBefore, backs.end()), white);
     EXPECT_TRUE(f.picture.width() == c.width - 350 && f.picture.height() == c.height - 1775);
     EXPECT_TRUE(f.messages.shown.empty());
@@ -73,33 +73,33 @@ TEST(Print, CancelATooTallWindowOrAPrinterFailureEndWithThePageHidden) {
                            "window 9000x7000", "window 9000x7000", "print", "hide"}},
   };
   for (const auto& c : cases) {
-    Form1Fixture f;
+    MainWindowFixture f;
     f.load();
     f.window.place(300, 200, 9000, c.height);
     f.page.printerWorks = c.printerWorks;
     f.dialog.answers = {{c.confirm, 0, ""}};
-    f.printSave.FilePrint_Click();
+    f.printAndSave.print();
     EXPECT_EQ(f.timeline, c.steps);
     EXPECT_TRUE(f.window.height() == c.height && f.messages.shown.empty());
-    EXPECT_EQ(f.surface.only("BackColor").back(), "BackColor -2147483633");
+    EXPECT_EQ(f.surface.only("setBackground").back(), "setBackground -2147483633");
   }
 }
 
 TEST(SaveBitmap, OffersThePresetsThenTheLastNameAndWritesOnlyWhenConfirmed) {
-  Form1Fixture f;
+  MainWindowFixture f;
   f.store.values["Background colour"] = " 8454143";
   f.load();
   f.dialog.answers = {{true, 0, "/home/u/june.BMP"}, {}, {true, 0, "/home/u/july.BMP"}};
   int redraws = f.redraws();
   std::vector<int> drawn;
   for (int i = 0; i < 3; ++i) {
-    f.printSave.FileSaveBMP_Click();
+    f.printAndSave.save();
     drawn.push_back(f.redraws() - redraws);
     redraws = f.redraws();
   }
   f.files.writable = false;  // the folder turned read-only
   f.dialog.answers = {{true, 0, "/home/u/august.BMP"}};
-  f.printSave.FileSaveBMP_Click();
+  f.printAndSave.save();
 
   EXPECT_EQ(drawn, (std::vector<int>{1, 0, 1}));
   EXPECT_EQ(f.redraws(), redraws);  // nor after the failed write
@@ -113,7 +113,7 @@ TEST(SaveBitmap, OffersThePresetsThenTheLastNameAndWritesOnlyWhenConfirmed) {
               std::make_tuple("Save chart as bitmap", "Bitmaps|*.BMP", "BMP", 0x806, true));
   }
   ASSERT_EQ(f.files.written.size(), 2u);
-  EXPECT_EQ(f.files.written["/home/u/june.BMP"].background, "BackColor 8454143");
+  EXPECT_EQ(f.files.written["/home/u/june.BMP"].background, "setBackground 8454143");
   EXPECT_TRUE(f.messages.shown.empty());
 }
 

@@ -5,7 +5,7 @@
 namespace tw {
 namespace {
 
-TEST(CycleValue, MatchesKnownDaysAndMirrorsBeforeBirth) {
+TEST(cycleValue, MatchesKnownDaysAndMirrorsBeforeBirth) {
   const struct { double days; std::int16_t period, amplitude; double expected, tolerance; } cases[] = {
       {0, 23, 948, 0, 0}, {5.75, 23, 1, 1, 1e-15}, {7, 28, 1, 1, 1e-15}, {8.25, 33, 948, 948, 1e-12},
       {17.25, 23, 1, -1, 1e-15}, {1000, 23, 1, 0.1361666, 5e-8}, {1000, 28, 1, -0.9749279, 5e-8},
@@ -15,12 +15,12 @@ TEST(CycleValue, MatchesKnownDaysAndMirrorsBeforeBirth) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.days);
-    EXPECT_NEAR(CycleValue(c.days, c.period, c.amplitude), c.expected, c.tolerance);
-    EXPECT_EQ(CycleValue(-c.days, c.period, c.amplitude), -CycleValue(c.days, c.period, c.amplitude));
+    EXPECT_NEAR(cycleValue(c.days, c.period, c.amplitude), c.expected, c.tolerance);
+    EXPECT_EQ(cycleValue(-c.days, c.period, c.amplitude), -cycleValue(c.days, c.period, c.amplitude));
   }
 }
 
-TEST(AgeToString, FormatsEachUnit) {
+TEST(ageText, FormatsEachUnit) {
   Locale german;
   german.groupSeparator = ".";
   german.decimalSeparator = ",";
@@ -34,7 +34,7 @@ TEST(AgeToString, FormatsEachUnit) {
       {3652, AgeYears, german, "10,00 years"}, {100, 3, Locale{}, ""}, {100, -1, Locale{}, ""},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(AgeToString(c.days, c.format, c.locale), c.expected) << c.days << " " << c.format;
+    EXPECT_EQ(ageText(c.days, c.format, c.locale), c.expected) << c.days << " " << c.format;
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ TEST(Date, KnownDaysWeekdaysAndTextForms) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(weekdayNumber(c.d), c.weekday);
     EXPECT_EQ(weekdayName(c.d), c.name);
-    EXPECT_EQ(DateToString(c.d), c.text);
+    EXPECT_EQ(dateText(c.d), c.text);
     EXPECT_EQ(parseDayFirst(c.text), c.d);
   }
 }

@@ -20,16 +20,16 @@ TEST(Comparison, MatchPercentages) {
       {2807, 2821, 46, 1, 87, 44},  // 100 cycles on, the distance is a hair under 2
       {100, -100, 19, 57, 82, 52}};
   for (const auto& c : cases) {
-    const MatchPercentages m = ComparisonMatch(c.days, c.days2);
+    const MatchPercentages m = comparisonMatch(c.days, c.days2);
     EXPECT_EQ((std::array{m.physical, m.emotional, m.intellectual}), (std::array{c.p, c.e, c.i})) << c.days;
     EXPECT_EQ(m.overall, c.overall) << c.days;
   }
-  EXPECT_EQ(OverallMatch(100, 100, 0), 66);  // down, not to nearest
+  EXPECT_EQ(overallMatch(100, 100, 0), 66);  // down, not to nearest
 }
 
-TEST(CriticalDays, RangeFollowsTheModRule) {
+TEST(criticalDays, RangeFollowsTheModRule) {
   const Date birth = fromYmd(1990, 5, 17);
-  const auto days = CriticalDays(birth, birth - 40, birth + 700);  // straddles birth and day 644
+  const auto days = criticalDays(birth, birth - 40, birth + 700);  // straddles birth and day 644
   std::size_t next = 0;
   for (Date d = birth - 40; d <= birth + 700; ++d) {
     const auto [p, e, i] = rulePhases(d - birth);
@@ -40,7 +40,7 @@ TEST(CriticalDays, RangeFollowsTheModRule) {
               std::make_tuple(d, p == 0, e == 0, i == 0));
   }
   EXPECT_EQ(next, days.size());
-  EXPECT_TRUE(CriticalDays(birth, birth + 5, birth + 4).empty());
+  EXPECT_TRUE(criticalDays(birth, birth + 5, birth + 4).empty());
 }
 
 TEST(Prompt, LayoutPerChartType) {
@@ -48,18 +48,18 @@ TEST(Prompt, LayoutPerChartType) {
   iso.shortDatePattern = "yyyy-MM-dd";
   const auto state = [](int type, int age, int age2) {
     ChartState s;
-    s.chartdate = fromYmd(2026, 3, 9);
-    s.birthdate = s.chartdate - age;
-    s.birthdate2 = s.chartdate - age2;
-    s.ChartOptions.chartType = static_cast<std::int16_t>(type);
+    s.chartDate = fromYmd(2026, 3, 9);
+    s.birthday = s.chartDate - age;
+    s.birthday2 = s.chartDate - age2;
+    s.options.chartType = static_cast<std::int16_t>(type);
     return s;
   };
-  EXPECT_EQ(InterpretationPrompt(state(0, 11, 0), {}),
+  EXPECT_EQ(interpretation(state(0, 11, 0), {}),
             "Interpretation for 9/3/2026:\r\n\r\nPhysical critical day!\r\n\r\nDon't overwork, and avoid\r\n"
             "alcohol and other\r\nindulgements. Possibility\r\nof headaches or depression.");
-  EXPECT_EQ(InterpretationPrompt(state(1, 7, 21), iso),
+  EXPECT_EQ(interpretation(state(1, 7, 21), iso),
             "Comparison for 2026-03-09:\r\n\r\nPhysical: 27%\r\nEmotional: 0%\r\nIntellectual: 14%\r\nOverall: 13%");
-  for (int type : {2, -1}) EXPECT_FALSE(InterpretationPrompt(state(type, 11, 0), {})) << type;
+  for (int type : {2, -1}) EXPECT_FALSE(interpretation(state(type, 11, 0), {})) << type;
 }
 
 // Last line of rows 1..15; each is found at the end of one row only.
@@ -87,19 +87,19 @@ TEST(Reading, EveryDayFollowsThePhaseRuleAndAllRowsOccur) {
   std::set<int> seen;
   for (long long d = -3000; d <= 3000; ++d) {
     const int row = expectedRow(d);
-    const std::string text = ReadingText(static_cast<double>(d));
+    const std::string text = readingText(static_cast<double>(d));
     EXPECT_TRUE(text.ends_with(kLastLines[row - 1])) << d << ": " << text;
     EXPECT_EQ(text.find("\r\n\r\n") != std::string::npos, row <= 7) << d;  // blank line after a heading
     seen.insert(row);
   }
   EXPECT_EQ(seen.size(), 15u);
-  EXPECT_EQ(ReadingText(0), "Physical, emotional &\r\nintellectual critical day!\r\n\r\n"
+  EXPECT_EQ(readingText(0), "Physical, emotional &\r\nintellectual critical day!\r\n\r\n"
                             "Don't get out of bed, don't\r\ngo anywhere, and don't do\r\nanything!!!");
-  EXPECT_EQ(ReadingText(1), "This is a good time for\r\nall activities. Stressful\r\n"
+  EXPECT_EQ(readingText(1), "This is a good time for\r\nall activities. Stressful\r\n"
                             "experiences will be easily\r\novercome.");
 }
 
-TEST(CyclePhase, BoundsAreCritical) {
+TEST(cyclePhase, BoundsAreCritical) {
   using K = CycleKind;
   const struct { double value; K kind; int phase; } cases[] = {
       {-0.12, K::Physical, 0}, {std::nextafter(-0.12, -1), K::Physical, -1},
@@ -110,7 +110,7 @@ TEST(CyclePhase, BoundsAreCritical) {
       {double{0.18f} + 1e-9, K::Intellectual, 0}, {double{-0.093f} - 1e-10, K::Intellectual, 0},
       {double{std::nextafter(0.18f, 1.f)}, K::Intellectual, 1},
       {double{std::nextafter(-0.093f, -1.f)}, K::Intellectual, -1}};
-  for (const auto& c : cases) EXPECT_EQ(CyclePhase(c.value, c.kind), c.phase) << c.value;
+  for (const auto& c : cases) EXPECT_EQ(cyclePhase(c.value, c.kind), c.phase) << c.value;
 }
 
 }  // namespace

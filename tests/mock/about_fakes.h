@@ -7,7 +7,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "commands/frm_about.h"
+#include "commands/about_box.h"
 #include "commands/help_commands.h"
 #include "mock/fakes.h"
 
@@ -88,16 +88,16 @@ struct FakeStarter : ProgramStarter {
 // A box over the fakes above, or over a real registry and file lookup when given.
 struct AboutFixture {
   explicit AboutFixture(Registry* reg = nullptr, const FileLookup* fl = nullptr)
-      : form{frmAboutControls{window, icon, title, notice, contact},
-             frmAboutServices{reg ? *reg : registry, fl ? *fl : files, starter, messages}} {}
+      : main{AboutBoxControls{window, icon, title, notice, contact},
+             AboutBoxServices{reg ? *reg : registry, fl ? *fl : files, starter, messages}} {}
   FakeWindow window;
   FakePictureBox icon;
   FakeCaption title, notice, contact;
   FakeRegistry registry;
   FakeFiles files;
   FakeStarter starter;
-  ScriptedMessageBoxes messages;
-  frmAbout form;
+  ScriptedMessages messages;
+  AboutBox main;
 };
 
 // Each Load makes a fresh box over its own fakes, as the platform makes a fresh dialog.
@@ -105,14 +105,14 @@ class FakeAboutLoader : public AboutBoxLoader {
   struct Owner {
     std::unique_ptr<AboutFixture> box = std::make_unique<AboutFixture>();
   };
-  struct Loaded : Owner, frmAbout {
-    explicit Loaded(FakeAboutLoader& l) : frmAbout(box->form), loader(l) {}
+  struct Loaded : Owner, AboutBox {
+    explicit Loaded(FakeAboutLoader& l) : AboutBox(box->main), loader(l) {}
     ~Loaded() override { ++loader.unloaded; }
     FakeAboutLoader& loader;
   };
 
  public:
-  std::unique_ptr<frmAbout> Load() override {
+  std::unique_ptr<AboutBox> Load() override {
     ++loaded;
     auto b = std::make_unique<Loaded>(*this);
     if (onLoad) onLoad(*b->box);

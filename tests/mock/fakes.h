@@ -44,9 +44,9 @@ struct FakeTextBox : FakeControl, ui::TextBox {
 struct FakeListBox : FakeControl, ui::ListBox {
   void clear() override { lines.clear(), index = -1; }
   void addItem(const std::string& line) override { lines.push_back(line); }
-  int listCount() const override { return static_cast<int>(lines.size()); }
-  std::string list(int i) const override { return lines.at(static_cast<std::size_t>(i)); }
-  TW_FAKE_PROPERTY(int, listIndex, setListIndex, index)
+  int count() const override { return static_cast<int>(lines.size()); }
+  std::string line(int i) const override { return lines.at(static_cast<std::size_t>(i)); }
+  TW_FAKE_PROPERTY(int, selectedIndex, select, index)
   std::vector<std::string> lines;
   int index = -1;
 };
@@ -60,8 +60,11 @@ struct FakeMenuItem : ui::MenuItem {
 // state and size changes in order.
 class FakeWindow : public ui::Window {
  public:
-  int windowState() const override { return state; }
-  void setWindowState(int s) override { log.push_back("state " + std::to_string(state = s)); }
+  ui::WindowState windowState() const override { return state; }
+  void setWindowState(ui::WindowState s) override {
+    state = s;
+    log.push_back("state " + std::to_string(static_cast<int>(s)));
+  }
   TW_FAKE_PROPERTY(double, left, setLeft, x) TW_FAKE_PROPERTY(double, top, setTop, y)
   double width() const override { return w; }
   double height() const override { return h; }
@@ -79,7 +82,7 @@ class FakeWindow : public ui::Window {
   void place(double l, double t, double width, double height) { x = l, y = t, w = width, h = height; }
 
   double x = 0, y = 0, w = 0, h = 0;
-  int state = ui::Normal;
+  ui::WindowState state = ui::WindowState::Normal;
   bool visible = false;
   int modalCount = 0, closeCount = 0;
   std::vector<std::string> log;
@@ -92,30 +95,48 @@ class FakeWindow : public ui::Window {
   }
 };
 
+// How a message box looked: its icon, or a question with Yes and No.
+enum class MessageKind { Plain, Information, Warning, Question };
+
 struct ShownMessage {
-  std::string prompt;
-  int style;
+  std::string text;
+  MessageKind kind;
   std::string title;
   bool operator==(const ShownMessage&) const = default;
   friend std::ostream& operator<<(std::ostream& o, const ShownMessage& m) {
-    return o << m.title << " (" << m.style << "): " << m.prompt;
+    static const char* kinds[] = {"plain", "information", "warning", "question"};
+    return o << m.title << " (" << kinds[static_cast<int>(m.kind)] << "): " << m.text;
   }
 };
 using Shown = std::vector<ShownMessage>;
 
-// Answers from a queue (OK when it runs dry) and keeps every box shown.
-struct ScriptedMessageBoxes : ui::MessageBoxes {
-  int MsgBox(const std::string& prompt, int style, const std::string& title) override {
-    shown.push_back({prompt, style, title});
-    if (onShow) onShow();
-    if (answers.empty()) return ui::vbOK;
-    const int a = answers.front();
+// Keeps every box shown; questions are answered from a queue, No when it runs dry.
+struct ScriptedMessages : ui::Messages {
+  void show(const std::string& text, const std::string& title) override {
+    record(text, MessageKind::Plain, title);
+  }
+  void inform(const std::string& text, const std::string& title) override {
+    record(text, MessageKind::Information, title);
+  }
+  void warn(const std::string& text, const std::string& title) override {
+    record(text, MessageKind::Warning, title);
+  }
+  ui::Answer ask(const std::string& question, const std::string& title) override {
+    record(question, MessageKind::Question, title);
+    if (answers.empty()) return ui::Answer::No;
+    const ui::Answer a = answers.front();
     answers.pop_front();
     return a;
   }
   Shown shown;
-  std::deque<int> answers;
+  std::deque<ui::Answer> answers;
   std::function<void()> onShow;
+
+ private:
+  void record(const std::string& text, MessageKind kind, const std::string& title) {
+    shown.push_back({text, kind, title});
+    if (onShow) onShow();
+  }
 };
 
 struct MemoryStore : ui::SettingsStore {

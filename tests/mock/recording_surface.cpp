@@ -19,7 +19,7 @@ std::vector<std::string> RecordingSurface::only(std::string_view op) const {
 
 std::vector<std::string> RecordingSurface::printed() const {
   std::vector<std::string> out;
-  for (const std::string& c : only("Print")) out.push_back(c.substr(7, c.size() - 8));
+  for (const std::string& c : only("text")) out.push_back(c.substr(6, c.size() - 7));
   return out;
 }
 

@@ -12,9 +12,9 @@ using KV = std::pair<std::string, std::string>;
 TEST(PeopleStore, FirstRunHasFiftyFreeSlotsAndSavesAllHundredKeys) {
   test::MemoryStore store;
   PeopleStore people(store);
-  people.LoadPeople();
-  EXPECT_EQ(people.peopledate[50], fromYmd(1990, 1, 1));
-  people.SavePeople();
+  people.load();
+  EXPECT_EQ(people.dates[50], fromYmd(1990, 1, 1));
+  people.save();
   ASSERT_EQ(store.writes.size(), 100u);
   EXPECT_EQ((std::vector<KV>{store.writes[0], store.writes[1], store.writes[18], store.writes[99]}),
             (std::vector<KV>{{"PeopleName 1", ""}, {"PeopleDate 1", "1/1/1990"}, {"PeopleName 10", ""},
@@ -29,8 +29,8 @@ TEST(PeopleStore, StoredDatesReadDayFirstAndBadOnesGiveFirstJanuary1990) {
   test::MemoryStore store;
   for (int n = 1; n <= 6; ++n) store.values["PeopleDate " + std::to_string(n)] = cases[n - 1].first;
   PeopleStore people(store);
-  people.LoadPeople();
-  for (int n = 1; n <= 6; ++n) EXPECT_EQ(people.peopledate[n], cases[n - 1].second) << cases[n - 1].first;
+  people.load();
+  for (int n = 1; n <= 6; ++n) EXPECT_EQ(people.dates[n], cases[n - 1].second) << cases[n - 1].first;
 }
 
 TEST(PeopleStore, ListIsInSlotOrderAndFindPersonTakesTheHighestExactMatch) {
@@ -38,17 +38,17 @@ TEST(PeopleStore, ListIsInSlotOrderAndFindPersonTakesTheHighestExactMatch) {
   PeopleStore people(store);
   const std::tuple<int, const char*, Date> persons[] = {{5, "Ann", fromYmd(1990, 12, 25)}, {2, "Anna", fromYmd(1990, 12, 25)},
       {8, "Bo", fromYmd(2000, 1, 1)}, {3, "Bo", fromYmd(2000, 1, 1)}, {9, "bo", fromYmd(2000, 1, 1)}};
-  for (const auto& [slot, name, d] : persons) people.peoplename[slot] = name, people.peopledate[slot] = d;
-  people.peopledate[1] = fromYmd(1990, 1, 1);  // a free slot is never anybody's line
+  for (const auto& [slot, name, d] : persons) people.names[slot] = name, people.dates[slot] = d;
+  people.dates[1] = fromYmd(1990, 1, 1);  // a free slot is never anybody's line
   test::FakeListBox list;
   list.index = 0;
-  people.FillPeopleList(list);
+  people.fill(list);
   EXPECT_EQ(list.lines, (std::vector<std::string>{"Anna (25/12/1990)", "Bo (1/1/2000)", "Ann (25/12/1990)",
                                                   "Bo (1/1/2000)", "bo (1/1/2000)"}));
-  EXPECT_TRUE(list.listIndex() == -1 && people.lowestFreeSlot() == 1);
+  EXPECT_TRUE(list.selectedIndex() == -1 && people.lowestFreeSlot() == 1);
   const std::pair<std::string, int> cases[] = {{"Anna (25/12/1990)", 2}, {"Ann (25/12/1990)", 5}, {"Bo (1/1/2000)", 8},
       {"bo (1/1/2000)", 9}, {"Bo (01/01/2000)", 0}, {"Ann (25/12/1990) ", 0}, {" (1/1/1990)", 0}, {"", 0}};
-  for (const auto& [line, slot] : cases) EXPECT_EQ(people.FindPerson(line), slot) << line;
+  for (const auto& [line, slot] : cases) EXPECT_EQ(people.slotOf(line), slot) << line;
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "mock/about_fakes.h"
-#include "platform/about_box.h"
+#include "platform/qt_about_box.h"
 #include "platform/about_system.h"
 #include "platform/registry_sysinfo.h"
 #include "qt_app.h"
@@ -22,10 +22,10 @@ TEST(QtAbout, LoadFillsTheBoxTheButtonsWorkAndTheIconInvertsOnDoubleClick) {
   test::FakeFiles files;
   test::FakeStarter starter;
   QtAboutBox box{nullptr, registry, files, starter};
-  box.Form_Load();
+  box.fill();
   EXPECT_EQ(box.dialog->windowTitle(), "About Tidewell");
-  EXPECT_EQ(box.lblTitle->text(), "Tidewell 1.3.18");
-  for (QLabel* l : {box.lblNotice, box.lblContact})  // the stored CR LF shown as one line break
+  EXPECT_EQ(box.title->text(), "Tidewell 1.3.18");
+  for (QLabel* l : {box.notice, box.contact})  // the stored CR LF shown as one line break
     EXPECT_TRUE(l->text().count('\n') == 1 && !l->text().contains('\r')) << l->text().toStdString();
   registry.set(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", test::regText("/usr/bin/hardinfo"));
   box.cmdSysInfo->click();
@@ -34,22 +34,22 @@ TEST(QtAbout, LoadFillsTheBoxTheButtonsWorkAndTheIconInvertsOnDoubleClick) {
   box.cmdOK->click();
   EXPECT_FALSE(box.dialog->isVisible());
 
-  const QImage original = box.picIcon->picture();
+  const QImage original = box.icon->picture();
   ASSERT_EQ(original.size(), QSize(32, 32));
   ASSERT_NE(original.pixel(16, 16), original.pixel(0, 0));  // the icon is drawn, not a blank
   const auto doubleClick = [&] {
-    QMouseEvent press(QEvent::MouseButtonDblClick, QPointF(16, 16), box.picIcon->mapToGlobal(QPointF(16, 16)),
+    QMouseEvent press(QEvent::MouseButtonDblClick, QPointF(16, 16), box.icon->mapToGlobal(QPointF(16, 16)),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box.picIcon, &press);
+    QApplication::sendEvent(box.icon, &press);
   };
   doubleClick();
-  const QImage inverted = box.picIcon->shown();
+  const QImage inverted = box.icon->shown();
   int wrong = 0;
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) wrong += (inverted.pixel(x, y) & 0xFFFFFF) != (~original.pixel(x, y) & 0xFFFFFF);
   EXPECT_EQ(wrong, 0);
   doubleClick();
-  EXPECT_EQ(box.picIcon->shown(), original);
+  EXPECT_EQ(box.icon->shown(), original);
 }
 
 QString makeFile(const QTemporaryDir& dir, const QString& rel, bool executable) {
@@ -103,8 +103,8 @@ TEST(AboutSysInfo, OnlyTheToolsOwnKeyAndValueAnswerAndTheBoxStartsIt) {
   QtFileLookup files;
   SysInfoRegistry withoutTool(dir.filePath("empty"));
   test::AboutFixture with(&reg, &files), without(&withoutTool, &files);
-  with.form.cmdSysInfo_Click();
-  without.form.cmdSysInfo_Click();
+  with.main.startSystemInfo();
+  without.main.startSystemInfo();
   EXPECT_EQ(with.starter.started, std::vector<std::string>{tool.toStdString()});
   EXPECT_TRUE(with.messages.shown.empty() && without.starter.started.empty());
   ASSERT_EQ(without.messages.shown.size(), 1u);

@@ -16,7 +16,7 @@
 
 #include "platform/app_root.h"
 #include "platform/help_file.h"
-#include "platform/help_viewer.h"
+#include "platform/qt_help_viewer.h"
 #include "platform/help_window.h"
 #include "platform/main_bars.h"
 #include "qt_app.h"
@@ -71,7 +71,7 @@ TEST(HelpViewer, ContentsFinderAndAMissingFile) {
   EXPECT_EQ(scrolled(), 0);
 }
 
-TEST(HelpFile, FoundBesideTheProgramFirstThenInTheSharedDataFolder) {
+TEST(helpFile, FoundBesideTheProgramFirstThenInTheSharedDataFolder) {
   const struct { bool beside, installed; const char* expected; } cases[] = {
       {true, false, "bin/Tidewell.html"}, {false, true, "share/tidewell/Tidewell.html"},
       {true, true, "bin/Tidewell.html"}, {false, false, "bin/Tidewell.html"},  // neither: beside it
@@ -91,17 +91,17 @@ TEST(HelpMenu, EachItemRunsItsCommand) {
   QTemporaryDir dir;
   AppRoot root(dir.filePath("Tidewell.ini"));
   root.start();
-  auto& window = root.mainWindow();
+  auto& window = root.view();
   const auto shownHelp = [] {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (auto* h = dynamic_cast<HelpWindow*>(w); h && h->isVisible()) return h;
     return static_cast<HelpWindow*>(nullptr);
   };
-  window.action("MenuHelpContents")->trigger();
+  window.action("helpContents")->trigger();
   HelpWindow* help = shownHelp();
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(!help->onFinder() && window.isVisible());
-  window.action("MenuHelpIndex")->trigger();
+  window.action("helpIndex")->trigger();
   EXPECT_TRUE(shownHelp() == help && (help->onFinder() || !help->fileLoaded()));
 
   // Once a modal box is up: note its title and text and close it with its OK button.
@@ -117,11 +117,11 @@ TEST(HelpMenu, EachItemRunsItsCommand) {
     });
   };
   answerNextBox();
-  root.form().ChartOptions.showEmotional = false;
-  window.action("HelpChartKey")->trigger();
+  root.mainWindow().options.showEmotional = false;
+  window.action("chartKey")->trigger();
   EXPECT_EQ(title + "|" + text, "Chart key|P=Physical\nI=Intellectual");
   answerNextBox();
-  window.action("HelpAbout")->trigger();
+  window.action("about")->trigger();
   EXPECT_EQ(title, "About Tidewell");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

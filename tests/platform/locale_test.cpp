@@ -40,7 +40,7 @@ TEST(Locale, DateFaceFitsEveryDateOfTheYearAndNoLargerOne) {
       SCOPED_TRACE(locale.name().toStdString() + " " + format);
       QDateEdit edit;
       edit.setLocale(locale);
-      edit.setFont(tw::platform::classicFont(8));
+      edit.setFont(tw::platform::programFont(8));
       edit.setDisplayFormat(QString::fromLatin1(format));
       edit.setCalendarPopup(true);
       edit.resize(80, 25);

@@ -28,7 +28,7 @@ class MainWindowTest : public ::testing::Test {
     root->start();
     QCoreApplication::processEvents();
   }
-  MainWindow& window() { return root->mainWindow(); }
+  QtMainWindow& window() { return root->view(); }
   QtWindow& outer() { return window().windowAdapter(); }
 
   QTemporaryDir dir;
@@ -46,40 +46,40 @@ void walk(const QList<QAction*>& actions, const QString& parent, std::vector<std
 TEST_F(MainWindowTest, MenuBarIsTheDesignedOne) {
   // name, the menu it sits in, caption (none for a separator), shortcut, check item
   const struct { const char *name, *parent, *caption, *shortcut; bool check; } items[] = {
-      {"MenuFile", "", "&File", "", 0}, {"FilePrint", "MenuFile", "&Print...", "", 0},
-      {"FileSaveBMP", "MenuFile", "&Save as BMP...", "", 0}, {"MenuFileNull", "MenuFile", "", "", 0},
-      {"FileExit", "MenuFile", "E&xit", "", 0}, {"MenuChart", "", "&Chart", "", 0},
-      {"MenuChartType", "MenuChart", "Chart &type", "", 0},
-      {"MenuChartTypeBio", "MenuChartType", "&Biorhythm chart", "", 1},
-      {"MenuChartTypeComp", "MenuChartType", "&Comparison chart", "", 1},
-      {"MenuGo", "MenuChart", "&Go to", "", 0}, {"MenuGoToday", "MenuGo", "&Today", "Ctrl+T", 0},
-      {"MenuGoForward", "MenuGo", "&Forward", "", 0}, {"MenuGoTomorrow", "MenuGoForward", "Next &day", "F1", 0},
-      {"MenuGoNextWeek", "MenuGoForward", "Next &week", "F2", 0},
-      {"MenuGoNextMonth", "MenuGoForward", "Next &month", "F3", 0}, {"MenuGoBack", "MenuGo", "&Back", "", 0},
-      {"MenuGoYesterday", "MenuGoBack", "Previous &day", "Shift+F1", 0},
-      {"MenuGoLastWeek", "MenuGoBack", "Previous &week", "Shift+F2", 0},
-      {"MenuGoLastMonth", "MenuGoBack", "Previous &month", "Shift+F3", 0}, {"MenuNull2", "MenuChart", "", "", 0},
-      {"MenuChartInterpret", "MenuChart", "&Interpret...", "Ctrl+I", 0}, {"MenuSettings", "", "&Settings", "", 0},
-      {"MenuAgeFormat", "MenuSettings", "&Age format", "", 0}, {"MenuAgeDays", "MenuAgeFormat", "&Days", "", 1},
-      {"MenuAgeWeeks", "MenuAgeFormat", "&Weeks", "", 1}, {"MenuAgeYears", "MenuAgeFormat", "&Years", "", 1},
-      {"MenuSettingWeekSeparators", "MenuSettings", "&Week separators", "", 1},
-      {"MenuSettingTodayMarker", "MenuSettings", "&Today marker", "", 1},
-      {"MenuSettingNull2", "MenuSettings", "", "", 0}, {"MenuSettingCurves", "MenuSettings", "&Show curves", "", 0},
-      {"MenuShowPhy", "MenuSettingCurves", "&Physical curve", "", 1},
-      {"MenuShowEmo", "MenuSettingCurves", "&Emotional curve", "", 1},
-      {"MenuShowInt", "MenuSettingCurves", "&Intellectual curve", "", 1},
-      {"MenuShowAve", "MenuSettingCurves", "&Average curve", "", 1},
-      {"MenuSettingColour", "MenuSettings", "&Colours", "", 0},
-      {"MenuSettingPhysicalColour", "MenuSettingColour", "&Physical curve...", "", 0},
-      {"MenuSettingEmotionalColour", "MenuSettingColour", "&Emotional curve...", "", 0},
-      {"MenuSettingIntellectualColour", "MenuSettingColour", "&Intellectual curve...", "", 0},
-      {"MenuSettingAverageColour", "MenuSettingColour", "&Average curve...", "", 0},
-      {"MenuSettingBackgroundColour", "MenuSettingColour", "&Background...", "", 0},
-      {"MenuSettingColourNull", "MenuSettingColour", "", "", 0},
-      {"MenuSettingResetColours", "MenuSettingColour", "&Reset to default", "", 0},
-      {"MenuHelp", "", "&Help", "", 0}, {"MenuHelpContents", "MenuHelp", "&Contents...", "", 0},
-      {"MenuHelpIndex", "MenuHelp", "&Index...", "", 0}, {"MenuHelpNul1", "MenuHelp", "", "", 0},
-      {"HelpChartKey", "MenuHelp", "Chart &key...", "", 0}, {"HelpAbout", "MenuHelp", "&About Tidewell...", "", 0},
+      {"fileMenu", "", "&File", "", 0}, {"print", "fileMenu", "&Print...", "", 0},
+      {"saveAsBmp", "fileMenu", "&Save as BMP...", "", 0}, {"fileSeparator", "fileMenu", "", "", 0},
+      {"exit", "fileMenu", "E&xit", "", 0}, {"chartMenu", "", "&Chart", "", 0},
+      {"chartTypeMenu", "chartMenu", "Chart &type", "", 0},
+      {"biorhythmChart", "chartTypeMenu", "&Biorhythm chart", "", 1},
+      {"comparisonChart", "chartTypeMenu", "&Comparison chart", "", 1},
+      {"goMenu", "chartMenu", "&Go to", "", 0}, {"goToday", "goMenu", "&Today", "Ctrl+T", 0},
+      {"forwardMenu", "goMenu", "&Forward", "", 0}, {"goNextDay", "forwardMenu", "Next &day", "F1", 0},
+      {"goNextWeek", "forwardMenu", "Next &week", "F2", 0},
+      {"goNextMonth", "forwardMenu", "Next &month", "F3", 0}, {"backMenu", "goMenu", "&Back", "", 0},
+      {"goPreviousDay", "backMenu", "Previous &day", "Shift+F1", 0},
+      {"goPreviousWeek", "backMenu", "Previous &week", "Shift+F2", 0},
+      {"goPreviousMonth", "backMenu", "Previous &month", "Shift+F3", 0}, {"chartSeparator", "chartMenu", "", "", 0},
+      {"interpret", "chartMenu", "&Interpret...", "Ctrl+I", 0}, {"settingsMenu", "", "&Settings", "", 0},
+      {"ageUnitMenu", "settingsMenu", "&Age format", "", 0}, {"ageInDays", "ageUnitMenu", "&Days", "", 1},
+      {"ageInWeeks", "ageUnitMenu", "&Weeks", "", 1}, {"ageInYears", "ageUnitMenu", "&Years", "", 1},
+      {"weekSeparators", "settingsMenu", "&Week separators", "", 1},
+      {"todayMarker", "settingsMenu", "&Today marker", "", 1},
+      {"settingsSeparator", "settingsMenu", "", "", 0}, {"curvesMenu", "settingsMenu", "&Show curves", "", 0},
+      {"physicalCurve", "curvesMenu", "&Physical curve", "", 1},
+      {"emotionalCurve", "curvesMenu", "&Emotional curve", "", 1},
+      {"intellectualCurve", "curvesMenu", "&Intellectual curve", "", 1},
+      {"averageCurve", "curvesMenu", "&Average curve", "", 1},
+      {"coloursMenu", "settingsMenu", "&Colours", "", 0},
+      {"physicalColour", "coloursMenu", "&Physical curve...", "", 0},
+      {"emotionalColour", "coloursMenu", "&Emotional curve...", "", 0},
+      {"intellectualColour", "coloursMenu", "&Intellectual curve...", "", 0},
+      {"averageColour", "coloursMenu", "&Average curve...", "", 0},
+      {"backgroundColour", "coloursMenu", "&Background...", "", 0},
+      {"coloursSeparator", "coloursMenu", "", "", 0},
+      {"resetColours", "coloursMenu", "&Reset to default", "", 0},
+      {"helpMenu", "", "&Help", "", 0}, {"helpContents", "helpMenu", "&Contents...", "", 0},
+      {"helpIndex", "helpMenu", "&Index...", "", 0}, {"helpSeparator", "helpMenu", "", "", 0},
+      {"chartKey", "helpMenu", "Chart &key...", "", 0}, {"about", "helpMenu", "&About Tidewell...", "", 0},
   };
   EXPECT_EQ(window().windowTitle(), "Tidewell");
   std::vector<std::pair<QAction*, QString>> found;
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, MenuBarIsTheDesignedOne) {
   }
   // Clicking a check item leaves the mark to its handler.
   QMenuBar bar;
-  QAction* ave = buildMenus(&bar).value("MenuShowAve");
+  QAction* ave = buildMenus(&bar).value("averageCurve");
   ave->trigger();
   EXPECT_FALSE(ave->isChecked());
 }
@@ -137,10 +137,10 @@ TEST_F(MainWindowTest, ControlsAndTheChartFollowTheWindowSizeAndMaximising) {
     outer().setHeight(e.H);
     auto c = window().controls();
     const double top = e.rowTop;
-    EXPECT_EQ((std::vector<double>{c.Picture1.width(), c.Picture1.height(), c.Command1.top(), c.DTPicker1.top(),
-                                   c.Command2.top(), c.DTPicker2.top(), c.DTPicker3.top(), c.DTPicker2.left(),
-                                   c.Command2.left(), c.DTPicker3.left(), c.Label3.left(), c.Label3.top(),
-                                   c.Picture1.left(), c.Picture1.top(), c.DTPicker1.left()}),
+    EXPECT_EQ((std::vector<double>{c.chartView.width(), c.chartView.height(), c.birthdayButton.top(), c.birthdayPicker.top(),
+                                   c.birthday2Button.top(), c.birthday2Picker.top(), c.chartDatePicker.top(), c.birthday2Picker.left(),
+                                   c.birthday2Button.left(), c.chartDatePicker.left(), c.chartDateLabel.left(), c.chartDateLabel.top(),
+                                   c.chartView.left(), c.chartView.top(), c.birthdayPicker.left()}),
               (std::vector<double>{e.picW, e.picH, top, top, top, top, top, e.picker2Left, e.command2Left,
                                    e.picker3Left, e.label3Left, top + 60, 120, 480, 1080}));
     // On screen: 15 twips to a pixel, the chart drawn at the area's size.
@@ -152,27 +152,27 @@ TEST_F(MainWindowTest, ControlsAndTheChartFollowTheWindowSizeAndMaximising) {
   outer().setWindowState(ui::Maximized);
   QCoreApplication::processEvents();
   EXPECT_GT(outer().width(), 9000);
-  EXPECT_EQ(window().controls().Picture1.width(), outer().width() - 350);
+  EXPECT_EQ(window().controls().chartView.width(), outer().width() - 350);
   outer().setWindowState(ui::Normal);  // read at once, as shut-down does
   EXPECT_EQ(outer().width(), 9000);
   EXPECT_EQ(outer().height(), 7000);
 }
 
 TEST_F(MainWindowTest, CommandsReachTheirHandlersAndOnlyTheUsersDateChangeRunsThePickers) {
-  Form1& form = root->form();
-  const Date start = form.chartdate;
-  window().action("MenuGoNextWeek")->trigger();
-  EXPECT_EQ(fromQDate(window().findChild<QDateEdit*>("DTPicker3")->date()), start + 7);
+  MainWindow& main = root->mainWindow();
+  const Date start = main.chartDate;
+  window().action("goNextWeek")->trigger();
+  EXPECT_EQ(fromQDate(window().findChild<QDateEdit*>("chartDatePicker")->date()), start + 7);
   for (QAction* a : window().toolbar()->actions())
     if (a->data().toString() == "ForwardDay") a->trigger();
-  EXPECT_EQ(form.chartdate, start + 8);
+  EXPECT_EQ(main.chartDate, start + 8);
 
-  auto* edit = window().findChild<QDateEdit*>("DTPicker1");
+  auto* edit = window().findChild<QDateEdit*>("birthdayPicker");
   EXPECT_TRUE(edit->minimumDate() == QDate(1601, 1, 1) && edit->maximumDate() == QDate(9999, 12, 31));
-  form.birthname = "Ann";
-  window().controls().DTPicker1.setValue(fromYmd(1990, 3, 10));  // from the program, as choosing a person does
+  main.name = "Ann";
+  window().controls().birthdayPicker.setValue(fromYmd(1990, 3, 10));  // from the program, as choosing a person does
   EXPECT_EQ(edit->date(), QDate(1990, 3, 10));
-  EXPECT_EQ(form.birthname, "Ann");
+  EXPECT_EQ(main.name, "Ann");
   // Typing changes the date only when committed.
   edit->setDisplayFormat("dd/MM/yyyy");
   edit->setFocus();
@@ -183,15 +183,15 @@ TEST_F(MainWindowTest, CommandsReachTheirHandlersAndOnlyTheUsersDateChangeRunsTh
   edit->findChild<QLineEdit*>()->setSelection(0, 2);  // the day
   type(Qt::Key_1, "1");
   type(Qt::Key_4, "4");
-  EXPECT_EQ(form.birthname, "Ann");
+  EXPECT_EQ(main.name, "Ann");
   type(Qt::Key_Return, "\r");
-  EXPECT_EQ(form.birthdate, fromYmd(1990, 3, 14));
-  EXPECT_EQ(form.birthname, "");  // a typed birthday belongs to nobody
-  form.birthname = "Bea";
+  EXPECT_EQ(main.birthday, fromYmd(1990, 3, 14));
+  EXPECT_EQ(main.name, "");  // a typed birthday belongs to nobody
+  main.name = "Bea";
   type(Qt::Key_Return, "\r");  // a commit that changed nothing runs nothing
-  EXPECT_EQ(form.birthname, "Bea");
+  EXPECT_EQ(main.name, "Bea");
   edit->setDate(QDate(1985, 6, 15));  // as the calendar does for the user
-  EXPECT_EQ(form.birthdate, fromYmd(1985, 6, 15));
+  EXPECT_EQ(main.birthday, fromYmd(1985, 6, 15));
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheStateAndAfterExitClosingSavesNothingMore) {
@@ -202,10 +202,10 @@ TEST_F(MainWindowTest, ClosingSavesTheStateAndAfterExitClosingSavesNothingMore) 
 
   AppRoot again(dir.filePath("Tidewell.ini"));
   again.start();
-  again.mainWindow().action("FileExit")->trigger();
+  again.view().action("exit")->trigger();
   EXPECT_TRUE(again.program().ended());
   again.store().write("Chart type", "sentinel");
-  again.mainWindow().close();
+  again.view().close();
   EXPECT_EQ(again.store().read("Chart type", ""), "sentinel");
 }
 
@@ -231,7 +231,7 @@ TEST_F(MainWindowTest, ThePeopleListIsBuiltWhenFirstOpenedAndStandsWhereItWasLef
     during = lists();
     shown->hide();
   });
-  people.mainWindow().findChild<QPushButton*>("Command1")->click();
+  people.view().findChild<QPushButton*>("birthdayButton")->click();
   EXPECT_EQ(during, before + 1);
   EXPECT_EQ(place, QPoint(twipsToPixels(3000), twipsToPixels(1500)));
 }

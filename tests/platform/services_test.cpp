@@ -11,7 +11,7 @@
 namespace tw::platform {
 namespace {
 
-TEST(MessageBoxes, StyleGivesButtonsAndIconAndTheButtonGivesTheAnswer) {
+TEST(Messages, StyleGivesButtonsAndIconAndTheButtonGivesTheAnswer) {
   test::qtApp();
   const struct {
     int style;
@@ -40,7 +40,7 @@ TEST(MessageBoxes, StyleGivesButtonsAndIconAndTheButtonGivesTheAnswer) {
       EXPECT_EQ(box->icon(), c.icon);
       box->button(c.press)->click();
     });
-    QtMessageBoxes boxes;
+    QtMessages boxes;
     EXPECT_EQ(boxes.MsgBox("first line\r\nsecond line", c.style, c.title), c.result);
   }
 }

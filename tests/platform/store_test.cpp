@@ -56,20 +56,20 @@ TEST(PeopleOnDisk, AwkwardNamesSurviveTheFileAndAreThereWithoutShuttingDown) {
   QTemporaryDir dir;
   QtSettingsStore writerStore(dir.filePath("Tidewell.ini"));
   PeopleStore writer(writerStore);
-  for (int n = 1; n <= count; ++n) writer.peoplename[n] = names[n - 1], writer.peopledate[n] = fromYmd(1950, 3, 1) + n;
-  writer.peopledate[40] = 0;  // a deleted slot
-  writer.SavePeople();
+  for (int n = 1; n <= count; ++n) writer.names[n] = names[n - 1], writer.dates[n] = fromYmd(1950, 3, 1) + n;
+  writer.dates[40] = 0;  // a deleted slot
+  writer.save();
 
   // The writer is still alive, as a killed program would be: the file must have it all already.
   QtSettingsStore readerStore(dir.filePath("Tidewell.ini"));
   PeopleStore reader(readerStore);
-  reader.LoadPeople();
+  reader.load();
   for (int n = 1; n <= count; ++n) {
-    EXPECT_EQ(reader.peoplename[n], names[n - 1]);
-    EXPECT_EQ(reader.peopledate[n], fromYmd(1950, 3, 1) + n);
-    EXPECT_EQ(reader.FindPerson(reader.listLine(n)), n);
+    EXPECT_EQ(reader.names[n], names[n - 1]);
+    EXPECT_EQ(reader.dates[n], fromYmd(1950, 3, 1) + n);
+    EXPECT_EQ(reader.slotOf(reader.listLine(n)), n);
   }
-  EXPECT_EQ(reader.peopledate[40], 0);
+  EXPECT_EQ(reader.dates[40], 0);
 }
 
 std::optional<unsigned> modeOf(const QString& path) {

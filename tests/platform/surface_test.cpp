@@ -7,7 +7,7 @@
 #include <cmath>
 #include <optional>
 
-#include "chart/drawchart.h"
+#include "chart/draw_chart.h"
 #include "platform/icons.h"
 #include "platform/program_style.h"
 #include "platform/qt_surface.h"
@@ -21,8 +21,8 @@ QColor palette(QPalette::ColorRole role) { return QGuiApplication::palette().col
 // Makes `s` a 1500-twip square cleared to `back`.
 void clear(QtSurface& s, Colour back = kWhite) {
   s.setSizeTwips(1500, 1500);
-  s.BackColor(back);
-  s.Cls();
+  s.setBackground(back);
+  s.clear();
 }
 
 // How many pixels of `img` within `area` (all of it by default) `pick` accepts.
@@ -45,9 +45,9 @@ TEST(Surface, TwipsBecomeDevicePixels) {
   for (const auto& c : cases) {
     QtSurface s(c.dpi, c.ratio);
     s.setSizeTwips(c.width, c.height);
-    s.Cls();
+    s.clear();
     EXPECT_EQ(s.image().size(), QSize(c.pixelsWide, c.pixelsHigh)) << c.dpi << " " << c.ratio;
-    EXPECT_FLOAT_EQ(s.Width(), c.width);
+    EXPECT_FLOAT_EQ(s.width(), c.width);
   }
 }
 
@@ -77,9 +77,9 @@ TEST(Surface, LineWidthsStylesAndDensity) {
     SCOPED_TRACE(c.what);
     QtSurface s(96, c.ratio);
     clear(s);
-    s.DrawWidth(c.width);
-    s.DrawStyle(c.style);
-    s.Line(0, 750, 1500, 750, kBlack);
+    s.setLineWidth(c.width);
+    s.setLineStyle(c.style);
+    s.line(0, 750, 1500, 750, kBlack);
     const QImage& img = s.image();
     int rows = 0, ink = 0;
     for (int y = 0; y < img.height(); ++y) {
@@ -92,7 +92,7 @@ TEST(Surface, LineWidthsStylesAndDensity) {
   }
   QtSurface s(96, 1);  // no colour given: the foreground
   s.setSizeTwips(1500, 1500);
-  s.Line(150, 0, 150, 1500);
+  s.line(150, 0, 150, 1500);
   EXPECT_EQ(s.image().pixelColor(10, 50), palette(QPalette::WindowText));
 }
 
@@ -100,11 +100,11 @@ TEST(Surface, TextHangsBelowAndRightOfThePositionAndLabelsStayInTheirColumn) {
   test::qtApp();
   QtSurface s(96, 1);
   clear(s);
-  s.FontSize(10);
+  s.setFontSize(10);
   s.CurrentX(300);  // 20 pixels
   s.CurrentY(300);
-  s.Print("W");
-  s.Print("W");  // next line, back at the left edge
+  s.text("W");
+  s.text("W");  // next line, back at the left edge
   QRect first, second;
   for (int y = 0; y < 100; ++y)
     for (int x = 0; x < 100; ++x)
@@ -112,13 +112,13 @@ TEST(Surface, TextHangsBelowAndRightOfThePositionAndLabelsStayInTheirColumn) {
   EXPECT_TRUE(first.top() >= 20 && first.top() < 26 && first.left() >= 19) << first.top() << " " << first.left();
   EXPECT_LT(second.left(), 4);
   EXPECT_TRUE(second.top() > first.top() + 8 && second.top() < first.top() + 24);  // one 10-point line lower
-  s.FontSize(8);
-  s.FontBold(true);
+  s.setFontSize(8);
+  s.setBold(true);
   for (const char* label : {"We", "Mo", " 28 "}) {
-    s.Cls();
+    s.clear();
     s.CurrentX(30);  // where a label starts in a 275-twip (18.3-pixel) column
     s.CurrentY(0);
-    s.Print(label);
+    s.text(label);
     EXPECT_EQ(countPixels(s.image(), [](QColor p) { return p != Qt::white; }, QRect(18, 0, 12, 30)), 0) << label;
   }
 }
@@ -156,16 +156,16 @@ TEST(Surface, ForegroundFollowsTheThemeUnlessAChosenBackgroundWouldSwallowIt) {
     SCOPED_TRACE(c.what);
     QGuiApplication::setPalette(themed(c.dark));
     surface.setSizeTwips(1500, 1500);
-    surface.BackColor(c.background);
-    surface.Cls();
-    surface.DrawWidth(1);
-    c.line ? surface.Line(0, 150, 1500, 150, *c.line) : surface.Line(0, 150, 1500, 150);
+    surface.setBackground(c.background);
+    surface.clear();
+    surface.setLineWidth(1);
+    c.line ? surface.line(0, 150, 1500, 150, *c.line) : surface.line(0, 150, 1500, 150);
     EXPECT_EQ(surface.image().pixelColor(50, 10), c.expected);
     if (c.line) continue;
     // Text takes the same colour: its most contrasting pixel is the glyph's full colour.
     const QColor back = surface.image().pixelColor(0, 0);
-    surface.FontSize(10), surface.FontBold(true), surface.CurrentX(150), surface.CurrentY(450);
-    surface.Print("WHM");
+    surface.setFontSize(10), surface.setBold(true), surface.CurrentX(150), surface.CurrentY(450);
+    surface.text("WHM");
     QColor strongest = back;
     for (int y = 25; y < 60; ++y)
       for (int x = 5; x < 95; ++x)
@@ -174,10 +174,10 @@ TEST(Surface, ForegroundFollowsTheThemeUnlessAChosenBackgroundWouldSwallowIt) {
   }
   // A whole chart under the dark theme keeps its own black zero line and curve colours.
   ChartState state;
-  state.birthdate = fromYmd(1990, 1, 31), state.chartdate = fromYmd(2024, 3, 5);
+  state.birthday = fromYmd(1990, 1, 31), state.chartDate = fromYmd(2024, 3, 5);
   QGuiApplication::setPalette(themed(true));
   surface.setSizeTwips(6735, 2895);
-  drawchart(state, surface, QtTextMeasure(classicFont(8)), Locale{});
+  drawChart(state, surface, QtTextMeasure(programFont(8)), Locale{});
   const QImage& img = surface.image();
   QGuiApplication::setPalette(kept);
   EXPECT_EQ(img.pixelColor(1, 1), kDarkFace);

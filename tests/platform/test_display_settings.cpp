@@ -18,7 +18,7 @@ TEST(QtDisplaySettings, ColourDialogOpensOnTheShownColourAndOnlyAConfirmedChoice
   AppRoot root(dir.filePath("Tidewell.ini"));
   root.start();
   const QColor buttonFace = QGuiApplication::palette().color(QPalette::Active, QPalette::Button);
-  const auto corner = [&] { return QColor(root.mainWindow().surface().image().pixel(1, 1)); };
+  const auto corner = [&] { return QColor(root.view().surface().image().pixel(1, 1)); };
   ASSERT_EQ(corner(), buttonFace);
 
   QColor opened;
@@ -29,14 +29,14 @@ TEST(QtDisplaySettings, ColourDialogOpensOnTheShownColourAndOnlyAConfirmedChoice
     colours->setCurrentColor(QColor(10, 20, 30));
     return int(confirm ? QDialog::Accepted : QDialog::Rejected);
   };
-  QAction* background = root.mainWindow().action("MenuSettingBackgroundColour");
+  QAction* background = root.view().action("backgroundColour");
   background->trigger();
   EXPECT_EQ(opened, buttonFace);  // the system colour, resolved as the chart shows it
-  EXPECT_TRUE(root.form().ChartOptions.backgroundColour == kButtonFace && corner() == buttonFace);
+  EXPECT_TRUE(root.mainWindow().options.backgroundColour == kButtonFace && corner() == buttonFace);
 
   confirm = true;
   background->trigger();
-  EXPECT_TRUE(root.form().ChartOptions.backgroundColour == rgb(10, 20, 30) && corner() == QColor(10, 20, 30));
+  EXPECT_TRUE(root.mainWindow().options.backgroundColour == rgb(10, 20, 30) && corner() == QColor(10, 20, 30));
   background->trigger();
   EXPECT_EQ(opened, QColor(10, 20, 30));
 }
@@ -51,20 +51,20 @@ TEST(QtDisplaySettings, EveryOptionIsStoredInItsTextFormAndTheNextStartShowsTheS
   {
     AppRoot root(ini);
     root.start();
-    root.form().birthdate2 = root.form().chartdate - 4000;
+    root.mainWindow().birthday2 = root.mainWindow().chartDate - 4000;
     int next = 0;
     root.display().dialog().runner = [&](QDialog& d) {
       qobject_cast<QColorDialog*>(&d)->setCurrentColor(picks[next++]);
       return int(QDialog::Accepted);
     };
-    for (const char* name : {"MenuChartTypeComp", "MenuAgeYears", "MenuSettingWeekSeparators", "MenuSettingTodayMarker",
-                             "MenuShowPhy", "MenuShowEmo", "MenuShowInt", "MenuShowAve", "MenuSettingPhysicalColour",
-                             "MenuSettingEmotionalColour", "MenuSettingIntellectualColour",
-                             "MenuSettingAverageColour", "MenuSettingBackgroundColour"})
-      root.mainWindow().action(QString::fromLatin1(name))->trigger();
+    for (const char* name : {"comparisonChart", "ageInYears", "weekSeparators", "todayMarker",
+                             "physicalCurve", "emotionalCurve", "intellectualCurve", "averageCurve", "physicalColour",
+                             "emotionalColour", "intellectualColour",
+                             "averageColour", "backgroundColour"})
+      root.view().action(QString::fromLatin1(name))->trigger();
     ASSERT_EQ(next, 5);
-    shown = root.mainWindow().surface().image().copy();
-    root.mainWindow().action("FileExit")->trigger();
+    shown = root.view().surface().image().copy();
+    root.view().action("exit")->trigger();
   }
 
   QSettings file(ini, QSettings::IniFormat);
@@ -79,8 +79,8 @@ TEST(QtDisplaySettings, EveryOptionIsStoredInItsTextFormAndTheNextStartShowsTheS
 
   AppRoot again(ini);
   again.start();
-  EXPECT_TRUE(again.mainWindow().action("MenuChartTypeComp")->isChecked());
-  EXPECT_TRUE(again.mainWindow().surface().image() == shown) << "another chart after the restart";
+  EXPECT_TRUE(again.view().action("comparisonChart")->isChecked());
+  EXPECT_TRUE(again.view().surface().image() == shown) << "another chart after the restart";
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/people_windows.h"
+#include "platform/qt_people_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "mock/form1_fixture.h"
+#include "mock/main_window_fixture.h"
 #include "platform/qt_app.h"
 #include "platform/qt_window.h"
 #include "platform/twips.h"
@@ -15,11 +15,11 @@
 namespace tw::platform {
 namespace {
 
-struct QtPeople : ::testing::Test, test::Form1Fixture {
+struct QtPeople : ::testing::Test, test::MainWindowFixture {
   QtPeople() {
     store.values["PeopleName 3"] = "Ann";
     store.values["PeopleDate 3"] = "25/12/1990";
-    windows = new PeopleWindows(listWidget, list, entryWidget, entry, form, store);
+    windows = new QtPeopleWindows(listWidget, list, entryWidget, entry, main, store);
   }
   ~QtPeople() override {
     delete entryWidget;
@@ -42,30 +42,30 @@ struct QtPeople : ::testing::Test, test::Form1Fixture {
   QWidget* listWidget = new QWidget;
   QWidget* entryWidget = new QWidget;
   QtWindow list{listWidget, kDialogFrame}, entry{entryWidget, kDialogFrame};
-  PeopleWindows* windows;
+  QtPeopleWindows* windows;
 };
 
 TEST_F(QtPeople, CaptionsAndDesignedPlaces) {
   QStringList captions{listWidget->windowTitle(), entryWidget->windowTitle()};
-  for (const char* b : {"Command1", "Command2", "Command3", "Command4", "Command5", "OK"})
+  for (const char* b : {"newButton", "editButton", "deleteButton", "closeButton", "drawButton", "OK"})
     captions << windows->button(b)->text();
   for (auto* l : entryWidget->findChildren<QLabel*>()) captions << l->text();
   EXPECT_EQ(captions.join('|'), "People|Entry|New...|Edit...|Delete|Close|Draw chart|OK|Name|Birthday");
   const double px = pixelsToTwips(1);  // whole pixels: within one of the designed twips
   EXPECT_NEAR(pixelsToTwips(listWidget->width()), 4560, px);
   EXPECT_NEAR(pixelsToTwips(entryWidget->height()), 1560, px);
-  EXPECT_NEAR(pixelsToTwips(windows->button("Command3")->x()), 2280, px);
+  EXPECT_NEAR(pixelsToTwips(windows->button("deleteButton")->x()), 2280, px);
 }
 
 TEST_F(QtPeople, SelectingEnablesAndDoubleClickChoosesAndHides) {
-  EXPECT_FALSE(windows->button("Command5")->isEnabled());
+  EXPECT_FALSE(windows->button("drawButton")->isEnabled());
   whileShown([this] {
     windows->list()->setCurrentRow(0);
-    EXPECT_TRUE(windows->button("Command5")->isEnabled());
+    EXPECT_TRUE(windows->button("drawButton")->isEnabled());
     emit windows->list()->itemDoubleClicked(windows->list()->item(0));
   });
   EXPECT_FALSE(listWidget->isVisible());
-  EXPECT_TRUE(form.birthname == "Ann" && dt1.value() == fromYmd(1990, 12, 25));
+  EXPECT_TRUE(main.name == "Ann" && dt1.value() == fromYmd(1990, 12, 25));
 }
 
 TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
@@ -80,21 +80,21 @@ TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
       EXPECT_EQ(entryWidget->focusWidget(), windows->dateEdit());
       entryWidget->close();
     });
-    windows->button("Command1")->click();  // New...: the entry's loop runs in here
+    windows->button("newButton")->click();  // New...: the entry's loop runs in here
     windows->list()->setCurrentRow(0);
     QTimer::singleShot(0, [&] {
       ++entries;
       windows->nameEdit()->setText("Changed");
       emit escape->activated();
     });
-    windows->button("Command2")->click();  // Edit...
+    windows->button("editButton")->click();  // Edit...
     listWidget->close();
   });
   EXPECT_EQ(entries, 2);
   EXPECT_EQ(windows->list()->count(), 1);
   EXPECT_EQ(store.values["PeopleName 3"], "Ann");
   store.values["PeopleName 1"] = "Bea";
-  whileShown([this] { windows->button("Command4")->click(); });
+  whileShown([this] { windows->button("closeButton")->click(); });
   EXPECT_EQ(windows->list()->item(0)->text(), "Bea (1/1/1990)");
 }
 

@@ -1,4 +1,4 @@
-#include "platform/print_save.h"
+#include "platform/qt_chart_output.h"
 
 #include <gtest/gtest.h>
 
@@ -27,14 +27,14 @@ struct QtPrintSave : ::testing::Test {
     test::qtApp();
     root = std::make_unique<AppRoot>(path("Tidewell.ini"));
     root->start();
-    root->form().ChartOptions.backgroundColour = rgb(255, 255, 128);
-    root->form().drawchart();
+    root->mainWindow().options.backgroundColour = rgb(255, 255, 128);
+    root->mainWindow().drawChart();
   }
   QString path(const QString& name) const { return dir.filePath(name); }
   QImage screen() const {
-    return root->mainWindow().surface().image().convertToFormat(QImage::Format_RGB32);
+    return root->view().surface().image().convertToFormat(QImage::Format_RGB32);
   }
-  QWidget* form2() { return dynamic_cast<QtWindow&>(root->form().peers().Form2).widget(); }
+  QWidget* printPageWindow() { return dynamic_cast<QtWindow&>(root->mainWindow().peers().printPage).widget(); }
 
   QTemporaryDir dir;
   std::unique_ptr<AppRoot> root;
@@ -63,19 +63,19 @@ TEST_F(QtPrintSave, PrintsOnePdfPageWithTheChartTopLeftAtItsPhysicalSizeOnWhite)
     display.printer().setOutputFileName(pdf);
     return int(QDialog::Accepted);
   };
-  root->mainWindow().windowAdapter().setWidth(9000);
-  root->mainWindow().windowAdapter().setHeight(7000);
-  root->mainWindow().action("FilePrint")->trigger();
+  root->view().windowAdapter().setWidth(9000);
+  root->view().windowAdapter().setHeight(7000);
+  root->view().action("print")->trigger();
 
   EXPECT_TRUE(!pageRange && toFile);
-  EXPECT_EQ(form2()->windowHandle(), nullptr) << "the print page was shown";
-  EXPECT_TRUE(root->form().peers().Form2.width() == 8750 && root->form().peers().Form2.height() == 5625);
-  const QtPicture* picture = display.printPage().picture();
+  EXPECT_EQ(printPageWindow()->windowHandle(), nullptr) << "the print page was shown";
+  EXPECT_TRUE(root->mainWindow().peers().printPage.width() == 8750 && root->mainWindow().peers().printPage.height() == 5625);
+  const QtChartImage* picture = display.printPage().picture();
   ASSERT_NE(picture, nullptr);
   EXPECT_NEAR(picture->inches().width(), 8650 / 1440.0, 1 / picture->dpi);
   EXPECT_NEAR(picture->inches().height(), 5225 / 1440.0, 1 / picture->dpi);
   EXPECT_TRUE(picture->image.pixel(1, 1) == kWhite && screen().pixel(1, 1) == qRgb(255, 255, 128));
-  EXPECT_EQ(root->mainWindow().windowAdapter().width(), 9000);
+  EXPECT_EQ(root->view().windowAdapter().width(), 9000);
 
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -113,9 +113,9 @@ TEST_F(QtPrintSave, SaveDialogHasItsPresetsAndTheFileHoldsTheChartAsShown) {
     save.selectFile(typed);
     return int(QDialog::Accepted);
   };
-  root->mainWindow().action("FileSaveBMP")->trigger();
+  root->view().action("saveAsBmp")->trigger();
   typed = path("second.BMP");
-  root->mainWindow().action("FileSaveBMP")->trigger();
+  root->view().action("saveAsBmp")->trigger();
   EXPECT_EQ(offered, (QStringList{"Tidewell.BMP", "first.BMP"}));
 
   for (const QString name : {"first.BMP", "second.BMP"}) {
@@ -144,7 +144,7 @@ TEST_F(QtPrintSave, AFailedWriteLeavesTheOldFileWhole) {
   small.rlim_cur = 4096;
   const auto handler = std::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  root->mainWindow().action("FileSaveBMP")->trigger();
+  root->view().action("saveAsBmp")->trigger();
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, handler);
 

@@ -1,0 +1,139 @@
+#pragma once
+// The main window: the whole application state and the handlers of its own controls. Other
+// windows and commands read its state and change it through the intents at the end.
+#include <functional>
+#include <string>
+
+#include "app/ui.h"
+#include "chart/chart_state.h"
+#include "chart/drawing_surface.h"
+#include "cycles/locale.h"
+
+namespace tw {
+
+// Which birthday the people list fills when a person is chosen.
+enum class ChoosingFor { Birthday, Birthday2 };
+
+// The check items of the menus that mirror the options.
+struct MainWindowMenus {
+  ui::MenuItem& biorhythmChart;
+  ui::MenuItem& comparisonChart;
+  ui::MenuItem& physicalCurve;
+  ui::MenuItem& emotionalCurve;
+  ui::MenuItem& intellectualCurve;
+  ui::MenuItem& averageCurve;
+  ui::MenuItem& ageInDays;
+  ui::MenuItem& ageInWeeks;
+  ui::MenuItem& ageInYears;
+  ui::MenuItem& weekSeparators;
+  ui::MenuItem& todayMarker;
+};
+
+struct MainWindowControls {
+  ui::Window& window;  // the main window itself
+  ui::Control& toolbar;
+  ui::Control& chartView;
+  ui::Control& birthdayButton;
+  ui::DatePicker& birthdayPicker;
+  ui::Control& birthday2Button;
+  ui::DatePicker& birthday2Picker;
+  ui::Control& chartDateLabel;
+  ui::DatePicker& chartDatePicker;
+  MainWindowMenus menus;
+};
+
+struct MainWindowServices {
+  DrawingSurface& surface;  // the chart view's image
+  const TextMeasure& measure;
+  ui::Messages& messages;
+  ui::SettingsStore& store;
+  const ui::Clock& clock;
+  ui::Program& program;
+  Locale locale;
+};
+
+// The other windows the main window positions at start-up and closes at shut-down.
+struct MainWindowPeers {
+  ui::Window& peopleList;
+  ui::Window& personEntry;
+  ui::Window& printPage;
+};
+
+// Printing and saving live in their own folder but are run from this window's toolbar.
+class FileCommands {
+ public:
+  virtual ~FileCommands() = default;
+  virtual void print() = 0;
+  virtual void save() = 0;
+};
+
+class MainWindow {
+ public:
+  MainWindow(MainWindowControls controls, MainWindowServices services, MainWindowPeers peers);
+
+  void setFileCommands(FileCommands* commands) { fileCommands_ = commands; }
+
+  const ChartState& state() const { return state_; }
+  const std::string& helpFile() const { return helpFile_; }
+  ChoosingFor choosingFor() const { return choosingFor_; }
+  ui::WindowState windowState() const { return c_.window.windowState(); }
+
+  // Start-up and shut-down.
+  void start();
+  void saveAndClose();
+  void exit();  // saveAndClose, then the program ends at once
+
+  // Layout pass, run on every size or state change of the window; it redraws the chart.
+  void layOut();
+  void drawChart();
+
+  // Chart date navigation.
+  void refuseDateBeforeBirth(Date birthday);  // tells the user, moves the chart date onto it
+  void birthdayChanged();
+  void birthday2Changed();
+  void chartDateChanged();
+  void goToday();
+  void goNextDay() { goForward(1); }
+  void goNextWeek() { goForward(7); }
+  void goNextMonth() { goForward(28); }
+  void goPreviousDay() { goBack(1); }
+  void goPreviousWeek() { goBack(7); }
+  void goPreviousMonth() { goBack(28); }
+
+  // Opening the people list for birthday 1 or 2.
+  void chooseBirthday();
+  void chooseBirthday2();
+
+  void interpret();
+  void toolbarButton(const std::string& key);
+
+  // Intents of the other windows and commands; none of them redraws.
+  //
+  // The person chosen in the people list takes the birthday the list was opened for; a chart
+  // date before it is refused.
+  void takeChosenPerson(Date birthday, const std::string& name);
+  // New display options: the check marks and the second birthday's controls follow them.
+  void applyOptions(const ChartOptions& options);
+  // Refuses a chart date before `birthday`; a date on it passes.
+  void keepChartDateFrom(Date birthday);
+  // Redraws the chart on white in a window of at most `maxWidth` by `maxHeight` twips, hands
+  // `take` the chart view's size while it stands so, then puts window and colours back. Does
+  // nothing and says false when the window's height cannot be kept.
+  bool drawForPrinting(double maxWidth, double maxHeight,
+                       const std::function<void(double chartWidth, double chartHeight)>& take);
+
+ private:
+  void showOptions();
+  void goForward(int days);
+  void goBack(int days);
+
+  MainWindowControls c_;
+  MainWindowServices s_;
+  MainWindowPeers p_;
+  ChartState state_;
+  ChoosingFor choosingFor_ = ChoosingFor::Birthday;
+  std::string helpFile_;
+  FileCommands* fileCommands_ = nullptr;
+};
+
+}  // namespace tw

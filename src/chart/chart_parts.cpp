@@ -1,0 +1,71 @@
+#include "chart/chart_parts.h"
+
+#include <cmath>
+
+namespace tw::chart {
+
+int columnCount(float width, int left) {
+  const double n = std::floor((static_cast<double>(width) - left) / kColumnWidth) - 1;
+  if (std::isnan(n)) return 0;
+  if (n > kMaxColumns) return kMaxColumns;
+  if (n < -kMaxColumns) return -kMaxColumns;
+  return static_cast<int>(n);
+}
+
+double halfOf(int cols) { return std::floor(cols / 2.0); }
+
+int roundBand(float v) {
+  constexpr double limit = 1 << 30;
+  const double r = std::nearbyint(static_cast<double>(v));  // halves to even
+  if (std::isnan(r)) return 0;
+  if (r > limit) return static_cast<int>(limit);
+  if (r < -limit) return static_cast<int>(-limit);
+  return static_cast<int>(r);
+}
+
+void drawDayLabels(DrawingSurface& s, const ChartState& state, const DayLabelPlace& p) {
+  const ChartOptions& o = state.options;
+  s.setFontSize(8);
+  for (int i = 1; i <= p.cols; ++i) {
+    if (i - 1 == p.half) {
+      s.setBold(true);
+      if (o.todayMarker) {
+        const float x = static_cast<float>(p.left + (i - 0.5) * kColumnWidth);
+        s.setLineStyle(2);
+        s.line(x, p.markerTop, x, p.markerBottom);
+        s.setLineStyle(0);
+      }
+    } else {
+      s.setBold(false);
+    }
+    // Near 1601 or 9999 a wide chart runs past the calendar; such a day has no name or number,
+    // so its column is left unlabelled rather than repeating a clamped date.
+    const long long day = static_cast<long long>(state.chartDate) + (i - 1) -
+                          static_cast<long long>(p.half);
+    if (day < kFirstDate || day > kLastDate) continue;
+    const Date d = static_cast<Date>(day);
+    const float x = static_cast<float>(p.left + (i - 1) * kColumnWidth + 30);
+    s.moveTo(x, p.weekdayY);
+    s.text(weekdayName(d).substr(0, 2));
+    s.moveTo(x, p.dayY);
+    s.text(" " + std::to_string(dayOfMonth(d)) + " ");  // a number prints with a blank each side
+    if (o.weekSeparators && weekdayNumber(d) == 1 && i < p.cols) {
+      const float sx = static_cast<float>(p.left + i * kColumnWidth);
+      s.line(sx, p.markerTop, sx, p.markerBottom);
+    }
+  }
+}
+
+void printCentred(DrawingSurface& s, const TextMeasure& measure, const std::string& text,
+                  float shift, float y) {
+  s.moveTo((s.width() - measure.textWidth(text)) / 2.0f - shift, y);
+  s.text(text);
+}
+
+std::string dateWithName(Date d, const std::string& name, const Locale& locale) {
+  std::string text = weekdayName(d) + " " + formatShortDate(d, locale);
+  if (!name.empty()) text += " (" + name + ")";
+  return text;
+}
+
+}  // namespace tw::chart

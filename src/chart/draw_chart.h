@@ -1,0 +1,18 @@
+#pragma once
+// The whole chart, drawn from scratch on every call.
+#include "chart/chart_state.h"
+#include "chart/drawing_surface.h"
+#include "cycles/locale.h"
+
+namespace tw {
+
+void drawChart(const ChartState& state, DrawingSurface& surface, const TextMeasure& measure,
+               const Locale& locale);
+
+// The two branches, for callers that already know the type.
+void drawBiorhythmChart(const ChartState& state, DrawingSurface& surface,
+                        const TextMeasure& measure, const Locale& locale);
+void drawComparisonChart(const ChartState& state, DrawingSurface& surface,
+                         const TextMeasure& measure, const Locale& locale);
+
+}  // namespace tw

@@ -1,0 +1,88 @@
+#include "people/people_list.h"
+
+#include <utility>
+
+namespace tw {
+
+PeopleList::PeopleList(PeopleListControls controls, MainWindow& main, PersonEntry& entry,
+                       ui::Messages& messages, ui::SettingsStore& store)
+    : people(store), c_(std::move(controls)), main_(main), entry_(entry), messages_(messages) {}
+
+void PeopleList::enableSelectionButtons(bool enabled) {
+  c_.editButton.setEnabled(enabled);
+  c_.deleteButton.setEnabled(enabled);
+  c_.drawButton.setEnabled(enabled);
+}
+
+// The rebuilt list has no selection, so the buttons that need one go grey.
+void PeopleList::rebuild() {
+  people.fill(c_.list);
+  enableSelectionButtons(false);
+}
+
+int PeopleList::selectedSlot() const {
+  const int index = c_.list.selectedIndex();
+  if (index < 0 || index >= c_.list.count()) return 0;
+  return people.slotOf(c_.list.line(index));
+}
+
+void PeopleList::load() {
+  people.load();
+  rebuild();
+  loaded_ = true;
+}
+
+void PeopleList::selectionChanged() {
+  if (c_.list.selectedIndex() >= 0) enableSelectionButtons(true);
+}
+
+void PeopleList::drawSelectedPerson() {
+  if (const int slot = selectedSlot()) main_.takeChosenPerson(people.dates[slot], people.names[slot]);
+  main_.drawChart();
+  c_.window.hide();
+}
+
+void PeopleList::addPerson() {
+  const int free = people.lowestFreeSlot();
+  if (free == 0) {
+    messages_.inform("You have already entered the maximum\r\nnumber of people.", "Tidewell");
+    people.save();
+    return;
+  }
+  // Always the first birthday, whichever birthday the list was opened for.
+  if (const auto person = entry_.edit({"", main_.state().birthday})) {
+    people.names[free] = person->name.empty() ? "(new)" : person->name;
+    people.dates[free] = person->birthday;
+    rebuild();
+  }
+  people.save();
+}
+
+void PeopleList::editSelectedPerson() {
+  const int slot = selectedSlot();
+  if (slot == 0) return;
+  if (const auto person = entry_.edit({people.names[slot], people.dates[slot]})) {
+    people.names[slot] = person->name.empty() ? "(edited)" : person->name;
+    people.dates[slot] = person->birthday;
+    rebuild();
+  }
+  people.save();
+}
+
+void PeopleList::deleteSelectedPerson() {
+  const int slot = selectedSlot();
+  if (slot == 0) return;
+  const auto answer = messages_.ask(
+      "Are you sure you want to delete the entry\r\nfor \"" + people.names[slot] + "\"?",
+      "Tidewell");
+  if (answer == ui::Answer::Yes) {
+    people.names[slot].clear();
+    people.dates[slot] = 0;  // the zero date, 30 December 1899
+    rebuild();
+  }
+  people.save();
+}
+
+void PeopleList::close() { c_.window.hide(); }
+
+}  // namespace tw

@@ -1,0 +1,51 @@
+#pragma once
+// The people list window: choose, add, edit and delete people, and chart a chosen birthday.
+#include "app/main_window.h"
+#include "app/ui.h"
+#include "people/people_store.h"
+#include "people/person_entry.h"
+
+namespace tw {
+
+struct PeopleListControls {
+  ui::Window& window;
+  ui::ListBox& list;
+  ui::Control& newButton;
+  ui::Control& editButton;
+  ui::Control& deleteButton;
+  ui::Control& closeButton;
+  ui::Control& drawButton;
+};
+
+class PeopleList {
+ public:
+  PeopleList(PeopleListControls controls, MainWindow& main, PersonEntry& entry,
+             ui::Messages& messages, ui::SettingsStore& store);
+
+  PeopleStore people;
+
+  void load();
+  // The close box destroys the window; the next opening loads it anew.
+  void unload() { loaded_ = false; }
+  bool isLoaded() const { return loaded_; }
+
+  void selectionChanged();
+  void drawSelectedPerson();  // a double-click on a line, or "Draw chart"
+  void addPerson();
+  void editSelectedPerson();
+  void deleteSelectedPerson();
+  void close();
+
+ private:
+  void enableSelectionButtons(bool enabled);
+  void rebuild();
+  int selectedSlot() const;  // 0 when no line is selected
+
+  PeopleListControls c_;
+  MainWindow& main_;
+  PersonEntry& entry_;
+  ui::Messages& messages_;
+  bool loaded_ = false;
+};
+
+}  // namespace tw

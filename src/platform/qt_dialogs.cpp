@@ -1,0 +1,56 @@
+#include "platform/qt_dialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QPrintDialog>
+
+#include "platform/qt_surface.h"
+
+namespace tw::platform {
+
+QStringList nameFilters(const std::vector<FileFilter>& filters) {
+  QStringList out;
+  for (const FileFilter& f : filters)
+    out << QStringLiteral("%1 (%2)").arg(QString::fromStdString(f.label),
+                                         QString::fromStdString(f.pattern).replace(';', ' '));
+  return out;
+}
+
+std::optional<Colour> QtDialogs::chooseColour(Colour current) {
+  // A system colour opens on what the chart shows for it.
+  QColorDialog dialog(resolveColour(current), parent_);
+  dialog.setOption(QColorDialog::DontUseNativeDialog, true);
+  if (runner(dialog) != QDialog::Accepted) return std::nullopt;
+  const QColor c = dialog.currentColor();
+  if (!c.isValid()) return std::nullopt;
+  return rgb(c.red(), c.green(), c.blue());
+}
+
+bool QtDialogs::choosePrinter(const PrintDialogOptions& options) {
+  QPrintDialog dialog(&printer_.get(), parent_);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, options.pageRange);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  // The "print to PDF" printer is a printer like any other here and stays on offer.
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  return runner(dialog) == QDialog::Accepted;
+}
+
+std::optional<std::string> QtDialogs::chooseSaveFile(const SaveFileOptions& options) {
+  QFileDialog dialog(parent_, QString::fromStdString(options.title));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // A file that does not exist yet, in a folder that does.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
+  dialog.setOption(QFileDialog::ReadOnly, false);
+  dialog.setNameFilters(nameFilters(options.filters));
+  dialog.setDefaultSuffix(QString::fromStdString(options.defaultSuffix));
+  dialog.selectFile(QString::fromStdString(options.fileName));
+  if (runner(dialog) != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+  return chosen.first().toStdString();
+}
+
+}  // namespace tw::platform

@@ -1,0 +1,210 @@
+#include "platform/qt_main_window.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+
+#include "platform/icons.h"
+#include "platform/main_bars.h"
+
+namespace tw::platform {
+
+namespace {
+
+constexpr double kToolbarHeight = 480;  // twips
+
+// The client area: controls at fixed places, the toolbar across the full top edge.
+class ClientArea : public QWidget {
+ public:
+  using QWidget::QWidget;
+  QToolBar* toolbar = nullptr;
+
+ protected:
+  void resizeEvent(QResizeEvent*) override {
+    if (toolbar) toolbar->resize(width(), toolbar->height());
+  }
+};
+
+QFont windowFont() { return programFont(8); }
+
+}  // namespace
+
+ChartView::ChartView(QtSurface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  surface_.setChangeHandler([this] { update(); });
+}
+
+void ChartView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QImage& image = surface_.image();
+  // The image is whole device pixels; any sliver it leaves keeps the window's colour.
+  const QRegion uncovered =
+      QRegion(rect()) - QRect(QPoint(0, 0), image.deviceIndependentSize().toSize());
+  for (const QRect& r : uncovered) p.fillRect(r, palette().color(QPalette::Window));
+  if (!image.isNull()) p.drawImage(QPointF(0, 0), image);
+  surface_.markShown();
+  emit painted();
+}
+
+void ChartViewControl::setWidth(double twips) {
+  WidgetControl::setWidth(twips);
+  fitSurface();
+}
+
+void ChartViewControl::setHeight(double twips) {
+  WidgetControl::setHeight(twips);
+  fitSurface();
+}
+
+void ChartViewControl::fitSurface() {
+  surface_.setPixelRatio(widget()->devicePixelRatioF());
+  surface_.setSizeTwips(width(), height());
+}
+
+// Headers are centred by the window's 8-point text width; measured in the chart's face, which
+// may be narrowed, they stay centred as designed.
+QtMainWindow::QtMainWindow()
+    : measure_(windowFont(), chartTextScale()), window_(this, kMainWindowFrame) {
+  // The designed geometry of the controls is made for the program's 8-point face.
+  setFont(windowFont());
+  setWindowTitle(QStringLiteral("Tidewell"));
+  setWindowIcon(programIcon());
+  actions_ = buildMenus(menuBar());
+  buildControls();
+  // The designed client area, 7020 by 3915 twips.
+  window_.setWidth(7020 + kMainWindowFrame.width);
+  window_.setHeight(3915 + kMainWindowFrame.height);
+}
+
+void QtMainWindow::buildControls() {
+  auto* client = new ClientArea(this);
+  client_ = client;
+  setCentralWidget(client_);
+
+  toolbar_ = new QToolBar(client_);
+  toolbar_->setObjectName(QStringLiteral("toolbar"));
+  toolbar_->setMovable(false);
+  toolbar_->setFloatable(false);
+  toolbar_->setIconSize(QSize(kImageSize, kImageSize));
+  buildToolbar(toolbar_);
+  client->toolbar = toolbar_;
+
+  chartView_ = new ChartView(surface_, client_);
+  chartView_->setObjectName(QStringLiteral("chartView"));
+  birthdayButton_ = new QPushButton(QStringLiteral("Birthday"), client_);
+  birthdayButton_->setObjectName(QStringLiteral("birthdayButton"));
+  birthday2Button_ = new QPushButton(QStringLiteral("Birthday 2"), client_);
+  birthday2Button_->setObjectName(QStringLiteral("birthday2Button"));
+  chartDateLabel_ = new QLabel(QStringLiteral("Chart date"), client_);
+  chartDateLabel_->setObjectName(QStringLiteral("chartDateLabel"));
+  QDateEdit** edits[] = {&birthdayEdit_, &birthday2Edit_, &chartDateEdit_};
+  const char* names[] = {"birthdayPicker", "birthday2Picker", "chartDatePicker"};
+  for (int i = 0; i < 3; ++i) {
+    auto* edit = new QDateEdit(client_);
+    edit->setObjectName(QString::fromLatin1(names[i]));
+    setUpDateEdit(edit);
+    *edits[i] = edit;
+  }
+
+  toolbarControl_ = std::make_unique<WidgetControl>(toolbar_);
+  chartViewControl_ = std::make_unique<ChartViewControl>(chartView_, surface_);
+  birthdayButtonControl_ = std::make_unique<WidgetControl>(birthdayButton_);
+  birthday2ButtonControl_ = std::make_unique<WidgetControl>(birthday2Button_);
+  chartDateLabelControl_ = std::make_unique<WidgetControl>(chartDateLabel_);
+  birthdayPicker_ = std::make_unique<QtDatePicker>(birthdayEdit_);
+  birthday2Picker_ = std::make_unique<QtDatePicker>(birthday2Edit_);
+  chartDatePicker_ = std::make_unique<QtDatePicker>(chartDateEdit_);
+
+  toolbarControl_->place(0, 0, 7020, kToolbarHeight);
+  chartViewControl_->place(120, 480, 6735, 2895);
+  chartViewControl_->setWidth(6735);  // sizes the surface too
+  birthdayButtonControl_->place(120, 3480, 855, 375);
+  birthdayPicker_->place(1080, 3480, 1200, 375);
+  birthday2ButtonControl_->place(2520, 3480, 855, 375);
+  birthday2Picker_->place(3480, 3480, 1200, 375);
+  chartDateLabelControl_->place(4800, 3540, 735, 255);
+  chartDatePicker_->place(5640, 3480, 1200, 375);
+  // The three pickers are alike in width, face and format: one fitting serves them all.
+  fitDateFont(birthdayEdit_, 9.75);
+  birthday2Edit_->setFont(birthdayEdit_->font());
+  chartDateEdit_->setFont(birthdayEdit_->font());
+  // A caption is never cut: the label grows to its text if the face is wider than designed.
+  chartDateLabel_->setMinimumWidth(chartDateLabel_->sizeHint().width());
+
+  // Keyboard order of the design; the chart area and the label take no focus.
+  chartView_->setFocusPolicy(Qt::NoFocus);
+  QWidget* order[] = {birthdayEdit_, chartDateEdit_, birthday2Edit_, birthdayButton_, birthday2Button_, toolbar_};
+  for (int i = 0; i + 1 < static_cast<int>(std::size(order)); ++i)
+    setTabOrder(order[i], order[i + 1]);
+}
+
+MainWindowControls QtMainWindow::controls() {
+  auto item = [this](const char* name) -> QtMenuItem& { return menuItem(name); };
+  MainWindowMenus menus{item("biorhythmChart"),    item("comparisonChart"), item("physicalCurve"),
+                        item("emotionalCurve"),    item("intellectualCurve"),
+                        item("averageCurve"),      item("ageInDays"),       item("ageInWeeks"),
+                        item("ageInYears"),        item("weekSeparators"),  item("todayMarker")};
+  return MainWindowControls{window_,          *toolbarControl_,         *chartViewControl_,
+                            *birthdayButtonControl_, *birthdayPicker_, *birthday2ButtonControl_,
+                            *birthday2Picker_, *chartDateLabelControl_, *chartDatePicker_,
+                            menus};
+}
+
+QtMenuItem& QtMainWindow::menuItem(const char* name) {
+  auto& slot = menuItems_[QString::fromLatin1(name)];
+  if (!slot) slot = std::make_unique<QtMenuItem>(action(QString::fromLatin1(name)));
+  return *slot;
+}
+
+void QtMainWindow::connectMenu(const char* name, void (MainWindow::*handler)()) {
+  connect(action(QString::fromLatin1(name)), &QAction::triggered, this,
+          [this, handler] { (main_->*handler)(); });
+}
+
+void QtMainWindow::attach(MainWindow& main, const QtProgram& program) {
+  main_ = &main;
+  program_ = &program;
+  connectMenu("goToday", &MainWindow::goToday);
+  connectMenu("goNextDay", &MainWindow::goNextDay);
+  connectMenu("goNextWeek", &MainWindow::goNextWeek);
+  connectMenu("goNextMonth", &MainWindow::goNextMonth);
+  connectMenu("goPreviousDay", &MainWindow::goPreviousDay);
+  connectMenu("goPreviousWeek", &MainWindow::goPreviousWeek);
+  connectMenu("goPreviousMonth", &MainWindow::goPreviousMonth);
+  connectMenu("interpret", &MainWindow::interpret);
+  connectMenu("exit", &MainWindow::exit);
+  birthdayPicker_->onUserChange([this] { main_->birthdayChanged(); });
+  birthday2Picker_->onUserChange([this] { main_->birthday2Changed(); });
+  chartDatePicker_->onUserChange([this] { main_->chartDateChanged(); });
+  connect(birthdayButton_, &QPushButton::clicked, this, [this] { main_->chooseBirthday(); });
+  connect(birthday2Button_, &QPushButton::clicked, this, [this] { main_->chooseBirthday2(); });
+  connect(toolbar_, &QToolBar::actionTriggered, this, [this](QAction* a) {
+    main_->toolbarButton(a->data().toString().toStdString());
+  });
+}
+
+void QtMainWindow::layoutPass() {
+  if (main_) main_->layOut();
+}
+
+void QtMainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  layoutPass();
+}
+
+void QtMainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) layoutPass();
+}
+
+void QtMainWindow::closeEvent(QCloseEvent* event) {
+  // After "Exit" the shut-down has run already and the program is ending.
+  if (!main_ || (program_ && program_->ended())) {
+    event->accept();
+    return;
+  }
+  main_->saveAndClose();
+  event->accept();
+}
+
+}  // namespace tw::platform

@@ -1,0 +1,187 @@
+#include "platform/qt_people_windows.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QShortcut>
+#include <QSignalBlocker>
+
+#include "platform/qt_surface.h"
+#include "platform/twips.h"
+
+namespace tw::platform {
+
+namespace {
+
+// A list box has no current line until one is chosen: taking the focus must not make the
+// first line current, or "Draw chart" would pick a person nobody selected.
+class PeopleListBox : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    const bool hadCurrent = currentRow() >= 0;
+    QListWidget::focusInEvent(event);
+    if (!hadCurrent && selectedItems().isEmpty() && currentRow() >= 0) {
+      const QSignalBlocker block(this);
+      setCurrentRow(-1);
+    }
+  }
+};
+
+// A fixed dialog: a title and a close box, nothing to minimise or maximise.
+void setDialogFrame(QWidget* w) {
+  w->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                    Qt::WindowCloseButtonHint);
+}
+
+void setClientSize(QWidget* w, double widthTwips, double heightTwips) {
+  w->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+}
+
+QLabel* label(const char* text, QWidget* parent, double l, double t, double w, double h) {
+  auto* lbl = new QLabel(QString::fromLatin1(text), parent);
+  WidgetControl(lbl).place(l, t, w, h);
+  // A caption is never cut: the label grows to its text if the face is wider than designed.
+  lbl->setMinimumWidth(lbl->sizeHint().width());
+  return lbl;
+}
+
+// The buttons in the order PeopleListControls names them.
+enum Button { New, Edit, Delete, Close, Draw, kButtons };
+
+struct ButtonDesign {
+  Button button;
+  const char* name;
+  const char* caption;
+  double left, top, width, height;
+  void (PeopleList::*handler)();
+};
+
+// In the order the keyboard visits them after the list.
+const ButtonDesign kListButtons[] = {
+    {Draw, "drawButton", "Draw chart", 3360, 120, 1095, 375, &PeopleList::drawSelectedPerson},
+    {Close, "closeButton", "Close", 3360, 600, 1095, 375, &PeopleList::close},
+    {New, "newButton", "New...", 120, 3000, 975, 375, &PeopleList::addPerson},
+    {Edit, "editButton", "Edit...", 1200, 3000, 975, 375, &PeopleList::editSelectedPerson},
+    {Delete, "deleteButton", "Delete", 2280, 3000, 975, 375, &PeopleList::deleteSelectedPerson},
+};
+
+}  // namespace
+
+QtPeopleWindows::QtPeopleWindows(QWidget* listWindow, ui::Window& listAdapter,
+                                 QWidget* entryWindow, ui::Window& entryAdapter, MainWindow& main,
+                                 ui::SettingsStore& store)
+    : QObject(listWindow),
+      listWindow_(listWindow),
+      entryWindow_(entryWindow),
+      listMessages_(listWindow),
+      entryMessages_(entryWindow) {
+  buildList();
+  buildEntry();
+  personEntry_ = std::make_unique<PersonEntry>(
+      PersonEntryControls{entryAdapter, *nameBox_, *birthdayPicker_}, entryMessages_);
+  peopleList_ = std::make_unique<PeopleList>(
+      PeopleListControls{listAdapter, *listBox_, *buttonControls_[New], *buttonControls_[Edit],
+                         *buttonControls_[Delete], *buttonControls_[Close], *buttonControls_[Draw]},
+      main, *personEntry_, listMessages_, store);
+  connectSignals();
+  peopleList_->load();
+}
+
+QtPeopleWindows::~QtPeopleWindows() {
+  if (listWindow_) listWindow_->removeEventFilter(this);
+  if (entryWindow_) entryWindow_->removeEventFilter(this);
+}
+
+void QtPeopleWindows::buildList() {
+  QWidget* w = listWindow_;
+  w->setWindowTitle(QStringLiteral("People"));
+  setDialogFrame(w);
+  w->setFont(programFont(8));
+  setClientSize(w, 4560, 3450);
+
+  list_ = new PeopleListBox(w);
+  list_->setObjectName(QStringLiteral("list"));
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  listBox_ = std::make_unique<QtListBox>(list_);
+  listBox_->place(120, 120, 3135, 2790);
+
+  for (const auto& b : kListButtons) {
+    auto* button = new QPushButton(QString::fromLatin1(b.caption), w);
+    button->setObjectName(QString::fromLatin1(b.name));
+    button->setAutoDefault(false);
+    buttons_[b.button] = button;
+    buttonControls_[b.button] = std::make_unique<WidgetControl>(button);
+    buttonControls_[b.button]->place(b.left, b.top, b.width, b.height);
+  }
+}
+
+void QtPeopleWindows::buildEntry() {
+  QWidget* w = entryWindow_;
+  w->setWindowTitle(QStringLiteral("Entry"));
+  setDialogFrame(w);
+  w->setFont(programFont(8));
+  setClientSize(w, 3390, 1560);
+
+  label("Name", w, 120, 180, 615, 255);
+  name_ = new QLineEdit(w);
+  name_->setObjectName(QStringLiteral("nameBox"));
+  nameBox_ = std::make_unique<QtTextBox>(name_);
+  nameBox_->place(960, 120, 2295, 375);
+
+  label("Birthday", w, 120, 660, 615, 255);
+  date_ = new QDateEdit(w);
+  date_->setObjectName(QStringLiteral("birthdayPicker"));
+  setUpDateEdit(date_);
+  birthdayPicker_ = std::make_unique<QtDatePicker>(date_);
+  birthdayPicker_->place(960, 600, 1215, 375);
+  fitDateFont(date_, 9.75);
+
+  ok_ = new QPushButton(QStringLiteral("OK"), w);
+  ok_->setObjectName(QStringLiteral("okButton"));
+  ok_->setAutoDefault(false);
+  WidgetControl(ok_).place(1088, 1080, 1215, 375);
+  QWidget::setTabOrder(name_, date_);
+  QWidget::setTabOrder(date_, ok_);
+}
+
+void QtPeopleWindows::connectSignals() {
+  PeopleList* list = peopleList_.get();
+  PersonEntry* entry = personEntry_.get();
+  // Selecting a line, by mouse or keys; filling the list is silent.
+  connect(list_, &QListWidget::itemSelectionChanged, this, [list] { list->selectionChanged(); });
+  connect(list_, &QListWidget::itemDoubleClicked, this, [list] { list->drawSelectedPerson(); });
+  for (const auto& b : kListButtons)
+    connect(buttons_[b.button], &QPushButton::clicked, this,
+            [list, h = b.handler] { (list->*h)(); });
+
+  connect(ok_, &QPushButton::clicked, this, [entry] { entry->accept(); });
+  connect(name_, &QLineEdit::returnPressed, this, [entry] { entry->nameReturnPressed(); });
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), entryWindow_);
+  connect(escape, &QShortcut::activated, this, [entry] { entry->cancel(); });
+
+  listWindow_->installEventFilter(this);
+  entryWindow_->installEventFilter(this);
+}
+
+QPushButton* QtPeopleWindows::button(const char* objectName) const {
+  if (qstrcmp(objectName, "okButton") == 0) return ok_;
+  for (const auto& b : kListButtons)
+    if (qstrcmp(objectName, b.name) == 0) return buttons_[b.button];
+  return nullptr;
+}
+
+bool QtPeopleWindows::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == listWindow_) {
+    // The close box destroys the list; opening it again reads it back from the store.
+    if (event->type() == QEvent::Close) peopleList_->unload();
+    if (event->type() == QEvent::Show && !peopleList_->isLoaded()) peopleList_->load();
+  } else if (watched == entryWindow_ && event->type() == QEvent::Close) {
+    personEntry_->cancel();
+  }
+  return false;
+}
+
+}  // namespace tw::platform

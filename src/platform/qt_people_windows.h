@@ -1,0 +1,60 @@
+#pragma once
+// The people list ("People") and entry ("Entry") windows built into two top-level widgets, with
+// their signals wired to PeopleList and PersonEntry.
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QObject>
+#include <QPointer>
+#include <QPushButton>
+#include <memory>
+
+#include "app/main_window.h"
+#include "people/people_list.h"
+#include "people/person_entry.h"
+#include "platform/qt_controls.h"
+#include "platform/qt_services.h"
+
+namespace tw::platform {
+
+class QtPeopleWindows : public QObject {
+ public:
+  // `listAdapter` and `entryAdapter` are the windows as the main window sees them; this object
+  // is owned by `listWindow`. The list is loaded here, as the window is created.
+  QtPeopleWindows(QWidget* listWindow, ui::Window& listAdapter, QWidget* entryWindow,
+                  ui::Window& entryAdapter, MainWindow& main, ui::SettingsStore& store);
+  ~QtPeopleWindows() override;
+
+  PeopleList& peopleList() { return *peopleList_; }
+  PersonEntry& personEntry() { return *personEntry_; }
+  QListWidget* list() const { return list_; }
+  QPushButton* button(const char* objectName) const;  // "newButton".."drawButton", "okButton"
+  QLineEdit* nameEdit() const { return name_; }
+  QDateEdit* dateEdit() const { return date_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildList();
+  void buildEntry();
+  void connectSignals();
+
+  QPointer<QWidget> listWindow_, entryWindow_;
+  QtMessages listMessages_, entryMessages_;
+
+  QListWidget* list_ = nullptr;
+  QPushButton* buttons_[5] = {};  // in the order PeopleListControls names them
+  QLineEdit* name_ = nullptr;
+  QDateEdit* date_ = nullptr;
+  QPushButton* ok_ = nullptr;
+
+  std::unique_ptr<QtListBox> listBox_;
+  std::unique_ptr<WidgetControl> buttonControls_[5];
+  std::unique_ptr<QtTextBox> nameBox_;
+  std::unique_ptr<QtDatePicker> birthdayPicker_;
+  std::unique_ptr<PersonEntry> personEntry_;
+  std::unique_ptr<PeopleList> peopleList_;
+};
+
+}  // namespace tw::platform

@@ -1,0 +1,15 @@
+#include "platform/qt_text_measure.h"
+
+#include <QFontMetricsF>
+#include <QString>
+
+#include "platform/twips.h"
+
+namespace tw::platform {
+
+float QtTextMeasure::textWidth(const std::string& text) const {
+  const double pixels = QFontMetricsF(font_).horizontalAdvance(QString::fromStdString(text));
+  return static_cast<float>(pixels * scale_ * 1440.0 / screenDpi());
+}
+
+}  // namespace tw::platform

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "mock/main_window_fixture.h"
+
+namespace tw::test {
+namespace {
+
+using Writes = std::vector<std::pair<std::string, std::string>>;
+
+TEST(MainWindowStartup, ReadsEveryKeyInOrderAndShutDownWritesThemBackInTheirTextForms) {
+  MainWindowFixture f;
+  f.store.values = {{"Physical colour", "&HFF"}, {"Birthname2", "Bo"}};
+  f.main.start();
+  EXPECT_EQ(f.store.reads, (std::vector<std::string>{
+      "Chart type", "Physical", "Emotional", "Intellectual", "Average", "Age format", "Week separators",
+      "Today marker", "Background colour", "Physical colour", "Emotional colour", "Intellectual colour",
+      "Average colour", "Birthday1", "Birthname1", "Birthday2", "Birthname2", "Chart width", "Chart height",
+      "Chart X", "Chart Y", "Window state", "PeopleListWin X", "PeopleListWin Y", "PeopleEntryWin X",
+      "PeopleEntryWin Y"}));
+  const Date today = f.clock.day;
+  EXPECT_EQ((std::vector<Date>{f.main.birthday, f.main.birthday2, f.main.chartDate, f.birthdayPicker.value(), f.chartDatePicker.value()}),
+            std::vector<Date>(5, today));
+  EXPECT_EQ(f.main.name, "");
+  EXPECT_EQ(f.main.helpFile, f.program.helpFilePath());
+  EXPECT_TRUE(f.bio.checked && f.phy.checked && f.emo.checked && f.intl.checked && f.days.checked);
+  EXPECT_FALSE(f.comp.checked || f.ave.checked || f.weeks.checked || f.years.checked ||
+               f.weekSep.checked || f.todayMark.checked);
+  EXPECT_FALSE(f.birthday2Picker.isVisible() || f.birthday2Button.isVisible());
+  // No stored geometry: the window keeps its place and is not maximised.
+  EXPECT_TRUE(f.window.log.empty() && f.window.left() == 600 && f.window.top() == 450);
+  EXPECT_EQ(f.redraws(), 1);
+  EXPECT_TRUE(f.messages.shown.empty());
+
+  f.main.birthday = fromYmd(2001, 1, 31), f.main.name = "Ann", f.main.chartDate = today + 3;
+  f.peopleListWindow.place(300, 310, 4680, 3900);
+  f.personEntryWindow.place(320.7, 330, 3510, 2000);
+  f.window.place(615, 435.5, 7140.9, 4590);
+  f.store.writes.clear();
+  int cancel = 0;
+  f.main.saveAndClose();
+  EXPECT_EQ(f.store.writes, (Writes{  // never the chart date
+      {"Chart type", " 0"}, {"Physical", "-1"}, {"Emotional", "-1"}, {"Intellectual", "-1"}, {"Average", "0"},
+      {"Age format", " 0"}, {"Week separators", "0"}, {"Today marker", "0"}, {"Background colour", "-2147483633"},
+      {"Physical colour", " 255"}, {"Emotional colour", " 65280"}, {"Intellectual colour", " 16711680"},
+      {"Average colour", " 65535"}, {"Window state", " 0"}, {"Chart width", " 7140"}, {"Chart height", " 4590"},
+      {"Chart X", " 615"}, {"Chart Y", " 435"}, {"Birthday1", "31/1/2001"}, {"Birthname1", "Ann"},
+      {"Birthday2", dateText(today)}, {"Birthname2", "Bo"}, {"PeopleListWin X", " 300"},
+      {"PeopleListWin Y", " 310"}, {"PeopleEntryWin X", " 320"}, {"PeopleEntryWin Y", " 330"}}));
+  EXPECT_EQ(f.peopleListWindow.closeCount + f.personEntryWindow.closeCount + f.printPageWindow.closeCount, 3);
+  EXPECT_TRUE(f.store.syncs == 1 && cancel == 0);
+}
+
+TEST(MainWindowStartup, RestoresAHandWrittenStore) {
+  MainWindowFixture f;
+  f.store.values = {{"Chart type", " 1"}, {"Physical", "1"}, {"Average", "-1"}, {"Age format", " 2"},
+                    {"Today marker", "-1"}, {"Background colour", "&HFF"}, {"Birthday1", "31/1/2001"},
+                    {"Birthname1", "Ann (née Smith)"}, {"Birthday2", "1/1/90"}, {"Chart width", " 9000"},
+                    {"Chart height", " 7000"}, {"Chart X", " 0"}, {"Chart Y", "-15"}, {"Window state", " 2"},
+                    {"PeopleListWin X", " 300"}, {"PeopleEntryWin Y", " 450"}};
+  f.main.start();
+  const auto& o = f.main.options;
+  EXPECT_TRUE(o.chartType == 1 && o.ageFormat == 2 && o.backgroundColour == 255);
+  EXPECT_TRUE(o.showPhysical && o.showAverage && o.todayMarker);
+  EXPECT_EQ(f.main.name, "Ann (née Smith)");
+  EXPECT_EQ((std::vector<Date>{f.main.birthday, f.main.birthday2, f.main.chartDate}),
+            (std::vector<Date>{fromYmd(2001, 1, 31), fromYmd(1990, 1, 1), f.clock.day}));
+  EXPECT_TRUE(f.comp.checked && !f.bio.checked && f.years.checked && !f.days.checked);
+  EXPECT_TRUE(f.birthday2Picker.isVisible() && f.birthday2Button.isVisible());
+  // 0 and negative positions are not applied.
+  EXPECT_EQ((std::vector<double>{f.window.left(), f.window.top(), f.peopleListWindow.left(), f.personEntryWindow.top()}),
+            (std::vector<double>{600, 450, 300, 450}));
+  // Geometry first, maximised after it, the picture fitted to the final size.
+  EXPECT_EQ(f.window.log, (std::vector<std::string>{"width 9000", "height 7000", "state 2"}));
+  EXPECT_EQ(f.picture.width(), 9000 - 350);
+}
+
+TEST(MainWindowStartup, GarbageInEveryKeyGivesDefaultsAndValidTextOnClose) {
+  MainWindowFixture f;
+  for (const char* key : {"Chart type", "Physical", "Age format", "Background colour",
+                          "Physical colour", "Birthday1", "Birthday2", "Chart width", "Chart X",
+                          "Window state", "PeopleListWin X"})
+    f.store.values[key] = "&HZZ";
+  f.store.values["Emotional"] = "1e999";
+  f.store.values["Average colour"] = f.store.values["Chart height"] = "99999999999";
+  f.main.start();
+  const auto& o = f.main.options;
+  EXPECT_FALSE(o.showPhysical || o.showEmotional);  // a Boolean that is not a number is False
+  EXPECT_TRUE(o.chartType == 0 && o.backgroundColour == kButtonFace && o.physicalColour == kRed &&
+              o.averageColour == kYellow);
+  EXPECT_EQ(f.main.birthday, f.clock.day);
+  EXPECT_TRUE(f.window.width() == 7140 && f.window.height() == 4590);
+  int cancel = 0;
+  f.main.saveAndClose();
+  EXPECT_EQ((std::vector<std::string>{f.store.values["Physical"], f.store.values["Background colour"],
+                                      f.store.values["Birthday1"], f.store.values["Chart height"]}),
+            (std::vector<std::string>{"0", "-2147483633", dateText(f.clock.day), " 4590"}));
+}
+
+TEST(MainWindowShutdown, ANonNormalWindowIsStoredThenRestoredAndExitEndsTheProgram) {
+  for (int state : {ui::Minimized, ui::Maximized}) {
+    MainWindowFixture f;
+    f.main.start();
+    f.window.state = state;
+    f.main.exit();
+    EXPECT_EQ(f.store.values["Window state"], " " + std::to_string(state));
+    EXPECT_EQ(f.window.log.front(), "state 0");  // before the geometry is read
+    EXPECT_TRUE(f.store.syncs == 1 && f.program.ends == 1);
+  }
+}
+
+}  // namespace
+}  // namespace tw::test

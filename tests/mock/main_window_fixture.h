@@ -1,0 +1,164 @@
+#pragma once
+// The main window wired to fakes, as the Qt side wires it to widgets, with its display, print
+// and save commands. `timeline` records in order the dialogs shown, the window sizes set and
+// what happened to the print page and the files.
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "app/main_window.h"
+#include "commands/display_settings.h"
+#include "commands/print_and_save.h"
+#include "mock/fakes.h"
+#include "mock/recording_surface.h"
+
+namespace tw::test {
+
+inline std::string twips(double v) { return std::to_string(static_cast<long long>(v)); }
+
+struct DialogAnswer {
+  bool confirm = false;
+  Colour color = 0;      // a confirmed colour dialog's choice
+  std::string fileName;  // a confirmed save dialog's choice
+};
+
+// Dialogs that answer from a script (Cancel once it runs dry) and keep what each showing was
+// given.
+class ScriptedDialogs : public Dialogs {
+ public:
+  struct Showing {
+    std::string kind;  // "chooseColour", "choosePrinter", "chooseSaveFile"
+    Colour colour = 0;
+    PrintDialogOptions print;
+    SaveFileOptions save;
+  };
+  std::deque<DialogAnswer> answers;
+  std::vector<Showing> shown;
+  std::function<void()> onShow;
+
+  std::optional<Colour> chooseColour(Colour current) override {
+    const DialogAnswer a = answer({"chooseColour", current});
+    return a.confirm ? std::optional(a.color) : std::nullopt;
+  }
+  bool choosePrinter(const PrintDialogOptions& options) override {
+    return answer({"choosePrinter", 0, options}).confirm;
+  }
+  std::optional<std::string> chooseSaveFile(const SaveFileOptions& options) override {
+    const DialogAnswer a = answer({"chooseSaveFile", 0, {}, options});
+    return a.confirm ? std::optional(a.fileName) : std::nullopt;
+  }
+
+ private:
+  DialogAnswer answer(Showing showing) {
+    shown.push_back(std::move(showing));
+    if (onShow) onShow();
+    const DialogAnswer a = answers.empty() ? DialogAnswer{} : answers.front();
+    if (!answers.empty()) answers.pop_front();
+    return a;
+  }
+};
+
+// The chart area: its size is the drawing surface's size.
+class FakePicture : public FakeControl {
+ public:
+  explicit FakePicture(RecordingSurface& s) : surface(s) {}
+  void setWidth(double v) override { surface.setSize(static_cast<float>(w = v), surface.height()); }
+  void setHeight(double v) override { surface.setSize(surface.width(), static_cast<float>(h = v)); }
+  RecordingSurface& surface;
+};
+
+// What the chart area showed when its image was taken.
+struct ChartSnapshot : ChartImage {
+  std::string background;  // of the last redraw before the copy
+  double width = 0, height = 0;
+};
+
+struct MainWindowFixture {
+  struct Chart : ChartImageSource {
+    MainWindowFixture& f;
+    explicit Chart(MainWindowFixture& fixture) : f(fixture) {}
+    std::shared_ptr<const ChartImage> copy() const override {
+      f.timeline.push_back("copy");
+      auto s = std::make_shared<ChartSnapshot>();
+      s->background = f.surface.only("setBackground").back();
+      s->width = f.picture.width(), s->height = f.picture.height();
+      return s;
+    }
+  };
+  struct Page : PrintPage {
+    MainWindowFixture& f;
+    double w = 0, h = 0;
+    std::shared_ptr<const ChartSnapshot> picture;
+    bool printerWorks = true;
+    explicit Page(MainWindowFixture& fixture) : f(fixture) {}
+    double width() const override { return w; }
+    double height() const override { return h; }
+    void setWidth(double v) override { f.timeline.push_back("page width " + twips(w = v)); }
+    void setHeight(double v) override { f.timeline.push_back("page height " + twips(h = v)); }
+    void setImage(std::shared_ptr<const ChartImage> p) override {
+      picture = std::dynamic_pointer_cast<const ChartSnapshot>(p);
+    }
+    bool print() override { return f.timeline.push_back("print"), printerWorks; }
+    void hide() override { f.timeline.push_back("hide"); }
+  };
+  struct Files : ChartFiles {
+    MainWindowFixture& f;
+    std::map<std::string, ChartSnapshot> written;
+    bool writable = true;
+    explicit Files(MainWindowFixture& fixture) : f(fixture) {}
+    bool write(const ChartImage& p, const std::string& path) override {
+      f.timeline.push_back("save " + path);
+      if (writable) written[path] = dynamic_cast<const ChartSnapshot&>(p);
+      return writable;
+    }
+  };
+
+  FakeWindow window, peopleListWindow, personEntryWindow, printPageWindow;
+  FakeControl toolbar, birthdayButton, birthday2Button, chartDateLabel;
+  RecordingSurface surface;
+  FakePicture picture{surface};
+  FakeDatePicker birthdayPicker, birthday2Picker, chartDatePicker;
+  FakeMenuItem bio, comp, phy, emo, intl, ave, days, weeks, years, weekSep, todayMark;
+  FixedWidthMeasure measure;
+  ScriptedMessages messages;
+  MemoryStore store;
+  FixedClock clock{fromYmd(2026, 12, 5)};
+  FakeProgram program;
+  MainWindow main{MainWindowControls{window, toolbar, picture, birthdayButton, birthdayPicker,
+                                     birthday2Button, birthday2Picker, chartDateLabel,
+                                     chartDatePicker,
+                                     MainWindowMenus{bio, comp, phy, emo, intl, ave, days, weeks,
+                                                     years, weekSep, todayMark}},
+                  MainWindowServices{surface, measure, messages, store, clock, program, Locale{}},
+                  MainWindowPeers{peopleListWindow, personEntryWindow, printPageWindow}};
+  std::vector<std::string> timeline;
+  ScriptedDialogs dialog;
+  Chart chart{*this};
+  Page page{*this};
+  Files files{*this};
+  DisplaySettings settings{main, dialog};
+  PrintAndSave printAndSave{main, dialog, messages, chart, page, files};
+
+  MainWindowFixture() {
+    window.place(600, 450, 7140, 4590);
+    window.onResize = [this] {
+      timeline.push_back("window " + twips(window.width()) + "x" + twips(window.height()));
+      main.layOut();
+    };
+    dialog.onShow = [this] { timeline.push_back(dialog.shown.back().kind); };
+    main.setFileCommands(&printAndSave);
+  }
+
+  // Started as the program starts, with whatever the store holds.
+  void load() {
+    main.start();
+    timeline.clear();
+  }
+
+  // Each full redraw of a chart starts by clearing the surface.
+  int redraws() const { return static_cast<int>(std::ranges::count(surface.calls, "clear")); }
+};
+
+}  // namespace tw::test
