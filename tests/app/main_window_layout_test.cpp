@@ -29,9 +29,11 @@ TEST(MainWindowLayout, PlacesTheChartAndTheDateRowFromTheOuterSizeAndLeavesAMini
   }
   MainWindowFixture f;
   f.window.place(0, 0, 100, 100);
-  f.window.state = ui::Minimized;
+  f.window.state = ui::WindowState::Minimized;
   f.main.layOut();
-  EXPECT_TRUE(f.window.log.empty() && f.picture.width() == 0 && f.redraws() == 0);
+  EXPECT_EQ(f.window.log, std::vector<std::string>{});
+  EXPECT_EQ(f.picture.width(), 0);
+  EXPECT_EQ(f.redraws(), 0);
 }
 
 }  // namespace

@@ -8,11 +8,14 @@
 namespace tw::test {
 namespace {
 
+// A type the settings file may hold but no chart has.
+const ChartType kNoChart = static_cast<ChartType>(2);
+
 // The dates in the refusal messages, in the order they were shown.
 std::vector<std::string> refusals(const MainWindowFixture& f) {
   std::vector<std::string> out;
   const std::string tail = "Setting chart date to ";
-  for (const auto& m : f.messages.shown) out.push_back(m.prompt.substr(m.prompt.find(tail) + tail.size()));
+  for (const auto& m : f.messages.shown) out.push_back(m.text.substr(m.text.find(tail) + tail.size()));
   return out;
 }
 
@@ -20,7 +23,7 @@ TEST(MainWindowNavigation, GoCommandsMoveTheChartDateOrRefuse) {
   struct Step {
     const char* name;
     void (MainWindow::*command)();
-    int chartType;
+    ChartType chartType;
     Date birth1, birth2, chart, expected;
     std::vector<std::string> messages;
   };
@@ -29,82 +32,82 @@ TEST(MainWindowNavigation, GoCommandsMoveTheChartDateOrRefuse) {
   const Date b2 = b + 100;
   const std::string b2Text = dateText(b2) + ".";
   using F = MainWindow;
+  const ChartType kBio = ChartType::Biorhythm, kPair = ChartType::Comparison;
   const Step steps[] = {
-      {"previous day on the birthday", &F::goPreviousDay, 0, b, b, b, b, {bText}},
-      {"previous month 27 days after", &F::goPreviousMonth, 0, b, b, b + 27, b, {bText}},
-      {"previous month 28 days after", &F::goPreviousMonth, 0, b, b, b + 28, b, {}},
-      {"previous week", &F::goPreviousWeek, 0, b, b, b + 30, b + 23, {}},
-      {"comparison, birthday 2 in the last week", &F::goPreviousWeek, 1, b, b2, b2 + 3, b2, {b2Text}},
-      {"comparison, both refuse", &F::goPreviousMonth, 1, b + 10, b + 50, b + 20, b + 50,
+      {"previous day on the birthday", &F::goPreviousDay, kBio, b, b, b, b, {bText}},
+      {"previous month 27 days after", &F::goPreviousMonth, kBio, b, b, b + 27, b, {bText}},
+      {"previous month 28 days after", &F::goPreviousMonth, kBio, b, b, b + 28, b, {}},
+      {"previous week", &F::goPreviousWeek, kBio, b, b, b + 30, b + 23, {}},
+      {"comparison, birthday 2 in the last week", &F::goPreviousWeek, kPair, b, b2, b2 + 3, b2, {b2Text}},
+      {"comparison, both refuse", &F::goPreviousMonth, kPair, b + 10, b + 50, b + 20, b + 50,
        {dateText(b + 10) + ".", dateText(b + 50) + "."}},
-      {"comparison allowed", &F::goPreviousDay, 1, b, b2, b2 + 1, b2, {}},
-      {"next month across February", &F::goNextMonth, 0, b, b, fromYmd(2001, 1, 31), fromYmd(2001, 2, 28), {}},
-      {"next month from 1 March", &F::goNextMonth, 0, b, b, fromYmd(2001, 3, 1), fromYmd(2001, 3, 29), {}},
-      {"next week across the year end", &F::goNextWeek, 0, b, b, fromYmd(2000, 12, 28), fromYmd(2001, 1, 4), {}},
-      {"next day", &F::goNextDay, 0, b, b, fromYmd(2000, 2, 28), fromYmd(2000, 2, 29), {}},
-      {"next day at the last date", &F::goNextDay, 0, b, b, kLastDate, kLastDate, {}},
-      {"previous day at the first date", &F::goPreviousDay, 2, kFirstDate, kFirstDate, kFirstDate, kFirstDate, {}},
-      {"today with a future birthday", &F::goToday, 0, fromYmd(2030, 1, 1), b, b, fromYmd(2026, 12, 5), {}},
+      {"comparison allowed", &F::goPreviousDay, kPair, b, b2, b2 + 1, b2, {}},
+      {"next month across February", &F::goNextMonth, kBio, b, b, fromYmd(2001, 1, 31), fromYmd(2001, 2, 28), {}},
+      {"next month from 1 March", &F::goNextMonth, kBio, b, b, fromYmd(2001, 3, 1), fromYmd(2001, 3, 29), {}},
+      {"next week across the year end", &F::goNextWeek, kBio, b, b, fromYmd(2000, 12, 28), fromYmd(2001, 1, 4), {}},
+      {"next day", &F::goNextDay, kBio, b, b, fromYmd(2000, 2, 28), fromYmd(2000, 2, 29), {}},
+      {"next day at the last date", &F::goNextDay, kBio, b, b, kLastDate, kLastDate, {}},
+      {"previous day at the first date", &F::goPreviousDay, kNoChart, kFirstDate, kFirstDate, kFirstDate, kFirstDate, {}},
+      {"today with a future birthday", &F::goToday, kBio, fromYmd(2030, 1, 1), b, b, fromYmd(2026, 12, 5), {}},
   };
   for (const auto& s : steps) {
     SCOPED_TRACE(s.name);
     MainWindowFixture f;
-    f.main.options.chartType = static_cast<std::int16_t>(s.chartType);
-    f.main.birthday = s.birth1, f.main.birthday2 = s.birth2, f.main.chartDate = s.chart;
-    f.main.layOut();
+    f.startWith(s.birth1, s.birth2, s.chart, s.chartType);
     f.surface.calls.clear();
     (f.main.*s.command)();
-    EXPECT_TRUE(f.main.chartDate == s.expected && f.chartDatePicker.value() == s.expected);
+    EXPECT_EQ(f.main.state().chartDate, s.expected);
+    EXPECT_EQ(f.chartDatePicker.value(), s.expected);
     EXPECT_EQ(refusals(f), s.messages);
-    EXPECT_EQ(f.redraws(), s.chartType == 2 ? 0 : 1);
+    EXPECT_EQ(f.redraws(), s.chartType == kNoChart ? 0 : 1);
   }
 }
 
 TEST(MainWindowNavigation, TheRefusalMessageIsExact) {
   MainWindowFixture f;
-  f.main.birthday = fromYmd(1990, 1, 1);
-  f.main.chartDate = f.main.birthday;
+  f.startWith(fromYmd(1990, 1, 1), fromYmd(1990, 1, 1), fromYmd(1990, 1, 1));
   f.main.goPreviousDay();
   EXPECT_EQ(f.messages.shown, (Shown{{"You can't display a biorhythm chart with a\r\nchart date before they were born!"
-                                      "\r\n\r\nSetting chart date to 1/1/1990.", ui::vbInformation, "Tidewell"}}));
+                                      "\r\n\r\nSetting chart date to 1/1/1990.", MessageKind::Information, "Tidewell"}}));
 }
 
 TEST(MainWindowNavigation, PickerChanges) {
   const Date b = fromYmd(1990, 6, 15);
   MainWindowFixture f;
-  f.main.options.chartType = 1;
-  f.main.birthday = b, f.main.chartDate = b + 1000;
-  f.main.name = "Ann", f.main.name2 = "Bo";
-  f.main.layOut();
+  f.store.values = {{"Birthname1", "Ann"}, {"Birthname2", "Bo"}};
+  f.startWith(b, b, b + 1000, ChartType::Comparison);
 
   f.birthdayPicker.setValue(b - 1);
   f.main.birthdayChanged();
-  EXPECT_EQ(f.main.birthday, b - 1);
-  EXPECT_EQ(f.main.name, "");  // a typed birthday belongs to nobody
+  EXPECT_EQ(f.main.state().birthday, b - 1);
+  EXPECT_EQ(f.main.state().name, "");  // a typed birthday belongs to nobody
 
   f.birthday2Picker.setValue(b + 500);
   f.main.birthday2Changed();
-  EXPECT_TRUE(f.main.birthday2 == b + 500 && f.main.name2 == "Bo");
+  EXPECT_EQ(f.main.state().birthday2, b + 500);
+  EXPECT_EQ(f.main.state().name2, "Bo");
   EXPECT_TRUE(f.messages.shown.empty());  // birthdays are never checked against the chart date
 
   // Before both birthdays: two refusals, ending on the later second birthday.
   f.chartDatePicker.setValue(b - 10);
   f.main.chartDateChanged();
   EXPECT_EQ(refusals(f), (std::vector<std::string>{dateText(b - 1) + ".", dateText(b + 500) + "."}));
-  EXPECT_TRUE(f.main.chartDate == b + 500 && f.chartDatePicker.value() == b + 500);
+  EXPECT_EQ(f.main.state().chartDate, b + 500);
+  EXPECT_EQ(f.chartDatePicker.value(), b + 500);
   EXPECT_EQ(f.redraws(), 4);
 }
 
 TEST(MainWindowNavigation, InterpretShowsThePromptForValidChartTypesOnly) {
-  for (int type : {0, 1, 2}) {
+  for (ChartType type : {ChartType::Biorhythm, ChartType::Comparison, kNoChart}) {
     MainWindowFixture f;
-    f.main.options.chartType = static_cast<std::int16_t>(type);
+    f.startWith(f.clock.day, f.clock.day, f.clock.day, type);
     f.main.interpret();
-    ASSERT_EQ(f.messages.shown.size(), type == 2 ? 0u : 1u);
-    if (type == 2) continue;
+    ASSERT_EQ(f.messages.shown.size(), type == kNoChart ? 0u : 1u);
+    if (type == kNoChart) continue;
     const ShownMessage& m = f.messages.shown[0];
-    EXPECT_TRUE(m.title == "Interpretation" && m.style == ui::vbOKOnly);
-    EXPECT_TRUE(m.prompt.starts_with(type == 0 ? "Interpretation for " : "Comparison for "));
+    EXPECT_EQ(m.title, "Interpretation");
+    EXPECT_EQ(m.kind, MessageKind::Plain);
+    EXPECT_TRUE(m.text.starts_with(type == ChartType::Biorhythm ? "Interpretation for " : "Comparison for ")) << m.text;
   }
 }
 

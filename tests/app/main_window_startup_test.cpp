@@ -11,6 +11,19 @@ namespace {
 
 using Writes = std::vector<std::pair<std::string, std::string>>;
 
+// The names of the ticked menu items, in the menus' order.
+std::string checkMarks(const MainWindowFixture& f) {
+  const std::pair<const char*, const FakeMenuItem&> items[] = {
+      {"biorhythmChart", f.bio}, {"comparisonChart", f.comp}, {"physicalCurve", f.phy},
+      {"emotionalCurve", f.emo}, {"intellectualCurve", f.intl}, {"averageCurve", f.ave},
+      {"ageInDays", f.days}, {"ageInWeeks", f.weeks}, {"ageInYears", f.years},
+      {"weekSeparators", f.weekSep}, {"todayMarker", f.todayMark}};
+  std::string out;
+  for (const auto& [name, item] : items)
+    if (item.checked) out += (out.empty() ? "" : " ") + std::string(name);
+  return out;
+}
+
 TEST(MainWindowStartup, ReadsEveryKeyInOrderAndShutDownWritesThemBackInTheirTextForms) {
   MainWindowFixture f;
   f.store.values = {{"Physical colour", "&HFF"}, {"Birthname2", "Bo"}};
@@ -22,25 +35,27 @@ TEST(MainWindowStartup, ReadsEveryKeyInOrderAndShutDownWritesThemBackInTheirText
       "Chart X", "Chart Y", "Window state", "PeopleListWin X", "PeopleListWin Y", "PeopleEntryWin X",
       "PeopleEntryWin Y"}));
   const Date today = f.clock.day;
-  EXPECT_EQ((std::vector<Date>{f.main.birthday, f.main.birthday2, f.main.chartDate, f.birthdayPicker.value(), f.chartDatePicker.value()}),
+  const ChartState& st = f.main.state();
+  EXPECT_EQ((std::vector<Date>{st.birthday, st.birthday2, st.chartDate, f.birthdayPicker.value(), f.chartDatePicker.value()}),
             std::vector<Date>(5, today));
-  EXPECT_EQ(f.main.name, "");
-  EXPECT_EQ(f.main.helpFile, f.program.helpFilePath());
-  EXPECT_TRUE(f.bio.checked && f.phy.checked && f.emo.checked && f.intl.checked && f.days.checked);
-  EXPECT_FALSE(f.comp.checked || f.ave.checked || f.weeks.checked || f.years.checked ||
-               f.weekSep.checked || f.todayMark.checked);
-  EXPECT_FALSE(f.birthday2Picker.isVisible() || f.birthday2Button.isVisible());
+  EXPECT_EQ(st.name, "");
+  EXPECT_EQ(f.main.helpFile(), f.program.helpFilePath());
+  EXPECT_EQ(checkMarks(f), "biorhythmChart physicalCurve emotionalCurve intellectualCurve ageInDays");
+  EXPECT_FALSE(f.birthday2Picker.isVisible());
+  EXPECT_FALSE(f.birthday2Button.isVisible());
   // No stored geometry: the window keeps its place and is not maximised.
-  EXPECT_TRUE(f.window.log.empty() && f.window.left() == 600 && f.window.top() == 450);
+  EXPECT_EQ(f.window.log, std::vector<std::string>{});
+  EXPECT_EQ(f.window.left(), 600);
+  EXPECT_EQ(f.window.top(), 450);
   EXPECT_EQ(f.redraws(), 1);
-  EXPECT_TRUE(f.messages.shown.empty());
+  EXPECT_EQ(f.messages.shown, Shown{});
 
-  f.main.birthday = fromYmd(2001, 1, 31), f.main.name = "Ann", f.main.chartDate = today + 3;
+  f.main.takeChosenPerson(fromYmd(2001, 1, 31), "Ann");
+  f.main.goNextDay(), f.main.goNextDay(), f.main.goNextDay();
   f.peopleListWindow.place(300, 310, 4680, 3900);
   f.personEntryWindow.place(320.7, 330, 3510, 2000);
   f.window.place(615, 435.5, 7140.9, 4590);
   f.store.writes.clear();
-  int cancel = 0;
   f.main.saveAndClose();
   EXPECT_EQ(f.store.writes, (Writes{  // never the chart date
       {"Chart type", " 0"}, {"Physical", "-1"}, {"Emotional", "-1"}, {"Intellectual", "-1"}, {"Average", "0"},
@@ -51,7 +66,7 @@ TEST(MainWindowStartup, ReadsEveryKeyInOrderAndShutDownWritesThemBackInTheirText
       {"Birthday2", dateText(today)}, {"Birthname2", "Bo"}, {"PeopleListWin X", " 300"},
       {"PeopleListWin Y", " 310"}, {"PeopleEntryWin X", " 320"}, {"PeopleEntryWin Y", " 330"}}));
   EXPECT_EQ(f.peopleListWindow.closeCount + f.personEntryWindow.closeCount + f.printPageWindow.closeCount, 3);
-  EXPECT_TRUE(f.store.syncs == 1 && cancel == 0);
+  EXPECT_EQ(f.store.syncs, 1);
 }
 
 TEST(MainWindowStartup, RestoresAHandWrittenStore) {
@@ -62,14 +77,15 @@ TEST(MainWindowStartup, RestoresAHandWrittenStore) {
                     {"Chart height", " 7000"}, {"Chart X", " 0"}, {"Chart Y", "-15"}, {"Window state", " 2"},
                     {"PeopleListWin X", " 300"}, {"PeopleEntryWin Y", " 450"}};
   f.main.start();
-  const auto& o = f.main.options;
-  EXPECT_TRUE(o.chartType == 1 && o.ageFormat == 2 && o.backgroundColour == 255);
-  EXPECT_TRUE(o.showPhysical && o.showAverage && o.todayMarker);
-  EXPECT_EQ(f.main.name, "Ann (née Smith)");
-  EXPECT_EQ((std::vector<Date>{f.main.birthday, f.main.birthday2, f.main.chartDate}),
+  const ChartState& st = f.main.state();
+  EXPECT_EQ(st.options.backgroundColour, 255);
+  EXPECT_EQ(st.name, "Ann (née Smith)");
+  EXPECT_EQ((std::vector<Date>{st.birthday, st.birthday2, st.chartDate}),
             (std::vector<Date>{fromYmd(2001, 1, 31), fromYmd(1990, 1, 1), f.clock.day}));
-  EXPECT_TRUE(f.comp.checked && !f.bio.checked && f.years.checked && !f.days.checked);
-  EXPECT_TRUE(f.birthday2Picker.isVisible() && f.birthday2Button.isVisible());
+  EXPECT_EQ(checkMarks(f), "comparisonChart physicalCurve emotionalCurve intellectualCurve averageCurve "
+                           "ageInYears todayMarker");
+  EXPECT_TRUE(f.birthday2Picker.isVisible());
+  EXPECT_TRUE(f.birthday2Button.isVisible());
   // 0 and negative positions are not applied.
   EXPECT_EQ((std::vector<double>{f.window.left(), f.window.top(), f.peopleListWindow.left(), f.personEntryWindow.top()}),
             (std::vector<double>{600, 450, 300, 450}));
@@ -87,13 +103,14 @@ TEST(MainWindowStartup, GarbageInEveryKeyGivesDefaultsAndValidTextOnClose) {
   f.store.values["Emotional"] = "1e999";
   f.store.values["Average colour"] = f.store.values["Chart height"] = "99999999999";
   f.main.start();
-  const auto& o = f.main.options;
-  EXPECT_FALSE(o.showPhysical || o.showEmotional);  // a Boolean that is not a number is False
-  EXPECT_TRUE(o.chartType == 0 && o.backgroundColour == kButtonFace && o.physicalColour == kRed &&
-              o.averageColour == kYellow);
-  EXPECT_EQ(f.main.birthday, f.clock.day);
-  EXPECT_TRUE(f.window.width() == 7140 && f.window.height() == 4590);
-  int cancel = 0;
+  const ChartOptions& o = f.main.state().options;
+  // A Boolean that is not a number is False.
+  EXPECT_EQ(checkMarks(f), "biorhythmChart intellectualCurve ageInDays");
+  EXPECT_EQ((std::vector<Colour>{o.backgroundColour, o.physicalColour, o.averageColour}),
+            (std::vector<Colour>{kButtonFace, kRed, kYellow}));
+  EXPECT_EQ(f.main.state().birthday, f.clock.day);
+  EXPECT_EQ(f.window.width(), 7140);
+  EXPECT_EQ(f.window.height(), 4590);
   f.main.saveAndClose();
   EXPECT_EQ((std::vector<std::string>{f.store.values["Physical"], f.store.values["Background colour"],
                                       f.store.values["Birthday1"], f.store.values["Chart height"]}),
@@ -101,14 +118,15 @@ TEST(MainWindowStartup, GarbageInEveryKeyGivesDefaultsAndValidTextOnClose) {
 }
 
 TEST(MainWindowShutdown, ANonNormalWindowIsStoredThenRestoredAndExitEndsTheProgram) {
-  for (int state : {ui::Minimized, ui::Maximized}) {
+  for (ui::WindowState state : {ui::WindowState::Minimized, ui::WindowState::Maximized}) {
     MainWindowFixture f;
     f.main.start();
     f.window.state = state;
     f.main.exit();
-    EXPECT_EQ(f.store.values["Window state"], " " + std::to_string(state));
+    EXPECT_EQ(f.store.values["Window state"], " " + std::to_string(static_cast<int>(state)));
     EXPECT_EQ(f.window.log.front(), "state 0");  // before the geometry is read
-    EXPECT_TRUE(f.store.syncs == 1 && f.program.ends == 1);
+    EXPECT_EQ(f.store.syncs, 1);
+    EXPECT_EQ(f.program.ends, 1);
   }
 }
 

@@ -53,29 +53,29 @@ TEST(BiorhythmChart, AverageOnlyIsStillTheMeanOfAllThree) {
   const auto y = [t](int p) { return 1147.5 - 948 * wave(t, p); };
   const double mean = (y(23) + y(28) + y(33)) / 3;
   EXPECT_EQ(linesIn(s, kYellow).back().y2, static_cast<float>(mean));
-  const std::vector<std::string> tail(s.calls.end() - 3, s.calls.end());
-  EXPECT_EQ(tail, (std::vector<std::string>{"CurrentX 6330", "CurrentY " + n(mean - 120), "Print \"A\""}));
+  const std::vector<std::string> tail(s.calls.end() - 2, s.calls.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"moveTo 6330 " + n(mean - 120), "text \"A\""}));
 }
 
 TEST(BiorhythmChart, ColumnCountsAndTheBoldChartDateColumn) {
   // Chart date Saturday 6 January 2001; the first column's day of the month.
   const struct { float width; int cols; const char* marker; const char* first; } cases[] = {
-      {6735, 22, "Line 3362.5 199.5 3362.5 2095.5", " 26 "},  // the designed area: column 12
-      {6300, 21, "Line 3087.5 199.5 3087.5 2095.5", " 27 "},  // odd: 10 days each side
-      {6524, 21, "Line 3087.5 199.5 3087.5 2095.5", " 27 "},
-      {6525, 22, "Line 3362.5 199.5 3362.5 2095.5", " 26 "},
-      {200 + 201 * 275, 200, "Line 27837.5 199.5 27837.5 2095.5", " 28 "},  // past 16 bits
+      {6735, 22, "line 3362.5 199.5 3362.5 2095.5", " 26 "},  // the designed area: column 12
+      {6300, 21, "line 3087.5 199.5 3087.5 2095.5", " 27 "},  // odd: 10 days each side
+      {6524, 21, "line 3087.5 199.5 3087.5 2095.5", " 27 "},
+      {6525, 22, "line 3362.5 199.5 3362.5 2095.5", " 26 "},
+      {200 + 201 * 275, 200, "line 27837.5 199.5 27837.5 2095.5", " 28 "},  // past 16 bits
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.width);
     ChartState st = stateOn(kBirth, kSaturday);
     st.options.todayMarker = true;
     const RecordingSurface s = draw(st, c.width);
-    EXPECT_TRUE(has(s, "Line 200 1147.5 " + n(200 + c.cols * 275) + " 1147.5 0"));
+    EXPECT_TRUE(has(s, "line 200 1147.5 " + n(200 + c.cols * 275) + " 1147.5 0"));
     EXPECT_EQ(linesIn(s, kBlack).size(), static_cast<std::size_t>(c.cols));  // and cols - 1 ticks
     EXPECT_TRUE(has(s, c.marker));
     const auto bold = boldPrints(s);
-    EXPECT_EQ(std::vector(bold.begin(), bold.begin() + 2), (std::vector<std::string>{"Print \"Sa\"", "Print \" 6 \""}));
+    EXPECT_EQ(std::vector(bold.begin(), bold.begin() + 2), (std::vector<std::string>{"text \"Sa\"", "text \" 6 \""}));
     EXPECT_TRUE(s.printed().size() == 2u * c.cols + 6u && s.printed()[1] == c.first) << s.printed()[1];
     for (long long colour : {kRed, kGreen, kBlue})
       EXPECT_EQ(linesIn(s, colour).size(), static_cast<std::size_t>(c.cols));
@@ -85,15 +85,16 @@ TEST(BiorhythmChart, ColumnCountsAndTheBoldChartDateColumn) {
 TEST(BiorhythmChart, TooNarrowCalendarEndsAndUnknownTypes) {
   const RecordingSurface s = draw(stateOn(kBirth, kSaturday), 300, 2895);
   ASSERT_EQ(linesIn(s).size(), 1u);  // cols = -1: the zero line alone, running leftwards
-  EXPECT_TRUE(has(s, "Line 200 1147.5 -75 1147.5 0"));
+  EXPECT_TRUE(has(s, "line 200 1147.5 -75 1147.5 0"));
   EXPECT_EQ(s.printed().size(), 3u + 3u);
-  EXPECT_EQ(s.only("CurrentX").back(), "CurrentX 280");
+  EXPECT_TRUE(s.only("moveTo").back().starts_with("moveTo 280 ")) << s.only("moveTo").back();
   // Days before 1601 or after 9999 stay unlabelled; the rest of the chart is drawn as usual.
   const struct { Date chart; float width; std::size_t labelled; } cases[] = {
       {kFirstDate, 6735, 11}, {kLastDate, 6735, 12}, {kFirstDate, 200 + 201 * 275, 100}, {kLastDate, 200 + 201 * 275, 101}};
   for (const auto& c : cases)
     EXPECT_EQ(draw(stateOn(kFirstDate, c.chart), c.width).printed().size(), 2 * c.labelled + 6) << c.chart << " " << c.width;
-  for (std::int16_t type : {2, -1, 99}) EXPECT_TRUE(draw(stateOn(kBirth, kSaturday, type)).calls.empty());
+  for (std::int16_t type : {2, -1, 99})
+    EXPECT_EQ(draw(stateOn(kBirth, kSaturday, ChartType{type})).calls, std::vector<std::string>{}) << type;
 }
 
 }  // namespace

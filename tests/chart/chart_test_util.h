@@ -17,7 +17,7 @@ inline std::string n(double v) { return RecordingSurface::number(static_cast<flo
 // One cycle, written out from the formula rather than through cycleValue.
 inline double wave(double t, int period) { return std::sin(6.283185308 * (t / period)); }
 
-inline ChartState stateOn(Date birth, Date chart, std::int16_t type = 0) {
+inline ChartState stateOn(Date birth, Date chart, ChartType type = ChartType::Biorhythm) {
   ChartState s;
   s.birthday = birth;
   s.birthday2 = birth;
@@ -40,7 +40,7 @@ struct LineCall {
 // The recorded lines, all of them or those of one colour.
 inline std::vector<LineCall> linesIn(const RecordingSurface& s, std::optional<long long> colour = {}) {
   std::vector<LineCall> out;
-  for (const std::string& c : s.only("Line")) {
+  for (const std::string& c : s.only("line")) {
     std::istringstream in(c.substr(5));
     LineCall l{0, 0, 0, 0, -1};
     in >> l.x1 >> l.y1 >> l.x2 >> l.y2;
@@ -56,7 +56,7 @@ inline std::vector<std::string> boldPrints(const RecordingSurface& s) {
   bool bold = false;
   for (const std::string& c : s.calls) {
     if (c.rfind("setBold", 0) == 0) bold = c == "setBold 1";
-    if (c.rfind("Print", 0) == 0 && bold) out.push_back(c);
+    if (c.rfind("text", 0) == 0 && bold) out.push_back(c);
   }
   return out;
 }

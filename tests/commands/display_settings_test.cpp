@@ -15,12 +15,13 @@ using D = DisplaySettings;
 using O = ChartOptions;
 
 void expectMarksMirrorOptions(MainWindowFixture& f) {
-  const auto& o = f.main.options;
+  const auto& o = f.main.state().options;
+  const bool bio = o.chartType == ChartType::Biorhythm, comp = o.chartType == ChartType::Comparison;
   EXPECT_EQ((std::vector<bool>{f.bio.checked, f.comp.checked, f.birthday2Picker.isVisible(), f.birthday2Button.isVisible(),
                                f.days.checked, f.weeks.checked, f.years.checked, f.phy.checked, f.emo.checked,
                                f.intl.checked, f.ave.checked, f.weekSep.checked, f.todayMark.checked}),
-            (std::vector<bool>{o.chartType == 0, o.chartType == 1, o.chartType == 1, o.chartType == 1,
-                               o.ageFormat == 0, o.ageFormat == 1, o.ageFormat == 2, o.showPhysical, o.showEmotional,
+            (std::vector<bool>{bio, comp, comp, comp, o.ageUnit == AgeUnit::Days, o.ageUnit == AgeUnit::Weeks,
+                               o.ageUnit == AgeUnit::Years, o.showPhysical, o.showEmotional,
                                o.showIntellectual, o.showAverage, o.weekSeparators, o.todayMarker}));
 }
 
@@ -49,7 +50,7 @@ TEST(DisplaySettings, EveryCommandKeepsTheMarksInStepAndRedrawsOnce) {
   f.load();
   f.settings.showAgeInWeeks();
   f.settings.showAgeInWeeks();
-  EXPECT_EQ(f.main.options.ageFormat, 1);
+  EXPECT_EQ(f.main.state().options.ageUnit, AgeUnit::Weeks);
   expectMarksMirrorOptions(f);
 }
 
@@ -58,9 +59,8 @@ TEST(DisplaySettings, ComparisonChartRefusesAChartDateBeforeTheSecondBirthdayOnl
   for (int offset : {-400, -1, 0, 1}) {
     SCOPED_TRACE(offset);
     MainWindowFixture f;
-    f.load();
-    f.main.birthday = birthday2 + 1000;  // later than every chart date here: not examined
-    f.main.birthday2 = birthday2, f.main.chartDate = birthday2 + offset;
+    // The first birthday is later than every chart date here: it is not examined.
+    f.startWith(birthday2 + 1000, birthday2, birthday2 + offset);
     int redrawsAtMessage = -1;
     f.messages.onShow = [&] { redrawsAtMessage = f.birthday2Picker.isVisible() ? f.redraws() : -2; };
     const int before = f.redraws();
@@ -68,15 +68,16 @@ TEST(DisplaySettings, ComparisonChartRefusesAChartDateBeforeTheSecondBirthdayOnl
     EXPECT_EQ(f.redraws(), before + 1);
     ASSERT_EQ(f.messages.shown.size(), offset < 0 ? 1u : 0u);
     if (offset < 0) {
-      EXPECT_NE(f.messages.shown[0].prompt.find("Setting chart date to 1/3/2027."), std::string::npos);
+      EXPECT_NE(f.messages.shown[0].text.find("Setting chart date to 1/3/2027."), std::string::npos);
       EXPECT_EQ(redrawsAtMessage, before);  // shown after the controls, before the chart
       EXPECT_EQ(f.chartDatePicker.value(), birthday2);
     }
-    EXPECT_EQ(f.main.chartDate, offset < 0 ? birthday2 : birthday2 + offset);
+    EXPECT_EQ(f.main.state().chartDate, offset < 0 ? birthday2 : birthday2 + offset);
 
     f.settings.showBiorhythmChart();  // hides Birthday 2; the moved date stays
-    EXPECT_FALSE(f.birthday2Picker.isVisible() || f.birthday2Button.isVisible());
-    EXPECT_EQ(f.main.chartDate, offset < 0 ? birthday2 : birthday2 + offset);
+    EXPECT_FALSE(f.birthday2Picker.isVisible());
+    EXPECT_FALSE(f.birthday2Button.isVisible());
+    EXPECT_EQ(f.main.state().chartDate, offset < 0 ? birthday2 : birthday2 + offset);
   }
 }
 
@@ -93,12 +94,11 @@ TEST(DisplaySettings, TogglesFromAStoredOneSwitchOffAndAreStoredAsBooleans) {
     f.store.values[t.key] = "1";  // read as True
     f.load();
     (f.settings.*t.run)();
-    EXPECT_FALSE(f.main.options.*t.field);
-    int cancel = 0;
+    EXPECT_FALSE(f.main.state().options.*t.field);
     f.main.saveAndClose();
     EXPECT_EQ(f.store.values[t.key], "0");
     (f.settings.*t.run)();
-    EXPECT_TRUE(f.main.options.*t.field);
+    EXPECT_TRUE(f.main.state().options.*t.field);
   }
 }
 
@@ -115,20 +115,24 @@ TEST(DisplaySettings, ColourDialogCancelChangesNothingConfirmTakesTheChoiceAndRe
     f.store.values = {{"Background colour", " 1"}, {"Physical colour", " 2"}, {"Emotional colour", " 3"},
                       {"Intellectual colour", " 4"}, {"Average colour", " 5"}, {"Week separators", "-1"}};
     f.load();
-    const Colour start = f.main.options.*c.field;
-    f.dialog.Flags = 0x806;  // left by a save; the colour commands set none of their own
+    const ChartOptions& o = f.main.state().options;
+    const Colour start = o.*c.field;
     const int before = f.redraws();
     f.dialog.answers = {{false, 0x111111, ""}, {true, 0x336699, ""}};
     (f.settings.*c.run)();
-    EXPECT_TRUE(f.main.options.*c.field == start && f.redraws() == before);
+    EXPECT_EQ(o.*c.field, start);
+    EXPECT_EQ(f.redraws(), before);
     (f.settings.*c.run)();
-    EXPECT_TRUE(f.main.options.*c.field == 0x336699 && f.redraws() == before + 1);
-    for (const auto& s : f.dialog.shown)  // opens on the current colour
-      EXPECT_EQ(std::tie(s.kind, s.settings.CancelError, s.settings.Flags, s.settings.Color),
-                std::make_tuple("ShowColor", true, 0x806, start));
+    EXPECT_EQ(o.*c.field, 0x336699);
+    EXPECT_EQ(f.redraws(), before + 1);
+    for (const auto& s : f.dialog.shown) {  // opens on the current colour
+      EXPECT_EQ(s.kind, "chooseColour");
+      EXPECT_EQ(s.colour, start);
+    }
     f.settings.resetColours();
-    EXPECT_EQ(f.main.options.*c.field, c.byDefault);
-    EXPECT_TRUE(f.weekSep.checked && f.main.options.weekSeparators);
+    EXPECT_EQ(o.*c.field, c.byDefault);
+    EXPECT_TRUE(f.weekSep.checked);
+    EXPECT_TRUE(o.weekSeparators);
   }
 }
 

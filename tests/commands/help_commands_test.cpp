@@ -8,32 +8,27 @@
 #include "commands/chart_key.h"
 #include "mock/about_fakes.h"
 #include "mock/main_window_fixture.h"
+#include "version.h"
 
 namespace tw::test {
 namespace {
 
 struct HelpFixture : MainWindowFixture, HelpViewer {
-  bool WinHelp(const std::string& file, int command, std::uintptr_t data) override {
-    calls.push_back(file + " " + std::to_string(command) + " " + std::to_string(data));
-    return viewerWorks;
-  }
+  void showContents(const std::string& file) override { calls.push_back("contents " + file); }
+  void showTopicFinder(const std::string& file) override { calls.push_back("topics " + file); }
   std::vector<std::string> calls;
-  bool viewerWorks = true;
-  FakeAboutLoader about;
-  HelpCommands help{main, *this, about};
+  FakeAboutMaker about;
+  HelpCommands help{main, *this, about, messages};
 };
 
-TEST(HelpCommands, ContentsAndIndexOpenTheHelpFileWithTheirCommandAndNeverComplain) {
-  for (bool works : {true, false}) {
-    HelpFixture f;
-    f.viewerWorks = works;
-    f.main.helpFile = "/usr/local/share/tidewell/Tidewell.html";
-    f.help.showContents();
-    f.help.showTopicFinder();
-    EXPECT_EQ(f.calls, (std::vector<std::string>{"/usr/local/share/tidewell/Tidewell.html 3 0",
-                                                 "/usr/local/share/tidewell/Tidewell.html 11 0"}));
-    EXPECT_TRUE(f.messages.shown.empty());  // a failing viewer reports for itself
-  }
+TEST(HelpCommands, ContentsAndIndexOpenTheHelpFileFoundAtStartUp) {
+  HelpFixture f;
+  f.load();
+  f.help.showContents();
+  f.help.showTopicFinder();
+  EXPECT_EQ(f.calls, (std::vector<std::string>{"contents /opt/tidewell/Tidewell.html",
+                                               "topics /opt/tidewell/Tidewell.html"}));
+  EXPECT_TRUE(f.messages.shown.empty());
 }
 
 TEST(ChartKey, OneLinePerShownCurveInTheChartsOrderInAnInformationBox) {
@@ -49,27 +44,31 @@ TEST(ChartKey, OneLinePerShownCurveInTheChartsOrderInAnInformationBox) {
     EXPECT_EQ(chartKeyText(o), c.text) << c.p << c.e << c.i << c.a;
   }
   HelpFixture f;
-  f.main.options.showPhysical = f.main.options.showEmotional = false;
-  f.main.options.showAverage = true;
+  ChartOptions o;
+  o.showPhysical = o.showEmotional = false;
+  o.showAverage = true;
+  f.main.applyOptions(o);
   f.help.showChartKey();
-  EXPECT_EQ(f.messages.shown, (Shown{{"I=Intellectual\r\nA=Average", ui::vbInformation, "Chart key"}}));
+  EXPECT_EQ(f.messages.shown, (Shown{{"I=Intellectual\r\nA=Average", MessageKind::Information, "Chart key"}}));
 }
 
-TEST(HelpCommands, EachAboutIsAFreshBoxLoadedFilledShownModallyAndUnloaded) {
+TEST(HelpCommands, EachAboutIsAFreshBoxFilledShownModallyAndDestroyed) {
   HelpFixture f;
   std::string titleWhileShown;
-  int unloadedWhileShown = -1;
-  f.about.onLoad = [&](AboutFixture& box) {
+  int destroyedWhileShown = -1;
+  f.about.onMake = [&](AboutFixture& box) {
     box.window.onShowModal = [&] {
-      titleWhileShown = box.title.text;
-      unloadedWhileShown = f.about.unloaded;
+      titleWhileShown = box.title.value;
+      destroyedWhileShown = f.about.destroyed;
     };
   };
   f.help.showAbout();
-  EXPECT_TRUE(titleWhileShown == "Tidewell 1.3.18" && unloadedWhileShown == 0) << titleWhileShown;
-  f.about.onLoad = nullptr;
+  EXPECT_EQ(titleWhileShown, std::string("Tidewell ") + kVersion);
+  EXPECT_EQ(destroyedWhileShown, 0);
+  f.about.onMake = nullptr;
   f.help.showAbout();  // nothing of the first box (an inverted icon) is kept
-  EXPECT_EQ(f.about.loaded + f.about.unloaded, 4);
+  EXPECT_EQ(f.about.made, 2);
+  EXPECT_EQ(f.about.destroyed, 2);
 }
 
 }  // namespace

@@ -11,16 +11,15 @@ namespace {
 
 // With the chart date on the first birthday every step back is refused with its message.
 struct Session : MainWindowFixture {
-  explicit Session(int windowState, int bornDaysAgo = 0) {
-    load();
-    main.birthday = main.chartDate - bornDaysAgo;
+  explicit Session(ui::WindowState windowState, int bornDaysAgo = 0) {
+    startWith(clock.day - bornDaysAgo, clock.day, clock.day);
     window.state = windowState;
     dialog.answers = {{true, 0, "/tmp/c.BMP"}};
   }
   std::vector<std::string> outcome() const {
     std::vector<std::string> o = timeline;
-    for (const auto& m : messages.shown) o.push_back(m.title + ": " + m.prompt);
-    o.push_back("date " + std::to_string(main.chartDate) + " " + std::to_string(chartDatePicker.value()));
+    for (const auto& m : messages.shown) o.push_back(m.title + ": " + m.text);
+    o.push_back("date " + std::to_string(main.state().chartDate) + " " + std::to_string(chartDatePicker.value()));
     o.push_back("redraws " + std::to_string(redraws()));
     return o;
   }
@@ -44,16 +43,16 @@ TEST(Toolbar, EachKeyDoesExactlyWhatItsMenuItemDoes) {
       {"Interpret", [](Session& r) { r.main.interpret(); }, 0},
   };
   // Maximised, printing is refused; born that day, every step back is refused.
-  for (auto [state, bornDaysAgo] : {std::pair{ui::Normal, 30}, {ui::Maximized, 0}}) {
+  for (auto [state, bornDaysAgo] : {std::pair{ui::WindowState::Normal, 30}, {ui::WindowState::Maximized, 0}}) {
     for (const auto& k : keys) {
-      SCOPED_TRACE(std::string(k.key) + " in state " + std::to_string(state));
+      SCOPED_TRACE(std::string(k.key) + " in state " + std::to_string(static_cast<int>(state)));
       Session viaMenu(state, bornDaysAgo), viaToolbar(state, bornDaysAgo), idle(state, bornDaysAgo);
-      const Date start = viaMenu.main.chartDate;
+      const Date start = viaMenu.main.state().chartDate;
       k.menu(viaMenu);
       viaToolbar.main.toolbarButton(k.key);
       EXPECT_EQ(viaToolbar.outcome(), viaMenu.outcome());
       EXPECT_NE(viaToolbar.outcome(), idle.outcome());
-      EXPECT_EQ(viaToolbar.main.chartDate, start + (bornDaysAgo ? k.days : std::max(k.days, 0)));
+      EXPECT_EQ(viaToolbar.main.state().chartDate, start + (bornDaysAgo ? k.days : std::max(k.days, 0)));
     }
   }
 }
@@ -61,7 +60,7 @@ TEST(Toolbar, EachKeyDoesExactlyWhatItsMenuItemDoes) {
 TEST(Toolbar, AnyOtherKeyDoesNothing) {
   for (const char* key : {"today", "print", "SAVE", "Forward1IconKey", "", "Interpret "}) {
     SCOPED_TRACE(key);
-    Session r(ui::Normal), idle(ui::Normal);
+    Session r(ui::WindowState::Normal), idle(ui::WindowState::Normal);
     r.main.toolbarButton(key);
     EXPECT_EQ(r.outcome(), idle.outcome());
   }

@@ -24,17 +24,17 @@ TEST(ageText, FormatsEachUnit) {
   Locale german;
   german.groupSeparator = ".";
   german.decimalSeparator = ",";
-  const struct { double days; int format; const Locale& locale; const char* expected; } cases[] = {
-      {12345, AgeDays, Locale{}, "12,345 days"}, {0, AgeDays, Locale{}, " days"},
-      {-12345, AgeDays, Locale{}, "-12,345 days"}, {1234567, AgeDays, german, "1.234.567 days"},
-      {10, AgeWeeks, Locale{}, "1.4 weeks"}, {3, AgeWeeks, Locale{}, ".4 weeks"},
-      {100000, AgeWeeks, Locale{}, "14,285.7 weeks"}, {10, AgeWeeks, german, "1,4 weeks"},
-      {3652, AgeYears, Locale{}, "10.00 years"}, {100, AgeYears, Locale{}, ".27 years"},
-      {400000, AgeYears, Locale{}, "1095.14 years"},  // no grouping in the years pattern
-      {3652, AgeYears, german, "10,00 years"}, {100, 3, Locale{}, ""}, {100, -1, Locale{}, ""},
+  const struct { double days; AgeUnit unit; const Locale& locale; const char* expected; } cases[] = {
+      {12345, AgeUnit::Days, Locale{}, "12,345 days"}, {0, AgeUnit::Days, Locale{}, " days"},
+      {-12345, AgeUnit::Days, Locale{}, "-12,345 days"}, {1234567, AgeUnit::Days, german, "1.234.567 days"},
+      {10, AgeUnit::Weeks, Locale{}, "1.4 weeks"}, {3, AgeUnit::Weeks, Locale{}, ".4 weeks"},
+      {100000, AgeUnit::Weeks, Locale{}, "14,285.7 weeks"}, {10, AgeUnit::Weeks, german, "1,4 weeks"},
+      {3652, AgeUnit::Years, Locale{}, "10.00 years"}, {100, AgeUnit::Years, Locale{}, ".27 years"},
+      {400000, AgeUnit::Years, Locale{}, "1095.14 years"},  // no grouping in the years pattern
+      {3652, AgeUnit::Years, german, "10,00 years"}, {100, AgeUnit{3}, Locale{}, ""}, {100, AgeUnit{-1}, Locale{}, ""},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(ageText(c.days, c.format, c.locale), c.expected) << c.days << " " << c.format;
+    EXPECT_EQ(ageText(c.days, c.unit, c.locale), c.expected) << c.days << " " << static_cast<int>(c.unit);
 }
 
 }  // namespace

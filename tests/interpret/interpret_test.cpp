@@ -46,20 +46,20 @@ TEST(criticalDays, RangeFollowsTheModRule) {
 TEST(Prompt, LayoutPerChartType) {
   Locale iso;
   iso.shortDatePattern = "yyyy-MM-dd";
-  const auto state = [](int type, int age, int age2) {
+  const auto state = [](ChartType type, int age, int age2) {
     ChartState s;
     s.chartDate = fromYmd(2026, 3, 9);
     s.birthday = s.chartDate - age;
     s.birthday2 = s.chartDate - age2;
-    s.options.chartType = static_cast<std::int16_t>(type);
+    s.options.chartType = type;
     return s;
   };
-  EXPECT_EQ(interpretation(state(0, 11, 0), {}),
+  EXPECT_EQ(interpretation(state(ChartType::Biorhythm, 11, 0), {}),
             "Interpretation for 9/3/2026:\r\n\r\nPhysical critical day!\r\n\r\nDon't overwork, and avoid\r\n"
             "alcohol and other\r\nindulgements. Possibility\r\nof headaches or depression.");
-  EXPECT_EQ(interpretation(state(1, 7, 21), iso),
+  EXPECT_EQ(interpretation(state(ChartType::Comparison, 7, 21), iso),
             "Comparison for 2026-03-09:\r\n\r\nPhysical: 27%\r\nEmotional: 0%\r\nIntellectual: 14%\r\nOverall: 13%");
-  for (int type : {2, -1}) EXPECT_FALSE(interpretation(state(type, 11, 0), {})) << type;
+  for (int type : {2, -1}) EXPECT_FALSE(interpretation(state(ChartType{static_cast<std::int16_t>(type)}, 11, 0), {})) << type;
 }
 
 // Last line of rows 1..15; each is found at the end of one row only.

@@ -157,6 +157,19 @@ struct MainWindowFixture {
     timeline.clear();
   }
 
+  // Started from a store that holds these birthdays and chart type, on the day `chartDate`;
+  // the clock then reads its own day again.
+  void startWith(Date birthday, Date birthday2, Date chartDate,
+                 ChartType type = ChartType::Biorhythm) {
+    store.values["Birthday1"] = dateText(birthday);
+    store.values["Birthday2"] = dateText(birthday2);
+    store.values["Chart type"] = std::to_string(static_cast<int>(type));
+    const Date today = clock.day;
+    clock.day = chartDate;
+    load();
+    clock.day = today;
+  }
+
   // Each full redraw of a chart starts by clearing the surface.
   int redraws() const { return static_cast<int>(std::ranges::count(surface.calls, "clear")); }
 };

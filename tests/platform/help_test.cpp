@@ -36,9 +36,12 @@ TEST(HelpViewer, ContentsFinderAndAMissingFile) {
   QTemporaryDir dir;
   const QString file = dir.filePath("Sample.html"), missing = dir.filePath("gone/Tidewell.html");
   QtHelpViewer viewer;
-  EXPECT_FALSE(viewer.WinHelp(missing.toStdString(), 3, 0));
+  viewer.showContents(missing.toStdString());
   const QString notFound = viewer.window()->browser()->toPlainText();
-  EXPECT_TRUE(viewer.window()->isVisible() && notFound.contains("Help file not found") && notFound.contains(missing));
+  EXPECT_TRUE(viewer.window()->isVisible());
+  EXPECT_FALSE(viewer.window()->fileLoaded());
+  EXPECT_TRUE(notFound.contains("Help file not found")) << notFound.toStdString();
+  EXPECT_TRUE(notFound.contains(missing)) << notFound.toStdString();
   QFile f(file);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write(kSample);
@@ -46,14 +49,16 @@ TEST(HelpViewer, ContentsFinderAndAMissingFile) {
   f.write("<h2><a name=\"last\">Last topic</a></h2><p>The end.</p></body></html>");
   f.close();
 
-  EXPECT_FALSE(viewer.WinHelp(file.toStdString(), 1, 0));  // only contents and the finder
-  EXPECT_TRUE(viewer.WinHelp(file.toStdString(), 3, 0));
+  viewer.showContents(file.toStdString());
   HelpWindow& w = *viewer.window();
   const auto scrolled = [&] { return w.browser()->verticalScrollBar()->value(); };
-  EXPECT_FALSE(w.isModal() || w.parentWidget() || w.onFinder());
+  EXPECT_TRUE(w.fileLoaded());
+  EXPECT_FALSE(w.isModal());
+  EXPECT_EQ(w.parentWidget(), nullptr);
+  EXPECT_FALSE(w.onFinder());
   EXPECT_TRUE(w.browser()->toPlainText().startsWith("Sample Help"));
 
-  EXPECT_TRUE(viewer.WinHelp(file.toStdString(), 11, 0));
+  viewer.showTopicFinder(file.toStdString());
   ASSERT_TRUE(w.onFinder());
   EXPECT_EQ(w.listedTopics().join('|'), "Bicycle|The chart key|Cycles and the average|Last topic|Printing");
   w.filterBox()->setText("CYCLE");
@@ -67,7 +72,7 @@ TEST(HelpViewer, ContentsFinderAndAMissingFile) {
   w.filterBox()->setText("last");
   w.displayButton()->click();
   EXPECT_GT(scrolled(), 0);
-  viewer.WinHelp(file.toStdString(), 3, 0);  // the contents: the top of the file again
+  viewer.showContents(file.toStdString());  // the contents: the top of the file again
   EXPECT_EQ(scrolled(), 0);
 }
 
@@ -100,9 +105,11 @@ TEST(HelpMenu, EachItemRunsItsCommand) {
   window.action("helpContents")->trigger();
   HelpWindow* help = shownHelp();
   ASSERT_NE(help, nullptr);
-  EXPECT_TRUE(!help->onFinder() && window.isVisible());
+  EXPECT_FALSE(help->onFinder());
+  EXPECT_TRUE(window.isVisible());
   window.action("helpIndex")->trigger();
-  EXPECT_TRUE(shownHelp() == help && (help->onFinder() || !help->fileLoaded()));
+  EXPECT_EQ(shownHelp(), help);
+  EXPECT_TRUE(help->onFinder() || !help->fileLoaded());
 
   // Once a modal box is up: note its title and text and close it with its OK button.
   QString title, text;
@@ -117,7 +124,9 @@ TEST(HelpMenu, EachItemRunsItsCommand) {
     });
   };
   answerNextBox();
-  root.mainWindow().options.showEmotional = false;
+  ChartOptions options = root.mainWindow().state().options;
+  options.showEmotional = false;
+  root.mainWindow().applyOptions(options);
   window.action("chartKey")->trigger();
   EXPECT_EQ(title + "|" + text, "Chart key|P=Physical\nI=Intellectual");
   answerNextBox();
@@ -131,8 +140,9 @@ TEST(ShippedHelp, LinksLeadToTopicsAndEveryCommandIsDescribed) {
   test::qtApp();
   const auto path = std::filesystem::path(__FILE__).parent_path() / "../../data/help/Tidewell.html";
   QtHelpViewer viewer;
-  ASSERT_TRUE(viewer.WinHelp(path.lexically_normal().string(), 11, 0));
+  viewer.showTopicFinder(path.lexically_normal().string());
   HelpWindow& w = *viewer.window();
+  ASSERT_TRUE(w.fileLoaded());
   QStringList anchors{"contents"};
   for (const auto& t : w.topics()) anchors << t.anchor;
   int links = 0;
@@ -151,7 +161,7 @@ TEST(ShippedHelp, LinksLeadToTopicsAndEveryCommandIsDescribed) {
   QStringList named{"New...", "Edit...", "Delete", "Draw chart", "~/.config/Kestrelmoor/Tidewell.ini",
                     "XDG_CONFIG_HOME", "23 days", "28 days", "33 days"};
   // Every menu command, but the three cycles' own curve and colour items are described together.
-  const QRegularExpression cycleItem("Phy|Emo|ShowInt|Intellectual");
+  const QRegularExpression cycleItem("^(physical|emotional|intellectual)(Curve|Colour)$");
   for (QAction* a : buildMenus(&menus))
     if (!a->isSeparator() && !a->menu() && !a->objectName().contains(cycleItem)) named << a->text().remove('&');
   for (QAction* a : toolbar.actions())

@@ -149,30 +149,30 @@ TEST_F(MainWindowTest, ControlsAndTheChartFollowTheWindowSizeAndMaximising) {
     EXPECT_EQ(window().surface().image().size(), picture->size());
     EXPECT_EQ(window().width(), std::lround((e.W - 120) / 15));
   }
-  outer().setWindowState(ui::Maximized);
+  outer().setWindowState(ui::WindowState::Maximized);
   QCoreApplication::processEvents();
   EXPECT_GT(outer().width(), 9000);
   EXPECT_EQ(window().controls().chartView.width(), outer().width() - 350);
-  outer().setWindowState(ui::Normal);  // read at once, as shut-down does
+  outer().setWindowState(ui::WindowState::Normal);  // read at once, as shut-down does
   EXPECT_EQ(outer().width(), 9000);
   EXPECT_EQ(outer().height(), 7000);
 }
 
 TEST_F(MainWindowTest, CommandsReachTheirHandlersAndOnlyTheUsersDateChangeRunsThePickers) {
   MainWindow& main = root->mainWindow();
-  const Date start = main.chartDate;
+  const Date start = main.state().chartDate;
   window().action("goNextWeek")->trigger();
   EXPECT_EQ(fromQDate(window().findChild<QDateEdit*>("chartDatePicker")->date()), start + 7);
   for (QAction* a : window().toolbar()->actions())
     if (a->data().toString() == "ForwardDay") a->trigger();
-  EXPECT_EQ(main.chartDate, start + 8);
+  EXPECT_EQ(main.state().chartDate, start + 8);
 
   auto* edit = window().findChild<QDateEdit*>("birthdayPicker");
-  EXPECT_TRUE(edit->minimumDate() == QDate(1601, 1, 1) && edit->maximumDate() == QDate(9999, 12, 31));
-  main.name = "Ann";
-  window().controls().birthdayPicker.setValue(fromYmd(1990, 3, 10));  // from the program, as choosing a person does
+  EXPECT_EQ(edit->minimumDate(), QDate(1601, 1, 1));
+  EXPECT_EQ(edit->maximumDate(), QDate(9999, 12, 31));
+  main.takeChosenPerson(fromYmd(1990, 3, 10), "Ann");  // sets the picker from the program
   EXPECT_EQ(edit->date(), QDate(1990, 3, 10));
-  EXPECT_EQ(main.name, "Ann");
+  EXPECT_EQ(main.state().name, "Ann");
   // Typing changes the date only when committed.
   edit->setDisplayFormat("dd/MM/yyyy");
   edit->setFocus();
@@ -183,15 +183,15 @@ TEST_F(MainWindowTest, CommandsReachTheirHandlersAndOnlyTheUsersDateChangeRunsTh
   edit->findChild<QLineEdit*>()->setSelection(0, 2);  // the day
   type(Qt::Key_1, "1");
   type(Qt::Key_4, "4");
-  EXPECT_EQ(main.name, "Ann");
+  EXPECT_EQ(main.state().name, "Ann");
   type(Qt::Key_Return, "\r");
-  EXPECT_EQ(main.birthday, fromYmd(1990, 3, 14));
-  EXPECT_EQ(main.name, "");  // a typed birthday belongs to nobody
-  main.name = "Bea";
+  EXPECT_EQ(main.state().birthday, fromYmd(1990, 3, 14));
+  EXPECT_EQ(main.state().name, "");  // a typed birthday belongs to nobody
+  main.takeChosenPerson(fromYmd(1990, 3, 14), "Bea");
   type(Qt::Key_Return, "\r");  // a commit that changed nothing runs nothing
-  EXPECT_EQ(main.name, "Bea");
+  EXPECT_EQ(main.state().name, "Bea");
   edit->setDate(QDate(1985, 6, 15));  // as the calendar does for the user
-  EXPECT_EQ(main.birthday, fromYmd(1985, 6, 15));
+  EXPECT_EQ(main.state().birthday, fromYmd(1985, 6, 15));
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheStateAndAfterExitClosingSavesNothingMore) {

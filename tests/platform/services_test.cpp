@@ -5,32 +5,33 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "mock/fakes.h"
 #include "platform/qt_services.h"
 #include "qt_app.h"
 
 namespace tw::platform {
 namespace {
 
-TEST(Messages, StyleGivesButtonsAndIconAndTheButtonGivesTheAnswer) {
+TEST(Messages, EachKindHasItsButtonsAndIconAndTheButtonGivesTheAnswer) {
   test::qtApp();
+  using K = test::MessageKind;
   const struct {
-    int style;
+    K kind;
     const char* title;
     QMessageBox::StandardButtons buttons;
     QMessageBox::Icon icon;
     QMessageBox::StandardButton press;
-    int result;
+    ui::Answer answer;  // of a question
   } cases[] = {
-      {0, "Chart key", QMessageBox::Ok, QMessageBox::NoIcon, QMessageBox::Ok, 1},
-      {0, "", QMessageBox::Ok, QMessageBox::NoIcon, QMessageBox::Ok, 1},  // the program's name
-      {64, "Chart key", QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok, 1},
-      {48, "Chart key", QMessageBox::Ok, QMessageBox::Warning, QMessageBox::Ok, 1},
-      {16, "Chart key", QMessageBox::Ok, QMessageBox::Critical, QMessageBox::Ok, 1},
-      {4 + 32, "Chart key", QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes, 6},
-      {4 + 48, "Chart key", QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning, QMessageBox::No, 7},
+      {K::Plain, "Chart key", QMessageBox::Ok, QMessageBox::NoIcon, QMessageBox::Ok, ui::Answer::No},
+      {K::Plain, "", QMessageBox::Ok, QMessageBox::NoIcon, QMessageBox::Ok, ui::Answer::No},  // the program's name
+      {K::Information, "Chart key", QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok, ui::Answer::No},
+      {K::Warning, "Chart key", QMessageBox::Ok, QMessageBox::Warning, QMessageBox::Ok, ui::Answer::No},
+      {K::Question, "Chart key", QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, QMessageBox::Yes, ui::Answer::Yes},
+      {K::Question, "Chart key", QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, QMessageBox::No, ui::Answer::No},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.style);
+    SCOPED_TRACE(static_cast<int>(c.kind));
     QTimer::singleShot(0, [&c] {  // once the box is up: look, then press
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return ADD_FAILURE() << "no message box up";
@@ -41,7 +42,13 @@ TEST(Messages, StyleGivesButtonsAndIconAndTheButtonGivesTheAnswer) {
       box->button(c.press)->click();
     });
     QtMessages boxes;
-    EXPECT_EQ(boxes.MsgBox("first line\r\nsecond line", c.style, c.title), c.result);
+    const std::string text = "first line\r\nsecond line";
+    switch (c.kind) {
+      case K::Plain: boxes.show(text, c.title); break;
+      case K::Information: boxes.inform(text, c.title); break;
+      case K::Warning: boxes.warn(text, c.title); break;
+      case K::Question: EXPECT_EQ(boxes.ask(text, c.title), c.answer); break;
+    }
   }
 }
 

@@ -101,23 +101,25 @@ TEST(Surface, TextHangsBelowAndRightOfThePositionAndLabelsStayInTheirColumn) {
   QtSurface s(96, 1);
   clear(s);
   s.setFontSize(10);
-  s.CurrentX(300);  // 20 pixels
-  s.CurrentY(300);
+  s.moveTo(300, 300);  // 20 pixels
   s.text("W");
   s.text("W");  // next line, back at the left edge
   QRect first, second;
   for (int y = 0; y < 100; ++y)
     for (int x = 0; x < 100; ++x)
       if (s.image().pixelColor(x, y) != QColor(Qt::white)) (x >= 18 ? first : second) |= QRect(x, y, 1, 1);
-  EXPECT_TRUE(first.top() >= 20 && first.top() < 26 && first.left() >= 19) << first.top() << " " << first.left();
+  EXPECT_GE(first.top(), 20);
+  EXPECT_LT(first.top(), 26);
+  EXPECT_GE(first.left(), 19);
   EXPECT_LT(second.left(), 4);
-  EXPECT_TRUE(second.top() > first.top() + 8 && second.top() < first.top() + 24);  // one 10-point line lower
+  // One 10-point line lower.
+  EXPECT_GT(second.top(), first.top() + 8);
+  EXPECT_LT(second.top(), first.top() + 24);
   s.setFontSize(8);
   s.setBold(true);
   for (const char* label : {"We", "Mo", " 28 "}) {
     s.clear();
-    s.CurrentX(30);  // where a label starts in a 275-twip (18.3-pixel) column
-    s.CurrentY(0);
+    s.moveTo(30, 0);  // where a label starts in a 275-twip (18.3-pixel) column
     s.text(label);
     EXPECT_EQ(countPixels(s.image(), [](QColor p) { return p != Qt::white; }, QRect(18, 0, 12, 30)), 0) << label;
   }
@@ -164,7 +166,7 @@ TEST(Surface, ForegroundFollowsTheThemeUnlessAChosenBackgroundWouldSwallowIt) {
     if (c.line) continue;
     // Text takes the same colour: its most contrasting pixel is the glyph's full colour.
     const QColor back = surface.image().pixelColor(0, 0);
-    surface.setFontSize(10), surface.setBold(true), surface.CurrentX(150), surface.CurrentY(450);
+    surface.setFontSize(10), surface.setBold(true), surface.moveTo(150, 450);
     surface.text("WHM");
     QColor strongest = back;
     for (int y = 25; y < 60; ++y)

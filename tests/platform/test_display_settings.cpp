@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QColorDialog>
+#include <QDateEdit>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include "platform/app_root.h"
+#include "platform/qt_controls.h"
 #include "qt_app.h"
 
 namespace tw::platform {
@@ -23,7 +25,7 @@ TEST(QtDisplaySettings, ColourDialogOpensOnTheShownColourAndOnlyAConfirmedChoice
 
   QColor opened;
   bool confirm = false;
-  root.display().dialog().runner = [&](QDialog& d) {
+  root.display().dialogs().runner = [&](QDialog& d) {
     auto* colours = qobject_cast<QColorDialog*>(&d);
     opened = colours->currentColor();
     colours->setCurrentColor(QColor(10, 20, 30));
@@ -32,11 +34,13 @@ TEST(QtDisplaySettings, ColourDialogOpensOnTheShownColourAndOnlyAConfirmedChoice
   QAction* background = root.view().action("backgroundColour");
   background->trigger();
   EXPECT_EQ(opened, buttonFace);  // the system colour, resolved as the chart shows it
-  EXPECT_TRUE(root.mainWindow().options.backgroundColour == kButtonFace && corner() == buttonFace);
+  EXPECT_EQ(root.mainWindow().state().options.backgroundColour, kButtonFace);
+  EXPECT_EQ(corner(), buttonFace);
 
   confirm = true;
   background->trigger();
-  EXPECT_TRUE(root.mainWindow().options.backgroundColour == rgb(10, 20, 30) && corner() == QColor(10, 20, 30));
+  EXPECT_EQ(root.mainWindow().state().options.backgroundColour, rgb(10, 20, 30));
+  EXPECT_EQ(corner(), QColor(10, 20, 30));
   background->trigger();
   EXPECT_EQ(opened, QColor(10, 20, 30));
 }
@@ -51,9 +55,10 @@ TEST(QtDisplaySettings, EveryOptionIsStoredInItsTextFormAndTheNextStartShowsTheS
   {
     AppRoot root(ini);
     root.start();
-    root.mainWindow().birthday2 = root.mainWindow().chartDate - 4000;
+    // The user picks a second birthday.
+    root.view().findChild<QDateEdit*>("birthday2Picker")->setDate(toQDate(root.mainWindow().state().chartDate - 4000));
     int next = 0;
-    root.display().dialog().runner = [&](QDialog& d) {
+    root.display().dialogs().runner = [&](QDialog& d) {
       qobject_cast<QColorDialog*>(&d)->setCurrentColor(picks[next++]);
       return int(QDialog::Accepted);
     };

@@ -47,7 +47,7 @@ struct QtPeople : ::testing::Test, test::MainWindowFixture {
 
 TEST_F(QtPeople, CaptionsAndDesignedPlaces) {
   QStringList captions{listWidget->windowTitle(), entryWidget->windowTitle()};
-  for (const char* b : {"newButton", "editButton", "deleteButton", "closeButton", "drawButton", "OK"})
+  for (const char* b : {"newButton", "editButton", "deleteButton", "closeButton", "drawButton", "okButton"})
     captions << windows->button(b)->text();
   for (auto* l : entryWidget->findChildren<QLabel*>()) captions << l->text();
   EXPECT_EQ(captions.join('|'), "People|Entry|New...|Edit...|Delete|Close|Draw chart|OK|Name|Birthday");
@@ -65,13 +65,15 @@ TEST_F(QtPeople, SelectingEnablesAndDoubleClickChoosesAndHides) {
     emit windows->list()->itemDoubleClicked(windows->list()->item(0));
   });
   EXPECT_FALSE(listWidget->isVisible());
-  EXPECT_TRUE(main.name == "Ann" && dt1.value() == fromYmd(1990, 12, 25));
+  EXPECT_EQ(main.state().name, "Ann");
+  EXPECT_EQ(birthdayPicker.value(), fromYmd(1990, 12, 25));
 }
 
 TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
   int entries = 0;
   auto* escape = entryWidget->findChild<QShortcut*>();
-  ASSERT_TRUE(escape && escape->key() == QKeySequence(Qt::Key_Escape));
+  ASSERT_NE(escape, nullptr);
+  EXPECT_EQ(escape->key(), QKeySequence(Qt::Key_Escape));
   whileShown([&] {
     QTimer::singleShot(0, [&] {
       ++entries;

@@ -27,14 +27,16 @@ struct QtPrintSave : ::testing::Test {
     test::qtApp();
     root = std::make_unique<AppRoot>(path("Tidewell.ini"));
     root->start();
-    root->mainWindow().options.backgroundColour = rgb(255, 255, 128);
+    ChartOptions options = root->mainWindow().state().options;
+    options.backgroundColour = rgb(255, 255, 128);
+    root->mainWindow().applyOptions(options);
     root->mainWindow().drawChart();
   }
   QString path(const QString& name) const { return dir.filePath(name); }
   QImage screen() const {
     return root->view().surface().image().convertToFormat(QImage::Format_RGB32);
   }
-  QWidget* printPageWindow() { return dynamic_cast<QtWindow&>(root->mainWindow().peers().printPage).widget(); }
+  QWidget* printPageWindow() { return root->printPageWindow().widget(); }
 
   QTemporaryDir dir;
   std::unique_ptr<AppRoot> root;
@@ -55,7 +57,7 @@ TEST_F(QtPrintSave, PrintsOnePdfPageWithTheChartTopLeftAtItsPhysicalSizeOnWhite)
   auto& display = root->display();
   const QString pdf = path("chart.pdf");
   bool pageRange = true, toFile = false;
-  display.dialog().runner = [&](QDialog& d) {
+  display.dialogs().runner = [&](QDialog& d) {
     auto& print = dynamic_cast<QPrintDialog&>(d);
     pageRange = print.testOption(QAbstractPrintDialog::PrintPageRange);
     toFile = print.testOption(QAbstractPrintDialog::PrintToFile);
@@ -67,14 +69,17 @@ TEST_F(QtPrintSave, PrintsOnePdfPageWithTheChartTopLeftAtItsPhysicalSizeOnWhite)
   root->view().windowAdapter().setHeight(7000);
   root->view().action("print")->trigger();
 
-  EXPECT_TRUE(!pageRange && toFile);
+  EXPECT_FALSE(pageRange);
+  EXPECT_TRUE(toFile);
   EXPECT_EQ(printPageWindow()->windowHandle(), nullptr) << "the print page was shown";
-  EXPECT_TRUE(root->mainWindow().peers().printPage.width() == 8750 && root->mainWindow().peers().printPage.height() == 5625);
-  const QtChartImage* picture = display.printPage().picture();
+  EXPECT_EQ(root->printPageWindow().width(), 8750);
+  EXPECT_EQ(root->printPageWindow().height(), 5625);
+  const QtChartImage* picture = display.printPage().image();
   ASSERT_NE(picture, nullptr);
   EXPECT_NEAR(picture->inches().width(), 8650 / 1440.0, 1 / picture->dpi);
   EXPECT_NEAR(picture->inches().height(), 5225 / 1440.0, 1 / picture->dpi);
-  EXPECT_TRUE(picture->image.pixel(1, 1) == kWhite && screen().pixel(1, 1) == qRgb(255, 255, 128));
+  EXPECT_EQ(picture->image.pixel(1, 1), kWhite);
+  EXPECT_EQ(screen().pixel(1, 1), qRgb(255, 255, 128));
   EXPECT_EQ(root->view().windowAdapter().width(), 9000);
 
   QFile file(pdf);
@@ -103,11 +108,12 @@ TEST_F(QtPrintSave, PrintsOnePdfPageWithTheChartTopLeftAtItsPhysicalSizeOnWhite)
 TEST_F(QtPrintSave, SaveDialogHasItsPresetsAndTheFileHoldsTheChartAsShown) {
   QStringList offered;
   QString typed = path("first");
-  root->display().dialog().runner = [&](QDialog& d) {
+  root->display().dialogs().runner = [&](QDialog& d) {
     auto& save = dynamic_cast<QFileDialog&>(d);
     EXPECT_EQ(save.windowTitle(), "Save chart as bitmap");
     EXPECT_EQ(save.nameFilters(), QStringList{"Bitmaps (*.BMP)"});
-    EXPECT_TRUE(save.defaultSuffix() == "BMP" && save.acceptMode() == QFileDialog::AcceptSave);
+    EXPECT_EQ(save.defaultSuffix(), "BMP");
+    EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
     EXPECT_FALSE(save.testOption(QFileDialog::DontConfirmOverwrite));
     offered << QFileInfo(save.selectedFiles().value(0)).fileName();
     save.selectFile(typed);
@@ -132,7 +138,7 @@ TEST_F(QtPrintSave, AFailedWriteLeavesTheOldFileWhole) {
   old.write("old contents");
   old.close();
   int asked = 0;
-  root->display().dialog().runner = [&](QDialog& d) {
+  root->display().dialogs().runner = [&](QDialog& d) {
     ++asked;
     dynamic_cast<QFileDialog&>(d).selectFile(target);
     return int(QDialog::Accepted);
