@@ -10,6 +10,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "cycles match. It keeps a list of people, interprets the chart date in words,\n"
     "prints and saves charts. tidewell-chart draws the same charts into files.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
