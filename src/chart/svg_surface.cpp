@@ -89,8 +89,10 @@ void SvgSurface::line(float x1, float y1, float x2, float y2, Colour c) {
   std::string e = "<line x1=\"" + number(x1) + "\" y1=\"" + number(y1) + "\" x2=\"" +
                   number(x2) + "\" y2=\"" + number(y2) + "\" stroke=\"" + hexColour(c) +
                   "\" stroke-width=\"" + number(stroke) + "\"";
-  // Like the screen: thin frame lines end flat, the thick curves round so segments join.
-  e += pixels >= 2 ? " stroke-linecap=\"round\"" : " stroke-linecap=\"butt\"";
+  // Like the screen: thin frame lines end flat and stay crisp, the thick curves are smoothed
+  // and round so segments join.
+  e += pixels >= 2 ? " stroke-linecap=\"round\""
+                   : " stroke-linecap=\"butt\" shape-rendering=\"crispEdges\"";
   if (drawStyle_ == 2) e += " stroke-dasharray=\"" + number(stroke) + " " + number(2 * stroke) + "\"";
   e += "/>";
   elements_.push_back(std::move(e));

@@ -63,7 +63,8 @@ std::vector<std::string> fromSvg(const std::string& doc) {
     if ((*it)[1] == "line") {
       out.push_back("line " + num(attr(e, "x1")) + " " + num(attr(e, "y1")) + " " +
                     num(attr(e, "x2")) + " " + num(attr(e, "y2")) + " " + attr(e, "stroke") +
-                    " w" + attr(e, "stroke-width") + " dash " + attr(e, "stroke-dasharray"));
+                    " w" + attr(e, "stroke-width") + " dash " + attr(e, "stroke-dasharray") +
+                    (attr(e, "shape-rendering") == "crispEdges" ? " crisp" : " smooth"));
     } else {
       std::string text = (*it)[2].str();
       text = std::regex_replace(text, std::regex("&lt;"), "<");
@@ -102,7 +103,7 @@ std::vector<std::string> fromRecording(const RecordingSurface& rec, const FakeFa
       in >> x1 >> y1 >> x2 >> y2 >> colour;
       const std::string d = dash == "x" ? width + " " + std::to_string(2 * std::stoi(width)) : dash;
       out.push_back("line " + x1 + " " + y1 + " " + x2 + " " + y2 + " " + hex(colour) + " w" +
-                    width + " dash " + d);
+                    width + " dash " + d + (width == "15" ? " crisp" : " smooth"));
     } else if (op == "text") {
       const std::string text = call.substr(6, call.size() - 7);
       const float wide = face.width(text, 0, bold == "bold") * face.narrowing();
