@@ -17,7 +17,7 @@ class BenchHost : public tw::cli::Host {
   tw::Locale locale() override { return {}; }
   const tw::ui::SettingsStore& store() override { throw std::logic_error("no store"); }
   const tw::TextMeasure& textMeasure() override { throw std::logic_error("no measure"); }
-  std::string fontFamily() override { return "sans-serif"; }
+  const tw::TextFace& chartFace() override { throw std::logic_error("no face"); }
   std::string writeRendered(const std::string&, tw::cli::OutputFormat, int, int,
                             const std::function<void(tw::DrawingSurface&)>&) override {
     return "not drawn here";

@@ -10,6 +10,10 @@ namespace tw {
 namespace {
 constexpr float kTwipsPerPixel = 15;
 constexpr float kTwipsPerPoint = 20;
+// Keeps the file readable: a ten-thousandth of an em or a hundredth of a twip is far below
+// a pixel.
+float rounded(float v, float steps) { return std::round(v * steps) / steps; }
+
 // A text line's advance in ems, near the usual sans-serif faces; the chart always sets the
 // position before printing, so it only matters to a caller that prints twice in a row.
 constexpr float kLineSpacing = 1.15f;
@@ -33,12 +37,9 @@ std::string hexColour(Colour c) {
   return buf;
 }
 
-SvgSurface::SvgSurface(float widthTwips, float heightTwips, std::string fontFamily,
+SvgSurface::SvgSurface(float widthTwips, float heightTwips, const TextFace& face,
                        Colour foreground)
-    : width_(widthTwips),
-      height_(heightTwips),
-      fontFamily_(std::move(fontFamily)),
-      foreground_(fileColour(foreground)) {}
+    : width_(widthTwips), height_(heightTwips), face_(face), foreground_(fileColour(foreground)) {}
 
 std::string SvgSurface::number(float v) {
   if (!std::isfinite(v)) return "0";
@@ -88,23 +89,35 @@ void SvgSurface::line(float x1, float y1, float x2, float y2, Colour c) {
   std::string e = "<line x1=\"" + number(x1) + "\" y1=\"" + number(y1) + "\" x2=\"" +
                   number(x2) + "\" y2=\"" + number(y2) + "\" stroke=\"" + hexColour(c) +
                   "\" stroke-width=\"" + number(stroke) + "\"";
-  // Like the screen: thin frame lines end flat, the thick curves round so segments join.
-  e += pixels >= 2 ? " stroke-linecap=\"round\"" : " stroke-linecap=\"butt\"";
+  // Like the screen: thin frame lines end flat and stay crisp, the thick curves are smoothed
+  // and round so segments join.
+  e += pixels >= 2 ? " stroke-linecap=\"round\""
+                   : " stroke-linecap=\"butt\" shape-rendering=\"crispEdges\"";
   if (drawStyle_ == 2) e += " stroke-dasharray=\"" + number(stroke) + " " + number(2 * stroke) + "\"";
   e += "/>";
   elements_.push_back(std::move(e));
 }
 
 void SvgSurface::text(const std::string& text) {
-  std::string e = "<text x=\"" + number(x_) + "\" y=\"" + number(y_) + "\" font-size=\"" +
-                  number(fontSize_ * kTwipsPerPoint) + "\"";
+  // The em the window draws in, so that a viewer which ignores textLength still lays the text
+  // out as wide; the baseline the face's ascent below the top, a shift every viewer knows.
+  const float size = rounded(face_.em(fontSize_, bold_), 100);
+  const float ascentEms = rounded(face_.ascent(fontSize_, bold_) / size, 1e4f);
+  std::string e = "<text x=\"" + number(x_) + "\" y=\"" + number(y_) + "\" dy=\"" +
+                  number(ascentEms) + "em\" font-size=\"" + number(size) + "\"";
   if (bold_) e += " font-weight=\"bold\"";
-  e += " fill=\"" + hexColour(foreground_) +
-       "\" dominant-baseline=\"text-before-edge\" xml:space=\"preserve\">" + escape(text) +
-       "</text>";
+  e += " fill=\"" + hexColour(foreground_) + "\"";
+  // The face's own width, so a viewer that puts another face in its place fills the same room.
+  if (const float w = rounded(face_.width(text, fontSize_, bold_), 100); w > 0)
+    e += " textLength=\"" + number(w) + "\" lengthAdjust=\"spacingAndGlyphs\"";
+  // Narrowed about x, which stays the left edge; as a transform, which every viewer honours.
+  if (const float n = face_.narrowing(); n != 1)
+    e += " transform=\"matrix(" + number(n) + " 0 0 1 " + number(rounded((1 - n) * x_, 100)) +
+         " 0)\"";
+  e += " xml:space=\"preserve\">" + escape(text) + "</text>";
   elements_.push_back(std::move(e));
   x_ = 0;
-  y_ += fontSize_ * kTwipsPerPoint * kLineSpacing;
+  y_ += size * kLineSpacing;
 }
 
 std::string SvgSurface::document() const {
@@ -113,7 +126,7 @@ std::string SvgSurface::document() const {
       "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
       number(width_ / kTwipsPerPixel) + "\" height=\"" + number(height_ / kTwipsPerPixel) +
       "\" viewBox=\"0 0 " + number(width_) + " " + number(height_) + "\" font-family=\"" +
-      escape(fontFamily_) + "\" style=\"white-space:pre\">\n";
+      escape(face_.family()) + "\" style=\"white-space:pre\">\n";
   for (const std::string& e : elements_) doc += e + "\n";
   doc += "</svg>\n";
   return doc;

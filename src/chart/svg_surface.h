@@ -1,12 +1,14 @@
 #pragma once
 // A DrawingSurface that writes the chart as an SVG document in the chart's own twips:
 // viewBox "0 0 W H", a background rect on clearing, then one <line> per line and one <text>
-// per printed text, in drawing order.
+// per printed text, in drawing order. Each text keeps its top left corner as x and y and is
+// drawn in the face it is given, at that face's ascent, width and narrowing.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "chart/drawing_surface.h"
+#include "chart/text_face.h"
 
 namespace tw {
 
@@ -19,9 +21,9 @@ std::string hexColour(Colour c);
 
 class SvgSurface : public DrawingSurface {
  public:
-  // Size in twips; the document's width and height attributes are pixels at 96 dpi.
-  SvgSurface(float widthTwips, float heightTwips, std::string fontFamily = "sans-serif",
-             Colour foreground = kBlack);
+  // Size in twips; the document's width and height attributes are pixels at 96 dpi. The face
+  // must outlive the surface.
+  SvgSurface(float widthTwips, float heightTwips, const TextFace& face, Colour foreground = kBlack);
 
   float width() const override { return width_; }
   float height() const override { return height_; }
@@ -46,7 +48,7 @@ class SvgSurface : public DrawingSurface {
  private:
   float width_;
   float height_;
-  std::string fontFamily_;
+  const TextFace& face_;
   Colour foreground_;
   Colour back_ = fileColour(kButtonFace);
   std::int16_t drawWidth_ = 1;

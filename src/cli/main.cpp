@@ -1,7 +1,6 @@
 // tidewell-chart: the Qt side of the command-line program. Everything it decides lives in
 // tidewell_cli; this file only gives it the clock, the locale, the settings, fonts and images.
 #include <QDate>
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
@@ -14,6 +13,7 @@
 #include <memory>
 
 #include "cli/program.h"
+#include "platform/qt_chart_face.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_surface.h"
@@ -47,10 +47,10 @@ class QtHost : public tw::cli::Host {
     return *measure_;
   }
 
-  std::string fontFamily() override {
+  const tw::TextFace& chartFace() override {
     startGui();
-    // The face fontconfig really chose, which a browser knows, rather than an alias.
-    return QFontInfo(QGuiApplication::font()).family().toStdString() + ", sans-serif";
+    if (!face_) face_ = std::make_unique<tw::platform::QtChartFace>(kFileDpi);
+    return *face_;
   }
 
   std::string writeRendered(const std::string& path, OutputFormat format, int widthPx,
@@ -123,6 +123,7 @@ class QtHost : public tw::cli::Host {
   std::unique_ptr<QGuiApplication> app_;
   std::unique_ptr<tw::platform::QtSettingsStore> store_;
   std::unique_ptr<tw::platform::QtTextMeasure> measure_;
+  std::unique_ptr<tw::platform::QtChartFace> face_;
 };
 
 // Qt's start-up notes (such as a missing XDG_RUNTIME_DIR, harmless off screen) are not the

@@ -49,7 +49,7 @@ std::string drawToFile(const Options& o, const ChartState& state, Host& host) {
   const Locale locale = host.locale();
   if (o.outFormat == OutputFormat::Svg) {
     SvgSurface svg(static_cast<float>(o.widthPx) * kTwipsPerPixel,
-                   static_cast<float>(o.heightPx) * kTwipsPerPixel, host.fontFamily());
+                   static_cast<float>(o.heightPx) * kTwipsPerPixel, host.chartFace());
     drawChart(state, svg, host.textMeasure(), locale);
     return writeFileAtomically(*o.out, svg.document());
   }

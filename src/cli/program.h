@@ -8,6 +8,7 @@
 #include "app/ui.h"
 #include "chart/chart_state.h"
 #include "chart/drawing_surface.h"
+#include "chart/text_face.h"
 #include "cli/options.h"
 #include "cycles/locale.h"
 #include "interpret/interpret.h"
@@ -27,8 +28,8 @@ class Host {
   virtual const ui::SettingsStore& store() = 0;
   // The main window's text measure, which centres the headers.
   virtual const TextMeasure& textMeasure() = 0;
-  // The font family the texts are drawn in, written into SVG files.
-  virtual std::string fontFamily() = 0;
+  // The face the window draws the chart's texts in, for SVG files.
+  virtual const TextFace& chartFace() = 0;
   // Runs `draw` on an image (PNG, BMP) or a PDF page of this many pixels at 96 dpi and writes it
   // through a temporary file. Returns the reason for a failure, empty on success.
   virtual std::string writeRendered(const std::string& path, OutputFormat format, int widthPx,

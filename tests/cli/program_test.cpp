@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <stdexcept>
 
 #include "cli/program.h"
 #include "mock/fakes.h"
@@ -18,7 +19,7 @@ class FakeHost : public Host {
   Locale locale() override { return Locale{}; }
   const ui::SettingsStore& store() override { return settings; }
   const TextMeasure& textMeasure() override { return measure; }
-  std::string fontFamily() override { return "sans-serif"; }
+  const TextFace& chartFace() override { throw std::logic_error("no SVG is written here"); }
   std::string writeRendered(const std::string&, OutputFormat, int w, int h,
                             const std::function<void(DrawingSurface&)>& draw) override {
     test::RecordingSurface surface(static_cast<float>(w) * 15, static_cast<float>(h) * 15);

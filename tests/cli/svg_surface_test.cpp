@@ -1,7 +1,9 @@
 // The SVG file must show exactly what the chart draws: replaying the recording surface's calls
-// with the file's own rules (15 twips a pixel, 20 twips a point) gives every element it holds.
+// with the file's own rules (15 twips a pixel, texts in the face's em, ascent, width and
+// narrowing) gives every element it holds.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <regex>
 #include <string>
@@ -25,6 +27,26 @@ std::string num(const std::string& text) {
   return RecordingSurface::number(std::strtof(text.c_str(), nullptr));
 }
 
+// To a tenth of a twip: where a text starts and how wide it is drawn, after narrowing.
+std::string tenth(float v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.1f", v);
+  return buf;
+}
+
+// A face drawn in an em a little larger than the size asked for, as whole pixels make it.
+struct FakeFace : TextFace {
+  explicit FakeFace(float n = 1) : narrowBy(n) {}
+  std::string family() const override { return "Face One, Face Two, sans-serif"; }
+  float narrowing() const override { return narrowBy; }
+  float em(float points, bool) const override { return points * 20 + 5; }
+  float ascent(float points, bool bold) const override { return 0.9f * em(points, bold); }
+  float width(const std::string& text, float, bool bold) const override {
+    return static_cast<float>(text.size()) * (bold ? 60 : 50);
+  }
+  float narrowBy;
+};
+
 std::string hex(long long c) {
   char buf[8];
   std::snprintf(buf, sizeof buf, "#%02x%02x%02x", int(c & 0xFF), int((c >> 8) & 0xFF),
@@ -41,22 +63,29 @@ std::vector<std::string> fromSvg(const std::string& doc) {
     if ((*it)[1] == "line") {
       out.push_back("line " + num(attr(e, "x1")) + " " + num(attr(e, "y1")) + " " +
                     num(attr(e, "x2")) + " " + num(attr(e, "y2")) + " " + attr(e, "stroke") +
-                    " w" + attr(e, "stroke-width") + " dash " + attr(e, "stroke-dasharray"));
+                    " w" + attr(e, "stroke-width") + " dash " + attr(e, "stroke-dasharray") +
+                    (attr(e, "shape-rendering") == "crispEdges" ? " crisp" : " smooth"));
     } else {
       std::string text = (*it)[2].str();
       text = std::regex_replace(text, std::regex("&lt;"), "<");
       text = std::regex_replace(text, std::regex("&gt;"), ">");
       text = std::regex_replace(text, std::regex("&amp;"), "&");
-      out.push_back("text " + num(attr(e, "x")) + " " + num(attr(e, "y")) + " size " +
-                    attr(e, "font-size") + " " + attr(e, "font-weight") + " " + attr(e, "fill") +
-                    " [" + text + "] " + attr(e, "dominant-baseline") + " " + attr(e, "xml:space"));
+      // Narrowed by matrix(a 0 0 1 e 0): drawn from a x + e, a times the textLength wide.
+      float a = 1, b, c, d, shift = 0;
+      std::sscanf(attr(e, "transform").c_str(), "matrix(%f %f %f %f %f", &a, &b, &c, &d, &shift);
+      const float x = std::strtof(attr(e, "x").c_str(), nullptr);
+      const float length = std::strtof(attr(e, "textLength").c_str(), nullptr);
+      out.push_back("text " + tenth(a * x + shift) + " " + num(attr(e, "y")) + " dy " +
+                    attr(e, "dy") + " size " + attr(e, "font-size") + " " +
+                    attr(e, "font-weight") + " " + attr(e, "fill") + " [" + text + "] wide " +
+                    tenth(a * length) + " " + attr(e, "lengthAdjust") + " " + attr(e, "xml:space"));
     }
   }
   return out;
 }
 
 // The same summaries, worked out from the recorded calls.
-std::vector<std::string> fromRecording(const RecordingSurface& rec) {
+std::vector<std::string> fromRecording(const RecordingSurface& rec, const FakeFace& face) {
   std::vector<std::string> out;
   std::string x = "0", y = "0", width = "15", dash = "<none>", size = "<none>", bold = "<none>";
   for (const std::string& call : rec.calls) {
@@ -66,7 +95,7 @@ std::vector<std::string> fromRecording(const RecordingSurface& rec) {
     if (op == "moveTo") in >> x >> y;
     else if (op == "setLineWidth") { int w; in >> w; width = std::to_string(w * 15); }
     else if (op == "setLineStyle") { int s; in >> s; dash = s == 2 ? "x" : "<none>"; }
-    else if (op == "setFontSize") { float p; in >> p; size = RecordingSurface::number(p * 20); }
+    else if (op == "setFontSize") { float p; in >> p; size = RecordingSurface::number(face.em(p, 0)); }
     else if (op == "setBold") { int b; in >> b; bold = b ? "bold" : "<none>"; }
     else if (op == "line") {
       std::string x1, y1, x2, y2;
@@ -74,11 +103,13 @@ std::vector<std::string> fromRecording(const RecordingSurface& rec) {
       in >> x1 >> y1 >> x2 >> y2 >> colour;
       const std::string d = dash == "x" ? width + " " + std::to_string(2 * std::stoi(width)) : dash;
       out.push_back("line " + x1 + " " + y1 + " " + x2 + " " + y2 + " " + hex(colour) + " w" +
-                    width + " dash " + d);
+                    width + " dash " + d + (width == "15" ? " crisp" : " smooth"));
     } else if (op == "text") {
       const std::string text = call.substr(6, call.size() - 7);
-      out.push_back("text " + x + " " + y + " size " + size + " " + bold + " #000000 [" + text +
-                    "] text-before-edge preserve");
+      const float wide = face.width(text, 0, bold == "bold") * face.narrowing();
+      out.push_back("text " + tenth(std::strtof(x.c_str(), nullptr)) + " " + y + " dy 0.9em size " +
+                    size + " " + bold + " #000000 [" + text + "] wide " + tenth(wide) +
+                    " spacingAndGlyphs preserve");
     }
   }
   return out;
@@ -98,28 +129,33 @@ ChartState state(int type, bool extras) {
 }
 
 TEST(SvgSurface, HoldsTheRecordedLinesAndTextsInOrder) {
-  const struct { const char* name; int type; bool extras; float w, h; } cases[] = {
-      {"bio, designed size", 0, false, 6735, 2895}, {"bio, marker, separators, average, named", 0, true, 6735, 2895},
-      {"comparison", 1, true, 9000, 4000}, {"too narrow for a column", 0, false, 300, 600},
+  const struct { const char* name; int type; bool extras; float w, h, narrowing; } cases[] = {
+      {"bio, designed size", 0, false, 6735, 2895, 1},
+      {"bio, marker, separators, average, named, narrowed", 0, true, 6735, 2895, 0.94f},
+      {"comparison, narrowed", 1, true, 9000, 4000, 0.75f},
+      {"too narrow for a column", 0, false, 300, 600, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
+    const FakeFace face(c.narrowing);
     RecordingSurface rec(c.w, c.h);
-    SvgSurface svg(c.w, c.h);
+    SvgSurface svg(c.w, c.h, face);
     drawChart(state(c.type, c.extras), rec, FixedWidthMeasure{}, Locale{});
     drawChart(state(c.type, c.extras), svg, FixedWidthMeasure{}, Locale{});
-    const auto expected = fromRecording(rec);
+    const auto expected = fromRecording(rec, face);
     ASSERT_GE(expected.size(), 7u);  // even the narrowest has its zero line, header and letters
     EXPECT_EQ(fromSvg(svg.document()), expected);
   }
 }
 
 TEST(SvgSurface, DocumentFrameBackgroundAndColoursRedFirst) {
-  SvgSurface svg(6735, 2895);
+  const FakeFace face;
+  SvgSurface svg(6735, 2895, face);
   svg.setBackground(kButtonFace);
   svg.clear();
   const std::string doc = svg.document();
   for (const char* part : {"viewBox=\"0 0 6735 2895\"", "width=\"449\" height=\"193\"",
+                           "font-family=\"Face One, Face Two, sans-serif\"",
                            "<rect x=\"0\" y=\"0\" width=\"6735\" height=\"2895\" fill=\"#f0f0f0\"/>"})
     EXPECT_NE(doc.find(part), std::string::npos) << part;
   const std::pair<Colour, const char*> cases[] = {
