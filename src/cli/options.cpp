@@ -118,14 +118,8 @@ const std::vector<OptionDef>& optionDefs() {
          if (auto e = dateInto(o.criticalFrom, "--critical", v[0]); !e.empty()) return e;
          return dateInto(o.criticalTo, "--critical", v[1]);
        }},
-      {"--ics", 1, "critical.ics",
-       [](Options& o, auto& v) -> std::string {
-         if (lower(v[0]).ends_with(".ics")) {
-           o.ics = v[0];
-           return "";
-         }
-         return "--ics " + quoted(v[0]) + ": the calendar file's name must end in .ics";
-       }},
+      // Its name is checked with the files: a device such as /dev/stdout may take the calendar.
+      {"--ics", 1, "critical.ics", [](Options& o, auto& v) { o.ics = v[0]; return std::string(); }},
       {"--help", 0, "", [](Options& o, auto&) { o.help = true; return std::string(); }},
       {"--version", 0, "", [](Options& o, auto&) { o.version = true; return std::string(); }},
   };
@@ -202,7 +196,7 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
   ParseResult r;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    std::string name = arg;
+    std::string name = arg == "-h" ? "--help" : arg;
     std::optional<std::string> inlineValue;
     if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
       name = arg.substr(0, eq);
