@@ -25,7 +25,7 @@ int toInt(std::string_view s) {
   return v;
 }
 
-std::string quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string quoted(std::string_view s) { return "\"" + printable(s) + "\""; }
 
 // One option: how many values it takes and what it does with them; a non-empty result is the
 // reason a value was refused.
@@ -127,6 +127,20 @@ const std::vector<OptionDef>& optionDefs() {
 }
 
 }  // namespace
+
+std::string printable(std::string_view text) {
+  static const char kHex[] = "0123456789abcdef";
+  std::string out;
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '\n') out += "\\n";
+    else if (c == '\r') out += "\\r";
+    else if (c == '\t') out += "\\t";
+    else if (u < 0x20 || u == 0x7f) out += std::string("\\x") + kHex[u >> 4] + kHex[u & 15];
+    else out += c;
+  }
+  return out;
+}
 
 std::optional<OutputFormat> formatOf(std::string_view path) {
   const auto dot = path.rfind('.');

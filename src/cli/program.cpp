@@ -150,7 +150,7 @@ std::string criticalListing(const std::vector<CriticalDay>& days) {
 
 int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std::ostream& err) {
   const auto fail = [&err](const std::string& why) {
-    err << "tidewell-chart: " << why << "\n";
+    err << "tidewell-chart: " << printable(why) << "\n";
     return kExitBadInput;
   };
 
