@@ -88,6 +88,7 @@ int openTemp(Staged& s, bool replacing) {
 }
 
 std::string stage(Staged& s) {
+  if (s.direct) return "";
   const std::string& name = s.file->path;
   struct stat old {};
   const bool exists = ::stat(s.target.c_str(), &old) == 0;
@@ -135,7 +136,10 @@ bool isDeviceOrPipe(const std::string& path) {
 std::string writeFiles(const std::vector<FileContent>& files) {
   std::vector<Staged> staged;
   for (const FileContent& f : files) {
-    Staged s{&f, finalPath(f.path), {}, false};
+    // A device or pipe is opened by the name given: /dev/stdout's link leads nowhere one could
+    // write a file beside.
+    const bool direct = isDeviceOrPipe(f.path);
+    Staged s{&f, direct ? fs::path(f.path) : finalPath(f.path), {}, direct};
     // Two names of one file: the second would silently replace the first.
     for (const Staged& earlier : staged)
       if (identity(earlier.target) == identity(s.target))

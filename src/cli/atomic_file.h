@@ -15,8 +15,8 @@ struct FileContent {
 };
 
 // Every file or none; empty on success, else one line naming the file and the reason. A device
-// or pipe (such as /dev/stdout) cannot be replaced: it is written straight to, after the other
-// files were written and before any is moved into place.
+// or pipe (such as /dev/full or a named pipe) cannot be replaced: it is written straight to,
+// after the other files were written and before any is moved into place.
 std::string writeFiles(const std::vector<FileContent>& files);
 
 // A device or pipe, which is written to rather than replaced.

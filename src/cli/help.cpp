@@ -31,7 +31,6 @@ What to make:
   --critical FROM TO     lists the first person's critical days from FROM to TO (at most 100 years)
                            tidewell-chart --birthday 1990-01-31 --critical 2024-03-01 2024-03-31
   --ics FILE             with --critical, also writes those days as an iCalendar (.ics) file
-                         (or to a device or pipe such as /dev/stdout)
                            tidewell-chart --critical 2024-01-01 2024-12-31 --ics critical.ics
 
 How the chart looks:

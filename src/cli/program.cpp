@@ -167,7 +167,7 @@ int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std
   }
   const bool critical = o.criticalFrom.has_value();
   if (o.ics && !critical) return fail("--ics needs --critical FROM TO");
-  // A device or pipe such as /dev/stdout has no name of its own to check.
+  // A device or pipe, such as /dev/full, is taken whatever its name.
   if (o.ics && !namesCalendar(*o.ics) && !isDeviceOrPipe(*o.ics))
     return fail("--ics \"" + *o.ics + "\": the calendar file's name must end in .ics");
   if (!o.out && !o.interpret && !critical)
