@@ -18,9 +18,9 @@ class BenchHost : public tw::cli::Host {
   const tw::ui::SettingsStore& store() override { throw std::logic_error("no store"); }
   const tw::TextMeasure& textMeasure() override { throw std::logic_error("no measure"); }
   const tw::TextFace& chartFace() override { throw std::logic_error("no face"); }
-  std::string writeRendered(const std::string&, tw::cli::OutputFormat, int, int,
-                            const std::function<void(tw::DrawingSurface&)>&) override {
-    return "not drawn here";
+  tw::cli::Rendered render(tw::cli::OutputFormat, int, int,
+                           const std::function<void(tw::DrawingSurface&)>&) override {
+    return {"", "not drawn here"};
   }
 };
 

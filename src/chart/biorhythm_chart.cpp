@@ -1,4 +1,5 @@
 // The one-person chart: three cycles and their average about a zero line.
+#include <algorithm>
 #include <array>
 
 #include "chart/chart_parts.h"
@@ -9,6 +10,13 @@ namespace tw {
 namespace {
 
 constexpr int kLeft = 200;
+// The weekday label's top above the zero line and the day number's top below it.
+constexpr float kWeekdayAbove = 200.0f;
+constexpr float kDayBelow = 20.0f;
+
+float zeroLineY(float height) { return height / 2.0f - 300.0f; }
+// How far the curves swing about the zero line: the band reaches up to y = 200.
+int amplitudeOf(float midY) { return chart::roundBand(midY - 200.0f); }
 
 struct Curve {
   bool show;
@@ -28,8 +36,8 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
   const float W = s.width();
   const int cols = chart::columnCount(W, kLeft);
   const float H = s.height();
-  const float midY = H / 2.0f - 300.0f;
-  const int amp = chart::roundBand(midY - 200.0f);
+  const float midY = zeroLineY(H);
+  const int amp = amplitudeOf(midY);
   const float ampF = static_cast<float>(amp);
   const double half = chart::halfOf(cols);
   const float right = static_cast<float>(kLeft + cols * kColumnWidth);
@@ -43,7 +51,8 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
     s.line(x, midY - 100.0f, x, midY + 100.0f, kBlack);
   }
   chart::drawDayLabels(s, state,
-                       {kLeft, cols, half, midY - ampF, midY + ampF, midY - 200.0f, midY + 20.0f});
+                       {kLeft, cols, half, midY - ampF, midY + ampF, midY - kWeekdayAbove,
+                        midY + kDayBelow});
 
   const double age = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
   s.setFontSize(10);
@@ -103,5 +112,14 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
     if (c.show) letter(c.letter, c.y);
   if (o.showAverage) letter("A", lastA);
 }
+
+namespace chart {
+bool biorhythmChartFits(float width, float height) {
+  // The day labels are drawn inside the band; a band that does not reach past them is
+  // squashed under its own labels.
+  const int labelsReach = static_cast<int>(std::max(kWeekdayAbove, kDayBelow + kSmallTextHeight));
+  return columnCount(width, kLeft) >= 1 && amplitudeOf(zeroLineY(height)) >= labelsReach;
+}
+}  // namespace chart
 
 }  // namespace tw

@@ -21,6 +21,13 @@ double halfOf(int cols);
 // Rounds halves to the even number, clamped to +-2^30 so later "+ 300" stays inside int.
 int roundBand(float v);
 
+// The height of an 8-point label, the size of the day labels and the comparison chart's scale.
+inline constexpr int kSmallTextHeight = 160;
+
+// The two halves of chartFits.
+bool biorhythmChartFits(float width, float height);
+bool comparisonChartFits(float width, float height);
+
 // Where one chart type puts its day labels; the today marker and week separators share top/bottom.
 struct DayLabelPlace {
   int left;            // x of the first column's left edge

@@ -10,6 +10,9 @@ namespace {
 
 constexpr int kLeft = 600;
 constexpr float kTop = 100.0f;  // the 100 % line
+constexpr int kScaleTop = 75;       // the "100%" mark's top; " 50%" and "  0%" follow the band
+
+int bandOf(float height) { return chart::roundBand(height - 1200.0f); }
 
 struct Match {
   bool show;
@@ -35,7 +38,7 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   const float W = s.width();
   const int cols = chart::columnCount(W, kLeft);
   const float H = s.height();
-  const int hgt = chart::roundBand(H - 1200.0f);
+  const int hgt = bandOf(H);
   const double halfBand = hgt / 2.0;
   const double half = chart::halfOf(cols);
   const float left = static_cast<float>(kLeft);
@@ -64,9 +67,9 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
     s.moveTo(75, y);
     s.text(text);
   };
-  scale("100%", 75);
+  scale("100%", static_cast<float>(kScaleTop));
   scale(" 50%", static_cast<float>(halfBand));
-  scale("  0%", static_cast<float>(hgt - 75));
+  scale("  0%", static_cast<float>(hgt - kScaleTop));
 
   const double age1 = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
   const double age2 = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday2);
@@ -144,5 +147,14 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
     if (m.show) letter(m.letter, m.last);
   if (o.showAverage) letter("A", lastA);
 }
+
+namespace chart {
+bool comparisonChartFits(float width, float height) {
+  // The three scale marks, at kScaleTop, half the band and the band less kScaleTop, must not
+  // print over each other.
+  const int marksNeed = 2 * (kScaleTop + kSmallTextHeight);
+  return columnCount(width, kLeft) >= 1 && bandOf(height) >= marksNeed;
+}
+}  // namespace chart
 
 }  // namespace tw

@@ -15,4 +15,8 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& surface,
 void drawComparisonChart(const ChartState& state, DrawingSurface& surface,
                          const TextMeasure& measure, const Locale& locale);
 
+// Whether a surface of this size in twips shows at least one day column and a curve band that
+// holds the labels drawn in it; on a smaller one the chart is empty or overprinted.
+bool chartFits(ChartType type, float width, float height);
+
 }  // namespace tw

@@ -1,17 +1,25 @@
 #pragma once
-// Output files are written beside their target and renamed over it, so a failed run leaves
-// no file and no half-written one.
+// Output files are written in full beside their targets and renamed over them only when every
+// one of a run's files was written, so a failed run changes no file and leaves no half-written
+// one. It behaves as a saving file of the desktop does: through a symbolic link the file it
+// points to is replaced, an existing file keeps its permission bits, a new one gets 0666 less
+// the umask, and a file that may not be written is refused.
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace tw::cli {
 
-// Why `target` cannot be written, found by making (and removing) a temporary file beside it;
-// empty when it can. Run before any work so one bad output stops the run before the others.
-std::string checkWritable(const std::string& target);
+struct FileContent {
+  std::string path;  // as the user gave it; messages name it so
+  std::string content;
+};
 
-// The whole content through a temporary file renamed over the target; empty on success,
-// else the reason.
-std::string writeFileAtomically(const std::string& target, std::string_view content);
+// Every file or none; empty on success, else one line naming the file and the reason. A device
+// or pipe (such as /dev/full or a named pipe) cannot be replaced: it is written straight to,
+// after the other files were written and before any is moved into place.
+std::string writeFiles(const std::vector<FileContent>& files);
+
+// A device or pipe, which is written to rather than replaced.
+bool isDeviceOrPipe(const std::string& path);
 
 }  // namespace tw::cli

@@ -2,6 +2,13 @@
 
 namespace tw::cli {
 
+namespace {
+std::string sizeText(ChartType type) {
+  const PixelSize least = smallestChartArea(type);
+  return std::to_string(least.width) + " x " + std::to_string(least.height);
+}
+}  // namespace
+
 std::string helpText() {
   return R"(Usage: tidewell-chart [OPTION]...
 Draws Tidewell's biorhythm and comparison charts, prints the interpretation of a day and lists
@@ -29,7 +36,9 @@ What to make:
 How the chart looks:
   --type bio|comparison  one person's cycles, or how two people's cycles match
                            tidewell-chart --type bio --out chart.png
-  --width PX --height PX the chart area in pixels at 96 dpi (default 449 x 193)
+  --width PX --height PX the chart area in pixels at 96 dpi (default 449 x 193; at least
+                         )" + sizeText(ChartType::Biorhythm) + " for one person, " +
+         sizeText(ChartType::Comparison) + R"( for the comparison chart)
                            tidewell-chart --width 1200 --height 400 --out wide.png
   --curves LETTERS       the curves to draw: any of P (physical), E (emotional),
                          I (intellectual), A (average)
@@ -45,11 +54,12 @@ How the chart looks:
                          colours, quoted so the shell keeps the '#'
                            tidewell-chart --background-colour '#ffffff' --out chart.png
 
-  --help                 shows this text
+  -h, --help             shows this text
   --version              prints the version
 
-Files are replaced only when they have been written in full. Bad input prints one line on
-standard error and exits with status 2, leaving every file as it was.
+Files are replaced only when all of them have been written in full. Bad input, or a file that
+cannot be written, prints one line on standard error and exits with status 2, leaving every
+file as it was.
 )";
 }
 

@@ -1,12 +1,13 @@
 // tidewell-chart: the Qt side of the command-line program. Everything it decides lives in
-// tidewell_cli; this file only gives it the clock, the locale, the settings, fonts and images.
+// tidewell_cli, which also writes every file; this file only gives it the clock, the locale,
+// the settings, fonts and the bytes of images and PDF pages.
+#include <QBuffer>
 #include <QDate>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPalette>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -53,26 +54,24 @@ class QtHost : public tw::cli::Host {
     return *face_;
   }
 
-  std::string writeRendered(const std::string& path, OutputFormat format, int widthPx,
-                            int heightPx,
-                            const std::function<void(tw::DrawingSurface&)>& draw) override {
+  // The bytes only: the program writes them beside its other files, all or none.
+  tw::cli::Rendered render(OutputFormat format, int widthPx, int heightPx,
+                           const std::function<void(tw::DrawingSurface&)>& draw) override {
     startGui();
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-      return "cannot write " + path + ": " + file.errorString().toStdString();
-
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     tw::platform::QtSurface surface(kFileDpi, 1.0);
     surface.setSizeTwips(widthPx * kTwipsPerPixel, heightPx * kTwipsPerPixel);
     const std::string failed = format == OutputFormat::Pdf
-                                   ? drawPdf(surface, file, widthPx, heightPx, draw)
-                                   : drawImage(surface, file, format, draw);
-    if (!failed.empty()) return "cannot write " + path + ": " + failed;
-    if (!file.commit()) return "cannot write " + path + ": " + file.errorString().toStdString();
-    return "";
+                                   ? drawPdf(surface, buffer, widthPx, heightPx, draw)
+                                   : drawImage(surface, buffer, format, draw);
+    if (!failed.empty()) return {"", failed};
+    const QByteArray& bytes = buffer.data();
+    return {std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), ""};
   }
 
  private:
-  static std::string drawImage(tw::platform::QtSurface& surface, QSaveFile& file,
+  static std::string drawImage(tw::platform::QtSurface& surface, QBuffer& buffer,
                                OutputFormat format,
                                const std::function<void(tw::DrawingSurface&)>& draw) {
     draw(surface);
@@ -80,16 +79,16 @@ class QtHost : public tw::cli::Host {
     if (image.isNull()) return "nothing was drawn";
     // For PNG a light deflate: a few per cent larger, a good third quicker to write.
     const int quality = format == OutputFormat::Png ? 80 : -1;
-    if (!image.save(&file, format == OutputFormat::Bmp ? "BMP" : "PNG", quality))
-      return file.errorString().toStdString();
+    if (!image.save(&buffer, format == OutputFormat::Bmp ? "BMP" : "PNG", quality))
+      return "the image could not be encoded";
     return "";
   }
 
   // One page the size of the chart area, its pixels the chart's 96 dpi, so lines and texts
   // stay vectors at the same places as in the image.
-  static std::string drawPdf(tw::platform::QtSurface& surface, QSaveFile& file, int widthPx,
+  static std::string drawPdf(tw::platform::QtSurface& surface, QBuffer& buffer, int widthPx,
                              int heightPx, const std::function<void(tw::DrawingSurface&)>& draw) {
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&buffer);
     pdf.setCreator(QStringLiteral("tidewell-chart"));
     pdf.setResolution(static_cast<int>(kFileDpi));
     pdf.setPageSize(QPageSize(QSizeF(widthPx / kFileDpi, heightPx / kFileDpi), QPageSize::Inch,
@@ -98,7 +97,7 @@ class QtHost : public tw::cli::Host {
     surface.drawOn(&pdf);
     draw(surface);
     surface.drawOn(nullptr);  // ends the page and writes the document
-    if (file.error() != QFileDevice::NoError) return file.errorString().toStdString();
+    if (buffer.data().isEmpty()) return "the PDF could not be made";
     return "";
   }
 

@@ -25,7 +25,7 @@ int toInt(std::string_view s) {
   return v;
 }
 
-std::string quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string quoted(std::string_view s) { return "\"" + printable(s) + "\""; }
 
 // One option: how many values it takes and what it does with them; a non-empty result is the
 // reason a value was refused.
@@ -118,14 +118,8 @@ const std::vector<OptionDef>& optionDefs() {
          if (auto e = dateInto(o.criticalFrom, "--critical", v[0]); !e.empty()) return e;
          return dateInto(o.criticalTo, "--critical", v[1]);
        }},
-      {"--ics", 1, "critical.ics",
-       [](Options& o, auto& v) -> std::string {
-         if (lower(v[0]).ends_with(".ics")) {
-           o.ics = v[0];
-           return "";
-         }
-         return "--ics " + quoted(v[0]) + ": the calendar file's name must end in .ics";
-       }},
+      // Its name is checked with the files: a device such as /dev/stdout may take the calendar.
+      {"--ics", 1, "critical.ics", [](Options& o, auto& v) { o.ics = v[0]; return std::string(); }},
       {"--help", 0, "", [](Options& o, auto&) { o.help = true; return std::string(); }},
       {"--version", 0, "", [](Options& o, auto&) { o.version = true; return std::string(); }},
   };
@@ -133,6 +127,20 @@ const std::vector<OptionDef>& optionDefs() {
 }
 
 }  // namespace
+
+std::string printable(std::string_view text) {
+  static const char kHex[] = "0123456789abcdef";
+  std::string out;
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '\n') out += "\\n";
+    else if (c == '\r') out += "\\r";
+    else if (c == '\t') out += "\\t";
+    else if (u < 0x20 || u == 0x7f) out += std::string("\\x") + kHex[u >> 4] + kHex[u & 15];
+    else out += c;
+  }
+  return out;
+}
 
 std::optional<OutputFormat> formatOf(std::string_view path) {
   const auto dot = path.rfind('.');
@@ -202,7 +210,7 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
   ParseResult r;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    std::string name = arg;
+    std::string name = arg == "-h" ? "--help" : arg;
     std::optional<std::string> inlineValue;
     if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
       name = arg.substr(0, eq);

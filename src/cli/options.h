@@ -14,6 +14,9 @@ namespace tw::cli {
 
 enum class OutputFormat { Png, Bmp, Svg, Pdf };
 
+// Control characters written as \n, \r, \t or \xHH, so a message naming the text stays one line.
+std::string printable(std::string_view text);
+
 // By the file name's extension, in any letter case.
 std::optional<OutputFormat> formatOf(std::string_view path);
 

@@ -1,5 +1,6 @@
 #include "cli/program.h"
 
+#include <cctype>
 #include <ostream>
 
 #include "app/settings_io.h"
@@ -45,20 +46,38 @@ std::string terminalLines(const std::string& text) {
   return out + "\n";
 }
 
-std::string drawToFile(const Options& o, const ChartState& state, Host& host) {
+float twips(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
+
+Rendered chartFile(const Options& o, const ChartState& state, Host& host) {
   const Locale locale = host.locale();
   if (o.outFormat == OutputFormat::Svg) {
-    SvgSurface svg(static_cast<float>(o.widthPx) * kTwipsPerPixel,
-                   static_cast<float>(o.heightPx) * kTwipsPerPixel, host.chartFace());
+    SvgSurface svg(twips(o.widthPx), twips(o.heightPx), host.chartFace());
     drawChart(state, svg, host.textMeasure(), locale);
-    return writeFileAtomically(*o.out, svg.document());
+    return {svg.document(), ""};
   }
   const TextMeasure& measure = host.textMeasure();
-  return host.writeRendered(*o.out, o.outFormat, o.widthPx, o.heightPx,
-                            [&](DrawingSurface& target) {
-                              FileColourSurface surface(target);
-                              drawChart(state, surface, measure, locale);
-                            });
+  Rendered r = host.render(o.outFormat, o.widthPx, o.heightPx, [&](DrawingSurface& target) {
+    FileColourSurface surface(target);
+    drawChart(state, surface, measure, locale);
+  });
+  if (!r.error.empty()) r.error = "cannot write " + *o.out + ": " + r.error;
+  return r;
+}
+
+std::string checkChartArea(const Options& o, ChartType type) {
+  if (chartFits(type, twips(o.widthPx), twips(o.heightPx))) return "";
+  const PixelSize least = smallestChartArea(type);
+  return "--width " + std::to_string(o.widthPx) + " --height " + std::to_string(o.heightPx) +
+         ": too small for the " +
+         (type == ChartType::Comparison ? "comparison chart" : "one-person chart") +
+         ", which needs at least " + std::to_string(least.width) + " x " +
+         std::to_string(least.height) + " pixels";
+}
+
+bool namesCalendar(const std::string& path) {
+  std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : "";
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext == ".ics";
 }
 
 }  // namespace
@@ -105,6 +124,15 @@ ChartRequest chartRequest(const Options& o, Host& host) {
   return r;
 }
 
+PixelSize smallestChartArea(ChartType type) {
+  // The two sides are independent: each is found with plenty of room on the other.
+  const float roomy = twips(kMaxSidePx);
+  PixelSize least{1, 1};
+  while (least.width < kMaxSidePx && !chartFits(type, twips(least.width), roomy)) ++least.width;
+  while (least.height < kMaxSidePx && !chartFits(type, roomy, twips(least.height))) ++least.height;
+  return least;
+}
+
 std::string checkCriticalRange(Date from, Date to) {
   if (from > to)
     return "--critical " + toIso(from) + " " + toIso(to) + ": the range runs backwards";
@@ -122,7 +150,7 @@ std::string criticalListing(const std::vector<CriticalDay>& days) {
 
 int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std::ostream& err) {
   const auto fail = [&err](const std::string& why) {
-    err << "tidewell-chart: " << why << "\n";
+    err << "tidewell-chart: " << printable(why) << "\n";
     return kExitBadInput;
   };
 
@@ -139,6 +167,9 @@ int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std
   }
   const bool critical = o.criticalFrom.has_value();
   if (o.ics && !critical) return fail("--ics needs --critical FROM TO");
+  // A device or pipe, such as /dev/full, is taken whatever its name.
+  if (o.ics && !namesCalendar(*o.ics) && !isDeviceOrPipe(*o.ics))
+    return fail("--ics \"" + *o.ics + "\": the calendar file's name must end in .ics");
   if (!o.out && !o.interpret && !critical)
     return fail("nothing to do: give --out FILE, --interpret or --critical FROM TO (see --help)");
   if (critical) {
@@ -149,13 +180,9 @@ int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std
   const ChartRequest request = chartRequest(o, host);
   if (!request.error.empty()) return fail(request.error);
   const ChartState& state = request.state;
-
-  // Every output is checked before any is written, so a bad one leaves the others untouched.
-  for (const auto* path : {&o.out, &o.ics}) {
-    if (!*path) continue;
-    if (std::string why = checkWritable(**path); !why.empty()) return fail(why);
+  if (o.out) {
+    if (std::string why = checkChartArea(o, state.options.chartType); !why.empty()) return fail(why);
   }
-  if (o.out && o.ics && *o.out == *o.ics) return fail("--out and --ics name the same file");
 
   std::string printed;
   if (o.interpret) {
@@ -168,13 +195,15 @@ int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std
     printed += criticalListing(days);
   }
 
+  // All files or none: a calendar that cannot be written leaves the old chart file as it was.
+  std::vector<FileContent> files;
   if (o.out) {
-    if (std::string why = drawToFile(o, state, host); !why.empty()) return fail(why);
+    Rendered chart = chartFile(o, state, host);
+    if (!chart.error.empty()) return fail(chart.error);
+    files.push_back({*o.out, std::move(chart.bytes)});
   }
-  if (o.ics) {
-    const std::string calendar = iCalendar(days, state.birthday, state.name);
-    if (std::string why = writeFileAtomically(*o.ics, calendar); !why.empty()) return fail(why);
-  }
+  if (o.ics) files.push_back({*o.ics, iCalendar(days, state.birthday, state.name)});
+  if (std::string why = writeFiles(files); !why.empty()) return fail(why);
   out << printed;
   return kExitOk;
 }

@@ -18,6 +18,12 @@ namespace tw::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitBadInput = 2;  // bad command line, or an output that cannot be written
 
+// A file's bytes, or the reason there are none.
+struct Rendered {
+  std::string bytes;
+  std::string error;
+};
+
 // What the program takes from the machine it runs on; main.cpp gives the Qt-backed one.
 class Host {
  public:
@@ -30,11 +36,10 @@ class Host {
   virtual const TextMeasure& textMeasure() = 0;
   // The face the window draws the chart's texts in, for SVG files.
   virtual const TextFace& chartFace() = 0;
-  // Runs `draw` on an image (PNG, BMP) or a PDF page of this many pixels at 96 dpi and writes it
-  // through a temporary file. Returns the reason for a failure, empty on success.
-  virtual std::string writeRendered(const std::string& path, OutputFormat format, int widthPx,
-                                    int heightPx,
-                                    const std::function<void(DrawingSurface&)>& draw) = 0;
+  // Runs `draw` on an image (PNG, BMP) or a PDF page of this many pixels at 96 dpi and gives
+  // the file's bytes; the program writes them with its other files.
+  virtual Rendered render(OutputFormat format, int widthPx, int heightPx,
+                          const std::function<void(DrawingSurface&)>& draw) = 0;
 };
 
 std::string helpText();
@@ -50,6 +55,14 @@ ChartRequest chartRequest(const Options& options, Host& host);
 
 // Why the --critical range is refused, or empty.
 std::string checkCriticalRange(Date from, Date to);
+
+// The smallest chart area in pixels on which the chart type shows a day column and its curves.
+struct PixelSize {
+  int width;
+  int height;
+  bool operator==(const PixelSize&) const = default;
+};
+PixelSize smallestChartArea(ChartType type);
 
 // "2024-03-05 Tuesday: physical, emotional", one line per day.
 std::string criticalListing(const std::vector<CriticalDay>& days);

@@ -29,6 +29,53 @@ void createPrivate(const QString& path) {
     QFile::setPermissions(folder, kOwnerOnly | QFileDevice::ExeOwner);
   QFile(path).open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly);
 }
+
+// The text after "key=" in our section of the file, as it stands there; empty when absent.
+QByteArray rawValue(const QString& path, const std::string& k) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray wanted = QByteArray::fromStdString(k);
+  QByteArray section, value;
+  for (QByteArray line : file.readAll().split('\n')) {
+    line = line.trimmed();
+    if (line.startsWith('[') && line.endsWith(']')) {
+      section = QByteArray::fromPercentEncoding(line.mid(1, line.size() - 2));
+      continue;
+    }
+    const qsizetype eq = line.indexOf('=');
+    if (eq > 0 && section == kSection.toUtf8() &&
+        QByteArray::fromPercentEncoding(line.left(eq).trimmed()) == wanted)
+      value = line.mid(eq + 1).trimmed();  // the last of repeated keys counts, as for QSettings
+  }
+  return value;
+}
+
+// QSettings takes an unquoted comma in a hand-written value for a list separator and drops the
+// blanks around it. A name such as "Smith,John" is one text: join the pieces with the very
+// separators the file has between them, skipping quoted and escaped characters as QSettings does.
+QString joinAsWritten(const QStringList& parts, const QByteArray& raw) {
+  QList<QByteArray> separators;
+  bool quoted = false;
+  for (qsizetype i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '\\') {
+      ++i;
+    } else if (raw[i] == '"') {
+      quoted = !quoted;
+    } else if (raw[i] == ',' && !quoted) {
+      qsizetype from = i, to = i + 1;
+      while (from > 0 && (raw[from - 1] == ' ' || raw[from - 1] == '\t')) --from;
+      while (to < raw.size() && (raw[to] == ' ' || raw[to] == '\t')) ++to;
+      separators.append(raw.mid(from, to - from));
+      i = to - 1;
+    }
+  }
+  if (parts.isEmpty() || separators.size() != parts.size() - 1)
+    return parts.join(QStringLiteral(", "));
+  QString text = parts.first();
+  for (qsizetype i = 1; i < parts.size(); ++i)
+    text += QString::fromUtf8(separators[i - 1]) + parts[i];
+  return text;
+}
 }  // namespace
 
 QString QtSettingsStore::defaultFilePath() {
@@ -47,8 +94,8 @@ QtSettingsStore::QtSettingsStore(const QString& filePath)
 std::string QtSettingsStore::read(const std::string& k, const std::string& defaultText) const {
   const QVariant v = settings_.value(key(k));
   if (!v.isValid()) return defaultText;
-  // A hand-written value with an unquoted comma comes back as a list; put it together again.
-  if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(", ").toStdString();
+  if (v.typeId() == QMetaType::QStringList)
+    return joinAsWritten(v.toStringList(), rawValue(settings_.fileName(), k)).toStdString();
   return v.toString().toStdString();
 }
 

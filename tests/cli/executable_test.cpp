@@ -13,6 +13,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// "640": the permission bits in octal.
+std::string modeOf(const fs::path& p) {
+  const auto bits = static_cast<unsigned>(fs::status(p).permissions() & fs::perms::mask);
+  return std::to_string(bits >> 6 & 7) + std::to_string(bits >> 3 & 7) + std::to_string(bits & 7);
+}
+
 std::string slurp(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   std::ostringstream s;
@@ -33,8 +39,9 @@ class ChartProgram : public ::testing::Test {
     std::string out, err;
   };
 
-  Result run(const std::vector<std::string>& args) {
-    std::string cmd = "cd '" + dir.string() + "' && XDG_CONFIG_HOME='" + (dir / "config").string() + "' '" TIDEWELL_CHART_EXE "'";
+  Result run(const std::vector<std::string>& args, const std::string& umask = "022") {
+    std::string cmd = "cd '" + dir.string() + "' && umask " + umask + " && XDG_CONFIG_HOME='" +
+                      (dir / "config").string() + "' '" TIDEWELL_CHART_EXE "'";
     for (const std::string& a : args) cmd += " '" + a + "'";
     cmd += " >.stdout 2>.stderr";
     const int raw = std::system(cmd.c_str());
@@ -164,6 +171,71 @@ TEST_F(ChartProgram, CalendarFromTheStoredPersonIsByteStable) {
   EXPECT_NE(once.find("UID:20000112-20000101@tidewell\r\n"), std::string::npos);
   ASSERT_EQ(run(args).status, 0);
   EXPECT_EQ(slurp(dir / "a.ics"), once);
+}
+
+// A run's files are moved into place only when every one was written: nothing else changes and
+// no temporary file is left behind.
+TEST_F(ChartProgram, AFailedOutputChangesNoOtherFile) {
+  std::ofstream(dir / "a.png") << "old";
+  std::ofstream(dir / "a.svg") << "old";
+  fs::create_symlink("/dev/full", dir / "full.ics");
+  fs::create_symlink("a.svg", dir / "same.ics");
+  const struct { std::vector<std::string> outputs; const char* reason; } cases[] = {
+      {{"--out", "a.png", "--ics", "/dev/full"}, "cannot write /dev/full: No space left on device"},
+      {{"--out", "a.png", "--ics", "full.ics"}, "cannot write full.ics: No space left on device"},
+      {{"--out", "a.svg", "--ics", "same.ics"}, "a.svg and same.ics name the same file"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"--birthday", "1990-01-31", "--critical", "1990-01-01", "2089-12-31"};
+    args.insert(args.end(), c.outputs.begin(), c.outputs.end());
+    const Result r = run(args);
+    EXPECT_EQ(r.status, 2) << c.outputs[3];
+    EXPECT_EQ(r.err, "tidewell-chart: " + std::string(c.reason) + "\n");
+    EXPECT_EQ(files(), (std::vector<std::string>{"a.png", "a.svg", "config", "full.ics", "same.ics"}));
+    EXPECT_EQ(slurp(dir / "a.png") + slurp(dir / "a.svg"), "oldold");
+  }
+}
+
+// Every format is saved alike: an existing file keeps its mode, a symbolic link keeps pointing
+// at the file that gets the new content, and a new file has the umask's mode.
+TEST_F(ChartProgram, EveryFormatIsSavedTheSameWay) {
+  const struct { std::string ext, magic; } formats[] = {
+      {"png", "\x89PNG"}, {"bmp", "BM"}, {"svg", "<?xml"}, {"pdf", "%PDF"}, {"ics", "BEGIN:VCALENDAR"}};
+  fs::create_directory(dir / "real");
+  for (const auto& f : formats) {
+    const std::string kept = "kept." + f.ext, link = "link." + f.ext, made = "made." + f.ext;
+    std::ofstream(dir / kept) << "old";
+    fs::permissions(dir / kept, fs::perms::owner_read | fs::perms::owner_write);
+    std::ofstream(dir / "real" / link) << "old";
+    fs::create_symlink(fs::path("real") / link, dir / link);
+    for (const std::string& name : {kept, link, made}) {
+      const Result r = run(f.ext == "ics" ? std::vector<std::string>{"--birthday", "1990-01-31", "--critical", "2024-01-01",
+                                                                     "2024-01-31", "--ics", name}
+                                          : std::vector<std::string>{"--birthday", "1990-01-31", "--out", name},
+                           "027");
+      EXPECT_EQ(r.status, 0) << name << ": " << r.err;
+    }
+    EXPECT_EQ(modeOf(dir / kept), "600") << kept;
+    EXPECT_EQ(slurp(dir / kept).substr(0, f.magic.size()), f.magic) << kept;
+    EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
+    EXPECT_EQ(slurp(dir / "real" / link).substr(0, f.magic.size()), f.magic) << link;
+    EXPECT_EQ(modeOf(dir / made), "640") << made;
+  }
+}
+
+// A hand-written name with an unquoted comma is one name, as it stands in the file.
+TEST_F(ChartProgram, AStoredNameWithACommaIsReadAsWritten) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Smith,John", "Smith,John"}, {"Smith ,  John", "Smith ,  John"}, {"\"Smith\",John", "Smith,John"}};
+  fs::create_directories(dir / "config/Kestrelmoor");
+  for (const auto& [stored, shown] : cases) {
+    std::ofstream(dir / "config/Kestrelmoor/Tidewell.ini") << "[Tidewell]\nBirthday1=1/1/2000\nBirthname1=" << stored << "\n";
+    const Result r = run({"--date", "2000-03-01", "--out", "c.svg"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string svg = slurp(dir / "c.svg");
+    const auto at = svg.find("(" + std::string(shown) + ")");
+    EXPECT_NE(at, std::string::npos) << stored << " in " << svg.substr(svg.find("Birthday:"), 80);
+  }
 }
 
 }  // namespace

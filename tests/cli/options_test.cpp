@@ -46,7 +46,8 @@ TEST(Options, RefusesWithOneReason) {
       {{"--width", "0"}, "from 1 to 8192"}, {{"--height", "12.5"}, "from 1 to 8192"},
       {{"--physical-colour", "#ff00"}, "not a colour"}, {{"--physical-colour", "#gg0000"}, "not a colour"},
       {{"--out", "chart.gif"}, "unknown file type"}, {{"--out", "dir.png/chart"}, "unknown file type"},
-      {{"--ics", "days.txt"}, "must end in .ics"},
+      // Found by fuzzing: a refusal quoting the argument was more than one line.
+      {{"--frob\r\nx\x01"}, "unknown option \"--frob\\r\\nx\\x01\""}, {{"--type", "a\nb"}, "--type \"a\\nb\""},
   };
   for (const auto& [args, reason] : cases) {
     const ParseResult r = parseArguments(args);
