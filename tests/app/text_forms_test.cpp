@@ -9,13 +9,6 @@
 namespace tw {
 namespace {
 
-TEST(TextForms, NumbersAndBooleansAreWrittenWithTheSignPlace) {
-  EXPECT_EQ((std::vector<std::string>{numberText(0), numberText(2), numberText(-5),
-                                      numberText(static_cast<std::int32_t>(0x8000000FU)), boolText(true),
-                                      boolText(false)}),
-            (std::vector<std::string>{" 0", " 2", "-5", "-2147483633", "-1", "0"}));
-}
-
 TEST(TextForms, StoredTextsReadBackByTheirLeadingNumber) {
   const std::optional<std::int32_t> none, face = static_cast<std::int32_t>(0x8000000FU);
   const struct { std::string text; bool asBool; std::int16_t asSmallInt; std::optional<std::int32_t> asColour, asGeometry; } cases[] = {

@@ -1,6 +1,10 @@
 #pragma once
 // Shared by the chart tests: states, number text and taking recorded lines apart.
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -35,7 +39,17 @@ inline RecordingSurface draw(const ChartState& state, float w = 6735, float h = 
 struct LineCall {
   float x1, y1, x2, y2;
   long long colour;  // -1 for the foreground colour
+  bool operator==(const LineCall&) const = default;
+  friend std::ostream& operator<<(std::ostream& o, const LineCall& l) {
+    return o << "line " << l.x1 << " " << l.y1 << " " << l.x2 << " " << l.y2 << " colour " << l.colour;
+  }
 };
+
+// Whether the drawing made this call, saying which it did not make.
+inline ::testing::AssertionResult made(const RecordingSurface& s, const std::string& call) {
+  if (std::find(s.calls.begin(), s.calls.end(), call) != s.calls.end()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "no \"" << call << "\" among " << s.calls.size() << " calls";
+}
 
 // The recorded lines, all of them or those of one colour.
 inline std::vector<LineCall> linesIn(const RecordingSurface& s, std::optional<long long> colour = {}) {

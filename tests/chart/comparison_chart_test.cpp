@@ -1,111 +1,58 @@
-// The comparison chart on the designed 6735 x 2895 area: 21 columns, hgt 1695.
+// The whole recorded drawing of a small comparison chart, worked out by hand from the drawing order.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "chart/chart_parts.h"
 #include "chart_test_util.h"
 
 namespace tw::test {
 namespace {
 
-const Date kBirth = fromYmd(1970, 3, 15);
-const Date kChart = fromYmd(2001, 1, 6);
-constexpr double kHalfBand = 847.5;
+const Date kSunday = fromYmd(2001, 1, 7);
 
-ChartState pair(Date birth2) {
-  ChartState st = stateOn(kBirth, kChart, ChartType::Comparison);
-  st.birthday2 = birth2;
-  st.options.showAverage = true;
-  return st;
-}
-
-TEST(ComparisonChart, DesignedArea) {
-  ChartState st = pair(kBirth - 100);
-  st.options.todayMarker = true;
-  const RecordingSurface s = draw(st);
-  const std::vector<std::string> frame(s.calls.begin() + 3, s.calls.begin() + 3 + 2 + 21 + 4);
-  EXPECT_EQ((std::vector<std::string>{frame[0], frame[1], frame[2], frame[22]}),  // the right end has a tick too
-            (std::vector<std::string>{"line 600 100 600 1995", "line 600 1795 6375 1795 0", "line 875 1795 875 1995 0",
-                                      "line 6375 1795 6375 1995 0"}));
-  EXPECT_EQ(std::vector<std::string>(frame.end() - 4, frame.end()),
-            (std::vector<std::string>{"setLineStyle 2", "line 600 947.5 6375 947.5",
-                                      "line 600 100 6375 100", "setLineStyle 0"}));
-  EXPECT_NE(std::find(s.calls.begin(), s.calls.end(), "line 3487.5 100 3487.5 1795"),
-            s.calls.end());
-  const auto texts = s.printed();  // the chart date in bold in column 11, 10 days each side
-  EXPECT_EQ((std::vector<std::string>{boldPrints(s)[0], texts[1], texts[41], texts[43]}),
-            (std::vector<std::string>{"text \"Sa\"", " 27 ", " 16 ", " 50%"}));
-  EXPECT_TRUE(std::ranges::any_of(s.only("moveTo"), [](const std::string& c) { return c.ends_with(" 1620"); }));
-  for (long long colour : {kRed, kGreen, kBlue, kYellow})
-    EXPECT_EQ(linesIn(s, colour).size(), 21u);
-}
-
-TEST(ComparisonChart, SameBirthdayRunsAlongTheTop) {
-  const RecordingSurface s = draw(pair(kBirth));
-  for (long long colour : {kRed, kGreen, kBlue, kYellow})
-    for (const LineCall& l : linesIn(s, colour)) {
-      EXPECT_EQ(l.y2, 100.0f);
-      EXPECT_NEAR(l.y1, 100.0f, 1e-3);
-    }
-  // The second person's previous intellectual value went through single precision, so the
-  // intellectual segments start a hair below the line.
-  const auto blue = linesIn(s, kBlue);
-  int offLine = 0;
-  for (int i = 0; i < 21; ++i) {
-    const double b = wave(kChart - kBirth - 10 + i, 33) + 1;
-    const float prev = static_cast<float>(std::fabs(b - static_cast<float>(b)) * kHalfBand);
-    EXPECT_EQ(blue[i].y1, 100.0f + prev) << "column " << i + 1;
-    offLine += blue[i].y1 != 100.0f;
-  }
-  EXPECT_GT(offLine, 0);
-  const auto moves = s.only("moveTo");
-  ASSERT_EQ(moves.size(), 42u + 3u + 3u + 4u);
-  for (auto it = moves.end() - 4; it != moves.end(); ++it) EXPECT_TRUE(it->ends_with(" -20")) << *it;
-}
-
-TEST(ComparisonChart, EmotionalDistanceAtHalfAndWholePeriods) {
-  // The emotional distance is factor * |first person's value|.
-  const struct { int apart; double factor; } cases[] = {{14, 2}, {28, 0}};
-  for (const auto& c : cases) {
-    const RecordingSurface s = draw(pair(kBirth + c.apart));
-    const auto segs = linesIn(s, kGreen);
-    ASSERT_EQ(segs.size(), 21u);
-    for (int i = 0; i < 21; ++i) {
-      const double t1 = kChart - kBirth - 10 + i + 1;
-      EXPECT_NEAR(segs[i].y2, 100 + c.factor * std::fabs(wave(t1, 28)) * kHalfBand, 1e-3)
-          << c.apart << " days apart, column " << i + 1;
-    }
-  }
-}
-
-TEST(ComparisonChart, CurvesBeginOnTheLaterBirthdayAndOnlyShownOnesAreDrawn) {
-  const RecordingSurface later = draw(pair(kChart - 5));
-  for (long long colour : {kRed, kGreen, kBlue, kYellow}) {
-    const auto segs = linesIn(later, colour);
-    ASSERT_EQ(segs.size(), 16u);  // the second day count passes 0 in column 6
-    EXPECT_EQ(segs.front().x1, 1975);
-  }
-  ChartState st = pair(kBirth - 100);
-  st.options.showPhysical = st.options.showEmotional = st.options.showAverage = false;
-  const RecordingSurface s = draw(st);
-  EXPECT_EQ(linesIn(s, kBlue).size(), 21u);
-  EXPECT_EQ(linesIn(s).size(), 1u + 22u + 2u + 21u);  // axis, black frame, dotted lines, curve
-  EXPECT_TRUE(s.printed().back() == "I" && s.printed().size() == 42u + 3u + 3u + 1u);
-}
-
-TEST(ChartGeometry, ColumnsAndBandsStayInRange) {
-  const struct { float width; int left, cols; } cases[] = {
-      {6735, 200, 22}, {6735, 600, 21}, {32650 + 275, 200, 118}, {300, 200, -1},
-      {1e30f, 200, chart::kMaxColumns}, {-1e30f, 600, -chart::kMaxColumns}, {std::nanf(""), 200, 0}};
-  for (const auto& c : cases) EXPECT_EQ(chart::columnCount(c.width, c.left), c.cols) << c.width;
-  EXPECT_EQ(chart::roundBand(1694.5f), 1694);
-  EXPECT_EQ(chart::roundBand(1e30f), 1 << 30);
-  for (ChartType type : {ChartType::Biorhythm, ChartType::Comparison}) {  // an absurdly tall area still draws without overflow
-    ChartState st = pair(kBirth);
-    st.options.chartType = type;
-    EXPECT_FALSE(draw(st, 1300, 3e38f).calls.empty());
-  }
+TEST(ComparisonChart, TwoColumnsDrawnWhole) {
+  // W 1425: floor(825 / 275) - 1 = 2 columns, half 1; H 1500: hgt 300, 50 % line at 250.
+  ChartState st = stateOn(kSunday - 14, kSunday, ChartType::Comparison);
+  st.birthday2 = kSunday;
+  st.name = "Ann";
+  st.options.showAverage = st.options.todayMarker = true;
+  st.options.weekSeparators = true;  // the Sunday is the last column: no separator
+  st.options.ageUnit = AgeUnit::Weeks;
+  // Scaled distance; the second person's intellectual value is kept in single precision
+  // when it is the previous one.
+  const auto D = [](double t1, double t2, int p, bool held = false) {
+    double b = wave(t2, p) + 1;
+    if (held) b = static_cast<float>(b);
+    return std::fabs((wave(t1, p) + 1) - b) * 150.0;
+  };
+  const auto seg = [&](int p, const char* colour) {
+    return "line 875 " + n(100.0f + static_cast<float>(D(14, 0, p, p == 33))) + " 1150 " +
+           n(100 + D(15, 1, p)) + " " + colour;
+  };
+  const float prevA = static_cast<float>((D(14, 0, 23) + D(14, 0, 28) + D(14, 0, 33)) / 3);
+  const double dA = (D(15, 1, 23) + D(15, 1, 28) + D(15, 1, 33)) / 3;
+  const std::vector<std::string> expected = {
+      "setBackground -2147483633", "clear", "setLineWidth 1",
+      "line 600 100 600 600", "line 600 400 1150 400 0", "line 875 400 875 600 0", "line 1150 400 1150 600 0",
+      "setLineStyle 2", "line 600 250 1150 250", "line 600 100 1150 100", "setLineStyle 0", "setFontSize 8",
+      "setBold 0", "moveTo 630 400", "text \"Sa\"", "moveTo 630 600", "text \" 6 \"",
+      "setBold 1", "setLineStyle 2", "line 1012.5 100 1012.5 400", "setLineStyle 0",
+      "moveTo 905 400", "text \"Su\"", "moveTo 905 600", "text \" 7 \"",
+      "setBold 1", "moveTo 75 75", "text \"100%\"", "moveTo 75 150", "text \" 50%\"",
+      "moveTo 75 225", "text \"  0%\"",
+      // x = (1425 - 90 * length) / 2 - 600.
+      "setFontSize 10", "setBold 0",
+      "moveTo -2137.5 780", "text \"Birthday 1: Sunday 24/12/2000 (Ann), age 2.0 weeks\"",
+      "moveTo -1732.5 980", "text \"Birthday 2: Sunday 7/1/2001, age .0 weeks\"",
+      "moveTo -1102.5 1180", "text \"Chart date: Sunday 7/1/2001\"",
+      "setFontSize 10", "setBold 1", "setLineWidth 2",
+      // Columns end on day counts (14, 0) and (15, 1); only the second has both past 0.
+      seg(23, "255"), seg(28, "65280"), seg(33, "16711680"),
+      "line 875 " + n(100.0f + prevA) + " 1150 " + n(100 + dA) + " 65535",
+      "moveTo 1230 " + n(100 + D(15, 1, 23) - 120), "text \"P\"",
+      "moveTo 1230 " + n(100 + D(15, 1, 28) - 120), "text \"E\"",
+      "moveTo 1230 " + n(100 + D(15, 1, 33) - 120), "text \"I\"",
+      "moveTo 1230 " + n(100 + dA - 120), "text \"A\"",
+  };
+  EXPECT_EQ(draw(st, 1425, 1500).calls, expected);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
-#include <map>
 #include <memory>
 
 #include "app/main_window.h"
@@ -30,23 +29,21 @@ class ScriptedDialogs : public Dialogs {
  public:
   struct Showing {
     std::string kind;  // "chooseColour", "choosePrinter", "chooseSaveFile"
-    Colour colour = 0;
     PrintDialogOptions print;
-    SaveFileOptions save;
   };
   std::deque<DialogAnswer> answers;
   std::vector<Showing> shown;
   std::function<void()> onShow;
 
-  std::optional<Colour> chooseColour(Colour current) override {
-    const DialogAnswer a = answer({"chooseColour", current});
+  std::optional<Colour> chooseColour(Colour) override {
+    const DialogAnswer a = answer({"chooseColour", {}});
     return a.confirm ? std::optional(a.color) : std::nullopt;
   }
   bool choosePrinter(const PrintDialogOptions& options) override {
-    return answer({"choosePrinter", 0, options}).confirm;
+    return answer({"choosePrinter", options}).confirm;
   }
-  std::optional<std::string> chooseSaveFile(const SaveFileOptions& options) override {
-    const DialogAnswer a = answer({"chooseSaveFile", 0, {}, options});
+  std::optional<std::string> chooseSaveFile(const SaveFileOptions&) override {
+    const DialogAnswer a = answer({"chooseSaveFile", {}});
     return a.confirm ? std::optional(a.fileName) : std::nullopt;
   }
 
@@ -105,13 +102,10 @@ struct MainWindowFixture {
   };
   struct Files : ChartFiles {
     MainWindowFixture& f;
-    std::map<std::string, ChartSnapshot> written;
-    bool writable = true;
     explicit Files(MainWindowFixture& fixture) : f(fixture) {}
-    bool write(const ChartImage& p, const std::string& path) override {
+    bool write(const ChartImage&, const std::string& path) override {
       f.timeline.push_back("save " + path);
-      if (writable) written[path] = dynamic_cast<const ChartSnapshot&>(p);
-      return writable;
+      return true;
     }
   };
 
@@ -168,6 +162,22 @@ struct MainWindowFixture {
     clock.day = chartDate;
     load();
     clock.day = today;
+  }
+
+  // The ticked menu items and the shown second-birthday controls, in the window's order.
+  std::string marks() const {
+    const std::pair<const char*, bool> items[] = {
+        {"biorhythmChart", bio.checked},        {"comparisonChart", comp.checked},
+        {"physicalCurve", phy.checked},          {"emotionalCurve", emo.checked},
+        {"intellectualCurve", intl.checked},     {"averageCurve", ave.checked},
+        {"ageInDays", days.checked},             {"ageInWeeks", weeks.checked},
+        {"ageInYears", years.checked},           {"weekSeparators", weekSep.checked},
+        {"todayMarker", todayMark.checked},      {"birthday2Picker", birthday2Picker.isVisible()},
+        {"birthday2Button", birthday2Button.isVisible()}};
+    std::string out;
+    for (const auto& [name, on] : items)
+      if (on) out += (out.empty() ? "" : " ") + std::string(name);
+    return out;
   }
 
   // Each full redraw of a chart starts by clearing the surface.

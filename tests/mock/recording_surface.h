@@ -1,7 +1,7 @@
 #pragma once
 // A DrawingSurface that writes each call as one line of text, for comparing whole drawings:
 //   setBackground -2147483633 | clear | setLineWidth 1 | setLineStyle 2 | setFontSize 8 | setBold 1
-//   CurrentX 230 | CurrentY 947.5 | Line 200 1147.5 6250 1147.5 [colour] | Print "Mo"
+//   moveTo 230 947.5 | line 200 1147.5 6250 1147.5 [colour] | text "Mo"
 // Numbers are the shortest fixed-point text that reads back as the same float.
 #include <string>
 #include <string_view>

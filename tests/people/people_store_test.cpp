@@ -7,22 +7,7 @@
 namespace tw {
 namespace {
 
-using KV = std::pair<std::string, std::string>;
-
-TEST(PeopleStore, FirstRunHasFiftyFreeSlotsAndSavesAllHundredKeys) {
-  test::MemoryStore store;
-  PeopleStore people(store);
-  people.load();
-  EXPECT_EQ(people.dates[50], fromYmd(1990, 1, 1));
-  people.save();
-  ASSERT_EQ(store.writes.size(), 100u);
-  EXPECT_EQ((std::vector<KV>{store.writes[0], store.writes[1], store.writes[18], store.writes[99]}),
-            (std::vector<KV>{{"PeopleName 1", ""}, {"PeopleDate 1", "1/1/1990"}, {"PeopleName 10", ""},
-                             {"PeopleDate 50", "1/1/1990"}}));
-  EXPECT_TRUE(store.values.size() == 100u && store.syncs == 1);  // no slot 0, no 51, no padded numbers
-}
-
-TEST(PeopleStore, StoredDatesReadDayFirstAndBadOnesGiveFirstJanuary1990) {
+TEST(PeopleStore, DatesReadDayFirstBadOrMissingOnesGiveFirstJanuary1990AndSaveWritesEverySlot) {
   const Date y1990 = fromYmd(1990, 1, 1);
   const std::pair<std::string, Date> cases[] = {{"25/12/1990", fromYmd(1990, 12, 25)}, {"1/1/90", y1990},
       {"30/12/1899", 0}, {"31/2/2001", y1990}, {"12/31/2001", y1990}, {"", y1990}};
@@ -31,21 +16,33 @@ TEST(PeopleStore, StoredDatesReadDayFirstAndBadOnesGiveFirstJanuary1990) {
   PeopleStore people(store);
   people.load();
   for (int n = 1; n <= 6; ++n) EXPECT_EQ(people.dates[n], cases[n - 1].second) << cases[n - 1].first;
+  EXPECT_EQ(people.dates[50], y1990);  // never stored
+  people.save();
+  // Both keys of slots 1 to 50 and no others, so a freed slot overwrites its old values.
+  ASSERT_EQ(store.writes.size(), 100u);
+  EXPECT_EQ(store.values.size(), 100u);
+  EXPECT_EQ(store.writes[18], (std::pair<std::string, std::string>{"PeopleName 10", ""}));
+  EXPECT_EQ(store.writes[99], (std::pair<std::string, std::string>{"PeopleDate 50", "1/1/1990"}));
+  EXPECT_EQ(store.syncs, 1);
 }
 
-TEST(PeopleStore, ListIsInSlotOrderAndFindPersonTakesTheHighestExactMatch) {
+TEST(PeopleStore, ListIsInSlotOrderAndALineIsFoundInTheHighestSlotThatHasIt) {
   test::MemoryStore store;
   PeopleStore people(store);
   const std::tuple<int, const char*, Date> persons[] = {{5, "Ann", fromYmd(1990, 12, 25)}, {2, "Anna", fromYmd(1990, 12, 25)},
       {8, "Bo", fromYmd(2000, 1, 1)}, {3, "Bo", fromYmd(2000, 1, 1)}, {9, "bo", fromYmd(2000, 1, 1)}};
-  for (const auto& [slot, name, d] : persons) people.names[slot] = name, people.dates[slot] = d;
+  for (const auto& [slot, name, d] : persons) {
+    people.names[slot] = name;
+    people.dates[slot] = d;
+  }
   people.dates[1] = fromYmd(1990, 1, 1);  // a free slot is never anybody's line
   test::FakeListBox list;
   list.index = 0;
   people.fill(list);
   EXPECT_EQ(list.lines, (std::vector<std::string>{"Anna (25/12/1990)", "Bo (1/1/2000)", "Ann (25/12/1990)",
                                                   "Bo (1/1/2000)", "bo (1/1/2000)"}));
-  EXPECT_TRUE(list.selectedIndex() == -1 && people.lowestFreeSlot() == 1);
+  EXPECT_EQ(list.selectedIndex(), -1);
+  EXPECT_EQ(people.lowestFreeSlot(), 1);
   const std::pair<std::string, int> cases[] = {{"Anna (25/12/1990)", 2}, {"Ann (25/12/1990)", 5}, {"Bo (1/1/2000)", 8},
       {"bo (1/1/2000)", 9}, {"Bo (01/01/2000)", 0}, {"Ann (25/12/1990) ", 0}, {" (1/1/1990)", 0}, {"", 0}};
   for (const auto& [line, slot] : cases) EXPECT_EQ(people.slotOf(line), slot) << line;

@@ -1,0 +1,84 @@
+#include "commands/print_and_save.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "mock/main_window_fixture.h"
+
+namespace tw::test {
+namespace {
+
+using Steps = std::vector<std::string>;
+const DialogAnswer kConfirm{true, 0, ""};
+
+TEST(Print, RefusedUnlessTheWindowIsNormal) {
+  for (ui::WindowState state : {ui::WindowState::Maximized, ui::WindowState::Minimized}) {
+    MainWindowFixture f;
+    f.load();
+    f.window.state = state;
+    f.dialog.answers = {kConfirm};
+    const int before = f.redraws();
+    f.printAndSave.print();
+    EXPECT_EQ(f.messages.shown, (Shown{{"Unable to print while this window is maximized.\r\nPlease restore the window "
+                                        "and try again.", MessageKind::Warning, "Tidewell"}}));
+    EXPECT_EQ(f.timeline, Steps{});  // no dialog, no size change, the page left alone
+    EXPECT_EQ(f.redraws(), before);
+  }
+}
+
+TEST(Print, PrintsAWhiteChartAtTheLimitedSizeThenPutsWindowAndColourBack) {
+  // Chart area = window - (350, 1775); the page is the chart area + (100, 400).
+  const Steps at9000x7000 = {"choosePrinter", "page width 8750", "page height 5625", "copy",
+                             "window 9000x7000", "window 9000x7000", "print", "hide"};
+  const struct {
+    const char* what;
+    double width, height;
+    bool confirm = true, printerWorks = true;
+    Steps steps;
+    double chartWidth = 0, chartHeight = 0;  // of the printed image
+  } cases[] = {
+      {"fits", 9000, 7000, true, true, at9000x7000, 8650, 5225},
+      {"too large", 14000, 12000, true, true,
+       {"choosePrinter", "window 11500x12000", "window 11500x10000", "page width 11250", "page height 8625",
+        "copy", "window 14000x10000", "window 14000x12000", "print", "hide"}, 11150, 8225},
+      {"the tallest kept", 9000, 32767, true, true,
+       {"choosePrinter", "window 9000x10000", "page width 8750", "page height 8625", "copy",
+        "window 9000x10000", "window 9000x32767", "print", "hide"}, 8650, 8225},
+      {"cancelled", 9000, 7000, false, true, {"choosePrinter", "hide"}},
+      {"too tall to keep", 9000, 32767.5, true, true, {"choosePrinter", "hide"}},  // rounds to 32768
+      {"the printer fails", 9000, 7000, true, false, at9000x7000, 8650, 5225},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    MainWindowFixture f;
+    f.store.values["Background colour"] = " 12632256";
+    f.load();
+    f.window.place(300, 200, c.width, c.height);
+    f.page.printerWorks = c.printerWorks;
+    f.dialog.answers = {{c.confirm, 0, ""}};
+    const auto backsBefore = f.surface.only("setBackground").size();
+    f.printAndSave.print();
+
+    EXPECT_EQ(f.timeline, c.steps);
+    EXPECT_FALSE(f.dialog.shown.at(0).print.pageRange);
+    EXPECT_EQ(f.messages.shown, Shown{});
+    EXPECT_EQ(f.window.width(), c.width);
+    EXPECT_EQ(f.window.height(), c.height);
+    EXPECT_EQ(f.surface.only("setBackground").back(), "setBackground 12632256");
+    if (!c.chartWidth) continue;
+    ASSERT_TRUE(f.page.picture);
+    EXPECT_EQ(f.page.picture->background, "setBackground 16777215");
+    EXPECT_EQ(f.page.picture->width, c.chartWidth);
+    EXPECT_EQ(f.page.picture->height, c.chartHeight);
+    // White from the first redraw of the command until the colour is put back for the last.
+    const auto backs = f.surface.only("setBackground");
+    Steps white(backs.size() - backsBefore, "setBackground 16777215");
+    white.back() = "setBackground 12632256";
+    EXPECT_EQ(Steps(backs.begin() + backsBefore, backs.end()), white);
+  }
+}
+
+}  // namespace
+}  // namespace tw::test

@@ -1,0 +1,125 @@
+#include "people/people_list.h"
+
+#include <gtest/gtest.h>
+
+#include "mock/main_window_fixture.h"
+#include "people/person_entry.h"
+
+namespace tw::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+const Date kAnn = fromYmd(1990, 12, 25);
+const Date kMe = fromYmd(1980, 6, 1);
+
+// Both birthdays are "Me"'s; the list is loaded from the given slots.
+struct PeopleListTest : ::testing::Test, MainWindowFixture {
+  FakeListBox list;
+  FakeControl newB, editB, deleteB, closeB, drawB;
+  FakeTextBox name;
+  FakeDatePicker date;
+  PersonEntry entry{PersonEntryControls{personEntryWindow, name, date}, messages};
+  PeopleList people{PeopleListControls{peopleListWindow, list, newB, editB, deleteB, closeB, drawB},
+                    main, entry, messages, store};
+
+  void start(Date chartDate, std::initializer_list<std::tuple<int, std::string, std::string>> persons) {
+    store.values["Birthname1"] = store.values["Birthname2"] = "Me";
+    for (const auto& [slot, n, d] : persons) {
+      store.values["PeopleName " + std::to_string(slot)] = n;
+      store.values["PeopleDate " + std::to_string(slot)] = d;
+    }
+    startWith(kMe, kMe, chartDate);
+    people.load();
+  }
+  void select(int index) {
+    list.index = index;
+    people.selectionChanged();
+  }
+  // What the user does in the entry window when it comes up.
+  void onEntry(std::function<void()> user) { personEntryWindow.onShowModal = std::move(user); }
+};
+
+TEST_F(PeopleListTest, DeleteFreesASlotThatNewFillsFromTheFirstBirthdayAndEachChangeIsOnDisk) {
+  start(clock.day, {{1, "Ann", "25/12/1990"}, {2, "Bob", "1/2/1970"}});
+  EXPECT_FALSE(editB.isEnabled());
+  select(0);
+  EXPECT_EQ((std::vector<bool>{editB.isEnabled(), deleteB.isEnabled(), drawB.isEnabled()}),
+            (std::vector<bool>{true, true, true}));
+  messages.answers = {ui::Answer::Yes};
+  people.deleteSelectedPerson();
+  EXPECT_EQ(messages.shown, (Shown{{"Are you sure you want to delete the entry\r\nfor \"Ann\"?",
+                                    MessageKind::Question, "Tidewell"}}));
+  EXPECT_EQ(store.values["PeopleDate 1"], "30/12/1899");
+  EXPECT_FALSE(drawB.isEnabled());
+
+  main.chooseBirthday2();  // the entry still starts from the first birthday
+  onEntry([this] {
+    EXPECT_EQ(date.value(), kMe);
+    entry.accept();  // without a name: refused
+    EXPECT_TRUE(personEntryWindow.visible);
+    name.setText("Cy");
+    entry.accept();
+  });
+  people.addPerson();
+  EXPECT_EQ(list.lines, (Lines{"Cy (1/6/1980)", "Bob (1/2/1970)"}));
+  EXPECT_EQ(store.values["PeopleName 1"], "Cy");
+  EXPECT_EQ(messages.shown.back(), (ShownMessage{"You must enter a name!", MessageKind::Warning, ""}));
+}
+
+TEST_F(PeopleListTest, EditReplacesTheHigherTwinAndNoOrCancelKeepEveryone) {
+  start(clock.day, {{3, "Bo", "1/1/2000"}, {8, "Bo", "1/1/2000"}});
+  select(0);
+  messages.answers = {ui::Answer::No};
+  people.deleteSelectedPerson();
+  onEntry([this] {
+    name.setText("typed but not kept");
+    entry.cancel();
+  });
+  people.editSelectedPerson();
+  EXPECT_EQ(list.lines, (Lines{"Bo (1/1/2000)", "Bo (1/1/2000)"}));
+  onEntry([this] {
+    name.setText("Bo Jr");
+    entry.accept();
+  });
+  people.editSelectedPerson();
+  EXPECT_EQ(list.lines, (Lines{"Bo (1/1/2000)", "Bo Jr (1/1/2000)"}));
+  EXPECT_EQ(store.values["PeopleName 8"], "Bo Jr");
+
+  // A full list refuses New without opening the entry.
+  for (int n = 1; n <= 50; ++n) store.values["PeopleName " + std::to_string(n)] = "P";
+  people.load();
+  people.addPerson();
+  EXPECT_EQ(personEntryWindow.modalCount, 2);
+  EXPECT_EQ(messages.shown.back(), (ShownMessage{"You have already entered the maximum\r\nnumber of people.",
+                                                 MessageKind::Information, "Tidewell"}));
+}
+
+TEST_F(PeopleListTest, TheChosenPersonTakesTheBirthdayTheListWasOpenedForAndAnEarlierChartDateIsRefused) {
+  const struct { const char* what; bool second, selected; Date chartDate, birthday, birthday2, shownChartDate; } cases[] = {
+      {"first birthday", false, true, clock.day, kAnn, kMe, clock.day},
+      {"second birthday, the chart date before it", true, true, kMe, kMe, kAnn, kAnn},
+      {"nobody selected", false, false, fromYmd(1899, 1, 1), kMe, kMe, fromYmd(1899, 1, 1)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    start(c.chartDate, {{6, "Ann", "25/12/1990"}});
+    const int before = redraws();
+    peopleListWindow.onShowModal = [&] {
+      if (c.selected) select(0);
+      people.drawSelectedPerson();  // "Draw chart" is the double-click
+      EXPECT_FALSE(peopleListWindow.visible);
+    };
+    c.second ? main.chooseBirthday2() : main.chooseBirthday();
+    const ChartState& st = main.state();
+    EXPECT_EQ((std::vector<Date>{st.birthday, birthdayPicker.value(), st.birthday2, birthday2Picker.value()}),
+              (std::vector<Date>{c.birthday, c.birthday, c.birthday2, c.birthday2}));
+    EXPECT_EQ(st.name, c.birthday == kAnn ? "Ann" : "Me");
+    EXPECT_EQ(st.name2, c.birthday2 == kAnn ? "Ann" : "Me");
+    EXPECT_EQ(st.chartDate, c.shownChartDate);
+    EXPECT_EQ(chartDatePicker.value(), c.shownChartDate);
+    EXPECT_EQ(redraws(), before + 1);
+  }
+}
+
+}  // namespace
+}  // namespace tw::test
