@@ -9,6 +9,7 @@
 #include "cli/program.h"
 #include "mock/fakes.h"
 #include "mock/recording_surface.h"
+#include "version.h"
 
 namespace tw::cli {
 namespace {
@@ -62,7 +63,7 @@ TEST(Program, PrintsForTheStoredPersonOrTheCommandLinesPeople) {
       {{{"Birthday1", "1/1/2000"}, {"Chart type", " 2"}}, {"--interpret", "--date", "2000-01-12", "--type", "bio"},
        "Interpretation for 12/1/2000:\n\nPhysical critical day!\n\nDon't overwork, and avoid\n"
        "alcohol and other\nindulgements. Possibility\nof headaches or depression.\n"},
-      {{}, {"--version"}, "tidewell-chart 1.3.18\n"},
+      {{}, {"--version"}, std::string("tidewell-chart ") + kVersion + "\n"},
   };
   for (const auto& c : cases) {
     FakeHost host;
