@@ -49,7 +49,7 @@ Outcome runWith(FakeHost& host, const Store& store, const std::vector<std::strin
 }
 
 TEST(Program, PrintsForTheStoredPersonOrTheCommandLinesPeople) {
-  const struct { Store store; std::vector<std::string> args; const char* out; } cases[] = {
+  const struct { Store store; std::vector<std::string> args; std::string out; } cases[] = {
       // Eleven days after the birthday the physical cycle is critical and the others high.
       {{{"Birthday1", "31/1/1990"}, {"Birthname1", "Ann"}}, {"--interpret", "--date", "1990-02-11"},
        "Interpretation for 11/2/1990:\n\nPhysical critical day!\n\nDon't overwork, and avoid\n"
