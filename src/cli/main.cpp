@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "cli/program.h"
+#include "platform/program_font.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_surface.h"
@@ -43,7 +44,8 @@ class QtHost : public tw::cli::Host {
 
   const tw::TextMeasure& textMeasure() override {
     startGui();
-    if (!measure_) measure_ = std::make_unique<tw::platform::QtTextMeasure>(QGuiApplication::font());
+    // The main window's face, so the headers stand where the window puts them.
+    if (!measure_) measure_ = std::make_unique<tw::platform::QtTextMeasure>(tw::platform::programFont(8));
     return *measure_;
   }
 

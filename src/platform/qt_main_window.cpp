@@ -61,10 +61,9 @@ void ChartViewControl::fitSurface() {
   surface_.setSizeTwips(width(), height());
 }
 
-// Headers are centred by the window's 8-point text width; measured in the chart's face, which
-// may be narrowed, they stay centred as designed.
-QtMainWindow::QtMainWindow()
-    : measure_(windowFont(), chartTextScale()), window_(this, kMainWindowFrame) {
+// Headers are centred by the window's own 8-point text width, as designed: not the chart's
+// narrowed text, so they sit where the window's face puts them.
+QtMainWindow::QtMainWindow() : measure_(windowFont()), window_(this, kMainWindowFrame) {
   // The designed geometry of the controls is made for the program's 8-point face.
   setFont(windowFont());
   setWindowTitle(QStringLiteral("Tidewell"));

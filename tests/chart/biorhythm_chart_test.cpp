@@ -88,11 +88,16 @@ TEST(BiorhythmChart, TooNarrowCalendarEndsAndUnknownTypes) {
   EXPECT_TRUE(has(s, "line 200 1147.5 -75 1147.5 0"));
   EXPECT_EQ(s.printed().size(), 3u + 3u);
   EXPECT_TRUE(s.only("moveTo").back().starts_with("moveTo 280 ")) << s.only("moveTo").back();
-  // Days before 1601 or after 9999 stay unlabelled; the rest of the chart is drawn as usual.
-  const struct { Date chart; float width; std::size_t labelled; } cases[] = {
-      {kFirstDate, 6735, 11}, {kLastDate, 6735, 12}, {kFirstDate, 200 + 201 * 275, 100}, {kLastDate, 200 + 201 * 275, 101}};
-  for (const auto& c : cases)
-    EXPECT_EQ(draw(stateOn(kFirstDate, c.chart), c.width).printed().size(), 2 * c.labelled + 6) << c.chart << " " << c.width;
+  // Days past the pickers' range are labelled too: the 11 before Monday 1/1/1601 start on
+  // Thursday 21/12/1600, the 10 after Friday 31/12/9999 end on Monday 10/1/10000.
+  const struct { Date chart; std::vector<std::string> first, last; } ends[] = {
+      {kFirstDate, {"Th", " 21 "}, {"Th", " 11 "}}, {kLastDate, {"Mo", " 20 "}, {"Mo", " 10 "}}};
+  for (const auto& c : ends) {
+    const std::vector<std::string> texts = draw(stateOn(kFirstDate, c.chart)).printed();
+    ASSERT_EQ(texts.size(), 2u * 22 + 6) << c.chart;
+    EXPECT_EQ(std::vector(texts.begin(), texts.begin() + 2), c.first);
+    EXPECT_EQ(std::vector(texts.begin() + 42, texts.begin() + 44), c.last);
+  }
   for (std::int16_t type : {2, -1, 99})
     EXPECT_EQ(draw(stateOn(kBirth, kSaturday, ChartType{type})).calls, std::vector<std::string>{}) << type;
 }
