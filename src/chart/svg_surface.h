@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/drawing_surface.h"
+#include "chart/ink.h"
 
 namespace tw {
 
@@ -25,7 +26,11 @@ class SvgSurface : public DrawingSurface {
 
   float width() const override { return width_; }
   float height() const override { return height_; }
-  void setBackground(Colour c) override { back_ = fileColour(c); }
+  // Text and uncoloured lines then take the ink that stands out from it.
+  void setBackground(Colour c) override {
+    back_ = fileColour(c);
+    foreground_ = inkOn(back_);
+  }
   void clear() override;
   void setLineWidth(std::int16_t pixels) override { drawWidth_ = pixels; }
   void setLineStyle(std::int16_t style) override { drawStyle_ = style; }

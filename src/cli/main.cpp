@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
-#include <QPalette>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <cstdlib>
@@ -113,11 +112,6 @@ class QtHost : public tw::cli::Host {
       qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt reads no options of ours: it gets only the program name.
     app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    // Text and uncoloured lines in black on any desktop theme, as in an SVG file.
-    QPalette palette = QGuiApplication::palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-      palette.setColor(role, Qt::black);
-    QGuiApplication::setPalette(palette);
   }
 
   int argc_ = 1;

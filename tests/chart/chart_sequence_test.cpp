@@ -21,7 +21,7 @@ TEST(ChartSequence, ThreeColumnBiorhythmChart) {
   };
   const std::vector<std::string> expected = {
       "setBackground -2147483633", "clear", "setLineWidth 1",
-      "line 200 400 1025 400 0", "line 475 300 475 500 0", "line 750 300 750 500 0", "setFontSize 8",
+      "line 200 400 1025 400", "line 475 300 475 500", "line 750 300 750 500", "setFontSize 8",
       "setBold 0", "moveTo 230 200", "text \"Sa\"", "moveTo 230 420", "text \" 6 \"",
       "setBold 1", "setLineStyle 2", "line 612.5 200 612.5 600", "setLineStyle 0",
       "moveTo 505 200", "text \"Su\"", "moveTo 505 420", "text \" 7 \"",
@@ -54,8 +54,8 @@ TEST(ChartSequence, DesignedBiorhythmChart) {
   const double age = 11255;
   const auto y = [](double t, int p) { return 1147.5 - 948 * wave(t, p); };
   const auto yA = [&](double t) { return (y(t, 23) + y(t, 28) + y(t, 33)) / 3; };
-  std::vector<std::string> expected = {"setBackground -2147483633", "clear", "setLineWidth 1", "line 200 1147.5 6250 1147.5 0"};
-  for (int x = 475; x < 6250; x += 275) expected.push_back("line " + n(x) + " 1047.5 " + n(x) + " 1247.5 0");
+  std::vector<std::string> expected = {"setBackground -2147483633", "clear", "setLineWidth 1", "line 200 1147.5 6250 1147.5"};
+  for (int x = 475; x < 6250; x += 275) expected.push_back("line " + n(x) + " 1047.5 " + n(x) + " 1247.5");
   expected.push_back("setFontSize 8");
   const char* weekdays[] = {"Tu", "We", "Th", "Fr", "Sa", "Su", "Mo"};  // the first column: 26/12/2000
   const int days[] = {26, 27, 28, 29, 30, 31, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
@@ -108,7 +108,7 @@ TEST(ChartSequence, TwoColumnComparisonChart) {
   const double dA = (D(15, 1, 23) + D(15, 1, 28) + D(15, 1, 33)) / 3;
   const std::vector<std::string> expected = {
       "setBackground -2147483633", "clear", "setLineWidth 1",
-      "line 600 100 600 600", "line 600 400 1150 400 0", "line 875 400 875 600 0", "line 1150 400 1150 600 0",
+      "line 600 100 600 600", "line 600 400 1150 400", "line 875 400 875 600", "line 1150 400 1150 600",
       "setLineStyle 2", "line 600 250 1150 250", "line 600 100 1150 100", "setLineStyle 0", "setFontSize 8",
       "setBold 0", "moveTo 630 400", "text \"Sa\"", "moveTo 630 600", "text \" 6 \"",
       "setBold 1", "setLineStyle 2", "line 1012.5 100 1012.5 400", "setLineStyle 0",

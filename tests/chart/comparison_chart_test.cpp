@@ -26,8 +26,8 @@ TEST(ComparisonChart, DesignedArea) {
   const RecordingSurface s = draw(st);
   const std::vector<std::string> frame(s.calls.begin() + 3, s.calls.begin() + 3 + 2 + 21 + 4);
   EXPECT_EQ((std::vector<std::string>{frame[0], frame[1], frame[2], frame[22]}),  // the right end has a tick too
-            (std::vector<std::string>{"line 600 100 600 1995", "line 600 1795 6375 1795 0", "line 875 1795 875 1995 0",
-                                      "line 6375 1795 6375 1995 0"}));
+            (std::vector<std::string>{"line 600 100 600 1995", "line 600 1795 6375 1795", "line 875 1795 875 1995",
+                                      "line 6375 1795 6375 1995"}));
   EXPECT_EQ(std::vector<std::string>(frame.end() - 4, frame.end()),
             (std::vector<std::string>{"setLineStyle 2", "line 600 947.5 6375 947.5",
                                       "line 600 100 6375 100", "setLineStyle 0"}));

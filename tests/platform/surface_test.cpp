@@ -90,10 +90,10 @@ TEST(Surface, LineWidthsStylesAndDensity) {
     EXPECT_GE(ink, c.minInk);
     EXPECT_LE(ink, c.maxInk);
   }
-  QtSurface s(96, 1);  // no colour given: the foreground
+  QtSurface s(96, 1);  // no colour given: the ink, black on the light face
   s.setSizeTwips(1500, 1500);
   s.line(150, 0, 150, 1500);
-  EXPECT_EQ(s.image().pixelColor(10, 50), palette(QPalette::WindowText));
+  EXPECT_EQ(s.image().pixelColor(10, 50), QColor(Qt::black));
 }
 
 TEST(Surface, TextHangsBelowAndRightOfThePositionAndLabelsStayInTheirColumn) {
@@ -142,14 +142,14 @@ double contrast(const QColor& a, const QColor& b) {
   return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
-TEST(Surface, ForegroundFollowsTheThemeUnlessAChosenBackgroundWouldSwallowIt) {
+TEST(Surface, InkIsBlackOrWhiteByTheBackgroundAsItShows) {
   test::qtApp();
   const QPalette kept = QGuiApplication::palette();  // shared by the whole program: put back after
   const struct { const char* what; bool dark; Colour background; std::optional<Colour> line; QColor expected; } cases[] = {
-      {"dark face", true, kButtonFace, {}, kLightText}, {"printing on white", true, kWhite, {}, Qt::black},
-      {"chosen yellow", true, kYellow, {}, Qt::black}, {"chosen navy", true, rgb(0, 0, 128), {}, kLightText},
-      {"light theme, chosen navy", false, rgb(0, 0, 128), {}, Qt::black},
-      {"light theme face", false, kButtonFace, {}, Qt::black},
+      {"dark face", true, kButtonFace, {}, Qt::white}, {"light face", false, kButtonFace, {}, Qt::black},
+      {"printing on white", true, kWhite, {}, Qt::black}, {"chosen yellow", true, kYellow, {}, Qt::black},
+      {"chosen navy, light theme", false, rgb(0, 0, 128), {}, Qt::white},
+      {"chosen dark grey", false, rgb(0x40, 0x40, 0x40), {}, Qt::white},
       {"black line on the dark face", true, kButtonFace, kBlack, Qt::black},
       {"curve colour on white", true, kWhite, kGreen, QColor(0, 255, 0)},
   };
@@ -174,7 +174,7 @@ TEST(Surface, ForegroundFollowsTheThemeUnlessAChosenBackgroundWouldSwallowIt) {
         if (contrast(surface.image().pixelColor(x, y), back) > contrast(strongest, back)) strongest = surface.image().pixelColor(x, y);
     EXPECT_EQ(strongest, c.expected);
   }
-  // A whole chart under the dark theme keeps its own black zero line and curve colours.
+  // A whole chart under the dark theme: a white zero line, the curves in their own colours.
   ChartState state;
   state.birthday = fromYmd(1990, 1, 31), state.chartDate = fromYmd(2024, 3, 5);
   QGuiApplication::setPalette(themed(true));
@@ -183,7 +183,7 @@ TEST(Surface, ForegroundFollowsTheThemeUnlessAChosenBackgroundWouldSwallowIt) {
   const QImage& img = surface.image();
   QGuiApplication::setPalette(kept);
   EXPECT_EQ(img.pixelColor(1, 1), kDarkFace);
-  EXPECT_GT(countPixels(img, [](QColor p) { return p == Qt::black; }, QRect(20, 75, 1, 3)), 0);
+  EXPECT_GT(countPixels(img, [](QColor p) { return p == Qt::white; }, QRect(20, 75, 1, 3)), 0);
   for (QColor curve : {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)})
     EXPECT_GT(countPixels(img, [&](QColor p) { return p == curve; }), 0) << curve.name().toStdString();
 }
