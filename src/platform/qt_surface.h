@@ -32,7 +32,7 @@ class QtSurface : public DrawingSurface {
   double pixelRatio() const { return ratio_; }
   // Twips to the image's logical pixels; the painter adds the pixel ratio.
   double toPixels(double twips) const { return twips * dpi_ / 1440.0; }
-  QSize pixelSize() const;  // device pixels of the image for the current size
+  QSize pixelSize() const;  // device pixels of the image, covering the view's whole pixels
 
   const QImage& image() const;  // finishes any drawing in progress
 

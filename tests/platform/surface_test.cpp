@@ -41,6 +41,8 @@ TEST(Surface, TwipsBecomeDevicePixels) {
       {96, 1, 6735, 2895, 449, 193},  // the designed chart area
       {96, 1, 1440, 720, 96, 48}, {96, 2, 1440, 720, 192, 96}, {144, 1, 1440, 1440, 144, 144},
       {120, 1.5, 1440, 960, 180, 120},
+      // 6670 twips make a 445-pixel view: its every device pixel is covered, none left unpainted.
+      {96, 2, 6670, 2140, 890, 286}, {96, 1.5, 6670, 2140, 668, 215}, {96, 1.25, 6670, 2140, 557, 179},
   };
   for (const auto& c : cases) {
     QtSurface s(c.dpi, c.ratio);
