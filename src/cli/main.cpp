@@ -3,9 +3,6 @@
 #include <QDate>
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <cstdlib>
 #include <exception>
@@ -13,10 +10,11 @@
 #include <memory>
 
 #include "cli/program.h"
+#include "platform/chart_file_writer.h"
 #include "platform/program_font.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
-#include "platform/qt_surface.h"
+#include "platform/qt_text_measure.h"
 
 namespace {
 
@@ -61,46 +59,23 @@ class QtHost : public tw::cli::Host {
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
       return "cannot write " + path + ": " + file.errorString().toStdString();
-
-    tw::platform::QtSurface surface(kFileDpi, 1.0);
-    surface.setSizeTwips(widthPx * kTwipsPerPixel, heightPx * kTwipsPerPixel);
-    const std::string failed = format == OutputFormat::Pdf
-                                   ? drawPdf(surface, file, widthPx, heightPx, draw)
-                                   : drawImage(surface, file, format, draw);
+    const tw::platform::ChartFileSize size{
+        QSizeF(widthPx * kTwipsPerPixel, heightPx * kTwipsPerPixel), kFileDpi, 1.0};
+    const std::string failed = tw::platform::drawChartFile(file, fileType(format), size, draw);
     if (!failed.empty()) return "cannot write " + path + ": " + failed;
     if (!file.commit()) return "cannot write " + path + ": " + file.errorString().toStdString();
     return "";
   }
 
  private:
-  static std::string drawImage(tw::platform::QtSurface& surface, QSaveFile& file,
-                               OutputFormat format,
-                               const std::function<void(tw::DrawingSurface&)>& draw) {
-    draw(surface);
-    const QImage& image = surface.image();
-    if (image.isNull()) return "nothing was drawn";
-    // For PNG a light deflate: a few per cent larger, a good third quicker to write.
-    const int quality = format == OutputFormat::Png ? 80 : -1;
-    if (!image.save(&file, format == OutputFormat::Bmp ? "BMP" : "PNG", quality))
-      return file.errorString().toStdString();
-    return "";
-  }
-
-  // One page the size of the chart area, its pixels the chart's 96 dpi, so lines and texts
-  // stay vectors at the same places as in the image.
-  static std::string drawPdf(tw::platform::QtSurface& surface, QSaveFile& file, int widthPx,
-                             int heightPx, const std::function<void(tw::DrawingSurface&)>& draw) {
-    QPdfWriter pdf(&file);
-    pdf.setCreator(QStringLiteral("tidewell-chart"));
-    pdf.setResolution(static_cast<int>(kFileDpi));
-    pdf.setPageSize(QPageSize(QSizeF(widthPx / kFileDpi, heightPx / kFileDpi), QPageSize::Inch,
-                              QString(), QPageSize::ExactMatch));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    surface.drawOn(&pdf);
-    draw(surface);
-    surface.drawOn(nullptr);  // ends the page and writes the document
-    if (file.error() != QFileDevice::NoError) return file.errorString().toStdString();
-    return "";
+  static tw::ChartFileType fileType(OutputFormat format) {
+    switch (format) {
+      case OutputFormat::Bmp: return tw::ChartFileType::Bmp;
+      case OutputFormat::Svg: return tw::ChartFileType::Svg;
+      case OutputFormat::Pdf: return tw::ChartFileType::Pdf;
+      case OutputFormat::Png: break;
+    }
+    return tw::ChartFileType::Png;
   }
 
   // Only drawing needs the GUI; --interpret and --critical start without it.

@@ -60,14 +60,17 @@ const QImage& QtSurface::image() const {
   return image_;
 }
 
-void QtSurface::endPainting() const {
-  if (painter_) painter_->end();
+bool QtSurface::endPainting() const {
+  if (!painter_) return true;
+  const bool ended = painter_->isActive() && painter_->end();
   painter_.reset();
+  return ended;
 }
 
-void QtSurface::drawOn(QPaintDevice* device) {
-  endPainting();
+bool QtSurface::drawOn(QPaintDevice* device) {
+  const bool ended = endPainting();
   device_ = device;
+  return ended;
 }
 
 namespace {
@@ -207,9 +210,11 @@ void QtSurface::strokeLine(float x1, float y1, float x2, float y2, const QColor&
   // tick is alike rather than one or two pixels by where it falls.
   const bool cosmetic = !device_ && (strands || !smooth);
   const Qt::PenCapStyle cap = smooth ? Qt::SquareCap : Qt::FlatCap;
-  const double penWidth = strands  ? 1.0
-                          : smooth || device_ ? width
-                                              : std::max(1.0, std::round(width * ratio_));
+  // Elsewhere a pixel of width is 15 twips, so a printed line is as thick on paper as on screen.
+  const double penWidth = strands   ? 1.0
+                          : device_ ? toPixels(15.0 * width)
+                          : smooth  ? width
+                                    : std::max(1.0, std::round(width * ratio_));
   if (smooth != smooth_) {
     p->setRenderHint(QPainter::Antialiasing, smooth);
     smooth_ = smooth;
