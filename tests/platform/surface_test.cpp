@@ -136,14 +136,6 @@ QPalette themed(bool dark) {
   return p;
 }
 
-// WCAG's measure, written out here so the test does not lean on the surface's own.
-double contrast(const QColor& a, const QColor& b) {
-  auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-  auto lum = [&](const QColor& c) { return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()); };
-  const double x = lum(a), y = lum(b);
-  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
-}
-
 TEST(Surface, InkIsBlackOrWhiteByTheBackgroundAsItShows) {
   test::qtApp();
   const QPalette kept = QGuiApplication::palette();  // shared by the whole program: put back after
@@ -173,7 +165,7 @@ TEST(Surface, InkIsBlackOrWhiteByTheBackgroundAsItShows) {
     QColor strongest = back;
     for (int y = 25; y < 60; ++y)
       for (int x = 5; x < 95; ++x)
-        if (contrast(surface.image().pixelColor(x, y), back) > contrast(strongest, back)) strongest = surface.image().pixelColor(x, y);
+        if (test::contrast(surface.image().pixelColor(x, y), back) > test::contrast(strongest, back)) strongest = surface.image().pixelColor(x, y);
     EXPECT_EQ(strongest, c.expected);
   }
   // A whole chart under the dark theme: a white zero line, the curves in their own colours.
@@ -209,6 +201,16 @@ TEST(Icons, KeysTagsAndPicturesInImageListOrder) {
     EXPECT_EQ(toolbarImage(i).pixmap(QSize(20, 20), 2.0).size(), QSize(40, 40));
   }
   EXPECT_TRUE(imageKey(11).isEmpty() && imageTag(0).isEmpty() && imageListPicture(-1).isNull() && toolbarImage(11).isNull());
+  // On a dark toolbar the arrows turn white; the same icon draws them again.
+  const QIcon forward = toolbarImage(6);
+  const QPalette kept = QGuiApplication::palette();
+  for (bool dark : {false, true, false}) {
+    QGuiApplication::setPalette(themed(dark));
+    for (qreal ratio : {1.0, 2.0})
+      EXPECT_EQ(forward.pixmap(QSize(20, 20), ratio).toImage().pixelColor(QPoint(11, 10) * ratio),
+                dark ? QColor(Qt::white) : QColor(Qt::black)) << dark << " " << ratio;
+  }
+  QGuiApplication::setPalette(kept);
   // The step pictures: as many triangles as steps, each back one the mirror of its forward one.
   const auto black = [](const QImage& img, int x, int y) { return img.pixel(x, y) == qRgb(0, 0, 0); };
   for (auto [back, forward, triangles] : {std::tuple{3, 8, 3}, {4, 7, 2}, {5, 6, 1}}) {
