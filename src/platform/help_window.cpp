@@ -28,7 +28,8 @@ QColor mixed(const QColor& a, const QColor& b, double share) {
 }
 
 // The help file's colours from the theme, so it reads on a light desktop and a dark one alike:
-// headings in the text colour tinted by the highlight, notes a little softer than the text.
+// headings in the text colour tinted by the highlight, notes a little softer than the text,
+// table headings on the page's own colour with a touch of the text's.
 QString paletteStyleSheet(const QPalette& p) {
   const QColor text = p.color(QPalette::Text), base = p.color(QPalette::Base);
   return QStringLiteral(
@@ -36,7 +37,7 @@ QString paletteStyleSheet(const QPalette& p) {
              " th, td { border: 1px solid %2; } th { background-color: %3; }"
              " .note { color: %4; }")
       .arg(mixed(text, p.color(QPalette::Highlight), 0.55).name(), p.color(QPalette::Mid).name(),
-           p.color(QPalette::AlternateBase).name(), mixed(text, base, 0.75).name());
+           mixed(text, base, 0.12).name(), mixed(text, base, 0.75).name());
 }
 
 QString notFoundPage(const QString& file) {
