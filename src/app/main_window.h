@@ -59,6 +59,13 @@ struct MainWindowPeers {
   ui::Window& printPage;
 };
 
+// The chart as it stands, to be drawn again on another surface: a printed page, a file.
+struct ChartDrawing {
+  std::function<void(DrawingSurface&)> draw;
+  double width = 0;  // twips of the chart area it was drawn for
+  double height = 0;
+};
+
 // Printing and saving live in their own folder but are run from this window's toolbar.
 class FileCommands {
  public:
@@ -86,6 +93,9 @@ class MainWindow {
   // Layout pass, run on every size or state change of the window; it redraws the chart.
   void layOut();
   void drawChart();
+  // The chart of the present state at the chart area's present size; later changes of the
+  // state do not reach it.
+  ChartDrawing chartDrawing() const;
 
   // Chart date navigation.
   void refuseDateBeforeBirth(Date birthday);  // tells the user, moves the chart date onto it

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "app/main_window.h"
 #include "chart/draw_chart.h"
@@ -37,6 +38,13 @@ void MainWindow::layOut() {
 }
 
 void MainWindow::drawChart() { tw::drawChart(state_, s_.surface, s_.measure, s_.locale); }
+
+ChartDrawing MainWindow::chartDrawing() const {
+  auto draw = [state = state_, &measure = s_.measure, locale = s_.locale](DrawingSurface& s) {
+    tw::drawChart(state, s, measure, locale);
+  };
+  return {std::move(draw), s_.surface.width(), s_.surface.height()};
+}
 
 bool MainWindow::drawForPrinting(double maxWidth, double maxHeight,
                                  const std::function<void(double, double)>& take) {

@@ -64,9 +64,10 @@ std::optional<std::int32_t> readColour(std::string_view text) {
     }
     return static_cast<std::int32_t>(v);  // eight digits wrap to the signed value, as stored
   }
+  // The whole text must be a decimal number: "0x10" or "12abc" is unreadable, not 0 or 12.
+  if (text.find_first_not_of("0123456789+-.eE") != std::string_view::npos) return std::nullopt;
   const auto v = leadingNumber(text);
   if (!v) return std::nullopt;
-  // The whole text must be the number.
   std::string rest(text);
   char* end = nullptr;
   std::strtod(rest.c_str(), &end);

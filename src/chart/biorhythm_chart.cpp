@@ -45,10 +45,12 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
   s.setBackground(o.backgroundColour);
   s.clear();
   s.setLineWidth(1);
-  s.line(static_cast<float>(kLeft), midY, right, midY, kBlack);
+  // The frame takes the surface's ink, which stands out from any background (black would vanish
+  // on a dark one).
+  s.line(static_cast<float>(kLeft), midY, right, midY);
   for (int i = 1; i <= cols - 1; ++i) {
     const float x = static_cast<float>(kLeft + i * kColumnWidth);
-    s.line(x, midY - 100.0f, x, midY + 100.0f, kBlack);
+    s.line(x, midY - 100.0f, x, midY + 100.0f);
   }
   chart::drawDayLabels(s, state,
                        {kLeft, cols, half, midY - ampF, midY + ampF, midY - kWeekdayAbove,

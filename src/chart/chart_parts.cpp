@@ -38,11 +38,11 @@ void drawDayLabels(DrawingSurface& s, const ChartState& state, const DayLabelPla
     } else {
       s.setBold(false);
     }
-    // Near 1601 or 9999 a wide chart runs past the calendar; such a day has no name or number,
-    // so its column is left unlabelled rather than repeating a clamped date.
+    // A wide chart near 1601 or 9999 runs past the pickers' range; the calendar still names
+    // those days. Only a day beyond any calendar year is left unlabelled.
     const long long day = static_cast<long long>(state.chartDate) + (i - 1) -
                           static_cast<long long>(p.half);
-    if (day < kFirstDate || day > kLastDate) continue;
+    if (!hasCalendarDay(day)) continue;
     const Date d = static_cast<Date>(day);
     const float x = static_cast<float>(p.left + (i - 1) * kColumnWidth + 30);
     s.moveTo(x, p.weekdayY);

@@ -49,11 +49,12 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   s.setBackground(o.backgroundColour);
   s.clear();
   s.setLineWidth(1);
+  // The whole frame in the surface's ink, as on the other chart.
   s.line(left, kTop, left, below);
-  s.line(left, bottom, right, bottom, kBlack);
+  s.line(left, bottom, right, bottom);
   for (int i = 1; i <= cols; ++i) {
     const float x = static_cast<float>(kLeft + i * kColumnWidth);
-    s.line(x, bottom, x, below, kBlack);
+    s.line(x, bottom, x, below);
   }
   s.setLineStyle(2);
   const float fifty = static_cast<float>(halfBand + 100);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chart/drawing_surface.h"
+#include "chart/ink.h"
 #include "chart/text_face.h"
 
 namespace tw {
@@ -27,7 +28,11 @@ class SvgSurface : public DrawingSurface {
 
   float width() const override { return width_; }
   float height() const override { return height_; }
-  void setBackground(Colour c) override { back_ = fileColour(c); }
+  // Text and uncoloured lines then take the ink that stands out from it.
+  void setBackground(Colour c) override {
+    back_ = fileColour(c);
+    foreground_ = inkOn(back_);
+  }
   void clear() override;
   void setLineWidth(std::int16_t pixels) override { drawWidth_ = pixels; }
   void setLineStyle(std::int16_t style) override { drawStyle_ = style; }

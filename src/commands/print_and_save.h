@@ -1,7 +1,8 @@
 #pragma once
-// "Print..." and "Save as BMP...": the chart's image on one printed page or in a bitmap file.
+// "Print..." and "Save as BMP...": the chart on one printed page or in a file.
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "app/main_window.h"
 #include "commands/dialogs.h"
@@ -21,7 +22,7 @@ class ChartImageSource {
   virtual std::shared_ptr<const ChartImage> copy() const = 0;  // an independent copy
 };
 
-// The print page window, never shown: white, its image at the top left of its inner area.
+// The print page window, never shown: white, the chart at the top left of its inner area.
 class PrintPage {
  public:
   virtual ~PrintPage() = default;
@@ -29,17 +30,26 @@ class PrintPage {
   virtual double height() const = 0;
   virtual void setWidth(double twips) = 0;
   virtual void setHeight(double twips) = 0;
-  virtual void setImage(std::shared_ptr<const ChartImage> image) = 0;
+  virtual void setChart(ChartDrawing chart) = 0;
   virtual void hide() = 0;
-  // Prints the inner area on one page of the printer chosen last, at its on-screen size.
+  // Draws the chart on one page of the printer chosen last, at the printer's resolution and the
+  // chart area's physical size, at the top left of the printable area.
   virtual bool print() = 0;  // false when the printer failed
 };
+
+enum class ChartFileType { Bmp, Png, Svg, Pdf };
+
+// The type a file name's extension names, in any case ("chart.Png"); a bitmap for any other name.
+ChartFileType chartFileTypeOf(std::string_view path);
 
 class ChartFiles {
  public:
   virtual ~ChartFiles() = default;
-  // Writes a BMP file; false on any failure, leaving an existing file as it was.
+  // Each returns false on any failure, leaving an existing file as it was.
+  // A BMP file of the image.
   virtual bool write(const ChartImage& image, const std::string& path) = 0;
+  // A file of `type` with the chart drawn afresh in it.
+  virtual bool draw(const ChartDrawing& chart, ChartFileType type, const std::string& path) = 0;
 };
 
 class PrintAndSave : public FileCommands {
@@ -56,11 +66,13 @@ class PrintAndSave : public FileCommands {
   static constexpr double kPrintMaxWidth = 11500;
   static constexpr double kPrintMaxHeight = 10000;
 
-  // The save dialog as it was designed; after a save it offers the name chosen last.
+  // The save dialog as it was designed, bitmaps first, with the other types after; after a save
+  // it offers the name chosen last.
   const SaveFileOptions& saveOptions() const { return saveOptions_; }
 
  private:
   void printOnPage();
+  bool writeFile(const std::string& path);
 
   MainWindow& main_;
   Dialogs& dialogs_;
@@ -68,7 +80,13 @@ class PrintAndSave : public FileCommands {
   ChartImageSource& chart_;
   PrintPage& page_;
   ChartFiles& files_;
-  SaveFileOptions saveOptions_{"Save chart as bitmap", {{"Bitmaps", "*.BMP"}}, "BMP", "Tidewell"};
+  SaveFileOptions saveOptions_{"Save chart as bitmap",
+                               {{"Bitmaps", "*.BMP"},
+                                {"PNG images", "*.png"},
+                                {"SVG drawings", "*.svg"},
+                                {"PDF documents", "*.pdf"}},
+                               "BMP",
+                               "Tidewell"};
 };
 
 }  // namespace tw

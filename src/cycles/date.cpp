@@ -47,6 +47,13 @@ Date clampDate(long long d) {
   return static_cast<Date>(d);
 }
 
+bool hasCalendarDay(long long d) {
+  using namespace std::chrono;
+  static const long long first = fromYmd(year::min() / January / 1);
+  static const long long last = fromYmd(year::max() / December / 31);
+  return d >= first && d <= last;
+}
+
 int weekdayNumber(Date d) {
   return static_cast<int>(std::chrono::weekday{kEpoch + std::chrono::days{d}}.c_encoding()) + 1;
 }

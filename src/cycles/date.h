@@ -18,6 +18,8 @@ Date fromYmd(int y, unsigned m, unsigned d);
 inline const Date kFirstDate = -109205;  // 1 January 1601
 inline const Date kLastDate = 2958465;   // 31 December 9999
 Date clampDate(long long d);
+// Whether the calendar can name day `d`: any day of the years -32767 to 32767.
+bool hasCalendarDay(long long d);
 
 int weekdayNumber(Date d);  // 1 = Sunday ... 7 = Saturday
 const std::string& weekdayName(Date d);  // "Sunday" ... "Saturday"

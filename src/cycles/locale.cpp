@@ -10,7 +10,8 @@ std::string formatNumber(double value, int decimals, bool grouping, const Locale
   const double scale = std::pow(10.0, decimals);
   const double scaled = std::round(std::fabs(value) * scale);  // halves away from zero
   if (!std::isfinite(scaled)) return {};
-  const bool negative = value < 0 && scaled > 0;
+  // A negative value keeps its sign even when it rounds to nothing: -0.001 is "-.00".
+  const bool negative = value < 0;
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.0f", scaled);
   std::string digits = buf;

@@ -18,7 +18,7 @@ struct Locale {
 std::string formatShortDate(Date d, const Locale& locale);
 
 // A "#"-style format: no leading zero, `decimals` digits after the separator (rounded half away
-// from zero), thousands grouped when asked, a leading "-" for negative values.
+// from zero), thousands grouped when asked, a leading "-" for every negative value.
 std::string formatNumber(double value, int decimals, bool grouping, const Locale& locale);
 
 }  // namespace tw

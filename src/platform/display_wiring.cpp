@@ -18,6 +18,7 @@ DisplayWiring::DisplayWiring(QtMainWindow& window, MainWindow& main, QtWindow& p
       messages_(&window),
       chartImage_(window.surface()),
       page_(printPageWindow, printer_),
+      files_(window.surface()),
       settings_(main, dialogs_),
       printAndSave_(main, dialogs_, messages_, chartImage_, page_, files_) {
   main.setFileCommands(&printAndSave_);  // the toolbar's "Print" and "Save"

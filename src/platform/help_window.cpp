@@ -20,6 +20,26 @@ namespace tw::platform {
 namespace {
 const QString kContentsAnchor = QStringLiteral("contents");
 
+// `share` of `a`, the rest of `b`.
+QColor mixed(const QColor& a, const QColor& b, double share) {
+  return QColor::fromRgbF(static_cast<float>(a.redF() * share + b.redF() * (1 - share)),
+                          static_cast<float>(a.greenF() * share + b.greenF() * (1 - share)),
+                          static_cast<float>(a.blueF() * share + b.blueF() * (1 - share)));
+}
+
+// The help file's colours from the theme, so it reads on a light desktop and a dark one alike:
+// headings in the text colour tinted by the highlight, notes a little softer than the text,
+// table headings on the page's own colour with a touch of the text's.
+QString paletteStyleSheet(const QPalette& p) {
+  const QColor text = p.color(QPalette::Text), base = p.color(QPalette::Base);
+  return QStringLiteral(
+             "h1, h2, h3 { color: %1; } h2 { border-bottom: 1px solid %2; }"
+             " th, td { border: 1px solid %2; } th { background-color: %3; }"
+             " .note { color: %4; }")
+      .arg(mixed(text, p.color(QPalette::Highlight), 0.55).name(), p.color(QPalette::Mid).name(),
+           mixed(text, base, 0.12).name(), mixed(text, base, 0.75).name());
+}
+
 QString notFoundPage(const QString& file) {
   return QStringLiteral(
              "<h2>Help file not found</h2>"
@@ -51,6 +71,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   browser_ = new QTextBrowser(this);
   browser_->setOpenExternalLinks(true);
+  browser_->document()->setDefaultStyleSheet(paletteStyleSheet(palette()));
 
   finder_ = new QWidget(this);
   auto* prompt = new QLabel(QStringLiteral("&Type a word from the topic you are looking for:"));
@@ -92,6 +113,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(filter_, &QLineEdit::returnPressed, this, &HelpWindow::displayCurrent);
   connect(list_, &QListWidget::itemActivated, this, [this] { displayCurrent(); });
   connect(display_, &QPushButton::clicked, this, &HelpWindow::displayCurrent);
+}
+
+// A new theme brings new colours: the page is read again with them.
+void HelpWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::PaletteChange) return;
+  browser_->document()->setDefaultStyleSheet(paletteStyleSheet(palette()));
+  if (loaded_) browser_->reload();
 }
 
 // Up and down in the filter box move through the topics, as in an index.

@@ -1,9 +1,11 @@
 #include "platform/icons.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 #include <QPolygonF>
 #include <QStyle>
@@ -15,6 +17,9 @@
 #include <map>
 #include <memory>
 #include <vector>
+
+#include "chart/ink.h"
+#include "platform/system_colours.h"
 
 namespace tw::platform {
 namespace {
@@ -84,12 +89,12 @@ void drawPrinter(QPainter& p) {
 // `count` triangles pointing left, 5 wide and 10 high, one unit apart, centred. Aliased
 // drawing samples pixel centres; the quarter-unit shift keeps every edge off them so
 // the mirrored picture comes out pixel for pixel.
-void drawTriangles(QPainter& p, int count, bool smooth) {
+void drawTriangles(QPainter& p, int count, bool smooth, const QColor& ink) {
   const qreal off = smooth ? 0.0 : 0.25;
   const int width = 6 * count - 1;
   const int left = (kImageSize - width) / 2;
   p.setPen(Qt::NoPen);
-  p.setBrush(kInk);
+  p.setBrush(ink);
   for (int i = 0; i < count; ++i) {
     const qreal tip = left + 6 * i - off;
     const QPolygonF tri{QPointF(tip, 10), QPointF(tip + 5, 5), QPointF(tip + 5, 15)};
@@ -146,17 +151,19 @@ void drawSpeech(QPainter& p) {
   fill(p, 4, 10, 8, 1, kDarkGrey);
 }
 
-void paintPicture(QPainter& p, int index, bool smooth, const QColor& ground) {
+// The arrows stand on the toolbar itself, so they take `arrows`; the other pictures have
+// pale bodies of their own that show on any toolbar.
+void paintPicture(QPainter& p, int index, bool smooth, const QColor& ground, const QColor& arrows) {
   p.setRenderHint(QPainter::Antialiasing, smooth);
   switch (index) {
     case 1: drawDisk(p, ground); break;
     case 2: drawPrinter(p); break;
-    case 3: case 4: case 5: drawTriangles(p, 6 - index, smooth); break;
+    case 3: case 4: case 5: drawTriangles(p, 6 - index, smooth, arrows); break;
     case 6: case 7: case 8:
       // Forward is back seen in a mirror.
       p.translate(kImageSize, 0);
       p.scale(-1, 1);
-      drawTriangles(p, index - 5, smooth);
+      drawTriangles(p, index - 5, smooth, arrows);
       break;
     case 9: drawCalendar(p, ground); break;
     case 10: drawSpeech(p); break;
@@ -164,13 +171,20 @@ void paintPicture(QPainter& p, int index, bool smooth, const QColor& ground) {
   }
 }
 
-QImage renderPicture(int index, int scale, QImage::Format format, const QColor& ground) {
+QImage renderPicture(int index, int scale, QImage::Format format, const QColor& ground,
+                     const QColor& arrows = kInk) {
   QImage img(kImageSize * scale, kImageSize * scale, format);
   img.fill(ground);
   QPainter p(&img);
   p.scale(scale, scale);
-  paintPicture(p, index, scale > 1, ground);
+  paintPicture(p, index, scale > 1, ground, arrows);
   return img;
+}
+
+// Black arrows on a light toolbar, white ones on a dark toolbar.
+QColor toolbarInk() {
+  const QColor face = QGuiApplication::palette().color(QPalette::Active, QPalette::Window);
+  return resolveColour(inkOn(rgb(face.red(), face.green(), face.blue())));
 }
 
 bool validIndex(int index) { return index >= 1 && index <= kImageCount; }
@@ -258,7 +272,9 @@ class DrawnIconEngine : public QIconEngine {
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
     const int side = nearestSize(std::min(size.width(), size.height()));
-    QPixmap& cached = cache_[side];
+    // Drawn again when the desktop turns dark or light, as the arrows follow the toolbar.
+    const QRgb face = QGuiApplication::palette().color(QPalette::Active, QPalette::Window).rgb();
+    QPixmap& cached = cache_[{side, face}];
     if (cached.isNull()) cached = QPixmap::fromImage(draw_(side));
     QPixmap result = cached;
     if (side > size.width() || side > size.height())
@@ -296,14 +312,15 @@ class DrawnIconEngine : public QIconEngine {
   }
   std::function<QImage(int)> draw_;
   std::vector<int> sizes_;
-  std::map<int, QPixmap> cache_;
+  std::map<std::pair<int, QRgb>, QPixmap> cache_;
 };
 
 // A toolbar picture at 20 pixels: the image list's, with its silver keyed out, as the toolbar
 // shows it; at 40 drawn afresh on a clear ground.
 QImage toolbarPicture(int index, int side) {
   if (side < 2 * kImageSize) {
-    QImage small = imageListPicture(index).convertToFormat(QImage::Format_ARGB32);
+    QImage small = renderPicture(index, 1, QImage::Format_RGB32, kImageGround, toolbarInk())
+                       .convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < small.height(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(small.scanLine(y));
       for (int x = 0; x < small.width(); ++x) {
@@ -312,7 +329,8 @@ QImage toolbarPicture(int index, int side) {
     }
     return small;
   }
-  return renderPicture(index, 2, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
+  return renderPicture(index, 2, QImage::Format_ARGB32_Premultiplied, Qt::transparent,
+                       toolbarInk());
 }
 
 // Hands every request to the icon `make` returns, made at the first of them.

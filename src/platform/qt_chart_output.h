@@ -1,6 +1,6 @@
 #pragma once
-// What printing and saving need of the platform: the chart area's image, the hidden print page
-// and bitmap files.
+// What printing and saving need of the platform: the chart area's image, the hidden print page,
+// the printer and files.
 #include <QImage>
 #include <QPrinter>
 #include <QWidget>
@@ -13,12 +13,9 @@
 
 namespace tw::platform {
 
-// The chart image at the device pixel ratio, and the logical dots per inch it was drawn at,
-// which give its physical size.
+// The chart image at the device pixel ratio.
 struct QtChartImage : ChartImage {
   QImage image;
-  double dpi = 96;
-  QSizeF inches() const;
 };
 
 class QtChartImageSource : public ChartImageSource {
@@ -30,7 +27,7 @@ class QtChartImageSource : public ChartImageSource {
   const QtSurface& surface_;
 };
 
-// The print page: a white window that is never shown; printing puts its image on a page.
+// The print page: a white window that is never shown; printing draws its chart on a page.
 class QtPrintPage : public PrintPage {
  public:
   QtPrintPage(QtWindow& window, PrinterSlot& printer);
@@ -38,26 +35,33 @@ class QtPrintPage : public PrintPage {
   double height() const override { return window_.height(); }
   void setWidth(double twips) override { window_.setWidth(twips); }
   void setHeight(double twips) override { window_.setHeight(twips); }
-  void setImage(std::shared_ptr<const ChartImage> image) override;
+  void setChart(ChartDrawing chart) override { chart_ = std::move(chart); }
   bool print() override;
   void hide() override { window_.hide(); }
 
-  const QtChartImage* image() const { return image_.get(); }
+  const ChartDrawing& chart() const { return chart_; }
 
  private:
   QtWindow& window_;
   PrinterSlot& printer_;
-  std::shared_ptr<const QtChartImage> image_;
+  ChartDrawing chart_;
 };
 
-// The picture painted on a page at its physical size, at the top left of the printable area,
-// everything else white. False when the printer could not be started or finished.
-bool printImage(const QtChartImage& picture, QPrinter& printer);
+// Draws the chart on one page of `printer` at the printer's resolution and the chart area's
+// physical size, at the top left of the printable area. False when the printer could not be
+// started or finished.
+bool printChart(const ChartDrawing& chart, QPrinter& printer);
 
+// Files through a temporary file renamed into place, so a failure leaves any old file whole.
+// Charts drawn afresh take the colours the screen shows, at its dpi and pixel ratio.
 class QtChartFiles : public ChartFiles {
  public:
-  // Through a temporary file renamed into place, so a failure leaves any old file whole.
+  explicit QtChartFiles(const QtSurface& screen) : screen_(screen) {}
   bool write(const ChartImage& picture, const std::string& path) override;
+  bool draw(const ChartDrawing& chart, ChartFileType type, const std::string& path) override;
+
+ private:
+  const QtSurface& screen_;
 };
 
 }  // namespace tw::platform

@@ -44,8 +44,16 @@ std::optional<std::string> QtDialogs::chooseSaveFile(const SaveFileOptions& opti
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
   dialog.setOption(QFileDialog::ReadOnly, false);
-  dialog.setNameFilters(nameFilters(options.filters));
+  const QStringList filters = nameFilters(options.filters);
+  dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(QString::fromStdString(options.defaultSuffix));
+  // A name typed without an extension takes the chosen filter's: "chart" under PNG is chart.png.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+    const auto i = filters.indexOf(filter);
+    if (i <= 0) return dialog.setDefaultSuffix(QString::fromStdString(options.defaultSuffix));
+    const QString pattern = QString::fromStdString(options.filters[i].pattern);
+    dialog.setDefaultSuffix(pattern.section(QLatin1Char('.'), -1));
+  });
   dialog.selectFile(QString::fromStdString(options.fileName));
   if (runner(dialog) != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();

@@ -37,9 +37,11 @@ ChartView::ChartView(QtSurface& surface, QWidget* parent) : QWidget(parent), sur
 void ChartView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QImage& image = surface_.image();
-  // The image is whole device pixels; any sliver it leaves keeps the window's colour.
-  const QRegion uncovered =
-      QRegion(rect()) - QRect(QPoint(0, 0), image.deviceIndependentSize().toSize());
+  // The image is whole device pixels; any sliver it leaves keeps the window's colour. Only
+  // pixels it covers entirely count as covered, or a partly covered one would show unpainted.
+  const QSizeF covered = image.deviceIndependentSize();
+  const QRegion uncovered = QRegion(rect()) - QRect(0, 0, static_cast<int>(covered.width()),
+                                                    static_cast<int>(covered.height()));
   for (const QRect& r : uncovered) p.fillRect(r, palette().color(QPalette::Window));
   if (!image.isNull()) p.drawImage(QPointF(0, 0), image);
   surface_.markShown();
@@ -61,10 +63,9 @@ void ChartViewControl::fitSurface() {
   surface_.setSizeTwips(width(), height());
 }
 
-// Headers are centred by the window's 8-point text width; measured in the chart's face, which
-// may be narrowed, they stay centred as designed.
-QtMainWindow::QtMainWindow()
-    : measure_(windowFont(), chartTextScale()), window_(this, kMainWindowFrame) {
+// Headers are centred by the window's own 8-point text width, as designed: not the chart's
+// narrowed text, so they sit where the window's face puts them.
+QtMainWindow::QtMainWindow() : measure_(windowFont()), window_(this, kMainWindowFrame) {
   // The designed geometry of the controls is made for the program's 8-point face.
   setFont(windowFont());
   setWindowTitle(QStringLiteral("Tidewell"));

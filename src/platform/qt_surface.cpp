@@ -45,8 +45,12 @@ void QtSurface::setPixelRatio(double pixelRatio) {
 }
 
 QSize QtSurface::pixelSize() const {
+  // Whole logical pixels, as the chart view's widget has them, then every device pixel they
+  // touch: at a ratio such as 1.5 an image one device pixel short would leave a stray line of
+  // unpainted pixels along the view's right and bottom edges.
   auto device = [this](float twips) {
-    return std::max(0, static_cast<int>(std::lround(toPixels(twips) * ratio_)));
+    const double logical = std::lround(toPixels(twips));
+    return std::max(0, static_cast<int>(std::ceil(logical * ratio_ - 1e-6)));
   };
   return {device(width_), device(height_)};
 }
@@ -56,14 +60,17 @@ const QImage& QtSurface::image() const {
   return image_;
 }
 
-void QtSurface::endPainting() const {
-  if (painter_) painter_->end();
+bool QtSurface::endPainting() const {
+  if (!painter_) return true;
+  const bool ended = painter_->isActive() && painter_->end();
   painter_.reset();
+  return ended;
 }
 
-void QtSurface::drawOn(QPaintDevice* device) {
-  endPainting();
+bool QtSurface::drawOn(QPaintDevice* device) {
+  const bool ended = endPainting();
   device_ = device;
+  return ended;
 }
 
 namespace {
@@ -199,15 +206,22 @@ void QtSurface::strokeLine(float x1, float y1, float x2, float y2, const QColor&
   // draws those on its fast path, where a wide smoothed pen takes several times as long.
   // Other devices (a PDF page) get the real wide pen, as their pixels are not the image's.
   const bool strands = smooth && !device_ && style == Qt::SolidLine;
+  // Thin lines on the own image are whole device pixels wide, so at a ratio such as 1.5 every
+  // tick is alike rather than one or two pixels by where it falls.
+  const bool cosmetic = !device_ && (strands || !smooth);
   const Qt::PenCapStyle cap = smooth ? Qt::SquareCap : Qt::FlatCap;
-  const int penWidth = strands ? 1 : width;
+  // Elsewhere a pixel of width is 15 twips, so a printed line is as thick on paper as on screen.
+  const double penWidth = strands   ? 1.0
+                          : device_ ? toPixels(15.0 * width)
+                          : smooth  ? width
+                                    : std::max(1.0, std::round(width * ratio_));
   if (smooth != smooth_) {
     p->setRenderHint(QPainter::Antialiasing, smooth);
     smooth_ = smooth;
   }
   auto fits = [&](const QPen& pen) {
-    return pen.color() == colour && pen.width() == penWidth && pen.style() == style &&
-           pen.capStyle() == cap && pen.isCosmetic() == strands;
+    return pen.color() == colour && pen.widthF() == penWidth && pen.style() == style &&
+           pen.capStyle() == cap && pen.isCosmetic() == cosmetic;
   };
   if (!fits(pen_)) {
     // The curves take turns column by column; their few pens are made once, not each time.
@@ -216,7 +230,7 @@ void QtSurface::strokeLine(float x1, float y1, float x2, float y2, const QColor&
       pen_ = *kept;
     } else {
       pen_ = QPen(colour, penWidth, style, cap);
-      pen_.setCosmetic(strands);
+      pen_.setCosmetic(cosmetic);
       pens_[nextPen_++ % pens_.size()] = pen_;
     }
     p->setPen(pen_);

@@ -32,14 +32,15 @@ class QtSurface : public DrawingSurface {
   double pixelRatio() const { return ratio_; }
   // Twips to the image's logical pixels; the painter adds the pixel ratio.
   double toPixels(double twips) const { return twips * dpi_ / 1440.0; }
-  QSize pixelSize() const;  // device pixels of the image for the current size
+  QSize pixelSize() const;  // device pixels of the image, covering the view's whole pixels
 
   const QImage& image() const;  // finishes any drawing in progress
 
-  // Draws on `device` (a PDF page, say) instead of the own image, until called again with null;
-  // the device's pixels must be this surface's dpi. Switching finishes the drawing in progress,
-  // which for a PDF writes the page.
-  void drawOn(QPaintDevice* device);
+  // Draws on `device` (a PDF page, a printer) instead of the own image, until called again with
+  // null; the device's pixels must be this surface's dpi, and a line width's pixel is 15 twips
+  // there. Switching finishes the drawing in progress, which for a PDF writes the page; false
+  // when that drawing failed (the device could not be opened or finished).
+  bool drawOn(QPaintDevice* device);
 
   // Called once when the image changes after the last markShown(), to schedule a repaint.
   void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
@@ -71,7 +72,7 @@ class QtSurface : public DrawingSurface {
 
   QPainter* painter(bool clearing = false);  // null while the image is empty
   void resizeImage();
-  void endPainting() const;
+  bool endPainting() const;  // false when the painter could not start or finish
   void strokeLine(float x1, float y1, float x2, float y2, const QColor& colour);
   void changed();
   const TextStyle& textStyle(const QPaintDevice* target);

@@ -20,6 +20,7 @@ TEST(TextForms, StoredTextsReadBackByTheirLeadingNumber) {
       {"&HZZ", false, 0, none, none}, {"&H123456789", false, 0, none, none}, {"1e999", false, 0, none, none},
       {"99999999999", true, 0, none, none}, {"31/2/2001", true, 31, none, 31},
       {std::string(10000, '9'), false, 0, none, none}, {"5\n6", true, 5, none, 5}, {"-300", true, -300, -300, none},
+      {"0x10", false, 0, none, none},  // not a stored form: unreadable, so the colour's default
   };
   for (const auto& c : cases) {
     SCOPED_TRACE("text: " + c.text.substr(0, 20));

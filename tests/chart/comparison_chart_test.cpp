@@ -31,7 +31,7 @@ TEST(ComparisonChart, TwoColumnsDrawnWhole) {
   const double dA = (D(15, 1, 23) + D(15, 1, 28) + D(15, 1, 33)) / 3;
   const std::vector<std::string> expected = {
       "setBackground -2147483633", "clear", "setLineWidth 1",
-      "line 600 100 600 600", "line 600 400 1150 400 0", "line 875 400 875 600 0", "line 1150 400 1150 600 0",
+      "line 600 100 600 600", "line 600 400 1150 400", "line 875 400 875 600", "line 1150 400 1150 600",
       "setLineStyle 2", "line 600 250 1150 250", "line 600 100 1150 100", "setLineStyle 0", "setFontSize 8",
       "setBold 0", "moveTo 630 400", "text \"Sa\"", "moveTo 630 600", "text \" 6 \"",
       "setBold 1", "setLineStyle 2", "line 1012.5 100 1012.5 400", "setLineStyle 0",

@@ -30,7 +30,7 @@ TEST(Print, RefusedUnlessTheWindowIsNormal) {
 
 TEST(Print, PrintsAWhiteChartAtTheLimitedSizeThenPutsWindowAndColourBack) {
   // Chart area = window - (350, 1775); the page is the chart area + (100, 400).
-  const Steps at9000x7000 = {"choosePrinter", "page width 8750", "page height 5625", "copy",
+  const Steps at9000x7000 = {"choosePrinter", "page width 8750", "page height 5625", "chart",
                              "window 9000x7000", "window 9000x7000", "print", "hide"};
   const struct {
     const char* what;
@@ -42,9 +42,9 @@ TEST(Print, PrintsAWhiteChartAtTheLimitedSizeThenPutsWindowAndColourBack) {
       {"fits", 9000, 7000, true, true, at9000x7000, 8650, 5225},
       {"too large", 14000, 12000, true, true,
        {"choosePrinter", "window 11500x12000", "window 11500x10000", "page width 11250", "page height 8625",
-        "copy", "window 14000x10000", "window 14000x12000", "print", "hide"}, 11150, 8225},
+        "chart", "window 14000x10000", "window 14000x12000", "print", "hide"}, 11150, 8225},
       {"the tallest kept", 9000, 32767, true, true,
-       {"choosePrinter", "window 9000x10000", "page width 8750", "page height 8625", "copy",
+       {"choosePrinter", "window 9000x10000", "page width 8750", "page height 8625", "chart",
         "window 9000x10000", "window 9000x32767", "print", "hide"}, 8650, 8225},
       {"cancelled", 9000, 7000, false, true, {"choosePrinter", "hide"}},
       {"too tall to keep", 9000, 32767.5, true, true, {"choosePrinter", "hide"}},  // rounds to 32768
@@ -78,6 +78,41 @@ TEST(Print, PrintsAWhiteChartAtTheLimitedSizeThenPutsWindowAndColourBack) {
     white.back() = "setBackground 12632256";
     EXPECT_EQ(Steps(backs.begin() + backsBefore, backs.end()), white);
   }
+}
+
+TEST(SaveChart, OffersThePresetsThenTheLastNameAndWritesTheTypeTheNameEndsIn) {
+  MainWindowFixture f;
+  f.store.values["Background colour"] = " 8454143";
+  f.load();
+  f.dialog.answers = {{true, 0, "/home/u/june.BMP"}, {}, {true, 0, "/home/u/july.png"},
+                      {true, 0, "/home/u/v1.2/chart.SVG"}, {true, 0, "/home/u/report.Pdf"},
+                      {true, 0, "/home/u/v1.2/notes"}};
+  for (int i = 0; i < 6; ++i) f.printAndSave.save();
+  f.files.writable = false;  // the folder turned read-only: nothing is redrawn
+  f.dialog.answers = {{true, 0, "/home/u/august.png"}};
+  const int redraws = f.redraws();
+  f.printAndSave.save();
+
+  EXPECT_EQ(f.redraws(), redraws);
+  // A bitmap is the screen's image; the other types are drawn afresh.
+  EXPECT_EQ(f.timeline, (Steps{"chooseSaveFile", "copy", "save /home/u/june.BMP", "chooseSaveFile",
+                               "chooseSaveFile", "draw PNG /home/u/july.png",
+                               "chooseSaveFile", "draw SVG /home/u/v1.2/chart.SVG",
+                               "chooseSaveFile", "draw PDF /home/u/report.Pdf",
+                               "chooseSaveFile", "copy", "save /home/u/v1.2/notes",
+                               "chooseSaveFile", "draw PNG /home/u/august.png"}));
+  const Steps offered = {"Tidewell", "/home/u/june.BMP", "/home/u/june.BMP", "/home/u/july.png"};
+  for (std::size_t i = 0; i < offered.size(); ++i) {
+    const SaveFileOptions& s = f.dialog.shown.at(i).save;
+    EXPECT_EQ(s.fileName, offered[i]);
+    Steps filters;
+    for (const FileFilter& filter : s.filters) filters.push_back(filter.label + " " + filter.pattern);
+    EXPECT_EQ(filters, (Steps{"Bitmaps *.BMP", "PNG images *.png", "SVG drawings *.svg", "PDF documents *.pdf"}));
+    EXPECT_EQ(s.title, "Save chart as bitmap");
+    EXPECT_EQ(s.defaultSuffix, "BMP");
+  }
+  ASSERT_EQ(f.files.written.size(), 5u);
+  for (const auto& [path, chart] : f.files.written) EXPECT_EQ(chart.background, "setBackground 8454143") << path;
 }
 
 }  // namespace

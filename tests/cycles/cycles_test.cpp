@@ -32,6 +32,9 @@ TEST(ageText, FormatsEachUnit) {
       {3652, AgeUnit::Years, Locale{}, "10.00 years"}, {100, AgeUnit::Years, Locale{}, ".27 years"},
       {400000, AgeUnit::Years, Locale{}, "1095.14 years"},  // no grouping in the years pattern
       {3652, AgeUnit::Years, german, "10,00 years"}, {100, AgeUnit{3}, Locale{}, ""}, {100, AgeUnit{-1}, Locale{}, ""},
+      // A day before birth keeps its minus sign even where the number rounds to nothing.
+      {-1, AgeUnit::Years, Locale{}, "-.00 years"}, {-1, AgeUnit::Years, german, "-,00 years"},
+      {-100, AgeUnit::Years, Locale{}, "-.27 years"}, {-3, AgeUnit::Weeks, Locale{}, "-.4 weeks"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(ageText(c.days, c.unit, c.locale), c.expected) << c.days << " " << static_cast<int>(c.unit);

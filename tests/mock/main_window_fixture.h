@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/main_window.h"
 #include "commands/display_settings.h"
@@ -66,11 +67,21 @@ class FakePicture : public FakeControl {
   RecordingSurface& surface;
 };
 
-// What the chart area showed when its image was taken.
+// What the chart area showed when its image was taken, or what a chart drawing draws.
 struct ChartSnapshot : ChartImage {
-  std::string background;  // of the last redraw before the copy
+  std::string background;  // of the last redraw before the copy, or the drawing's own
   double width = 0, height = 0;
 };
+
+// A chart drawing drawn on a recording surface of its size.
+inline ChartSnapshot snapshotOf(const ChartDrawing& chart) {
+  RecordingSurface s(static_cast<float>(chart.width), static_cast<float>(chart.height));
+  chart.draw(s);
+  ChartSnapshot snapshot;
+  snapshot.background = s.only("setBackground").back();
+  snapshot.width = chart.width, snapshot.height = chart.height;
+  return snapshot;
+}
 
 struct MainWindowFixture {
   struct Chart : ChartImageSource {
@@ -87,17 +98,20 @@ struct MainWindowFixture {
   struct Page : PrintPage {
     MainWindowFixture& f;
     double w = 0, h = 0;
-    std::shared_ptr<const ChartSnapshot> picture;
+    ChartDrawing chart;
+    std::optional<ChartSnapshot> picture;  // what the printer drew
     bool printerWorks = true;
     explicit Page(MainWindowFixture& fixture) : f(fixture) {}
     double width() const override { return w; }
     double height() const override { return h; }
     void setWidth(double v) override { f.timeline.push_back("page width " + twips(w = v)); }
     void setHeight(double v) override { f.timeline.push_back("page height " + twips(h = v)); }
-    void setImage(std::shared_ptr<const ChartImage> p) override {
-      picture = std::dynamic_pointer_cast<const ChartSnapshot>(p);
+    void setChart(ChartDrawing c) override { f.timeline.push_back("chart"), chart = std::move(c); }
+    bool print() override {
+      f.timeline.push_back("print");
+      picture = snapshotOf(chart);  // after the window and its colours were put back
+      return printerWorks;
     }
-    bool print() override { return f.timeline.push_back("print"), printerWorks; }
     void hide() override { f.timeline.push_back("hide"); }
   };
   struct Files : ChartFiles {
@@ -106,6 +120,12 @@ struct MainWindowFixture {
     bool write(const ChartImage&, const std::string& path) override {
       f.timeline.push_back("save " + path);
       return true;
+    }
+    bool draw(const ChartDrawing& chart, ChartFileType type, const std::string& path) override {
+      const char* names[] = {"BMP", "PNG", "SVG", "PDF"};
+      f.timeline.push_back(std::string("draw ") + names[static_cast<int>(type)] + " " + path);
+      if (writable) written[path] = snapshotOf(chart);
+      return writable;
     }
   };
 

@@ -6,8 +6,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QPrintDialog>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <csignal>
+#include <optional>
+#include <tuple>
 #include <sys/resource.h>
 
 #include "platform/app_root.h"
@@ -38,7 +43,28 @@ struct QtPrintSave : ::testing::Test {
   std::unique_ptr<AppRoot> root;
 };
 
-TEST_F(QtPrintSave, PrintsOnePdfPageOfTheChartAtItsPhysicalSizeOnWhite) {
+// The smallest rectangle holding every dark or strongly coloured pixel.
+QRect inkBounds(const QImage& image) {
+  QRect box;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      if (std::min({qRed(p), qGreen(p), qBlue(p)}) < 128) box |= QRect(x, y, 1, 1);
+    }
+  return box;
+}
+
+// Standard output of a poppler tool, or nothing when it is not installed.
+std::optional<QString> poppler(const QString& tool, const QStringList& args) {
+  const QString program = QStandardPaths::findExecutable(tool);
+  if (program.isEmpty()) return std::nullopt;
+  QProcess p;
+  p.start(program, args);
+  p.waitForFinished();
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST_F(QtPrintSave, PrintsOnePdfPageOfVectorsAndTextTopLeftAtThePhysicalSizeOnWhite) {
   auto& display = root->display();
   const QString pdf = path("chart.pdf");
   display.dialogs().runner = [&](QDialog& d) {
@@ -52,42 +78,82 @@ TEST_F(QtPrintSave, PrintsOnePdfPageOfTheChartAtItsPhysicalSizeOnWhite) {
   root->view().action("print")->trigger();
 
   EXPECT_EQ(root->printPageWindow().widget()->windowHandle(), nullptr) << "the print page was shown";
-  const QtChartImage* picture = display.printPage().image();
-  ASSERT_NE(picture, nullptr);
-  EXPECT_NEAR(picture->inches().width(), 8650 / 1440.0, 1 / picture->dpi);
-  EXPECT_NEAR(picture->inches().height(), 5225 / 1440.0, 1 / picture->dpi);
-  EXPECT_EQ(picture->image.pixel(1, 1), kWhite);
+  EXPECT_EQ(root->printPageWindow().width(), 8750);
+  EXPECT_EQ(root->printPageWindow().height(), 5625);
   EXPECT_EQ(screen().pixel(1, 1), qRgb(255, 255, 128));
+  EXPECT_EQ(root->view().windowAdapter().width(), 9000);
+  // The printed chart, drawn again here at 96 dpi: white, the chart area of the 9000-twip window.
+  const ChartDrawing& printed = display.printPage().chart();
+  EXPECT_EQ(QSizeF(printed.width, printed.height), QSizeF(8650, 5225));
+  QtSurface again(96, 1);
+  again.setSizeTwips(printed.width, printed.height);
+  printed.draw(again);
+  const QImage chart = again.image().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(chart.pixel(1, 1), kWhite);
 
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray bytes = file.readAll();
-  EXPECT_EQ(bytes.count("/Type /Page\n"), 1);
-  EXPECT_TRUE(bytes.contains("/Subtype /Image")) << "a page without the chart";
+  EXPECT_EQ(file.readAll().count("/Type /Page\n"), 1);
+  const auto images = poppler("pdfimages", {"-list", pdf});
+  const auto text = poppler("pdftotext", {"-layout", pdf, "-"});
+  if (!images || !text || !poppler("pdftoppm", {"-v"})) GTEST_SKIP() << "poppler-utils is not installed";
+  EXPECT_EQ(images->count('\n'), 2) << images->toStdString();  // the table's heading alone
+  for (const char* header : {"Birthday: ", "Chart date: ", "Age: "})
+    EXPECT_TRUE(text->contains(QString::fromLatin1(header))) << header << " not in " << text->toStdString();
+  poppler("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, path("page")});
+  // The ink on the page is the chart's ink, placed at the printable area's corner.
+  const QImage page = QImage(path("page.png")).convertToFormat(QImage::Format_RGB32);
+  const QPointF origin = display.printer().pageLayout().paintRectPoints().topLeft() * 96 / 72.0;
+  const QRect chartInk = inkBounds(chart), pageInk = inkBounds(page);
+  ASSERT_FALSE(chartInk.isEmpty());
+  EXPECT_NEAR(pageInk.left(), origin.x() + chartInk.left(), 2);
+  EXPECT_NEAR(pageInk.top(), origin.y() + chartInk.top(), 2);
+  EXPECT_NEAR(pageInk.right(), origin.x() + chartInk.right(), 2);
+  EXPECT_NEAR(pageInk.bottom(), origin.y() + chartInk.bottom(), 2);
+  int red = 0;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x) red += qRed(page.pixel(x, y)) > 200 && qGreen(page.pixel(x, y)) < 60;
+  EXPECT_GT(red, 20);  // the physical curve came across in its colour
 }
 
-TEST_F(QtPrintSave, SaveDialogHasItsPresetsAndTheFileHoldsTheChartAsShown) {
+TEST_F(QtPrintSave, SaveDialogHasItsPresetsAndEachFileIsOfTheTypeItsNameSays) {
+  // The name typed in the dialog, the filter chosen there, the file written and how it begins.
+  const struct { const char* typed; int filter; const char* file; QByteArray start; } cases[] = {
+      {"chart", 0, "chart.BMP", "BM"}, {"chart", 1, "chart.png", "\x89PNG"},
+      {"chart", 2, "chart.svg", "<?xml"}, {"chart", 3, "chart.pdf", "%PDF"},
+      {"other.PNG", 0, "other.PNG", "\x89PNG"},  // the name's own extension rules
+  };
   QStringList offered;
-  QString typed = path("first");
+  int i = 0;
   root->display().dialogs().runner = [&](QDialog& d) {
     auto& save = dynamic_cast<QFileDialog&>(d);
-    EXPECT_EQ(save.nameFilters(), QStringList{"Bitmaps (*.BMP)"});
-    EXPECT_EQ(save.defaultSuffix(), "BMP");
+    EXPECT_EQ(save.windowTitle(), "Save chart as bitmap");
+    EXPECT_EQ(save.nameFilters(), (QStringList{"Bitmaps (*.BMP)", "PNG images (*.png)",
+                                               "SVG drawings (*.svg)", "PDF documents (*.pdf)"}));
+    EXPECT_EQ(std::tuple(save.selectedNameFilter(), save.defaultSuffix()),
+              std::tuple(QString("Bitmaps (*.BMP)"), QString("BMP")));
     EXPECT_FALSE(save.testOption(QFileDialog::DontConfirmOverwrite));
     offered << QFileInfo(save.selectedFiles().value(0)).fileName();
-    save.selectFile(typed);
+    // What choosing a filter in the list does: select it and say so.
+    const QString filter = save.nameFilters().at(cases[i].filter);
+    save.selectNameFilter(filter);
+    emit save.filterSelected(filter);
+    save.selectFile(path(cases[i].typed));
     return int(QDialog::Accepted);
   };
-  root->view().action("saveAsBmp")->trigger();
-  typed = path("second.BMP");
-  root->view().action("saveAsBmp")->trigger();
-  EXPECT_EQ(offered, (QStringList{"Tidewell.BMP", "first.BMP"}));
-
-  for (const QString name : {"first.BMP", "second.BMP"}) {
-    const QImage saved = QImage(path(name), "BMP").convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(saved.pixel(1, 1), qRgb(255, 255, 128));
-    EXPECT_TRUE(saved == screen()) << "not the chart on the screen";
+  for (i = 0; i < static_cast<int>(std::size(cases)); ++i) root->view().action("saveAsBmp")->trigger();
+  EXPECT_EQ(offered, (QStringList{"Tidewell.BMP", "chart.BMP", "chart.png", "chart.svg", "chart.pdf"}));
+  for (const auto& c : cases) {
+    QFile file(path(c.file));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.file;
+    EXPECT_EQ(file.read(c.start.size()), c.start) << c.file;
   }
+  // The bitmap is the screen's image itself; a PNG is drawn afresh by the same code, alike.
+  for (const char* name : {"chart.BMP", "chart.png"})
+    EXPECT_TRUE(QImage(path(name)).convertToFormat(QImage::Format_RGB32) == screen()) << name;
+  QFile svg(path("chart.svg"));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(svg.readAll().contains("fill=\"#ffff80\""));  // the chosen background
 }
 
 TEST_F(QtPrintSave, AFailedWriteLeavesTheOldFileWhole) {

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <filesystem>
 
 #include "qt_app.h"
 
@@ -50,6 +52,35 @@ TEST(HelpViewer, ContentsFinderAndAMissingFile) {
   QApplication::sendEvent(w.filterBox(), &down);
   QApplication::sendEvent(w.filterBox(), &enter);
   EXPECT_EQ(w.browser()->source().fragment(), "cycles");
+}
+
+// Headings and notes take their colours from the theme: readable on light and dark pages.
+TEST(ShippedHelp, HeadingsAndNotesStandOutOnLightAndDarkThemes) {
+  test::qtApp();
+  const auto path = std::filesystem::path(__FILE__).parent_path() / "../../data/help/Tidewell.html";
+  const QPalette kept = QApplication::palette();
+  for (bool dark : {false, true}) {
+    QPalette p = kept;
+    p.setColor(QPalette::Base, dark ? QColor(0x2d, 0x2d, 0x2d) : QColor(Qt::white));
+    p.setColor(QPalette::Text, dark ? QColor(0xee, 0xee, 0xee) : QColor(Qt::black));
+    p.setColor(QPalette::Highlight, dark ? QColor(0x15, 0x53, 0x9e) : QColor(0x30, 0x8c, 0xc6));
+    QApplication::setPalette(p);
+    QtHelpViewer viewer;
+    viewer.showContents(path.lexically_normal().string());
+    int coloured = 0;
+    for (QTextBlock b = viewer.window()->browser()->document()->begin(); b.isValid(); b = b.next())
+      for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextCharFormat f = it.fragment().charFormat();
+        // Links keep the theme's own link colour.
+        const bool link = f.isAnchor() && b.blockFormat().headingLevel() == 0;
+        if (!f.hasProperty(QTextFormat::ForegroundBrush) || link) continue;
+        ++coloured;
+        EXPECT_GE(test::contrast(f.foreground().color(), p.color(QPalette::Base)), 4.5)
+            << dark << " " << it.fragment().text().toStdString();
+      }
+    EXPECT_GT(coloured, 20) << dark;  // every heading and note
+  }
+  QApplication::setPalette(kept);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -41,6 +42,13 @@ TEST_F(MainWindowTest, TheChartViewFollowsTheWindowAtFifteenTwipsAPixelAndMaximi
   outer().setWindowState(ui::WindowState::Maximized);
   QCoreApplication::processEvents();
   EXPECT_EQ(window().controls().chartView.width(), outer().width() - 350);
+}
+
+TEST_F(MainWindowTest, HeadersAreCentredByTheWindowsOwnTextWidth) {
+  // Not the chart's narrowed text: that put "Birthday: ..." some 4 pixels right of centre.
+  const QString header = QStringLiteral("Birthday: Monday 01/01/1990");
+  const double pixels = QFontMetricsF(window().font()).horizontalAdvance(header);
+  EXPECT_FLOAT_EQ(window().measure().textWidth(header.toStdString()), pixels * 1440 / screenDpi());
 }
 
 TEST_F(MainWindowTest, CommandsReachTheirHandlersAndOnlyTheUsersDateChangeRunsThePickers) {

@@ -4,36 +4,96 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QPixmap>
+#include <optional>
 
+#include "chart/draw_chart.h"
+#include "platform/icons.h"
 #include "qt_app.h"
 
 namespace tw::platform {
 namespace {
 
-// Black, not a dark theme's light text, on a chosen yellow; in any theme black is readable there.
-TEST(Surface, UncolouredLinesAndTextTakeAReadableForegroundAndColouredLinesTheirColour) {
+const QColor kDarkFace(0x2b, 0x2b, 0x2b), kLightText(0xee, 0xee, 0xee);
+
+QPalette themed(bool dark) {
+  QPalette p = QGuiApplication::palette();
+  for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+    p.setColor(role, dark ? kDarkFace : QColor(0xf0, 0xf0, 0xf0));
+  for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    p.setColor(role, dark ? kLightText : Qt::black);
+  return p;
+}
+
+// The palette is the whole program's: every test puts it back.
+struct Themed {
+  explicit Themed(bool dark) { QGuiApplication::setPalette(themed(dark)); }
+  ~Themed() { QGuiApplication::setPalette(kept); }
+  QPalette kept = (test::qtApp(), QGuiApplication::palette());
+};
+
+int countPixels(const QImage& img, const QColor& colour, QRect area = {}) {
+  if (area.isNull()) area = img.rect();
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) n += img.pixelColor(x, y) == colour;
+  return n;
+}
+
+TEST(Surface, EveryDevicePixelOfTheViewIsCovered) {
   test::qtApp();
-  const QPalette kept = QGuiApplication::palette();  // shared by the whole program: put back after
-  QPalette dark = kept;
-  dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-  QGuiApplication::setPalette(dark);
-  QtSurface s(96, 1);
-  s.setSizeTwips(1500, 1500);
-  s.setBackground(kYellow);
-  s.clear();
-  s.line(0, 150, 1500, 150);
-  s.line(0, 300, 1500, 300, kBlue);
-  s.setFontSize(10);
-  s.setBold(true);
-  s.moveTo(150, 450);
-  s.text("WHM");
-  QGuiApplication::setPalette(kept);
-  EXPECT_EQ(s.image().pixelColor(50, 10), QColor(Qt::black));
-  EXPECT_EQ(s.image().pixelColor(50, 20), QColor(0, 0, 255));
-  int glyph = 0;  // the text's pixels in the foreground's full colour
-  for (int y = 25; y < 60; ++y)
-    for (int x = 5; x < 95; ++x) glyph += s.image().pixelColor(x, y) == QColor(Qt::black);
-  EXPECT_GT(glyph, 20);
+  // 6670 twips make a 445-pixel view; at any scale no sliver is left unpainted at its edges.
+  const struct { double ratio; QSize pixels; } cases[] = {
+      {1, {445, 143}}, {1.25, {557, 179}}, {1.5, {668, 215}}, {2, {890, 286}}};
+  for (const auto& c : cases) {
+    QtSurface s(96, c.ratio);
+    s.setSizeTwips(6670, 2140);
+    s.clear();
+    EXPECT_EQ(s.image().size(), c.pixels) << c.ratio;
+  }
+}
+
+TEST(Surface, InkIsBlackOrWhiteByTheBackgroundAsItShows) {
+  const struct { const char* what; bool dark; Colour background; std::optional<Colour> line; QColor expected; } cases[] = {
+      {"dark face", true, kButtonFace, {}, Qt::white}, {"light face", false, kButtonFace, {}, Qt::black},
+      {"printing on white", true, kWhite, {}, Qt::black}, {"chosen yellow", true, kYellow, {}, Qt::black},
+      {"chosen navy, light theme", false, rgb(0, 0, 128), {}, Qt::white},
+      {"curve colour on white", true, kWhite, kGreen, QColor(0, 255, 0)},
+  };
+  QtSurface surface(96, 1);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Themed theme(c.dark);
+    surface.setSizeTwips(1500, 1500);
+    surface.setBackground(c.background);
+    surface.clear();
+    c.line ? surface.line(0, 150, 1500, 150, *c.line) : surface.line(0, 150, 1500, 150);
+    EXPECT_EQ(surface.image().pixelColor(50, 10), c.expected);
+    if (c.line) continue;
+    surface.setFontSize(10), surface.setBold(true), surface.moveTo(150, 450);
+    surface.text("WHM");  // text takes the same ink: its glyphs' full colour
+    EXPECT_GT(countPixels(surface.image(), c.expected, QRect(5, 25, 90, 35)), 20);
+  }
+  // A whole chart on the dark face: a white zero line, the curves in their own colours.
+  const Themed theme(true);
+  ChartState state;
+  state.birthday = fromYmd(1990, 1, 31), state.chartDate = fromYmd(2024, 3, 5);
+  surface.setSizeTwips(6735, 2895);
+  drawChart(state, surface, QtTextMeasure(programFont(8)), Locale{});
+  EXPECT_EQ(surface.image().pixelColor(1, 1), kDarkFace);
+  EXPECT_GT(countPixels(surface.image(), Qt::white, QRect(20, 75, 1, 3)), 0);
+  for (QColor curve : {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)})
+    EXPECT_GT(countPixels(surface.image(), curve), 0) << curve.name().toStdString();
+}
+
+TEST(Icons, ToolbarArrowsTakeTheInkOfTheToolbar) {
+  const QIcon forward = toolbarImage(6);  // the same icon draws them again for a new theme
+  for (bool dark : {false, true, false}) {
+    const Themed theme(dark);
+    for (qreal ratio : {1.0, 2.0})
+      EXPECT_EQ(forward.pixmap(QSize(20, 20), ratio).toImage().pixelColor(QPoint(11, 10) * ratio),
+                dark ? QColor(Qt::white) : QColor(Qt::black)) << dark << " " << ratio;
+  }
 }
 
 }  // namespace

@@ -4,20 +4,18 @@
 #include <QBuffer>
 #include <QDate>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPageSize>
-#include <QPalette>
-#include <QPdfWriter>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <memory>
 
 #include "cli/program.h"
+#include "platform/chart_file_writer.h"
+#include "platform/program_font.h"
 #include "platform/qt_chart_face.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
-#include "platform/qt_surface.h"
+#include "platform/qt_text_measure.h"
 
 namespace {
 
@@ -44,7 +42,8 @@ class QtHost : public tw::cli::Host {
 
   const tw::TextMeasure& textMeasure() override {
     startGui();
-    if (!measure_) measure_ = std::make_unique<tw::platform::QtTextMeasure>(QGuiApplication::font());
+    // The main window's face, so the headers stand where the window puts them.
+    if (!measure_) measure_ = std::make_unique<tw::platform::QtTextMeasure>(tw::platform::programFont(8));
     return *measure_;
   }
 
@@ -60,45 +59,23 @@ class QtHost : public tw::cli::Host {
     startGui();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    tw::platform::QtSurface surface(kFileDpi, 1.0);
-    surface.setSizeTwips(widthPx * kTwipsPerPixel, heightPx * kTwipsPerPixel);
-    const std::string failed = format == OutputFormat::Pdf
-                                   ? drawPdf(surface, buffer, widthPx, heightPx, draw)
-                                   : drawImage(surface, buffer, format, draw);
+    const tw::platform::ChartFileSize size{
+        QSizeF(widthPx * kTwipsPerPixel, heightPx * kTwipsPerPixel), kFileDpi, 1.0};
+    const std::string failed = tw::platform::drawChartFile(buffer, fileType(format), size, draw);
     if (!failed.empty()) return {"", failed};
     const QByteArray& bytes = buffer.data();
     return {std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), ""};
   }
 
  private:
-  static std::string drawImage(tw::platform::QtSurface& surface, QBuffer& buffer,
-                               OutputFormat format,
-                               const std::function<void(tw::DrawingSurface&)>& draw) {
-    draw(surface);
-    const QImage& image = surface.image();
-    if (image.isNull()) return "nothing was drawn";
-    // For PNG a light deflate: a few per cent larger, a good third quicker to write.
-    const int quality = format == OutputFormat::Png ? 80 : -1;
-    if (!image.save(&buffer, format == OutputFormat::Bmp ? "BMP" : "PNG", quality))
-      return "the image could not be encoded";
-    return "";
-  }
-
-  // One page the size of the chart area, its pixels the chart's 96 dpi, so lines and texts
-  // stay vectors at the same places as in the image.
-  static std::string drawPdf(tw::platform::QtSurface& surface, QBuffer& buffer, int widthPx,
-                             int heightPx, const std::function<void(tw::DrawingSurface&)>& draw) {
-    QPdfWriter pdf(&buffer);
-    pdf.setCreator(QStringLiteral("tidewell-chart"));
-    pdf.setResolution(static_cast<int>(kFileDpi));
-    pdf.setPageSize(QPageSize(QSizeF(widthPx / kFileDpi, heightPx / kFileDpi), QPageSize::Inch,
-                              QString(), QPageSize::ExactMatch));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    surface.drawOn(&pdf);
-    draw(surface);
-    surface.drawOn(nullptr);  // ends the page and writes the document
-    if (buffer.data().isEmpty()) return "the PDF could not be made";
-    return "";
+  static tw::ChartFileType fileType(OutputFormat format) {
+    switch (format) {
+      case OutputFormat::Bmp: return tw::ChartFileType::Bmp;
+      case OutputFormat::Svg: return tw::ChartFileType::Svg;
+      case OutputFormat::Pdf: return tw::ChartFileType::Pdf;
+      case OutputFormat::Png: break;
+    }
+    return tw::ChartFileType::Png;
   }
 
   // Only drawing needs the GUI; --interpret and --critical start without it.
@@ -110,11 +87,6 @@ class QtHost : public tw::cli::Host {
       qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt reads no options of ours: it gets only the program name.
     app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    // Text and uncoloured lines in black on any desktop theme, as in an SVG file.
-    QPalette palette = QGuiApplication::palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-      palette.setColor(role, Qt::black);
-    QGuiApplication::setPalette(palette);
   }
 
   int argc_ = 1;
