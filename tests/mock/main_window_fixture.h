@@ -31,6 +31,7 @@ class ScriptedDialogs : public Dialogs {
   struct Showing {
     std::string kind;  // "chooseColour", "choosePrinter", "chooseSaveFile"
     PrintDialogOptions print;
+    SaveFileOptions save;
   };
   std::deque<DialogAnswer> answers;
   std::vector<Showing> shown;
@@ -43,8 +44,8 @@ class ScriptedDialogs : public Dialogs {
   bool choosePrinter(const PrintDialogOptions& options) override {
     return answer({"choosePrinter", options}).confirm;
   }
-  std::optional<std::string> chooseSaveFile(const SaveFileOptions&) override {
-    const DialogAnswer a = answer({"chooseSaveFile", {}});
+  std::optional<std::string> chooseSaveFile(const SaveFileOptions& options) override {
+    const DialogAnswer a = answer({"chooseSaveFile", {}, options});
     return a.confirm ? std::optional(a.fileName) : std::nullopt;
   }
 
@@ -116,10 +117,13 @@ struct MainWindowFixture {
   };
   struct Files : ChartFiles {
     MainWindowFixture& f;
+    std::map<std::string, ChartSnapshot> written;
+    bool writable = true;
     explicit Files(MainWindowFixture& fixture) : f(fixture) {}
-    bool write(const ChartImage&, const std::string& path) override {
+    bool write(const ChartImage& p, const std::string& path) override {
       f.timeline.push_back("save " + path);
-      return true;
+      if (writable) written[path] = dynamic_cast<const ChartSnapshot&>(p);
+      return writable;
     }
     bool draw(const ChartDrawing& chart, ChartFileType type, const std::string& path) override {
       const char* names[] = {"BMP", "PNG", "SVG", "PDF"};
