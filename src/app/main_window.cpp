@@ -68,8 +68,7 @@ void MainWindow::start() {
   if (auto v = readGeometry(readSetting(store, setting::WindowHeight))) w.setHeight(*v);
   if (auto v = readGeometry(readSetting(store, setting::WindowX))) w.setLeft(*v);
   if (auto v = readGeometry(readSetting(store, setting::WindowY))) w.setTop(*v);
-  if (readSmallInt(readSetting(store, setting::WindowState)) ==
-      static_cast<int>(ui::WindowState::Maximized))
+  if (readNumber(store, setting::WindowState) == static_cast<int>(ui::WindowState::Maximized))
     w.setWindowState(ui::WindowState::Maximized);
 
   applyPosition(store, setting::PeopleListX, setting::PeopleListY, p_.peopleList);

@@ -1,5 +1,7 @@
 #include "app/settings_schema.h"
 
+#include "app/text_forms.h"
+
 namespace tw {
 
 namespace {
@@ -10,6 +12,11 @@ std::string slotName(const SettingKey& key, int slot) {
 
 std::string readSetting(const ui::SettingsStore& store, const SettingKey& key) {
   return store.read(std::string(key.name), std::string(key.defaultText));
+}
+
+std::int16_t readNumber(const ui::SettingsStore& store, const SettingKey& key) {
+  const std::int16_t v = readSmallInt(readSetting(store, key));
+  return v >= 0 && v <= key.highest ? v : readSmallInt(key.defaultText);
 }
 
 void writeSetting(ui::SettingsStore& store, const SettingKey& key, const std::string& text) {

@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 
+#include "app/text_forms.h"
 #include "platform/qt_surface.h"
 #include "platform/twips.h"
 
@@ -128,6 +129,7 @@ void QtPeopleWindows::buildEntry() {
   label("Name", w, 120, 180, 615, 255);
   name_ = new QLineEdit(w);
   name_->setObjectName(QStringLiteral("nameBox"));
+  name_->setMaxLength(static_cast<int>(kLongestName));
   nameBox_ = std::make_unique<QtTextBox>(name_);
   nameBox_->place(960, 120, 2295, 375);
 

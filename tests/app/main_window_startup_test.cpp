@@ -130,5 +130,34 @@ TEST(MainWindowShutdown, ANonNormalWindowIsStoredThenRestoredAndExitEndsTheProgr
   }
 }
 
+// A long text as its first bytes and its length, so that a failure stays readable.
+std::string brief(const std::string& text) {
+  return text.size() <= 16 ? text : text.substr(0, 8) + "... (" + std::to_string(text.size()) + " bytes)";
+}
+
+TEST(MainWindowStartup, OptionsOutOfRangeReadAsTheirDefaultsAndLongNamesAreCut) {
+  const std::string e = "\xC3\xA9";  // é, two bytes
+  std::string e1001, e1000;
+  for (int i = 0; i < 1001; ++i) e1001 += e;
+  e1000 = e1001.substr(0, 2000);
+  const struct { const char* what; const char* key; std::string stored, written; } cases[] = {
+      {"chart type 41, from a hand-written \\u0041", "Chart type", "41", " 0"},
+      {"chart type below 0", "Chart type", "-1", " 0"},
+      {"age format from a date", "Age format", "29/2/2024", " 0"},
+      {"age format in range", "Age format", " 2", " 2"},
+      {"window state 7", "Window state", " 7", " 0"},
+      {"a name of 5000 characters", "Birthname1", std::string(5000, 'n'), std::string(1000, 'n')},
+      {"a name of 1001 two-byte characters", "Birthname2", e1001, e1000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    MainWindowFixture f;
+    f.store.values[c.key] = c.stored;
+    f.main.start();
+    f.main.saveAndClose();
+    EXPECT_EQ(brief(f.store.values[c.key]), brief(c.written));
+  }
+}
+
 }  // namespace
 }  // namespace tw::test

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "app/text_forms.h"
 #include "commands/display_settings.h"
 #include "commands/print_and_save.h"
 #include "mock/fakes.h"
@@ -163,11 +164,17 @@ struct MainWindowFixture {
                  ChartType type = ChartType::Biorhythm) {
     store.values["Birthday1"] = dateText(birthday);
     store.values["Birthday2"] = dateText(birthday2);
-    store.values["Chart type"] = std::to_string(static_cast<int>(type));
+    store.values["Chart type"] = numberText(static_cast<int>(type));
     const Date today = clock.day;
     clock.day = chartDate;
     load();
     clock.day = today;
+    if (store.values["Chart type"] != " 0" && store.values["Chart type"] != " 1") {
+      // The store reads a type no chart has as the default; the state may still be given one.
+      ChartOptions options = main.state().options;
+      options.chartType = type;
+      main.applyOptions(options);
+    }
   }
 
   // Each full redraw of a chart starts by clearing the surface.

@@ -33,6 +33,14 @@ TEST(PeopleStore, StoredDatesReadDayFirstAndBadOnesGiveFirstJanuary1990) {
   for (int n = 1; n <= 6; ++n) EXPECT_EQ(people.dates[n], cases[n - 1].second) << cases[n - 1].first;
 }
 
+TEST(PeopleStore, ANameIsCutToAThousandCharactersWhenRead) {
+  test::MemoryStore store;
+  store.values["PeopleName 7"] = std::string(20000, 'n');
+  PeopleStore people(store);
+  people.load();
+  EXPECT_EQ(people.names[7], std::string(1000, 'n'));
+}
+
 TEST(PeopleStore, ListIsInSlotOrderAndFindPersonTakesTheHighestExactMatch) {
   test::MemoryStore store;
   PeopleStore people(store);
