@@ -28,6 +28,8 @@ struct SettingKey {
   std::int16_t highest = 0;
 };
 
+inline constexpr int kPeopleSlots = 50;
+
 namespace setting {
 inline constexpr SettingKey ChartType{"Chart type", "0", TextForm::Number, 1};
 inline constexpr SettingKey Physical{"Physical", "-1", TextForm::Boolean};
@@ -55,7 +57,7 @@ inline constexpr SettingKey PeopleListX{"PeopleListWin X", "", TextForm::Twips};
 inline constexpr SettingKey PeopleListY{"PeopleListWin Y", "", TextForm::Twips};
 inline constexpr SettingKey PersonEntryX{"PeopleEntryWin X", "", TextForm::Twips};
 inline constexpr SettingKey PersonEntryY{"PeopleEntryWin Y", "", TextForm::Twips};
-// One of each for slots 1 ... 50: "PeopleName 1", "PeopleDate 1" ...
+// One of each for slots 1 ... kPeopleSlots: "PeopleName 1", "PeopleDate 1" ...
 inline constexpr SettingKey PersonName{"PeopleName ", "", TextForm::Text};
 inline constexpr SettingKey PersonBirthday{"PeopleDate ", "1/1/90", TextForm::Date};
 }  // namespace setting
@@ -72,6 +74,9 @@ inline constexpr std::array<const SettingKey*, 28> kSettingsSchema = {
     &setting::PersonEntryX,   &setting::PersonEntryY,     &setting::PersonName,
     &setting::PersonBirthday,
 };
+
+// Whether the program reads a key of this name: one of the table's, or a people key of a slot.
+bool isSettingKey(std::string_view name);
 
 // The stored text, or the key's default when the key is absent.
 std::string readSetting(const ui::SettingsStore& store, const SettingKey& key);

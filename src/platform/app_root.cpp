@@ -1,5 +1,7 @@
 #include "platform/app_root.h"
 
+#include <QApplication>
+
 #include "platform/qt_locale.h"
 #include "platform/qt_people_windows.h"
 
@@ -20,9 +22,20 @@ AppRoot::AppRoot(const QString& settingsFile)
   printPageWidget_.setPalette(QPalette(Qt::white));
   printPageWidget_.setAutoFillBackground(true);
   window_.attach(main_, program_);
+  store_.onWriteFailed([this](const QString& file, const QString& reason) {
+    // Over the window the change was made in: the people list is modal over the main window.
+    QWidget* over = QApplication::activeModalWidget();
+    QtMessages(over ? over : &window_)
+        .warn("Tidewell could not save its settings to\r\n" + file.toStdString() + ":\r\n" +
+                  reason.toStdString() +
+                  ".\r\n\r\nUntil it can, your changes are kept only while Tidewell runs. It tries "
+                  "again at every change and when it closes.",
+              "Tidewell");
+  });
 }
 
 void AppRoot::start() {
+  store_.makeFolder();  // before any dialog saves its own settings beside it
   main_.start();
   if (window_.windowAdapter().windowState() == ui::WindowState::Maximized)
     window_.showMaximized();
