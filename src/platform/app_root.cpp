@@ -11,7 +11,7 @@ AppRoot::AppRoot(const QString& settingsFile)
     : store_(settingsFile.isEmpty() ? QtSettingsStore::defaultFilePath() : settingsFile),
       main_(window_.controls(),
             MainWindowServices{window_.surface(), window_.measure(), messages_, store_, clock_,
-                               program_, userLocale()},
+                               program_, userLocale(), screens_},
             MainWindowPeers{peopleListWindow_, personEntryWindow_, printPageWindow_}) {
   // The people list and entry windows are built into their two widgets, which own them, when
   // the list is first opened; the list is loaded then.
@@ -19,6 +19,8 @@ AppRoot::AppRoot(const QString& settingsFile)
     new QtPeopleWindows(&peopleListWidget_, peopleListWindow_, &personEntryWidget_,
                         personEntryWindow_, main_, store_);
   });
+  // Sized as built, so that their stored places are fitted to the screens by their real size.
+  QtPeopleWindows::setDesignedSizes(&peopleListWidget_, &personEntryWidget_);
   printPageWidget_.setPalette(QPalette(Qt::white));
   printPageWidget_.setAutoFillBackground(true);
   window_.attach(main_, program_);

@@ -7,6 +7,7 @@
 #include "platform/display_wiring.h"
 #include "platform/help_wiring.h"
 #include "platform/qt_main_window.h"
+#include "platform/qt_screens.h"
 #include "platform/program_style.h"
 #include "platform/qt_services.h"
 #include "platform/qt_settings_store.h"
@@ -36,6 +37,7 @@ class AppRoot {
   QtSettingsStore store_;
   QtClock clock_;
   QtProgram program_;
+  QtScreens screens_;
   QtMainWindow window_;
   QtMessages messages_{&window_};
 

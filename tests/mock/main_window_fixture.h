@@ -127,12 +127,14 @@ struct MainWindowFixture {
   MemoryStore store;
   FixedClock clock{fromYmd(2026, 12, 5)};
   FakeProgram program;
+  FakeScreens screens;
   MainWindow main{MainWindowControls{window, toolbar, picture, birthdayButton, birthdayPicker,
                                      birthday2Button, birthday2Picker, chartDateLabel,
                                      chartDatePicker,
                                      MainWindowMenus{bio, comp, phy, emo, intl, ave, days, weeks,
                                                      years, weekSep, todayMark}},
-                  MainWindowServices{surface, measure, messages, store, clock, program, Locale{}},
+                  MainWindowServices{surface, measure, messages, store, clock, program, Locale{},
+                                     screens},
                   MainWindowPeers{peopleListWindow, personEntryWindow, printPageWindow}};
   std::vector<std::string> timeline;
   ScriptedDialogs dialog;

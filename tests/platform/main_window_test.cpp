@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -234,6 +235,20 @@ TEST_F(MainWindowTest, ThePeopleListIsBuiltWhenFirstOpenedAndStandsWhereItWasLef
   people.view().findChild<QPushButton*>("birthdayButton")->click();
   EXPECT_EQ(during, before + 1);
   EXPECT_EQ(place, QPoint(twipsToPixels(3000), twipsToPixels(1500)));
+}
+
+
+TEST_F(MainWindowTest, AWindowStoredFarLargerThanTheScreenStartsOnItAndIsStoredSo) {
+  QSettings ini(dir.filePath("Huge.ini"), QSettings::IniFormat);
+  ini.setValue("Tidewell/Chart width", " 1999999");
+  ini.setValue("Tidewell/Chart height", " 1999999");
+  ini.sync();
+  AppRoot huge(dir.filePath("Huge.ini"));
+  huge.start();  // the chart's image used to be sized to the stored window: 71 GB
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  huge.view().close();
+  EXPECT_LE(std::stod(huge.store().read("Chart width", "")), pixelsToTwips(screen.width()));
+  EXPECT_LE(std::stod(huge.store().read("Chart height", "")), pixelsToTwips(screen.height()));
 }
 
 }  // namespace
