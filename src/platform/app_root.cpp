@@ -45,4 +45,14 @@ void AppRoot::start() {
     window_.show();
 }
 
+void AppRoot::bringToFront() {
+  window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
+  window_.raise();
+  window_.activateWindow();
+  if (QWidget* modal = QApplication::activeModalWidget()) {
+    modal->raise();
+    modal->activateWindow();
+  }
+}
+
 }  // namespace tw::platform

@@ -21,6 +21,7 @@ class AppRoot {
   explicit AppRoot(const QString& settingsFile = QString());
 
   void start();  // start, then show the main window
+  void bringToFront();  // the main window, and any window open over it
 
   QtMainWindow& view() { return window_; }
   MainWindow& mainWindow() { return main_; }
