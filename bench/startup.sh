@@ -4,6 +4,7 @@
 # see the same load. Prints the median launch-to-first-paint time, whole-process wall time and
 # peak resident memory of each.
 #   bench/startup.sh [BUILD_DIR] [RUNS]      (offscreen unless QT_QPA_PLATFORM says otherwise)
+# With SETTINGS=FILE every run starts from a copy of that settings file instead of none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -21,11 +22,15 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/runtime" "$work/config"
 chmod 700 "$work/runtime"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} XDG_RUNTIME_DIR="$work/runtime"
-export XDG_CONFIG_HOME="$work/config"  # a first run: no stored settings
+export XDG_CONFIG_HOME="$work/config"  # a first run, unless SETTINGS names a file
 
 for ((i = 0; i < runs; i++)); do
   for p in "${programs[@]}"; do
     name=$(label "$p")
+    if [ -n "${SETTINGS:-}" ]; then
+      mkdir -p "$work/config/Kestrelmoor"
+      cp "$SETTINGS" "$work/config/Kestrelmoor/Tidewell.ini"
+    fi
     # shellcheck disable=SC2086  # the entry is a program and its arguments
     TIDEWELL_LAUNCH_NS=$(date +%s%N) /usr/bin/time -f "time %e %M" -o "$work/time" $p \
       > "$work/out" 2>/dev/null

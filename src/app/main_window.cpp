@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "app/screen_fit.h"
 #include "app/settings_io.h"
 #include "app/settings_schema.h"
 #include "app/text_forms.h"
@@ -68,12 +69,15 @@ void MainWindow::start() {
   if (auto v = readGeometry(readSetting(store, setting::WindowHeight))) w.setHeight(*v);
   if (auto v = readGeometry(readSetting(store, setting::WindowX))) w.setLeft(*v);
   if (auto v = readGeometry(readSetting(store, setting::WindowY))) w.setTop(*v);
-  if (readSmallInt(readSetting(store, setting::WindowState)) ==
-      static_cast<int>(ui::WindowState::Maximized))
+  const std::vector<ui::ScreenArea> screens = s_.screens.areas();
+  fitOnScreens(w, screens);
+  if (readNumber(store, setting::WindowState) == static_cast<int>(ui::WindowState::Maximized))
     w.setWindowState(ui::WindowState::Maximized);
 
   applyPosition(store, setting::PeopleListX, setting::PeopleListY, p_.peopleList);
+  fitOnScreens(p_.peopleList, screens);
   applyPosition(store, setting::PersonEntryX, setting::PersonEntryY, p_.personEntry);
+  fitOnScreens(p_.personEntry, screens);
 
   layOut();
 }

@@ -50,6 +50,7 @@ struct MainWindowServices {
   const ui::Clock& clock;
   ui::Program& program;
   Locale locale;
+  const ui::Screens& screens;  // the stored geometry is fitted to them at start-up
 };
 
 // The other windows the main window positions at start-up and closes at shut-down.

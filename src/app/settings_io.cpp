@@ -13,12 +13,12 @@ Colour readColourKey(const ui::SettingsStore& store, const SettingKey& key) {
 
 ChartOptions readChartOptions(const ui::SettingsStore& store) {
   ChartOptions o;
-  o.chartType = static_cast<ChartType>(readSmallInt(readSetting(store, setting::ChartType)));
+  o.chartType = static_cast<ChartType>(readNumber(store, setting::ChartType));
   o.showPhysical = readBool(readSetting(store, setting::Physical));
   o.showEmotional = readBool(readSetting(store, setting::Emotional));
   o.showIntellectual = readBool(readSetting(store, setting::Intellectual));
   o.showAverage = readBool(readSetting(store, setting::Average));
-  o.ageUnit = static_cast<AgeUnit>(readSmallInt(readSetting(store, setting::AgeUnit)));
+  o.ageUnit = static_cast<AgeUnit>(readNumber(store, setting::AgeUnit));
   o.weekSeparators = readBool(readSetting(store, setting::WeekSeparators));
   o.todayMarker = readBool(readSetting(store, setting::TodayMarker));
   o.backgroundColour = readColourKey(store, setting::BackgroundColour);
@@ -47,9 +47,9 @@ void writeChartOptions(ui::SettingsStore& store, const ChartOptions& o) {
 
 void readPeople(const ui::SettingsStore& store, Date today, ChartState& s) {
   s.birthday = readDate(readSetting(store, setting::Birthday)).value_or(today);
-  s.name = readSetting(store, setting::Name);
+  s.name = readName(readSetting(store, setting::Name));
   s.birthday2 = readDate(readSetting(store, setting::Birthday2)).value_or(today);
-  s.name2 = readSetting(store, setting::Name2);
+  s.name2 = readName(readSetting(store, setting::Name2));
 }
 
 void writePeople(ui::SettingsStore& store, const ChartState& s) {

@@ -89,4 +89,14 @@ std::optional<std::int32_t> readGeometry(std::string_view text) {
 
 std::optional<Date> readDate(std::string_view text) { return parseDayFirst(text); }
 
+std::string readName(std::string_view text) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // A character starts at every byte that does not continue a UTF-8 sequence.
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == kLongestName)
+      return std::string(text.substr(0, i));
+  }
+  return std::string(text);
+}
+
 }  // namespace tw

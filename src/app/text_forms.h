@@ -23,4 +23,10 @@ std::optional<std::int32_t> readColour(std::string_view text);  // decimal or "&
 std::optional<std::int32_t> readGeometry(std::string_view text);  // only values above 0
 std::optional<Date> readDate(std::string_view text);    // day first, within the pickers' range
 
+// The most characters a name keeps: a stored name of megabytes would stall every start and
+// every chart. The entry window's name box takes no more.
+inline constexpr std::size_t kLongestName = 1000;
+// The name, cut after kLongestName characters (never inside one).
+std::string readName(std::string_view text);
+
 }  // namespace tw

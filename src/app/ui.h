@@ -2,6 +2,7 @@
 // The few things a window's handlers need from the outside world. The Qt side implements
 // them over real widgets; tests implement them with fakes.
 #include <string>
+#include <vector>
 
 #include "cycles/date.h"
 
@@ -85,6 +86,17 @@ class Window {
   virtual void showModal() = 0;  // returns once the window is hidden or closed
   virtual void hide() = 0;
   virtual void close() = 0;
+};
+
+// The part of a screen windows may take (less panels and docks), in twips of the desktop.
+struct ScreenArea {
+  double left = 0, top = 0, width = 0, height = 0;
+};
+
+class Screens {
+ public:
+  virtual ~Screens() = default;
+  virtual std::vector<ScreenArea> areas() const = 0;  // none when not known
 };
 
 enum class Answer { Yes, No };

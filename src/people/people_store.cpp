@@ -9,7 +9,7 @@ void PeopleStore::load() {
   // A date text that cannot be read falls back to the same day as an absent key.
   static const Date kDefault = *readDate(setting::PersonBirthday.defaultText);
   for (int n = 1; n <= kSlots; ++n) {
-    names[n] = readSetting(store_, setting::PersonName, n);
+    names[n] = readName(readSetting(store_, setting::PersonName, n));
     dates[n] = readDate(readSetting(store_, setting::PersonBirthday, n)).value_or(kDefault);
   }
 }

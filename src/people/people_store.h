@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/settings_schema.h"
 #include "app/ui.h"
 #include "cycles/date.h"
 
@@ -12,7 +13,7 @@ namespace tw {
 
 class PeopleStore {
  public:
-  static constexpr int kSlots = 50;
+  static constexpr int kSlots = kPeopleSlots;
 
   explicit PeopleStore(ui::SettingsStore& store) : store_(store) {}
 

@@ -1,5 +1,7 @@
 #include "platform/app_root.h"
 
+#include <QApplication>
+
 #include "platform/qt_locale.h"
 #include "platform/qt_people_windows.h"
 
@@ -9,7 +11,7 @@ AppRoot::AppRoot(const QString& settingsFile)
     : store_(settingsFile.isEmpty() ? QtSettingsStore::defaultFilePath() : settingsFile),
       main_(window_.controls(),
             MainWindowServices{window_.surface(), window_.measure(), messages_, store_, clock_,
-                               program_, userLocale()},
+                               program_, userLocale(), screens_},
             MainWindowPeers{peopleListWindow_, personEntryWindow_, printPageWindow_}) {
   // The people list and entry windows are built into their two widgets, which own them, when
   // the list is first opened; the list is loaded then.
@@ -17,17 +19,40 @@ AppRoot::AppRoot(const QString& settingsFile)
     new QtPeopleWindows(&peopleListWidget_, peopleListWindow_, &personEntryWidget_,
                         personEntryWindow_, main_, store_);
   });
+  // Sized as built, so that their stored places are fitted to the screens by their real size.
+  QtPeopleWindows::setDesignedSizes(&peopleListWidget_, &personEntryWidget_);
   printPageWidget_.setPalette(QPalette(Qt::white));
   printPageWidget_.setAutoFillBackground(true);
   window_.attach(main_, program_);
+  store_.onWriteFailed([this](const QString& file, const QString& reason) {
+    // Over the window the change was made in: the people list is modal over the main window.
+    QWidget* over = QApplication::activeModalWidget();
+    QtMessages(over ? over : &window_)
+        .warn("Tidewell could not save its settings to\r\n" + file.toStdString() + ":\r\n" +
+                  reason.toStdString() +
+                  ".\r\n\r\nUntil it can, your changes are kept only while Tidewell runs. It tries "
+                  "again at every change and when it closes.",
+              "Tidewell");
+  });
 }
 
 void AppRoot::start() {
+  store_.makeFolder();  // before any dialog saves its own settings beside it
   main_.start();
   if (window_.windowAdapter().windowState() == ui::WindowState::Maximized)
     window_.showMaximized();
   else
     window_.show();
+}
+
+void AppRoot::bringToFront() {
+  window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
+  window_.raise();
+  window_.activateWindow();
+  if (QWidget* modal = QApplication::activeModalWidget()) {
+    modal->raise();
+    modal->activateWindow();
+  }
 }
 
 }  // namespace tw::platform

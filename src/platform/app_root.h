@@ -7,6 +7,7 @@
 #include "platform/display_wiring.h"
 #include "platform/help_wiring.h"
 #include "platform/qt_main_window.h"
+#include "platform/qt_screens.h"
 #include "platform/program_style.h"
 #include "platform/qt_services.h"
 #include "platform/qt_settings_store.h"
@@ -20,6 +21,7 @@ class AppRoot {
   explicit AppRoot(const QString& settingsFile = QString());
 
   void start();  // start, then show the main window
+  void bringToFront();  // the main window, and any window open over it
 
   QtMainWindow& view() { return window_; }
   MainWindow& mainWindow() { return main_; }
@@ -36,6 +38,7 @@ class AppRoot {
   QtSettingsStore store_;
   QtClock clock_;
   QtProgram program_;
+  QtScreens screens_;
   QtMainWindow window_;
   QtMessages messages_{&window_};
 

@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 
+#include "app/text_forms.h"
 #include "platform/qt_surface.h"
 #include "platform/twips.h"
 
@@ -78,6 +79,7 @@ QtPeopleWindows::QtPeopleWindows(QWidget* listWindow, ui::Window& listAdapter,
       entryWindow_(entryWindow),
       listMessages_(listWindow),
       entryMessages_(entryWindow) {
+  setDesignedSizes(listWindow, entryWindow);
   buildList();
   buildEntry();
   personEntry_ = std::make_unique<PersonEntry>(
@@ -95,12 +97,16 @@ QtPeopleWindows::~QtPeopleWindows() {
   if (entryWindow_) entryWindow_->removeEventFilter(this);
 }
 
+void QtPeopleWindows::setDesignedSizes(QWidget* listWindow, QWidget* entryWindow) {
+  setClientSize(listWindow, 4560, 3450);
+  setClientSize(entryWindow, 3390, 1560);
+}
+
 void QtPeopleWindows::buildList() {
   QWidget* w = listWindow_;
   w->setWindowTitle(QStringLiteral("People"));
   setDialogFrame(w);
   w->setFont(programFont(8));
-  setClientSize(w, 4560, 3450);
 
   list_ = new PeopleListBox(w);
   list_->setObjectName(QStringLiteral("list"));
@@ -123,11 +129,11 @@ void QtPeopleWindows::buildEntry() {
   w->setWindowTitle(QStringLiteral("Entry"));
   setDialogFrame(w);
   w->setFont(programFont(8));
-  setClientSize(w, 3390, 1560);
 
   label("Name", w, 120, 180, 615, 255);
   name_ = new QLineEdit(w);
   name_->setObjectName(QStringLiteral("nameBox"));
+  name_->setMaxLength(static_cast<int>(kLongestName));
   nameBox_ = std::make_unique<QtTextBox>(name_);
   nameBox_->place(960, 120, 2295, 375);
 

@@ -25,6 +25,9 @@ class QtPeopleWindows : public QObject {
                   ui::Window& entryAdapter, MainWindow& main, ui::SettingsStore& store);
   ~QtPeopleWindows() override;
 
+  // The two windows' designed sizes, also before they are built.
+  static void setDesignedSizes(QWidget* listWindow, QWidget* entryWindow);
+
   PeopleList& peopleList() { return *peopleList_; }
   PersonEntry& personEntry() { return *personEntry_; }
   QListWidget* list() const { return list_; }

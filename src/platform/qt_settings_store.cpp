@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "platform/settings_file.h"
+
 namespace tw::platform {
 
 namespace {
@@ -13,21 +15,13 @@ const QString kSection = QStringLiteral("Tidewell");
 
 QString key(const std::string& k) { return kSection + '/' + QString::fromStdString(k); }
 
-// Birthdays are personal: the file is readable by its owner only, and so is a folder made for it.
-constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
-void keepPrivate(const QString& path) {
-  if (QFileInfo::exists(path)) QFile::setPermissions(path, kOwnerOnly);
-}
-
-// QSettings writes through a temporary file that takes the old file's mode, so a file that
-// exists at 0600 before the first write stays so.
-void createPrivate(const QString& path) {
-  if (QFileInfo::exists(path)) return;
-  const QString folder = QFileInfo(path).absolutePath();
-  if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
-    QFile::setPermissions(folder, kOwnerOnly | QFileDevice::ExeOwner);
-  QFile(path).open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly);
+// The working copy in a private folder; the file itself when no copy can be made.
+QString workingCopy(const QTemporaryDir& dir, const QString& path) {
+  if (!dir.isValid()) return path;
+  QFile copy(dir.filePath(QStringLiteral("Tidewell.ini")));
+  const QByteArray text = readableSettings(path, kSection);
+  if (!copy.open(QIODevice::WriteOnly) || copy.write(text) != text.size()) return path;
+  return copy.fileName();
 }
 
 // The text after "key=" in our section of the file, as it stands there; empty when absent.
@@ -87,9 +81,16 @@ QString QtSettingsStore::defaultFilePath() {
 QtSettingsStore::QtSettingsStore() : QtSettingsStore(defaultFilePath()) {}
 
 QtSettingsStore::QtSettingsStore(const QString& filePath)
-    : settings_(filePath, QSettings::IniFormat) {
-  keepPrivate(filePath);  // an older file may have been made with wider permissions
+    : path_(filePath),
+      workDir_(runtimeFolder() + QStringLiteral("/tidewell-XXXXXX")),
+      settings_(workingCopy(workDir_, filePath), QSettings::IniFormat) {}
+
+QtSettingsStore::~QtSettingsStore() {
+  tell_ = nullptr;
+  sync();
 }
+
+void QtSettingsStore::makeFolder() { makePrivateFolder(QFileInfo(path_).absolutePath()); }
 
 std::string QtSettingsStore::read(const std::string& k, const std::string& defaultText) const {
   const QVariant v = settings_.value(key(k));
@@ -100,13 +101,29 @@ std::string QtSettingsStore::read(const std::string& k, const std::string& defau
 }
 
 void QtSettingsStore::write(const std::string& k, const std::string& text) {
-  createPrivate(settings_.fileName());
   settings_.setValue(key(k), QString::fromStdString(text));
+  unsaved_ = true;
 }
 
 void QtSettingsStore::sync() {
+  if (!unsaved_) return;
+  const bool direct = settings_.fileName() == path_;  // no working copy could be made
+  if (direct) makeFolder();
   settings_.sync();
-  keepPrivate(settings_.fileName());
+  QString reason;
+  if (settings_.status() != QSettings::NoError) {
+    reason = direct ? QStringLiteral("it could not be written")
+                    : QStringLiteral("its working copy %1 could not be written").arg(settings_.fileName());
+  } else if (!direct) {
+    QFile copy(settings_.fileName());
+    reason = copy.open(QIODevice::ReadOnly) ? replaceFile(path_, copy.readAll()) : copy.errorString();
+  }
+  if (reason.isEmpty()) {
+    unsaved_ = failing_ = false;
+    return;
+  }
+  if (!failing_ && tell_) tell_(path_, reason);
+  failing_ = true;
 }
 
 }  // namespace tw::platform

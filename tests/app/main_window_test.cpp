@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -79,6 +80,72 @@ TEST(MainWindow, RestoresAHandWrittenStore) {
   EXPECT_EQ(f.window.log, (std::vector<std::string>{"width 9000", "height 7000", "state 2"}));
   EXPECT_EQ(f.picture.width(), 9000 - 350);
 }
+
+// A long text as its first bytes and its length, so that a failure stays readable.
+std::string brief(const std::string& text) {
+  return text.size() <= 16 ? text : text.substr(0, 8) + "... (" + std::to_string(text.size()) + " bytes)";
+}
+
+TEST(MainWindowStartup, OptionsOutOfRangeReadAsTheirDefaultsAndLongNamesAreCut) {
+  const std::string e = "\xC3\xA9";  // é, two bytes
+  std::string e1001, e1000;
+  for (int i = 0; i < 1001; ++i) e1001 += e;
+  e1000 = e1001.substr(0, 2000);
+  const struct { const char* what; const char* key; std::string stored, written; } cases[] = {
+      {"chart type 41, from a hand-written \\u0041", "Chart type", "41", " 0"},
+      {"chart type below 0", "Chart type", "-1", " 0"},
+      {"age format from a date", "Age format", "29/2/2024", " 0"},
+      {"age format in range", "Age format", " 2", " 2"},
+      {"window state 7", "Window state", " 7", " 0"},
+      {"a name of 5000 characters", "Birthname1", std::string(5000, 'n'), std::string(1000, 'n')},
+      {"a name of 1001 two-byte characters", "Birthname2", e1001, e1000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    MainWindowFixture f;
+    f.store.values[c.key] = c.stored;
+    f.main.start();
+    f.main.saveAndClose();
+    EXPECT_EQ(brief(f.store.values[c.key]), brief(c.written));
+  }
+}
+
+// Left, top, width and height of a window.
+std::vector<double> placeOf(const FakeWindow& w) { return {w.left(), w.top(), w.width(), w.height()}; }
+
+TEST(MainWindowStartup, StoredGeometryIsFittedToTheScreensOfToday) {
+  const ui::ScreenArea wide{0, 0, 24000, 15000}, right{24000, 0, 28800, 16200};  // 1600 x 1000, 1920 x 1080
+  const struct {
+    const char* what;
+    std::vector<ui::ScreenArea> screens;
+    std::map<std::string, std::string> stored;
+    std::vector<double> main, peopleList;
+  } cases[] = {
+      {"1999999 twips square", {wide}, {{"Chart width", "1999999"}, {"Chart height", "1999999"}},
+       {0, 0, 24000, 15000}, {300, 300, 4680, 3855}},
+      {"1400 x 900 pixels at 1132,736", {wide},
+       {{"Chart X", "16980"}, {"Chart Y", "11040"}, {"Chart width", "21000"}, {"Chart height", "13500"}},
+       {3000, 1500, 21000, 13500}, {300, 300, 4680, 3855}},
+      {"mostly on the second screen, which fits it", {wide, right},
+       {{"Chart X", "30000"}, {"Chart Y", "900"}, {"PeopleListWin X", "50000"}, {"PeopleListWin Y", "15000"}},
+       {30000, 900, 7140, 4590}, {48120, 12345, 4680, 3855}},
+      {"on a screen that is gone", {wide},
+       {{"Chart X", "30000"}, {"Chart Y", "900"}, {"PeopleListWin X", "90000"}, {"PeopleListWin Y", "-5"}},
+       {16860, 900, 7140, 4590}, {19320, 300, 4680, 3855}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    MainWindowFixture f;
+    f.screens.list = c.screens;
+    f.peopleListWindow.place(300, 300, 4680, 3855);
+    for (const auto& [key, value] : c.stored) f.store.values[key] = value;
+    f.main.start();
+    EXPECT_EQ(placeOf(f.window), c.main);
+    EXPECT_EQ(placeOf(f.peopleListWindow), c.peopleList);
+    EXPECT_EQ(f.picture.width(), c.main[2] - 350);  // the chart follows the fitted window
+  }
+}
+
 
 }  // namespace
 }  // namespace tw::test

@@ -59,8 +59,8 @@ TEST(Program, PrintsForTheStoredPersonOrTheCommandLinesPeople) {
       {{}, {"--birthday", "2000-01-01", "--critical", "2000-01-01", "2000-01-20"},
        "2000-01-01 Saturday: physical, emotional, intellectual\n2000-01-12 Wednesday: physical\n"
        "2000-01-15 Saturday: emotional\n2000-01-17 Monday: intellectual\n"},
-      // A stored chart type that draws nothing is refused unless the command line overrides it.
-      {{{"Birthday1", "1/1/2000"}, {"Chart type", " 2"}}, {"--interpret", "--date", "2000-01-12", "--type", "bio"},
+      // A stored chart type no chart has reads as the one-person chart.
+      {{{"Birthday1", "1/1/2000"}, {"Chart type", " 41"}}, {"--interpret", "--date", "2000-01-12"},
        "Interpretation for 12/1/2000:\n\nPhysical critical day!\n\nDon't overwork, and avoid\n"
        "alcohol and other\nindulgements. Possibility\nof headaches or depression.\n"},
       {{}, {"--version"}, std::string("tidewell-chart ") + kVersion + "\n"},
@@ -83,8 +83,6 @@ TEST(Program, RefusesWhatCannotBeChartedWithOneLine) {
       {{}, {"--birthday", "2000-01-01", "--ics", "x.ics"}, "--ics needs --critical"},
       {{}, {"--birthday", "2000-01-01", "--critical", "2000-01-01", "2000-01-02", "--ics", "days.txt"},
        "must end in .ics"},
-      {{{"Birthday1", "1/1/2000"}, {"Chart type", " 2"}}, {"--interpret", "--date", "2000-01-12"},
-       "neither bio nor comparison"},
   };
   for (const auto& c : cases) {
     FakeHost host;

@@ -161,6 +161,12 @@ struct FixedClock : ui::Clock {
   Date day = 0;
 };
 
+// One 1920 x 1080 screen unless a test says otherwise.
+struct FakeScreens : ui::Screens {
+  std::vector<ui::ScreenArea> areas() const override { return list; }
+  std::vector<ui::ScreenArea> list{{0, 0, 28800, 16200}};
+};
+
 struct FakeProgram : ui::Program {
   void end() override { ++ends; }
   std::string helpFilePath() const override { return "/opt/tidewell/Tidewell.html"; }

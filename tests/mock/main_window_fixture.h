@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/main_window.h"
+#include "app/text_forms.h"
 #include "commands/display_settings.h"
 #include "commands/print_and_save.h"
 #include "mock/fakes.h"
@@ -144,12 +145,14 @@ struct MainWindowFixture {
   MemoryStore store;
   FixedClock clock{fromYmd(2026, 12, 5)};
   FakeProgram program;
+  FakeScreens screens;
   MainWindow main{MainWindowControls{window, toolbar, picture, birthdayButton, birthdayPicker,
                                      birthday2Button, birthday2Picker, chartDateLabel,
                                      chartDatePicker,
                                      MainWindowMenus{bio, comp, phy, emo, intl, ave, days, weeks,
                                                      years, weekSep, todayMark}},
-                  MainWindowServices{surface, measure, messages, store, clock, program, Locale{}},
+                  MainWindowServices{surface, measure, messages, store, clock, program, Locale{},
+                                     screens},
                   MainWindowPeers{peopleListWindow, personEntryWindow, printPageWindow}};
   std::vector<std::string> timeline;
   ScriptedDialogs dialog;
@@ -181,11 +184,17 @@ struct MainWindowFixture {
                  ChartType type = ChartType::Biorhythm) {
     store.values["Birthday1"] = dateText(birthday);
     store.values["Birthday2"] = dateText(birthday2);
-    store.values["Chart type"] = std::to_string(static_cast<int>(type));
+    store.values["Chart type"] = numberText(static_cast<int>(type));
     const Date today = clock.day;
     clock.day = chartDate;
     load();
     clock.day = today;
+    if (store.values["Chart type"] != " 0" && store.values["Chart type"] != " 1") {
+      // The store reads a type no chart has as the default; the state may still be given one.
+      ChartOptions options = main.state().options;
+      options.chartType = type;
+      main.applyOptions(options);
+    }
   }
 
   // The ticked menu items and the shown second-birthday controls, in the window's order.

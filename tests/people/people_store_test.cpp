@@ -26,6 +26,14 @@ TEST(PeopleStore, DatesReadDayFirstBadOrMissingOnesGiveFirstJanuary1990AndSaveWr
   EXPECT_EQ(store.syncs, 1);
 }
 
+TEST(PeopleStore, ANameIsCutToAThousandCharactersWhenRead) {
+  test::MemoryStore store;
+  store.values["PeopleName 7"] = std::string(20000, 'n');
+  PeopleStore people(store);
+  people.load();
+  EXPECT_EQ(people.names[7], std::string(1000, 'n'));
+}
+
 TEST(PeopleStore, ListIsInSlotOrderAndALineIsFoundInTheHighestSlotThatHasIt) {
   test::MemoryStore store;
   PeopleStore people(store);

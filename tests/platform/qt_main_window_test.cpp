@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <cmath>
 
@@ -108,6 +110,20 @@ TEST_F(MainWindowTest, ClosingSavesTheStateAndAfterExitClosingSavesNothingMore) 
   again.view().close();
   EXPECT_EQ(again.store().read("Chart type", ""), "sentinel");
 }
+
+TEST_F(MainWindowTest, AWindowStoredFarLargerThanTheScreenStartsOnItAndIsStoredSo) {
+  QSettings ini(dir.filePath("Huge.ini"), QSettings::IniFormat);
+  ini.setValue("Tidewell/Chart width", " 1999999");
+  ini.setValue("Tidewell/Chart height", " 1999999");
+  ini.sync();
+  AppRoot huge(dir.filePath("Huge.ini"));
+  huge.start();  // the chart's image used to be sized to the stored window: 71 GB
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  huge.view().close();
+  EXPECT_LE(std::stod(huge.store().read("Chart width", "")), pixelsToTwips(screen.width()));
+  EXPECT_LE(std::stod(huge.store().read("Chart height", "")), pixelsToTwips(screen.height()));
+}
+
 
 }  // namespace
 }  // namespace tw::platform

@@ -78,5 +78,11 @@ TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
   EXPECT_EQ(windows->list()->item(0)->text(), "Bea (1/1/1990)");
 }
 
+
+TEST_F(QtPeople, TheNameBoxTakesNoLongerANameThanIsRead) {
+  windows->nameEdit()->setText(QString(1001, 'n'));
+  EXPECT_EQ(windows->nameEdit()->text().size(), 1000);
+}
+
 }  // namespace
 }  // namespace tw::platform

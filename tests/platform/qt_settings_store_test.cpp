@@ -1,11 +1,18 @@
 // The settings file on disk: texts come back exactly and it is the owner's alone.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <optional>
+
+#include "app/text_forms.h"
+#include "platform/app_root.h"
 
 #include "people/people_store.h"
 #include "platform/qt_settings_store.h"
@@ -56,18 +63,21 @@ std::optional<unsigned> modeOf(const QString& path) {
   return st.st_mode & 07777;
 }
 
-// With no umask every file the platform makes would be world-readable: the worst case.
-TEST(SettingsPermissions, FileAndFolderAreTheOwnersAloneHoweverTheyCameToBe) {
+// With no umask every file and folder the platform makes would be world-readable: the worst
+// case. Permissions are only ever taken away, and only by writing.
+TEST(SettingsPermissions, OnlyTightenedAndOnlyByWritingAndNewFoldersAreTheOwnersAlone) {
   test::qtApp();
   QTemporaryDir dir;
   const mode_t keptMask = ::umask(0);
-  const struct { const char* what; std::optional<unsigned> oldMode; bool write, sync; } cases[] = {
-      {"new file, synced", {}, true, true}, {"new file, written when the store goes", {}, true, false},
-      {"older 0644 file, only opened", 0644, false, false}, {"older 0666 file, written and synced", 0666, true, true},
+  const bool root = ::geteuid() == 0;  // root may write a read-only file, and so keeps it read-only
+  const struct { const char* what; std::optional<unsigned> oldMode; bool write, sync; unsigned mode; } cases[] = {
+      {"new file, synced", {}, true, true, 0600}, {"new file, written when the store goes", {}, true, false, 0600},
+      {"0644 file, only read", 0644, false, false, 0644}, {"0444 file, only read", 0444, false, false, 0444},
+      {"0666 file, written and synced", 0666, true, true, 0600},
+      {"0400 file, written and synced", 0400, root, true, 0400},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    // A folder per case: QSettings caches a file it has read by path, size and time.
     const QString path = dir.filePath(QString::fromUtf8(c.what) + "/Kestrelmoor/Tidewell.ini");
     if (c.oldMode) {
       QDir().mkpath(QFileInfo(path).path());
@@ -79,24 +89,87 @@ TEST(SettingsPermissions, FileAndFolderAreTheOwnersAloneHoweverTheyCameToBe) {
     }
     {
       QtSettingsStore store(path);
+      EXPECT_EQ(store.read("Birthday1", ""), c.oldMode ? "31/1/1990" : "");
       if (c.write) store.write("Birthday2", "4/12/2026");
       if (c.sync) store.sync();
     }
-    EXPECT_EQ(modeOf(path), 0600u);
-    QtSettingsStore again(path);  // keeping the file private keeps what it held
-    EXPECT_EQ(again.read("Birthday1", ""), c.oldMode ? "31/1/1990" : "");
+    EXPECT_EQ(modeOf(path), c.mode);
+    QtSettingsStore again(path);
     EXPECT_EQ(again.read("Birthday2", ""), c.write ? "4/12/2026" : "");
   }
   const QString fresh = dir.filePath("fresh/Kestrelmoor/Tidewell.ini");
   EXPECT_EQ(QtSettingsStore(fresh).read("Chart type", " 0"), " 0");
-  EXPECT_FALSE(QFile::exists(dir.filePath("fresh/Kestrelmoor")));  // merely reading leaves no trace
+  EXPECT_FALSE(QFile::exists(dir.filePath("fresh")));  // merely reading leaves no trace
   {
     QtSettingsStore store(fresh);
     store.write("Chart type", " 1");
     store.sync();
   }
+  EXPECT_EQ(modeOf(dir.filePath("fresh")), 0700u);  // every folder made, not just the last
   EXPECT_EQ(modeOf(dir.filePath("fresh/Kestrelmoor")), 0700u);
   ::umask(keptMask);
+}
+
+
+TEST(SettingsOnDisk, OfAHugeFileOnlyTheProgramsOwnKeysAreReadEachCutShort) {
+  test::qtApp();
+  QTemporaryDir dir;
+  QFile file(dir.filePath("Tidewell.ini"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[Other]\nJunk=" + QByteArray(3'000'000, ',') + "\n[Tidewell]\nChart%20type=\" 1\"\nUnknown=u\n");
+  file.write("Birthname1=\"" + QByteArray(3'000'000, 'x') + "\n");  // its quote never closes
+  file.write("PeopleName 3=Ann\nPeopleName 3=Anna\nPeopleName 51=Nobody\n");
+  file.close();
+  QtSettingsStore store(file.fileName());
+  EXPECT_EQ((std::vector<std::string>{store.read("Chart type", ""), store.read("PeopleName 3", ""),
+                                      store.read("Unknown", "-"), store.read("PeopleName 51", "-"),
+                                      std::to_string(readName(store.read("Birthname1", "")).size())}),
+            (std::vector<std::string>{" 1", "Anna", "-", "-", std::to_string(kLongestName)}));
+}
+
+// Closes each message box as it shows, keeping its title and text.
+struct MessageBoxes {
+  MessageBoxes() {
+    QObject::connect(&poll, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        seen.push_back((box->windowTitle() + ": " + box->text()).toStdString());
+        box->accept();
+      }
+    });
+    poll.start(10);
+  }
+  QTimer poll;
+  std::vector<std::string> seen;
+};
+
+TEST(SettingsOnDisk, AFailedSaveIsToldOnceAndWhatWasAddedIsSavedOnceTheDiskAllows) {
+  test::qtApp();
+  QTemporaryDir dir;
+  QFile blocker(dir.filePath("config"));  // a file where the settings folder belongs: even root fails
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  const QString path = dir.filePath("config/Kestrelmoor/Tidewell.ini");
+  MessageBoxes boxes;
+  {
+    AppRoot root(path);
+    root.start();
+    PeopleStore people(root.store());
+    people.load();
+    people.names[1] = "Frank";
+    people.save();
+    people.names[2] = "Gina";
+    people.save();
+    EXPECT_EQ(boxes.seen, std::vector<std::string>{"Tidewell: Tidewell could not save its settings to\n" +
+                                                   path.toStdString() + ":\nNot a directory.\n\nUntil it can, "
+                                                   "your changes are kept only while Tidewell runs. It tries "
+                                                   "again at every change and when it closes."});
+    EXPECT_EQ(root.store().read("PeopleName 1", ""), "Frank");
+    ASSERT_TRUE(blocker.remove());
+    root.mainWindow().saveAndClose();
+  }
+  EXPECT_EQ(boxes.seen.size(), 1u);
+  QtSettingsStore again(path);
+  EXPECT_EQ(again.read("PeopleName 1", "") + again.read("PeopleName 2", ""), "FrankGina");
 }
 
 }  // namespace
