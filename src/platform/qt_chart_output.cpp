@@ -66,6 +66,18 @@ bool printChart(const ChartDrawing& chart, QPrinter& printer) {
   return page.drawOn(nullptr);  // ends the page and the print job
 }
 
+namespace {
+// Qt 6.4's commit() reports success when its own last flush fails on a full disk, and leaves
+// an empty file where the old one was: flush first, and keep the old file on any error.
+bool commitWhole(QSaveFile& file) {
+  if (!file.flush() || file.error() != QFileDevice::NoError) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+}  // namespace
+
 bool QtChartFiles::write(const ChartImage& picture, const std::string& path) {
   const auto* p = dynamic_cast<const QtChartImage*>(&picture);
   if (!p || p->image.isNull()) return false;
@@ -75,7 +87,7 @@ bool QtChartFiles::write(const ChartImage& picture, const std::string& path) {
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  return commitWhole(file);
 }
 
 bool QtChartFiles::draw(const ChartDrawing& chart, ChartFileType type, const std::string& path) {
@@ -91,7 +103,7 @@ bool QtChartFiles::draw(const ChartDrawing& chart, ChartFileType type, const std
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  return commitWhole(file);
 }
 
 }  // namespace tw::platform
