@@ -63,6 +63,10 @@ TEST(Program, PrintsForTheStoredPersonOrTheCommandLinesPeople) {
       {{{"Birthday1", "1/1/2000"}, {"Chart type", " 41"}}, {"--interpret", "--date", "2000-01-12"},
        "Interpretation for 12/1/2000:\n\nPhysical critical day!\n\nDon't overwork, and avoid\n"
        "alcohol and other\nindulgements. Possibility\nof headaches or depression.\n"},
+      // The README's example, word for word.
+      {{}, {"--birthday", "1990-01-31", "--date", "2024-03-05", "--interpret"},
+       "Interpretation for 5/3/2024:\n\nGood physical and\nintellectual form. You\nshould generally feel\n"
+       "quite lively, but may\nexperience a lack of\ninspiration.\n"},
       {{}, {"--version"}, std::string("tidewell-chart ") + kVersion + "\n"},
   };
   for (const auto& c : cases) {
