@@ -167,6 +167,16 @@ TEST(ShippedHelp, LinksLeadToTopicsAndEveryCommandIsDescribed) {
   for (QAction* a : toolbar.actions())
     if (!a->isSeparator()) named << a->toolTip();
   for (const QString& s : named) EXPECT_TRUE(text.contains(s)) << s.toStdString();
+  // The finder finds a topic by the words of its text, not only of its title.
+  const struct { const char* words; const char* topic; } finds[] = {
+      {"colour", "The Settings menu"}, {"background", "Saving the chart as a bitmap"},
+      {"reset", "The Settings menu"}, {"exit", "The File menu"},
+      {"week separators", "Reading the biorhythm chart"}, {"today marker", "The Settings menu"},
+  };
+  for (const auto& f : finds) {
+    w.filterBox()->setText(QString::fromLatin1(f.words));
+    EXPECT_TRUE(w.listedTopics().contains(f.topic)) << f.words << ": " << w.listedTopics().join('|').toStdString();
+  }
 }
 
 }  // namespace
