@@ -39,8 +39,23 @@ QString QtSettingsStore::defaultFilePath() {
 
 QtSettingsStore::QtSettingsStore() : QtSettingsStore(defaultFilePath()) {}
 
+namespace {
+// Qt's file and colour dialogs keep their last folder and colours in a settings file of their
+// own; Tidewell writes no file but its settings, so theirs is sent where nothing can be written.
+void keepToolkitSettingsUnwritten() {
+  static const bool done = [] {
+    const QString nowhere = QStringLiteral("/dev/null/nowhere");
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+      for (auto scope : {QSettings::UserScope, QSettings::SystemScope}) QSettings::setPath(format, scope, nowhere);
+    return true;
+  }();
+  (void)done;
+}
+}  // namespace
+
 QtSettingsStore::QtSettingsStore(const QString& filePath)
     : settings_(filePath, QSettings::IniFormat) {
+  keepToolkitSettingsUnwritten();
   keepPrivate(filePath);  // an older file may have been made with wider permissions
 }
 
