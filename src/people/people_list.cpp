@@ -32,12 +32,13 @@ void PeopleList::load() {
   loaded_ = true;
 }
 
-void PeopleList::selectionChanged() {
-  if (c_.list.selectedIndex() >= 0) enableSelectionButtons(true);
-}
+// Ctrl+click clears the selection: the buttons that need one go grey again.
+void PeopleList::selectionChanged() { enableSelectionButtons(c_.list.selectedIndex() >= 0); }
 
 void PeopleList::drawSelectedPerson() {
-  if (const int slot = selectedSlot()) main_.takeChosenPerson(people.dates[slot], people.names[slot]);
+  const int slot = selectedSlot();
+  if (slot == 0) return;
+  main_.takeChosenPerson(people.dates[slot], people.names[slot]);
   main_.drawChart();
   c_.window.hide();
 }

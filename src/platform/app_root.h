@@ -39,8 +39,9 @@ class AppRoot {
   QtMainWindow window_;
   QtMessages messages_{&window_};
 
-  // Stand-ins for the people list, person entry and print page windows, all hidden for now.
-  QWidget peopleListWidget_, personEntryWidget_, printPageWidget_;
+  // The people list, person entry and print page windows, all hidden for now.
+  QtDialogWindow peopleListWidget_, personEntryWidget_;
+  QWidget printPageWidget_;
   QtWindow peopleListWindow_{&peopleListWidget_, kDialogFrame};
   QtWindow personEntryWindow_{&personEntryWidget_, kDialogFrame};
   QtWindow printPageWindow_{&printPageWidget_, kDialogFrame};

@@ -97,12 +97,13 @@ void QtMainWindow::buildControls() {
   birthday2Button_->setObjectName(QStringLiteral("birthday2Button"));
   chartDateLabel_ = new QLabel(QStringLiteral("Chart date"), client_);
   chartDateLabel_->setObjectName(QStringLiteral("chartDateLabel"));
-  QDateEdit** edits[] = {&birthdayEdit_, &birthday2Edit_, &chartDateEdit_};
+  QtDateField** edits[] = {&birthdayEdit_, &birthday2Edit_, &chartDateEdit_};
   const char* names[] = {"birthdayPicker", "birthday2Picker", "chartDatePicker"};
+  const char* captions[] = {"Birthday", "Birthday 2", "Chart date"};
   for (int i = 0; i < 3; ++i) {
-    auto* edit = new QDateEdit(client_);
+    auto* edit = new QtDateField(client_);
     edit->setObjectName(QString::fromLatin1(names[i]));
-    setUpDateEdit(edit);
+    edit->setAccessibleName(QString::fromLatin1(captions[i]));
     *edits[i] = edit;
   }
 
@@ -124,18 +125,19 @@ void QtMainWindow::buildControls() {
   birthday2Picker_->place(3480, 3480, 1200, 375);
   chartDateLabelControl_->place(4800, 3540, 735, 255);
   chartDatePicker_->place(5640, 3480, 1200, 375);
-  // The three pickers are alike in width, face and format: one fitting serves them all.
-  fitDateFont(birthdayEdit_, 9.75);
+  // The three fields are alike in width, face and form: one fitting serves them all.
+  birthdayEdit_->fitFont(9.75);
   birthday2Edit_->setFont(birthdayEdit_->font());
   chartDateEdit_->setFont(birthdayEdit_->font());
   // A caption is never cut: the label grows to its text if the face is wider than designed.
   chartDateLabel_->setMinimumWidth(chartDateLabel_->sizeHint().width());
 
-  // Keyboard order of the design; the chart area and the label take no focus.
-  chartView_->setFocusPolicy(Qt::NoFocus);
-  QWidget* order[] = {birthdayEdit_, chartDateEdit_, birthday2Edit_, birthdayButton_, birthday2Button_, toolbar_};
+  // Keyboard order of the design, the chart area first; the label takes no focus.
+  chartView_->setFocusPolicy(Qt::StrongFocus);
+  QWidget* order[] = {chartView_, birthdayEdit_, chartDateEdit_, birthday2Edit_, birthdayButton_, birthday2Button_, toolbar_};
   for (int i = 0; i + 1 < static_cast<int>(std::size(order)); ++i)
     setTabOrder(order[i], order[i + 1]);
+  chartView_->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindowControls QtMainWindow::controls() {
@@ -179,6 +181,8 @@ void QtMainWindow::attach(MainWindow& main, const QtProgram& program) {
   connect(birthdayButton_, &QPushButton::clicked, this, [this] { main_->chooseBirthday(); });
   connect(birthday2Button_, &QPushButton::clicked, this, [this] { main_->chooseBirthday2(); });
   connect(toolbar_, &QToolBar::actionTriggered, this, [this](QAction* a) {
+    // A click on the toolbar leaves the focus where it was: take what was typed first.
+    QtDateField::commitTypingIn(this);
     main_->toolbarButton(a->data().toString().toStdString());
   });
 }
@@ -203,6 +207,7 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
+  QtDateField::commitTypingIn(this);
   main_->saveAndClose();
   event->accept();
 }

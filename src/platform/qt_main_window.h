@@ -1,6 +1,5 @@
 #pragma once
 // The main window's widgets at their designed places, and their signals wired to MainWindow.
-#include <QDateEdit>
 #include <QHash>
 #include <QLabel>
 #include <QMainWindow>
@@ -81,9 +80,9 @@ class QtMainWindow : public QMainWindow {
   ChartView* chartView_ = nullptr;
   QPushButton* birthdayButton_ = nullptr;
   QPushButton* birthday2Button_ = nullptr;
-  QDateEdit* birthdayEdit_ = nullptr;
-  QDateEdit* birthday2Edit_ = nullptr;
-  QDateEdit* chartDateEdit_ = nullptr;
+  QtDateField* birthdayEdit_ = nullptr;
+  QtDateField* birthday2Edit_ = nullptr;
+  QtDateField* chartDateEdit_ = nullptr;
   QLabel* chartDateLabel_ = nullptr;
   QHash<QString, QAction*> actions_;
 

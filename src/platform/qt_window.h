@@ -1,5 +1,6 @@
 #pragma once
 // A top-level window as its handlers see it: outer position and size in twips, state, showing.
+#include <QDialog>
 #include <QObject>
 #include <QWidget>
 #include <functional>
@@ -18,6 +19,20 @@ struct FrameTwips {
 };
 inline constexpr FrameTwips kMainWindowFrame{120, 675};
 inline constexpr FrameTwips kDialogFrame{120, 405};
+
+// A dialog window (so screen readers announce it as one) whose Escape and close box run
+// `onReject`, the window's own way of being left, instead of only hiding it.
+class QtDialogWindow : public QDialog {
+ public:
+  using QDialog::QDialog;
+  std::function<void()> onReject;
+
+ protected:
+  void reject() override {
+    if (onReject) onReject();
+    else QDialog::reject();
+  }
+};
 
 class QtWindow : public ui::Window {
  public:

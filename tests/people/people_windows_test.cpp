@@ -139,7 +139,7 @@ TEST_F(PeopleWindows, ChoosingSetsOneBirthdayAndRefusesAnEarlierChartDate) {
     peopleListWindow.onShowModal = [&] {
       if (c.selected) select(0);
       people.drawSelectedPerson();  // "Draw chart" is the double-click
-      EXPECT_FALSE(peopleListWindow.visible);
+      EXPECT_EQ(peopleListWindow.visible, !c.selected);  // without a line it does nothing
     };
     c.second ? main.chooseBirthday2() : main.chooseBirthday();
     const bool one = c.selected && !c.second, two = c.selected && c.second;
@@ -149,7 +149,7 @@ TEST_F(PeopleWindows, ChoosingSetsOneBirthdayAndRefusesAnEarlierChartDate) {
     EXPECT_EQ((std::vector<Date>{birthdayPicker.value(), birthday2Picker.value(), chartDatePicker.value(), st.chartDate}),
               (std::vector<Date>{one ? kAnn : 0, two ? kAnn : 0, c.refused ? kAnn : 0, c.refused ? kAnn : c.chartDate}));
     EXPECT_EQ(messages.shown.size(), c.refused ? 1u : 0u);
-    EXPECT_EQ(redraws(), before + 1);
+    EXPECT_EQ(redraws(), before + (c.selected ? 1 : 0));
   }
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QColorDialog>
-#include <QDateEdit>
+#include <QCalendarWidget>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QSettings>
@@ -56,7 +56,9 @@ TEST(QtDisplaySettings, EveryOptionIsStoredInItsTextFormAndTheNextStartShowsTheS
     AppRoot root(ini);
     root.start();
     // The user picks a second birthday.
-    root.view().findChild<QDateEdit*>("birthday2Picker")->setDate(toQDate(root.mainWindow().state().chartDate - 4000));
+    auto* birthday2 = root.view().findChild<QtDateField*>("birthday2Picker");
+    birthday2->showCalendar();
+    emit birthday2->calendar()->activated(toQDate(root.mainWindow().state().chartDate - 4000));
     int next = 0;
     root.display().dialogs().runner = [&](QDialog& d) {
       qobject_cast<QColorDialog*>(&d)->setCurrentColor(picks[next++]);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QTimer>
 #include <functional>
 
@@ -39,8 +39,8 @@ struct QtPeople : ::testing::Test, test::MainWindowFixture {
     list.showModal();
   }
   QApplication& app = test::qtApp();  // before any widget
-  QWidget* listWidget = new QWidget;
-  QWidget* entryWidget = new QWidget;
+  QtDialogWindow* listWidget = new QtDialogWindow;
+  QtDialogWindow* entryWidget = new QtDialogWindow;
   QtWindow list{listWidget, kDialogFrame}, entry{entryWidget, kDialogFrame};
   QtPeopleWindows* windows;
 };
@@ -71,14 +71,16 @@ TEST_F(QtPeople, SelectingEnablesAndDoubleClickChoosesAndHides) {
 
 TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
   int entries = 0;
-  auto* escape = entryWidget->findChild<QShortcut*>();
-  ASSERT_NE(escape, nullptr);
-  EXPECT_EQ(escape->key(), QKeySequence(Qt::Key_Escape));
+  const auto escape = [this] {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(entryWidget, &press);
+  };
   whileShown([&] {
     QTimer::singleShot(0, [&] {
       ++entries;
       windows->nameEdit()->setText("Not kept");
-      emit windows->nameEdit()->returnPressed();
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+      QCoreApplication::sendEvent(windows->nameEdit(), &press);
       EXPECT_EQ(entryWidget->focusWidget(), windows->dateEdit());
       entryWidget->close();
     });
@@ -87,7 +89,7 @@ TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
     QTimer::singleShot(0, [&] {
       ++entries;
       windows->nameEdit()->setText("Changed");
-      emit escape->activated();
+      escape();
     });
     windows->button("editButton")->click();  // Edit...
     listWidget->close();
@@ -98,6 +100,32 @@ TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
   store.values["PeopleName 1"] = "Bea";
   whileShown([this] { windows->button("closeButton")->click(); });
   EXPECT_EQ(windows->list()->item(0)->text(), "Bea (1/1/1990)");
+}
+
+// Return on a selected line draws it (the default button), Escape closes the list as Close
+// does (the list stays loaded), every opening of the entry puts the focus in the selected name.
+TEST_F(QtPeople, ReturnDrawsTheLineEscapeClosesAndTheEntryOpensOnTheName) {
+  const auto press = [](QWidget* w, Qt::Key key) {
+    QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+  };
+  QString focusedText;
+  whileShown([&] {
+    QTimer::singleShot(0, [&] {
+      focusedText = entryWidget->focusWidget() == windows->nameEdit() ? windows->nameEdit()->selectedText() : "";
+      press(entryWidget, Qt::Key_Escape);
+    });
+    windows->list()->setCurrentRow(0);
+    windows->button("editButton")->click();
+    press(windows->list(), Qt::Key_Escape);
+  });
+  EXPECT_EQ(focusedText, "Ann");
+  EXPECT_TRUE(windows->peopleList().isLoaded());
+  whileShown([&] {
+    windows->list()->setCurrentRow(0);
+    press(windows->list(), Qt::Key_Return);
+  });
+  EXPECT_EQ(main.state().name, "Ann");
 }
 
 }  // namespace
