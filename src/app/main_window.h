@@ -67,11 +67,20 @@ class FileCommands {
   virtual void save() = 0;
 };
 
+// Hears of every redraw, with the state the chart was drawn from (the chart area's description
+// and the values under the pointer follow it).
+class ChartWatcher {
+ public:
+  virtual ~ChartWatcher() = default;
+  virtual void chartDrawn(const ChartState& state, const Locale& locale) = 0;
+};
+
 class MainWindow {
  public:
   MainWindow(MainWindowControls controls, MainWindowServices services, MainWindowPeers peers);
 
   void setFileCommands(FileCommands* commands) { fileCommands_ = commands; }
+  void setChartWatcher(ChartWatcher* watcher) { chartWatcher_ = watcher; }
 
   const ChartState& state() const { return state_; }
   const std::string& helpFile() const { return helpFile_; }
@@ -134,6 +143,7 @@ class MainWindow {
   ChoosingFor choosingFor_ = ChoosingFor::Birthday;
   std::string helpFile_;
   FileCommands* fileCommands_ = nullptr;
+  ChartWatcher* chartWatcher_ = nullptr;
 };
 
 }  // namespace tw

@@ -36,7 +36,10 @@ void MainWindow::layOut() {
   drawChart();
 }
 
-void MainWindow::drawChart() { tw::drawChart(state_, s_.surface, s_.measure, s_.locale); }
+void MainWindow::drawChart() {
+  tw::drawChart(state_, s_.surface, s_.measure, s_.locale);
+  if (chartWatcher_) chartWatcher_->chartDrawn(state_, s_.locale);
+}
 
 bool MainWindow::drawForPrinting(double maxWidth, double maxHeight,
                                  const std::function<void(double, double)>& take) {

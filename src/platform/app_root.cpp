@@ -20,6 +20,7 @@ AppRoot::AppRoot(const QString& settingsFile)
   printPageWidget_.setPalette(QPalette(Qt::white));
   printPageWidget_.setAutoFillBackground(true);
   window_.attach(main_, program_);
+  main_.setChartWatcher(window_.chartView());
 }
 
 void AppRoot::start() {

@@ -14,6 +14,7 @@
 
 #include "platform/app_root.h"
 #include "platform/main_bars.h"
+#include "platform/qt_locale.h"
 #include "platform/twips.h"
 #include "qt_app.h"
 
@@ -185,6 +186,40 @@ TEST_F(MainWindowTest, CommandsReachTheirHandlersAndOnlyTheUsersDateChangeRunsTh
   edit->showCalendar();
   emit edit->calendar()->activated(QDate(1985, 6, 15));  // as the user picks it
   EXPECT_EQ(main.state().birthday, fromYmd(1985, 6, 15));
+  // F1 at once after a typed chart date: the field gives its date to the command first.
+  auto* chartDate = window().findChild<QtDateField*>("chartDatePicker");
+  chartDate->selectAll();
+  test::typeInto(chartDate, "27-06-15");  // a two-digit year waits for the field to be left
+  QKeyEvent f1(QEvent::ShortcutOverride, Qt::Key_F1, Qt::NoModifier);
+  QCoreApplication::sendEvent(chartDate, &f1);
+  window().action("goNextDay")->trigger();
+  EXPECT_EQ(main.state().chartDate, fromYmd(2027, 6, 16));
+}
+
+TEST_F(MainWindowTest, TheChartAreaComesFirstAndReadsTheDayUnderItsCursor) {
+  ChartView* view = window().chartView();
+  QStringList order;
+  for (QWidget* w = view; order.size() < 6; w = w->nextInFocusChain())
+    if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
+  EXPECT_EQ(order.join(QChar(0x20)).toStdString(),
+            "chartView birthdayPicker chartDatePicker birthday2Picker birthdayButton birthday2Button");
+  EXPECT_EQ(window().focusWidget(), view);
+  const ChartState& state = root->mainWindow().state();
+  const QString date = QString::fromStdString(formatShortDate(state.chartDate, userLocale()));
+  const auto key = [view](Qt::Key k) {
+    QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &press);
+    return view->accessibleDescription();
+  };
+  EXPECT_TRUE(view->accessibleDescription().contains(date + ", the chart date: physical"))
+      << view->accessibleDescription().toStdString();
+  EXPECT_TRUE(key(Qt::Key_Right).contains(", 1 day after the chart date: physical"));
+  EXPECT_TRUE(key(Qt::Key_Home).contains(", the chart date: "));
+  for (int i = 0; i < 40; ++i) key(Qt::Key_Left);  // stops at the first column
+  EXPECT_EQ(view->cursorDay(), state.chartDate - 11);
+  // The chart date's column: 3225 to 3500 twips, pixels 215 to 233 at 96 dpi.
+  EXPECT_TRUE(view->tooltipAt(220).startsWith(
+      QString::fromStdString(formatLongDate(state.chartDate, userLocale()) + "\nPhysical: ")));
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheStateAndAfterExitClosingSavesNothingMore) {
