@@ -10,5 +10,6 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrelmoor.Tidewell"));
   tw::platform::AppRoot root;
   root.start();
+  root.welcomeFirstRun();
   return QApplication::exec();
 }

@@ -86,6 +86,8 @@ class MainWindow {
   const std::string& helpFile() const { return helpFile_; }
   ChoosingFor choosingFor() const { return choosingFor_; }
   ui::WindowState windowState() const { return c_.window.windowState(); }
+  // Whether the store held nothing at start-up.
+  bool isFirstRun() const { return firstRun_; }
 
   // Start-up and shut-down.
   void start();
@@ -144,6 +146,7 @@ class MainWindow {
   std::string helpFile_;
   FileCommands* fileCommands_ = nullptr;
   ChartWatcher* chartWatcher_ = nullptr;
+  bool firstRun_ = false;
 };
 
 }  // namespace tw

@@ -86,4 +86,17 @@ void PeopleList::deleteSelectedPerson() {
 
 void PeopleList::close() { c_.window.hide(); }
 
+void PeopleList::welcomeFirstPerson() {
+  if (!main_.isFirstRun()) return;
+  const int free = people.lowestFreeSlot();
+  const auto person = entry_.edit({"", main_.state().birthday});
+  if (!person || free == 0) return;
+  people.names[free] = person->name.empty() ? "(new)" : person->name;
+  people.dates[free] = person->birthday;
+  rebuild();
+  people.save();
+  main_.takeChosenPerson(person->birthday, people.names[free]);
+  main_.drawChart();
+}
+
 }  // namespace tw

@@ -1,5 +1,6 @@
 #pragma once
 // Everything the running program is made of, built in one place and wired together.
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -14,12 +15,16 @@
 
 namespace tw::platform {
 
+class QtPeopleWindows;
+
 class AppRoot {
  public:
   // The per-user settings file, or another file (tests, benchmarks).
   explicit AppRoot(const QString& settingsFile = QString());
 
   void start();  // start, then show the main window
+  // On the first run, once the window shows: the entry window asks for the user's own birthday.
+  void welcomeFirstRun();
 
   QtMainWindow& view() { return window_; }
   MainWindow& mainWindow() { return main_; }
@@ -49,6 +54,7 @@ class AppRoot {
   MainWindow main_;
   DisplayWiring display_{window_, main_, printPageWindow_};  // display settings, print and save
   HelpWiring help_{window_, main_};  // the Help menu
+  QPointer<QtPeopleWindows> peopleWindows_;  // built when first needed
 };
 
 }  // namespace tw::platform

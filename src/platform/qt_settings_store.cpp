@@ -72,6 +72,8 @@ void QtSettingsStore::write(const std::string& k, const std::string& text) {
   settings_.setValue(key(k), QString::fromStdString(text));
 }
 
+bool QtSettingsStore::isNew() const { return !QFileInfo::exists(settings_.fileName()); }
+
 void QtSettingsStore::sync() {
   settings_.sync();
   keepPrivate(settings_.fileName());

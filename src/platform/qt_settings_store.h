@@ -18,6 +18,7 @@ class QtSettingsStore : public ui::SettingsStore {
   std::string read(const std::string& key, const std::string& defaultText) const override;
   void write(const std::string& key, const std::string& text) override;
   void sync() override;
+  bool isNew() const override;  // no settings file at all
 
  private:
   mutable QSettings settings_;

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QWidget>
 #include <functional>
+#include <utility>
 
 #include "app/ui.h"
 #include "platform/twips.h"
@@ -60,6 +61,9 @@ class QtWindow : public ui::Window {
   // Fills the window just before it is first shown, so a window that may never be opened costs
   // nothing at start-up.
   void beforeFirstShow(std::function<void()> build) { build_ = std::move(build); }
+  void buildNow() {
+    if (build_) std::exchange(build_, nullptr)();
+  }
 
  private:
   int clientHeight() const { return w_->height() - menuBarHeight(w_->width()); }
