@@ -16,5 +16,6 @@ int main(int argc, char* argv[]) {
   QObject::connect(&instance, &tw::platform::SingleInstance::anotherStarted,
                    [&root] { root.bringToFront(); });
   root.start();
+  root.welcomeFirstRun();
   return QApplication::exec();
 }

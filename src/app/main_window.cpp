@@ -51,6 +51,7 @@ std::string twipsText(double v) { return numberText(static_cast<long long>(std::
 
 void MainWindow::start() {
   auto& store = s_.store;
+  firstRun_ = store.isNew();
   const Date today = s_.clock.today();
   helpFile_ = s_.program.helpFilePath();
   state_.birthday = today;

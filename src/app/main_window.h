@@ -75,16 +75,27 @@ class FileCommands {
   virtual void save() = 0;
 };
 
+// Hears of every redraw, with the state the chart was drawn from (the chart area's description
+// and the values under the pointer follow it).
+class ChartWatcher {
+ public:
+  virtual ~ChartWatcher() = default;
+  virtual void chartDrawn(const ChartState& state, const Locale& locale) = 0;
+};
+
 class MainWindow {
  public:
   MainWindow(MainWindowControls controls, MainWindowServices services, MainWindowPeers peers);
 
   void setFileCommands(FileCommands* commands) { fileCommands_ = commands; }
+  void setChartWatcher(ChartWatcher* watcher) { chartWatcher_ = watcher; }
 
   const ChartState& state() const { return state_; }
   const std::string& helpFile() const { return helpFile_; }
   ChoosingFor choosingFor() const { return choosingFor_; }
   ui::WindowState windowState() const { return c_.window.windowState(); }
+  // Whether the store held nothing at start-up.
+  bool isFirstRun() const { return firstRun_; }
 
   // Start-up and shut-down.
   void start();
@@ -145,6 +156,8 @@ class MainWindow {
   ChoosingFor choosingFor_ = ChoosingFor::Birthday;
   std::string helpFile_;
   FileCommands* fileCommands_ = nullptr;
+  ChartWatcher* chartWatcher_ = nullptr;
+  bool firstRun_ = false;
 };
 
 }  // namespace tw

@@ -37,7 +37,10 @@ void MainWindow::layOut() {
   drawChart();
 }
 
-void MainWindow::drawChart() { tw::drawChart(state_, s_.surface, s_.measure, s_.locale); }
+void MainWindow::drawChart() {
+  tw::drawChart(state_, s_.surface, s_.measure, s_.locale);
+  if (chartWatcher_) chartWatcher_->chartDrawn(state_, s_.locale);
+}
 
 ChartDrawing MainWindow::chartDrawing() const {
   auto draw = [state = state_, &measure = s_.measure, locale = s_.locale](DrawingSurface& s) {

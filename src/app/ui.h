@@ -119,6 +119,7 @@ class SettingsStore {
   virtual std::string read(const std::string& key, const std::string& defaultText) const = 0;
   virtual void write(const std::string& key, const std::string& text) = 0;
   virtual void sync() = 0;  // put everything written on disk
+  virtual bool isNew() const = 0;  // nothing was ever stored: the program's first run
 };
 
 class Clock {

@@ -3,13 +3,14 @@
 #include <array>
 
 #include "chart/chart_parts.h"
+#include "chart/day_columns.h"
 #include "chart/draw_chart.h"
 #include "cycles/cycles.h"
 
 namespace tw {
 namespace {
 
-constexpr int kLeft = 200;
+constexpr int kLeft = chart::kBiorhythmLeft;
 // The weekday label's top above the zero line and the day number's top below it.
 constexpr float kWeekdayAbove = 200.0f;
 constexpr float kDayBelow = 20.0f;

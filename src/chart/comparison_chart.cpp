@@ -2,13 +2,14 @@
 #include <array>
 
 #include "chart/chart_parts.h"
+#include "chart/day_columns.h"
 #include "chart/draw_chart.h"
 #include "cycles/cycles.h"
 
 namespace tw {
 namespace {
 
-constexpr int kLeft = 600;
+constexpr int kLeft = chart::kComparisonLeft;
 constexpr float kTop = 100.0f;  // the 100 % line
 constexpr int kScaleTop = 75;       // the "100%" mark's top; " 50%" and "  0%" follow the band
 

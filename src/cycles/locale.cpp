@@ -1,6 +1,5 @@
 #include "cycles/locale.h"
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -29,15 +28,12 @@ std::string formatNumber(double value, int decimals, bool grouping, const Locale
   return negative ? "-" + out : out;
 }
 
-std::string formatShortDate(Date d, const Locale& locale) {
-  static const std::array<const char*, 12> months{"January", "February", "March",     "April",
-                                                  "May",     "June",     "July",      "August",
-                                                  "September", "October", "November", "December"};
+std::string formatDate(Date d, std::string_view p, const Locale& locale) {
   const auto ymd = toYmd(d);
   const unsigned day = static_cast<unsigned>(ymd.day());
   const unsigned month = static_cast<unsigned>(ymd.month());
   const int year = static_cast<int>(ymd.year());
-  const std::string& p = locale.shortDatePattern;
+  const int weekday = weekdayNumber(d) - 1;
   std::string out;
   for (std::size_t i = 0; i < p.size();) {
     const char c = p[i];
@@ -54,14 +50,12 @@ std::string formatShortDate(Date d, const Locale& locale) {
       std::snprintf(buf, sizeof buf, n == 2 ? "%02u" : "%u", day);
       out += buf;
     } else if (c == 'd') {
-      const std::string& name = weekdayName(d);
-      out += n == 3 ? name.substr(0, 3) : name;
+      out += (n == 3 ? locale.shortWeekdayNames : locale.weekdayNames)[weekday];
     } else if (c == 'M' && n <= 2) {
       std::snprintf(buf, sizeof buf, n == 2 ? "%02u" : "%u", month);
       out += buf;
     } else if (c == 'M') {
-      const std::string name = months[month - 1];
-      out += n == 3 ? name.substr(0, 3) : name;
+      out += (n == 3 ? locale.shortMonthNames : locale.monthNames)[month - 1];
     } else if (c == 'y') {
       std::snprintf(buf, sizeof buf, "%04d", year);
       out += buf;
@@ -71,6 +65,14 @@ std::string formatShortDate(Date d, const Locale& locale) {
     i += n;
   }
   return out;
+}
+
+std::string formatShortDate(Date d, const Locale& locale) {
+  return formatDate(d, locale.shortDatePattern, locale);
+}
+
+std::string formatLongDate(Date d, const Locale& locale) {
+  return formatDate(d, locale.longDatePattern, locale);
 }
 
 }  // namespace tw

@@ -1,6 +1,8 @@
 #pragma once
 // The user's number and date conventions, handed in by the platform (tests use the defaults).
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "cycles/date.h"
 
@@ -12,10 +14,24 @@ struct Locale {
   // Pattern letters: d, dd, M, MM, MMM, MMMM, yy/yyyy (years are always written in full),
   // ddd/dddd (weekday names); anything else is copied, text in single quotes literally.
   std::string shortDatePattern = "d/M/yyyy";
+  std::string longDatePattern = "dddd, d MMMM yyyy";
+  // The names the patterns write, Sunday and January first.
+  std::array<std::string, 7> weekdayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                          "Thursday", "Friday", "Saturday"};
+  std::array<std::string, 7> shortWeekdayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  std::array<std::string, 12> monthNames{"January", "February", "March",     "April",
+                                         "May",     "June",     "July",      "August",
+                                         "September", "October", "November", "December"};
+  std::array<std::string, 12> shortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 };
 
+// A date written in a pattern of the letters above.
+std::string formatDate(Date d, std::string_view pattern, const Locale& locale);
 // The user's short date form with a four-digit year.
 std::string formatShortDate(Date d, const Locale& locale);
+// The date in full: weekday, day, month name and year, in the user's words.
+std::string formatLongDate(Date d, const Locale& locale);
 
 // A "#"-style format: no leading zero, `decimals` digits after the separator (rounded half away
 // from zero), thousands grouped when asked, a leading "-" for every negative value.

@@ -32,11 +32,11 @@ void PeopleList::load() {
   loaded_ = true;
 }
 
-void PeopleList::selectionChanged() {
-  if (c_.list.selectedIndex() >= 0) enableSelectionButtons(true);
-}
+// Ctrl+click clears the selection: the buttons that need one go grey again.
+void PeopleList::selectionChanged() { enableSelectionButtons(c_.list.selectedIndex() >= 0); }
 
 void PeopleList::drawSelectedPerson() {
+  // Without a line only the redraw and the hiding remain; the button is grey then anyway.
   if (const int slot = selectedSlot()) main_.takeChosenPerson(people.dates[slot], people.names[slot]);
   main_.drawChart();
   c_.window.hide();
@@ -84,5 +84,18 @@ void PeopleList::deleteSelectedPerson() {
 }
 
 void PeopleList::close() { c_.window.hide(); }
+
+void PeopleList::welcomeFirstPerson() {
+  if (!main_.isFirstRun()) return;
+  const int free = people.lowestFreeSlot();
+  const auto person = entry_.edit({"", main_.state().birthday});
+  if (!person || free == 0) return;
+  people.names[free] = person->name.empty() ? "(new)" : person->name;
+  people.dates[free] = person->birthday;
+  rebuild();
+  people.save();
+  main_.takeChosenPerson(person->birthday, people.names[free]);
+  main_.drawChart();
+}
 
 }  // namespace tw

@@ -35,6 +35,9 @@ class PeopleList {
   void editSelectedPerson();
   void deleteSelectedPerson();
   void close();
+  // On the first run: the entry window as "New..." opens it; the person entered joins the list
+  // and is charted as if chosen from it. Cancelling changes nothing.
+  void welcomeFirstPerson();
 
  private:
   void enableSelectionButtons(bool enabled);

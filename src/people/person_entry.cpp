@@ -10,6 +10,7 @@ PersonEntry::PersonEntry(PersonEntryControls controls, ui::Messages& messages)
 std::optional<Person> PersonEntry::edit(const Person& person) {
   c_.nameBox.setText(person.name);
   c_.birthdayPicker.setValue(person.birthday);
+  c_.nameBox.setFocus();  // and its text selected, to type over
   accepted_ = false;
   c_.window.showModal();
   if (!accepted_) return std::nullopt;

@@ -1,6 +1,7 @@
 #include "platform/app_root.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "platform/qt_locale.h"
 #include "platform/qt_people_windows.h"
@@ -16,8 +17,8 @@ AppRoot::AppRoot(const QString& settingsFile)
   // The people list and entry windows are built into their two widgets, which own them, when
   // the list is first opened; the list is loaded then.
   peopleListWindow_.beforeFirstShow([this] {
-    new QtPeopleWindows(&peopleListWidget_, peopleListWindow_, &personEntryWidget_,
-                        personEntryWindow_, main_, store_);
+    peopleWindows_ = new QtPeopleWindows(&peopleListWidget_, peopleListWindow_,
+                                         &personEntryWidget_, personEntryWindow_, main_, store_);
   });
   // Sized as built, so that their stored places are fitted to the screens by their real size.
   QtPeopleWindows::setDesignedSizes(&peopleListWidget_, &personEntryWidget_);
@@ -33,6 +34,15 @@ AppRoot::AppRoot(const QString& settingsFile)
                   ".\r\n\r\nUntil it can, your changes are kept only while Tidewell runs. It tries "
                   "again at every change and when it closes.",
               "Tidewell");
+  });
+  main_.setChartWatcher(window_.chartView());
+}
+
+void AppRoot::welcomeFirstRun() {
+  if (!main_.isFirstRun()) return;
+  QTimer::singleShot(0, &window_, [this] {
+    peopleListWindow_.buildNow();
+    if (peopleWindows_) peopleWindows_->peopleList().welcomeFirstPerson();
   });
 }
 

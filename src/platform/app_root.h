@@ -1,5 +1,6 @@
 #pragma once
 // Everything the running program is made of, built in one place and wired together.
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -15,6 +16,8 @@
 
 namespace tw::platform {
 
+class QtPeopleWindows;
+
 class AppRoot {
  public:
   // The per-user settings file, or another file (tests, benchmarks).
@@ -22,6 +25,8 @@ class AppRoot {
 
   void start();  // start, then show the main window
   void bringToFront();  // the main window, and any window open over it
+  // On the first run, once the window shows: the entry window asks for the user's own birthday.
+  void welcomeFirstRun();
 
   QtMainWindow& view() { return window_; }
   MainWindow& mainWindow() { return main_; }
@@ -42,8 +47,9 @@ class AppRoot {
   QtMainWindow window_;
   QtMessages messages_{&window_};
 
-  // Stand-ins for the people list, person entry and print page windows, all hidden for now.
-  QWidget peopleListWidget_, personEntryWidget_, printPageWidget_;
+  // The people list, person entry and print page windows, all hidden for now.
+  QtDialogWindow peopleListWidget_, personEntryWidget_;
+  QWidget printPageWidget_;
   QtWindow peopleListWindow_{&peopleListWidget_, kDialogFrame};
   QtWindow personEntryWindow_{&personEntryWidget_, kDialogFrame};
   QtWindow printPageWindow_{&printPageWidget_, kDialogFrame};
@@ -51,6 +57,7 @@ class AppRoot {
   MainWindow main_;
   DisplayWiring display_{window_, main_, printPageWindow_};  // display settings, print and save
   HelpWiring help_{window_, main_};  // the Help menu
+  QPointer<QtPeopleWindows> peopleWindows_;  // built when first needed
 };
 
 }  // namespace tw::platform

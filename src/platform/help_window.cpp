@@ -151,17 +151,25 @@ void HelpWindow::load(const QString& file) {
   fillList();
 }
 
-// The topics are the file's headings below the title that carry an anchor.
+// The topics are the file's headings below the title that carry an anchor, each with the text
+// that follows it up to the next heading.
 void HelpWindow::readTopics() {
   topics_.clear();
   if (!loaded_) return;
+  HelpTopic* current = nullptr;
   for (QTextBlock b = browser_->document()->begin(); b.isValid(); b = b.next()) {
     const int level = b.blockFormat().headingLevel();
-    if (level < 2 || level > 3) continue;
-    for (auto it = b.begin(); !it.atEnd(); ++it) {
+    if (level == 0) {
+      if (current) current->text += b.text() + QLatin1Char(' ');
+      continue;
+    }
+    current = nullptr;
+    if (level > 3) continue;
+    for (auto it = b.begin(); level >= 2 && !it.atEnd(); ++it) {
       const QStringList names = it.fragment().charFormat().anchorNames();
       if (names.isEmpty()) continue;
-      topics_.push_back({b.text().trimmed(), names.first()});
+      topics_.push_back({b.text().trimmed(), names.first(), {}});
+      current = &topics_.back();
       break;
     }
   }
@@ -181,20 +189,30 @@ void HelpWindow::fillList() {
   for (const auto& t : topics_) {
     auto* item = new QListWidgetItem(t.title, list_);
     item->setData(Qt::UserRole, t.anchor);
+    item->setData(Qt::UserRole + 1, t.title + QLatin1Char(' ') + t.text);
   }
   applyFilter(filter_->text());
 }
 
+// A topic is listed when its title or text holds every word typed; the first whose title holds
+// them is chosen, else the first listed.
 void HelpWindow::applyFilter(const QString& text) {
-  const QString wanted = text.trimmed();
+  const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  const auto holds = [&words](const QString& where) {
+    for (const QString& w : words)
+      if (!where.contains(w, Qt::CaseInsensitive)) return false;
+    return true;
+  };
   QListWidgetItem* first = nullptr;
+  QListWidgetItem* byTitle = nullptr;
   for (int i = 0; i < list_->count(); ++i) {
     auto* item = list_->item(i);
-    const bool match = item->text().contains(wanted, Qt::CaseInsensitive);
+    const bool match = holds(item->data(Qt::UserRole + 1).toString());
     item->setHidden(!match);
     if (match && !first) first = item;
+    if (match && !byTitle && holds(item->text())) byTitle = item;
   }
-  list_->setCurrentItem(first);
+  list_->setCurrentItem(byTitle ? byTitle : first);
   display_->setEnabled(first != nullptr);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The help viewer's window: the help file in a browser, its contents page, and a topic finder
-// that narrows the file's topics as the user types.
+// that narrows the file's topics to those holding every word the user types.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,6 +15,7 @@ namespace tw::platform {
 struct HelpTopic {
   QString title;
   QString anchor;
+  QString text;  // the words under the heading, up to the next one
 };
 
 class HelpWindow : public QWidget {

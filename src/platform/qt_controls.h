@@ -2,7 +2,6 @@
 // The control interfaces of the windows' handlers over Qt widgets, in twips.
 #include <QAction>
 #include <QDate>
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -10,6 +9,7 @@
 #include <functional>
 
 #include "app/ui.h"
+#include "platform/qt_date_field.h"
 #include "platform/twips.h"
 
 namespace tw::platform {
@@ -46,27 +46,22 @@ class WidgetControl : public virtual ui::Control {
   TwipsValue left_, top_, width_, height_;
 };
 
-// Dates from 1601 to 9999 in the user's short form with a four-digit year, a calendar to pick
-// from, and one change signal per committed edit.
-void setUpDateEdit(QDateEdit* edit);
-// The largest size up to `points` at which every date of the format fits the edit's width.
-void fitDateFont(QDateEdit* edit, double points);
-
 class QtDatePicker : public WidgetControl, public ui::DatePicker {
  public:
-  explicit QtDatePicker(QDateEdit* edit)
-      : WidgetControl(edit), edit_(edit), committed_(edit->date()) {}
-  Date value() const override { return fromQDate(edit_->date()); }
-  void setValue(Date d) override;
+  explicit QtDatePicker(QtDateField* field) : WidgetControl(field), field_(field) {}
+  Date value() const override { return field_->date(); }
+  void setValue(Date d) override { field_->setDate(d); }
+  // As tabbing into it does, the focus from the program selects the date to type over.
+  void setFocus() override {
+    field_->setFocus(Qt::TabFocusReason);
+    field_->selectAll();
+  }
 
-  // Runs `handler` once for each date the user commits that differs from the one shown before.
-  // QDateEdit alone also signals a Return or a focus change that changed nothing, after a value
-  // was set with its signals blocked.
+  // Runs `handler` once for each new date the user gives.
   void onUserChange(std::function<void()> handler);
 
  private:
-  QDateEdit* edit_;
-  QDate committed_;  // the date last set by the program or committed by the user
+  QtDateField* field_;
 };
 
 class QtTextBox : public WidgetControl, public ui::TextBox {
@@ -74,6 +69,8 @@ class QtTextBox : public WidgetControl, public ui::TextBox {
   explicit QtTextBox(QLineEdit* edit) : WidgetControl(edit), edit_(edit) {}
   std::string text() const override { return edit_->text().toStdString(); }
   void setText(const std::string& text) override;
+  // As tabbing into it does, the focus from the program selects the text to type over.
+  void setFocus() override;
 
  private:
   QLineEdit* edit_;
@@ -86,7 +83,8 @@ class QtListBox : public WidgetControl, public ui::ListBox {
   void addItem(const std::string& line) override;
   int count() const override { return list_->count(); }
   std::string line(int index) const override;
-  int selectedIndex() const override { return list_->currentRow(); }
+  // The selected line, not the current one: Ctrl+click leaves a current line unselected.
+  int selectedIndex() const override;
   void select(int index) override;
 
  private:

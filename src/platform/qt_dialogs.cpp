@@ -1,7 +1,10 @@
 #include "platform/qt_dialogs.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintDialog>
 
 #include "platform/qt_surface.h"
@@ -15,6 +18,33 @@ QStringList nameFilters(const std::vector<FileFilter>& filters) {
                                          QString::fromStdString(f.pattern).replace(';', ' '));
   return out;
 }
+
+namespace {
+// Qt's own save dialog takes a name in a folder that is not there; this one says so and stays.
+class SaveDialog : public QFileDialog {
+ public:
+  SaveDialog(QWidget* parent, const QString& title, bool folderMustExist)
+      : QFileDialog(parent, title), folderMustExist_(folderMustExist) {}
+
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (folderMustExist_ && !chosen.isEmpty()) {
+      const QFileInfo file(chosen.first());
+      if (!file.isDir() && !file.absoluteDir().exists()) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("%1\nThis folder does not exist.\nCheck the folder's "
+                                            "name and try again.")
+                                 .arg(QDir::toNativeSeparators(file.absolutePath())));
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  bool folderMustExist_;
+};
+}  // namespace
 
 std::optional<Colour> QtDialogs::chooseColour(Colour current) {
   // A system colour opens on what the chart shows for it.
@@ -37,7 +67,7 @@ bool QtDialogs::choosePrinter(const PrintDialogOptions& options) {
 }
 
 std::optional<std::string> QtDialogs::chooseSaveFile(const SaveFileOptions& options) {
-  QFileDialog dialog(parent_, QString::fromStdString(options.title));
+  SaveDialog dialog(parent_, QString::fromStdString(options.title), options.folderMustExist);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // A file that does not exist yet, in a folder that does.
   dialog.setFileMode(QFileDialog::AnyFile);

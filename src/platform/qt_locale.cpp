@@ -28,6 +28,16 @@ Locale userLocale(const QLocale& locale) {
   l.groupSeparator = locale.groupSeparator().toStdString();
   l.decimalSeparator = locale.decimalPoint().toStdString();
   l.shortDatePattern = shortDateFormat(locale).toStdString();
+  l.longDatePattern = fullYears(locale.dateFormat(QLocale::LongFormat)).toStdString();
+  for (int day = 0; day < 7; ++day) {
+    const int qtDay = day == 0 ? 7 : day;  // Qt counts from Monday
+    l.weekdayNames[day] = locale.dayName(qtDay, QLocale::LongFormat).toStdString();
+    l.shortWeekdayNames[day] = locale.dayName(qtDay, QLocale::ShortFormat).toStdString();
+  }
+  for (int month = 0; month < 12; ++month) {
+    l.monthNames[month] = locale.monthName(month + 1, QLocale::LongFormat).toStdString();
+    l.shortMonthNames[month] = locale.monthName(month + 1, QLocale::ShortFormat).toStdString();
+  }
   return l;
 }
 

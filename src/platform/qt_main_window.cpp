@@ -1,9 +1,17 @@
 #include "platform/qt_main_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QToolTip>
+#include <cmath>
 
+#include "chart/chart_parts.h"
+#include "interpret/day_values.h"
 #include "platform/icons.h"
 #include "platform/main_bars.h"
 
@@ -29,9 +37,91 @@ QFont windowFont() { return programFont(8); }
 
 }  // namespace
 
+namespace {
+// Screen readers hear the chart area as a chart.
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
+  if (className == QLatin1String(ChartView::staticMetaObject.className()) && object->isWidgetType())
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+  return nullptr;
+}
+}  // namespace
+
 ChartView::ChartView(QtSurface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
+  static const bool chartRole = (QAccessible::installFactory(chartAccessible), true);
+  (void)chartRole;
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleName(QStringLiteral("Chart"));
   surface_.setChangeHandler([this] { update(); });
+}
+
+void ChartView::chartDrawn(const ChartState& state, const Locale& locale) {
+  const bool dateMoved = !drawn_ || state.chartDate != state_.chartDate;
+  state_ = state;
+  locale_ = locale;
+  drawn_ = true;
+  // The cursor stays on its day while the chart date stays and the day is still shown.
+  moveCursor(dateMoved || !chart::columnLeft(columns(), cursor_) ? state.chartDate : cursor_);
+}
+
+chart::DayColumns ChartView::columns() const { return chart::dayColumns(state_, surface_.width()); }
+
+void ChartView::moveCursor(Date day) {
+  cursor_ = day;
+  setAccessibleDescription(
+      QString::fromStdString(describeDay(dayValues(state_, cursor_), state_, locale_)));
+  update();
+}
+
+std::optional<Date> ChartView::dayAtPixel(int x) const {
+  if (!drawn_) return std::nullopt;
+  return chart::dayAt(columns(), (x + 0.5) * 1440.0 / surface_.dpi());
+}
+
+QString ChartView::tooltipAt(int x) const {
+  const auto day = dayAtPixel(x);
+  if (!day) return {};
+  return QString::fromStdString(dayTooltip(dayValues(state_, *day), locale_));
+}
+
+bool ChartView::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString text = tooltipAt(help->pos().x());
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+  }
+  // The tip follows the pointer from one column to the next.
+  const auto day = dayAtPixel(help->pos().x());
+  const double left = chart::columnLeft(columns(), *day).value_or(0);
+  const QRect column(static_cast<int>(surface_.toPixels(left)), 0,
+                     static_cast<int>(std::ceil(surface_.toPixels(chart::kColumnWidth))), height());
+  QToolTip::showText(help->globalPos(), text, this, column);
+  return true;
+}
+
+void ChartView::keyPressEvent(QKeyEvent* event) {
+  // Only the cursor moves: no key here changes a date or a name.
+  const int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
+  if (step && event->modifiers() == Qt::NoModifier) {
+    const Date next = static_cast<Date>(cursor_ + step);
+    if (drawn_ && chart::columnLeft(columns(), next)) moveCursor(next);
+  } else if (event->key() == Qt::Key_Home && event->modifiers() == Qt::NoModifier) {
+    moveCursor(state_.chartDate);
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void ChartView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void ChartView::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
@@ -45,7 +135,25 @@ void ChartView::paintEvent(QPaintEvent*) {
   for (const QRect& r : uncovered) p.fillRect(r, palette().color(QPalette::Window));
   if (!image.isNull()) p.drawImage(QPointF(0, 0), image);
   surface_.markShown();
+  // Over the image, never in it: printing and saving take the image alone.
+  if (hasFocus()) paintCursor(p);
   emit painted();
+}
+
+// The focus shows as a frame round the chart and a band over the cursor's day column.
+void ChartView::paintCursor(QPainter& p) {
+  const QColor highlight = palette().color(QPalette::Highlight);
+  p.setPen(QPen(highlight, 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  const auto left = drawn_ ? chart::columnLeft(columns(), cursor_) : std::nullopt;
+  if (!left) return;
+  const QRectF band(surface_.toPixels(*left), 2, surface_.toPixels(chart::kColumnWidth), height() - 4);
+  QColor fill = highlight;
+  fill.setAlpha(48);
+  p.fillRect(band, fill);
+  p.setPen(QPen(highlight, 1, Qt::DashLine));
+  p.drawRect(band.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 void ChartViewControl::setWidth(double twips) {
@@ -98,12 +206,13 @@ void QtMainWindow::buildControls() {
   birthday2Button_->setObjectName(QStringLiteral("birthday2Button"));
   chartDateLabel_ = new QLabel(QStringLiteral("Chart date"), client_);
   chartDateLabel_->setObjectName(QStringLiteral("chartDateLabel"));
-  QDateEdit** edits[] = {&birthdayEdit_, &birthday2Edit_, &chartDateEdit_};
+  QtDateField** edits[] = {&birthdayEdit_, &birthday2Edit_, &chartDateEdit_};
   const char* names[] = {"birthdayPicker", "birthday2Picker", "chartDatePicker"};
+  const char* captions[] = {"Birthday", "Birthday 2", "Chart date"};
   for (int i = 0; i < 3; ++i) {
-    auto* edit = new QDateEdit(client_);
+    auto* edit = new QtDateField(client_);
     edit->setObjectName(QString::fromLatin1(names[i]));
-    setUpDateEdit(edit);
+    edit->setAccessibleName(QString::fromLatin1(captions[i]));
     *edits[i] = edit;
   }
 
@@ -125,18 +234,19 @@ void QtMainWindow::buildControls() {
   birthday2Picker_->place(3480, 3480, 1200, 375);
   chartDateLabelControl_->place(4800, 3540, 735, 255);
   chartDatePicker_->place(5640, 3480, 1200, 375);
-  // The three pickers are alike in width, face and format: one fitting serves them all.
-  fitDateFont(birthdayEdit_, 9.75);
+  // The three fields are alike in width, face and form: one fitting serves them all.
+  birthdayEdit_->fitFont(9.75);
   birthday2Edit_->setFont(birthdayEdit_->font());
   chartDateEdit_->setFont(birthdayEdit_->font());
   // A caption is never cut: the label grows to its text if the face is wider than designed.
   chartDateLabel_->setMinimumWidth(chartDateLabel_->sizeHint().width());
 
-  // Keyboard order of the design; the chart area and the label take no focus.
-  chartView_->setFocusPolicy(Qt::NoFocus);
-  QWidget* order[] = {birthdayEdit_, chartDateEdit_, birthday2Edit_, birthdayButton_, birthday2Button_, toolbar_};
+  // Keyboard order of the design, the chart area first; the label takes no focus.
+  chartView_->setFocusPolicy(Qt::StrongFocus);
+  QWidget* order[] = {chartView_, birthdayEdit_, chartDateEdit_, birthday2Edit_, birthdayButton_, birthday2Button_, toolbar_};
   for (int i = 0; i + 1 < static_cast<int>(std::size(order)); ++i)
     setTabOrder(order[i], order[i + 1]);
+  chartView_->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindowControls QtMainWindow::controls() {
@@ -180,6 +290,8 @@ void QtMainWindow::attach(MainWindow& main, const QtProgram& program) {
   connect(birthdayButton_, &QPushButton::clicked, this, [this] { main_->chooseBirthday(); });
   connect(birthday2Button_, &QPushButton::clicked, this, [this] { main_->chooseBirthday2(); });
   connect(toolbar_, &QToolBar::actionTriggered, this, [this](QAction* a) {
+    // A click on the toolbar leaves the focus where it was: take what was typed first.
+    QtDateField::commitTypingIn(this);
     main_->toolbarButton(a->data().toString().toStdString());
   });
 }
@@ -204,6 +316,7 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
+  QtDateField::commitTypingIn(this);
   main_->saveAndClose();
   event->accept();
 }

@@ -1,6 +1,5 @@
 #pragma once
 // The main window's widgets at their designed places, and their signals wired to MainWindow.
-#include <QDateEdit>
 #include <QHash>
 #include <QLabel>
 #include <QMainWindow>
@@ -8,8 +7,10 @@
 #include <QToolBar>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/main_window.h"
+#include "chart/day_columns.h"
 #include "platform/qt_controls.h"
 #include "platform/qt_services.h"
 #include "platform/qt_surface.h"
@@ -17,20 +18,40 @@
 
 namespace tw::platform {
 
-// chartView: shows the surface's persistent image.
-class ChartView : public QWidget {
+// chartView: shows the surface's persistent image. Focused, it shows a day cursor that Left,
+// Right and Home move; pointing at a day shows its values. Its accessible description reads
+// the cursor's day after every redraw.
+class ChartView : public QWidget, public ChartWatcher {
   Q_OBJECT
  public:
   ChartView(QtSurface& surface, QWidget* parent);
+
+  void chartDrawn(const ChartState& state, const Locale& locale) override;
+  Date cursorDay() const { return cursor_; }
+  // The day under x pixels from the left edge, and what the pointer shows there.
+  std::optional<Date> dayAtPixel(int x) const;
+  QString tooltipAt(int x) const;
 
  signals:
   void painted();  // after each paint that showed the image
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  chart::DayColumns columns() const;
+  void moveCursor(Date day);
+  void paintCursor(QPainter& p);
+
   QtSurface& surface_;
+  ChartState state_;
+  Locale locale_;
+  bool drawn_ = false;
+  Date cursor_ = 0;
 };
 
 // The chart area's size is the drawing surface's size.
@@ -81,9 +102,9 @@ class QtMainWindow : public QMainWindow {
   ChartView* chartView_ = nullptr;
   QPushButton* birthdayButton_ = nullptr;
   QPushButton* birthday2Button_ = nullptr;
-  QDateEdit* birthdayEdit_ = nullptr;
-  QDateEdit* birthday2Edit_ = nullptr;
-  QDateEdit* chartDateEdit_ = nullptr;
+  QtDateField* birthdayEdit_ = nullptr;
+  QtDateField* birthday2Edit_ = nullptr;
+  QtDateField* chartDateEdit_ = nullptr;
   QLabel* chartDateLabel_ = nullptr;
   QHash<QString, QAction*> actions_;
 

@@ -2,8 +2,8 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QShortcut>
 #include <QSignalBlocker>
 
 #include "app/text_forms.h"
@@ -71,8 +71,8 @@ const ButtonDesign kListButtons[] = {
 
 }  // namespace
 
-QtPeopleWindows::QtPeopleWindows(QWidget* listWindow, ui::Window& listAdapter,
-                                 QWidget* entryWindow, ui::Window& entryAdapter, MainWindow& main,
+QtPeopleWindows::QtPeopleWindows(QtDialogWindow* listWindow, ui::Window& listAdapter,
+                                 QtDialogWindow* entryWindow, ui::Window& entryAdapter, MainWindow& main,
                                  ui::SettingsStore& store)
     : QObject(listWindow),
       listWindow_(listWindow),
@@ -93,8 +93,14 @@ QtPeopleWindows::QtPeopleWindows(QWidget* listWindow, ui::Window& listAdapter,
 }
 
 QtPeopleWindows::~QtPeopleWindows() {
-  if (listWindow_) listWindow_->removeEventFilter(this);
-  if (entryWindow_) entryWindow_->removeEventFilter(this);
+  if (listWindow_) {
+    listWindow_->removeEventFilter(this);
+    listWindow_->onReject = nullptr;
+  }
+  if (entryWindow_) {
+    entryWindow_->removeEventFilter(this);
+    entryWindow_->onReject = nullptr;
+  }
 }
 
 void QtPeopleWindows::setDesignedSizes(QWidget* listWindow, QWidget* entryWindow) {
@@ -111,13 +117,16 @@ void QtPeopleWindows::buildList() {
   list_ = new PeopleListBox(w);
   list_->setObjectName(QStringLiteral("list"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setAccessibleName(QStringLiteral("People"));
   listBox_ = std::make_unique<QtListBox>(list_);
   listBox_->place(120, 120, 3135, 2790);
 
   for (const auto& b : kListButtons) {
     auto* button = new QPushButton(QString::fromLatin1(b.caption), w);
     button->setObjectName(QString::fromLatin1(b.name));
-    button->setAutoDefault(false);
+    // Return presses the button that has the focus, else "Draw chart".
+    button->setAutoDefault(true);
+    button->setDefault(b.button == Draw);
     buttons_[b.button] = button;
     buttonControls_[b.button] = std::make_unique<WidgetControl>(button);
     buttonControls_[b.button]->place(b.left, b.top, b.width, b.height);
@@ -130,24 +139,28 @@ void QtPeopleWindows::buildEntry() {
   setDialogFrame(w);
   w->setFont(programFont(8));
 
-  label("Name", w, 120, 180, 615, 255);
+  QLabel* nameLabel = label("Name", w, 120, 180, 615, 255);
   name_ = new QLineEdit(w);
   name_->setObjectName(QStringLiteral("nameBox"));
   name_->setMaxLength(static_cast<int>(kLongestName));
+  name_->setAccessibleName(QStringLiteral("Name"));
+  nameLabel->setBuddy(name_);
   nameBox_ = std::make_unique<QtTextBox>(name_);
   nameBox_->place(960, 120, 2295, 375);
 
-  label("Birthday", w, 120, 660, 615, 255);
-  date_ = new QDateEdit(w);
+  QLabel* dateLabel = label("Birthday", w, 120, 660, 615, 255);
+  date_ = new QtDateField(w);
   date_->setObjectName(QStringLiteral("birthdayPicker"));
-  setUpDateEdit(date_);
+  date_->setAccessibleName(QStringLiteral("Birthday"));
+  dateLabel->setBuddy(date_);
   birthdayPicker_ = std::make_unique<QtDatePicker>(date_);
   birthdayPicker_->place(960, 600, 1215, 375);
-  fitDateFont(date_, 9.75);
+  date_->fitFont(9.75);
 
   ok_ = new QPushButton(QStringLiteral("OK"), w);
   ok_->setObjectName(QStringLiteral("okButton"));
-  ok_->setAutoDefault(false);
+  ok_->setAutoDefault(true);
+  ok_->setDefault(true);
   WidgetControl(ok_).place(1088, 1080, 1215, 375);
   QWidget::setTabOrder(name_, date_);
   QWidget::setTabOrder(date_, ok_);
@@ -164,9 +177,10 @@ void QtPeopleWindows::connectSignals() {
             [list, h = b.handler] { (list->*h)(); });
 
   connect(ok_, &QPushButton::clicked, this, [entry] { entry->accept(); });
-  connect(name_, &QLineEdit::returnPressed, this, [entry] { entry->nameReturnPressed(); });
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), entryWindow_);
-  connect(escape, &QShortcut::activated, this, [entry] { entry->cancel(); });
+  // Escape leaves each window as its own way out does.
+  listWindow_->onReject = [list] { list->close(); };
+  entryWindow_->onReject = [entry] { entry->cancel(); };
+  name_->installEventFilter(this);
 
   listWindow_->installEventFilter(this);
   entryWindow_->installEventFilter(this);
@@ -180,7 +194,14 @@ QPushButton* QtPeopleWindows::button(const char* objectName) const {
 }
 
 bool QtPeopleWindows::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == listWindow_) {
+  if (watched == name_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // Return in the name moves on to the birthday; it does not press OK.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      personEntry_->nameReturnPressed();
+      return true;
+    }
+  } else if (watched == listWindow_) {
     // The close box destroys the list; opening it again reads it back from the store.
     if (event->type() == QEvent::Close) peopleList_->unload();
     if (event->type() == QEvent::Show && !peopleList_->isLoaded()) peopleList_->load();

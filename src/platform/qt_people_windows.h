@@ -1,7 +1,6 @@
 #pragma once
-// The people list ("People") and entry ("Entry") windows built into two top-level widgets, with
+// The people list ("People") and entry ("Entry") windows built into two dialog windows, with
 // their signals wired to PeopleList and PersonEntry.
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QObject>
@@ -14,6 +13,7 @@
 #include "people/person_entry.h"
 #include "platform/qt_controls.h"
 #include "platform/qt_services.h"
+#include "platform/qt_window.h"
 
 namespace tw::platform {
 
@@ -21,7 +21,7 @@ class QtPeopleWindows : public QObject {
  public:
   // `listAdapter` and `entryAdapter` are the windows as the main window sees them; this object
   // is owned by `listWindow`. The list is loaded here, as the window is created.
-  QtPeopleWindows(QWidget* listWindow, ui::Window& listAdapter, QWidget* entryWindow,
+  QtPeopleWindows(QtDialogWindow* listWindow, ui::Window& listAdapter, QtDialogWindow* entryWindow,
                   ui::Window& entryAdapter, MainWindow& main, ui::SettingsStore& store);
   ~QtPeopleWindows() override;
 
@@ -33,7 +33,7 @@ class QtPeopleWindows : public QObject {
   QListWidget* list() const { return list_; }
   QPushButton* button(const char* objectName) const;  // "newButton".."drawButton", "okButton"
   QLineEdit* nameEdit() const { return name_; }
-  QDateEdit* dateEdit() const { return date_; }
+  QtDateField* dateEdit() const { return date_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,13 +43,13 @@ class QtPeopleWindows : public QObject {
   void buildEntry();
   void connectSignals();
 
-  QPointer<QWidget> listWindow_, entryWindow_;
+  QPointer<QtDialogWindow> listWindow_, entryWindow_;
   QtMessages listMessages_, entryMessages_;
 
   QListWidget* list_ = nullptr;
   QPushButton* buttons_[5] = {};  // in the order PeopleListControls names them
   QLineEdit* name_ = nullptr;
-  QDateEdit* date_ = nullptr;
+  QtDateField* date_ = nullptr;
   QPushButton* ok_ = nullptr;
 
   std::unique_ptr<QtListBox> listBox_;

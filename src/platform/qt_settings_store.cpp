@@ -80,10 +80,27 @@ QString QtSettingsStore::defaultFilePath() {
 
 QtSettingsStore::QtSettingsStore() : QtSettingsStore(defaultFilePath()) {}
 
+namespace {
+// Qt's file and colour dialogs keep their last folder and colours in a settings file of their
+// own; Tidewell writes no file but its settings, so theirs is sent where nothing can be written.
+void keepToolkitSettingsUnwritten() {
+  static const bool done = [] {
+    const QString nowhere = QStringLiteral("/dev/null/nowhere");
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+      for (auto scope : {QSettings::UserScope, QSettings::SystemScope})
+        QSettings::setPath(format, scope, nowhere);
+    return true;
+  }();
+  (void)done;
+}
+}  // namespace
+
 QtSettingsStore::QtSettingsStore(const QString& filePath)
     : path_(filePath),
       workDir_(runtimeFolder() + QStringLiteral("/tidewell-XXXXXX")),
-      settings_(workingCopy(workDir_, filePath), QSettings::IniFormat) {}
+      settings_(workingCopy(workDir_, filePath), QSettings::IniFormat) {
+  keepToolkitSettingsUnwritten();
+}
 
 QtSettingsStore::~QtSettingsStore() {
   tell_ = nullptr;
@@ -104,6 +121,8 @@ void QtSettingsStore::write(const std::string& k, const std::string& text) {
   settings_.setValue(key(k), QString::fromStdString(text));
   unsaved_ = true;
 }
+
+bool QtSettingsStore::isNew() const { return !QFileInfo::exists(path_); }
 
 void QtSettingsStore::sync() {
   if (!unsaved_) return;

@@ -30,6 +30,7 @@ class QtSettingsStore : public ui::SettingsStore {
   void write(const std::string& key, const std::string& text) override;
   // Puts everything written on disk; what cannot be written stays here for the next try.
   void sync() override;
+  bool isNew() const override;  // no settings file at all
 
  private:
   QString path_;

@@ -1,8 +1,10 @@
 #pragma once
 // A top-level window as its handlers see it: outer position and size in twips, state, showing.
+#include <QDialog>
 #include <QObject>
 #include <QWidget>
 #include <functional>
+#include <utility>
 
 #include "app/ui.h"
 #include "platform/twips.h"
@@ -18,6 +20,20 @@ struct FrameTwips {
 };
 inline constexpr FrameTwips kMainWindowFrame{120, 675};
 inline constexpr FrameTwips kDialogFrame{120, 405};
+
+// A dialog window (so screen readers announce it as one) whose Escape and close box run
+// `onReject`, the window's own way of being left, instead of only hiding it.
+class QtDialogWindow : public QDialog {
+ public:
+  using QDialog::QDialog;
+  std::function<void()> onReject;
+
+ protected:
+  void reject() override {
+    if (onReject) onReject();
+    else QDialog::reject();
+  }
+};
 
 class QtWindow : public ui::Window {
  public:
@@ -45,6 +61,9 @@ class QtWindow : public ui::Window {
   // Fills the window just before it is first shown, so a window that may never be opened costs
   // nothing at start-up.
   void beforeFirstShow(std::function<void()> build) { build_ = std::move(build); }
+  void buildNow() {
+    if (build_) std::exchange(build_, nullptr)();
+  }
 
  private:
   int clientHeight() const { return w_->height() - menuBarHeight(w_->width()); }

@@ -149,6 +149,7 @@ struct MemoryStore : ui::SettingsStore {
     writes.emplace_back(key, text);
   }
   void sync() override { ++syncs; }
+  bool isNew() const override { return values.empty(); }
   std::map<std::string, std::string> values;
   mutable std::vector<std::string> reads;
   std::vector<std::pair<std::string, std::string>> writes;

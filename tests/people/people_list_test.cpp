@@ -121,5 +121,34 @@ TEST_F(PeopleListTest, TheChosenPersonTakesTheBirthdayTheListWasOpenedForAndAnEa
   }
 }
 
+TEST_F(PeopleListTest, TheFirstRunAsksForTheUsersOwnBirthdayOnlyOnce) {
+  const struct { const char* name; bool fresh, ok; } rows[] = {
+      {"first run, OK", true, true}, {"first run, Escape", true, false}, {"later run", false, true}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    store.values.clear();
+    if (!row.fresh) store.values["Chart type"] = " 0";
+    load();
+    const ChartState before = main.state();
+    personEntryWindow.modalCount = 0;
+    onEntry([&] {
+      EXPECT_EQ(name.value, "");
+      EXPECT_EQ(date.date, before.birthday);
+      name.setText("Zoe");
+      date.date = kAnn;
+      row.ok ? entry.accept() : entry.cancel();
+    });
+    store.writes.clear();
+    people.welcomeFirstPerson();
+    EXPECT_EQ(personEntryWindow.modalCount, row.fresh ? 1 : 0);
+    const bool added = row.fresh && row.ok;
+    EXPECT_EQ(main.state().birthday, added ? kAnn : before.birthday);
+    EXPECT_EQ(main.state().name, added ? std::string("Zoe") : before.name);
+    EXPECT_EQ(birthdayPicker.value(), added ? kAnn : before.birthday);
+    EXPECT_EQ(store.read("PeopleName 1", ""), added ? "Zoe" : "");
+    EXPECT_EQ(store.writes.empty(), !added);  // Escape leaves the store as it was
+  }
+}
+
 }  // namespace
 }  // namespace tw::test

@@ -2,6 +2,9 @@
 // One application object for the whole test program (offscreen, set by the test runner).
 #include <QApplication>
 #include <QColor>
+#include <QKeyEvent>
+#include <QString>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -23,6 +26,15 @@ inline double contrast(const QColor& a, const QColor& b) {
   auto lum = [&](const QColor& c) { return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()); };
   const double x = lum(a), y = lum(b);
   return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// Presses each character's key in `widget`, as a user types; "\r" is Return.
+inline void typeInto(QWidget* widget, const QString& text) {
+  for (QChar c : text) {
+    const int key = c == u'\r' ? int(Qt::Key_Return) : int(c.toUpper().unicode());
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(widget, &press);
+  }
 }
 
 }  // namespace tw::test

@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTimer>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QStandardPaths>
@@ -183,6 +186,32 @@ TEST_F(QtPrintSave, AFailedWriteLeavesTheOldFileWhole) {
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));
   EXPECT_EQ(old.readAll(), "old contents");
   EXPECT_EQ(QDir(dir.path()).entryList({"*.BMP*"}, QDir::Files), QStringList{"kept.BMP"});
+}
+
+TEST_F(QtPrintSave, AFolderThatIsNotThereIsRefusedAndQtKeepsNoSettingsFileOfItsOwn) {
+  QString warned;
+  bool stayed = false;
+  root->display().dialogs().runner = [&](QDialog& d) {
+    auto& save = dynamic_cast<QFileDialog&>(d);
+    save.selectFile(path("missing/chart.BMP"));
+    QTimer::singleShot(0, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        warned = box->text();
+        box->close();
+      }
+    });
+    d.accept();
+    stayed = save.result() != QDialog::Accepted;
+    save.selectFile(path("chart.BMP"));
+    d.accept();
+    return save.result();
+  };
+  root->view().action("saveAsBmp")->trigger();
+  EXPECT_TRUE(stayed);
+  EXPECT_TRUE(warned.endsWith("/missing\nThis folder does not exist.\nCheck the folder's name and try again."))
+      << warned.toStdString();
+  EXPECT_TRUE(QFile::exists(path("chart.BMP")));
+  EXPECT_FALSE(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).isWritable());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDateEdit>
+#include <QCalendarWidget>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,6 +13,7 @@
 
 #include "platform/app_root.h"
 #include "platform/main_bars.h"
+#include "platform/qt_locale.h"
 #include "qt_app.h"
 
 namespace tw::platform {
@@ -66,34 +67,63 @@ TEST_F(MainWindowTest, CommandsReachTheirHandlersAndOnlyTheUsersDateChangeRunsTh
   MainWindow& main = root->mainWindow();
   const Date start = main.state().chartDate;
   window().action("goNextWeek")->trigger();
-  EXPECT_EQ(fromQDate(window().findChild<QDateEdit*>("chartDatePicker")->date()), start + 7);
+  EXPECT_EQ(window().findChild<QtDateField*>("chartDatePicker")->date(), start + 7);
   for (QAction* a : window().toolbar()->actions())
     if (a->data().toString() == "ForwardDay") a->trigger();
   EXPECT_EQ(main.state().chartDate, start + 8);
 
-  auto* edit = window().findChild<QDateEdit*>("birthdayPicker");
-  main.takeChosenPerson(fromYmd(1990, 3, 10), "Ann");  // sets the picker from the program
-  EXPECT_EQ(edit->date(), QDate(1990, 3, 10));
+  auto* edit = window().findChild<QtDateField*>("birthdayPicker");
+  main.takeChosenPerson(fromYmd(1990, 3, 10), "Ann");  // sets the field from the program
+  EXPECT_EQ(edit->date(), fromYmd(1990, 3, 10));
   EXPECT_EQ(main.state().name, "Ann");
-  // Typing changes the date only when committed.
-  edit->setDisplayFormat("dd/MM/yyyy");
+  // A two-digit year waits for Return (the tests run in the C locale, whose form is ISO).
   edit->setFocus();
-  const auto type = [edit](Qt::Key key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(edit, &press);
-  };
-  edit->findChild<QLineEdit*>()->setSelection(0, 2);  // the day
-  type(Qt::Key_1, "1");
-  type(Qt::Key_4, "4");
+  edit->selectAll();
+  test::typeInto(edit, "90-03-14");
   EXPECT_EQ(main.state().name, "Ann");
-  type(Qt::Key_Return, "\r");
+  test::typeInto(edit, "\r");
   EXPECT_EQ(main.state().birthday, fromYmd(1990, 3, 14));
   EXPECT_EQ(main.state().name, "");  // a typed birthday belongs to nobody
   main.takeChosenPerson(fromYmd(1990, 3, 14), "Bea");
-  type(Qt::Key_Return, "\r");  // a commit that changed nothing runs nothing
+  test::typeInto(edit, "\r");  // a commit that changed nothing runs nothing
   EXPECT_EQ(main.state().name, "Bea");
-  edit->setDate(QDate(1985, 6, 15));  // as the calendar does for the user
+  edit->showCalendar();
+  emit edit->calendar()->activated(QDate(1985, 6, 15));  // as the user picks it
   EXPECT_EQ(main.state().birthday, fromYmd(1985, 6, 15));
+  // F1 at once after a typed chart date: the field gives its date to the command first.
+  auto* chartDate = window().findChild<QtDateField*>("chartDatePicker");
+  chartDate->selectAll();
+  test::typeInto(chartDate, "27-06-15");  // a two-digit year waits for the field to be left
+  QKeyEvent f1(QEvent::ShortcutOverride, Qt::Key_F1, Qt::NoModifier);
+  QCoreApplication::sendEvent(chartDate, &f1);
+  window().action("goNextDay")->trigger();
+  EXPECT_EQ(main.state().chartDate, fromYmd(2027, 6, 16));
+}
+
+TEST_F(MainWindowTest, TheChartAreaComesFirstAndReadsTheDayUnderItsCursor) {
+  ChartView* view = window().chartView();
+  QStringList order;
+  for (QWidget* w = view; order.size() < 6; w = w->nextInFocusChain())
+    if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
+  EXPECT_EQ(order.join(QChar(0x20)).toStdString(),
+            "chartView birthdayPicker chartDatePicker birthday2Picker birthdayButton birthday2Button");
+  EXPECT_EQ(window().focusWidget(), view);
+  const ChartState& state = root->mainWindow().state();
+  const QString date = QString::fromStdString(formatShortDate(state.chartDate, userLocale()));
+  const auto key = [view](Qt::Key k) {
+    QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &press);
+    return view->accessibleDescription();
+  };
+  EXPECT_TRUE(view->accessibleDescription().contains(date + ", the chart date: physical"))
+      << view->accessibleDescription().toStdString();
+  EXPECT_TRUE(key(Qt::Key_Right).contains(", 1 day after the chart date: physical"));
+  EXPECT_TRUE(key(Qt::Key_Home).contains(", the chart date: "));
+  for (int i = 0; i < 40; ++i) key(Qt::Key_Left);  // stops at the first column
+  EXPECT_EQ(view->cursorDay(), state.chartDate - 11);
+  // The chart date's column: 3225 to 3500 twips, pixels 215 to 233 at 96 dpi.
+  EXPECT_TRUE(view->tooltipAt(220).startsWith(
+      QString::fromStdString(formatLongDate(state.chartDate, userLocale()) + "\nPhysical: ")));
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheStateAndAfterExitClosingSavesNothingMore) {

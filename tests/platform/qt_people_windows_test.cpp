@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QShortcut>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QTimer>
 #include <functional>
 
@@ -29,8 +30,8 @@ struct QtPeople : ::testing::Test, test::MainWindowFixture {
     list.showModal();
   }
   QApplication& app = test::qtApp();  // before any widget
-  QWidget* listWidget = new QWidget;
-  QWidget* entryWidget = new QWidget;
+  QtDialogWindow* listWidget = new QtDialogWindow;
+  QtDialogWindow* entryWidget = new QtDialogWindow;
   QtWindow list{listWidget, kDialogFrame}, entry{entryWidget, kDialogFrame};
   QtPeopleWindows* windows;
 };
@@ -49,14 +50,16 @@ TEST_F(QtPeople, SelectingEnablesAndDoubleClickChoosesAndHides) {
 
 TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
   int entries = 0;
-  auto* escape = entryWidget->findChild<QShortcut*>();
-  ASSERT_NE(escape, nullptr);
-  EXPECT_EQ(escape->key(), QKeySequence(Qt::Key_Escape));
+  const auto escape = [this] {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(entryWidget, &press);
+  };
   whileShown([&] {
     QTimer::singleShot(0, [&] {
       ++entries;
       windows->nameEdit()->setText("Not kept");
-      emit windows->nameEdit()->returnPressed();
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+      QCoreApplication::sendEvent(windows->nameEdit(), &press);
       EXPECT_EQ(entryWidget->focusWidget(), windows->dateEdit());
       entryWidget->close();
     });
@@ -65,7 +68,7 @@ TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
     QTimer::singleShot(0, [&] {
       ++entries;
       windows->nameEdit()->setText("Changed");
-      emit escape->activated();
+      escape();
     });
     windows->button("editButton")->click();  // Edit...
     listWidget->close();
@@ -82,6 +85,32 @@ TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
 TEST_F(QtPeople, TheNameBoxTakesNoLongerANameThanIsRead) {
   windows->nameEdit()->setText(QString(1001, 'n'));
   EXPECT_EQ(windows->nameEdit()->text().size(), 1000);
+}
+
+// Return on a selected line draws it (the default button), Escape closes the list as Close
+// does (the list stays loaded), every opening of the entry puts the focus in the selected name.
+TEST_F(QtPeople, ReturnDrawsTheLineEscapeClosesAndTheEntryOpensOnTheName) {
+  const auto press = [](QWidget* w, Qt::Key key) {
+    QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+  };
+  QString focusedText;
+  whileShown([&] {
+    QTimer::singleShot(0, [&] {
+      focusedText = entryWidget->focusWidget() == windows->nameEdit() ? windows->nameEdit()->selectedText() : "";
+      press(entryWidget, Qt::Key_Escape);
+    });
+    windows->list()->setCurrentRow(0);
+    windows->button("editButton")->click();
+    press(windows->list(), Qt::Key_Escape);
+  });
+  EXPECT_EQ(focusedText, "Ann");
+  EXPECT_TRUE(windows->peopleList().isLoaded());
+  whileShown([&] {
+    windows->list()->setCurrentRow(0);
+    press(windows->list(), Qt::Key_Return);
+  });
+  EXPECT_EQ(main.state().name, "Ann");
 }
 
 }  // namespace

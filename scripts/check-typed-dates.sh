@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Drives the real program under Xvfb by keys only, each run with a scratch settings folder, and
+# checks what it stored or shows:
+#   entry     New... in the people list, 24/12/2030 typed as the birthday, Return: PeopleDate 24/12/2030
+#   f1        15/06/2027 typed over the chart date and F1 at once: the chart date is 16/06/2027
+#   f1-short  15/06/27 typed over the chart date and F1 at once: the chart date is 16/06/2027
+#   up        Up at start-up, then Exit: the stored birthday and name are unchanged
+#   no-qt-file  the save dialog opened and cancelled: no settings file but Tidewell's own
+#   first-run   no settings file: the entry window asks; Slash 24/12/1990 is stored and charted
+# usage: scripts/check-typed-dates.sh [build-dir]   (en_GB dates; needs Xvfb, openbox, xdotool,
+#        dbus, at-spi2-core and python3-pyatspi)
+set -uo pipefail
+build=$(realpath "${1:-build}")
+if [ -z "${TW_IN_SESSION:-}" ]; then
+  exec env TW_IN_SESSION=1 dbus-run-session -- "$0" "$build"
+fi
+n=$(( 700 + RANDOM % 200 ))
+Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
+export DISPLAY=":$n"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 & wpid=$!
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bpid=$!
+sleep 1
+failed=0
+scratch=$(mktemp -d)
+trap 'kill $xpid $wpid $bpid 2>/dev/null; rm -rf "$scratch"' EXIT
+
+# Starts Tidewell on a settings folder holding `seed` (nothing when empty) and waits for it.
+start() {
+  cfg="$scratch/$1"
+  mkdir -p "$cfg/Kestrelmoor"
+  [ -n "$2" ] && printf '[Tidewell]\n%s\n' "$2" > "$cfg/Kestrelmoor/Tidewell.ini"
+  XDG_CONFIG_HOME="$cfg" LC_ALL=en_GB.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    "$build/src/tidewell" >/dev/null 2>&1 & app=$!
+  for _ in $(seq 50); do
+    win=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1)
+    [ -n "$win" ] && break
+    sleep 0.1
+  done
+  sleep 1
+  xdotool windowactivate --sync "$(xdotool search --onlyvisible --pid "$app" | tail -n 1)" >/dev/null 2>&1
+}
+keys() { for k in "$@"; do xdotool key "$k"; sleep 0.3; done; }
+typed() { xdotool type --delay 60 "$1"; }
+quit() { keys alt+f x; wait "$app" 2>/dev/null; }
+stored() { grep -h "^${2// /%20}=" "$scratch/$1/Kestrelmoor/Tidewell.ini" | cut -d= -f2-; }
+check() {
+  if [ "$2" = "$3" ]; then echo "ok    $1: $2"; else echo "FAIL  $1: got '$2', wanted '$3'"; failed=1; fi
+}
+# What a screen reader reads of the object of role $1 named $2: its text, or with $3 =
+# description its description.
+spoken() {
+  /usr/bin/python3 - "$app" "$1" "$2" "${3:-text}" <<'PY'
+import sys, pyatspi
+pid, role, name, what = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4]
+def find(acc):
+    if acc.name == name and acc.getRoleName() == role:
+        return acc
+    for i in range(acc.childCount):
+        c = acc.getChildAtIndex(i)
+        found = c and find(c)
+        if found: return found
+desk = pyatspi.Registry.getDesktop(0)
+for i in range(desk.childCount):
+    a = desk.getChildAtIndex(i)
+    if a is not None and a.get_process_id() == pid:
+        o = find(a)
+        if o:
+            print(o.description if what == "description" else o.queryText().getText(0, -1))
+        break
+PY
+}
+
+seed='Birthday1=1/1/1990
+Birthname1=Ann'
+
+start entry "$seed"
+keys Tab Tab Tab space          # the Birthday button: the People window
+keys Tab Tab space              # past Close to New...: the Entry window, the name box focused
+typed "Slash"; keys Return      # Return in the name moves on to the birthday
+typed "24/12/2030"; keys Return # Return presses OK
+keys Escape                     # closes the People window as Close does
+quit
+check "entry: PeopleName 1" "$(stored entry 'PeopleName 1')" "Slash"
+check "entry: PeopleDate 1" "$(stored entry 'PeopleDate 1')" "24/12/2030"
+
+for short in 2027 27; do
+  start "f1-$short" "$seed"
+  keys Tab Tab                  # the chart date, its text selected
+  typed "15/06/$short"; keys F1
+  check "typed 15/06/$short, F1: chart date field" "$(spoken text 'Chart date')" "16/06/2027"
+  description=$(spoken chart Chart description)
+  check "typed 15/06/$short, F1: chart description" "$(grep -o '16/06/2027, the chart date' <<<"$description")" \
+    "16/06/2027, the chart date"
+  quit
+done
+
+start up "$seed"
+keys Up
+quit
+check "Up at start-up: Birthday1" "$(stored up Birthday1)" "1/1/1990"
+check "Up at start-up: Birthname1" "$(stored up Birthname1)" "Ann"
+
+start no-qt-file "$seed"
+keys alt+f s; sleep 1; keys Escape
+quit
+check "save dialog: files written" "$(cd "$scratch/no-qt-file" && find . -type f | sort | tr '\n' ' ')" \
+  "./Kestrelmoor/Tidewell.ini "
+
+start first-run ""
+typed "Slash"; keys Return
+typed "24/12/1990"; keys Return
+check "first run: the chart's birthday" "$(spoken chart Chart description | grep -o 'birthday [^.]*')" \
+  "birthday Monday 24/12/1990 (Slash)"
+quit
+check "first run: PeopleName 1" "$(stored first-run 'PeopleName 1')" "Slash"
+check "first run: Birthday1" "$(stored first-run Birthday1)" "24/12/1990"
+
+exit $failed

@@ -1,0 +1,125 @@
+#include "interpret/day_values.h"
+
+#include <cmath>
+
+#include "chart/chart_parts.h"
+
+namespace tw {
+
+namespace {
+
+const char* nameOf(CycleKind kind) {
+  switch (kind) {
+    case CycleKind::Physical: return "physical";
+    case CycleKind::Emotional: return "emotional";
+    case CycleKind::Intellectual: return "intellectual";
+    case CycleKind::Average: break;
+  }
+  return "average";
+}
+
+std::string capitalised(std::string text) {
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+  return text;
+}
+
+double valueOf(CycleKind kind, double days) {
+  if (kind != CycleKind::Average) return cycleValue(days, periodOf(kind), 1);
+  // As the chart draws it: the mean of all three, shown or not.
+  return (cycleValue(days, kPhysicalPeriod, 1) + cycleValue(days, kEmotionalPeriod, 1) +
+          cycleValue(days, kIntellectualPeriod, 1)) / 3;
+}
+
+std::string percentText(double percent) { return std::to_string(static_cast<long>(percent)) + "%"; }
+
+// "Wednesday 16/6/2027, the chart date" or "..., 3 days before the chart date".
+std::string dayText(Date day, Date chartDate, const Locale& locale) {
+  std::string text = chart::dateWithName(day, {}, locale);
+  const long long apart = static_cast<long long>(day) - chartDate;
+  if (apart == 0) return text + ", the chart date";
+  const long long n = apart < 0 ? -apart : apart;
+  return text + ", " + std::to_string(n) + (n == 1 ? " day " : " days ") +
+         (apart < 0 ? "before" : "after") + " the chart date";
+}
+
+std::string cycleText(const CycleOnDay& c) {
+  std::string text = std::string(nameOf(c.kind)) + " " + percentText(c.percent) +
+                     (c.rising ? " and rising" : " and falling");
+  return c.critical ? text + ", critical" : text;
+}
+
+}  // namespace
+
+DayValues dayValues(const ChartState& state, Date day) {
+  DayValues v;
+  v.day = day;
+  v.type = state.options.chartType;
+  const double days = static_cast<double>(day) - static_cast<double>(state.birthday);
+  const double days2 = static_cast<double>(day) - static_cast<double>(state.birthday2);
+  if (v.type == ChartType::Comparison) {
+    v.born = days >= 0 && days2 >= 0;
+    if (v.born) v.match = comparisonMatch(days, days2);
+    return v;
+  }
+  v.born = v.type == ChartType::Biorhythm && days >= 0;
+  if (!v.born) return v;
+  const ChartOptions& o = state.options;
+  const std::pair<bool, CycleKind> curves[] = {{o.showPhysical, CycleKind::Physical},
+                                               {o.showEmotional, CycleKind::Emotional},
+                                               {o.showIntellectual, CycleKind::Intellectual},
+                                               {o.showAverage, CycleKind::Average}};
+  for (const auto& [shown, kind] : curves) {
+    if (!shown) continue;
+    const double value = valueOf(kind, days);
+    CycleOnDay c;
+    c.kind = kind;
+    c.percent = static_cast<int>(std::lround(100 * value));
+    c.rising = valueOf(kind, days + 1) > value;
+    c.critical = kind != CycleKind::Average && cyclePhase(value, kind) == 0;
+    v.cycles.push_back(c);
+  }
+  return v;
+}
+
+std::string describeDay(const DayValues& v, const ChartState& state, const Locale& locale) {
+  std::string text;
+  if (v.type == ChartType::Comparison) {
+    text = "Comparison chart, birthdays " + chart::dateWithName(state.birthday, state.name, locale) +
+           " and " + chart::dateWithName(state.birthday2, state.name2, locale) + ". ";
+  } else if (v.type == ChartType::Biorhythm) {
+    text = "Biorhythm chart, birthday " + chart::dateWithName(state.birthday, state.name, locale) + ". ";
+  } else {
+    return "No chart.";
+  }
+  text += dayText(v.day, state.chartDate, locale) + ": ";
+  if (!v.born) return text + (v.type == ChartType::Comparison ? "before a birthday" : "before the birthday") + ", no curves.";
+  if (v.type == ChartType::Comparison) {
+    const MatchPercentages& m = v.match;
+    return text + "physical match " + percentText(m.physical) + ", emotional " +
+           percentText(m.emotional) + ", intellectual " + percentText(m.intellectual) +
+           ", overall " + percentText(static_cast<double>(m.overall)) + ".";
+  }
+  if (v.cycles.empty()) return text + "no curves are shown.";
+  for (std::size_t i = 0; i < v.cycles.size(); ++i) text += (i ? "; " : "") + cycleText(v.cycles[i]);
+  return text + ".";
+}
+
+std::string dayTooltip(const DayValues& v, const Locale& locale) {
+  std::string text = formatLongDate(v.day, locale);
+  if (v.type != ChartType::Biorhythm && v.type != ChartType::Comparison) return text;
+  if (!v.born) return text + (v.type == ChartType::Comparison ? "\nBefore a birthday" : "\nBefore the birthday");
+  if (v.type == ChartType::Comparison) {
+    const MatchPercentages& m = v.match;
+    return text + "\nPhysical match: " + percentText(m.physical) + "\nEmotional match: " +
+           percentText(m.emotional) + "\nIntellectual match: " + percentText(m.intellectual) +
+           "\nOverall: " + percentText(static_cast<double>(m.overall));
+  }
+  for (const CycleOnDay& c : v.cycles) {
+    text += "\n" + capitalised(nameOf(c.kind)) + ": " + percentText(c.percent) +
+            (c.rising ? ", rising" : ", falling");
+    if (c.critical) text += ", critical";
+  }
+  return text;
+}
+
+}  // namespace tw

@@ -1,0 +1,95 @@
+#include "interpret/day_values.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace tw {
+
+std::ostream& operator<<(std::ostream& o, const CycleOnDay& c) {
+  return o << letterOf(c.kind) << " " << c.percent << "% " << (c.rising ? "rising" : "falling")
+           << (c.critical ? " critical" : "");
+}
+
+namespace {
+
+constexpr Date kBirthday = 32874;  // Monday 1/1/1990
+
+ChartState oneBirthday(Date day) {
+  ChartState s;
+  s.birthday = kBirthday;
+  s.name = "Ann";
+  s.chartDate = day;
+  s.options.showAverage = true;
+  return s;
+}
+
+TEST(DayValues, PercentDirectionAndCriticalOfEachCurve) {
+  // From sin(2 pi days / period) by hand; critical inside the interpretation's bands.
+  using K = CycleKind;
+  const struct { const char* name; int days; std::vector<CycleOnDay> want; } rows[] = {
+      {"the birthday: all at zero, rising, critical", 0,
+       {{K::Physical, 0, true, true}, {K::Emotional, 0, true, true}, {K::Intellectual, 0, true, true}, {K::Average, 0, true, false}}},
+      {"physical past its peak", 6,
+       {{K::Physical, 100, false, false}, {K::Emotional, 97, true, false}, {K::Intellectual, 91, true, false}, {K::Average, 96, true, false}}},
+      {"physical just below its band", 12,
+       {{K::Physical, -14, false, false}, {K::Emotional, 43, false, false}, {K::Intellectual, 76, false, false}, {K::Average, 35, false, false}}},
+      {"emotional crossing zero", 14,
+       {{K::Physical, -63, false, false}, {K::Emotional, 0, false, true}, {K::Intellectual, 46, false, false}, {K::Average, -6, false, false}}},
+      {"intellectual just below its band", 17,
+       {{K::Physical, -100, true, false}, {K::Emotional, -62, false, false}, {K::Intellectual, -10, false, false}, {K::Average, -57, false, false}}},
+  };
+  for (const auto& row : rows) {
+    const DayValues v = dayValues(oneBirthday(kBirthday), kBirthday + row.days);
+    EXPECT_EQ(v.cycles, row.want) << row.name;
+  }
+}
+
+TEST(DayValues, CriticalAsTheInterpretationCountsIt) {
+  const auto critical = criticalDays(kBirthday, kBirthday, kBirthday + 200);
+  std::size_t next = 0;
+  for (Date d = kBirthday; d <= kBirthday + 200; ++d) {
+    const DayValues v = dayValues(oneBirthday(d), d);
+    CriticalDay flagged{d, v.cycles[0].critical, v.cycles[1].critical, v.cycles[2].critical};
+    CriticalDay listed{d};
+    if (next < critical.size() && critical[next].date == d) listed = critical[next++];
+    EXPECT_EQ(criticalCycleNames(flagged), criticalCycleNames(listed)) << d - kBirthday;
+  }
+}
+
+TEST(DayValues, MatchesAreTheInterpretations) {
+  for (int days : {0, 5, 17, 400, 4000}) {
+    ChartState s = oneBirthday(kBirthday + days);
+    s.options.chartType = ChartType::Comparison;
+    s.birthday2 = kBirthday - 1234;
+    std::string tip = dayTooltip(dayValues(s, s.chartDate), Locale{});
+    tip = tip.substr(tip.find('\n') + 1);
+    for (std::size_t at; (at = tip.find(" match")) != std::string::npos;) tip.erase(at, 6);
+    for (std::size_t at = 0; (at = tip.find('\n', at)) != std::string::npos; at += 2) tip.insert(at, "\r");
+    const std::string said = *interpretation(s, Locale{});
+    EXPECT_EQ(tip, said.substr(said.find("\r\n\r\n") + 4)) << days;
+  }
+}
+
+TEST(DayValues, DescriptionAndTooltipTexts) {
+  ChartState s = oneBirthday(kBirthday + 14);
+  s.options.showIntellectual = false;
+  EXPECT_EQ(describeDay(dayValues(s, s.chartDate), s, Locale{}),
+            "Biorhythm chart, birthday Monday 1/1/1990 (Ann). Monday 15/1/1990, the chart date: "
+            "physical -63% and falling; emotional 0% and falling, critical; average -6% and falling.");
+  EXPECT_EQ(dayTooltip(dayValues(s, kBirthday + 6), Locale{}),
+            "Sunday, 7 January 1990\nPhysical: 100%, falling\nEmotional: 97%, rising\nAverage: 96%, rising");
+  EXPECT_EQ(describeDay(dayValues(s, kBirthday - 1), s, Locale{}),
+            "Biorhythm chart, birthday Monday 1/1/1990 (Ann). Sunday 31/12/1989, 15 days before "
+            "the chart date: before the birthday, no curves.");
+  s.options.chartType = ChartType::Comparison;
+  s.birthday2 = kBirthday + 14;
+  s.name2 = "Bea";
+  EXPECT_EQ(describeDay(dayValues(s, kBirthday + 16), s, Locale{}),
+            "Comparison chart, birthdays Monday 1/1/1990 (Ann) and Monday 15/1/1990 (Bea). "
+            "Wednesday 17/1/1990, 2 days after the chart date: physical match 27%, emotional 57%, "
+            "intellectual 87%, overall 57%.");
+}
+
+}  // namespace
+}  // namespace tw
