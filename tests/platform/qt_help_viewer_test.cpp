@@ -91,7 +91,7 @@ TEST(ShippedHelp, TheFinderFindsATopicByAnyWordOfItsText) {
   viewer.showTopicFinder(path.lexically_normal().string());
   HelpWindow& w = *viewer.window();
   const struct { const char* words; const char* topic; } finds[] = {
-      {"colour", "The Settings menu"}, {"background", "Saving the chart as a bitmap"},
+      {"colour", "The Settings menu"}, {"background", "Saving the chart as a picture"},
       {"reset", "The Settings menu"}, {"exit", "The File menu"},
       {"week separators", "Reading the biorhythm chart"}, {"today marker", "The Settings menu"},
   };
