@@ -21,11 +21,11 @@ TEST(Options, ReadsEveryValue) {
   EXPECT_EQ((std::vector<std::optional<Date>>{o.birthday, o.birthday2, o.date, o.criticalFrom, o.criticalTo}),
             (std::vector<std::optional<Date>>{fromYmd(1990, 1, 31), fromYmd(1992, 6, 15), fromYmd(2024, 3, 5), fromYmd(2024, 1, 1),
                                fromYmd(2024, 12, 31)}));
-  EXPECT_TRUE(o.chartType == ChartType::Comparison && o.widthPx == 2195 && o.heightPx == 300 && o.ageUnit == AgeUnit::Weeks);
+  EXPECT_EQ(std::tuple(o.chartType, o.widthPx, o.heightPx, o.ageUnit), std::tuple(ChartType::Comparison, 2195, 300, AgeUnit::Weeks));
   ASSERT_TRUE(o.curves);
-  EXPECT_TRUE(o.curves->physical && o.curves->average);
-  EXPECT_FALSE(o.curves->emotional || o.curves->intellectual);
-  EXPECT_TRUE(o.weekSeparators && o.todayMarker && o.interpret);
+  const Curves& c = *o.curves;
+  EXPECT_EQ(std::tuple(c.physical, c.emotional, c.intellectual, c.average), std::tuple(true, false, false, true));
+  EXPECT_EQ(std::tuple(o.weekSeparators, o.todayMarker, o.interpret), std::tuple(true, true, true));
   EXPECT_EQ(o.backgroundColour, 0x0080FF);  // 0x00BBGGRR of red ff, green 80, blue 00
   EXPECT_EQ(o.averageColour, 0x302010);
   EXPECT_EQ(o.outFormat, OutputFormat::Svg);

@@ -1,6 +1,7 @@
 // The program's decisions over a fake machine: where the people come from, what is printed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <stdexcept>
@@ -49,50 +50,66 @@ Outcome runWith(FakeHost& host, const Store& store, const std::vector<std::strin
 }
 
 TEST(Program, PrintsForTheStoredPersonOrTheCommandLinesPeople) {
-  const struct { Store store; std::vector<std::string> args; std::string out; } cases[] = {
+  const std::string physicalCritical = "\n\nPhysical critical day!\n\nDon't overwork, and avoid\n"
+                                       "alcohol and other\nindulgements. Possibility\nof headaches or depression.\n";
+  const struct { const char* name; Store store; std::vector<std::string> args; std::string out; } cases[] = {
       // Eleven days after the birthday the physical cycle is critical and the others high.
-      {{{"Birthday1", "31/1/1990"}, {"Birthname1", "Ann"}}, {"--interpret", "--date", "1990-02-11"},
-       "Interpretation for 11/2/1990:\n\nPhysical critical day!\n\nDon't overwork, and avoid\n"
-       "alcohol and other\nindulgements. Possibility\nof headaches or depression.\n"},
-      {{}, {"--birthday", "2000-01-01", "--birthday2", "2000-01-01", "--type", "comparison", "--interpret", "--date", "2000-02-01"},
+      {"stored person", {{"Birthday1", "31/1/1990"}, {"Birthname1", "Ann"}}, {"--interpret", "--date", "1990-02-11"},
+       "Interpretation for 11/2/1990:" + physicalCritical},
+      {"stored chart type no chart has: the one-person chart", {{"Birthday1", "1/1/2000"}, {"Chart type", " 41"}},
+       {"--interpret", "--date", "2000-01-12"}, "Interpretation for 12/1/2000:" + physicalCritical},
+      {"comparison", {}, {"--birthday", "2000-01-01", "--birthday2", "2000-01-01", "--type", "comparison", "--interpret", "--date", "2000-02-01"},
        "Comparison for 1/2/2000:\n\nPhysical: 100%\nEmotional: 100%\nIntellectual: 100%\nOverall: 100%\n"},
-      {{}, {"--birthday", "2000-01-01", "--critical", "2000-01-01", "2000-01-20"},
+      {"critical days", {}, {"--birthday", "2000-01-01", "--critical", "2000-01-01", "2000-01-20"},
        "2000-01-01 Saturday: physical, emotional, intellectual\n2000-01-12 Wednesday: physical\n"
        "2000-01-15 Saturday: emotional\n2000-01-17 Monday: intellectual\n"},
-      // A stored chart type no chart has reads as the one-person chart.
-      {{{"Birthday1", "1/1/2000"}, {"Chart type", " 41"}}, {"--interpret", "--date", "2000-01-12"},
-       "Interpretation for 12/1/2000:\n\nPhysical critical day!\n\nDon't overwork, and avoid\n"
-       "alcohol and other\nindulgements. Possibility\nof headaches or depression.\n"},
-      // The README's example, word for word.
-      {{}, {"--birthday", "1990-01-31", "--date", "2024-03-05", "--interpret"},
+      {"the README's example, word for word", {}, {"--birthday", "1990-01-31", "--date", "2024-03-05", "--interpret"},
        "Interpretation for 5/3/2024:\n\nGood physical and\nintellectual form. You\nshould generally feel\n"
        "quite lively, but may\nexperience a lack of\ninspiration.\n"},
-      {{}, {"--version"}, std::string("tidewell-chart ") + kVersion + "\n"},
+      {"version", {}, {"--version"}, std::string("tidewell-chart ") + kVersion + "\n"},
+      {"short help", {}, {"-h"}, helpText()},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     FakeHost host;
     const Outcome r = runWith(host, c.store, c.args);
-    EXPECT_TRUE(r.status == 0 && r.out == c.out) << r.err << r.out;
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, c.out);
     EXPECT_EQ(host.settings.reads.empty(), c.store.empty()) << "a --birthday run leaves the store alone";
   }
 }
 
 TEST(Program, RefusesWhatCannotBeChartedWithOneLine) {
-  const struct { Store store; std::vector<std::string> args; const char* reason; } cases[] = {
-      {{}, {"--interpret"}, "no stored birthday"}, {{}, {"--birthday", "2000-01-01"}, "nothing to do"},
-      {{}, {"--birthday", "2000-01-01", "--type", "comparison", "--interpret"}, "needs --birthday2"},
-      {{}, {"--birthday", "2000-01-01", "--date", "1999-12-31", "--interpret"}, "before the birthday"},
-      {{}, {"--birthday", "2000-01-01", "--birthday2", "2001-01-01", "--type", "comparison", "--date", "2000-06-01",
-            "--interpret"}, "before the second birthday"},
-      {{}, {"--birthday", "2000-01-01", "--ics", "x.ics"}, "--ics needs --critical"},
-      {{}, {"--birthday", "2000-01-01", "--critical", "2000-01-01", "2000-01-02", "--ics", "days.txt"},
-       "must end in .ics"},
+  const std::string one = "--birthday 2000-01-01 ", two = one + "--birthday2 2000-02-01 --type comparison ";
+  const std::pair<std::string, const char*> cases[] = {
+      {"--interpret", "no --birthday given and Tidewell has no stored birthday"},
+      {one, "nothing to do: give --out FILE, --interpret or --critical FROM TO (see --help)"},
+      {one + "--type comparison --interpret", "--type comparison needs --birthday2"},
+      {one + "--date 1999-12-31 --interpret", "the chart date 1999-12-31 is before the birthday 2000-01-01"},
+      {two + "--date 2000-01-31 --interpret", "the chart date 2000-01-31 is before the second birthday 2000-02-01"},
+      {one + "--ics x.ics", "--ics needs --critical FROM TO"},
+      {one + "--critical 2000-01-01 2000-01-02 --ics days.txt", "--ics \"days.txt\": the calendar file's name must end in .ics"},
+      // Sizes below one day column or a curve band that holds its labels.
+      {one + "--width 10 --height 10 --out a.png",
+       "--width 10 --height 10: too small for the one-person chart, which needs at least 50 x 94 pixels"},
+      {one + "--width 49 --height 94 --out a.png",
+       "--width 49 --height 94: too small for the one-person chart, which needs at least 50 x 94 pixels"},
+      {one + "--width 50 --height 93 --out a.png",
+       "--width 50 --height 93: too small for the one-person chart, which needs at least 50 x 94 pixels"},
+      {two + "--width 76 --height 112 --out a.png",
+       "--width 76 --height 112: too small for the comparison chart, which needs at least 77 x 112 pixels"},
+      {two + "--width 77 --height 111 --out a.png",
+       "--width 77 --height 111: too small for the comparison chart, which needs at least 77 x 112 pixels"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [line, reason] : cases) {
+    std::vector<std::string> args;
+    std::istringstream words(line);
+    for (std::string w; words >> w;) args.push_back(w);
     FakeHost host;
-    const Outcome r = runWith(host, c.store, c.args);
-    EXPECT_TRUE(r.status == 2 && r.out.empty() && r.err.starts_with("tidewell-chart: ") &&
-                r.err.find(c.reason) != std::string::npos && r.err.find('\n') == r.err.size() - 1) << r.err;
+    const Outcome r = runWith(host, {}, args);
+    EXPECT_EQ(r.status, 2) << line;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "tidewell-chart: " + std::string(reason) + "\n");
   }
 }
 
@@ -111,59 +128,30 @@ TEST(Program, CommandLineOptionsOverrideTheStoredOnes) {
   EXPECT_EQ(letters, std::vector<std::string>{"text \"A\""});
 }
 
-TEST(Program, ShortHelpIsHelp) {
-  FakeHost host;
-  const Outcome r = runWith(host, {}, {"-h"});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, helpText());
-}
-
-// The smallest areas: one day column ((W - 200) / 275 - 1 >= 1, (W - 600) / 275 - 1 for the
-// comparison) and a curve band that holds its labels (amplitude >= 200 twips about the zero line;
-// the comparison's three scale marks apart: band >= 470 twips).
-TEST(Program, RefusesAChartAreaThatShowsNoChart) {
-  const struct { const char* type; const char* width; const char* height; const char* refusal; } cases[] = {
-      {"bio", "50", "94", ""},
-      {"bio", "49", "94", "--width 49 --height 94: too small for the one-person chart, which needs at least 50 x 94 pixels"},
-      {"bio", "50", "93", "50 x 94 pixels"},
-      {"bio", "10", "10", "50 x 94 pixels"},
-      {"comparison", "77", "112", ""},
-      {"comparison", "76", "112", "the comparison chart, which needs at least 77 x 112 pixels"},
-      {"comparison", "77", "111", "77 x 112 pixels"},
-  };
+// The smallest area accepted shows a physical curve segment inside its band; one pixel
+// narrower there is no column to draw it in.
+TEST(Program, TheSmallestAreaAcceptedShowsACurve) {
   const std::string png = ::testing::TempDir() + "tidewell-small.png";
-  for (const auto& c : cases) {
-    FakeHost host;
-    const Outcome r = runWith(host, {}, {"--birthday", "2000-01-01", "--birthday2", "2000-02-01", "--date", "2000-03-01", "--type",
-                                         c.type, "--width", c.width, "--height", c.height, "--out", png});
-    std::remove(png.c_str());
-    if (*c.refusal == 0) {
-      EXPECT_EQ(r.status, 0) << r.err;
-    } else {
-      EXPECT_EQ(r.status, 2) << c.type << " " << c.width << " x " << c.height;
-      EXPECT_NE(r.err.find(c.refusal), std::string::npos) << r.err;
-    }
-  }
-}
-
-// What the limits stand for, seen in the drawing: at the smallest area a curve segment runs
-// inside the band; one pixel narrower there is no column to draw it in.
-TEST(Program, TheSmallestAreaShowsACurve) {
+  const auto physicalSegments = [](const std::vector<std::string>& calls) {
+    return std::ranges::count_if(calls, [](const std::string& c) { return c.starts_with("line ") && c.ends_with(" 255"); });
+  };
   for (const ChartType type : {ChartType::Biorhythm, ChartType::Comparison}) {
     const PixelSize least = smallestChartArea(type);
-    const auto physicalSegments = [&](int widthPx) {
-      ChartState state;
-      state.options.chartType = type;
-      state.birthday = fromYmd(2000, 1, 1), state.birthday2 = fromYmd(2000, 1, 10);
-      state.chartDate = fromYmd(2000, 3, 1);
-      test::RecordingSurface surface(static_cast<float>(widthPx) * 15, static_cast<float>(least.height) * 15);
-      drawChart(state, surface, test::FixedWidthMeasure{}, Locale{});
-      int n = 0;
-      for (const std::string& call : surface.only("line")) n += call.ends_with(" 255");
-      return n;
-    };
-    EXPECT_GE(physicalSegments(least.width), 1) << static_cast<int>(type);
-    EXPECT_EQ(physicalSegments(least.width - 1), 0) << static_cast<int>(type);
+    FakeHost host;
+    const Outcome r = runWith(host, {}, {"--birthday", "2000-01-01", "--birthday2", "2000-01-10", "--date", "2000-03-01",
+                                         "--type", type == ChartType::Biorhythm ? "bio" : "comparison",
+                                         "--width", std::to_string(least.width), "--height", std::to_string(least.height),
+                                         "--out", png});
+    std::remove(png.c_str());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_GE(physicalSegments(host.drawn), 1) << r.err;
+    ChartState state;
+    state.options.chartType = type;
+    state.birthday = fromYmd(2000, 1, 1), state.birthday2 = fromYmd(2000, 1, 10);
+    state.chartDate = fromYmd(2000, 3, 1);
+    test::RecordingSurface narrower(static_cast<float>(least.width - 1) * 15, static_cast<float>(least.height) * 15);
+    drawChart(state, narrower, test::FixedWidthMeasure{}, Locale{});
+    EXPECT_EQ(physicalSegments(narrower.calls), 0) << static_cast<int>(type);
   }
 }
 

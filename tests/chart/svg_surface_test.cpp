@@ -47,13 +47,6 @@ struct FakeFace : TextFace {
   float narrowBy;
 };
 
-std::string hex(long long c) {
-  char buf[8];
-  std::snprintf(buf, sizeof buf, "#%02x%02x%02x", int(c & 0xFF), int((c >> 8) & 0xFF),
-                int((c >> 16) & 0xFF));
-  return buf;
-}
-
 // One summary per <line> or <text> of the document, in order.
 std::vector<std::string> fromSvg(const std::string& doc) {
   std::vector<std::string> out;
@@ -99,10 +92,10 @@ std::vector<std::string> fromRecording(const RecordingSurface& rec, const FakeFa
     else if (op == "setBold") { int b; in >> b; bold = b ? "bold" : "<none>"; }
     else if (op == "line") {
       std::string x1, y1, x2, y2;
-      long long colour = 0;  // the foreground is black
+      long long colour = kBlack;  // the foreground
       in >> x1 >> y1 >> x2 >> y2 >> colour;
       const std::string d = dash == "x" ? width + " " + std::to_string(2 * std::stoi(width)) : dash;
-      out.push_back("line " + x1 + " " + y1 + " " + x2 + " " + y2 + " " + hex(colour) + " w" +
+      out.push_back("line " + x1 + " " + y1 + " " + x2 + " " + y2 + " " + hexColour(static_cast<Colour>(colour)) + " w" +
                     width + " dash " + d + (width == "15" ? " crisp" : " smooth"));
     } else if (op == "text") {
       const std::string text = call.substr(6, call.size() - 7);
