@@ -1,8 +1,6 @@
 // The one-person chart on the designed 6735 x 2895 area and on unusual sizes and dates.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "chart_test_util.h"
 
 namespace tw::test {

@@ -171,19 +171,4 @@ TEST_F(ChartProgram, EveryFormatIsSavedTheSameWay) {
   }
 }
 
-// A hand-written name with an unquoted comma is one name, as it stands in the file.
-TEST_F(ChartProgram, AStoredNameWithACommaIsReadAsWritten) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Smith,John", "Smith,John"}, {"Smith ,  John", "Smith ,  John"}, {"\"Smith\",John", "Smith,John"}};
-  fs::create_directories(dir / "config/Kestrelmoor");
-  for (const auto& [stored, shown] : cases) {
-    std::ofstream(dir / "config/Kestrelmoor/Tidewell.ini") << "[Tidewell]\nBirthday1=1/1/2000\nBirthname1=" << stored << "\n";
-    const Result r = run({"--date", "2000-03-01", "--out", "c.svg"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string svg = slurp(dir / "c.svg");
-    const auto at = svg.find("(" + std::string(shown) + ")");
-    EXPECT_NE(at, std::string::npos) << stored << " in " << svg.substr(svg.find("Birthday:"), 80);
-  }
-}
-
 }  // namespace

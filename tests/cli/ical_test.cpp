@@ -2,7 +2,6 @@
 
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "cli/ical.h"
 #include "mock/phase_rule.h"
@@ -88,16 +87,6 @@ TEST(ICalendar, FoldsAt75OctetsKeepingCharactersWhole) {
   const std::string accented = std::string(74, 'a') + "\xC3\xA9" + "b";
   EXPECT_EQ(foldLine(accented), std::string(74, 'a') + "\r\n \xC3\xA9" "b\r\n");
   EXPECT_EQ(foldLine("SHORT"), "SHORT\r\n");
-}
-
-TEST(ICalendar, LastDayOfTheCalendarHasNoDtend) {
-  const CriticalDay last{kLastDate, true, false, false};
-  const std::vector<Event> events = parseCalendar(iCalendar({last}, fromYmd(2000, 1, 1), ""));
-  ASSERT_EQ(events.size(), 1u);
-  const auto& e = events[0].props;
-  EXPECT_EQ(e.at("DTSTART;VALUE=DATE"), "99991231");
-  EXPECT_EQ(e.count("DTEND;VALUE=DATE"), 0u);
-  EXPECT_EQ(e.at("SUMMARY"), "Critical day: physical");
 }
 
 }  // namespace

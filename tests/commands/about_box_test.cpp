@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "mock/fakes.h"
-#include "version.h"
 
 namespace tw::test {
 namespace {
@@ -45,12 +44,6 @@ struct AboutFixture {
   ScriptedMessages messages;
   AboutBox main{AboutBoxControls{window, icon, title, notice, contact}, tool, messages};
 };
-
-TEST(AboutBox, TheTitleCarriesTheProjectsVersion) {
-  AboutFixture f;
-  f.main.fill();
-  EXPECT_EQ(f.title.value, std::string("Tidewell ") + kVersion);
-}
 
 TEST(AboutBox, SystemInfoStartsTheToolFoundOrSaysItIsUnavailable) {
   const std::string tool = "/usr/bin/hardinfo";

@@ -21,13 +21,10 @@ TEST(DisplaySettings, EveryCommandBringsTheMarksAndControlsIntoStepAndRedrawsOnc
       {"biorhythm chart", &D::showBiorhythmChart, "biorhythmChart " + curves + " ageInYears"},
       {"comparison chart again", &D::showComparisonChart, start},
       {"days", &D::showAgeInDays, pair + " ageInDays" + controls},
-      {"weeks", &D::showAgeInWeeks, pair + " ageInWeeks" + controls},
       {"years again", &D::showAgeInYears, start},  // a choice already made stays the only tick
       {"week separators", &D::toggleWeekSeparators, pair + " ageInYears weekSeparators" + controls},
       {"today marker", &D::toggleTodayMarker, pair + " ageInYears todayMarker" + controls},
       {"physical", &D::togglePhysicalCurve, "comparisonChart emotionalCurve intellectualCurve ageInYears" + controls},
-      {"emotional", &D::toggleEmotionalCurve, "comparisonChart physicalCurve intellectualCurve ageInYears" + controls},
-      {"intellectual", &D::toggleIntellectualCurve, "comparisonChart physicalCurve emotionalCurve ageInYears" + controls},
       {"average", &D::toggleAverageCurve, pair + " averageCurve ageInYears" + controls},
       {"background colour", &D::chooseBackgroundColour, start},
       {"reset colours", &D::resetColours, start},

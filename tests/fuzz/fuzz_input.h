@@ -1,6 +1,6 @@
 #pragma once
 // What a fuzz target makes of its bytes: "key=value" lines into a settings store, as a
-// hand-edited settings file would hold them, or NUL- or newline-separated arguments.
+// hand-edited settings file would hold them.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -45,32 +45,6 @@ TEST(DayValues, PercentDirectionAndCriticalOfEachCurve) {
   }
 }
 
-TEST(DayValues, CriticalAsTheInterpretationCountsIt) {
-  const auto critical = criticalDays(kBirthday, kBirthday, kBirthday + 200);
-  std::size_t next = 0;
-  for (Date d = kBirthday; d <= kBirthday + 200; ++d) {
-    const DayValues v = dayValues(oneBirthday(d), d);
-    CriticalDay flagged{d, v.cycles[0].critical, v.cycles[1].critical, v.cycles[2].critical};
-    CriticalDay listed{d};
-    if (next < critical.size() && critical[next].date == d) listed = critical[next++];
-    EXPECT_EQ(criticalCycleNames(flagged), criticalCycleNames(listed)) << d - kBirthday;
-  }
-}
-
-TEST(DayValues, MatchesAreTheInterpretations) {
-  for (int days : {0, 5, 17, 400, 4000}) {
-    ChartState s = oneBirthday(kBirthday + days);
-    s.options.chartType = ChartType::Comparison;
-    s.birthday2 = kBirthday - 1234;
-    std::string tip = dayTooltip(dayValues(s, s.chartDate), Locale{});
-    tip = tip.substr(tip.find('\n') + 1);
-    for (std::size_t at; (at = tip.find(" match")) != std::string::npos;) tip.erase(at, 6);
-    for (std::size_t at = 0; (at = tip.find('\n', at)) != std::string::npos; at += 2) tip.insert(at, "\r");
-    const std::string said = *interpretation(s, Locale{});
-    EXPECT_EQ(tip, said.substr(said.find("\r\n\r\n") + 4)) << days;
-  }
-}
-
 TEST(DayValues, DescriptionAndTooltipTexts) {
   ChartState s = oneBirthday(kBirthday + 14);
   s.options.showIntellectual = false;

@@ -182,12 +182,6 @@ struct MainWindowFixture {
     clock.day = chartDate;
     load();
     clock.day = today;
-    if (store.values["Chart type"] != " 0" && store.values["Chart type"] != " 1") {
-      // The store reads a type no chart has as the default; the state may still be given one.
-      ChartOptions options = main.state().options;
-      options.chartType = type;
-      main.applyOptions(options);
-    }
   }
 
   // The ticked menu items and the shown second-birthday controls, in the window's order.

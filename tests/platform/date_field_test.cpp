@@ -69,17 +69,13 @@ TEST(DateField, TypedDatesInFourLocales) {
       {"month first", "en_US", "6/15/1988", d1988, true, "6/15/1988"},
       {"US digits only", "en_US", "06151988", d1988, true, "6/15/1988"},
       {"US two-digit year", "en_US", "6/15/88\r", d1988, true, "6/15/1988"},
-      {"US ISO", "en_US", "1988-06-15", d1988, true, "6/15/1988"},
       {"day first is no US date", "en_US", "15/06/1988", kStart, false, "1/1/2000"},
       {"German dots", "de_DE", "15.06.1988", d1988, true, "15.06.1988"},
       {"German slashes", "de_DE", "15/6/1988", d1988, true, "15.06.1988"},
-      {"German digits", "de_DE", "15061988", d1988, true, "15.06.1988"},
       {"German two-digit year", "de_DE", "15.06.88", d1988, false, "15.06.1988"},
       {"C shows ISO", "C", "1988-06-15", d1988, true, "1988-06-15"},
       {"C reads a trailing year day first", "C", "15/06/1988", d1988, true, "1988-06-15"},
-      {"C digits in ISO order", "C", "19880615", d1988, true, "1988-06-15"},
       {"C one-digit day waits", "C", "1988-06-1", fromYmd(1988, 6, 1), false, "1988-06-01"},
-      {"C no 30 February", "C", "2020-02-30", kStart, false, "2000-01-01"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

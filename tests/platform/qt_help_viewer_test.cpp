@@ -83,23 +83,5 @@ TEST(ShippedHelp, HeadingsAndNotesStandOutOnLightAndDarkThemes) {
   QApplication::setPalette(kept);
 }
 
-// The finder finds a topic of the shipped help by the words of its text, not only of its title.
-TEST(ShippedHelp, TheFinderFindsATopicByAnyWordOfItsText) {
-  test::qtApp();
-  const auto path = std::filesystem::path(__FILE__).parent_path() / "../../data/help/Tidewell.html";
-  QtHelpViewer viewer;
-  viewer.showTopicFinder(path.lexically_normal().string());
-  HelpWindow& w = *viewer.window();
-  const struct { const char* words; const char* topic; } finds[] = {
-      {"colour", "The Settings menu"}, {"background", "Saving the chart as a picture"},
-      {"reset", "The Settings menu"}, {"exit", "The File menu"},
-      {"week separators", "Reading the biorhythm chart"}, {"today marker", "The Settings menu"},
-  };
-  for (const auto& f : finds) {
-    w.filterBox()->setText(QString::fromLatin1(f.words));
-    EXPECT_TRUE(w.listedTopics().contains(f.topic)) << f.words << ": " << w.listedTopics().join('|').toStdString();
-  }
-}
-
 }  // namespace
 }  // namespace tw::platform
