@@ -6,9 +6,9 @@
 #include "app/settings_io.h"
 #include "app/settings_schema.h"
 #include "chart/draw_chart.h"
+#include "chart/recoloured_surface.h"
 #include "chart/svg_surface.h"
 #include "cli/atomic_file.h"
-#include "cli/file_colours.h"
 #include "cli/ical.h"
 #include "version.h"
 
@@ -57,7 +57,7 @@ Rendered chartFile(const Options& o, const ChartState& state, Host& host) {
   }
   const TextMeasure& measure = host.textMeasure();
   Rendered r = host.render(o.outFormat, o.widthPx, o.heightPx, [&](DrawingSurface& target) {
-    FileColourSurface surface(target);
+    RecolouredSurface surface(target, fileColour);  // as the SVG gets them, whatever the palette
     drawChart(state, surface, measure, locale);
   });
   if (!r.error.empty()) r.error = "cannot write " + *o.out + ": " + r.error;

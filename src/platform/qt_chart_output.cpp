@@ -3,6 +3,7 @@
 #include <QPalette>
 #include <QSaveFile>
 
+#include "chart/recoloured_surface.h"
 #include "platform/chart_file_writer.h"
 #include "platform/system_colours.h"
 
@@ -10,34 +11,12 @@ namespace tw::platform {
 
 namespace {
 
-// Passes a drawing on with system colours turned into the colours the screen shows for them, so
-// a file that has no palette of its own (SVG) looks like the chart on the screen.
-class ScreenColourSurface : public DrawingSurface {
- public:
-  explicit ScreenColourSurface(DrawingSurface& inner) : inner_(inner) {}
-
-  float width() const override { return inner_.width(); }
-  float height() const override { return inner_.height(); }
-  void setBackground(Colour c) override { inner_.setBackground(direct(c)); }
-  void clear() override { inner_.clear(); }
-  void setLineWidth(std::int16_t pixels) override { inner_.setLineWidth(pixels); }
-  void setLineStyle(std::int16_t style) override { inner_.setLineStyle(style); }
-  void setFontSize(float points) override { inner_.setFontSize(points); }
-  void setBold(bool bold) override { inner_.setBold(bold); }
-  void moveTo(float x, float y) override { inner_.moveTo(x, y); }
-  void line(float x1, float y1, float x2, float y2) override { inner_.line(x1, y1, x2, y2); }
-  void line(float x1, float y1, float x2, float y2, Colour c) override {
-    inner_.line(x1, y1, x2, y2, direct(c));
-  }
-  void text(const std::string& text) override { inner_.text(text); }
-
- private:
-  static Colour direct(Colour c) {
-    const QColor shown = resolveColour(c);
-    return rgb(shown.red(), shown.green(), shown.blue());
-  }
-  DrawingSurface& inner_;
-};
+// A system colour as the screen shows it, so a file that has no palette of its own (SVG) looks
+// like the chart on the screen.
+Colour shownColour(Colour c) {
+  const QColor shown = resolveColour(c);
+  return rgb(shown.red(), shown.green(), shown.blue());
+}
 
 }  // namespace
 
@@ -96,7 +75,7 @@ bool QtChartFiles::draw(const ChartDrawing& chart, ChartFileType type, const std
   if (!file.open(QIODevice::WriteOnly)) return false;
   const ChartFileSize size{QSizeF(chart.width, chart.height), screen_.dpi(), screen_.pixelRatio()};
   const std::string failed = drawChartFile(file, type, size, [&chart](DrawingSurface& target) {
-    ScreenColourSurface shown(target);
+    RecolouredSurface shown(target, shownColour);
     chart.draw(shown);
   });
   if (!failed.empty()) {
