@@ -100,19 +100,25 @@ close_people() {
   sleep 0.5
 }
 
-# File > Exit; sets RC to the program's exit status.
+# File > Exit; sets RC to the program's exit status. A program still running 10 s later is
+# stopped and counted as a failure, so that one stuck check does not hang the ones after it.
 quit() {
   xdotool windowactivate --sync "$WIN" key alt+f
   sleep 0.4
   xdotool key x
   sleep 1
   dismiss
+  for _ in $(seq 100); do kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$PID" 2>/dev/null; then
+    say FAIL "     still running 10 s after File > Exit; stopped"
+    kill "$PID"
+  fi
   wait "$PID"
   RC=$?
 }
 
 stored() { grep -a "^$1=" "$INI" | tail -1 | cut -d= -f2- | tr -d '" '; }
-mode() { stat -c %a "$1"; }
+mode() { stat -c %a "$1" 2>/dev/null; }
 
 # --- 1. A window stored far larger than any screen -------------------------------------------
 scratch huge
