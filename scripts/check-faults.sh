@@ -58,13 +58,19 @@ launch() {
     "$exe" 2>/dev/null &
   fi
   PID=$!
-  WIN=""
-  for _ in $(seq 100); do
-    WIN=$(xdotool search --onlyvisible --name '^Tidewell$' 2>/dev/null | head -1)
-    [ -n "$WIN" ] && break
-    sleep 0.1
-  done
+  waitForWindow
   sleep 0.7
+}
+
+# Sets WIN to the main window once it shows, looking every 50 ms for up to 10 s (xdotool's own
+# --sync looks only every half second, and without end).
+waitForWindow() {
+  WIN=""
+  for _ in $(seq 200); do
+    WIN=$(xdotool search --onlyvisible --name '^Tidewell$' 2>/dev/null | head -1)
+    [ -n "$WIN" ] && return
+    sleep 0.05
+  done
 }
 
 # The windows titled "Tidewell" other than the main one: message boxes.
@@ -245,13 +251,7 @@ EOF
 size=$(( $(stat -c %s "$INI") / 1000000 ))
 t0=$(date +%s%N)
 "$exe" 2>/dev/null & PID=$!
-# Looked for every 50 ms: xdotool's own --sync looks only every half second, and without end.
-WIN=""
-for _ in $(seq 200); do
-  WIN=$(xdotool search --onlyvisible --name '^Tidewell$' 2>/dev/null | head -1)
-  [ -n "$WIN" ] && break
-  sleep 0.05
-done
+waitForWindow
 ms=$(( ($(date +%s%N) - t0) / 1000000 ))
 sleep 0.5
 check '[ $ms -lt 1000 ]' "a $size MB file with a 20 MB name: the window shows after $ms ms"
