@@ -57,7 +57,7 @@ TEST(HelpViewer, ContentsFinderAndAMissingFile) {
 // Headings and notes take their colours from the theme: readable on light and dark pages.
 TEST(ShippedHelp, HeadingsAndNotesStandOutOnLightAndDarkThemes) {
   test::qtApp();
-  const auto path = std::filesystem::path(__FILE__).parent_path() / "../../data/help/Tidewell.html";
+  const auto path = std::filesystem::path(TIDEWELL_SOURCE_DIR) / "data/help/Tidewell.html";
   const QPalette kept = QApplication::palette();
   for (bool dark : {false, true}) {
     QPalette p = kept;
