@@ -46,6 +46,22 @@ void AppRoot::welcomeFirstRun() {
   });
 }
 
+void AppRoot::tellIfSettingsUntouched() {
+  const QString reason = store_.leftUntouchedBecause();
+  if (reason.isEmpty()) return;
+  QTimer::singleShot(0, &window_, [this, reason] {
+    QtMessages(&window_).warn("Tidewell could not take its settings from\r\n" +
+                                  store_.filePath().toStdString() + ":\r\n" + reason.toStdString() +
+                                  ".\r\n\r\nSo that nothing in that file is lost, Tidewell leaves it as "
+                                  "it is and will not save your settings to it this time.",
+                              "Tidewell");
+  });
+}
+
+void AppRoot::quit() {
+  if (!program_.ended()) main_.exit();
+}
+
 void AppRoot::start() {
   store_.makeFolder();  // before any dialog saves its own settings beside it
   main_.start();

@@ -27,6 +27,10 @@ class AppRoot {
   void bringToFront();  // the main window, and any window open over it
   // On the first run, once the window shows: the entry window asks for the user's own birthday.
   void welcomeFirstRun();
+  // Once the window shows: a settings file that is there but left untouched this run is said.
+  void tellIfSettingsUntouched();
+  // A signal or the session's end: everything ends as File > Exit ends it.
+  void quit();
 
   QtMainWindow& view() { return window_; }
   MainWindow& mainWindow() { return main_; }

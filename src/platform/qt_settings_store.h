@@ -1,16 +1,14 @@
 #pragma once
-// The per-user store: an INI file of the "Tidewell" section, one text value per key.
-#include <QSettings>
+// The per-user store: the "Tidewell" section of one INI file, read once at start and saved by
+// merging this program's changes into the file as it is at each save.
 #include <QString>
-#include <QTemporaryDir>
 #include <functional>
 
-#include "app/ui.h"
+#include "app/merging_store.h"
+#include "platform/settings_file.h"
 
 namespace tw::platform {
 
-// Values are kept in a private working copy of what is read of the file (settings_file.h); the
-// file itself is only replaced, whole, when the store is synced, and only ever read otherwise.
 class QtSettingsStore : public ui::SettingsStore {
  public:
   QtSettingsStore();  // $XDG_CONFIG_HOME/Kestrelmoor/Tidewell.ini
@@ -22,7 +20,9 @@ class QtSettingsStore : public ui::SettingsStore {
 
   // Told when the file cannot be written, with the reason; only once until a write succeeds.
   using WriteFailed = std::function<void(const QString& file, const QString& reason)>;
-  void onWriteFailed(WriteFailed tell) { tell_ = std::move(tell); }
+  void onWriteFailed(WriteFailed tell);
+  // Why the file, found at start as it was, is left untouched this run; empty when it is not.
+  QString leftUntouchedBecause() const;
   // Makes the file's folders now, for their owner alone, before anything else can make them.
   void makeFolder();
 
@@ -31,14 +31,12 @@ class QtSettingsStore : public ui::SettingsStore {
   // Puts everything written on disk; what cannot be written stays here for the next try.
   void sync() override;
   bool isNew() const override;  // no settings file at all
+  void refresh() override;
 
  private:
   QString path_;
-  QTemporaryDir workDir_;
-  mutable QSettings settings_;  // over the working copy
-  bool unsaved_ = false;
-  bool failing_ = false;
-  WriteFailed tell_;
+  LocalSettingsFile file_;
+  MergingSettingsStore store_;
 };
 
 }  // namespace tw::platform

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <map>
+#include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,7 +19,7 @@
 namespace tw::platform {
 
 namespace {
-constexpr qint64 kWholeUpTo = 64 * 1024;
+constexpr qint64 kBlock = 64 * 1024;
 // A name of kLongestName characters of four bytes each, and room for quotes and escapes.
 constexpr qsizetype kLongestValue = 4 * static_cast<qsizetype>(kLongestName) + 64;
 // Of a line only so much is kept: no key of ours is longer than this.
@@ -25,8 +27,6 @@ constexpr qsizetype kLongestLine = kLongestValue + 256;
 // Nothing past this is read; no settings file is anywhere near it.
 constexpr qint64 kMostRead = 256 * 1024 * 1024;
 
-constexpr QFileDevice::Permissions kOwnerBits =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
 // The first kLongestValue bytes or fewer, never ending inside an escape or a character, and
 // with an open quote closed.
@@ -81,18 +81,103 @@ class KeyFilter {
 };
 }  // namespace
 
-QString runtimeFolder() {
-  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  return !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : QDir::tempPath();
+namespace {
+std::string systemError(int error) { return qt_error_string(error).toStdString(); }
+
+// What a thing that is no plain file is, in words.
+std::string kindOf(mode_t mode) {
+  if (S_ISFIFO(mode)) return "a named pipe";
+  if (S_ISDIR(mode)) return "a folder";
+  if (S_ISSOCK(mode)) return "a socket";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  return "not a plain file";
+}
+}  // namespace
+
+SettingsFileText LocalSettingsFile::read() {
+  SettingsFileText found;
+  const QByteArray name = QFile::encodeName(path_);
+  target_ = path_;
+  struct stat st {};
+  if (::lstat(name.constData(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return found;  // a first run
+    found.exists = true;
+    found.keepAsItIs = "It could not be looked at: " + systemError(errno);
+    return found;
+  }
+  found.exists = true;
+  QByteArray target = name;
+  if (S_ISLNK(st.st_mode)) {
+    char* real = ::realpath(name.constData(), nullptr);
+    const bool there = real && ::stat(real, &st) == 0;
+    if (real) target = real;
+    std::free(real);
+    if (!there) {
+      found.keepAsItIs = "It is a link to a file that is not there";
+      return found;
+    }
+    if (!S_ISREG(st.st_mode)) {
+      found.keepAsItIs = "It is a link to " + kindOf(st.st_mode) + ", not to a file";
+      return found;
+    }
+    if (st.st_uid != ::geteuid()) {
+      found.keepAsItIs = "It is a link to a file of another user";
+      return found;
+    }
+    target_ = QFile::decodeName(target);
+  } else if (!S_ISREG(st.st_mode)) {
+    found.keepAsItIs = "It is " + kindOf(st.st_mode) + ", not a file";
+    return found;
+  } else if (st.st_uid != ::geteuid()) {
+    found.keepAsItIs = "It belongs to another user";  // read, but never given a new owner
+  }
+
+  // Opened without waiting and without following a link put there since the look above.
+  const int fd = ::open(target.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  struct stat opened {};
+  if (fd < 0 || ::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    found.keepAsItIs = "It could not be read: " + systemError(fd < 0 ? errno : EINVAL);
+    if (fd >= 0) ::close(fd);
+    return found;
+  }
+  if (opened.st_size > kLargestSettingsFile) {
+    found.text = programKeys(fd, QStringLiteral("Tidewell")).toStdString();
+    found.keepAsItIs = "It is larger than any settings file of Tidewell's (" +
+                       std::to_string(opened.st_size / (1024 * 1024)) + " MB)";
+    ::close(fd);
+    return found;
+  }
+  found.text.resize(static_cast<std::size_t>(opened.st_size));
+  std::size_t got = 0;
+  for (;;) {
+    if (got == found.text.size()) found.text.resize(got + 4096);  // it grew meanwhile
+    const ssize_t n = ::read(fd, found.text.data() + got, found.text.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      found.keepAsItIs = "It could not be read whole: " + systemError(errno);
+      break;
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+    if (got > static_cast<std::size_t>(kLargestSettingsFile)) {
+      found.keepAsItIs = "It is larger than any settings file of Tidewell's";
+      break;
+    }
+  }
+  found.text.resize(got);
+  ::close(fd);
+  return found;
 }
 
-QByteArray readableSettings(const QString& path, const QString& section) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  QByteArray block = file.read(kWholeUpTo + 1);
-  if (block.size() <= kWholeUpTo) return block;
+std::string LocalSettingsFile::replace(const std::string& text) {
+  return replaceFile(target_.isEmpty() ? path_ : target_, QByteArray::fromStdString(text)).toStdString();
+}
 
+QByteArray programKeys(int fd, const QString& section) {
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) return {};
   KeyFilter filter(section);
+  QByteArray block = file.read(kBlock);
   if (block.startsWith("\xEF\xBB\xBF")) block.remove(0, 3);
   QByteArray line;  // at most kLongestLine bytes of the line being read
   for (qint64 read = block.size(); !block.isEmpty();) {
@@ -106,7 +191,7 @@ QByteArray readableSettings(const QString& path, const QString& section) {
       rest = rest.sliced(end + 1);
     }
     if (read >= kMostRead) break;
-    block = file.read(kWholeUpTo);
+    block = file.read(kBlock);
     read += block.size();
   }
   filter.line(line);
@@ -141,9 +226,10 @@ QString replaceFile(const QString& path, const QByteArray& bytes) {
   }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  // The owner's bits only: "user" bits are what this process may do, which for root is all.
-  file.setPermissions(old.exists() ? old.permissions() & kOwnerBits
-                                   : QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  // Never wider than before: group and others lose any write they had.
+  struct stat st {};
+  const bool existed = ::stat(QFile::encodeName(path).constData(), &st) == 0;
+  if (::fchmod(file.handle(), existed ? st.st_mode & 0755 : 0600) != 0) return qt_error_string(errno);
   // commit() misses a write that fails as the buffer is flushed on closing, and would put an
   // empty file in the old one's place: flush and sync first, and look.
   if (file.write(bytes) != bytes.size() || !file.flush()) return file.errorString();

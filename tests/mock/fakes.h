@@ -150,6 +150,7 @@ struct MemoryStore : ui::SettingsStore {
   }
   void sync() override { ++syncs; }
   bool isNew() const override { return values.empty(); }
+  void refresh() override {}
   std::map<std::string, std::string> values;
   mutable std::vector<std::string> reads;
   std::vector<std::pair<std::string, std::string>> writes;

@@ -18,6 +18,9 @@
 #include "platform/qt_settings_store.h"
 #include "qt_app.h"
 
+#include <QSettings>
+#include <functional>
+
 namespace tw::platform {
 namespace {
 
@@ -72,7 +75,7 @@ TEST(SettingsPermissions, OnlyTightenedAndOnlyByWritingAndNewFoldersAreTheOwners
   const struct { const char* what; std::optional<unsigned> oldMode; bool write, sync; unsigned mode; } cases[] = {
       {"new file, synced", {}, true, true, 0600}, {"new file, written when the store goes", {}, true, false, 0600},
       {"0644 file, only read", 0644, false, false, 0644}, {"0444 file, only read", 0444, false, false, 0444},
-      {"0666 file, written and synced", 0666, true, true, 0600},
+      {"0666 file, written and synced", 0666, true, true, 0644},
       {"0400 file, written and synced", 0400, root, true, 0400},
   };
   for (const auto& c : cases) {
@@ -110,24 +113,91 @@ TEST(SettingsPermissions, OnlyTightenedAndOnlyByWritingAndNewFoldersAreTheOwners
 }
 
 
-TEST(SettingsOnDisk, OfAHugeFileOnlyTheProgramsOwnKeysAreReadEachCutShort) {
+QByteArray bytesOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
+TEST(SettingsOnDisk, OfAHugeFileOnlyTheProgramsOwnKeysAreReadEachCutShortAndItIsNeverWritten) {
   test::qtApp();
   QTemporaryDir dir;
   QFile file(dir.filePath("Tidewell.ini"));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("[Other]\nJunk=" + QByteArray(3'000'000, ',') + "\n[Tidewell]\nChart%20type=\" 1\"\nUnknown=u\n");
+  file.write("[Other]\nJunk=" + QByteArray(kLargestSettingsFile, ',') + "\n[Tidewell]\nChart%20type=\" 1\"\nUnknown=u\n");
   file.write("Birthname1=\"" + QByteArray(3'000'000, 'x') + "\n");  // its quote never closes
   file.write("PeopleName 3=Ann\nPeopleName 3=Anna\nPeopleName 51=Nobody\n");
   // Hand-written commas: a name is one text as it stands, never a list.
   file.write("PeopleName 4=Smith ,  John\nPeopleName 5=\"Smith\",John\n");
   file.close();
-  QtSettingsStore store(file.fileName());
-  EXPECT_EQ((std::vector<std::string>{store.read("Chart type", ""), store.read("PeopleName 3", ""),
-                                      store.read("PeopleName 4", ""), store.read("PeopleName 5", ""),
-                                      store.read("Unknown", "-"), store.read("PeopleName 51", "-"),
-                                      std::to_string(readName(store.read("Birthname1", "")).size())}),
-            (std::vector<std::string>{" 1", "Anna", "Smith ,  John", "Smith,John", "-", "-",
-                                      std::to_string(kLongestName)}));
+  const QByteArray before = bytesOf(file.fileName());
+  {
+    QtSettingsStore store(file.fileName());
+    EXPECT_EQ((std::vector<std::string>{store.read("Chart type", ""), store.read("PeopleName 3", ""),
+                                        store.read("PeopleName 4", ""), store.read("PeopleName 5", ""),
+                                        store.read("Unknown", "-"), store.read("PeopleName 51", "-"),
+                                        std::to_string(readName(store.read("Birthname1", "")).size())}),
+              (std::vector<std::string>{" 1", "Anna", "Smith ,  John", "Smith,John", "-", "-",
+                                        std::to_string(kLongestName)}));
+    EXPECT_EQ(store.leftUntouchedBecause().left(29), "It is larger than any setting");
+    store.write("Chart type", " 0");
+    store.sync();
+  }
+  EXPECT_TRUE(bytesOf(file.fileName()) == before);
+}
+
+// Every file earlier versions wrote went through QSettings: it reads the same, and a new file
+// is byte for byte what QSettings writes.
+TEST(SettingsOnDisk, FilesAreWhatTheyHaveAlwaysBeen) {
+  test::qtApp();
+  QTemporaryDir dir;
+  const std::vector<std::pair<std::string, std::string>> values = {
+      {"Chart type", " 1"}, {"Background colour", "-2147483633"}, {"PeopleName 1", "Smith, John"},
+      {"PeopleName 2", "; not a comment"}, {"PeopleName 3", "a=b [Tidewell]"}, {"PeopleName 10", "back\\slash \"Q\""},
+      {"PeopleName 4", "  padded  "}, {"PeopleName 5", "Ωμέγα Дарья 李 🎂"}, {"PeopleName 6", "first\nsecond\t\x01" "1"},
+      {"PeopleName 7", "@home"}, {"PeopleName 8", "#hash"}, {"PeopleName 9", ""}, {"Birthday1", "31/1/1990"}};
+  const QString theirs = dir.filePath("qsettings.ini"), ours = dir.filePath("ours.ini");
+  {
+    QSettings q(theirs, QSettings::IniFormat);
+    for (const auto& [k, v] : values) q.setValue("Tidewell/" + QString::fromStdString(k), QString::fromStdString(v));
+  }
+  {
+    QtSettingsStore store(ours);
+    for (const auto& [k, v] : values) store.write(k, v);
+  }
+  EXPECT_EQ(bytesOf(ours).toStdString(), bytesOf(theirs).toStdString());
+  QtSettingsStore reread(theirs);
+  for (const auto& [k, v] : values) EXPECT_EQ(reread.read(k, "absent"), v) << k;
+}
+
+// What stands at the settings file's place but is no plain file of the user's is never
+// opened for reading nor written through; a link to the user's own file keeps being a link.
+TEST(SettingsOnDisk, ANamedPipeAFolderOrABrokenLinkIsLeftAsItIs) {
+  test::qtApp();
+  QTemporaryDir dir;
+  const QString own = dir.filePath("own.ini");
+  QFile(own).open(QIODevice::WriteOnly);
+  const struct { const char* what; std::function<void(const QByteArray&)> make; bool untouched; } cases[] = {
+      {"a named pipe", [](const QByteArray& p) { ::mkfifo(p.constData(), 0600); }, true},
+      {"a folder", [](const QByteArray& p) { ::mkdir(p.constData(), 0700); }, true},
+      {"a link to nothing", [&](const QByteArray& p) { ::symlink(QFile::encodeName(dir.filePath("none")).constData(), p.constData()); }, true},
+      {"a link to a device", [](const QByteArray& p) { ::symlink("/dev/null", p.constData()); }, true},
+      {"a link to the user's own file", [&](const QByteArray& p) { ::symlink(QFile::encodeName(own).constData(), p.constData()); }, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const QString path = dir.filePath(QString::fromUtf8(c.what));
+    c.make(QFile::encodeName(path));
+    {
+      QtSettingsStore store(path);  // a pipe opened for reading would wait here for ever
+      EXPECT_FALSE(store.isNew());
+      EXPECT_EQ(store.leftUntouchedBecause().isEmpty(), !c.untouched) << store.leftUntouchedBecause().toStdString();
+      store.write("Birthname1", "Ann");
+      store.sync();
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none")));
+    EXPECT_EQ(QFileInfo(path).isSymLink(), QByteArray(c.what).startsWith("a link"));
+  }
+  EXPECT_EQ(bytesOf(own), "[Tidewell]\nBirthname1=Ann\n");
 }
 
 // Closes each message box as it shows, keeping its title and text.
