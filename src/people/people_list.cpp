@@ -27,7 +27,7 @@ int PeopleList::selectedSlot() const {
 }
 
 void PeopleList::load() {
-  people.load();
+  people.loadLatest();
   rebuild();
   loaded_ = true;
 }
@@ -51,8 +51,14 @@ void PeopleList::addPerson() {
   }
   // Always the first birthday, whichever birthday the list was opened for.
   if (const auto person = entry_.edit({"", main_.state().birthday})) {
-    people.names[free] = person->name.empty() ? "(new)" : person->name;
-    people.dates[free] = person->birthday;
+    // Into the list as stored now: a slot another copy took meanwhile is not overwritten.
+    people.loadLatest();
+    if (const int slot = people.lowestFreeSlot()) {
+      people.names[slot] = person->name.empty() ? "(new)" : person->name;
+      people.dates[slot] = person->birthday;
+    } else {
+      messages_.inform("You have already entered the maximum\r\nnumber of people.", "Tidewell");
+    }
     rebuild();
   }
   people.save();
@@ -61,9 +67,16 @@ void PeopleList::addPerson() {
 void PeopleList::editSelectedPerson() {
   const int slot = selectedSlot();
   if (slot == 0) return;
+  const std::string line = people.listLine(slot);
   if (const auto person = entry_.edit({people.names[slot], people.dates[slot]})) {
-    people.names[slot] = person->name.empty() ? "(edited)" : person->name;
-    people.dates[slot] = person->birthday;
+    // The same person in the list as stored now; gone meanwhile, the edit joins it anew.
+    people.loadLatest();
+    int now = people.slotOf(line);
+    if (now == 0) now = people.lowestFreeSlot();
+    if (now != 0) {
+      people.names[now] = person->name.empty() ? "(edited)" : person->name;
+      people.dates[now] = person->birthday;
+    }
     rebuild();
   }
   people.save();
@@ -76,8 +89,12 @@ void PeopleList::deleteSelectedPerson() {
       "Are you sure you want to delete the entry\r\nfor \"" + people.names[slot] + "\"?",
       "Tidewell");
   if (answer == ui::Answer::Yes) {
-    people.names[slot].clear();
-    people.dates[slot] = 0;  // the zero date, 30 December 1899
+    const std::string line = people.listLine(slot);
+    people.loadLatest();
+    if (const int now = people.slotOf(line)) {
+      people.names[now].clear();
+      people.dates[now] = 0;  // the zero date, 30 December 1899
+    }
     rebuild();
   }
   people.save();

@@ -14,6 +14,11 @@ void PeopleStore::load() {
   }
 }
 
+void PeopleStore::loadLatest() {
+  store_.refresh();
+  load();
+}
+
 void PeopleStore::save() {
   for (int n = 1; n <= kSlots; ++n) {
     writeSetting(store_, setting::PersonName, n, names[n]);

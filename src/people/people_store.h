@@ -22,6 +22,8 @@ class PeopleStore {
   std::array<Date, kSlots + 1> dates{};
 
   void load();
+  // The list as it is stored now, which another running copy may have changed since.
+  void loadLatest();
   // Every slot, free ones included, so a freed slot overwrites its old values; then on disk.
   void save();
   // One line per person in slot order; the rebuilt list has no selection.

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/merging_store.h"
 #include "mock/main_window_fixture.h"
+#include "mock/memory_file.h"
 #include "people/person_entry.h"
 
 namespace tw::test {
@@ -148,6 +150,35 @@ TEST_F(PeopleListTest, TheFirstRunAsksForTheUsersOwnBirthdayOnlyOnce) {
     EXPECT_EQ(store.read("PeopleName 1", ""), added ? "Zoe" : "");
     EXPECT_EQ(store.writes.empty(), !added);  // Escape leaves the store as it was
   }
+}
+
+// Two running copies, each with its list open since before the other's change: nobody's person
+// is overwritten by a stale slot, and an edit or delete finds its person where it is now.
+TEST_F(PeopleListTest, TwoCopiesAddingEditingAndDeletingKeepEachOthersPeople) {
+  start(clock.day, {});
+  MemoryFile file;
+  file.text = "[Tidewell]\nPeopleName%201=Ann\nPeopleDate%201=25/12/1990\n";
+  MergingSettingsStore storeA(file), storeB(file);
+  FakeListBox listA, listB;
+  PeopleList a{PeopleListControls{peopleListWindow, listA, newB, editB, deleteB, closeB, drawB}, main, entry, messages, storeA};
+  PeopleList b{PeopleListControls{peopleListWindow, listB, newB, editB, deleteB, closeB, drawB}, main, entry, messages, storeB};
+  a.load();
+  b.load();
+  const auto add = [&](PeopleList& list, const std::string& who) {
+    onEntry([&] { name.setText(who), entry.accept(); });
+    list.addPerson();
+  };
+  add(a, "Bob");
+  add(b, "Cy");
+  listB.index = 0;  // "Ann"; b still lists Bob, whom a now deletes
+  messages.answers = {ui::Answer::Yes};
+  a.load();
+  listA.index = 1;  // Bob
+  a.deleteSelectedPerson();
+  onEntry([&] { name.setText("Ann B"), entry.accept(); });
+  b.editSelectedPerson();
+  b.load();
+  EXPECT_EQ(listB.lines, (Lines{"Ann B (25/12/1990)", "Cy (1/6/1980)"}));
 }
 
 }  // namespace
