@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QSessionManager>
 
 #include "platform/app_root.h"
+#include "platform/quit_signals.h"
 #include "platform/single_instance.h"
 
 int main(int argc, char* argv[]) {
@@ -9,13 +11,17 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Kestrelmoor"));
   // Lets Wayland desktops match the window to its desktop entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrelmoor.Tidewell"));
-  // Two programs on one settings file would overwrite each other's people.
+  // A second start on the same settings file raises the first instead.
   tw::platform::SingleInstance instance(tw::platform::QtSettingsStore::defaultFilePath());
   if (!instance.claim()) return 0;
   tw::platform::AppRoot root;
   QObject::connect(&instance, &tw::platform::SingleInstance::anotherStarted,
                    [&root] { root.bringToFront(); });
+  tw::platform::QuitSignals quitSignals;
+  QObject::connect(&quitSignals, &tw::platform::QuitSignals::quitRequested, [&root] { root.quit(); });
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, [&root](QSessionManager&) { root.quit(); });
   root.start();
+  root.tellIfSettingsUntouched();
   root.welcomeFirstRun();
   return QApplication::exec();
 }
