@@ -97,12 +97,10 @@ class QtHost : public tw::cli::Host {
   std::unique_ptr<tw::platform::QtChartFace> face_;
 };
 
-// Qt's start-up notes (such as a missing XDG_RUNTIME_DIR, harmless off screen) are not the
-// user's business; real warnings still reach standard error.
+// The toolkit's notes (a missing or shared XDG_RUNTIME_DIR, a font it replaced) are not the
+// user's business: the program says what went wrong in its one line of its own.
 void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtDebugMsg || type == QtInfoMsg) return;
-  if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) return;
-  std::cerr << "tidewell-chart: " << message.toStdString() << "\n";
+  if (type == QtFatalMsg) std::cerr << "tidewell-chart: " << message.toStdString() << "\n";
 }
 
 }  // namespace
