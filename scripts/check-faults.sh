@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the built program in a private X display (Xvfb 1280 x 900 with a window manager) against
 # settings and disks that have hurt it before, and prints what it saw, one line per check.
-# Every check has its own scratch XDG_CONFIG_HOME and XDG_RUNTIME_DIR.
+# Every check has its own scratch XDG_CONFIG_HOME and XDG_RUNTIME_DIR. Checks of links, another
+# user's files and mounts run only as root.
 #   scripts/check-faults.sh BUILD_DIR [SHOTS_DIR]     (screenshots go to SHOTS_DIR when given)
 # The full and read-only disks are tmpfs mounts and need root; the read-only file is tried as
 # root and as "nobody". Exits 1 when a check failed.
@@ -249,14 +250,210 @@ with open(sys.argv[1], "w") as f:
     f.write("[Tidewell]\nBirthname1=" + "N" * 20_000_000 + "\nChart type= 1\n")
 EOF
 size=$(( $(stat -c %s "$INI") / 1000000 ))
+sum=$(md5sum < "$INI")
 t0=$(date +%s%N)
 "$exe" 2>/dev/null & PID=$!
 waitForWindow
 ms=$(( ($(date +%s%N) - t0) / 1000000 ))
 sleep 0.5
-check '[ $ms -lt 1000 ]' "a $size MB file with a 20 MB name: the window shows after $ms ms"
+told=$(boxes | wc -l)
+dismiss
+check '[ $ms -lt 1000 ] && [ "$told" -eq 1 ]' "a $size MB file with a 20 MB name: the window shows after $ms ms, $told box says it is left as it is"
 quit
-check '[ $RC -eq 0 ] && [ "$(stored Birthname1 | wc -c)" -eq 1001 ]' \
-  "     the name is written back cut to $(( $(stored Birthname1 | wc -c) - 1 )) characters"
+check '[ $RC -eq 0 ] && [ "$(md5sum < "$INI")" = "$sum" ]' "     exit $RC; the file is byte for byte as it was"
+
+# Starts a second window on the same files; sets PID2 and WIN2 once a main window other than WIN shows.
+launchAnother() {
+  "$exe" 2>/dev/null &
+  PID2=$!
+  WIN2=""
+  for _ in $(seq 200); do
+    WIN2=$(xdotool search --onlyvisible --name '^Tidewell$' 2>/dev/null | grep -vx "$WIN" | head -1)
+    [ -n "$WIN2" ] && break
+    sleep 0.05
+  done
+  sleep 0.7
+}
+
+people50() {
+  printf '[Tidewell]\nBirthday1=31/1/1990\n'
+  for i in $(seq 50); do printf 'PeopleName%%20%d=Person %d\nPeopleDate%%20%d=1/2/1980\n' "$i" "$i" "$i"; done
+}
+count50() { grep -ac '^PeopleName%20[0-9]*=Person' "$INI"; }
+
+# --- 7. A full runtime folder at start-up ------------------------------------------------------
+if [ -n "$root" ]; then
+  scratch fullruntime
+  people50 > "$INI"
+  mount -t tmpfs -o size=64k,mode=700 tmpfs "$XDG_RUNTIME_DIR"
+  dd if=/dev/zero of="$XDG_RUNTIME_DIR/filler" bs=1k count=128 2>/dev/null
+  launch
+  quit
+  check '[ $RC -eq 0 ] && [ "$(count50)" -eq 50 ] && [ "$(stored Birthday1)" = 31/1/1990 ]' \
+    "a full runtime folder at start-up: all $(count50) of 50 people and the birthday are still in the file"
+  umount "$XDG_RUNTIME_DIR"
+fi
+
+# --- 8. Lines added by hand, and someone else's section ---------------------------------------
+for edit in note noequals bom unclosed utf16; do
+  scratch "hand-$edit"
+  case $edit in
+    note) printf '[Tidewell]\n# note\nBirthname1=Ann\n[Junk]\nmine=1\n' > "$INI" ;;
+    noequals) printf '[Tidewell]\nloose words\nBirthname1=Ann\n[Junk]\nmine=1\n' > "$INI" ;;
+    bom) printf '\xef\xbb\xbf[Tidewell]\r\nBirthname1=Ann\r\n[Junk]\r\nmine=1\r\n' > "$INI" ;;
+    unclosed) printf '[Tidewell\nBirthname1=Ann\n[Junk]\nmine=1\n' > "$INI" ;;
+    utf16) printf '[Junk]\nmine=1\n[Tidewell]\nBirthname1=Ann\n' | iconv -t UTF-16 > "$INI" ;;
+  esac
+  cp "$INI" "$work/$edit.before"
+  launch
+  quit
+  if [ $edit = utf16 ]; then
+    kept=$(head -c "$(stat -c %s "$work/$edit.before")" "$INI" | cmp -s - "$work/$edit.before" && echo yes)
+  else
+    kept=$(grep -aq 'mine=1' "$INI" && grep -aq 'Birthname1=Ann' "$INI" && echo yes)
+  fi
+  check '[ $RC -eq 0 ] && [ -n "$(stored "Chart%20width")" ] && [ "$kept" = yes ]' \
+    "a hand edit ($edit): the next exit saves ($(stored "Chart%20width") twips wide) and keeps the other lines"
+done
+
+# --- 9. SIGTERM, as logout and shutdown send -------------------------------------------------
+scratch sigterm
+printf '[Tidewell]\nBirthname1=Ann\nChart%%20width=9000\n' > "$INI"
+launch
+xdotool windowsize "$WIN" 1000 600
+sleep 0.8
+kill -TERM "$PID"
+for _ in $(seq 100); do kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
+wait "$PID"; rc=$?
+left=$(ls -A "$XDG_RUNTIME_DIR" | wc -l)
+check '[ $rc -eq 0 ] && [ "$(stored "Chart%20width")" != 9000 ] && [ "$left" -eq 0 ]' \
+  "SIGTERM: exit $rc, the window's new width is saved ($(stored "Chart%20width") twips), $left files left in the runtime folder"
+
+# --- 10. kill -9 right after a save --------------------------------------------------------
+scratch kill9
+printf '[Tidewell]\nBirthname1=Ann\n' > "$INI"
+launch
+add_person Killed
+kill -KILL "$PID"; wait "$PID" 2>/dev/null
+launch
+check '[ -n "$WIN" ] && [ "$(stored "PeopleName%201")" = Killed ]' \
+  "kill -9 after adding a person: \"$(stored "PeopleName%201")\" is in the file and the next start shows its window"
+quit
+
+# --- 11. A named pipe as the settings file ---------------------------------------------------
+scratch fifo
+rm -f "$INI"
+mkfifo "$INI"
+launch
+told=$(boxes | wc -l)
+dismiss
+quit
+launch
+again=$([ -n "$WIN" ] && echo shown)
+dismiss
+quit
+check '[ "$told" -eq 1 ] && [ "$again" = shown ] && [ -p "$INI" ]' \
+  "a named pipe as the file: the window shows with $told box, the next start shows too, the pipe is still a pipe"
+
+# --- 12. Links, run as root -------------------------------------------------------------------
+if [ -n "$root" ]; then
+  scratch links
+  other=$work/others.ini
+  printf '[Tidewell]\nBirthname1=Theirs\n' > "$other"
+  chown nobody "$other"; chmod 644 "$other"
+  cp "$other" "$work/others.before"
+  for target in /dev/zero "$other" "$work/nothing-here"; do
+    rm -f "$INI"
+    ln -s "$target" "$INI"
+    launch
+    told=$(boxes | wc -l)
+    dismiss
+    quit
+    case $target in
+      /dev/zero) ok=$([ -c /dev/zero ] && echo yes) ;;
+      "$other") ok=$(cmp -s "$other" "$work/others.before" && [ "$(stat -c %U "$other")" = nobody ] && echo yes) ;;
+      *) ok=$([ ! -e "$target" ] && echo yes) ;;
+    esac
+    check '[ "$ok" = yes ] && [ "$told" -eq 1 ] && [ -L "$INI" ]' \
+      "as root, the file a link to ${target##*/}: left as it is, and $told box says so"
+  done
+fi
+
+# --- 13. A shared runtime folder, and no lock at all ---------------------------------------------
+if [ -n "$root" ]; then
+  scratch shared
+  printf '[Tidewell]\nBirthname1=Ann\n' > "$INI"
+  shared=$work/shared-runtime
+  mkdir -p "$shared"; chmod 1777 "$shared"; chmod 755 "$work"
+  export XDG_CACHE_HOME=$work/shared/cache
+  # Another user's lock and listening socket, under the names a shared folder used to hold.
+  hash=$(printf '%s' "$INI" | sha1sum | cut -c1-16)
+  runuser -u nobody -- python3 - "$shared/tidewell-$(id -u)-$hash" "$shared/tidewell-$hash" 2>/dev/null <<'EOF' &
+import socket, sys, time
+servers = []
+for base in sys.argv[1:]:
+    open(base + ".lock", "w").write("1\n")
+    s = socket.socket(socket.AF_UNIX); s.bind(base + ".socket"); s.listen(5); s.settimeout(0.1)
+    servers.append(s)
+end = time.time() + 15
+while time.time() < end:
+    for s in servers:
+        try:
+            s.accept(); open(sys.argv[1] + ".heard", "w").write("x")
+        except OSError:
+            pass
+EOF
+  spid=$!
+  sleep 0.5
+  export XDG_RUNTIME_DIR=$shared
+  launch
+  heard=$(ls "$shared"/*.heard 2>/dev/null | wc -l)
+  check '[ -n "$WIN" ] && [ "$heard" -eq 0 ] && [ "$(mode "$XDG_CACHE_HOME/tidewell")" = 700 ]' \
+    "a shared runtime folder holding another user's lock and socket: the window shows, $heard connections to them, the lock in a $(mode "$XDG_CACHE_HOME/tidewell") folder"
+  quit
+  kill "$spid" 2>/dev/null; wait "$spid" 2>/dev/null
+fi
+scratch nolock
+printf '[Tidewell]\nBirthname1=Ann\n' > "$INI"
+chmod 755 "$XDG_RUNTIME_DIR"  # open to others, so never used
+touch "$work/nolock/cache"
+export XDG_CACHE_HOME=$work/nolock/cache  # a file: no folder can be made there
+launch
+launchAnother
+check '[ -n "$WIN" ] && [ -n "$WIN2" ]' "no lock can be taken: two copies run"
+add_person FromA
+close_people
+WIN1=$WIN; PID1=$PID
+if [ -n "$WIN2" ]; then
+  WIN=$WIN2; PID=$PID2
+  add_person FromB
+  close_people
+  quit
+fi
+WIN=$WIN1; PID=$PID1
+quit
+unset XDG_CACHE_HOME
+check '[ "$(stored "PeopleName%201")+$(stored "PeopleName%202")" = FromA+FromB ]' \
+  "     each adds a person and both close: \"$(stored "PeopleName%201")\" and \"$(stored "PeopleName%202")\" are in the file"
+
+# --- 14. An ordinary user's settings folder made beforehand at 0755, no runtime folder -----------
+if [ -n "$root" ]; then
+  scratch folder755
+  chmod 755 "$work" "$work/folder755" "$XDG_CONFIG_HOME" "$CONFIG"
+  chown -R nobody "$work/folder755"
+  chmod 555 "$XDG_RUNTIME_DIR"
+  mask=$(umask)
+  umask 000
+  launch nobody
+  umask "$mask"
+  entry=$(xdotool search --onlyvisible --name '^Entry$' | head -1)
+  [ -n "$entry" ] && xdotool windowactivate --sync "$entry" key Escape && sleep 0.5
+  quit
+  check '[ "$(mode "$INI")" = 600 ]' "as nobody, a 0755 settings folder, umask 000, no runtime folder: the file is $(mode "$INI")"
+fi
+
+# --- 15. tidewell-chart says one line --------------------------------------------------------
+lines=$(env XDG_RUNTIME_DIR=/tmp "$chart" --birthday 1990-01-31 --date 2024-02-30 --out "$work/x.png" 2>&1 >/dev/null | wc -l)
+check '[ "$lines" -eq 1 ]' "tidewell-chart with a shared runtime folder and a bad date: $lines line on standard error"
 
 exit $failed

@@ -153,8 +153,6 @@ std::vector<Span> spans(std::string_view text) {
   return out;
 }
 
-bool isMarkedInvalid(std::string_view raw) { return unescapedValue(raw) == "@Invalid()"; }
-
 }  // namespace
 
 std::string escapedKey(std::string_view key) {
@@ -241,7 +239,9 @@ std::string escapedValue(std::string_view text) {
   return out;
 }
 
-std::string unescapedValue(std::string_view raw) {
+namespace {
+// The text of a value with its quotes and escapes undone, a leading "@" still as it stands.
+std::string unquoted(std::string_view raw) {
   std::string out;
   std::size_t i = 0, keepFrom = 0;  // blanks at the end are cut back to keepFrom, no further
   bool quoted = false, anyQuote = false;
@@ -280,6 +280,14 @@ std::string unescapedValue(std::string_view raw) {
   }
   if (!anyQuote)
     while (out.size() > keepFrom && (out.back() == ' ' || out.back() == '\t')) out.pop_back();
+  return out;
+}
+
+bool isMarkedInvalid(std::string_view raw) { return unquoted(raw) == "@Invalid()"; }
+}  // namespace
+
+std::string unescapedValue(std::string_view raw) {
+  std::string out = unquoted(raw);
   if (out.starts_with('@') && out.ends_with(')')) {
     if (out.starts_with("@String(")) return out.substr(8, out.size() - 9);
     if (out.starts_with("@ByteArray(")) return out.substr(11, out.size() - 12);
@@ -329,8 +337,13 @@ std::string withChanges(std::string_view fileText, std::string_view section,
     if (!lineOf.count(change.first)) added += keyLine(change.first) + eol;
 
   std::string out(fileText.substr(0, lines.empty() ? fileText.size() : lines[0].begin));
+  // Ends the last line before more are put after it; a lone CR at the end becomes CR LF.
+  const auto endLine = [&] {
+    if (out.empty() || lines.empty() || out.back() == '\n') return;
+    out += out.back() == '\r' ? "\n" : eol;
+  };
   const auto addHere = [&] {
-    if (!out.empty() && out.back() != '\n' && !lines.empty()) out += eol;
+    endLine();
     out += added;
   };
   for (std::size_t n = 0; n < lines.size(); ++n) {
@@ -351,7 +364,7 @@ std::string withChanges(std::string_view fileText, std::string_view section,
   if (!sectionEnd && !added.empty()) {
     // A new section, after a blank line as between any two.
     if (!lines.empty()) {
-      if (out.back() != '\n') out += eol;
+      endLine();
       if (!trimmed(textOf(lines.back())).empty()) out += eol;
     }
     out += "[" + escapedKey(section) + "]" + eol + added;

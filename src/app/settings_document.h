@@ -11,11 +11,11 @@ namespace tw {
 
 std::string escapedKey(std::string_view key);
 std::string escapedValue(std::string_view text);
-// The text of a value as it stands after "=", up to a comment; a value the file marks as
-// having none ("@Invalid()") reads as empty.
+// The text of a value as it stands after "=", up to a comment.
 std::string unescapedValue(std::string_view raw);
 
-// The keys of `section` with their values; of a key given twice the last counts. Comments,
+// The keys of `section` with their values; of a key given twice the last counts, and a key
+// the file marks as having no value ("@Invalid()") is absent. Comments,
 // blank lines, a byte-order mark, lines without "=", broken headers and bytes that are no
 // UTF-8 are passed over: whatever can be read is.
 std::map<std::string, std::string> sectionValues(std::string_view fileText, std::string_view section);
