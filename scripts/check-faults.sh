@@ -412,6 +412,12 @@ EOF
     "a shared runtime folder holding another user's lock and socket: the window shows, $heard connections to them, the lock in a $(mode "$XDG_CACHE_HOME/tidewell") folder"
   quit
   kill "$spid" 2>/dev/null; wait "$spid" 2>/dev/null
+  unset XDG_RUNTIME_DIR
+  launch
+  locks=$(ls "$XDG_CACHE_HOME"/tidewell/*.lock 2>/dev/null | wc -l)
+  check '[ -n "$WIN" ] && [ "$locks" -eq 1 ]' "no XDG_RUNTIME_DIR at all: the window shows, its lock is in the 0700 cache folder ($locks)"
+  quit
+  check '[ -z "$(ls -A "$XDG_CACHE_HOME/tidewell")" ]' "     and after File > Exit nothing of it is left there"
 fi
 scratch nolock
 printf '[Tidewell]\nBirthname1=Ann\n' > "$INI"
