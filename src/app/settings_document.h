@@ -7,12 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace tw {
+#include "app/settings_escapes.h"
 
-std::string escapedKey(std::string_view key);
-std::string escapedValue(std::string_view text);
-// The text of a value as it stands after "=", up to a comment.
-std::string unescapedValue(std::string_view raw);
+namespace tw {
 
 // The keys of `section` with their values; of a key given twice the last counts, and a key
 // the file marks as having no value ("@Invalid()") is absent. Comments,
