@@ -2,11 +2,16 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "chart/chart_parts.h"
 #include "interpret/day_values.h"
@@ -14,10 +19,23 @@
 namespace tw::platform {
 
 namespace {
-// Screen readers hear the chart area as a chart.
+constexpr int kFrameMs = 16;
+constexpr int kWheelRestMs = 300;  // a wheel still this long has ended its turn
+
+// Screen readers hear the chart area as a chart, and read the description as it stands, even
+// in the middle of a gesture that has not announced it yet.
+class ChartAccessible : public QAccessibleWidget {
+ public:
+  explicit ChartAccessible(ChartView* view) : QAccessibleWidget(view, QAccessible::Chart) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Description) return static_cast<const ChartView*>(widget())->description();
+    return QAccessibleWidget::text(t);
+  }
+};
+
 QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
   if (className == QLatin1String(ChartView::staticMetaObject.className()) && object->isWidgetType())
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    return new ChartAccessible(static_cast<ChartView*>(object));
   return nullptr;
 }
 }  // namespace
@@ -28,6 +46,20 @@ ChartView::ChartView(QtSurface& surface, QWidget* parent) : QWidget(parent), sur
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAccessibleName(QStringLiteral("Chart"));
   surface_.setChangeHandler([this] { update(); });
+  frame_.setSingleShot(true);
+  frame_.setTimerType(Qt::PreciseTimer);
+  connect(&frame_, &QTimer::timeout, this, [this] { passPending(); });
+  wheelIdle_.setSingleShot(true);
+  wheelIdle_.setInterval(kWheelRestMs);
+  connect(&wheelIdle_, &QTimer::timeout, this, [this] {
+    passPending();
+    if (!main_ || !main_->isDraggingChart()) endGesture();
+  });
+}
+
+void ChartView::attach(MainWindow& main, QMenu* menu) {
+  main_ = &main;
+  menu_ = menu;
 }
 
 void ChartView::chartDrawn(const ChartState& state, const Locale& locale) {
@@ -43,8 +75,8 @@ chart::DayColumns ChartView::columns() const { return chart::dayColumns(state_, 
 
 void ChartView::moveCursor(Date day) {
   cursor_ = day;
-  setAccessibleDescription(
-      QString::fromStdString(describeDay(dayValues(state_, cursor_), state_, locale_)));
+  description_ = QString::fromStdString(describeDay(dayValues(state_, cursor_), state_, locale_));
+  if (!gesturing_) setAccessibleDescription(description_);
   update();
 }
 
@@ -78,6 +110,17 @@ bool ChartView::event(QEvent* event) {
 }
 
 void ChartView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && main_ && main_->isDraggingChart()) {
+    pendingDrag_.reset();
+    main_->cancelChartDrag();
+    unsetCursor();
+    endGesture();
+    return;
+  }
+  if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    openMenu(QPoint());
+    return;
+  }
   // Only the cursor moves: no key here changes a date or a name.
   const int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
   if (step && event->modifiers() == Qt::NoModifier) {
@@ -145,6 +188,86 @@ void ChartViewControl::setHeight(double twips) {
 void ChartViewControl::fitSurface() {
   surface_.setPixelRatio(widget()->devicePixelRatioF());
   surface_.setSizeTwips(width(), height());
+}
+
+void ChartView::scheduleFrame() {
+  if (frame_.isActive()) return;
+  const qint64 since = sinceFrame_.isValid() ? sinceFrame_.elapsed() : kFrameMs;
+  frame_.start(static_cast<int>(std::max<qint64>(0, kFrameMs - since)));
+}
+
+void ChartView::passPending() {
+  frame_.stop();
+  sinceFrame_.restart();
+  if (!main_) return;
+  if (!pendingWheel_.isNull())
+    main_->turnWheel(pendingWheel_.x(), pendingWheel_.y(), false);
+  if (!pendingWeekWheel_.isNull())
+    main_->turnWheel(pendingWeekWheel_.x(), pendingWeekWheel_.y(), true);
+  pendingWheel_ = pendingWeekWheel_ = QPoint();
+  if (pendingDrag_) main_->dragChart(*std::exchange(pendingDrag_, std::nullopt));
+}
+
+void ChartView::endGesture() {
+  if (!std::exchange(gesturing_, false)) return;
+  setAccessibleDescription(description_);
+}
+
+void ChartView::mousePressEvent(QMouseEvent* event) {
+  if (!main_ || event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  passPending();
+  main_->pressChart(twipsAt(event->position().x()));
+  gesturing_ = true;
+  setCursor(Qt::ClosedHandCursor);
+}
+
+void ChartView::mouseMoveEvent(QMouseEvent* event) {
+  if (!main_ || !main_->isDraggingChart() || !(event->buttons() & Qt::LeftButton))
+    return QWidget::mouseMoveEvent(event);
+  pendingDrag_ = twipsAt(event->position().x());
+  scheduleFrame();
+}
+
+void ChartView::mouseReleaseEvent(QMouseEvent* event) {
+  if (!main_ || event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+  passPending();
+  main_->releaseChart();
+  unsetCursor();
+  endGesture();
+}
+
+void ChartView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (!main_ || event->button() != Qt::LeftButton) return QWidget::mouseDoubleClickEvent(event);
+  passPending();
+  main_->chooseDayAt(twipsAt(event->position().x()));
+}
+
+void ChartView::wheelEvent(QWheelEvent* event) {
+  if (!main_) return QWidget::wheelEvent(event);
+  // A touchpad's pixels count as a wheel's units.
+  const QPoint delta = event->pixelDelta().isNull() ? event->angleDelta() : event->pixelDelta();
+  (event->modifiers() & Qt::ShiftModifier ? pendingWeekWheel_ : pendingWheel_) += delta;
+  gesturing_ = true;
+  wheelIdle_.start();
+  scheduleFrame();
+  event->accept();
+}
+
+void ChartView::contextMenuEvent(QContextMenuEvent* event) {
+  openMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : QPoint());
+}
+
+// From the keyboard the menu opens over the day cursor's column.
+void ChartView::openMenu(const QPoint& globalPos) {
+  if (!menu_) return;
+  QPoint at = globalPos;
+  if (at.isNull()) {
+    const auto left = drawn_ ? chart::columnLeft(columns(), cursor_) : std::nullopt;
+    at = mapToGlobal(QPoint(left ? static_cast<int>(surface_.toPixels(*left + chart::kColumnWidth / 2))
+                                 : width() / 2,
+                            height() / 2));
+  }
+  menu_->exec(at);
 }
 
 }  // namespace tw::platform

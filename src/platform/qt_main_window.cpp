@@ -57,6 +57,9 @@ void QtMainWindow::buildControls() {
 
   chartView_ = new ChartView(surface_, client_);
   chartView_->setObjectName(QStringLiteral("chartView"));
+  chartMenu_ = new QMenu(chartView_);
+  chartMenu_->setObjectName(QStringLiteral("chartMenu"));
+  fillChartMenu(chartMenu_, actions_);
   birthdayButton_ = new QPushButton(QStringLiteral("Birthday"), client_);
   birthdayButton_->setObjectName(QStringLiteral("birthdayButton"));
   birthday2Button_ = new QPushButton(QStringLiteral("Birthday 2"), client_);
@@ -140,7 +143,9 @@ void QtMainWindow::attach(MainWindow& main, const QtProgram& program) {
   connectMenu("goPreviousWeek", &MainWindow::goPreviousWeek);
   connectMenu("goPreviousMonth", &MainWindow::goPreviousMonth);
   connectMenu("interpret", &MainWindow::interpret);
+  connectMenu("copyChart", &MainWindow::copyChart);
   connectMenu("exit", &MainWindow::exit);
+  chartView_->attach(main, chartMenu_);
   birthdayPicker_->onUserChange([this] { main_->birthdayChanged(); });
   birthday2Picker_->onUserChange([this] { main_->birthday2Changed(); });
   chartDatePicker_->onUserChange([this] { main_->chartDateChanged(); });

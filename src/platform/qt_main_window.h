@@ -58,6 +58,7 @@ class QtMainWindow : public QMainWindow {
   QtDateField* chartDateEdit_ = nullptr;
   QLabel* chartDateLabel_ = nullptr;
   QHash<QString, QAction*> actions_;
+  QMenu* chartMenu_ = nullptr;
 
   QtWindow window_;
   std::unique_ptr<WidgetControl> toolbarControl_, birthdayButtonControl_, birthday2ButtonControl_, chartDateLabelControl_;
