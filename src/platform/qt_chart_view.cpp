@@ -121,7 +121,7 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
     openMenu(QPoint());
     return;
   }
-  // Only the cursor moves: no key here changes a date or a name.
+  // Otherwise only the cursor moves: no other key here changes a date or a name.
   const int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
   if (step && event->modifiers() == Qt::NoModifier) {
     const Date next = static_cast<Date>(cursor_ + step);
