@@ -3,7 +3,9 @@
 // windows and commands read its state and change it through the intents at the end.
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "app/chart_gestures.h"
 #include "app/ui.h"
 #include "chart/chart_state.h"
 #include "chart/drawing_surface.h"
@@ -75,6 +77,13 @@ class FileCommands {
   virtual void save() = 0;
 };
 
+// Takes the chart anywhere: as an image, a drawing and words, at once.
+class ChartClipboard {
+ public:
+  virtual ~ChartClipboard() = default;
+  virtual void copy(const ChartDrawing& chart, const std::string& text) = 0;
+};
+
 // Hears of every redraw, with the state the chart was drawn from (the chart area's description
 // and the values under the pointer follow it).
 class ChartWatcher {
@@ -83,12 +92,19 @@ class ChartWatcher {
   virtual void chartDrawn(const ChartState& state, const Locale& locale) = 0;
 };
 
+// The birthdays a chart date may not come before, in the order they are checked: the one
+// person's, or both in the comparison chart.
+std::vector<Date> birthdaysBefore(const ChartState& state);
+// The latest of them: where a gesture stops, without a word.
+Date earliestChartDate(const ChartState& state);
+
 class MainWindow {
  public:
   MainWindow(MainWindowControls controls, MainWindowServices services, MainWindowPeers peers);
 
   void setFileCommands(FileCommands* commands) { fileCommands_ = commands; }
   void setChartWatcher(ChartWatcher* watcher) { chartWatcher_ = watcher; }
+  void setChartClipboard(ChartClipboard* clipboard) { clipboard_ = clipboard; }
 
   const ChartState& state() const { return state_; }
   const std::string& helpFile() const { return helpFile_; }
@@ -126,6 +142,17 @@ class MainWindow {
   void chooseBirthday();
   void chooseBirthday2();
 
+  // Gestures over the chart area, x in twips from its left edge. They stop at the birthday
+  // without a word; a date they reach is shown at once.
+  void turnWheel(int dx, int dy, bool byWeek);
+  void pressChart(double x);
+  void dragChart(double x);
+  void releaseChart();
+  void cancelChartDrag();  // back to the date the drag started from
+  void chooseDayAt(double x);
+  bool isDraggingChart() const { return gestures_.isDragging(); }
+
+  void copyChart();
   void interpret();
   void toolbarButton(const std::string& key);
 
@@ -148,15 +175,18 @@ class MainWindow {
   void showOptions();
   void goForward(int days);
   void goBack(int days);
+  void showGestureDate(Date day);
 
   MainWindowControls c_;
   MainWindowServices s_;
   MainWindowPeers p_;
   ChartState state_;
+  ChartGestures gestures_;
   ChoosingFor choosingFor_ = ChoosingFor::Birthday;
   std::string helpFile_;
   FileCommands* fileCommands_ = nullptr;
   ChartWatcher* chartWatcher_ = nullptr;
+  ChartClipboard* clipboard_ = nullptr;
   bool firstRun_ = false;
 };
 

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "interpret/day_values.h"
 #include "interpret/interpret.h"
 
 namespace tw {
@@ -24,6 +25,10 @@ void MainWindow::takeChosenPerson(Date birthday, const std::string& name) {
     c_.birthday2Picker.setValue(birthday);
   }
   keepChartDateFrom(birthday);
+}
+
+void MainWindow::copyChart() {
+  if (clipboard_) clipboard_->copy(chartDrawing(), chartText(state_, s_.locale));
 }
 
 void MainWindow::interpret() {

@@ -1,6 +1,21 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+
 namespace tw {
+
+std::vector<Date> birthdaysBefore(const ChartState& state) {
+  switch (state.options.chartType) {
+    case ChartType::Biorhythm: return {state.birthday};
+    case ChartType::Comparison: return {state.birthday, state.birthday2};
+    default: return {};
+  }
+}
+
+Date earliestChartDate(const ChartState& state) {
+  const std::vector<Date> birthdays = birthdaysBefore(state);
+  return birthdays.empty() ? kFirstDate : *std::max_element(birthdays.begin(), birthdays.end());
+}
 
 void MainWindow::refuseDateBeforeBirth(Date birthday) {
   s_.messages.inform("You can't display a biorhythm chart with a\r\n"
@@ -30,12 +45,8 @@ void MainWindow::birthday2Changed() {
 
 void MainWindow::chartDateChanged() {
   state_.chartDate = c_.chartDatePicker.value();
-  const ChartType type = state_.options.chartType;
-  if (type == ChartType::Biorhythm || type == ChartType::Comparison) {
-    keepChartDateFrom(state_.birthday);
-    // Against the date as it now stands: the check above may have moved it.
-    if (type == ChartType::Comparison) keepChartDateFrom(state_.birthday2);
-  }
+  // Each against the date as it now stands: a check before may have moved it.
+  for (Date birthday : birthdaysBefore(state_)) keepChartDateFrom(birthday);
   drawChart();
 }
 
@@ -47,19 +58,11 @@ void MainWindow::goForward(int days) {
 }
 
 void MainWindow::goBack(int days) {
-  const ChartType type = state_.options.chartType;
-  const auto before = [&](Date birthday) {
-    return static_cast<long long>(state_.chartDate) - days < birthday;
-  };
   bool allowed = true;
-  if (type == ChartType::Biorhythm || type == ChartType::Comparison) {
-    if (before(state_.birthday)) {
-      refuseDateBeforeBirth(state_.birthday);
-      allowed = false;
-    }
-    // Worked out again: a refusal above has moved the chart date.
-    if (type == ChartType::Comparison && before(state_.birthday2)) {
-      refuseDateBeforeBirth(state_.birthday2);
+  for (Date birthday : birthdaysBefore(state_)) {
+    // Worked out again each time: a refusal before has moved the chart date.
+    if (static_cast<long long>(state_.chartDate) - days < birthday) {
+      refuseDateBeforeBirth(birthday);
       allowed = false;
     }
   }

@@ -60,14 +60,9 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
   const double age = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
   s.setFontSize(10);
   s.setBold(false);
-  chart::printCentred(s, measure,
-                      "Birthday: " + chart::dateWithName(state.birthday, state.name, locale),
-                      400.0f, H - 720.0f);
-  chart::printCentred(s, measure,
-                      "Chart date: " + chart::dateWithName(state.chartDate, {}, locale), 400.0f,
-                      H - 520.0f);
-  chart::printCentred(s, measure, "Age: " + ageText(age, o.ageUnit, locale), 400.0f,
-                      H - 320.0f);
+  const std::vector<std::string> headers = chartHeaders(state, locale);
+  for (std::size_t i = 0; i < headers.size() && i < std::size(chart::kHeaderAbove); ++i)
+    chart::printCentred(s, measure, headers[i], 400.0f, H - chart::kHeaderAbove[i]);
 
   s.setFontSize(10);
   s.setBold(true);

@@ -43,6 +43,9 @@ struct DayLabelPlace {
 // the weekday's first two letters, the day of the month, and a week separator after a Sunday.
 void drawDayLabels(DrawingSurface& s, const ChartState& state, const DayLabelPlace& place);
 
+// How far above the surface's bottom edge each header line's top stands.
+inline constexpr float kHeaderAbove[] = {720.0f, 520.0f, 320.0f};
+
 // Sets the position to ((W - width(text)) / 2 - shift, y) in single precision and prints.
 void printCentred(DrawingSurface& s, const TextMeasure& measure, const std::string& text,
                   float shift, float y);

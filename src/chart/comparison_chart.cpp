@@ -77,18 +77,9 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   const double age2 = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday2);
   s.setFontSize(10);
   s.setBold(false);
-  chart::printCentred(s, measure,
-                      "Birthday 1: " + chart::dateWithName(state.birthday, state.name, locale) +
-                          ", age " + ageText(age1, o.ageUnit, locale),
-                      600.0f, H - 720.0f);
-  chart::printCentred(
-      s, measure,
-      "Birthday 2: " + chart::dateWithName(state.birthday2, state.name2, locale) + ", age " +
-          ageText(age2, o.ageUnit, locale),
-      600.0f, H - 520.0f);
-  chart::printCentred(s, measure,
-                      "Chart date: " + chart::dateWithName(state.chartDate, {}, locale), 600.0f,
-                      H - 320.0f);
+  const std::vector<std::string> headers = chartHeaders(state, locale);
+  for (std::size_t i = 0; i < headers.size() && i < std::size(chart::kHeaderAbove); ++i)
+    chart::printCentred(s, measure, headers[i], 600.0f, H - chart::kHeaderAbove[i]);
 
   s.setFontSize(10);
   s.setBold(true);

@@ -1,5 +1,8 @@
 #pragma once
 // The whole chart, drawn from scratch on every call.
+#include <string>
+#include <vector>
+
 #include "chart/chart_state.h"
 #include "chart/drawing_surface.h"
 #include "cycles/locale.h"
@@ -14,6 +17,9 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& surface,
                         const TextMeasure& measure, const Locale& locale);
 void drawComparisonChart(const ChartState& state, DrawingSurface& surface,
                          const TextMeasure& measure, const Locale& locale);
+
+// The header lines under the chart, top to bottom, as the chart prints them.
+std::vector<std::string> chartHeaders(const ChartState& state, const Locale& locale);
 
 // Whether a surface of this size in twips shows at least one day column and a curve band that
 // holds the labels drawn in it; on a smaller one the chart is empty or overprinted.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "chart/chart_parts.h"
+#include "chart/draw_chart.h"
 
 namespace tw {
 
@@ -102,6 +103,12 @@ std::string describeDay(const DayValues& v, const ChartState& state, const Local
   if (v.cycles.empty()) return text + "no curves are shown.";
   for (std::size_t i = 0; i < v.cycles.size(); ++i) text += (i ? "; " : "") + cycleText(v.cycles[i]);
   return text + ".";
+}
+
+std::string chartText(const ChartState& state, const Locale& locale) {
+  std::string text;
+  for (const std::string& line : chartHeaders(state, locale)) text += line + "\n";
+  return text + describeDay(dayValues(state, state.chartDate), state, locale) + "\n";
 }
 
 std::string dayTooltip(const DayValues& v, const Locale& locale) {

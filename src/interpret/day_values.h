@@ -32,6 +32,9 @@ DayValues dayValues(const ChartState& state, Date day);
 // physical 45% and rising, critical; ..." for the chart area's accessible description.
 std::string describeDay(const DayValues& values, const ChartState& state, const Locale& locale);
 
+// The chart as words for a text editor: the header lines, then the chart date described.
+std::string chartText(const ChartState& state, const Locale& locale);
+
 // The day in full, then one line per curve or match, for the pointer's tooltip.
 std::string dayTooltip(const DayValues& values, const Locale& locale);
 

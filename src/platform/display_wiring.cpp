@@ -19,9 +19,11 @@ DisplayWiring::DisplayWiring(QtMainWindow& window, MainWindow& main, QtWindow& p
       chartImage_(window.surface()),
       page_(printPageWindow, printer_),
       files_(window.surface()),
+      clipboard_(window.surface()),
       settings_(main, dialogs_),
       printAndSave_(main, dialogs_, messages_, chartImage_, page_, files_) {
   main.setFileCommands(&printAndSave_);  // the toolbar's "Print" and "Save"
+  main.setChartClipboard(&clipboard_);
 
   using D = DisplaySettings;
   const struct {

@@ -3,6 +3,7 @@
 // its menu and toolbar.
 #include "commands/display_settings.h"
 #include "commands/print_and_save.h"
+#include "platform/qt_chart_clipboard.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_chart_output.h"
 #include "platform/qt_main_window.h"
@@ -28,6 +29,7 @@ class DisplayWiring {
   QtChartImageSource chartImage_;
   QtPrintPage page_;
   QtChartFiles files_;
+  QtChartClipboard clipboard_;
   DisplaySettings settings_;
   PrintAndSave printAndSave_;
 };

@@ -1,6 +1,7 @@
 #include "platform/main_bars.h"
 
 #include <QKeyCombination>
+#include <QKeySequence>
 #include <QMenu>
 
 #include "platform/icons.h"
@@ -15,6 +16,7 @@ struct MenuRow {
   const char* caption;  // "-" for a separator line
   QKeyCombination key = {};
   bool check = false;
+  QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;  // the platform's own
 };
 
 const MenuRow kMenus[] = {
@@ -23,6 +25,8 @@ const MenuRow kMenus[] = {
     {1, "saveAsBmp", "&Save as BMP..."},
     {1, "fileSeparator", "-"},
     {1, "exit", "E&xit"},
+    {0, "editMenu", "&Edit"},
+    {1, "copyChart", "&Copy chart", {}, false, QKeySequence::Copy},
     {0, "chartMenu", "&Chart"},
     {1, "chartTypeMenu", "Chart &type"},
     {2, "biorhythmChart", "&Biorhythm chart", {}, true},
@@ -112,6 +116,7 @@ QHash<QString, QAction*> buildMenus(QMenuBar* bar) {
     } else {
       action = open[row.depth - 1]->addAction(QString::fromLatin1(row.caption));
       if (row.key != QKeyCombination()) action->setShortcut(QKeySequence(row.key));
+      if (row.standardKey != QKeySequence::UnknownKey) action->setShortcuts(row.standardKey);
       if (row.check) {
         action->setCheckable(true);
         // Undo Qt's own toggle before any handler runs: the mark mirrors the state.
@@ -137,6 +142,34 @@ void buildToolbar(QToolBar* bar) {
     action->setData(QString::fromLatin1(row.key));
     action->setToolTip(tip);
     action->setProperty("tag", row.tagged ? imageTag(row.image) : QString());
+  }
+}
+
+namespace {
+// An item with a caption of its own stands in for its menu item; without one it is that item.
+const struct {
+  const char* name;
+  const char* caption;
+} kChartMenu[] = {
+    {"copyChart", nullptr},
+    {"saveAsBmp", "&Save as..."},
+    {"print", nullptr},
+    {"interpret", nullptr},
+    // The critical days window's item joins here, by its menu item's name.
+};
+}  // namespace
+
+void fillChartMenu(QMenu* menu, const QHash<QString, QAction*>& actions) {
+  for (const auto& row : kChartMenu) {
+    QAction* item = actions.value(QString::fromLatin1(row.name));
+    if (!item) continue;
+    if (!row.caption) {
+      menu->addAction(item);
+      continue;
+    }
+    QAction* standIn = menu->addAction(QString::fromLatin1(row.caption));
+    standIn->setObjectName(QString::fromLatin1(row.name) + QStringLiteral("Chart"));
+    QObject::connect(standIn, &QAction::triggered, item, &QAction::trigger);
   }
 }
 

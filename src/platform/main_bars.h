@@ -2,6 +2,7 @@
 // The main window's menu bar and toolbar, built from their tables.
 #include <QAction>
 #include <QHash>
+#include <QMenu>
 #include <QMenuBar>
 #include <QString>
 #include <QToolBar>
@@ -15,5 +16,8 @@ QHash<QString, QAction*> buildMenus(QMenuBar* bar);
 
 // The twelve buttons: key in data(), tag in the "tag" property, tooltip also as the text.
 void buildToolbar(QToolBar* bar);
+
+// The chart area's context menu, of the items above by name.
+void fillChartMenu(QMenu* menu, const QHash<QString, QAction*>& actions);
 
 }  // namespace tw::platform

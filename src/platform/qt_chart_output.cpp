@@ -69,16 +69,20 @@ bool QtChartFiles::write(const ChartImage& picture, const std::string& path) {
   return commitWhole(file);
 }
 
+std::string drawShownChart(QIODevice& out, ChartFileType type, const ChartDrawing& chart,
+                           const QtSurface& screen) {
+  const ChartFileSize size{QSizeF(chart.width, chart.height), screen.dpi(), screen.pixelRatio()};
+  return drawChartFile(out, type, size, [&chart](DrawingSurface& target) {
+    RecolouredSurface shown(target, shownColour);
+    chart.draw(shown);
+  });
+}
+
 bool QtChartFiles::draw(const ChartDrawing& chart, ChartFileType type, const std::string& path) {
   if (!chart.draw) return false;
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
-  const ChartFileSize size{QSizeF(chart.width, chart.height), screen_.dpi(), screen_.pixelRatio()};
-  const std::string failed = drawChartFile(file, type, size, [&chart](DrawingSurface& target) {
-    RecolouredSurface shown(target, shownColour);
-    chart.draw(shown);
-  });
-  if (!failed.empty()) {
+  if (!drawShownChart(file, type, chart, screen_).empty()) {
     file.cancelWriting();
     return false;
   }

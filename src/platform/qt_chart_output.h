@@ -1,10 +1,12 @@
 #pragma once
 // What printing and saving need of the platform: the chart area's image, the hidden print page,
 // the printer and files.
+#include <QIODevice>
 #include <QImage>
 #include <QPrinter>
 #include <QWidget>
 #include <memory>
+#include <string>
 
 #include "commands/print_and_save.h"
 #include "platform/printer_slot.h"
@@ -51,6 +53,11 @@ class QtPrintPage : public PrintPage {
 // physical size, at the top left of the printable area. False when the printer could not be
 // started or finished.
 bool printChart(const ChartDrawing& chart, QPrinter& printer);
+
+// The chart drawn afresh into `out` as `type`, in the colours `screen` shows, at its dpi and
+// pixel ratio: a saved file and the clipboard get the same. Empty on success, else why not.
+std::string drawShownChart(QIODevice& out, ChartFileType type, const ChartDrawing& chart,
+                           const QtSurface& screen);
 
 // Files through a temporary file renamed into place, so a failure leaves any old file whole.
 // Charts drawn afresh take the colours the screen shows, at its dpi and pixel ratio.

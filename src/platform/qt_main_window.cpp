@@ -1,17 +1,8 @@
 #include "platform/qt_main_window.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCloseEvent>
-#include <QHelpEvent>
-#include <QKeyEvent>
 #include <QMenuBar>
-#include <QPainter>
-#include <QToolTip>
-#include <cmath>
 
-#include "chart/chart_parts.h"
-#include "interpret/day_values.h"
 #include "platform/icons.h"
 #include "platform/main_bars.h"
 
@@ -36,140 +27,6 @@ class ClientArea : public QWidget {
 QFont windowFont() { return programFont(8); }
 
 }  // namespace
-
-namespace {
-// Screen readers hear the chart area as a chart.
-QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
-  if (className == QLatin1String(ChartView::staticMetaObject.className()) && object->isWidgetType())
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
-  return nullptr;
-}
-}  // namespace
-
-ChartView::ChartView(QtSurface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
-  static const bool chartRole = (QAccessible::installFactory(chartAccessible), true);
-  (void)chartRole;
-  setAttribute(Qt::WA_OpaquePaintEvent);
-  setAccessibleName(QStringLiteral("Chart"));
-  surface_.setChangeHandler([this] { update(); });
-}
-
-void ChartView::chartDrawn(const ChartState& state, const Locale& locale) {
-  const bool dateMoved = !drawn_ || state.chartDate != state_.chartDate;
-  state_ = state;
-  locale_ = locale;
-  drawn_ = true;
-  // The cursor stays on its day while the chart date stays and the day is still shown.
-  moveCursor(dateMoved || !chart::columnLeft(columns(), cursor_) ? state.chartDate : cursor_);
-}
-
-chart::DayColumns ChartView::columns() const { return chart::dayColumns(state_, surface_.width()); }
-
-void ChartView::moveCursor(Date day) {
-  cursor_ = day;
-  setAccessibleDescription(
-      QString::fromStdString(describeDay(dayValues(state_, cursor_), state_, locale_)));
-  update();
-}
-
-std::optional<Date> ChartView::dayAtPixel(int x) const {
-  if (!drawn_) return std::nullopt;
-  return chart::dayAt(columns(), (x + 0.5) * 1440.0 / surface_.dpi());
-}
-
-QString ChartView::tooltipAt(int x) const {
-  const auto day = dayAtPixel(x);
-  if (!day) return {};
-  return QString::fromStdString(dayTooltip(dayValues(state_, *day), locale_));
-}
-
-bool ChartView::event(QEvent* event) {
-  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
-  const auto* help = static_cast<QHelpEvent*>(event);
-  const QString text = tooltipAt(help->pos().x());
-  if (text.isEmpty()) {
-    QToolTip::hideText();
-    event->ignore();
-    return true;
-  }
-  // The tip follows the pointer from one column to the next.
-  const auto day = dayAtPixel(help->pos().x());
-  const double left = chart::columnLeft(columns(), *day).value_or(0);
-  const QRect column(static_cast<int>(surface_.toPixels(left)), 0,
-                     static_cast<int>(std::ceil(surface_.toPixels(chart::kColumnWidth))), height());
-  QToolTip::showText(help->globalPos(), text, this, column);
-  return true;
-}
-
-void ChartView::keyPressEvent(QKeyEvent* event) {
-  // Only the cursor moves: no key here changes a date or a name.
-  const int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
-  if (step && event->modifiers() == Qt::NoModifier) {
-    const Date next = static_cast<Date>(cursor_ + step);
-    if (drawn_ && chart::columnLeft(columns(), next)) moveCursor(next);
-  } else if (event->key() == Qt::Key_Home && event->modifiers() == Qt::NoModifier) {
-    moveCursor(state_.chartDate);
-  } else {
-    QWidget::keyPressEvent(event);
-  }
-}
-
-void ChartView::focusInEvent(QFocusEvent* event) {
-  QWidget::focusInEvent(event);
-  update();
-}
-
-void ChartView::focusOutEvent(QFocusEvent* event) {
-  QWidget::focusOutEvent(event);
-  update();
-}
-
-void ChartView::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  const QImage& image = surface_.image();
-  // The image is whole device pixels; any sliver it leaves keeps the window's colour. Only
-  // pixels it covers entirely count as covered, or a partly covered one would show unpainted.
-  const QSizeF covered = image.deviceIndependentSize();
-  const QRegion uncovered = QRegion(rect()) - QRect(0, 0, static_cast<int>(covered.width()),
-                                                    static_cast<int>(covered.height()));
-  for (const QRect& r : uncovered) p.fillRect(r, palette().color(QPalette::Window));
-  if (!image.isNull()) p.drawImage(QPointF(0, 0), image);
-  surface_.markShown();
-  // Over the image, never in it: printing and saving take the image alone.
-  if (hasFocus()) paintCursor(p);
-  emit painted();
-}
-
-// The focus shows as a frame round the chart and a band over the cursor's day column.
-void ChartView::paintCursor(QPainter& p) {
-  const QColor highlight = palette().color(QPalette::Highlight);
-  p.setPen(QPen(highlight, 2));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-  const auto left = drawn_ ? chart::columnLeft(columns(), cursor_) : std::nullopt;
-  if (!left) return;
-  const QRectF band(surface_.toPixels(*left), 2, surface_.toPixels(chart::kColumnWidth), height() - 4);
-  QColor fill = highlight;
-  fill.setAlpha(48);
-  p.fillRect(band, fill);
-  p.setPen(QPen(highlight, 1, Qt::DashLine));
-  p.drawRect(band.adjusted(0.5, 0.5, -0.5, -0.5));
-}
-
-void ChartViewControl::setWidth(double twips) {
-  WidgetControl::setWidth(twips);
-  fitSurface();
-}
-
-void ChartViewControl::setHeight(double twips) {
-  WidgetControl::setHeight(twips);
-  fitSurface();
-}
-
-void ChartViewControl::fitSurface() {
-  surface_.setPixelRatio(widget()->devicePixelRatioF());
-  surface_.setSizeTwips(width(), height());
-}
 
 // Headers are centred by the window's own 8-point text width, as designed: not the chart's
 // narrowed text, so they sit where the window's face puts them.
@@ -200,6 +57,9 @@ void QtMainWindow::buildControls() {
 
   chartView_ = new ChartView(surface_, client_);
   chartView_->setObjectName(QStringLiteral("chartView"));
+  chartMenu_ = new QMenu(chartView_);
+  chartMenu_->setObjectName(QStringLiteral("chartMenu"));
+  fillChartMenu(chartMenu_, actions_);
   birthdayButton_ = new QPushButton(QStringLiteral("Birthday"), client_);
   birthdayButton_->setObjectName(QStringLiteral("birthdayButton"));
   birthday2Button_ = new QPushButton(QStringLiteral("Birthday 2"), client_);
@@ -283,7 +143,9 @@ void QtMainWindow::attach(MainWindow& main, const QtProgram& program) {
   connectMenu("goPreviousWeek", &MainWindow::goPreviousWeek);
   connectMenu("goPreviousMonth", &MainWindow::goPreviousMonth);
   connectMenu("interpret", &MainWindow::interpret);
+  connectMenu("copyChart", &MainWindow::copyChart);
   connectMenu("exit", &MainWindow::exit);
+  chartView_->attach(main, chartMenu_);
   birthdayPicker_->onUserChange([this] { main_->birthdayChanged(); });
   birthday2Picker_->onUserChange([this] { main_->birthday2Changed(); });
   chartDatePicker_->onUserChange([this] { main_->chartDateChanged(); });

@@ -7,7 +7,9 @@
 #include <QPixmap>
 #include <optional>
 
+#include "chart/draw_chart.h"
 #include "platform/icons.h"
+#include "platform/qt_text_measure.h"
 #include "qt_app.h"
 
 namespace tw::platform {
@@ -71,6 +73,39 @@ TEST(Surface, InkIsBlackOrWhiteByTheBackgroundAsItShows) {
     surface.setFontSize(10), surface.setBold(true), surface.moveTo(150, 450);
     surface.text("WHM");  // text takes the same ink: its glyphs' full colour
     EXPECT_GT(countPixels(surface.image(), c.expected, QRect(5, 25, 90, 35)), 20);
+  }
+}
+
+// What the surface keeps from one chart to the next (pixels, shaped texts, pens) leaves no
+// trace: after steps either way a chart is, pixel for pixel, a fresh surface's drawing of it.
+TEST(Surface, AChartAfterStepsIsAFreshDrawingOfIt) {
+  test::qtApp();
+  const QtTextMeasure measure(programFont(8));
+  const struct {
+    const char* name;
+    ChartType type;
+    bool marks;
+  } cases[] = {{"biorhythm, marker and separators", ChartType::Biorhythm, true},
+               {"comparison, marker and separators", ChartType::Comparison, true},
+               {"comparison, plain", ChartType::Comparison, false}};
+  for (const auto& c : cases) {
+    ChartState state{fromYmd(1990, 1, 1), fromYmd(1992, 5, 3), "Ann", "Bo", fromYmd(2026, 12, 5), {}};
+    state.options.chartType = c.type;
+    state.options.todayMarker = state.options.weekSeparators = state.options.showAverage = c.marks;
+    QtSurface stepped(96, 1.5);
+    stepped.setSizeTwips(20000, 5000);
+    for (int step : {0, 1, 1, -1, 7, -3, -28}) {
+      state.chartDate += step;
+      drawChart(state, stepped, measure, Locale{});
+      QtSurface fresh(96, 1.5);
+      fresh.setSizeTwips(20000, 5000);
+      drawChart(state, fresh, measure, Locale{});
+      const QImage a = stepped.image(), b = fresh.image();
+      int differing = 0;
+      for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
+      EXPECT_EQ(differing, 0) << c.name << ", after a step of " << step;
+    }
   }
 }
 
