@@ -3,6 +3,7 @@
 // windows and commands read its state and change it through the intents at the end.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/ui.h"
 #include "chart/chart_state.h"
@@ -27,6 +28,7 @@ struct MainWindowMenus {
   ui::MenuItem& ageInYears;
   ui::MenuItem& weekSeparators;
   ui::MenuItem& todayMarker;
+  ui::MenuItem& criticalDayMarks;
 };
 
 struct MainWindowControls {
@@ -88,7 +90,8 @@ class MainWindow {
   MainWindow(MainWindowControls controls, MainWindowServices services, MainWindowPeers peers);
 
   void setFileCommands(FileCommands* commands) { fileCommands_ = commands; }
-  void setChartWatcher(ChartWatcher* watcher) { chartWatcher_ = watcher; }
+  // Every watcher hears of every redraw, in the order they were added.
+  void addChartWatcher(ChartWatcher* watcher) { chartWatchers_.push_back(watcher); }
 
   const ChartState& state() const { return state_; }
   const std::string& helpFile() const { return helpFile_; }
@@ -115,6 +118,9 @@ class MainWindow {
   void birthday2Changed();
   void chartDateChanged();
   void goToday();
+  // A day chosen elsewhere (the list of critical days) becomes the chart date, refused as a
+  // date typed into the chart date field is.
+  void goToDate(Date day);
   void goNextDay() { goForward(1); }
   void goNextWeek() { goForward(7); }
   void goNextMonth() { goForward(28); }
@@ -156,7 +162,7 @@ class MainWindow {
   ChoosingFor choosingFor_ = ChoosingFor::Birthday;
   std::string helpFile_;
   FileCommands* fileCommands_ = nullptr;
-  ChartWatcher* chartWatcher_ = nullptr;
+  std::vector<ChartWatcher*> chartWatchers_;
   bool firstRun_ = false;
 };
 

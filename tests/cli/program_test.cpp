@@ -18,6 +18,7 @@ using Store = std::map<std::string, std::string>;
 class FakeHost : public Host {
  public:
   Date today() override { return fromYmd(2024, 3, 5); }
+  UtcTime nowUtc() override { return {fromYmd(2024, 3, 5), 13 * 3600 + 4 * 60 + 5}; }
   Locale locale() override { return Locale{}; }
   const ui::SettingsStore& store() override { return settings; }
   const TextMeasure& textMeasure() override { return measure; }

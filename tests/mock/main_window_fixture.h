@@ -132,7 +132,7 @@ struct MainWindowFixture {
   RecordingSurface surface;
   FakePicture picture{surface};
   FakeDatePicker birthdayPicker, birthday2Picker, chartDatePicker;
-  FakeMenuItem bio, comp, phy, emo, intl, ave, days, weeks, years, weekSep, todayMark;
+  FakeMenuItem bio, comp, phy, emo, intl, ave, days, weeks, years, weekSep, todayMark, criticalMarks;
   FixedWidthMeasure measure;
   ScriptedMessages messages;
   MemoryStore store;
@@ -143,7 +143,7 @@ struct MainWindowFixture {
                                      birthday2Button, birthday2Picker, chartDateLabel,
                                      chartDatePicker,
                                      MainWindowMenus{bio, comp, phy, emo, intl, ave, days, weeks,
-                                                     years, weekSep, todayMark}},
+                                                     years, weekSep, todayMark, criticalMarks}},
                   MainWindowServices{surface, measure, messages, store, clock, program, Locale{},
                                      screens},
                   MainWindowPeers{peopleListWindow, personEntryWindow, printPageWindow}};
