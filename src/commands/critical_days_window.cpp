@@ -33,6 +33,8 @@ void CriticalDaysWindow::open() {
     span_ = static_cast<CriticalSpan>(readNumber(s_.store, setting::CriticalDaysSpan));
     reminder_ = readBool(readSetting(s_.store, setting::CriticalDaysReminder));
     ui::Window& w = s_.window;
+    w.setLeft(s_.chartWindow.left() + s_.chartWindow.width());
+    w.setTop(s_.chartWindow.top());
     if (auto x = readGeometry(readSetting(s_.store, setting::CriticalDaysX))) w.setLeft(*x);
     if (auto y = readGeometry(readSetting(s_.store, setting::CriticalDaysY))) w.setTop(*y);
     fitOnScreens(w, s_.screens.areas());

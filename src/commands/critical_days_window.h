@@ -52,6 +52,7 @@ class UtcClock {
 struct CriticalDaysServices {
   MainWindow& main;
   ui::Window& window;
+  const ui::Window& chartWindow;  // the main window, which it first opens beside
   CriticalDaysControls& controls;
   Dialogs& dialogs;
   ui::Messages& messages;
@@ -66,8 +67,8 @@ class CriticalDaysWindow : public ChartWatcher {
  public:
   explicit CriticalDaysWindow(CriticalDaysServices services) : s_(std::move(services)) {}
 
-  // The first time, reads the span, the reminder and the window's place; shows the window over
-  // the chart as it stands.
+  // The first time, reads the span, the reminder and the window's place (right of the chart
+  // window when none is stored); shows the window over the chart as it stands.
   void open();
   void chartDrawn(const ChartState& state, const Locale& locale) override;
   void chooseSpan(CriticalSpan span);

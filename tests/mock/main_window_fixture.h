@@ -192,7 +192,8 @@ struct MainWindowFixture {
         {"intellectualCurve", intl.checked},     {"averageCurve", ave.checked},
         {"ageInDays", days.checked},             {"ageInWeeks", weeks.checked},
         {"ageInYears", years.checked},           {"weekSeparators", weekSep.checked},
-        {"todayMarker", todayMark.checked},      {"birthday2Picker", birthday2Picker.isVisible()},
+        {"todayMarker", todayMark.checked},      {"criticalDayMarks", criticalMarks.checked},
+        {"birthday2Picker", birthday2Picker.isVisible()},
         {"birthday2Button", birthday2Button.isVisible()}};
     std::string out;
     for (const auto& [name, on] : items)
