@@ -1,6 +1,7 @@
 // The program's decisions over a fake machine: where the people come from, what is printed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <stdexcept>
@@ -123,6 +124,47 @@ TEST(Program, CommandLineOptionsOverrideTheStoredOnes) {
   for (const std::string& call : host.drawn)
     if (call.size() == 8 && call.starts_with("text \"")) letters.push_back(call);
   EXPECT_EQ(letters, std::vector<std::string>{"text \"A\""});
+}
+
+TEST(Program, CriticalDayMarksFollowTheStoreOrTheCommandLine) {
+  const std::string png = ::testing::TempDir() + "tidewell-marks.png";
+  const struct {
+    const char* name;
+    const char* stored;
+    std::vector<std::string> flags;
+    bool marks;
+  } rows[] = {
+      {"stored on", "-1", {}, true},
+      {"stored off, asked for", "0", {"--critical-marks"}, true},
+      {"stored on, refused", "-1", {"--no-critical-marks"}, false},
+  };
+  for (const auto& r : rows) {
+    FakeHost host;
+    std::vector<std::string> args = {"--out", png, "--date", "2024-03-07"};
+    args.insert(args.end(), r.flags.begin(), r.flags.end());
+    const Outcome o = runWith(host, {{"Birthday1", "31/1/1990"}, {"Critical day marks", r.stored}}, args);
+    std::remove(png.c_str());
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(std::ranges::count(host.drawn, "setLineWidth 3") == 1, r.marks) << r.name;
+  }
+}
+
+TEST(Program, TheCalendarIsStampedWithTheTimeItIsWritten) {
+  FakeHost host;
+  const std::string ics = ::testing::TempDir() + "tidewell-stamp.ics";
+  const Outcome o = runWith(host, {}, {"--birthday", "1990-01-31", "--critical", "2024-03-01",
+                                       "2024-03-10", "--ics", ics});
+  ASSERT_EQ(o.status, 0) << o.err;
+  std::FILE* f = std::fopen(ics.c_str(), "rb");
+  ASSERT_NE(f, nullptr);
+  std::string text(4096, '\0');
+  text.resize(std::fread(text.data(), 1, text.size(), f));
+  std::fclose(f);
+  std::remove(ics.c_str());
+  std::vector<std::string> stamps;
+  for (std::size_t at = text.find("DTSTAMP:"); at != std::string::npos; at = text.find("DTSTAMP:", at + 1))
+    stamps.push_back(text.substr(at, text.find("\r\n", at) - at));
+  EXPECT_EQ(stamps, std::vector<std::string>(2, "DTSTAMP:20240305T130405Z"));
 }
 
 }  // namespace
