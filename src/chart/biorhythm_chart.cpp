@@ -21,8 +21,8 @@ float zeroLineY(float height) { return height / 2.0f - 300.0f; }
 int amplitudeOf(float midY) { return chart::roundBand(midY - 200.0f); }
 
 // Half the height of a critical day's mark and the room between two marks of one day.
-constexpr float kMarkHalf = 60.0f;
-constexpr float kMarkGap = 60.0f;
+constexpr float kMarkHalf = 90.0f;
+constexpr float kMarkGap = 45.0f;
 
 // On the zero line where each labelled day's curves pass, one short bar per critical cycle,
 // shown or not, so the marks name the same days as the list of critical days.

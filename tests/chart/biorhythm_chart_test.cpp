@@ -53,10 +53,10 @@ TEST(BiorhythmChart, CriticalDayMarksSitOnTheZeroLineAfterTheCurvesAndChangeNoth
   st.options.criticalMarks = true;
   const RecordingSurface marked = draw(st);
   const auto mark = [](int x, const char* colour) {
-    return "line " + std::to_string(x) + " 1087.5 " + std::to_string(x) + " 1207.5 " + colour;
+    return "line " + std::to_string(x) + " 1057.5 " + std::to_string(x) + " 1237.5 " + colour;
   };
   const std::vector<std::string> marks = {
-      "setLineWidth 3", mark(140, "255"), mark(200, "65280"), mark(260, "16711680"),
+      "setLineWidth 3", mark(155, "255"), mark(200, "65280"), mark(245, "16711680"),
       mark(3225, "255"), mark(4050, "65280"), mark(4600, "16711680")};
   std::vector<std::string> want = plain.calls;
   // Before the curve letters, which are the last moveTo/text pairs.

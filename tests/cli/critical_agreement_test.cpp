@@ -65,7 +65,7 @@ TEST(CriticalAgreement, EveryPlaceNamesTheSameDaysAsTheRuleOverACentury) {
     float x1, y1, x2, y2;
     std::string colour;
     in >> x1 >> y1 >> x2 >> y2 >> colour;
-    if (x1 == x2 && y1 == 1087.5f && y2 == 1207.5f && colours.count(colour))
+    if (x1 == x2 && y1 == 1057.5f && y2 == 1237.5f && colours.count(colour))
       add(marks, from + static_cast<Date>(std::lround((x1 - chart::kBiorhythmLeft) / 275)), colours.at(colour));
   }
 
