@@ -5,7 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "cli/ical.h"
+#include "interpret/ical.h"
 #include "cli/program.h"
 
 namespace {
@@ -14,6 +14,7 @@ namespace {
 class BenchHost : public tw::cli::Host {
  public:
   tw::Date today() override { return tw::fromYmd(2024, 3, 5); }
+  tw::UtcTime nowUtc() override { return {tw::fromYmd(2024, 3, 5), 0}; }
   tw::Locale locale() override { return {}; }
   const tw::ui::SettingsStore& store() override { throw std::logic_error("no store"); }
   const tw::TextMeasure& textMeasure() override { throw std::logic_error("no measure"); }
@@ -43,7 +44,7 @@ void BM_CriticalCalendar100Years(benchmark::State& state) {
   const tw::Date birth = tw::fromYmd(1990, 1, 31);
   const tw::Date from = tw::fromYmd(2000, 1, 1), to = tw::fromYmd(2100, 1, 1);
   for (auto _ : state) {
-    const std::string text = tw::cli::iCalendar(tw::criticalDays(birth, from, to), birth, "Ann");
+    const std::string text = tw::iCalendar(tw::entriesOf(tw::criticalDays(birth, from, to), birth, "Ann"), {});
     benchmark::DoNotOptimize(text.data());
   }
 }

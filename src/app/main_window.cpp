@@ -26,6 +26,7 @@ void MainWindow::showOptions() {
   m.ageInYears.setChecked(o.ageUnit == AgeUnit::Years);
   m.weekSeparators.setChecked(o.weekSeparators);
   m.todayMarker.setChecked(o.todayMarker);
+  m.criticalDayMarks.setChecked(o.criticalMarks);
   m.biorhythmChart.setChecked(o.chartType == ChartType::Biorhythm);
   m.comparisonChart.setChecked(o.chartType == ChartType::Comparison);
   const bool comparison = o.chartType == ChartType::Comparison;

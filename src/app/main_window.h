@@ -29,6 +29,7 @@ struct MainWindowMenus {
   ui::MenuItem& ageInYears;
   ui::MenuItem& weekSeparators;
   ui::MenuItem& todayMarker;
+  ui::MenuItem& criticalDayMarks;
 };
 
 struct MainWindowControls {
@@ -103,7 +104,8 @@ class MainWindow {
   MainWindow(MainWindowControls controls, MainWindowServices services, MainWindowPeers peers);
 
   void setFileCommands(FileCommands* commands) { fileCommands_ = commands; }
-  void setChartWatcher(ChartWatcher* watcher) { chartWatcher_ = watcher; }
+  // Every watcher hears of every redraw, in the order they were added.
+  void addChartWatcher(ChartWatcher* watcher) { chartWatchers_.push_back(watcher); }
   void setChartClipboard(ChartClipboard* clipboard) { clipboard_ = clipboard; }
 
   const ChartState& state() const { return state_; }
@@ -131,6 +133,9 @@ class MainWindow {
   void birthday2Changed();
   void chartDateChanged();
   void goToday();
+  // A day chosen elsewhere (the list of critical days) becomes the chart date, refused as a
+  // date typed into the chart date field is.
+  void goToDate(Date day);
   void goNextDay() { goForward(1); }
   void goNextWeek() { goForward(7); }
   void goNextMonth() { goForward(28); }
@@ -185,7 +190,7 @@ class MainWindow {
   ChoosingFor choosingFor_ = ChoosingFor::Birthday;
   std::string helpFile_;
   FileCommands* fileCommands_ = nullptr;
-  ChartWatcher* chartWatcher_ = nullptr;
+  std::vector<ChartWatcher*> chartWatchers_;
   ChartClipboard* clipboard_ = nullptr;
   bool firstRun_ = false;
 };

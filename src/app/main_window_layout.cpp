@@ -39,7 +39,7 @@ void MainWindow::layOut() {
 
 void MainWindow::drawChart() {
   tw::drawChart(state_, s_.surface, s_.measure, s_.locale);
-  if (chartWatcher_) chartWatcher_->chartDrawn(state_, s_.locale);
+  for (ChartWatcher* watcher : chartWatchers_) watcher->chartDrawn(state_, s_.locale);
 }
 
 ChartDrawing MainWindow::chartDrawing() const {

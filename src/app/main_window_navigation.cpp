@@ -50,6 +50,11 @@ void MainWindow::chartDateChanged() {
   drawChart();
 }
 
+void MainWindow::goToDate(Date day) {
+  c_.chartDatePicker.setValue(day);
+  chartDateChanged();
+}
+
 void MainWindow::goForward(int days) {
   // The pickers end at 31 December 9999; stepping past it stays there.
   state_.chartDate = clampDate(static_cast<long long>(state_.chartDate) + days);

@@ -21,6 +21,7 @@ ChartOptions readChartOptions(const ui::SettingsStore& store) {
   o.ageUnit = static_cast<AgeUnit>(readNumber(store, setting::AgeUnit));
   o.weekSeparators = readBool(readSetting(store, setting::WeekSeparators));
   o.todayMarker = readBool(readSetting(store, setting::TodayMarker));
+  o.criticalMarks = readBool(readSetting(store, setting::CriticalMarks));
   o.backgroundColour = readColourKey(store, setting::BackgroundColour);
   o.physicalColour = readColourKey(store, setting::PhysicalColour);
   o.emotionalColour = readColourKey(store, setting::EmotionalColour);
@@ -38,6 +39,7 @@ void writeChartOptions(ui::SettingsStore& store, const ChartOptions& o) {
   writeSetting(store, setting::AgeUnit, numberText(static_cast<int>(o.ageUnit)));
   writeSetting(store, setting::WeekSeparators, boolText(o.weekSeparators));
   writeSetting(store, setting::TodayMarker, boolText(o.todayMarker));
+  writeSetting(store, setting::CriticalMarks, boolText(o.criticalMarks));
   writeSetting(store, setting::BackgroundColour, numberText(o.backgroundColour));
   writeSetting(store, setting::PhysicalColour, numberText(o.physicalColour));
   writeSetting(store, setting::EmotionalColour, numberText(o.emotionalColour));

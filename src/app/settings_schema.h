@@ -39,6 +39,7 @@ inline constexpr SettingKey Average{"Average", "0", TextForm::Boolean};
 inline constexpr SettingKey AgeUnit{"Age format", "0", TextForm::Number, 2};
 inline constexpr SettingKey WeekSeparators{"Week separators", "0", TextForm::Boolean};
 inline constexpr SettingKey TodayMarker{"Today marker", "0", TextForm::Boolean};
+inline constexpr SettingKey CriticalMarks{"Critical day marks", "0", TextForm::Boolean};
 inline constexpr SettingKey BackgroundColour{"Background colour", "&H8000000F", TextForm::Colour};
 inline constexpr SettingKey PhysicalColour{"Physical colour", "255", TextForm::Colour};
 inline constexpr SettingKey EmotionalColour{"Emotional colour", "65280", TextForm::Colour};
@@ -57,22 +58,29 @@ inline constexpr SettingKey PeopleListX{"PeopleListWin X", "", TextForm::Twips};
 inline constexpr SettingKey PeopleListY{"PeopleListWin Y", "", TextForm::Twips};
 inline constexpr SettingKey PersonEntryX{"PeopleEntryWin X", "", TextForm::Twips};
 inline constexpr SettingKey PersonEntryY{"PeopleEntryWin Y", "", TextForm::Twips};
+// The critical days window, read when it is first opened.
+inline constexpr SettingKey CriticalDaysSpan{"Critical days span", "0", TextForm::Number, 2};
+inline constexpr SettingKey CriticalDaysReminder{"Critical days reminder", "0", TextForm::Boolean};
+inline constexpr SettingKey CriticalDaysX{"CriticalDaysWin X", "", TextForm::Twips};
+inline constexpr SettingKey CriticalDaysY{"CriticalDaysWin Y", "", TextForm::Twips};
 // One of each for slots 1 ... kPeopleSlots: "PeopleName 1", "PeopleDate 1" ...
 inline constexpr SettingKey PersonName{"PeopleName ", "", TextForm::Text};
 inline constexpr SettingKey PersonBirthday{"PeopleDate ", "1/1/90", TextForm::Date};
 }  // namespace setting
 
-inline constexpr std::array<const SettingKey*, 28> kSettingsSchema = {
+inline constexpr std::array<const SettingKey*, 33> kSettingsSchema = {
     &setting::ChartType,      &setting::Physical,         &setting::Emotional,
     &setting::Intellectual,   &setting::Average,          &setting::AgeUnit,
-    &setting::WeekSeparators, &setting::TodayMarker,      &setting::BackgroundColour,
+    &setting::WeekSeparators, &setting::TodayMarker,      &setting::CriticalMarks,
+    &setting::BackgroundColour,
     &setting::PhysicalColour, &setting::EmotionalColour,  &setting::IntellectualColour,
     &setting::AverageColour,  &setting::Birthday,         &setting::Name,
     &setting::Birthday2,      &setting::Name2,            &setting::WindowWidth,
     &setting::WindowHeight,   &setting::WindowX,          &setting::WindowY,
     &setting::WindowState,    &setting::PeopleListX,      &setting::PeopleListY,
-    &setting::PersonEntryX,   &setting::PersonEntryY,     &setting::PersonName,
-    &setting::PersonBirthday,
+    &setting::PersonEntryX,   &setting::PersonEntryY,     &setting::CriticalDaysSpan,
+    &setting::CriticalDaysReminder, &setting::CriticalDaysX,  &setting::CriticalDaysY,
+    &setting::PersonName,     &setting::PersonBirthday,
 };
 
 // Whether the program reads a key of this name: one of the table's, or a people key of a slot.

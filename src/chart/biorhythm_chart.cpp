@@ -1,6 +1,7 @@
 // The one-person chart: three cycles and their average about a zero line.
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "chart/chart_parts.h"
 #include "chart/day_columns.h"
@@ -18,6 +19,32 @@ constexpr float kDayBelow = 20.0f;
 float zeroLineY(float height) { return height / 2.0f - 300.0f; }
 // How far the curves swing about the zero line: the band reaches up to y = 200.
 int amplitudeOf(float midY) { return chart::roundBand(midY - 200.0f); }
+
+// Half the height of a critical day's mark and the room between two marks of one day.
+constexpr float kMarkHalf = 90.0f;
+constexpr float kMarkGap = 45.0f;
+
+// On the zero line where each labelled day's curves pass, one short bar per critical cycle,
+// shown or not, so the marks name the same days as the list of critical days.
+void drawCriticalMarks(DrawingSurface& s, const ChartOptions& o, double firstAge, int cols,
+                       float midY) {
+  const std::pair<CycleKind, Colour> cycles[] = {{CycleKind::Physical, o.physicalColour},
+                                                 {CycleKind::Emotional, o.emotionalColour},
+                                                 {CycleKind::Intellectual, o.intellectualColour}};
+  s.setLineWidth(3);
+  for (int j = 0; j < cols; ++j) {
+    const double days = firstAge + j;
+    int count = 0;
+    for (const auto& [kind, colour] : cycles) count += isCritical(days, kind) ? 1 : 0;
+    const float x = static_cast<float>(kLeft + j * chart::kColumnWidth);
+    int k = 0;
+    for (const auto& [kind, colour] : cycles) {
+      if (!isCritical(days, kind)) continue;
+      const float mx = x + (static_cast<float>(k++) - static_cast<float>(count - 1) / 2.0f) * kMarkGap;
+      s.line(mx, midY - kMarkHalf, mx, midY + kMarkHalf, colour);
+    }
+  }
+}
 
 struct Curve {
   bool show;
@@ -99,6 +126,8 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
     lastA = yA;
     prevX = x;
   }
+
+  if (o.criticalMarks) drawCriticalMarks(s, o, age - half, cols, midY);
 
   // With no column (cols < 1) the last vertex is the first one, (200, the first day's value):
   // the letters stay beside the start of the zero line instead of jumping off the surface.

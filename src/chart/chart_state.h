@@ -20,6 +20,7 @@ struct ChartOptions {
   bool showAverage = false;
   bool weekSeparators = false;
   bool todayMarker = false;
+  bool criticalMarks = false;  // a mark on the zero line on each critical day
   AgeUnit ageUnit = AgeUnit::Days;
   Colour backgroundColour = kButtonFace;
   Colour physicalColour = kRed;

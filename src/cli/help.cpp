@@ -49,6 +49,8 @@ How the chart looks:
                            tidewell-chart --week-separators --out chart.png
   --today-marker         a dotted line through the chart date (--no-today-marker: none)
                            tidewell-chart --today-marker --out chart.png
+  --critical-marks       a mark on the zero line on every critical day (--no-critical-marks: none)
+                           tidewell-chart --critical-marks --out chart.png
   --background-colour '#rrggbb'   --physical-colour '#rrggbb'   --emotional-colour '#rrggbb'
   --intellectual-colour '#rrggbb' --average-colour '#rrggbb'
                          colours, quoted so the shell keeps the '#'

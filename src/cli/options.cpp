@@ -94,6 +94,8 @@ const std::vector<OptionDef>& optionDefs() {
       {"--no-week-separators", 0, "", [](Options& o, auto&) { o.weekSeparators = false; return std::string(); }},
       {"--today-marker", 0, "", [](Options& o, auto&) { o.todayMarker = true; return std::string(); }},
       {"--no-today-marker", 0, "", [](Options& o, auto&) { o.todayMarker = false; return std::string(); }},
+      {"--critical-marks", 0, "", [](Options& o, auto&) { o.criticalMarks = true; return std::string(); }},
+      {"--no-critical-marks", 0, "", [](Options& o, auto&) { o.criticalMarks = false; return std::string(); }},
       {"--background-colour", 1, "'#ffffff'",
        [](Options& o, auto& v) { return colourInto(o.backgroundColour, "--background-colour", v[0]); }},
       {"--physical-colour", 1, "'#ff0000'",

@@ -47,6 +47,7 @@ struct Options {
   std::optional<AgeUnit> ageUnit;
   std::optional<bool> weekSeparators;
   std::optional<bool> todayMarker;
+  std::optional<bool> criticalMarks;
   std::optional<Colour> backgroundColour;
   std::optional<Colour> physicalColour;
   std::optional<Colour> emotionalColour;

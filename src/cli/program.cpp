@@ -9,7 +9,7 @@
 #include "chart/recoloured_surface.h"
 #include "chart/svg_surface.h"
 #include "cli/atomic_file.h"
-#include "cli/ical.h"
+#include "interpret/ical.h"
 #include "version.h"
 
 namespace tw::cli {
@@ -29,6 +29,7 @@ void applyOverrides(const Options& o, ChartOptions& r) {
   if (o.ageUnit) r.ageUnit = *o.ageUnit;
   if (o.weekSeparators) r.weekSeparators = *o.weekSeparators;
   if (o.todayMarker) r.todayMarker = *o.todayMarker;
+  if (o.criticalMarks) r.criticalMarks = *o.criticalMarks;
   if (o.backgroundColour) r.backgroundColour = *o.backgroundColour;
   if (o.physicalColour) r.physicalColour = *o.physicalColour;
   if (o.emotionalColour) r.emotionalColour = *o.emotionalColour;
@@ -202,7 +203,8 @@ int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std
     if (!chart.error.empty()) return fail(chart.error);
     files.push_back({*o.out, std::move(chart.bytes)});
   }
-  if (o.ics) files.push_back({*o.ics, iCalendar(days, state.birthday, state.name)});
+  if (o.ics)
+    files.push_back({*o.ics, iCalendar(entriesOf(days, state.birthday, state.name), {host.nowUtc()})});
   if (std::string why = writeFiles(files); !why.empty()) return fail(why);
   out << printed;
   return kExitOk;

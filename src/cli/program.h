@@ -11,6 +11,7 @@
 #include "chart/text_face.h"
 #include "cli/options.h"
 #include "cycles/locale.h"
+#include "interpret/ical.h"
 #include "interpret/interpret.h"
 
 namespace tw::cli {
@@ -29,6 +30,7 @@ class Host {
  public:
   virtual ~Host() = default;
   virtual Date today() = 0;
+  virtual UtcTime nowUtc() = 0;  // a calendar file's time of writing
   virtual Locale locale() = 0;
   // The user's Tidewell settings; asked for only when no --birthday is given.
   virtual const ui::SettingsStore& store() = 0;

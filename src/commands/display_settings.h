@@ -19,6 +19,7 @@ class DisplaySettings {
 
   void toggleWeekSeparators() { toggle(&ChartOptions::weekSeparators); }
   void toggleTodayMarker() { toggle(&ChartOptions::todayMarker); }
+  void toggleCriticalDayMarks() { toggle(&ChartOptions::criticalMarks); }
   void togglePhysicalCurve() { toggle(&ChartOptions::showPhysical); }
   void toggleEmotionalCurve() { toggle(&ChartOptions::showEmotional); }
   void toggleIntellectualCurve() { toggle(&ChartOptions::showIntellectual); }

@@ -20,6 +20,13 @@ const char* letterOf(CycleKind kind);   // "P", "E", "I", "A"
 
 double cycleValue(double days, std::int16_t period, std::int16_t amplitude);
 
+// -1 low, 0 critical, +1 high. The bounds themselves count as critical.
+int cyclePhase(double value, CycleKind kind);
+// Whether the cycle is critical at this age in days: the one rule the list of critical days,
+// the chart's marks, the day's description and the calendar file all ask. Nothing is critical
+// before birth, and the average never is.
+bool isCritical(double days, CycleKind kind);
+
 // On equal values minOf gives b and maxOf gives a.
 template <class T>
 T minOf(T a, T b) {

@@ -1,15 +1,12 @@
-#include "interpret/interpret.h"
+#include "interpret/critical_days.h"
+
+#include <algorithm>
 
 namespace tw {
 
-namespace {
-bool critical(double days, std::int16_t period, CycleKind kind) {
-  return cyclePhase(cycleValue(days, period, 1), kind) == 0;
-}
-}  // namespace
-
 std::vector<CriticalDay> criticalDays(Date birthday, Date from, Date to) {
   std::vector<CriticalDay> out;
+  from = std::max(from, birthday);
   if (from > to) return out;
   // Each cycle has two critical days per period, so this bounds the result and spares regrowth.
   const double span = static_cast<double>(to) - static_cast<double>(from) + 1;
@@ -19,9 +16,9 @@ std::vector<CriticalDay> criticalDays(Date birthday, Date from, Date to) {
     const double days = static_cast<double>(d) - static_cast<double>(birthday);
     CriticalDay day;
     day.date = static_cast<Date>(d);
-    day.physical = critical(days, kPhysicalPeriod, CycleKind::Physical);
-    day.emotional = critical(days, kEmotionalPeriod, CycleKind::Emotional);
-    day.intellectual = critical(days, kIntellectualPeriod, CycleKind::Intellectual);
+    day.physical = isCritical(days, CycleKind::Physical);
+    day.emotional = isCritical(days, CycleKind::Emotional);
+    day.intellectual = isCritical(days, CycleKind::Intellectual);
     if (day.physical || day.emotional || day.intellectual) out.push_back(day);
   }
   return out;
@@ -38,6 +35,41 @@ std::string criticalCycleNames(const CriticalDay& day) {
   add(day.emotional, "emotional");
   add(day.intellectual, "intellectual");
   return names;
+}
+
+Date spanEnd(Date from, CriticalSpan span) {
+  using namespace std::chrono;
+  long long last = static_cast<long long>(from) + 29;
+  if (span != CriticalSpan::Days30) {
+    const year_month_day start = toYmd(from);
+    const year_month_day on = start + months(span == CriticalSpan::Months3 ? 3 : 12);
+    // 31 January and 3 months: to the end of April.
+    last = on.ok() ? static_cast<long long>(fromYmd(on)) - 1
+                   : static_cast<long long>(fromYmd(year_month_day(on.year() / on.month() / std::chrono::last)));
+  }
+  return static_cast<Date>(std::min<long long>(last, kLastDate));
+}
+
+std::vector<CriticalEntry> criticalDaysAhead(const ChartState& state, CriticalSpan span) {
+  std::vector<CriticalEntry> out;
+  const ChartType type = state.options.chartType;
+  if (type != ChartType::Biorhythm && type != ChartType::Comparison) return out;
+  const Date to = spanEnd(state.chartDate, span);
+  const auto add = [&](int person, Date birthday, const std::string& name) {
+    for (const CriticalDay& day : criticalDays(birthday, state.chartDate, to))
+      out.push_back({day, person, birthday, name});
+  };
+  add(1, state.birthday, state.name);
+  if (type == ChartType::Comparison) add(2, state.birthday2, state.name2);
+  std::stable_sort(out.begin(), out.end(), [](const CriticalEntry& a, const CriticalEntry& b) {
+    return a.day.date < b.day.date;
+  });
+  return out;
+}
+
+std::string whoseText(const CriticalEntry& entry) {
+  if (!entry.name.empty()) return entry.name;
+  return entry.person == 1 ? "Birthday" : "Birthday 2";
 }
 
 }  // namespace tw

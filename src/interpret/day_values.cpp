@@ -76,7 +76,7 @@ DayValues dayValues(const ChartState& state, Date day) {
     c.kind = kind;
     c.percent = static_cast<int>(std::lround(100 * value));
     c.rising = valueOf(kind, days + 1) > value;
-    c.critical = kind != CycleKind::Average && cyclePhase(value, kind) == 0;
+    c.critical = isCritical(days, kind);
     v.cycles.push_back(c);
   }
   return v;

@@ -8,13 +8,11 @@
 #include "cycles/cycles.h"
 #include "cycles/date.h"
 #include "cycles/locale.h"
+#include "interpret/critical_days.h"
 
 namespace tw {
 
 inline constexpr const char* kInterpretationTitle = "Interpretation";
-
-// -1 low, 0 critical, +1 high. The bounds themselves count as critical.
-int cyclePhase(double value, CycleKind kind);
 
 // Row 1..15 of the reading list for the three phases; critical rows come first.
 int readingRow(int physical, int emotional, int intellectual);
@@ -37,17 +35,5 @@ std::string comparisonText(const MatchPercentages& match);
 
 // The message box text for the chart type, or nothing for a type without a report.
 std::optional<std::string> interpretation(const ChartState& state, const Locale& locale);
-
-struct CriticalDay {
-  Date date = 0;
-  bool physical = false;
-  bool emotional = false;
-  bool intellectual = false;
-};
-
-// Every day in [from, to] on which at least one cycle is critical.
-std::vector<CriticalDay> criticalDays(Date birthday, Date from, Date to);
-// "physical, emotional" and so on, in cycle order.
-std::string criticalCycleNames(const CriticalDay& day);
 
 }  // namespace tw

@@ -35,7 +35,7 @@ AppRoot::AppRoot(const QString& settingsFile)
                   "again at every change and when it closes.",
               "Tidewell");
   });
-  main_.setChartWatcher(window_.chartView());
+  main_.addChartWatcher(window_.chartView());
 }
 
 void AppRoot::welcomeFirstRun() {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "app/main_window.h"
+#include "platform/critical_days_wiring.h"
 #include "platform/display_wiring.h"
 #include "platform/help_wiring.h"
 #include "platform/qt_main_window.h"
@@ -38,6 +39,7 @@ class AppRoot {
   QtSettingsStore& store() { return store_; }
   QtProgram& program() { return program_; }
   DisplayWiring& display() { return display_; }
+  CriticalDaysWiring& criticalDays() { return criticalDays_; }
 
  private:
   // Before any widget: the style every window is made with.
@@ -61,6 +63,7 @@ class AppRoot {
   MainWindow main_;
   DisplayWiring display_{window_, main_, printPageWindow_};  // display settings, print and save
   HelpWiring help_{window_, main_};  // the Help menu
+  CriticalDaysWiring criticalDays_{window_, main_, store_, screens_};  // built when first opened
   QPointer<QtPeopleWindows> peopleWindows_;  // built when first needed
 };
 

@@ -37,6 +37,7 @@ DisplayWiring::DisplayWiring(QtMainWindow& window, MainWindow& main, QtWindow& p
       {"ageInYears", &D::showAgeInYears},
       {"weekSeparators", &D::toggleWeekSeparators},
       {"todayMarker", &D::toggleTodayMarker},
+      {"criticalDayMarks", &D::toggleCriticalDayMarks},
       {"physicalCurve", &D::togglePhysicalCurve},
       {"emotionalCurve", &D::toggleEmotionalCurve},
       {"intellectualCurve", &D::toggleIntellectualCurve},

@@ -43,6 +43,7 @@ const MenuRow kMenus[] = {
     {3, "goPreviousMonth", "Previous &month", Qt::SHIFT | Qt::Key_F3},
     {1, "chartSeparator", "-"},
     {1, "interpret", "&Interpret...", Qt::CTRL | Qt::Key_I},
+    {1, "criticalDays", "C&ritical days...", Qt::CTRL | Qt::Key_R},
     {0, "settingsMenu", "&Settings"},
     {1, "ageUnitMenu", "&Age format"},
     {2, "ageInDays", "&Days", {}, true},
@@ -50,6 +51,7 @@ const MenuRow kMenus[] = {
     {2, "ageInYears", "&Years", {}, true},
     {1, "weekSeparators", "&Week separators", {}, true},
     {1, "todayMarker", "&Today marker", {}, true},
+    {1, "criticalDayMarks", "Critical &day marks", {}, true},
     {1, "settingsSeparator", "-"},
     {1, "curvesMenu", "&Show curves"},
     {2, "physicalCurve", "&Physical curve", {}, true},
@@ -155,7 +157,7 @@ const struct {
     {"saveAsBmp", "&Save as..."},
     {"print", nullptr},
     {"interpret", nullptr},
-    // The critical days window's item joins here, by its menu item's name.
+    {"criticalDays", nullptr},
 };
 }  // namespace
 

@@ -114,7 +114,8 @@ MainWindowControls QtMainWindow::controls() {
   MainWindowMenus menus{item("biorhythmChart"),    item("comparisonChart"), item("physicalCurve"),
                         item("emotionalCurve"),    item("intellectualCurve"),
                         item("averageCurve"),      item("ageInDays"),       item("ageInWeeks"),
-                        item("ageInYears"),        item("weekSeparators"),  item("todayMarker")};
+                        item("ageInYears"),        item("weekSeparators"),  item("todayMarker"),
+                        item("criticalDayMarks")};
   return MainWindowControls{window_,          *toolbarControl_,         *chartViewControl_,
                             *birthdayButtonControl_, *birthdayPicker_, *birthday2ButtonControl_,
                             *birthday2Picker_, *chartDateLabelControl_, *chartDatePicker_,

@@ -16,6 +16,7 @@
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
 #include "platform/qt_text_measure.h"
+#include "platform/qt_utc_clock.h"
 
 namespace {
 
@@ -32,6 +33,8 @@ class QtHost : public tw::cli::Host {
     const QDate d = QDate::currentDate();
     return tw::fromYmd(d.year(), static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()));
   }
+
+  tw::UtcTime nowUtc() override { return tw::platform::utcNow(); }
 
   tw::Locale locale() override { return tw::platform::userLocale(); }
 

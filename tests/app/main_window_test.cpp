@@ -40,6 +40,7 @@ TEST(MainWindow, AnEmptyStoreGivesTodayAndTheDefaultsAndExitWritesEveryKeyInItsT
   EXPECT_EQ(f.store.writes, (Writes{  // never the chart date
       {"Chart type", " 0"}, {"Physical", "-1"}, {"Emotional", "-1"}, {"Intellectual", "-1"},
       {"Average", "0"}, {"Age format", " 0"}, {"Week separators", "0"}, {"Today marker", "0"},
+      {"Critical day marks", "0"},
       {"Background colour", "-2147483633"}, {"Physical colour", " 255"},
       {"Emotional colour", " 65280"}, {"Intellectual colour", " 16711680"},
       {"Average colour", " 65535"}, {"Window state", " 2"}, {"Chart width", " 7140"},

@@ -46,6 +46,25 @@ TEST(BiorhythmChart, ThreeColumnsDrawnWhole) {
   EXPECT_EQ(draw(st, 1300, 1400).calls, expected);
 }
 
+TEST(BiorhythmChart, CriticalDayMarksSitOnTheZeroLineAfterTheCurvesAndChangeNothingElse) {
+  // 22 columns from the birthday: all three critical on day 0, then days 11, 14 and 16.
+  ChartState st = stateOn(kBirth, kBirth + 11);
+  const RecordingSurface plain = draw(st);
+  st.options.criticalMarks = true;
+  const RecordingSurface marked = draw(st);
+  const auto mark = [](int x, const char* colour) {
+    return "line " + std::to_string(x) + " 1057.5 " + std::to_string(x) + " 1237.5 " + colour;
+  };
+  const std::vector<std::string> marks = {
+      "setLineWidth 3", mark(155, "255"), mark(200, "65280"), mark(245, "16711680"),
+      mark(3225, "255"), mark(4050, "65280"), mark(4600, "16711680")};
+  std::vector<std::string> want = plain.calls;
+  // Before the curve letters, which are the last moveTo/text pairs.
+  const auto letters = want.end() - 6;
+  want.insert(letters, marks.begin(), marks.end());
+  EXPECT_EQ(marked.calls, want);
+}
+
 TEST(BiorhythmChart, WeekSeparators) {
   const struct { Date chart; std::vector<float> xs; } cases[] = {
       {kSaturday, {1850, 3775, 5700}},   // Sunday is column 13, the separator at its right edge

@@ -1,7 +1,9 @@
 // The program's decisions over a fake machine: where the people come from, what is printed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
@@ -18,6 +20,7 @@ using Store = std::map<std::string, std::string>;
 class FakeHost : public Host {
  public:
   Date today() override { return fromYmd(2024, 3, 5); }
+  UtcTime nowUtc() override { return {fromYmd(2024, 3, 5), 13 * 3600 + 4 * 60 + 5}; }
   Locale locale() override { return Locale{}; }
   const ui::SettingsStore& store() override { return settings; }
   const TextMeasure& textMeasure() override { return measure; }
@@ -122,6 +125,31 @@ TEST(Program, CommandLineOptionsOverrideTheStoredOnes) {
   for (const std::string& call : host.drawn)
     if (call.size() == 8 && call.starts_with("text \"")) letters.push_back(call);
   EXPECT_EQ(letters, std::vector<std::string>{"text \"A\""});
+}
+
+TEST(Program, CriticalDayMarksFollowTheStoreOrTheCommandLineAndTheCalendarTheClock) {
+  const std::string png = ::testing::TempDir() + "tidewell-marks.png";
+  const std::string ics = ::testing::TempDir() + "tidewell-stamp.ics";
+  const struct {
+    const char* stored;
+    const char* flag;
+    bool marks;
+  } rows[] = {{"-1", "--date=2024-03-07", true}, {"0", "--critical-marks", true},
+              {"-1", "--no-critical-marks", false}};
+  for (const auto& r : rows) {
+    FakeHost host;
+    const Outcome o = runWith(host, {{"Birthday1", "31/1/1990"}, {"Critical day marks", r.stored}},
+                              {"--out", png, r.flag, "--critical", "2024-03-01", "2024-03-10", "--ics", ics});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(std::ranges::count(host.drawn, "setLineWidth 3"), r.marks ? 1 : 0) << r.flag;
+  }
+  std::ifstream in(ics, std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(in), {}};
+  std::remove(png.c_str()), std::remove(ics.c_str());
+  std::size_t stamps = 0;  // one each for 7 and 10 March, the host's time of writing
+  for (std::size_t at = 0; (at = text.find("\r\nDTSTAMP:", at + 1)) != std::string::npos; ++stamps)
+    EXPECT_EQ(text.substr(at + 2, 24), "DTSTAMP:20240305T130405Z");
+  EXPECT_EQ(stamps, 2u);
 }
 
 }  // namespace

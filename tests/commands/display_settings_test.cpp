@@ -24,6 +24,7 @@ TEST(DisplaySettings, EveryCommandBringsTheMarksAndControlsIntoStepAndRedrawsOnc
       {"years again", &D::showAgeInYears, start},  // a choice already made stays the only tick
       {"week separators", &D::toggleWeekSeparators, pair + " ageInYears weekSeparators" + controls},
       {"today marker", &D::toggleTodayMarker, pair + " ageInYears todayMarker" + controls},
+      {"critical day marks", &D::toggleCriticalDayMarks, pair + " ageInYears criticalDayMarks" + controls},
       {"physical", &D::togglePhysicalCurve, "comparisonChart emotionalCurve intellectualCurve ageInYears" + controls},
       {"average", &D::toggleAverageCurve, pair + " averageCurve ageInYears" + controls},
       {"background colour", &D::chooseBackgroundColour, start},

@@ -132,7 +132,7 @@ struct MainWindowFixture {
   RecordingSurface surface;
   FakePicture picture{surface};
   FakeDatePicker birthdayPicker, birthday2Picker, chartDatePicker;
-  FakeMenuItem bio, comp, phy, emo, intl, ave, days, weeks, years, weekSep, todayMark;
+  FakeMenuItem bio, comp, phy, emo, intl, ave, days, weeks, years, weekSep, todayMark, criticalMarks;
   FixedWidthMeasure measure;
   ScriptedMessages messages;
   MemoryStore store;
@@ -143,7 +143,7 @@ struct MainWindowFixture {
                                      birthday2Button, birthday2Picker, chartDateLabel,
                                      chartDatePicker,
                                      MainWindowMenus{bio, comp, phy, emo, intl, ave, days, weeks,
-                                                     years, weekSep, todayMark}},
+                                                     years, weekSep, todayMark, criticalMarks}},
                   MainWindowServices{surface, measure, messages, store, clock, program, Locale{},
                                      screens},
                   MainWindowPeers{peopleListWindow, personEntryWindow, printPageWindow}};
@@ -192,7 +192,8 @@ struct MainWindowFixture {
         {"intellectualCurve", intl.checked},     {"averageCurve", ave.checked},
         {"ageInDays", days.checked},             {"ageInWeeks", weeks.checked},
         {"ageInYears", years.checked},           {"weekSeparators", weekSep.checked},
-        {"todayMarker", todayMark.checked},      {"birthday2Picker", birthday2Picker.isVisible()},
+        {"todayMarker", todayMark.checked},      {"criticalDayMarks", criticalMarks.checked},
+        {"birthday2Picker", birthday2Picker.isVisible()},
         {"birthday2Button", birthday2Button.isVisible()}};
     std::string out;
     for (const auto& [name, on] : items)

@@ -1,4 +1,4 @@
-#include "interpret/interpret.h"
+#include "cycles/cycles.h"
 
 namespace tw {
 
@@ -22,6 +22,11 @@ int cyclePhase(double value, CycleKind kind) {
   }
   // The average has no critical band; only its sign means anything.
   return phaseIn(value, 0.0, 0.0);
+}
+
+bool isCritical(double days, CycleKind kind) {
+  if (kind == CycleKind::Average || days < 0) return false;
+  return cyclePhase(cycleValue(days, periodOf(kind), 1), kind) == 0;
 }
 
 }  // namespace tw

@@ -1,12 +1,19 @@
-#include "cli/ical.h"
+#include "interpret/ical.h"
 
 #include <cstdio>
 
 #include "version.h"
 
-namespace tw::cli {
+namespace tw {
 
 namespace {
+std::string compactTime(UtcTime t) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "T%02d%02d%02dZ", static_cast<int>(t.second / 3600),
+                static_cast<int>(t.second / 60 % 60), static_cast<int>(t.second % 60));
+  return buf;
+}
+
 std::string compactDate(Date d) {
   const auto ymd = toYmd(d);
   char buf[16];
@@ -68,29 +75,47 @@ std::string foldLine(std::string_view line) {
   return out;
 }
 
-std::string iCalendar(const std::vector<CriticalDay>& days, Date birthday, const std::string& name) {
+std::string iCalendar(const std::vector<CriticalEntry>& days, const CalendarOptions& options) {
   std::string out;
-  out.reserve(300 * days.size() + 200);
+  out.reserve(360 * days.size() + 200);
   const auto line = [&out](std::string_view text) { appendFolded(out, text); };
+  const std::string stamp = "DTSTAMP:" + compactDate(options.written.day) + compactTime(options.written);
   line("BEGIN:VCALENDAR");
   line("VERSION:2.0");
-  line(std::string("PRODID:-//Kestrelmoor//tidewell-chart ") + kVersion + "//EN");
+  line(std::string("PRODID:-//Kestrelmoor//Tidewell ") + kVersion + "//EN");
   line("CALSCALE:GREGORIAN");
   line("METHOD:PUBLISH");
-  for (const CriticalDay& day : days) {
+  for (const CriticalEntry& entry : days) {
+    const Date date = entry.day.date;
+    const std::string summary = escapeText(eventSummary(entry.day, entry.name));
     line("BEGIN:VEVENT");
-    line("UID:" + eventUid(day.date, birthday));
-    // Derived from the day itself rather than the clock, so two runs give the same bytes.
-    line("DTSTAMP:" + compactDate(day.date) + "T000000Z");
-    line("DTSTART;VALUE=DATE:" + compactDate(day.date));
+    line("UID:" + eventUid(date, entry.birthday));
+    line(stamp);
+    line("DTSTART;VALUE=DATE:" + compactDate(date));
     // Past the calendar's last day an all-day event without DTEND still lasts one day.
-    if (day.date < kLastDate) line("DTEND;VALUE=DATE:" + compactDate(day.date + 1));
-    line("SUMMARY:" + escapeText(eventSummary(day, name)));
+    if (date < kLastDate) line("DTEND;VALUE=DATE:" + compactDate(date + 1));
+    line("SUMMARY:" + summary);
     line("TRANSP:TRANSPARENT");
+    if (options.remindDayBefore) {
+      // The day starts at midnight; 15 hours before it is 9:00 the day before.
+      line("BEGIN:VALARM");
+      line("ACTION:DISPLAY");
+      line("DESCRIPTION:" + summary);
+      line("TRIGGER:-PT15H");
+      line("END:VALARM");
+    }
     line("END:VEVENT");
   }
   line("END:VCALENDAR");
   return out;
 }
 
-}  // namespace tw::cli
+std::vector<CriticalEntry> entriesOf(const std::vector<CriticalDay>& days, Date birthday,
+                                     const std::string& name) {
+  std::vector<CriticalEntry> out;
+  out.reserve(days.size());
+  for (const CriticalDay& day : days) out.push_back({day, 1, birthday, name});
+  return out;
+}
+
+}  // namespace tw

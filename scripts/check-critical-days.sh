@@ -1,0 +1,173 @@
+#!/usr/bin/env bash
+# Drives the "Critical days" window of the built program under Xvfb, by keys and the mouse, and
+# checks it against tidewell-chart and python3-icalendar, with a stored birthday:
+#   rows 30 days / 3 months / 12 months  the window's rows are tidewell-chart --critical's days
+#                                        from the chart date to the span's last day
+#   calendar, calendar with reminder     Add to calendar... writes a file that icalendar reads
+#                                        back as exactly the listed days, all-day, with a
+#                                        display alarm 15 hours before each when asked
+#   double-click, Return                 a row made the chart date, by the mouse and by keys
+#   Escape                               closes the window
+# usage: scripts/check-critical-days.sh [build-dir]   (en_GB dates; installs what it lacks of
+#        xvfb openbox xdotool x11-utils dbus at-spi2-core python3-pyatspi python3-icalendar)
+set -uo pipefail
+build=$(realpath "${1:-build}")
+need=()
+for t in Xvfb:xvfb openbox:openbox xdotool:xdotool xdpyinfo:x11-utils dbus-run-session:dbus \
+         /usr/libexec/at-spi-bus-launcher:at-spi2-core; do
+  command -v "${t%%:*}" >/dev/null || need+=("${t#*:}")
+done
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || need+=(python3-pyatspi)
+/usr/bin/python3 -c 'import icalendar' 2>/dev/null || need+=(python3-icalendar)
+if [ ${#need[@]} -gt 0 ]; then
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get update -qq && $sudo env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
+if [ -z "${TW_IN_SESSION:-}" ]; then
+  exec env TW_IN_SESSION=1 dbus-run-session -- "$0" "$build"
+fi
+n=$(( 700 + RANDOM % 200 ))
+Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
+export DISPLAY=":$n"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 & wpid=$!
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bpid=$!
+sleep 1
+failed=0
+scratch=$(mktemp -d)
+trap 'kill $app $xpid $wpid $bpid 2>/dev/null; rm -rf "$scratch"' EXIT
+export XDG_CONFIG_HOME="$scratch/config" LC_ALL=en_GB.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+mkdir -p "$XDG_CONFIG_HOME/Kestrelmoor"
+printf '[Tidewell]\nBirthday1=31/1/1990\nBirthname1=Anna\n' > "$XDG_CONFIG_HOME/Kestrelmoor/Tidewell.ini"
+
+keys() { for k in "$@"; do xdotool key "$k"; sleep 0.4; done; }
+check() {
+  if [ "$2" = "$3" ]; then echo "PASS  $1"; else echo "FAIL  $1: got '$2', wanted '$3'"; failed=1; fi
+}
+
+# What the screen reader finds in the program: `rows` (ISO day|cycles per row of the list),
+# `centre N` (the screen point of row N), `text NAME` (a text field's text), `showing NAME`.
+probe() {
+  /usr/bin/python3 - "$app" "$@" <<'PY'
+import re, sys, pyatspi
+pid, what, arg = int(sys.argv[1]), sys.argv[2], (sys.argv[3] if len(sys.argv) > 3 else "")
+def walk(acc):
+    yield acc
+    for i in range(acc.childCount):
+        c = acc.getChildAtIndex(i)
+        if c is not None:
+            yield from walk(c)
+desk = pyatspi.Registry.getDesktop(0)
+app = next(a for a in (desk.getChildAtIndex(i) for i in range(desk.childCount))
+           if a is not None and a.get_process_id() == pid)
+objs = list(walk(app))
+def one(role, name):
+    return next((o for o in objs if o.getRoleName() == role and o.name == name), None)
+if what == "showing":
+    o = one("dialog", arg)
+    print("showing" if o and o.getState().contains(pyatspi.STATE_SHOWING) else "hidden")
+elif what == "text":
+    o = one("text", arg)
+    print(o.queryText().getText(0, -1))
+else:
+    tree = one("tree", "Critical days")
+    cols = sum(1 for i in range(tree.childCount) if tree.getChildAtIndex(i).getRoleName() == "table column header")
+    cells = [tree.getChildAtIndex(i) for i in range(tree.childCount)]
+    cells = [c for c in cells if c.getRoleName() == "table cell"]
+    rows = [cells[i:i + cols] for i in range(0, len(cells), cols)]
+    if what == "rows":
+        for r in rows:
+            d, m, y = re.search(r"(\d+)/(\d+)/(\d+)$", r[0].name).groups()
+            print(f"{y}-{int(m):02d}-{int(d):02d}|{r[1].name}")
+    else:
+        e = rows[int(arg)][0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        print(e.x + e.width // 2, e.y + e.height // 2)
+PY
+}
+
+# tidewell-chart's days from the chart date to the last day of span 0, 1 or 2, as probe writes them.
+expected() {
+  local from=$1 to
+  to=$(/usr/bin/python3 - "$from" "$2" <<'PY'
+import calendar, datetime, sys
+d, span = datetime.date.fromisoformat(sys.argv[1]), int(sys.argv[2])
+if span == 0:
+    print(d + datetime.timedelta(days=29))
+else:
+    months = d.month - 1 + (3 if span == 1 else 12)
+    y, m = d.year + months // 12, months % 12 + 1
+    last = calendar.monthrange(y, m)[1]
+    print(datetime.date(y, m, d.day) - datetime.timedelta(days=1) if d.day <= last else datetime.date(y, m, last))
+PY
+)
+  "$build/src/cli/tidewell-chart" --critical "$from" "$to" | sed -E 's/^([0-9-]+) [A-Za-z]+: /\1|/'
+}
+
+# The events of a calendar file as probe writes rows; FAIL lines for any broken rule.
+events() {
+  /usr/bin/python3 - "$1" "$2" <<'PY'
+import datetime, sys, icalendar
+cal = icalendar.Calendar.from_ical(open(sys.argv[1], "rb").read())
+alarm = sys.argv[2] == "alarm"
+for e in cal.walk("VEVENT"):
+    start = e.decoded("DTSTART")
+    stamp = e.decoded("DTSTAMP")
+    alarms = e.walk("VALARM")
+    ok = (type(start) is datetime.date and stamp.tzinfo is not None and
+          len(alarms) == (1 if alarm else 0) and
+          all(a["ACTION"] == "DISPLAY" and a.decoded("TRIGGER") == -datetime.timedelta(hours=15)
+              for a in alarms))
+    names = str(e["SUMMARY"]).split(": ", 1)[1]
+    print(f"{start.isoformat()}|{names}" + ("" if ok else " (broken event)"))
+PY
+}
+
+"$build/src/tidewell" >/dev/null 2>&1 & app=$!
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --pid "$app" >/dev/null 2>&1 && break
+  sleep 0.1
+done
+sleep 1
+xdotool windowactivate --sync "$(xdotool search --onlyvisible --pid "$app" | tail -n 1)" >/dev/null 2>&1
+today=$(date +%F)
+keys ctrl+r
+sleep 1
+
+spans=("30 days" "3 months" "12 months")
+for s in 0 1 2; do
+  keys alt+s Home
+  for _ in $(seq "$s"); do keys Down; done
+  want=$(expected "$today" "$s")
+  check "rows ${spans[$s]} ($(wc -l <<<"$want") days)" "$(probe rows | tr '\n' ' ')" "$(tr '\n' ' ' <<<"$want")"
+done
+
+# Back to 30 days; a file without and one with the reminder.
+keys alt+s Home
+for kind in plain alarm; do
+  [ "$kind" = alarm ] && keys alt+r
+  file="$scratch/$kind.ics"
+  keys alt+a; sleep 1
+  keys ctrl+a; xdotool type --delay 30 "$file"; keys Return; sleep 1
+  if [ -f "$file" ]; then
+    check "calendar ($kind)" "$(events "$file" "$kind" | tr '\n' ' ')" "$(probe rows | tr '\n' ' ')"
+  else
+    check "calendar ($kind)" "no file $file" "a file"
+  fi
+done
+
+third=$(probe rows | sed -n 3p | cut -d'|' -f1)
+read -r x y <<<"$(probe centre 2)"
+xdotool mousemove --sync "$x" "$y" click --repeat 2 --delay 80 1; sleep 1
+want=$(date -d "$third" +%d/%m/%Y)
+check "double-click a row: chart date" "$(probe text 'Chart date')" "$want"
+check "double-click a row: the list starts there" "$(probe rows | sed -n 1p | cut -d'|' -f1)" "$third"
+
+second=$(probe rows | sed -n 2p | cut -d'|' -f1)
+keys Down Return; sleep 0.5
+check "Return on a row: chart date" "$(probe text 'Chart date')" "$(date -d "$second" +%d/%m/%Y)"
+
+keys Escape
+check "Escape closes the window" "$(probe showing 'Critical days')" "hidden"
+kill "$app" 2>/dev/null; wait "$app" 2>/dev/null
+exit $failed

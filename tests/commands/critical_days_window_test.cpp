@@ -1,0 +1,116 @@
+#include "commands/critical_days_window.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "mock/main_window_fixture.h"
+
+namespace tw {
+std::ostream& operator<<(std::ostream& o, const CriticalRow& r) {
+  return o << r.date << " | " << r.cycles << " | " << r.whose;
+}
+}  // namespace tw
+
+namespace tw::test {
+namespace {
+
+struct CriticalDaysFixture : MainWindowFixture, CriticalDaysControls, WholeFiles, UtcClock {
+  void showWindow() override {}
+  void showRows(const std::vector<CriticalRow>& r, bool) override { rows = r; }
+  void showNote(const std::string& text) override { note = text; }
+  void showSpan(CriticalSpan s) override { span = s; }
+  void showReminder(bool) override {}
+  std::string write(const std::string& path, const std::string& bytes) override {
+    if (refusal.empty()) written[path] = bytes;
+    return refusal;
+  }
+  UtcTime now() const override { return {fromYmd(2024, 3, 1), 8 * 3600}; }
+
+  std::vector<CriticalRow> rows;
+  std::string note, refusal;
+  CriticalSpan span = CriticalSpan::Days30;
+  std::map<std::string, std::string> written;
+  FakeWindow criticalWindow;
+  CriticalDaysWindow critical{CriticalDaysServices{main, criticalWindow, window, *this, dialog,
+                                                   messages, store, *this, *this, screens, {}}};
+  CriticalDaysFixture() { main.addChartWatcher(&critical); }
+};
+
+const Date kAnn = fromYmd(1990, 1, 31), kBo = fromYmd(1990, 2, 10);
+
+TEST(CriticalDaysWindow, FollowsTheChartAndItsSpan) {
+  CriticalDaysFixture f;
+  f.store.values = {{"Birthname1", "Anna"}, {"Critical days span", " 2"}, {"CriticalDaysWin X", " 900"}};
+  f.startWith(kAnn, kBo, fromYmd(2024, 3, 1));
+  EXPECT_EQ(f.rows.size(), 0u) << "nothing is worked out before it opens";
+  f.critical.open();
+  EXPECT_EQ(std::tuple(f.span, f.criticalWindow.left(), f.rows.size()),
+            std::tuple(CriticalSpan::Months12, 900.0, 75u));
+  f.critical.chooseSpan(CriticalSpan::Days30);
+  ASSERT_EQ(f.rows.size(), 6u);  // the days of the core's own one-person case
+  EXPECT_EQ(f.rows[4], (CriticalRow{"Wednesday 27/3/2024", "emotional, intellectual", ""}));
+  EXPECT_EQ(f.store.values["Critical days span"], " 0");
+
+  f.settings.showComparisonChart();
+  f.main.goNextMonth();
+  ASSERT_EQ(f.rows.size(), 12u);
+  EXPECT_EQ(f.rows[0], (CriticalRow{"Friday 29/3/2024", "physical", "Birthday 2"}));
+  EXPECT_EQ(f.rows[1], (CriticalRow{"Saturday 30/3/2024", "physical", "Anna"}));
+
+  f.settings.showBiorhythmChart();
+  f.birthdayPicker.setValue(fromYmd(2024, 6, 1));  // after the span
+  f.main.birthdayChanged();
+  EXPECT_EQ(std::tuple(f.rows.size(), f.note),
+            std::tuple(0u, "No critical days in the 30 days from Friday 29/3/2024."));
+}
+
+TEST(CriticalDaysWindow, ARowBecomesTheChartDateRefusedAsTheGoToCommandsRefuse) {
+  CriticalDaysFixture f;
+  f.startWith(kAnn, fromYmd(2024, 3, 20), fromYmd(2024, 3, 1), ChartType::Comparison);
+  f.critical.open();
+  ASSERT_EQ(toIso(f.critical.entries()[0].day.date), "2024-03-07");  // before the second birthday
+  f.critical.goToRow(0);
+  EXPECT_EQ(toIso(f.main.state().chartDate), "2024-03-20");
+  ASSERT_EQ(f.messages.shown.size(), 1u);
+  EXPECT_TRUE(f.messages.shown[0].text.ends_with("Setting chart date to 20/3/2024.")) << f.messages.shown[0];
+  EXPECT_EQ(toIso(f.critical.entries()[0].day.date), "2024-03-20") << "the list follows";
+  f.critical.goToRow(2);
+  EXPECT_EQ(std::tuple(f.main.state().chartDate, f.messages.shown.size()),
+            std::tuple(f.critical.entries()[0].day.date, 1u));
+}
+
+TEST(CriticalDaysWindow, AddToCalendarWritesTheListedDaysOrSaysWhyNot) {
+  const struct {
+    const char* name;
+    std::string names[2];
+    ChartType type;
+    bool remind;
+    std::string refusal, offered;
+  } rows[] = {
+      {"named, with reminder", {"Anna", ""}, ChartType::Biorhythm, true, "", "Anna critical days.ics"},
+      {"two people", {"Anna", "Bo/Jo"}, ChartType::Comparison, false, "", "Anna and Bo-Jo critical days.ics"},
+      {"no name, disk full", {"", ""}, ChartType::Biorhythm, false, "No space left on device", "Critical days.ics"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    CriticalDaysFixture f;
+    f.store.values = {{"Birthname1", r.names[0]}, {"Birthname2", r.names[1]},
+                      {"Critical days reminder", r.remind ? "-1" : "0"}};
+    f.startWith(kAnn, kBo, fromYmd(2024, 3, 1), r.type);
+    f.critical.open();
+    f.refusal = r.refusal;
+    f.dialog.answers = {{true, 0, "/home/anna/days.ics"}};
+    f.critical.addToCalendar();
+    EXPECT_EQ(f.dialog.shown, std::vector<std::string>{"chooseSaveFile " + r.offered});
+    const std::string want = iCalendar(f.critical.entries(), {f.now(), r.remind});
+    EXPECT_EQ(f.written["/home/anna/days.ics"], r.refusal.empty() ? want : "");
+    const Shown told{{"Tidewell could not write the calendar file\r\n/home/anna/days.ics:\r\n" +
+                          r.refusal + ".\r\n\r\nNo file was changed.",
+                      MessageKind::Warning, "Critical days"}};
+    EXPECT_EQ(f.messages.shown, r.refusal.empty() ? Shown{} : told);
+  }
+}
+
+}  // namespace
+}  // namespace tw::test
