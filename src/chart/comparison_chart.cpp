@@ -26,9 +26,6 @@ struct Match {
   double last = 0;  // the last scaled distance
 };
 
-double normalised(double t, std::int16_t period) { return cycleValue(t, period, 1) + 1; }
-double distance(double a, double b) { return maxOf(a, b) - minOf(a, b); }
-
 }  // namespace
 
 void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextMeasure& measure,
@@ -106,10 +103,10 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   };
   double firstSum = 0;
   for (Match& m : matches) {
-    m.a1 = normalised(t1, m.period);
-    m.a2 = held(m, normalised(t2, m.period));
-    firstSum += distance(m.a1, m.a2);
-    m.last = static_cast<float>(distance(m.a1, m.a2) * halfBand);
+    m.a1 = matchValue(t1, m.period);
+    m.a2 = held(m, matchValue(t2, m.period));
+    firstSum += matchDistance(m.a1, m.a2);
+    m.last = static_cast<float>(matchDistance(m.a1, m.a2) * halfBand);
   }
   float prevA = static_cast<float>((firstSum * halfBand) / 3);
   double lastA = prevA;
@@ -119,10 +116,10 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
     const int x = kLeft + i * kColumnWidth;
     double sum = 0;
     for (Match& m : matches) {
-      const double b1 = normalised(t1, m.period);
-      const double b2 = normalised(t2, m.period);
-      const double d = distance(b1, b2) * halfBand;
-      const float previous = static_cast<float>(distance(m.a1, m.a2) * halfBand);
+      const double b1 = matchValue(t1, m.period);
+      const double b2 = matchValue(t2, m.period);
+      const double d = matchDistance(b1, b2) * halfBand;
+      const float previous = static_cast<float>(matchDistance(m.a1, m.a2) * halfBand);
       if (t1 > 0 && m.show && t2 > 0)
         s.line(static_cast<float>(prevX), kTop + previous, static_cast<float>(x),
                static_cast<float>(100 + d), m.colour);

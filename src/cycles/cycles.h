@@ -20,6 +20,11 @@ const char* letterOf(CycleKind kind);   // "P", "E", "I", "A"
 
 double cycleValue(double days, std::int16_t period, std::int16_t amplitude);
 
+// Two people's match on a cycle: each one's value lifted to 0..2, then the distance of the two,
+// 0 (the same) to 2 (opposite). The comparison chart and its percentages both start here.
+double matchValue(double days, std::int16_t period);
+double matchDistance(double value, double value2);
+
 // On equal values minOf gives b and maxOf gives a.
 template <class T>
 T minOf(T a, T b) {
