@@ -32,13 +32,13 @@ TEST(MainWindowNavigation, GoCommandsMoveTheChartDateOrRefuse) {
   const ChartType kBio = ChartType::Biorhythm, kPair = ChartType::Comparison;
   const Step steps[] = {
       {"previous day on the birthday", &F::goPreviousDay, kBio, b, b, b, b, {bText}},
-      {"previous month 27 days after", &F::goPreviousMonth, kBio, b, b, b + 27, b, {bText}},
-      {"previous month 28 days after", &F::goPreviousMonth, kBio, b, b, b + 28, b, {}},
+      {"back 28 days, 27 days after", &F::goBack28Days, kBio, b, b, b + 27, b, {bText}},
+      {"back 28 days, 28 days after", &F::goBack28Days, kBio, b, b, b + 28, b, {}},
       {"comparison, birthday 2 in the last week", &F::goPreviousWeek, kPair, b, b2, b2 + 3, b2, {b2Text}},
-      {"comparison, both refuse", &F::goPreviousMonth, kPair, b + 10, b + 50, b + 20, b + 50,
+      {"comparison, both refuse", &F::goBack28Days, kPair, b + 10, b + 50, b + 20, b + 50,
        {dateText(b + 10) + ".", dateText(b + 50) + "."}},
       {"comparison allowed", &F::goPreviousDay, kPair, b, b2, b2 + 1, b2, {}},
-      {"next month across February", &F::goNextMonth, kBio, b, b, fromYmd(2001, 1, 31), fromYmd(2001, 2, 28), {}},
+      {"forward 28 days across February", &F::goForward28Days, kBio, b, b, fromYmd(2001, 1, 31), fromYmd(2001, 2, 28), {}},
       {"next week across the year end", &F::goNextWeek, kBio, b, b, fromYmd(2000, 12, 28), fromYmd(2001, 1, 4), {}},
       {"next day at the last date", &F::goNextDay, kBio, b, b, kLastDate, kLastDate, {}},
       {"previous day at the first date: born that day", &F::goPreviousDay, kBio, kFirstDate, kFirstDate, kFirstDate, kFirstDate, {"1/1/1601."}},

@@ -35,15 +35,25 @@ TEST_F(MainWindowTest, HeadersAreCentredByTheWindowsOwnTextWidth) {
   EXPECT_FLOAT_EQ(window().measure().textWidth(header.toStdString()), pixels * 1440 / screenDpi());
 }
 
-TEST_F(MainWindowTest, EveryToolbarKeyIsOneTheWindowHandles) {
+TEST_F(MainWindowTest, EachDateButtonOfTheToolbarMovesTheChartDateItsWay) {
   QStringList keys;
   for (QAction* a : window().toolbar()->actions())
     if (!a->isSeparator()) keys << a->data().toString();
   EXPECT_EQ(keys.join(' '), "Print Save BackMonth BackWeek BackDay Today ForwardDay ForwardWeek ForwardMonth Interpret");
-  const Date start = root->mainWindow().state().chartDate;
-  for (QAction* a : window().toolbar()->actions())
-    if (a->data().toString() == "ForwardWeek") a->trigger();
-  EXPECT_EQ(window().findChild<QtDateField*>("chartDatePicker")->date(), start + 7);
+  const struct { const char* key; int days; } rows[] = {
+      {"ForwardDay", 1}, {"ForwardWeek", 7}, {"ForwardMonth", 28},
+      {"BackDay", -1},   {"BackWeek", -7},   {"BackMonth", -28}, {"Today", 0},
+  };
+  auto* field = window().findChild<QtDateField*>("chartDatePicker");
+  for (const auto& row : rows) {
+    // Far from the birthday, so stepping back is never refused.
+    root->mainWindow().takeChosenPerson(fromYmd(1900, 1, 1), "");
+    const Date today = root->mainWindow().state().chartDate;
+    for (QAction* a : window().toolbar()->actions())
+      if (a->data().toString() == row.key) a->trigger();
+    EXPECT_EQ(field->date(), today + row.days) << row.key;
+    root->mainWindow().goToday();
+  }
 }
 
 TEST_F(MainWindowTest, OnlyTheUsersDateChangeRunsTheFieldsHandler) {
