@@ -14,7 +14,7 @@ namespace {
 
 using Writes = std::vector<std::pair<std::string, std::string>>;
 
-TEST(MainWindow, AnEmptyStoreGivesTodayAndTheDefaultsAndExitWritesEveryKeyInItsTextForm) {
+TEST(MainWindow, AfterAnEmptyStoreExitWritesEveryKeyInItsTextForm) {
   MainWindowFixture f;
   f.store.values = {{"Birthname2", "Bo"}};
   f.main.start();
@@ -86,25 +86,31 @@ std::string brief(const std::string& text) {
   return text.size() <= 16 ? text : text.substr(0, 8) + "... (" + std::to_string(text.size()) + " bytes)";
 }
 
-TEST(MainWindowStartup, OptionsOutOfRangeReadAsTheirDefaultsAndLongNamesAreCut) {
+TEST(MainWindowStartup, StoredValuesOutsideTheirRangesReadAsTheirDefaults) {
   const std::string e = "\xC3\xA9";  // é, two bytes
   std::string e1001, e1000;
   for (int i = 0; i < 1001; ++i) e1001 += e;
   e1000 = e1001.substr(0, 2000);
-  const struct { const char* what; const char* key; std::string stored, written; } cases[] = {
-      {"chart type 41, from a hand-written \\u0041", "Chart type", "41", " 0"},
-      {"age format from a date", "Age format", "29/2/2024", " 0"},
-      {"window state 7", "Window state", " 7", " 0"},
-      {"a name of 5000 characters", "Birthname1", std::string(5000, 'n'), std::string(1000, 'n')},
-      {"a name of 1001 two-byte characters", "Birthname2", e1001, e1000},
+  const std::string today = dateText(MainWindowFixture{}.clock.day);
+  const struct { const char* key; std::string stored, written; } cases[] = {
+      {"Chart type", "41", " 0"}, {"Chart type", "2", " 0"}, {"Chart type", "-1", " 0"},
+      {"Chart type", "1", " 1"}, {"Age format", "29/2/2024", " 0"}, {"Age format", "3", " 0"},
+      {"Age format", "-1", " 0"}, {"Age format", "2", " 2"}, {"Window state", " 7", " 0"},
+      {"Window state", "3", " 0"}, {"Window state", "-1", " 0"}, {"Window state", "2", " 2"},
+      {"Physical colour", "2147483647", " 2147483647"}, {"Physical colour", "2147483648", " 255"},
+      {"Physical colour", "-2147483649", " 255"}, {"Physical colour", "&H100000000", " 255"},
+      {"Physical colour", "&HFFFFFFFF", "-1"}, {"Chart X", "1", " 1"}, {"Chart X", "0", " 600"},
+      {"Chart X", "-1", " 600"}, {"Chart Y", "-0.4", " 450"}, {"Chart Y", "0.6", " 1"},
+      {"Birthday1", "1/1/1601", "1/1/1601"}, {"Birthday1", "31/12/1600", today},
+      {"Birthday1", "31/12/9999", "31/12/9999"}, {"Birthday1", "1/1/10000", today},
+      {"Birthname1", std::string(5000, 'n'), std::string(1000, 'n')}, {"Birthname2", e1001, e1000},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
     MainWindowFixture f;
     f.store.values[c.key] = c.stored;
     f.main.start();
     f.main.saveAndClose();
-    EXPECT_EQ(brief(f.store.values[c.key]), brief(c.written));
+    EXPECT_EQ(brief(f.store.values[c.key]), brief(c.written)) << c.key << " stored as " << brief(c.stored);
   }
 }
 
