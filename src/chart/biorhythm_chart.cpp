@@ -33,41 +33,34 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
                         const Locale& locale) {
   using chart::kColumnWidth;
   const ChartOptions& o = state.options;
-
-  const float W = s.width();
-  const int cols = chart::columnCount(W, kLeft);
-  const float H = s.height();
-  const float midY = zeroLineY(H);
+  const chart::ChartArea area = chart::startChart(s, o.backgroundColour, kLeft);
+  const float midY = zeroLineY(area.height);
   const int amp = amplitudeOf(midY);
   const float ampF = static_cast<float>(amp);
-  const double half = chart::halfOf(cols);
-  const float right = static_cast<float>(kLeft + cols * kColumnWidth);
+  const float right = static_cast<float>(kLeft + area.cols * kColumnWidth);
 
-  s.setBackground(o.backgroundColour);
-  s.clear();
-  s.setLineWidth(1);
   // The frame takes the surface's ink, which stands out from any background (black would vanish
   // on a dark one).
   s.line(static_cast<float>(kLeft), midY, right, midY);
-  for (int i = 1; i <= cols - 1; ++i) {
+  for (int i = 1; i <= area.cols - 1; ++i) {
     const float x = static_cast<float>(kLeft + i * kColumnWidth);
     s.line(x, midY - 100.0f, x, midY + 100.0f);
   }
   chart::drawDayLabels(s, state,
-                       {kLeft, cols, half, midY - ampF, midY + ampF, midY - kWeekdayAbove,
-                        midY + kDayBelow});
+                       {kLeft, area.cols, area.half, midY - ampF, midY + ampF,
+                        midY - kWeekdayAbove, midY + kDayBelow});
 
   const double age = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
   s.setFontSize(10);
   s.setBold(false);
   chart::printCentred(s, measure,
                       "Birthday: " + chart::dateWithName(state.birthday, state.name, locale),
-                      400.0f, H - 720.0f);
+                      400.0f, area.height - 720.0f);
   chart::printCentred(s, measure,
                       "Chart date: " + chart::dateWithName(state.chartDate, {}, locale), 400.0f,
-                      H - 520.0f);
+                      area.height - 520.0f);
   chart::printCentred(s, measure, "Age: " + ageText(age, o.ageUnit, locale), 400.0f,
-                      H - 320.0f);
+                      area.height - 320.0f);
 
   s.setFontSize(10);
   s.setBold(true);
@@ -81,12 +74,12 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
       {o.showEmotional, o.emotionalColour, kEmotionalPeriod, "E"},
       {o.showIntellectual, o.intellectualColour, kIntellectualPeriod, "I"},
   }};
-  double t = age - half;
+  double t = age - area.half;
   int prevX = kLeft;
   for (Curve& c : curves) c.y = static_cast<double>(midY) - V(t, c.period);
   float prevA = static_cast<float>((curves[0].y + curves[1].y + curves[2].y) / 3);
   double lastA = prevA;
-  for (int i = 1; i <= cols; ++i) {
+  for (int i = 1; i <= area.cols; ++i) {
     t += 1;
     const int x = kLeft + i * kColumnWidth;
     for (Curve& c : curves) {
@@ -107,13 +100,9 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
 
   // With no column (cols < 1) the last vertex is the first one, (200, the first day's value):
   // the letters stay beside the start of the zero line instead of jumping off the surface.
-  const auto letter = [&](const char* text, double y) {
-    s.moveTo(static_cast<float>(prevX + 80), static_cast<float>(y - 120));
-    s.text(text);
-  };
   for (const Curve& c : curves)
-    if (c.show) letter(c.letter, c.y);
-  if (o.showAverage) letter("A", lastA);
+    if (c.show) chart::printLetter(s, prevX, c.y, c.letter);
+  if (o.showAverage) chart::printLetter(s, prevX, lastA, "A");
 }
 
 namespace chart {

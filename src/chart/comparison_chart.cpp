@@ -32,25 +32,18 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
                          const Locale& locale) {
   using chart::kColumnWidth;
   const ChartOptions& o = state.options;
-
-  const float W = s.width();
-  const int cols = chart::columnCount(W, kLeft);
-  const float H = s.height();
-  const int hgt = bandOf(H);
+  const chart::ChartArea area = chart::startChart(s, o.backgroundColour, kLeft);
+  const int hgt = bandOf(area.height);
   const double halfBand = hgt / 2.0;
-  const double half = chart::halfOf(cols);
   const float left = static_cast<float>(kLeft);
-  const float right = static_cast<float>(kLeft + cols * kColumnWidth);
+  const float right = static_cast<float>(kLeft + area.cols * kColumnWidth);
   const float bottom = static_cast<float>(hgt + 100);  // the 0 % line
   const float below = static_cast<float>(hgt + 300);
 
-  s.setBackground(o.backgroundColour);
-  s.clear();
-  s.setLineWidth(1);
   // The whole frame in the surface's ink, as on the other chart.
   s.line(left, kTop, left, below);
   s.line(left, bottom, right, bottom);
-  for (int i = 1; i <= cols; ++i) {
+  for (int i = 1; i <= area.cols; ++i) {
     const float x = static_cast<float>(kLeft + i * kColumnWidth);
     s.line(x, bottom, x, below);
   }
@@ -59,7 +52,7 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   s.line(left, fifty, right, fifty);
   s.line(left, kTop, right, kTop);
   s.setLineStyle(0);
-  chart::drawDayLabels(s, state, {kLeft, cols, half, kTop, bottom, bottom, below});
+  chart::drawDayLabels(s, state, {kLeft, area.cols, area.half, kTop, bottom, bottom, below});
 
   s.setBold(true);
   const auto scale = [&s](const char* text, float y) {
@@ -77,15 +70,15 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   chart::printCentred(s, measure,
                       "Birthday 1: " + chart::dateWithName(state.birthday, state.name, locale) +
                           ", age " + ageText(age1, o.ageUnit, locale),
-                      600.0f, H - 720.0f);
+                      600.0f, area.height - 720.0f);
   chart::printCentred(
       s, measure,
       "Birthday 2: " + chart::dateWithName(state.birthday2, state.name2, locale) + ", age " +
           ageText(age2, o.ageUnit, locale),
-      600.0f, H - 520.0f);
+      600.0f, area.height - 520.0f);
   chart::printCentred(s, measure,
                       "Chart date: " + chart::dateWithName(state.chartDate, {}, locale), 600.0f,
-                      H - 320.0f);
+                      area.height - 320.0f);
 
   s.setFontSize(10);
   s.setBold(true);
@@ -95,8 +88,8 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
       {o.showEmotional, o.emotionalColour, kEmotionalPeriod, "E", false},
       {o.showIntellectual, o.intellectualColour, kIntellectualPeriod, "I", true},
   }};
-  double t1 = age1 - half;
-  double t2 = age2 - half;
+  double t1 = age1 - area.half;
+  double t2 = age2 - area.half;
   int prevX = kLeft;
   const auto held = [](const Match& m, double v) {
     return m.secondInFloat ? static_cast<double>(static_cast<float>(v)) : v;
@@ -110,7 +103,7 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   }
   float prevA = static_cast<float>((firstSum * halfBand) / 3);
   double lastA = prevA;
-  for (int i = 1; i <= cols; ++i) {
+  for (int i = 1; i <= area.cols; ++i) {
     t1 += 1;
     t2 += 1;
     const int x = kLeft + i * kColumnWidth;
@@ -138,13 +131,9 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   }
 
   // With no column (cols < 1) the last vertex is the first one, at x = 600: see the other chart.
-  const auto letter = [&](const char* text, double d) {
-    s.moveTo(static_cast<float>(prevX + 80), static_cast<float>(100 + d - 120));
-    s.text(text);
-  };
   for (const Match& m : matches)
-    if (m.show) letter(m.letter, m.last);
-  if (o.showAverage) letter("A", lastA);
+    if (m.show) chart::printLetter(s, prevX, 100 + m.last, m.letter);
+  if (o.showAverage) chart::printLetter(s, prevX, 100 + lastA, "A");
 }
 
 namespace chart {
