@@ -38,6 +38,7 @@ TEST(MainWindowNavigation, GoCommandsMoveTheChartDateOrRefuse) {
       {"comparison, both refuse", &F::goBack28Days, kPair, b + 10, b + 50, b + 20, b + 50,
        {dateText(b + 10) + ".", dateText(b + 50) + "."}},
       {"comparison allowed", &F::goPreviousDay, kPair, b, b2, b2 + 1, b2, {}},
+      {"one person: a later birthday 2 is no limit", &F::goPreviousWeek, kBio, b, b2, b2 + 3, b2 - 4, {}},
       {"forward 28 days across February", &F::goForward28Days, kBio, b, b, fromYmd(2001, 1, 31), fromYmd(2001, 2, 28), {}},
       {"next week across the year end", &F::goNextWeek, kBio, b, b, fromYmd(2000, 12, 28), fromYmd(2001, 1, 4), {}},
       {"next day at the last date", &F::goNextDay, kBio, b, b, kLastDate, kLastDate, {}},
@@ -84,6 +85,20 @@ TEST(MainWindowNavigation, PickerChangesTakeTheDateAndTheChartDateIsRefusedBefor
   EXPECT_EQ(f.main.state().chartDate, b + 500);
   EXPECT_EQ(f.chartDatePicker.value(), b + 500);
   EXPECT_EQ(f.redraws(), 4);
+}
+
+TEST(MainWindowNavigation, ATypedChartDateIsCheckedAgainstBirthday2OnTheComparisonOnly) {
+  const Date b = fromYmd(1990, 6, 15);
+  const struct { ChartType type; Date shown; std::size_t refusals; } rows[] = {
+      {ChartType::Biorhythm, b + 5, 0}, {ChartType::Comparison, b + 10, 1}};
+  for (const auto& row : rows) {
+    MainWindowFixture f;
+    f.startWith(b, b + 10, b + 1000, row.type);
+    f.chartDatePicker.setValue(b + 5);
+    f.main.chartDateChanged();
+    EXPECT_EQ(f.main.state().chartDate, row.shown) << static_cast<int>(row.type);
+    EXPECT_EQ(f.messages.shown.size(), row.refusals) << static_cast<int>(row.type);
+  }
 }
 
 }  // namespace
