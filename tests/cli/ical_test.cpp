@@ -89,5 +89,16 @@ TEST(ICalendar, FoldsAt75OctetsKeepingCharactersWhole) {
   EXPECT_EQ(foldLine("SHORT"), "SHORT\r\n");
 }
 
+TEST(ICalendar, AnEventOnTheLastDayEndsWithinTheCalendar) {
+  const struct { Date day; std::string end; } rows[] = {{kLastDate - 1, "99991231"}, {kLastDate, "none"}};
+  for (const auto& row : rows) {
+    const auto events = parseCalendar(iCalendar({CriticalDay{row.day, true}}, kFirstDate, ""));
+    ASSERT_EQ(events.size(), 1u);
+    const auto& props = events[0].props;
+    const auto end = props.find("DTEND;VALUE=DATE");
+    EXPECT_EQ(end == props.end() ? "none" : end->second, row.end) << toIso(row.day);
+  }
+}
+
 }  // namespace
 }  // namespace tw::cli
