@@ -70,9 +70,9 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
     return static_cast<double>(amp) * cycleValue(t, p, 1);
   };
   std::array<Curve, 3> curves{{
-      {o.showPhysical, o.physicalColour, kPhysicalPeriod, "P"},
-      {o.showEmotional, o.emotionalColour, kEmotionalPeriod, "E"},
-      {o.showIntellectual, o.intellectualColour, kIntellectualPeriod, "I"},
+      {o.showPhysical, o.physicalColour, kPhysicalPeriod, letterOf(CycleKind::Physical)},
+      {o.showEmotional, o.emotionalColour, kEmotionalPeriod, letterOf(CycleKind::Emotional)},
+      {o.showIntellectual, o.intellectualColour, kIntellectualPeriod, letterOf(CycleKind::Intellectual)},
   }};
   double t = age - area.half;
   int prevX = kLeft;
@@ -102,7 +102,7 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
   // the letters stay beside the start of the zero line instead of jumping off the surface.
   for (const Curve& c : curves)
     if (c.show) chart::printLetter(s, prevX, c.y, c.letter);
-  if (o.showAverage) chart::printLetter(s, prevX, lastA, "A");
+  if (o.showAverage) chart::printLetter(s, prevX, lastA, letterOf(CycleKind::Average));
 }
 
 namespace chart {

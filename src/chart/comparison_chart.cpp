@@ -84,9 +84,9 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   s.setBold(true);
   s.setLineWidth(2);
   std::array<Match, 3> matches{{
-      {o.showPhysical, o.physicalColour, kPhysicalPeriod, "P", false},
-      {o.showEmotional, o.emotionalColour, kEmotionalPeriod, "E", false},
-      {o.showIntellectual, o.intellectualColour, kIntellectualPeriod, "I", true},
+      {o.showPhysical, o.physicalColour, kPhysicalPeriod, letterOf(CycleKind::Physical), false},
+      {o.showEmotional, o.emotionalColour, kEmotionalPeriod, letterOf(CycleKind::Emotional), false},
+      {o.showIntellectual, o.intellectualColour, kIntellectualPeriod, letterOf(CycleKind::Intellectual), true},
   }};
   double t1 = age1 - area.half;
   double t2 = age2 - area.half;
@@ -133,7 +133,7 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   // With no column (cols < 1) the last vertex is the first one, at x = 600: see the other chart.
   for (const Match& m : matches)
     if (m.show) chart::printLetter(s, prevX, 100 + m.last, m.letter);
-  if (o.showAverage) chart::printLetter(s, prevX, 100 + lastA, "A");
+  if (o.showAverage) chart::printLetter(s, prevX, 100 + lastA, letterOf(CycleKind::Average));
 }
 
 namespace chart {
