@@ -22,21 +22,12 @@ TEST(PeopleStore, DatesReadDayFirstAndBadOrMissingOnesGiveFirstJanuary1990) {
 }
 
 TEST(PeopleStore, StoredNamesAreCutAtTheLongestName) {
-  const std::string e = "\xc3\xa9";  // two bytes, one character
-  const struct { std::string stored, read; } cases[] = {
-      {std::string(999, 'n'), std::string(999, 'n')}, {std::string(1000, 'n'), std::string(1000, 'n')},
-      {std::string(1001, 'n'), std::string(1000, 'n')}, {std::string(20000, 'n'), std::string(1000, 'n')},
-      {"a" + std::string(999, 'n') + e, "a" + std::string(999, 'n')},
-  };
-  for (const auto& c : cases) {
-    test::MemoryStore store;
-    store.values["PeopleName 1"] = c.stored;
-    store.values["PeopleName 50"] = c.stored;
-    PeopleStore people(store);
-    people.load();
-    EXPECT_EQ(people.names[1], c.read);
-    EXPECT_EQ(people.names[50], c.read);
-  }
+  test::MemoryStore store;
+  store.values = {{"PeopleName 1", std::string(1000, 'n')}, {"PeopleName 50", std::string(1001, 'n')}};
+  PeopleStore people(store);
+  people.load();
+  EXPECT_EQ(people.names[1], std::string(1000, 'n'));
+  EXPECT_EQ(people.names[50], std::string(1000, 'n'));
 }
 
 TEST(PeopleStore, SaveWritesBothKeysOfEverySlot) {
