@@ -33,7 +33,7 @@ TEST(MainWindow, AfterAnEmptyStoreExitWritesEveryKeyInItsTextForm) {
   f.main.goNextDay();
   f.peopleListWindow.place(300, 310, 4680, 3900);
   f.personEntryWindow.place(320.7, 330, 3510, 2000);
-  f.window.place(615, 435.5, 7140.9, 4590);
+  f.window.place(-615.5, 435.5, 7140.9, 4590);  // partly on a screen to the left
   f.window.state = ui::WindowState::Maximized;
   f.main.exit();
   EXPECT_EQ(f.window.log.front(), "state 0");  // restored before its geometry is read
@@ -43,7 +43,7 @@ TEST(MainWindow, AfterAnEmptyStoreExitWritesEveryKeyInItsTextForm) {
       {"Background colour", "-2147483633"}, {"Physical colour", " 255"},
       {"Emotional colour", " 65280"}, {"Intellectual colour", " 16711680"},
       {"Average colour", " 65535"}, {"Window state", " 2"}, {"Chart width", " 7140"},
-      {"Chart height", " 4590"}, {"Chart X", " 615"}, {"Chart Y", " 435"},
+      {"Chart height", " 4590"}, {"Chart X", "-616"}, {"Chart Y", " 435"},
       {"Birthday1", "31/1/2001"}, {"Birthname1", "Ann"}, {"Birthday2", dateText(today)},
       {"Birthname2", "Bo"}, {"PeopleListWin X", " 300"}, {"PeopleListWin Y", " 310"},
       {"PeopleEntryWin X", " 320"}, {"PeopleEntryWin Y", " 330"}}));
