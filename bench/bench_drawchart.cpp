@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "app/settings_io.h"
 #include "chart/draw_chart.h"
 #include "platform/qt_chart_output.h"
 #include "platform/qt_locale.h"
@@ -19,6 +20,7 @@ using tw::platform::QtSurface;
 
 tw::ChartState busyState(int chartType) {
   tw::ChartState s;
+  s.options = tw::defaultChartOptions();
   s.birthday = tw::fromYmd(1990, 1, 1);
   s.birthday2 = tw::fromYmd(1992, 7, 14);
   s.name = "Ann";

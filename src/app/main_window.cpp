@@ -12,11 +12,13 @@ namespace tw {
 
 MainWindow::MainWindow(MainWindowControls controls, MainWindowServices services,
                        MainWindowPeers peers)
-    : c_(std::move(controls)), s_(std::move(services)), p_(std::move(peers)) {}
+    : controls_(std::move(controls)), services_(std::move(services)), peers_(std::move(peers)) {
+  state_.options = defaultChartOptions();
+}
 
 void MainWindow::showOptions() {
   const auto& o = state_.options;
-  auto& m = c_.menus;
+  auto& m = controls_.menus;
   m.physicalCurve.setChecked(o.showPhysical);
   m.emotionalCurve.setChecked(o.showEmotional);
   m.intellectualCurve.setChecked(o.showIntellectual);
@@ -30,8 +32,8 @@ void MainWindow::showOptions() {
   m.biorhythmChart.setChecked(o.chartType == ChartType::Biorhythm);
   m.comparisonChart.setChecked(o.chartType == ChartType::Comparison);
   const bool comparison = o.chartType == ChartType::Comparison;
-  c_.birthday2Picker.setVisible(comparison);
-  c_.birthday2Button.setVisible(comparison);
+  controls_.birthday2Picker.setVisible(comparison);
+  controls_.birthday2Button.setVisible(comparison);
 }
 
 void MainWindow::applyOptions(const ChartOptions& options) {
@@ -51,42 +53,42 @@ std::string twipsText(double v) { return numberText(static_cast<long long>(std::
 }  // namespace
 
 void MainWindow::start() {
-  auto& store = s_.store;
+  auto& store = services_.store;
   firstRun_ = store.isNew();
-  const Date today = s_.clock.today();
-  helpFile_ = s_.program.helpFilePath();
+  const Date today = services_.clock.today();
+  helpFile_ = services_.program.helpFilePath();
   state_.birthday = today;
   state_.birthday2 = today;
   state_.options = readChartOptions(store);
   readPeople(store, today, state_);
   state_.chartDate = today;
 
-  c_.birthdayPicker.setValue(state_.birthday);
-  c_.birthday2Picker.setValue(state_.birthday2);
-  c_.chartDatePicker.setValue(state_.chartDate);
+  controls_.birthdayPicker.setValue(state_.birthday);
+  controls_.birthday2Picker.setValue(state_.birthday2);
+  controls_.chartDatePicker.setValue(state_.chartDate);
   showOptions();
 
-  auto& w = c_.window;
+  auto& w = controls_.window;
   if (auto v = readGeometry(readSetting(store, setting::WindowWidth))) w.setWidth(*v);
   if (auto v = readGeometry(readSetting(store, setting::WindowHeight))) w.setHeight(*v);
   if (auto v = readGeometry(readSetting(store, setting::WindowX))) w.setLeft(*v);
   if (auto v = readGeometry(readSetting(store, setting::WindowY))) w.setTop(*v);
-  const std::vector<ui::ScreenArea> screens = s_.screens.areas();
+  const std::vector<ui::ScreenArea> screens = services_.screens.areas();
   fitOnScreens(w, screens);
   if (readNumber(store, setting::WindowState) == static_cast<int>(ui::WindowState::Maximized))
     w.setWindowState(ui::WindowState::Maximized);
 
-  applyPosition(store, setting::PeopleListX, setting::PeopleListY, p_.peopleList);
-  fitOnScreens(p_.peopleList, screens);
-  applyPosition(store, setting::PersonEntryX, setting::PersonEntryY, p_.personEntry);
-  fitOnScreens(p_.personEntry, screens);
+  applyPosition(store, setting::PeopleListX, setting::PeopleListY, peers_.peopleList);
+  fitOnScreens(peers_.peopleList, screens);
+  applyPosition(store, setting::PersonEntryX, setting::PersonEntryY, peers_.personEntry);
+  fitOnScreens(peers_.personEntry, screens);
 
   layOut();
 }
 
 void MainWindow::saveAndClose() {
-  auto& store = s_.store;
-  auto& w = c_.window;
+  auto& store = services_.store;
+  auto& w = controls_.window;
   writeChartOptions(store, state_.options);
 
   const ui::WindowState windowState = w.windowState();
@@ -99,20 +101,20 @@ void MainWindow::saveAndClose() {
 
   writePeople(store, state_);
 
-  writeSetting(store, setting::PeopleListX, twipsText(p_.peopleList.left()));
-  writeSetting(store, setting::PeopleListY, twipsText(p_.peopleList.top()));
-  writeSetting(store, setting::PersonEntryX, twipsText(p_.personEntry.left()));
-  writeSetting(store, setting::PersonEntryY, twipsText(p_.personEntry.top()));
+  writeSetting(store, setting::PeopleListX, twipsText(peers_.peopleList.left()));
+  writeSetting(store, setting::PeopleListY, twipsText(peers_.peopleList.top()));
+  writeSetting(store, setting::PersonEntryX, twipsText(peers_.personEntry.left()));
+  writeSetting(store, setting::PersonEntryY, twipsText(peers_.personEntry.top()));
 
-  p_.peopleList.close();
-  p_.personEntry.close();
-  p_.printPage.close();
+  peers_.peopleList.close();
+  peers_.personEntry.close();
+  peers_.printPage.close();
   store.sync();
 }
 
 void MainWindow::exit() {
   saveAndClose();
-  s_.program.end();
+  services_.program.end();
 }
 
 }  // namespace tw

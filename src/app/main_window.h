@@ -111,7 +111,7 @@ class MainWindow {
   const ChartState& state() const { return state_; }
   const std::string& helpFile() const { return helpFile_; }
   ChoosingFor choosingFor() const { return choosingFor_; }
-  ui::WindowState windowState() const { return c_.window.windowState(); }
+  ui::WindowState windowState() const { return controls_.window.windowState(); }
   // Whether the store held nothing at start-up.
   bool isFirstRun() const { return firstRun_; }
 
@@ -138,10 +138,10 @@ class MainWindow {
   void goToDate(Date day);
   void goNextDay() { goForward(1); }
   void goNextWeek() { goForward(7); }
-  void goNextMonth() { goForward(28); }
+  void goForward28Days() { goForward(28); }
   void goPreviousDay() { goBack(1); }
   void goPreviousWeek() { goBack(7); }
-  void goPreviousMonth() { goBack(28); }
+  void goBack28Days() { goBack(28); }
 
   // Opening the people list for birthday 1 or 2.
   void chooseBirthday();
@@ -159,7 +159,9 @@ class MainWindow {
 
   void copyChart();
   void interpret();
-  void toolbarButton(const std::string& key);
+  // The toolbar's Print and Save buttons.
+  void print();
+  void save();
 
   // Intents of the other windows and commands; none of them redraws.
   //
@@ -182,9 +184,9 @@ class MainWindow {
   void goBack(int days);
   void showGestureDate(Date day);
 
-  MainWindowControls c_;
-  MainWindowServices s_;
-  MainWindowPeers p_;
+  MainWindowControls controls_;
+  MainWindowServices services_;
+  MainWindowPeers peers_;
   ChartState state_;
   ChartGestures gestures_;
   ChoosingFor choosingFor_ = ChoosingFor::Birthday;

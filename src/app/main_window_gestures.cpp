@@ -8,7 +8,7 @@ namespace tw {
 void MainWindow::showGestureDate(Date day) {
   if (day == state_.chartDate) return;
   state_.chartDate = day;
-  c_.chartDatePicker.setValue(day);
+  controls_.chartDatePicker.setValue(day);
   drawChart();
 }
 
@@ -20,7 +20,7 @@ void MainWindow::pressChart(double x) { gestures_.press(x, state_.chartDate); }
 
 void MainWindow::dragChart(double x) {
   if (!gestures_.isDragging()) return;
-  const chart::DayColumns columns = chart::dayColumns(state_, s_.surface.width());
+  const chart::DayColumns columns = chart::dayColumns(state_, services_.surface.width());
   showGestureDate(gestures_.dragTo(x, columns.left, chart::kColumnWidth, earliestChartDate(state_)));
 }
 
@@ -33,7 +33,7 @@ void MainWindow::cancelChartDrag() {
 }
 
 void MainWindow::chooseDayAt(double x) {
-  const auto day = chart::dayAt(chart::dayColumns(state_, s_.surface.width()), x);
+  const auto day = chart::dayAt(chart::dayColumns(state_, services_.surface.width()), x);
   if (day) showGestureDate(stepWithin(state_.chartDate, *day - state_.chartDate, earliestChartDate(state_)));
 }
 

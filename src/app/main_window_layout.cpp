@@ -8,7 +8,7 @@
 namespace tw {
 
 void MainWindow::layOut() {
-  auto& w = c_.window;
+  auto& w = controls_.window;
   if (w.windowState() == ui::WindowState::Minimized) return;
   const double W = w.width();
   const double H = w.height();
@@ -21,37 +21,37 @@ void MainWindow::layOut() {
     w.setHeight(2500);
     return;
   }
-  c_.chartView.setWidth(W - 350);
-  c_.chartView.setHeight(H - 1775);
-  c_.birthdayPicker.setTop(H - 1150);
-  const double rowTop = c_.birthdayPicker.top();
-  c_.birthdayButton.setTop(rowTop);
-  c_.birthday2Picker.setLeft(W / 2 - 120);
-  c_.birthday2Picker.setTop(rowTop);
-  c_.birthday2Button.setLeft(W / 2 - 1080);
-  c_.birthday2Button.setTop(rowTop);
-  c_.chartDatePicker.setLeft(W - 1425);
-  c_.chartDatePicker.setTop(rowTop);
-  c_.chartDateLabel.setLeft(c_.chartDatePicker.left() - 840);
-  c_.chartDateLabel.setTop(rowTop + 60);
+  controls_.chartView.setWidth(W - 350);
+  controls_.chartView.setHeight(H - 1775);
+  controls_.birthdayPicker.setTop(H - 1150);
+  const double rowTop = controls_.birthdayPicker.top();
+  controls_.birthdayButton.setTop(rowTop);
+  controls_.birthday2Picker.setLeft(W / 2 - 120);
+  controls_.birthday2Picker.setTop(rowTop);
+  controls_.birthday2Button.setLeft(W / 2 - 1080);
+  controls_.birthday2Button.setTop(rowTop);
+  controls_.chartDatePicker.setLeft(W - 1425);
+  controls_.chartDatePicker.setTop(rowTop);
+  controls_.chartDateLabel.setLeft(controls_.chartDatePicker.left() - 840);
+  controls_.chartDateLabel.setTop(rowTop + 60);
   drawChart();
 }
 
 void MainWindow::drawChart() {
-  tw::drawChart(state_, s_.surface, s_.measure, s_.locale);
-  for (ChartWatcher* watcher : chartWatchers_) watcher->chartDrawn(state_, s_.locale);
+  tw::drawChart(state_, services_.surface, services_.measure, services_.locale);
+  for (ChartWatcher* watcher : chartWatchers_) watcher->chartDrawn(state_, services_.locale);
 }
 
 ChartDrawing MainWindow::chartDrawing() const {
-  auto draw = [state = state_, &measure = s_.measure, locale = s_.locale](DrawingSurface& s) {
+  auto draw = [state = state_, &measure = services_.measure, locale = services_.locale](DrawingSurface& s) {
     tw::drawChart(state, s, measure, locale);
   };
-  return {std::move(draw), s_.surface.width(), s_.surface.height()};
+  return {std::move(draw), services_.surface.width(), services_.surface.height()};
 }
 
 bool MainWindow::drawForPrinting(double maxWidth, double maxHeight,
                                  const std::function<void(double, double)>& take) {
-  auto& window = c_.window;
+  auto& window = controls_.window;
   const Colour keptBackground = state_.options.backgroundColour;
   const double keptWidth = window.width();
   // The height is kept as a 16-bit whole number of twips, rounded halves to even.
@@ -62,7 +62,7 @@ bool MainWindow::drawForPrinting(double maxWidth, double maxHeight,
   if (window.width() > maxWidth) window.setWidth(maxWidth);
   if (window.height() > maxHeight) window.setHeight(maxHeight);
   layOut();
-  take(c_.chartView.width(), c_.chartView.height());
+  take(controls_.chartView.width(), controls_.chartView.height());
 
   window.setWidth(keptWidth);
   window.setHeight(keptHeight);

@@ -18,14 +18,14 @@ Date earliestChartDate(const ChartState& state) {
 }
 
 void MainWindow::refuseDateBeforeBirth(Date birthday) {
-  s_.messages.inform("You can't display a biorhythm chart with a\r\n"
+  services_.messages.inform("You can't display a biorhythm chart with a\r\n"
                      "chart date before they were born!\r\n"
                      "\r\n"
                      "Setting chart date to " +
                          dateText(birthday) + ".",
                      "Tidewell");
   state_.chartDate = birthday;
-  c_.chartDatePicker.setValue(birthday);
+  controls_.chartDatePicker.setValue(birthday);
 }
 
 void MainWindow::keepChartDateFrom(Date birthday) {
@@ -33,32 +33,32 @@ void MainWindow::keepChartDateFrom(Date birthday) {
 }
 
 void MainWindow::birthdayChanged() {
-  state_.birthday = c_.birthdayPicker.value();
+  state_.birthday = controls_.birthdayPicker.value();
   state_.name.clear();
   drawChart();
 }
 
 void MainWindow::birthday2Changed() {
-  state_.birthday2 = c_.birthday2Picker.value();
+  state_.birthday2 = controls_.birthday2Picker.value();
   drawChart();
 }
 
 void MainWindow::chartDateChanged() {
-  state_.chartDate = c_.chartDatePicker.value();
+  state_.chartDate = controls_.chartDatePicker.value();
   // Each against the date as it now stands: a check before may have moved it.
   for (Date birthday : birthdaysBefore(state_)) keepChartDateFrom(birthday);
   drawChart();
 }
 
 void MainWindow::goToDate(Date day) {
-  c_.chartDatePicker.setValue(day);
+  controls_.chartDatePicker.setValue(day);
   chartDateChanged();
 }
 
 void MainWindow::goForward(int days) {
   // The pickers end at 31 December 9999; stepping past it stays there.
   state_.chartDate = clampDate(static_cast<long long>(state_.chartDate) + days);
-  c_.chartDatePicker.setValue(state_.chartDate);
+  controls_.chartDatePicker.setValue(state_.chartDate);
   drawChart();
 }
 
@@ -72,14 +72,14 @@ void MainWindow::goBack(int days) {
     }
   }
   if (allowed) state_.chartDate = clampDate(static_cast<long long>(state_.chartDate) - days);
-  c_.chartDatePicker.setValue(state_.chartDate);
+  controls_.chartDatePicker.setValue(state_.chartDate);
   // Also after a refusal, so the chart matches the date the picker now shows.
   drawChart();
 }
 
 void MainWindow::goToday() {
-  state_.chartDate = s_.clock.today();
-  c_.chartDatePicker.setValue(state_.chartDate);
+  state_.chartDate = services_.clock.today();
+  controls_.chartDatePicker.setValue(state_.chartDate);
   drawChart();
 }
 

@@ -1,5 +1,7 @@
 #include "app/settings_io.h"
 
+#include <variant>
+
 #include "app/settings_schema.h"
 #include "app/text_forms.h"
 
@@ -9,42 +11,85 @@ namespace {
 Colour readColourKey(const ui::SettingsStore& store, const SettingKey& key) {
   return readColour(readSetting(store, key)).value_or(*readColour(key.defaultText));
 }
+
+// Each option with its key, in the order the file has always had them.
+using OptionMember = std::variant<ChartType ChartOptions::*, AgeUnit ChartOptions::*,
+                                  bool ChartOptions::*, Colour ChartOptions::*>;
+struct OptionField {
+  const SettingKey& key;
+  OptionMember member;
+};
+
+const OptionField kOptionFields[] = {
+    {setting::ChartType, &ChartOptions::chartType},
+    {setting::Physical, &ChartOptions::showPhysical},
+    {setting::Emotional, &ChartOptions::showEmotional},
+    {setting::Intellectual, &ChartOptions::showIntellectual},
+    {setting::Average, &ChartOptions::showAverage},
+    {setting::AgeUnit, &ChartOptions::ageUnit},
+    {setting::WeekSeparators, &ChartOptions::weekSeparators},
+    {setting::TodayMarker, &ChartOptions::todayMarker},
+    {setting::CriticalMarks, &ChartOptions::criticalMarks},
+    {setting::BackgroundColour, &ChartOptions::backgroundColour},
+    {setting::PhysicalColour, &ChartOptions::physicalColour},
+    {setting::EmotionalColour, &ChartOptions::emotionalColour},
+    {setting::IntellectualColour, &ChartOptions::intellectualColour},
+    {setting::AverageColour, &ChartOptions::averageColour},
+};
+
+template <class... F>
+struct Overloaded : F... {
+  using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+
+// Every key reads as its default text.
+class DefaultsOnly : public ui::SettingsStore {
+ public:
+  std::string read(const std::string&, const std::string& defaultText) const override {
+    return defaultText;
+  }
+  void write(const std::string&, const std::string&) override {}
+  void sync() override {}
+  bool isNew() const override { return true; }
+  void refresh() override {}
+};
 }  // namespace
 
 ChartOptions readChartOptions(const ui::SettingsStore& store) {
   ChartOptions o;
-  o.chartType = static_cast<ChartType>(readNumber(store, setting::ChartType));
-  o.showPhysical = readBool(readSetting(store, setting::Physical));
-  o.showEmotional = readBool(readSetting(store, setting::Emotional));
-  o.showIntellectual = readBool(readSetting(store, setting::Intellectual));
-  o.showAverage = readBool(readSetting(store, setting::Average));
-  o.ageUnit = static_cast<AgeUnit>(readNumber(store, setting::AgeUnit));
-  o.weekSeparators = readBool(readSetting(store, setting::WeekSeparators));
-  o.todayMarker = readBool(readSetting(store, setting::TodayMarker));
-  o.criticalMarks = readBool(readSetting(store, setting::CriticalMarks));
-  o.backgroundColour = readColourKey(store, setting::BackgroundColour);
-  o.physicalColour = readColourKey(store, setting::PhysicalColour);
-  o.emotionalColour = readColourKey(store, setting::EmotionalColour);
-  o.intellectualColour = readColourKey(store, setting::IntellectualColour);
-  o.averageColour = readColourKey(store, setting::AverageColour);
+  for (const OptionField& f : kOptionFields) {
+    const SettingKey& key = f.key;
+    std::visit(
+        Overloaded{
+            [&](ChartType ChartOptions::*m) { o.*m = ChartType{readNumber(store, key)}; },
+            [&](AgeUnit ChartOptions::*m) { o.*m = AgeUnit{readNumber(store, key)}; },
+            [&](bool ChartOptions::*m) { o.*m = readBool(readSetting(store, key)); },
+            [&](Colour ChartOptions::*m) { o.*m = readColourKey(store, key); },
+        },
+        f.member);
+  }
   return o;
 }
 
 void writeChartOptions(ui::SettingsStore& store, const ChartOptions& o) {
-  writeSetting(store, setting::ChartType, numberText(static_cast<int>(o.chartType)));
-  writeSetting(store, setting::Physical, boolText(o.showPhysical));
-  writeSetting(store, setting::Emotional, boolText(o.showEmotional));
-  writeSetting(store, setting::Intellectual, boolText(o.showIntellectual));
-  writeSetting(store, setting::Average, boolText(o.showAverage));
-  writeSetting(store, setting::AgeUnit, numberText(static_cast<int>(o.ageUnit)));
-  writeSetting(store, setting::WeekSeparators, boolText(o.weekSeparators));
-  writeSetting(store, setting::TodayMarker, boolText(o.todayMarker));
-  writeSetting(store, setting::CriticalMarks, boolText(o.criticalMarks));
-  writeSetting(store, setting::BackgroundColour, numberText(o.backgroundColour));
-  writeSetting(store, setting::PhysicalColour, numberText(o.physicalColour));
-  writeSetting(store, setting::EmotionalColour, numberText(o.emotionalColour));
-  writeSetting(store, setting::IntellectualColour, numberText(o.intellectualColour));
-  writeSetting(store, setting::AverageColour, numberText(o.averageColour));
+  for (const OptionField& f : kOptionFields) {
+    const std::string text = std::visit(
+        Overloaded{
+            [&](ChartType ChartOptions::*m) { return numberText(static_cast<int>(o.*m)); },
+            [&](AgeUnit ChartOptions::*m) { return numberText(static_cast<int>(o.*m)); },
+            [&](bool ChartOptions::*m) { return boolText(o.*m); },
+            [&](Colour ChartOptions::*m) { return numberText(o.*m); },
+        },
+        f.member);
+    writeSetting(store, f.key, text);
+  }
+}
+
+ChartOptions defaultChartOptions() {
+  static const ChartOptions defaults = readChartOptions(DefaultsOnly{});
+  return defaults;
 }
 
 void readPeople(const ui::SettingsStore& store, Date today, ChartState& s) {

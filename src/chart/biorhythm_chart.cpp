@@ -60,36 +60,29 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
                         const Locale& locale) {
   using chart::kColumnWidth;
   const ChartOptions& o = state.options;
-
-  const float W = s.width();
-  const int cols = chart::columnCount(W, kLeft);
-  const float H = s.height();
-  const float midY = zeroLineY(H);
+  const chart::ChartArea area = chart::startChart(s, o.backgroundColour, kLeft);
+  const float midY = zeroLineY(area.height);
   const int amp = amplitudeOf(midY);
   const float ampF = static_cast<float>(amp);
-  const double half = chart::halfOf(cols);
-  const float right = static_cast<float>(kLeft + cols * kColumnWidth);
+  const float right = static_cast<float>(kLeft + area.cols * kColumnWidth);
 
-  s.setBackground(o.backgroundColour);
-  s.clear();
-  s.setLineWidth(1);
   // The frame takes the surface's ink, which stands out from any background (black would vanish
   // on a dark one).
   s.line(static_cast<float>(kLeft), midY, right, midY);
-  for (int i = 1; i <= cols - 1; ++i) {
+  for (int i = 1; i <= area.cols - 1; ++i) {
     const float x = static_cast<float>(kLeft + i * kColumnWidth);
     s.line(x, midY - 100.0f, x, midY + 100.0f);
   }
   chart::drawDayLabels(s, state,
-                       {kLeft, cols, half, midY - ampF, midY + ampF, midY - kWeekdayAbove,
-                        midY + kDayBelow});
+                       {kLeft, area.cols, area.half, midY - ampF, midY + ampF,
+                        midY - kWeekdayAbove, midY + kDayBelow});
 
   const double age = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
   s.setFontSize(10);
   s.setBold(false);
   const std::vector<std::string> headers = chartHeaders(state, locale);
   for (std::size_t i = 0; i < headers.size() && i < std::size(chart::kHeaderAbove); ++i)
-    chart::printCentred(s, measure, headers[i], 400.0f, H - chart::kHeaderAbove[i]);
+    chart::printCentred(s, measure, headers[i], 400.0f, area.height - chart::kHeaderAbove[i]);
 
   s.setFontSize(10);
   s.setBold(true);
@@ -99,16 +92,16 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
     return static_cast<double>(amp) * cycleValue(t, p, 1);
   };
   std::array<Curve, 3> curves{{
-      {o.showPhysical, o.physicalColour, kPhysicalPeriod, "P"},
-      {o.showEmotional, o.emotionalColour, kEmotionalPeriod, "E"},
-      {o.showIntellectual, o.intellectualColour, kIntellectualPeriod, "I"},
+      {o.showPhysical, o.physicalColour, kPhysicalPeriod, letterOf(CycleKind::Physical)},
+      {o.showEmotional, o.emotionalColour, kEmotionalPeriod, letterOf(CycleKind::Emotional)},
+      {o.showIntellectual, o.intellectualColour, kIntellectualPeriod, letterOf(CycleKind::Intellectual)},
   }};
-  double t = age - half;
+  double t = age - area.half;
   int prevX = kLeft;
   for (Curve& c : curves) c.y = static_cast<double>(midY) - V(t, c.period);
   float prevA = static_cast<float>((curves[0].y + curves[1].y + curves[2].y) / 3);
   double lastA = prevA;
-  for (int i = 1; i <= cols; ++i) {
+  for (int i = 1; i <= area.cols; ++i) {
     t += 1;
     const int x = kLeft + i * kColumnWidth;
     for (Curve& c : curves) {
@@ -127,17 +120,13 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
     prevX = x;
   }
 
-  if (o.criticalMarks) drawCriticalMarks(s, o, age - half, cols, midY);
+  if (o.criticalMarks) drawCriticalMarks(s, o, age - area.half, area.cols, midY);
 
   // With no column (cols < 1) the last vertex is the first one, (200, the first day's value):
   // the letters stay beside the start of the zero line instead of jumping off the surface.
-  const auto letter = [&](const char* text, double y) {
-    s.moveTo(static_cast<float>(prevX + 80), static_cast<float>(y - 120));
-    s.text(text);
-  };
   for (const Curve& c : curves)
-    if (c.show) letter(c.letter, c.y);
-  if (o.showAverage) letter("A", lastA);
+    if (c.show) chart::printLetter(s, prevX, c.y, c.letter);
+  if (o.showAverage) chart::printLetter(s, prevX, lastA, letterOf(CycleKind::Average));
 }
 
 namespace chart {

@@ -23,6 +23,20 @@ int roundBand(float v) {
   return static_cast<int>(r);
 }
 
+ChartArea startChart(DrawingSurface& s, Colour background, int left) {
+  const int cols = columnCount(s.width(), left);
+  const ChartArea area{s.width(), s.height(), cols, halfOf(cols)};
+  s.setBackground(background);
+  s.clear();
+  s.setLineWidth(1);
+  return area;
+}
+
+void printLetter(DrawingSurface& s, int lastX, double y, const char* letter) {
+  s.moveTo(static_cast<float>(lastX + 80), static_cast<float>(y - 120));
+  s.text(letter);
+}
+
 void drawDayLabels(DrawingSurface& s, const ChartState& state, const DayLabelPlace& p) {
   const ChartOptions& o = state.options;
   s.setFontSize(8);

@@ -21,6 +21,19 @@ double halfOf(int cols);
 // Rounds halves to the even number, clamped to +-2^30 so later "+ 300" stays inside int.
 int roundBand(float v);
 
+// The surface's size and the day columns it has room for, starting at `left`.
+struct ChartArea {
+  float width;
+  float height;
+  int cols;
+  double half;  // the columns left of the chart date
+};
+// Clears the surface to the background and sets the frame's line width.
+ChartArea startChart(DrawingSurface& s, Colour background, int left);
+
+// A curve's letter, beside its last vertex at (lastX, y).
+void printLetter(DrawingSurface& s, int lastX, double y, const char* letter);
+
 // The height of an 8-point label, the size of the day labels and the comparison chart's scale.
 inline constexpr int kSmallTextHeight = 160;
 

@@ -12,21 +12,22 @@ namespace tw {
 // The settings file keeps it as 0 or 1; any other value draws and interprets nothing.
 enum class ChartType : std::int16_t { Biorhythm = 0, Comparison = 1 };
 
+// Zero until read: the defaults live with the settings keys (defaultChartOptions).
 struct ChartOptions {
-  ChartType chartType = ChartType::Biorhythm;
-  bool showPhysical = true;
-  bool showEmotional = true;
-  bool showIntellectual = true;
-  bool showAverage = false;
-  bool weekSeparators = false;
-  bool todayMarker = false;
-  bool criticalMarks = false;  // a mark on the zero line on each critical day
-  AgeUnit ageUnit = AgeUnit::Days;
-  Colour backgroundColour = kButtonFace;
-  Colour physicalColour = kRed;
-  Colour emotionalColour = kGreen;
-  Colour intellectualColour = kBlue;
-  Colour averageColour = kYellow;
+  ChartType chartType{};
+  bool showPhysical{};
+  bool showEmotional{};
+  bool showIntellectual{};
+  bool showAverage{};
+  bool weekSeparators{};
+  bool todayMarker{};
+  bool criticalMarks{};  // a mark on the zero line on each critical day
+  AgeUnit ageUnit{};
+  Colour backgroundColour{};
+  Colour physicalColour{};
+  Colour emotionalColour{};
+  Colour intellectualColour{};
+  Colour averageColour{};
 };
 
 struct ChartState {

@@ -26,34 +26,24 @@ struct Match {
   double last = 0;  // the last scaled distance
 };
 
-double normalised(double t, std::int16_t period) { return cycleValue(t, period, 1) + 1; }
-double distance(double a, double b) { return maxOf(a, b) - minOf(a, b); }
-
 }  // namespace
 
 void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextMeasure& measure,
                          const Locale& locale) {
   using chart::kColumnWidth;
   const ChartOptions& o = state.options;
-
-  const float W = s.width();
-  const int cols = chart::columnCount(W, kLeft);
-  const float H = s.height();
-  const int hgt = bandOf(H);
+  const chart::ChartArea area = chart::startChart(s, o.backgroundColour, kLeft);
+  const int hgt = bandOf(area.height);
   const double halfBand = hgt / 2.0;
-  const double half = chart::halfOf(cols);
   const float left = static_cast<float>(kLeft);
-  const float right = static_cast<float>(kLeft + cols * kColumnWidth);
+  const float right = static_cast<float>(kLeft + area.cols * kColumnWidth);
   const float bottom = static_cast<float>(hgt + 100);  // the 0 % line
   const float below = static_cast<float>(hgt + 300);
 
-  s.setBackground(o.backgroundColour);
-  s.clear();
-  s.setLineWidth(1);
   // The whole frame in the surface's ink, as on the other chart.
   s.line(left, kTop, left, below);
   s.line(left, bottom, right, bottom);
-  for (int i = 1; i <= cols; ++i) {
+  for (int i = 1; i <= area.cols; ++i) {
     const float x = static_cast<float>(kLeft + i * kColumnWidth);
     s.line(x, bottom, x, below);
   }
@@ -62,7 +52,7 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   s.line(left, fifty, right, fifty);
   s.line(left, kTop, right, kTop);
   s.setLineStyle(0);
-  chart::drawDayLabels(s, state, {kLeft, cols, half, kTop, bottom, bottom, below});
+  chart::drawDayLabels(s, state, {kLeft, area.cols, area.half, kTop, bottom, bottom, below});
 
   s.setBold(true);
   const auto scale = [&s](const char* text, float y) {
@@ -79,41 +69,41 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   s.setBold(false);
   const std::vector<std::string> headers = chartHeaders(state, locale);
   for (std::size_t i = 0; i < headers.size() && i < std::size(chart::kHeaderAbove); ++i)
-    chart::printCentred(s, measure, headers[i], 600.0f, H - chart::kHeaderAbove[i]);
+    chart::printCentred(s, measure, headers[i], 600.0f, area.height - chart::kHeaderAbove[i]);
 
   s.setFontSize(10);
   s.setBold(true);
   s.setLineWidth(2);
   std::array<Match, 3> matches{{
-      {o.showPhysical, o.physicalColour, kPhysicalPeriod, "P", false},
-      {o.showEmotional, o.emotionalColour, kEmotionalPeriod, "E", false},
-      {o.showIntellectual, o.intellectualColour, kIntellectualPeriod, "I", true},
+      {o.showPhysical, o.physicalColour, kPhysicalPeriod, letterOf(CycleKind::Physical), false},
+      {o.showEmotional, o.emotionalColour, kEmotionalPeriod, letterOf(CycleKind::Emotional), false},
+      {o.showIntellectual, o.intellectualColour, kIntellectualPeriod, letterOf(CycleKind::Intellectual), true},
   }};
-  double t1 = age1 - half;
-  double t2 = age2 - half;
+  double t1 = age1 - area.half;
+  double t2 = age2 - area.half;
   int prevX = kLeft;
   const auto held = [](const Match& m, double v) {
     return m.secondInFloat ? static_cast<double>(static_cast<float>(v)) : v;
   };
   double firstSum = 0;
   for (Match& m : matches) {
-    m.a1 = normalised(t1, m.period);
-    m.a2 = held(m, normalised(t2, m.period));
-    firstSum += distance(m.a1, m.a2);
-    m.last = static_cast<float>(distance(m.a1, m.a2) * halfBand);
+    m.a1 = matchValue(t1, m.period);
+    m.a2 = held(m, matchValue(t2, m.period));
+    firstSum += matchDistance(m.a1, m.a2);
+    m.last = static_cast<float>(matchDistance(m.a1, m.a2) * halfBand);
   }
   float prevA = static_cast<float>((firstSum * halfBand) / 3);
   double lastA = prevA;
-  for (int i = 1; i <= cols; ++i) {
+  for (int i = 1; i <= area.cols; ++i) {
     t1 += 1;
     t2 += 1;
     const int x = kLeft + i * kColumnWidth;
     double sum = 0;
     for (Match& m : matches) {
-      const double b1 = normalised(t1, m.period);
-      const double b2 = normalised(t2, m.period);
-      const double d = distance(b1, b2) * halfBand;
-      const float previous = static_cast<float>(distance(m.a1, m.a2) * halfBand);
+      const double b1 = matchValue(t1, m.period);
+      const double b2 = matchValue(t2, m.period);
+      const double d = matchDistance(b1, b2) * halfBand;
+      const float previous = static_cast<float>(matchDistance(m.a1, m.a2) * halfBand);
       if (t1 > 0 && m.show && t2 > 0)
         s.line(static_cast<float>(prevX), kTop + previous, static_cast<float>(x),
                static_cast<float>(100 + d), m.colour);
@@ -132,13 +122,9 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   }
 
   // With no column (cols < 1) the last vertex is the first one, at x = 600: see the other chart.
-  const auto letter = [&](const char* text, double d) {
-    s.moveTo(static_cast<float>(prevX + 80), static_cast<float>(100 + d - 120));
-    s.text(text);
-  };
   for (const Match& m : matches)
-    if (m.show) letter(m.letter, m.last);
-  if (o.showAverage) letter("A", lastA);
+    if (m.show) chart::printLetter(s, prevX, 100 + m.last, m.letter);
+  if (o.showAverage) chart::printLetter(s, prevX, 100 + lastA, letterOf(CycleKind::Average));
 }
 
 namespace chart {

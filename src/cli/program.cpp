@@ -92,6 +92,7 @@ ChartRequest chartRequest(const Options& o, Host& host) {
   if (o.birthday) {
     s.birthday = *o.birthday;
     s.birthday2 = o.birthday2.value_or(*o.birthday);
+    s.options = defaultChartOptions();
   } else {
     const ui::SettingsStore& store = host.store();
     if (readSetting(store, setting::Birthday).empty()) {

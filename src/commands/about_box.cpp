@@ -5,9 +5,9 @@
 namespace tw {
 
 void AboutBox::fill() {
-  c_.title.setText(std::string("Tidewell ") + kVersion);
-  c_.notice.setText("Biorhythm charts for one person or two.\r\nMade by Kestrelmoor.");
-  c_.contact.setText(
+  controls_.title.setText(std::string("Tidewell ") + kVersion);
+  controls_.notice.setText("Biorhythm charts for one person or two.\r\nMade by Kestrelmoor.");
+  controls_.contact.setText(
       "For help, choose Contents in the Help menu.\r\n"
       "Settings are kept in Kestrelmoor/Tidewell.ini.");
 }

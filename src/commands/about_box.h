@@ -38,17 +38,17 @@ class AboutBox {
   static constexpr const char* kUnavailable = "System Information Is Unavailable At This Time";
 
   AboutBox(AboutBoxControls controls, SystemInfoTool& systemInfo, ui::Messages& messages)
-      : c_(controls), systemInfo_(systemInfo), messages_(messages) {}
+      : controls_(controls), systemInfo_(systemInfo), messages_(messages) {}
   virtual ~AboutBox() = default;  // the platform's box owns its widgets beside this
 
   void fill();
-  void showModal() { c_.window.showModal(); }
-  void close() { c_.window.close(); }
+  void showModal() { controls_.window.showModal(); }
+  void close() { controls_.window.close(); }
   void startSystemInfo();
-  void invertIcon() { c_.icon.invert(); }
+  void invertIcon() { controls_.icon.invert(); }
 
  private:
-  AboutBoxControls c_;
+  AboutBoxControls controls_;
   SystemInfoTool& systemInfo_;
   ui::Messages& messages_;
 };

@@ -30,69 +30,69 @@ std::string fileSafe(std::string name) {
 void CriticalDaysWindow::open() {
   if (!opened_) {
     opened_ = true;
-    span_ = static_cast<CriticalSpan>(readNumber(s_.store, setting::CriticalDaysSpan));
-    reminder_ = readBool(readSetting(s_.store, setting::CriticalDaysReminder));
-    ui::Window& w = s_.window;
-    w.setLeft(s_.chartWindow.left() + s_.chartWindow.width());
-    w.setTop(s_.chartWindow.top());
-    if (auto x = readGeometry(readSetting(s_.store, setting::CriticalDaysX))) w.setLeft(*x);
-    if (auto y = readGeometry(readSetting(s_.store, setting::CriticalDaysY))) w.setTop(*y);
-    fitOnScreens(w, s_.screens.areas());
-    s_.controls.showSpan(span_);
-    s_.controls.showReminder(reminder_);
+    span_ = static_cast<CriticalSpan>(readNumber(services_.store, setting::CriticalDaysSpan));
+    reminder_ = readBool(readSetting(services_.store, setting::CriticalDaysReminder));
+    ui::Window& w = services_.window;
+    w.setLeft(services_.chartWindow.left() + services_.chartWindow.width());
+    w.setTop(services_.chartWindow.top());
+    if (auto x = readGeometry(readSetting(services_.store, setting::CriticalDaysX))) w.setLeft(*x);
+    if (auto y = readGeometry(readSetting(services_.store, setting::CriticalDaysY))) w.setTop(*y);
+    fitOnScreens(w, services_.screens.areas());
+    services_.controls.showSpan(span_);
+    services_.controls.showReminder(reminder_);
   }
   refresh();
-  s_.controls.showWindow();
+  services_.controls.showWindow();
 }
 
 void CriticalDaysWindow::chartDrawn(const ChartState&, const Locale& locale) {
-  s_.locale = locale;
+  services_.locale = locale;
   if (opened_) refresh();
 }
 
 void CriticalDaysWindow::refresh() {
-  const ChartState& state = s_.main.state();
+  const ChartState& state = services_.main.state();
   entries_ = criticalDaysAhead(state, span_);
   const bool two = state.options.chartType == ChartType::Comparison;
   std::vector<CriticalRow> rows;
   rows.reserve(entries_.size());
   for (const CriticalEntry& e : entries_)
-    rows.push_back({chart::dateWithName(e.day.date, {}, s_.locale), criticalCycleNames(e.day),
+    rows.push_back({chart::dateWithName(e.day.date, {}, services_.locale), criticalCycleNames(e.day),
                     two ? whoseText(e) : std::string()});
-  s_.controls.showRows(rows, two);
-  s_.controls.showNote(rows.empty() ? std::string("No critical days in the ") + spanWords(span_) +
+  services_.controls.showRows(rows, two);
+  services_.controls.showNote(rows.empty() ? std::string("No critical days in the ") + spanWords(span_) +
                                           " from " +
-                                          chart::dateWithName(state.chartDate, {}, s_.locale) + "."
+                                          chart::dateWithName(state.chartDate, {}, services_.locale) + "."
                                     : std::string());
 }
 
 void CriticalDaysWindow::chooseSpan(CriticalSpan span) {
   span_ = span;
-  writeSetting(s_.store, setting::CriticalDaysSpan, numberText(static_cast<int>(span)));
+  writeSetting(services_.store, setting::CriticalDaysSpan, numberText(static_cast<int>(span)));
   refresh();
 }
 
 void CriticalDaysWindow::setReminder(bool on) {
   reminder_ = on;
-  writeSetting(s_.store, setting::CriticalDaysReminder, boolText(on));
+  writeSetting(services_.store, setting::CriticalDaysReminder, boolText(on));
 }
 
 void CriticalDaysWindow::goToRow(int row) {
   if (row < 0 || row >= static_cast<int>(entries_.size())) return;
   // The chart's redraw brings the list up to date, starting at that day.
-  s_.main.goToDate(entries_[static_cast<std::size_t>(row)].day.date);
+  services_.main.goToDate(entries_[static_cast<std::size_t>(row)].day.date);
 }
 
 void CriticalDaysWindow::addToCalendar() {
   SaveFileOptions options{"Add to calendar",
                           {{"iCalendar files", "*.ics"}},
                           "ics",
-                          calendarFileName(s_.main.state())};
-  const auto path = s_.dialogs.chooseSaveFile(options);
+                          calendarFileName(services_.main.state())};
+  const auto path = services_.dialogs.chooseSaveFile(options);
   if (!path) return;
-  const std::string text = iCalendar(entries_, {s_.clock.now(), reminder_});
-  if (std::string why = s_.files.write(*path, text); !why.empty())
-    s_.messages.warn("Tidewell could not write the calendar file\r\n" + *path + ":\r\n" + why +
+  const std::string text = iCalendar(entries_, {services_.clock.now(), reminder_});
+  if (std::string why = services_.files.write(*path, text); !why.empty())
+    services_.messages.warn("Tidewell could not write the calendar file\r\n" + *path + ":\r\n" + why +
                          ".\r\n\r\nNo file was changed.",
                      kCriticalDaysTitle);
 }
@@ -100,8 +100,8 @@ void CriticalDaysWindow::addToCalendar() {
 void CriticalDaysWindow::placeChanged() {
   if (!opened_) return;
   const auto twips = [](double v) { return numberText(static_cast<long long>(std::floor(v))); };
-  writeSetting(s_.store, setting::CriticalDaysX, twips(s_.window.left()));
-  writeSetting(s_.store, setting::CriticalDaysY, twips(s_.window.top()));
+  writeSetting(services_.store, setting::CriticalDaysX, twips(services_.window.left()));
+  writeSetting(services_.store, setting::CriticalDaysY, twips(services_.window.top()));
 }
 
 std::string calendarFileName(const ChartState& state) {

@@ -65,7 +65,7 @@ struct CriticalDaysServices {
 
 class CriticalDaysWindow : public ChartWatcher {
  public:
-  explicit CriticalDaysWindow(CriticalDaysServices services) : s_(std::move(services)) {}
+  explicit CriticalDaysWindow(CriticalDaysServices services) : services_(std::move(services)) {}
 
   // The first time, reads the span, the reminder and the window's place (right of the chart
   // window when none is stored); shows the window over the chart as it stands.
@@ -84,7 +84,7 @@ class CriticalDaysWindow : public ChartWatcher {
  private:
   void refresh();
 
-  CriticalDaysServices s_;
+  CriticalDaysServices services_;
   bool opened_ = false;
   CriticalSpan span_ = CriticalSpan::Days30;
   bool reminder_ = false;

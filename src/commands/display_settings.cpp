@@ -1,5 +1,7 @@
 #include "commands/display_settings.h"
 
+#include "app/settings_io.h"
+
 namespace tw {
 
 void DisplaySettings::apply(const ChartOptions& options) {
@@ -45,7 +47,7 @@ void DisplaySettings::chooseColour(Colour ChartOptions::*field) {
 
 void DisplaySettings::resetColours() {
   ChartOptions o = main_.state().options;
-  const ChartOptions defaults;
+  const ChartOptions defaults = defaultChartOptions();
   o.backgroundColour = defaults.backgroundColour;
   o.physicalColour = defaults.physicalColour;
   o.emotionalColour = defaults.emotionalColour;

@@ -31,6 +31,12 @@ double cycleValue(double days, std::int16_t period, std::int16_t amplitude) {
   return static_cast<double>(amplitude) * std::sin(x);
 }
 
+double matchValue(double days, std::int16_t period) { return cycleValue(days, period, 1) + 1; }
+
+double matchDistance(double value, double value2) {
+  return maxOf(value, value2) - minOf(value, value2);
+}
+
 std::string ageText(double days, AgeUnit unit, const Locale& locale) {
   switch (unit) {
     case AgeUnit::Days: return formatNumber(days, 0, true, locale) + " days";

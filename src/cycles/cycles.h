@@ -26,6 +26,10 @@ int cyclePhase(double value, CycleKind kind);
 // the chart's marks, the day's description and the calendar file all ask. Nothing is critical
 // before birth, and the average never is.
 bool isCritical(double days, CycleKind kind);
+// Two people's match on a cycle: each one's value lifted to 0..2, then the distance of the two,
+// 0 (the same) to 2 (opposite). The comparison chart and its percentages both start here.
+double matchValue(double days, std::int16_t period);
+double matchDistance(double value, double value2);
 
 // On equal values minOf gives b and maxOf gives a.
 template <class T>

@@ -8,10 +8,9 @@ namespace tw {
 namespace {
 
 float matchOf(double days, double days2, std::int16_t period) {
-  const double a = cycleValue(days, period, 1) + 1;
-  const double b = cycleValue(days2, period, 1) + 1;
+  const double d = matchDistance(matchValue(days, period), matchValue(days2, period));
   // Rounded down, so a distance a hair under 2 still leaves 1%.
-  return static_cast<float>(100 - std::floor(50 * (maxOf(a, b) - minOf(a, b))));
+  return static_cast<float>(100 - std::floor(50 * d));
 }
 
 std::string digits(double percent) { return std::to_string(static_cast<long>(percent)); }

@@ -6,24 +6,24 @@ namespace tw {
 
 PeopleList::PeopleList(PeopleListControls controls, MainWindow& main, PersonEntry& entry,
                        ui::Messages& messages, ui::SettingsStore& store)
-    : people(store), c_(std::move(controls)), main_(main), entry_(entry), messages_(messages) {}
+    : people(store), controls_(std::move(controls)), main_(main), entry_(entry), messages_(messages) {}
 
 void PeopleList::enableSelectionButtons(bool enabled) {
-  c_.editButton.setEnabled(enabled);
-  c_.deleteButton.setEnabled(enabled);
-  c_.drawButton.setEnabled(enabled);
+  controls_.editButton.setEnabled(enabled);
+  controls_.deleteButton.setEnabled(enabled);
+  controls_.drawButton.setEnabled(enabled);
 }
 
 // The rebuilt list has no selection, so the buttons that need one go grey.
 void PeopleList::rebuild() {
-  people.fill(c_.list);
+  people.fill(controls_.list);
   enableSelectionButtons(false);
 }
 
 int PeopleList::selectedSlot() const {
-  const int index = c_.list.selectedIndex();
-  if (index < 0 || index >= c_.list.count()) return 0;
-  return people.slotOf(c_.list.line(index));
+  const int index = controls_.list.selectedIndex();
+  if (index < 0 || index >= controls_.list.count()) return 0;
+  return people.slotOf(controls_.list.line(index));
 }
 
 void PeopleList::load() {
@@ -33,13 +33,13 @@ void PeopleList::load() {
 }
 
 // Ctrl+click clears the selection: the buttons that need one go grey again.
-void PeopleList::selectionChanged() { enableSelectionButtons(c_.list.selectedIndex() >= 0); }
+void PeopleList::selectionChanged() { enableSelectionButtons(controls_.list.selectedIndex() >= 0); }
 
 void PeopleList::drawSelectedPerson() {
   // Without a line only the redraw and the hiding remain; the button is grey then anyway.
   if (const int slot = selectedSlot()) main_.takeChosenPerson(people.dates[slot], people.names[slot]);
   main_.drawChart();
-  c_.window.hide();
+  controls_.window.hide();
 }
 
 void PeopleList::addPerson() {
@@ -100,7 +100,7 @@ void PeopleList::deleteSelectedPerson() {
   people.save();
 }
 
-void PeopleList::close() { c_.window.hide(); }
+void PeopleList::close() { controls_.window.hide(); }
 
 void PeopleList::welcomeFirstPerson() {
   if (!main_.isFirstRun()) return;

@@ -44,7 +44,7 @@ class PeopleList {
   void rebuild();
   int selectedSlot() const;  // 0 when no line is selected
 
-  PeopleListControls c_;
+  PeopleListControls controls_;
   MainWindow& main_;
   PersonEntry& entry_;
   ui::Messages& messages_;

@@ -31,7 +31,7 @@ class PersonEntry {
   void cancel();             // close box or Escape
 
  private:
-  PersonEntryControls c_;
+  PersonEntryControls controls_;
   ui::Messages& messages_;
   bool accepted_ = false;
 };

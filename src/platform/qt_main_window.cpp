@@ -133,16 +133,27 @@ void QtMainWindow::connectMenu(const char* name, void (MainWindow::*handler)()) 
           [this, handler] { (main_->*handler)(); });
 }
 
+void QtMainWindow::connectTool(const char* key, void (MainWindow::*handler)()) {
+  for (QAction* a : toolbar_->actions()) {
+    if (a->data().toString() != QLatin1String(key)) continue;
+    connect(a, &QAction::triggered, this, [this, handler] {
+      // A click on the toolbar leaves the focus where it was: take what was typed first.
+      QtDateField::commitTypingIn(this);
+      (main_->*handler)();
+    });
+  }
+}
+
 void QtMainWindow::attach(MainWindow& main, const QtProgram& program) {
   main_ = &main;
   program_ = &program;
   connectMenu("goToday", &MainWindow::goToday);
   connectMenu("goNextDay", &MainWindow::goNextDay);
   connectMenu("goNextWeek", &MainWindow::goNextWeek);
-  connectMenu("goNextMonth", &MainWindow::goNextMonth);
+  connectMenu("goForward28Days", &MainWindow::goForward28Days);
   connectMenu("goPreviousDay", &MainWindow::goPreviousDay);
   connectMenu("goPreviousWeek", &MainWindow::goPreviousWeek);
-  connectMenu("goPreviousMonth", &MainWindow::goPreviousMonth);
+  connectMenu("goBack28Days", &MainWindow::goBack28Days);
   connectMenu("interpret", &MainWindow::interpret);
   connectMenu("copyChart", &MainWindow::copyChart);
   connectMenu("exit", &MainWindow::exit);
@@ -152,11 +163,19 @@ void QtMainWindow::attach(MainWindow& main, const QtProgram& program) {
   chartDatePicker_->onUserChange([this] { main_->chartDateChanged(); });
   connect(birthdayButton_, &QPushButton::clicked, this, [this] { main_->chooseBirthday(); });
   connect(birthday2Button_, &QPushButton::clicked, this, [this] { main_->chooseBirthday2(); });
-  connect(toolbar_, &QToolBar::actionTriggered, this, [this](QAction* a) {
-    // A click on the toolbar leaves the focus where it was: take what was typed first.
-    QtDateField::commitTypingIn(this);
-    main_->toolbarButton(a->data().toString().toStdString());
-  });
+  const std::pair<const char*, void (MainWindow::*)()> tools[] = {
+      {"Print", &MainWindow::print},
+      {"Save", &MainWindow::save},
+      {"BackMonth", &MainWindow::goBack28Days},
+      {"BackWeek", &MainWindow::goPreviousWeek},
+      {"BackDay", &MainWindow::goPreviousDay},
+      {"Today", &MainWindow::goToday},
+      {"ForwardDay", &MainWindow::goNextDay},
+      {"ForwardWeek", &MainWindow::goNextWeek},
+      {"ForwardMonth", &MainWindow::goForward28Days},
+      {"Interpret", &MainWindow::interpret},
+  };
+  for (const auto& [key, handler] : tools) connectTool(key, handler);
 }
 
 void QtMainWindow::layoutPass() {

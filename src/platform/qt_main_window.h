@@ -43,6 +43,8 @@ class QtMainWindow : public QMainWindow {
  private:
   void buildControls();
   void connectMenu(const char* name, void (MainWindow::*handler)());
+  // The toolbar button whose data is `key`.
+  void connectTool(const char* key, void (MainWindow::*handler)());
   void layoutPass();
   QtMenuItem& menuItem(const char* name);
 

@@ -32,13 +32,14 @@ TEST(MainWindowNavigation, GoCommandsMoveTheChartDateOrRefuse) {
   const ChartType kBio = ChartType::Biorhythm, kPair = ChartType::Comparison;
   const Step steps[] = {
       {"previous day on the birthday", &F::goPreviousDay, kBio, b, b, b, b, {bText}},
-      {"previous month 27 days after", &F::goPreviousMonth, kBio, b, b, b + 27, b, {bText}},
-      {"previous month 28 days after", &F::goPreviousMonth, kBio, b, b, b + 28, b, {}},
+      {"back 28 days, 27 days after", &F::goBack28Days, kBio, b, b, b + 27, b, {bText}},
+      {"back 28 days, 28 days after", &F::goBack28Days, kBio, b, b, b + 28, b, {}},
       {"comparison, birthday 2 in the last week", &F::goPreviousWeek, kPair, b, b2, b2 + 3, b2, {b2Text}},
-      {"comparison, both refuse", &F::goPreviousMonth, kPair, b + 10, b + 50, b + 20, b + 50,
+      {"comparison, both refuse", &F::goBack28Days, kPair, b + 10, b + 50, b + 20, b + 50,
        {dateText(b + 10) + ".", dateText(b + 50) + "."}},
       {"comparison allowed", &F::goPreviousDay, kPair, b, b2, b2 + 1, b2, {}},
-      {"next month across February", &F::goNextMonth, kBio, b, b, fromYmd(2001, 1, 31), fromYmd(2001, 2, 28), {}},
+      {"one person: a later birthday 2 is no limit", &F::goPreviousWeek, kBio, b, b2, b2 + 3, b2 - 4, {}},
+      {"forward 28 days across February", &F::goForward28Days, kBio, b, b, fromYmd(2001, 1, 31), fromYmd(2001, 2, 28), {}},
       {"next week across the year end", &F::goNextWeek, kBio, b, b, fromYmd(2000, 12, 28), fromYmd(2001, 1, 4), {}},
       {"next day at the last date", &F::goNextDay, kBio, b, b, kLastDate, kLastDate, {}},
       {"previous day at the first date: born that day", &F::goPreviousDay, kBio, kFirstDate, kFirstDate, kFirstDate, kFirstDate, {"1/1/1601."}},
@@ -84,6 +85,20 @@ TEST(MainWindowNavigation, PickerChangesTakeTheDateAndTheChartDateIsRefusedBefor
   EXPECT_EQ(f.main.state().chartDate, b + 500);
   EXPECT_EQ(f.chartDatePicker.value(), b + 500);
   EXPECT_EQ(f.redraws(), 4);
+}
+
+TEST(MainWindowNavigation, ATypedChartDateIsCheckedAgainstBirthday2OnTheComparisonOnly) {
+  const Date b = fromYmd(1990, 6, 15);
+  const struct { ChartType type; Date shown; std::size_t refusals; } rows[] = {
+      {ChartType::Biorhythm, b + 5, 0}, {ChartType::Comparison, b + 10, 1}};
+  for (const auto& row : rows) {
+    MainWindowFixture f;
+    f.startWith(b, b + 10, b + 1000, row.type);
+    f.chartDatePicker.setValue(b + 5);
+    f.main.chartDateChanged();
+    EXPECT_EQ(f.main.state().chartDate, row.shown) << static_cast<int>(row.type);
+    EXPECT_EQ(f.messages.shown.size(), row.refusals) << static_cast<int>(row.type);
+  }
 }
 
 }  // namespace

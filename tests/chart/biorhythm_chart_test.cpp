@@ -9,41 +9,40 @@ namespace {
 const Date kBirth = fromYmd(1970, 3, 15);
 const Date kSaturday = fromYmd(2001, 1, 6);
 
-TEST(BiorhythmChart, ThreeColumnsDrawnWhole) {
-  // W 1300: floor(1100 / 275) - 1 = 3 columns, half 1; H 1400: midY 400, amp 200.
+TEST(BiorhythmChart, ThreeColumnsAroundTheBirthday) {
+  // W 1300: floor(1100 / 275) - 1 = 3 columns, half 1; H 1400: midY 400, amp 200. Day counts
+  // -1, 0, 1, 2 stand at x 200, 475, 750, 1025.
   const Date kSunday = fromYmd(2001, 1, 7);
   ChartState st = stateOn(kSunday, kSunday);
   st.name = "Ann";
   st.options.showAverage = st.options.todayMarker = st.options.weekSeparators = true;
+  const RecordingSurface s = draw(st, 1300, 1400);
+  EXPECT_EQ(std::vector(s.calls.begin(), s.calls.begin() + 2),
+            (std::vector<std::string>{"setBackground -2147483633", "clear"}));
+  // Zero line, two ticks, the chart date's marker and the separator after Sunday.
+  EXPECT_EQ(linesIn(s, -1), (std::vector<LineCall>{{200, 400, 1025, 400, -1}, {475, 300, 475, 500, -1},
+                                                   {750, 300, 750, 500, -1}, {612.5, 200, 612.5, 600, -1},
+                                                   {750, 200, 750, 600, -1}}));
   const auto y = [](double t, int p) { return 400.0 - 200.0 * wave(t, p); };
   const auto yA = [&](double t) { return (y(t, 23) + y(t, 28) + y(t, 33)) / 3; };
-  const auto seg = [&](int x1, double t, int p, const char* colour) {
-    return "line " + n(x1) + " " + n(y(t, p)) + " " + n(x1 + 275) + " " + n(y(t + 1, p)) + " " + colour;
-  };
-  const std::vector<std::string> expected = {
-      "setBackground -2147483633", "clear", "setLineWidth 1",
-      "line 200 400 1025 400", "line 475 300 475 500", "line 750 300 750 500", "setFontSize 8",
-      "setBold 0", "moveTo 230 200", "text \"Sa\"", "moveTo 230 420", "text \" 6 \"",
-      "setBold 1", "setLineStyle 2", "line 612.5 200 612.5 600", "setLineStyle 0",
-      "moveTo 505 200", "text \"Su\"", "moveTo 505 420", "text \" 7 \"",
-      "line 750 200 750 600",
-      "setBold 0", "moveTo 780 200", "text \"Mo\"", "moveTo 780 420", "text \" 8 \"",
-      // 90 twips a character: x = (1300 - 90 * length) / 2 - 400.
-      "setFontSize 10", "setBold 0", "moveTo -1145 680", "text \"Birthday: Sunday 7/1/2001 (Ann)\"",
-      "moveTo -965 880", "text \"Chart date: Sunday 7/1/2001\"",
-      "moveTo -200 1080", "text \"Age:  days\"",
-      "setFontSize 10", "setBold 1", "setLineWidth 2",
-      // Day counts -1, 0, 1, 2 at x 200 ... 1025; the segment ending on day 0 is not drawn.
-      seg(475, 0, 23, "255"), seg(475, 0, 28, "65280"), seg(475, 0, 33, "16711680"),
-      "line 475 400 750 " + n(yA(1)) + " 65535",
-      seg(750, 1, 23, "255"), seg(750, 1, 28, "65280"), seg(750, 1, 33, "16711680"),
-      "line 750 " + n(yA(1)) + " 1025 " + n(yA(2)) + " 65535",
-      "moveTo 1105 " + n(y(2, 23) - 120), "text \"P\"",
-      "moveTo 1105 " + n(y(2, 28) - 120), "text \"E\"",
-      "moveTo 1105 " + n(y(2, 33) - 120), "text \"I\"",
-      "moveTo 1105 " + n(yA(2) - 120), "text \"A\"",
-  };
-  EXPECT_EQ(draw(st, 1300, 1400).calls, expected);
+  const auto f = [](double v) { return static_cast<float>(v); };
+  // The segment ending on the birthday is not drawn; the curves come after the frame.
+  for (const auto& [colour, p] : {std::pair{kRed, 23}, {kGreen, 28}, {kBlue, 33}})
+    EXPECT_EQ(linesIn(s, colour), (std::vector<LineCall>{{475, f(y(0, p)), 750, f(y(1, p)), colour},
+                                                         {750, f(y(1, p)), 1025, f(y(2, p)), colour}}));
+  EXPECT_EQ(linesIn(s, kYellow), (std::vector<LineCall>{{475, 400, 750, f(yA(1)), kYellow},
+                                                        {750, f(yA(1)), 1025, f(yA(2)), kYellow}}));
+  EXPECT_EQ(s.printed(), (std::vector<std::string>{"Sa", " 6 ", "Su", " 7 ", "Mo", " 8 ",
+                                                   "Birthday: Sunday 7/1/2001 (Ann)",
+                                                   "Chart date: Sunday 7/1/2001", "Age:  days",
+                                                   "P", "E", "I", "A"}));
+  EXPECT_EQ(boldPrints(s), (std::vector<std::string>{"text \"Su\"", "text \" 7 \"", "text \"P\"",
+                                                     "text \"E\"", "text \"I\"", "text \"A\""}));
+  // 90 twips a character: x = (1300 - 90 * length) / 2 - 400; letters beside the last vertex.
+  for (const std::string& place : std::vector<std::string>{"moveTo 230 200", "moveTo 505 420", "moveTo -1145 680", "moveTo -965 880",
+                                   "moveTo -200 1080", "moveTo 1105 " + n(y(2, 23) - 120),
+                                   "moveTo 1105 " + n(yA(2) - 120)})
+    EXPECT_TRUE(made(s, place));
 }
 
 TEST(BiorhythmChart, CriticalDayMarksSitOnTheZeroLineAfterTheCurvesAndChangeNothingElse) {
@@ -122,14 +121,17 @@ TEST(BiorhythmChart, ColumnCountsAndTheBoldChartDateColumn) {
   }
 }
 
-TEST(BiorhythmChart, TooNarrowCalendarEndsAndUnknownTypes) {
+TEST(BiorhythmChart, TooNarrowForAColumn) {
   const RecordingSurface s = draw(stateOn(kBirth, kSaturday), 300, 2895);
   ASSERT_EQ(linesIn(s).size(), 1u);  // cols = -1: the zero line alone, running leftwards
   EXPECT_TRUE(made(s, "line 200 1147.5 -75 1147.5"));
   EXPECT_EQ(s.printed().size(), 3u + 3u);
   EXPECT_TRUE(s.only("moveTo").back().starts_with("moveTo 280 ")) << s.only("moveTo").back();
-  // Days past the pickers' range are labelled too: the 11 before Monday 1/1/1601 start on
-  // Thursday 21/12/1600, the 10 after Friday 31/12/9999 end on Monday 10/1/10000.
+}
+
+TEST(BiorhythmChart, DaysPastThePickersRangeAreLabelled) {
+  // The 11 before Monday 1/1/1601 start on Thursday 21/12/1600, the 10 after Friday 31/12/9999
+  // end on Monday 10/1/10000.
   const struct { Date chart; std::vector<std::string> first, last; } ends[] = {
       {kFirstDate, {"Th", " 21 "}, {"Th", " 11 "}}, {kLastDate, {"Mo", " 20 "}, {"Mo", " 10 "}}};
   for (const auto& c : ends) {
@@ -138,6 +140,9 @@ TEST(BiorhythmChart, TooNarrowCalendarEndsAndUnknownTypes) {
     EXPECT_EQ(std::vector(texts.begin(), texts.begin() + 2), c.first);
     EXPECT_EQ(std::vector(texts.begin() + 42, texts.begin() + 44), c.last);
   }
+}
+
+TEST(BiorhythmChart, AnUnknownTypeDrawsNothing) {
   for (std::int16_t type : {2, -1, 99})
     EXPECT_EQ(draw(stateOn(kBirth, kSaturday, ChartType{type})).calls, std::vector<std::string>{}) << type;
 }

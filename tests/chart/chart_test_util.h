@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings_io.h"
 #include "chart/chart_state.h"
 #include "chart/draw_chart.h"
 #include "mock/recording_surface.h"
@@ -23,6 +24,7 @@ inline double wave(double t, int period) { return std::sin(6.283185308 * (t / pe
 
 inline ChartState stateOn(Date birth, Date chart, ChartType type = ChartType::Biorhythm) {
   ChartState s;
+  s.options = defaultChartOptions();
   s.birthday = birth;
   s.birthday2 = birth;
   s.chartDate = chart;

@@ -23,6 +23,7 @@ TEST(DayColumns, TheDayUnderAPointAndTheColumnOfADay) {
 
   state.options.chartType = ChartType::Comparison;  // starts at 600: 20 columns, 10 before
   EXPECT_EQ(dayAt(dayColumns(state, 6735), 600), 49990);
+  EXPECT_EQ(dayAt(dayColumns(state, 6735), 599), std::nullopt);
   state.chartDate = kFirstDate;  // days before 1601 have no column to point at
   EXPECT_EQ(dayAt(dayColumns(state, 6735), 600), std::nullopt);
   EXPECT_EQ(dayColumns(state, 100).count, 0);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings_io.h"
 #include "chart/draw_chart.h"
 #include "mock/recording_surface.h"
 
@@ -75,6 +76,7 @@ std::vector<std::string> fromRecording(const RecordingSurface& rec) {
 
 ChartState state(ChartType type, bool extras) {
   ChartState s;
+  s.options = defaultChartOptions();
   s.birthday = fromYmd(1990, 1, 31);
   s.birthday2 = fromYmd(1992, 6, 15);
   s.name = extras ? "Ann & <Bo>" : "";

@@ -3,6 +3,8 @@
 // command line's listing and the calendar file.
 #include <gtest/gtest.h>
 
+#include "app/settings_io.h"
+
 #include <cmath>
 #include <map>
 #include <sstream>
@@ -42,6 +44,7 @@ TEST(CriticalAgreement, EveryPlaceNamesTheSameDaysAsTheRuleOverACentury) {
       if (rulePhases(d - birth)[k] == 0) add(rule, d, k);
 
   ChartState s;
+  s.options = defaultChartOptions();
   s.birthday = birth;
   for (s.chartDate = from; s.chartDate <= to; s.chartDate = spanEnd(s.chartDate, CriticalSpan::Months12) + 1)
     for (const CriticalEntry& e : criticalDaysAhead(s, CriticalSpan::Months12))

@@ -30,6 +30,8 @@ TEST(Options, ReadsEveryValue) {
   EXPECT_EQ(o.averageColour, 0x302010);
   EXPECT_EQ(o.outFormat, OutputFormat::Svg);
   EXPECT_EQ(o.ics, "c.ics");
+  const Options later = parse({"--today-marker", "--week-separators", "--no-today-marker", "--no-week-separators"}).options;
+  EXPECT_EQ(std::tuple(later.todayMarker, later.weekSeparators), std::tuple(false, false));  // the last one counts
   std::string why;
   EXPECT_EQ(parseDateArg("1601-01-01", why), kFirstDate);
   EXPECT_EQ(parseDateArg("9999-12-31", why), kLastDate);

@@ -67,6 +67,9 @@ TEST(Program, PrintsForTheStoredPersonOrTheCommandLinesPeople) {
       {"the README's example, word for word", {}, {"--birthday", "1990-01-31", "--date", "2024-03-05", "--interpret"},
        "Interpretation for 5/3/2024:\n\nGood physical and\nintellectual form. You\nshould generally feel\n"
        "quite lively, but may\nexperience a lack of\ninspiration.\n"},
+      {"on the birthday itself", {}, {"--birthday", "2000-01-01", "--date", "2000-01-01", "--interpret"},
+       "Interpretation for 1/1/2000:\n\nPhysical, emotional &\nintellectual critical day!\n\nDon't get out of bed, "
+       "don't\ngo anywhere, and don't do\nanything!!!\n"},
       {"version", {}, {"--version"}, std::string("tidewell-chart ") + kVersion + "\n"},
       {"short help", {}, {"-h"}, helpText()},
   };

@@ -53,7 +53,7 @@ TEST(CriticalDaysWindow, FollowsTheChartAndItsSpan) {
   EXPECT_EQ(f.store.values["Critical days span"], " 0");
 
   f.settings.showComparisonChart();
-  f.main.goNextMonth();
+  f.main.goForward28Days();
   ASSERT_EQ(f.rows.size(), 12u);
   EXPECT_EQ(f.rows[0], (CriticalRow{"Friday 29/3/2024", "physical", "Birthday 2"}));
   EXPECT_EQ(f.rows[1], (CriticalRow{"Saturday 30/3/2024", "physical", "Anna"}));

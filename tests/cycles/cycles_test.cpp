@@ -26,6 +26,8 @@ TEST(ageText, FormatsEachUnit) {
   german.decimalSeparator = ",";
   const struct { double days; AgeUnit unit; const Locale& locale; const char* expected; } cases[] = {
       {12345, AgeUnit::Days, Locale{}, "12,345 days"}, {0, AgeUnit::Days, Locale{}, " days"},
+      {999, AgeUnit::Days, Locale{}, "999 days"}, {1000, AgeUnit::Days, Locale{}, "1,000 days"},
+      {123456, AgeUnit::Days, Locale{}, "123,456 days"},
       {-12345, AgeUnit::Days, Locale{}, "-12,345 days"}, {1234567, AgeUnit::Days, german, "1.234.567 days"},
       {10, AgeUnit::Weeks, Locale{}, "1.4 weeks"}, {3, AgeUnit::Weeks, Locale{}, ".4 weeks"},
       {100000, AgeUnit::Weeks, Locale{}, "14,285.7 weeks"}, {10, AgeUnit::Weeks, german, "1,4 weeks"},

@@ -4,6 +4,8 @@
 
 #include <ostream>
 
+#include "app/settings_io.h"
+
 namespace tw {
 
 std::ostream& operator<<(std::ostream& o, const CycleOnDay& c) {
@@ -17,6 +19,7 @@ constexpr Date kBirthday = 32874;  // Monday 1/1/1990
 
 ChartState oneBirthday(Date day) {
   ChartState s;
+  s.options = defaultChartOptions();
   s.birthday = kBirthday;
   s.name = "Ann";
   s.chartDate = day;

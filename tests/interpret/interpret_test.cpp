@@ -76,5 +76,17 @@ TEST(cyclePhase, BoundsAreCritical) {
   for (const auto& c : cases) EXPECT_EQ(cyclePhase(c.value, c.kind), c.phase) << c.value;
 }
 
+TEST(CriticalDays, ARangeOfOneDayOrNone) {
+  const Date b = fromYmd(2000, 1, 1);
+  const struct { Date from, to; std::vector<std::string> names; } rows[] = {
+      {b, b, {"physical, emotional, intellectual"}}, {b + 11, b + 11, {"physical"}},
+      {b + 1, b + 1, {}}, {b + 11, b + 10, {}}};
+  for (const auto& r : rows) {
+    std::vector<std::string> names;
+    for (const CriticalDay& d : criticalDays(b, r.from, r.to)) names.push_back(criticalCycleNames(d));
+    EXPECT_EQ(names, r.names) << r.from - b << " to " << r.to - b;
+  }
+}
+
 }  // namespace
 }  // namespace tw

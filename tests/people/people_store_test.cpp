@@ -7,18 +7,33 @@
 namespace tw {
 namespace {
 
-TEST(PeopleStore, DatesReadDayFirstBadOrMissingOnesGiveFirstJanuary1990LongNamesAreCutAndSaveWritesEverySlot) {
+TEST(PeopleStore, DatesReadDayFirstAndBadOrMissingOnesGiveFirstJanuary1990) {
   const Date y1990 = fromYmd(1990, 1, 1);
   const std::pair<std::string, Date> cases[] = {{"25/12/1990", fromYmd(1990, 12, 25)}, {"1/1/90", y1990},
       {"30/12/1899", 0}, {"31/2/2001", y1990}, {"12/31/2001", y1990}, {"", y1990}};
   test::MemoryStore store;
   for (int n = 1; n <= 6; ++n) store.values["PeopleDate " + std::to_string(n)] = cases[n - 1].first;
-  store.values["PeopleName 7"] = std::string(20000, 'n');  // cut when read
+  store.values["PeopleDate 50"] = "2/3/2004";
   PeopleStore people(store);
   people.load();
   for (int n = 1; n <= 6; ++n) EXPECT_EQ(people.dates[n], cases[n - 1].second) << cases[n - 1].first;
-  EXPECT_EQ(people.names[7], std::string(1000, 'n'));
-  EXPECT_EQ(people.dates[50], y1990);  // never stored
+  EXPECT_EQ(people.dates[50], fromYmd(2004, 3, 2));
+  EXPECT_EQ(people.dates[49], y1990);  // never stored
+}
+
+TEST(PeopleStore, StoredNamesAreCutAtTheLongestName) {
+  test::MemoryStore store;
+  store.values = {{"PeopleName 1", std::string(1000, 'n')}, {"PeopleName 50", std::string(1001, 'n')}};
+  PeopleStore people(store);
+  people.load();
+  EXPECT_EQ(people.names[1], std::string(1000, 'n'));
+  EXPECT_EQ(people.names[50], std::string(1000, 'n'));
+}
+
+TEST(PeopleStore, SaveWritesBothKeysOfEverySlot) {
+  test::MemoryStore store;
+  PeopleStore people(store);
+  people.load();
   people.save();
   // Both keys of slots 1 to 50 and no others, so a freed slot overwrites its old values.
   ASSERT_EQ(store.writes.size(), 100u);
@@ -26,6 +41,18 @@ TEST(PeopleStore, DatesReadDayFirstBadOrMissingOnesGiveFirstJanuary1990LongNames
   EXPECT_EQ(store.writes[18], (std::pair<std::string, std::string>{"PeopleName 10", ""}));
   EXPECT_EQ(store.writes[99], (std::pair<std::string, std::string>{"PeopleDate 50", "1/1/1990"}));
   EXPECT_EQ(store.syncs, 1);
+}
+
+TEST(PeopleStore, TheFirstAndLastSlotsAreFoundAndFree) {
+  test::MemoryStore store;
+  PeopleStore people(store);
+  for (int n = 1; n <= PeopleStore::kSlots; ++n) people.names[n] = "P" + std::to_string(n);
+  EXPECT_EQ(people.slotOf("P1 (30/12/1899)"), 1);
+  EXPECT_EQ(people.slotOf("P50 (30/12/1899)"), 50);
+  EXPECT_EQ(people.lowestFreeSlot(), 0);
+  people.names[50].clear();
+  EXPECT_EQ(people.lowestFreeSlot(), 50);
+  EXPECT_EQ(people.slotOf("P50 (30/12/1899)"), 0);
 }
 
 TEST(PeopleStore, ListIsInSlotOrderAndALineIsFoundInTheHighestSlotThatHasIt) {

@@ -35,15 +35,35 @@ TEST_F(MainWindowTest, HeadersAreCentredByTheWindowsOwnTextWidth) {
   EXPECT_FLOAT_EQ(window().measure().textWidth(header.toStdString()), pixels * 1440 / screenDpi());
 }
 
-TEST_F(MainWindowTest, EveryToolbarKeyIsOneTheWindowHandles) {
+TEST_F(MainWindowTest, EachDateButtonOfTheToolbarMovesTheChartDateItsWay) {
   QStringList keys;
   for (QAction* a : window().toolbar()->actions())
     if (!a->isSeparator()) keys << a->data().toString();
   EXPECT_EQ(keys.join(' '), "Print Save BackMonth BackWeek BackDay Today ForwardDay ForwardWeek ForwardMonth Interpret");
-  const Date start = root->mainWindow().state().chartDate;
-  for (QAction* a : window().toolbar()->actions())
-    if (a->data().toString() == "ForwardWeek") a->trigger();
-  EXPECT_EQ(window().findChild<QtDateField*>("chartDatePicker")->date(), start + 7);
+  const struct { const char* key; int days; } rows[] = {
+      {"ForwardDay", 1}, {"ForwardWeek", 7}, {"ForwardMonth", 28},
+      {"BackDay", -1},   {"BackWeek", -7},   {"BackMonth", -28}, {"Today", 0},
+  };
+  auto* field = window().findChild<QtDateField*>("chartDatePicker");
+  for (const auto& row : rows) {
+    // Far from the birthday, so stepping back is never refused.
+    root->mainWindow().takeChosenPerson(fromYmd(1900, 1, 1), "");
+    const Date today = root->mainWindow().state().chartDate;
+    for (QAction* a : window().toolbar()->actions())
+      if (a->data().toString() == row.key) a->trigger();
+    EXPECT_EQ(field->date(), today + row.days) << row.key;
+    root->mainWindow().goToday();
+  }
+}
+
+TEST_F(MainWindowTest, EachGoToItemHasItsKey) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"goToday", "Ctrl+T"},        {"goNextDay", "F1"},           {"goNextWeek", "F2"},
+      {"goForward28Days", "F3"},    {"goPreviousDay", "Shift+F1"}, {"goPreviousWeek", "Shift+F2"},
+      {"goBack28Days", "Shift+F3"}, {"interpret", "Ctrl+I"},
+  };
+  for (const auto& [name, key] : rows)
+    EXPECT_EQ(window().action(name)->shortcut().toString().toStdString(), key) << name;
 }
 
 TEST_F(MainWindowTest, OnlyTheUsersDateChangeRunsTheFieldsHandler) {

@@ -58,6 +58,7 @@ TEST(Surface, InkIsBlackOrWhiteByTheBackgroundAsItShows) {
       {"dark face", true, kButtonFace, {}, Qt::white}, {"light face", false, kButtonFace, {}, Qt::black},
       {"printing on white", true, kWhite, {}, Qt::black},
       {"chosen navy, light theme", false, rgb(0, 0, 128), {}, Qt::white},
+      {"chosen blue, dark theme", true, kBlue, {}, Qt::white}, {"chosen red", true, kRed, {}, Qt::black},
       {"curve colour on white", true, kWhite, kGreen, QColor(0, 255, 0)},
   };
   QtSurface surface(96, 1);
