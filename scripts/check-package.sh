@@ -98,14 +98,23 @@ mkdir -p "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 openbox >/dev/null 2>&1 &
 wm=$!
-# A window mapped before the window manager is ready may never show.
-for _ in $(seq 100); do
+# A window mapped before the window manager is ready may never show; a busy machine starts it
+# slowly.
+for _ in $(seq 300); do
   xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window && break; sleep 0.1
 done
-# Starts the installed program (extra environment in $@), takes a screenshot, opens the help
-# (Help, Contents) when asked, and ends it through File, Exit so that it saves its settings.
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window || echo "note: no window manager came up"
+# Keys go to the window given: through the window manager, and straight to the X server for
+# a display where none manages the windows.
+focus() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
+  xdotool windowfocus --sync "$1" >/dev/null 2>&1 || true
+}
+# Starts the installed program (extra environment in $@), answers the first run's entry window
+# when asked, takes a screenshot, opens the help (Help, Contents) when asked, and ends it
+# through File, Exit so that it saves its settings.
 run_window() {
-  local name=$1 help=$2; shift 2
+  local name=$1 help=$2 first=$3; shift 3
   chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 PATH=/usr/bin:/bin DISPLAY="$DISPLAY" \
     "$@" tidewell >"$out/$name.log" 2>&1 &
   local app=$! win=""
@@ -122,25 +131,57 @@ run_window() {
     kill "$app" 2>/dev/null; wait "$app" 2>/dev/null || true; return
   fi
   sleep 1
+  if [ "$first" = first ]; then
+    # No settings yet: the entry window asks for the user's own name and birthday, and holds
+    # the keyboard until it is answered.
+    local entry=""
+    for _ in $(seq 100); do
+      entry=$(xdotool search --all --onlyvisible --pid "$app" --name '^Entry$' 2>/dev/null | head -n 1 || true)
+      [ -n "$entry" ] && break; sleep 0.2
+    done
+    import -window root "$out/$name-first-run.png"
+    if [ -z "$entry" ]; then
+      bad "$name: the first run asked nothing"
+    else
+      # Return in the name moves on to the birthday; Return there presses OK.
+      # Keys sent before the window has the focus are lost: the name first needs a moment.
+      focus "$entry"
+      sleep 2
+      xdotool type --delay 80 "Pat"; sleep 0.5
+      xdotool key Return; sleep 0.5
+      xdotool type --delay 80 "1990-12-24"; sleep 0.5
+      xdotool key Return
+      # A busy machine takes its time over the keys.
+      for _ in $(seq 200); do
+        xwininfo -id "$entry" 2>/dev/null | grep -q IsViewable || break; sleep 0.1
+      done
+      xwininfo -id "$entry" 2>/dev/null | grep -q IsViewable && bad "$name: the entry window stayed after OK"
+    fi
+    sleep 1
+  fi
   import -window root "$out/$name.png"
   if [ "$help" = help ]; then
-    xdotool windowactivate --sync "$win" key alt+h key c >/dev/null 2>&1 || true
+    focus "$win"
+    xdotool key alt+h key c >/dev/null 2>&1 || true
     sleep 2
     import -window root "$out/$name-help.png"
     xdotool search --onlyvisible --name 'Help' >/dev/null || bad "$name: no help window"
   fi
-  xdotool windowactivate --sync "$win" key alt+f key x >/dev/null 2>&1 || true
+  focus "$win"
+  xdotool key alt+f key x >/dev/null 2>&1 || true
   for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$app" 2>/dev/null; then bad "$name: File, Exit did not end it"; kill "$app"; fi
   wait "$app" 2>/dev/null || true
 }
-run_window window help
+run_window window help first
 ini=$root/root/.config/Kestrelmoor/Tidewell.ini
 [ "$(stat -c %a "$ini" 2>/dev/null)" = 600 ] || bad "settings file not 0600: $(ls -l "$ini" 2>&1)"
+# The chart is of the birthday given at the first run.
+grep -qx 'Birthday1=24/12/1990' "$ini" 2>/dev/null || bad "first run: Birthday1 is not 24/12/1990: $(grep Birthday1 "$ini" 2>&1)"
 # A dark desktop theme, as Qt reads it from a KDE session's colours.
 mkdir -p "$root/root/.config"
 cp scripts/dark-kdeglobals "$root/root/.config/kdeglobals"
-run_window dark-theme no XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 QT_STYLE_OVERRIDE=Fusion
+run_window dark-theme no later XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 QT_STYLE_OVERRIDE=Fusion
 kill "$wm" 2>/dev/null || true
 umount -l "$root/tmp/.X11-unix"
 

@@ -12,6 +12,8 @@ bool DateEntry::showsNoDate() const {
 }
 
 void DateEntry::setValue(Date d) {
+  refusal_.clear();
+  typing_ = false;
   value_ = clampDate(d);
   text_ = showDate(value_, form_);
 }
@@ -25,13 +27,21 @@ bool DateEntry::take(Date d) {
 
 bool DateEntry::edit(std::string text, std::size_t cursor) {
   text_ = std::move(text);
+  refusal_.clear();
   const TypedDate typed = readTypedDate(text_, cursor, form_.order);
-  return typed.counts == Counts::Now && take(typed.date);
+  const bool taken = typed.counts == Counts::Now && take(typed.date);
+  typing_ |= taken;
+  return taken;
 }
 
 bool DateEntry::commit() {
+  typing_ = false;
   const TypedDate typed = readTypedDate(text_, text_.size(), form_.order);
-  const bool taken = typed.counts != Counts::Never && take(typed.date);
+  if (typed.counts == Counts::Never) {
+    refusal_ = whyNoDate(text_, form_);
+    return false;
+  }
+  const bool taken = take(typed.date);
   text_ = showDate(value_, form_);
   return taken;
 }
@@ -39,15 +49,23 @@ bool DateEntry::commit() {
 bool DateEntry::step(std::size_t cursor, int delta) {
   const int part = partAt(text_, cursor);
   bool taken = commit();
+  refusal_.clear();
   taken |= take(stepDate(value_, part, delta, form_));
   text_ = showDate(value_, form_);
   return taken;
 }
 
 bool DateEntry::pick(Date d) {
+  refusal_.clear();
+  typing_ = false;
   const bool taken = take(d);
   text_ = showDate(value_, form_);
   return taken;
+}
+
+void DateEntry::clearText() {
+  text_.clear();
+  refusal_.clear();
 }
 
 }  // namespace tw

@@ -55,6 +55,7 @@ std::string twipsText(double v) { return numberText(static_cast<long long>(std::
 void MainWindow::start() {
   auto& store = services_.store;
   firstRun_ = store.isNew();
+  awaitingBirthday_ = false;
   const Date today = services_.clock.today();
   helpFile_ = services_.program.helpFilePath();
   state_.birthday = today;

@@ -91,6 +91,8 @@ class ChartWatcher {
  public:
   virtual ~ChartWatcher() = default;
   virtual void chartDrawn(const ChartState& state, const Locale& locale) = 0;
+  // The chart area shows `hint` in words instead of a chart.
+  virtual void hintShown(const std::string& hint) = 0;
 };
 
 // The birthdays a chart date may not come before, in the order they are checked: the one
@@ -114,6 +116,9 @@ class MainWindow {
   ui::WindowState windowState() const { return controls_.window.windowState(); }
   // Whether the store held nothing at start-up.
   bool isFirstRun() const { return firstRun_; }
+  // Once the first run's question is cancelled, until a birthday is chosen, the chart area
+  // says how to choose one.
+  bool isAwaitingBirthday() const { return awaitingBirthday_; }
 
   // Start-up and shut-down.
   void start();
@@ -132,6 +137,7 @@ class MainWindow {
   void birthdayChanged();
   void birthday2Changed();
   void chartDateChanged();
+  void chartDateLeft();  // Return, Tab or a command took what was typed in the chart date
   void goToday();
   // A day chosen elsewhere (the list of critical days) becomes the chart date, refused as a
   // date typed into the chart date field is.
@@ -170,6 +176,8 @@ class MainWindow {
   void takeChosenPerson(Date birthday, const std::string& name);
   // New display options: the check marks and the second birthday's controls follow them.
   void applyOptions(const ChartOptions& options);
+  // The first run's question was cancelled: the chart area says how to choose a birthday.
+  void awaitBirthday() { awaitingBirthday_ = true; }
   // Refuses a chart date before `birthday`; a date on it passes.
   void keepChartDateFrom(Date birthday);
   // Redraws the chart on white in a window of at most `maxWidth` by `maxHeight` twips, hands
@@ -195,6 +203,7 @@ class MainWindow {
   std::vector<ChartWatcher*> chartWatchers_;
   ChartClipboard* clipboard_ = nullptr;
   bool firstRun_ = false;
+  bool awaitingBirthday_ = false;
 };
 
 }  // namespace tw

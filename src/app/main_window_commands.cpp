@@ -16,6 +16,7 @@ void MainWindow::chooseBirthday2() {
 
 void MainWindow::takeChosenPerson(Date birthday, const std::string& name) {
   if (choosingFor_ == ChoosingFor::Birthday) {
+    awaitingBirthday_ = false;
     state_.birthday = birthday;
     state_.name = name;
     controls_.birthdayPicker.setValue(birthday);  // a program set: the name stays with the birthday

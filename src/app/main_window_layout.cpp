@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "app/main_window.h"
 #include "chart/draw_chart.h"
@@ -38,6 +39,14 @@ void MainWindow::layOut() {
 }
 
 void MainWindow::drawChart() {
+  if (awaitingBirthday_) {
+    static const std::vector<std::string> hint{"No birthday has been chosen yet.",
+                                               "Type one in the Birthday field below,",
+                                               "or press Birthday to choose a person."};
+    tw::drawHint(hint, state_.options.backgroundColour, services_.surface, services_.measure);
+    for (ChartWatcher* watcher : chartWatchers_) watcher->hintShown(hint[0] + " " + hint[1] + " " + hint[2]);
+    return;
+  }
   tw::drawChart(state_, services_.surface, services_.measure, services_.locale);
   for (ChartWatcher* watcher : chartWatchers_) watcher->chartDrawn(state_, services_.locale);
 }

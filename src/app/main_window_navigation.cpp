@@ -33,6 +33,7 @@ void MainWindow::keepChartDateFrom(Date birthday) {
 }
 
 void MainWindow::birthdayChanged() {
+  awaitingBirthday_ = false;
   state_.birthday = controls_.birthdayPicker.value();
   state_.name.clear();
   drawChart();
@@ -44,7 +45,11 @@ void MainWindow::birthday2Changed() {
 }
 
 void MainWindow::chartDateChanged() {
-  state_.chartDate = controls_.chartDatePicker.value();
+  const Date typed = controls_.chartDatePicker.value();
+  // A date before a birthday, taken as it is typed, is refused once the field is left: a
+  // message in the middle of typing would take the keys meant for the field.
+  if (controls_.chartDatePicker.isBeingTyped() && typed < earliestChartDate(state_)) return;
+  state_.chartDate = typed;
   // Each against the date as it now stands: a check before may have moved it.
   for (Date birthday : birthdaysBefore(state_)) keepChartDateFrom(birthday);
   drawChart();
@@ -53,6 +58,10 @@ void MainWindow::chartDateChanged() {
 void MainWindow::goToDate(Date day) {
   controls_.chartDatePicker.setValue(day);
   chartDateChanged();
+}
+
+void MainWindow::chartDateLeft() {
+  if (controls_.chartDatePicker.value() != state_.chartDate) chartDateChanged();
 }
 
 void MainWindow::goForward(int days) {

@@ -32,6 +32,12 @@ class DatePicker : public virtual Control {
  public:
   virtual Date value() const = 0;
   virtual void setValue(Date d) = 0;
+  // The value was taken from a date as it is typed; the field has not been left since.
+  virtual bool isBeingTyped() const = 0;
+  // The text shown reads as a date, now or once the field is left.
+  virtual bool showsDate() const = 0;
+  // Shows no text until the user types a date; the value stays.
+  virtual void showEmpty() = 0;
 };
 
 class TextBox : public virtual Control {

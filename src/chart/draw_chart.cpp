@@ -34,6 +34,20 @@ std::vector<std::string> chartHeaders(const ChartState& state, const Locale& loc
   }
 }
 
+void drawHint(const std::vector<std::string>& lines, Colour background, DrawingSurface& s,
+              const TextMeasure& measure) {
+  s.setBackground(background);
+  s.clear();
+  s.setFontSize(10);
+  s.setBold(false);
+  constexpr float kLine = 240;  // twips between lines of 10-point text
+  float y = (s.height() - kLine * static_cast<float>(lines.size())) / 2;
+  for (const std::string& line : lines) {
+    chart::printCentred(s, measure, line, 0, y);
+    y += kLine;
+  }
+}
+
 bool chartFits(ChartType type, float width, float height) {
   switch (type) {
     case ChartType::Biorhythm: return chart::biorhythmChartFits(width, height);

@@ -12,6 +12,10 @@ namespace tw {
 void drawChart(const ChartState& state, DrawingSurface& surface, const TextMeasure& measure,
                const Locale& locale);
 
+// Lines of words in the middle of the chart area, where there is no chart to draw.
+void drawHint(const std::vector<std::string>& lines, Colour background, DrawingSurface& surface,
+              const TextMeasure& measure);
+
 // The two branches, for callers that already know the type.
 void drawBiorhythmChart(const ChartState& state, DrawingSurface& surface,
                         const TextMeasure& measure, const Locale& locale);

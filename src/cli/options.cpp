@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "chart/chart_file_type.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -145,16 +147,15 @@ std::string printable(std::string_view text) {
 }
 
 std::optional<OutputFormat> formatOf(std::string_view path) {
-  const auto dot = path.rfind('.');
-  const auto slash = path.find_last_of('/');
-  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
-    return std::nullopt;
-  const std::string ext = lower(path.substr(dot));
-  if (ext == ".png") return OutputFormat::Png;
-  if (ext == ".bmp") return OutputFormat::Bmp;
-  if (ext == ".svg") return OutputFormat::Svg;
-  if (ext == ".pdf") return OutputFormat::Pdf;
-  return std::nullopt;
+  const auto type = chartFileTypeOf(path);
+  if (!type) return std::nullopt;
+  switch (*type) {
+    case ChartFileType::Bmp: return OutputFormat::Bmp;
+    case ChartFileType::Svg: return OutputFormat::Svg;
+    case ChartFileType::Pdf: return OutputFormat::Pdf;
+    case ChartFileType::Png: break;
+  }
+  return OutputFormat::Png;
 }
 
 std::optional<Date> parseDateArg(std::string_view text, std::string& error) {

@@ -47,10 +47,22 @@ void CriticalDaysWindow::open() {
 
 void CriticalDaysWindow::chartDrawn(const ChartState&, const Locale& locale) {
   services_.locale = locale;
+  hint_.clear();
+  if (opened_) refresh();
+}
+
+void CriticalDaysWindow::hintShown(const std::string& hint) {
+  hint_ = hint;
   if (opened_) refresh();
 }
 
 void CriticalDaysWindow::refresh() {
+  if (!hint_.empty()) {
+    entries_.clear();
+    services_.controls.showRows({}, false);
+    services_.controls.showNote(hint_);
+    return;
+  }
   const ChartState& state = services_.main.state();
   entries_ = criticalDaysAhead(state, span_);
   const bool two = state.options.chartType == ChartType::Comparison;
@@ -88,11 +100,11 @@ void CriticalDaysWindow::addToCalendar() {
                           {{"iCalendar files", "*.ics"}},
                           "ics",
                           calendarFileName(services_.main.state())};
-  const auto path = services_.dialogs.chooseSaveFile(options);
-  if (!path) return;
+  const auto chosen = services_.dialogs.chooseSaveFile(options);
+  if (!chosen) return;
   const std::string text = iCalendar(entries_, {services_.clock.now(), reminder_});
-  if (std::string why = services_.files.write(*path, text); !why.empty())
-    services_.messages.warn("Tidewell could not write the calendar file\r\n" + *path + ":\r\n" + why +
+  if (std::string why = services_.files.write(chosen->path, text); !why.empty())
+    services_.messages.warn("Tidewell could not write the calendar file\r\n" + chosen->path + ":\r\n" + why +
                          ".\r\n\r\nNo file was changed.",
                      kCriticalDaysTitle);
 }

@@ -71,6 +71,7 @@ class CriticalDaysWindow : public ChartWatcher {
   // window when none is stored); shows the window over the chart as it stands.
   void open();
   void chartDrawn(const ChartState& state, const Locale& locale) override;
+  void hintShown(const std::string& hint) override;  // no birthday yet: no days either
   void chooseSpan(CriticalSpan span);
   void setReminder(bool on);
   void goToRow(int row);  // Return or a double-click on a row
@@ -89,6 +90,7 @@ class CriticalDaysWindow : public ChartWatcher {
   CriticalSpan span_ = CriticalSpan::Days30;
   bool reminder_ = false;
   std::vector<CriticalEntry> entries_;
+  std::string hint_;  // what the chart area says instead of a chart; empty while it shows one
 };
 
 // "Anna critical days.ics", "Anna and Bo critical days.ics", or "Critical days.ics" without names.

@@ -23,6 +23,12 @@ struct SaveFileOptions {
   bool folderMustExist = true;
 };
 
+// The name the user gave and the filter chosen with it, counted from 0.
+struct ChosenFile {
+  std::string path;
+  std::size_t filter = 0;
+};
+
 struct PrintDialogOptions {
   bool pageRange = false;  // offer a choice of pages
 };
@@ -34,7 +40,7 @@ class Dialogs {
   virtual std::optional<Colour> chooseColour(Colour current) = 0;
   // True when the user chose a printer; it is the one printed on until the next choice.
   virtual bool choosePrinter(const PrintDialogOptions& options) = 0;
-  virtual std::optional<std::string> chooseSaveFile(const SaveFileOptions& options) = 0;
+  virtual std::optional<ChosenFile> chooseSaveFile(const SaveFileOptions& options) = 0;
 };
 
 }  // namespace tw

@@ -5,19 +5,6 @@
 
 namespace tw {
 
-ChartFileType chartFileTypeOf(std::string_view path) {
-  const auto dot = path.rfind('.');
-  const auto slash = path.rfind('/');
-  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
-    return ChartFileType::Bmp;
-  std::string ext(path.substr(dot + 1));
-  std::ranges::transform(ext, ext.begin(), [](unsigned char c) { return std::tolower(c); });
-  if (ext == "png") return ChartFileType::Png;
-  if (ext == "svg") return ChartFileType::Svg;
-  if (ext == "pdf") return ChartFileType::Pdf;
-  return ChartFileType::Bmp;
-}
-
 void PrintAndSave::print() {
   if (main_.windowState() != ui::WindowState::Normal) {
     messages_.warn(
@@ -45,19 +32,30 @@ void PrintAndSave::printOnPage() {
 }
 
 void PrintAndSave::save() {
-  const auto path = dialogs_.chooseSaveFile(saveOptions_);
-  if (!path) return;
-  saveOptions_.fileName = *path;
-  if (!writeFile(*path)) return;
+  std::optional<ChartFile> file;
+  while (!file) {
+    const auto chosen = dialogs_.chooseSaveFile(saveOptions_);
+    if (!chosen) return;
+    const FileFilter& filter = saveOptions_.filters.at(std::min(chosen->filter, saveOptions_.filters.size() - 1));
+    file = chartFileFor(chosen->path, extensionOf(filter.pattern));
+    saveOptions_.fileName = file ? file->path : chosen->path;
+    // The dialog comes back on the name, to be put right.
+    if (!file)
+      messages_.warn(chosen->path + "\r\nis not a name Tidewell can save a chart as: it saves " +
+                         std::string(kChartFileExtensions) +
+                         " files.\r\n\r\nEnd the name in one of them, or leave the extension off for the "
+                         "type chosen in the list.",
+                     "Tidewell");
+  }
+  if (!writeFile(*file)) return;
   main_.drawChart();
 }
 
-bool PrintAndSave::writeFile(const std::string& path) {
-  const ChartFileType type = chartFileTypeOf(path);
+bool PrintAndSave::writeFile(const ChartFile& file) {
   // A bitmap is the screen's own image, pixel for pixel; the other types draw the chart afresh.
-  if (type != ChartFileType::Bmp) return files_.draw(main_.chartDrawing(), type, path);
+  if (file.type != ChartFileType::Bmp) return files_.draw(main_.chartDrawing(), file.type, file.path);
   const auto image = chart_.copy();
-  return image && files_.write(*image, path);
+  return image && files_.write(*image, file.path);
 }
 
 }  // namespace tw

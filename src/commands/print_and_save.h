@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/main_window.h"
+#include "chart/chart_file_type.h"
 #include "commands/dialogs.h"
 
 namespace tw {
@@ -37,11 +38,6 @@ class PrintPage {
   virtual bool print() = 0;  // false when the printer failed
 };
 
-enum class ChartFileType { Bmp, Png, Svg, Pdf };
-
-// The type a file name's extension names, in any case ("chart.Png"); a bitmap for any other name.
-ChartFileType chartFileTypeOf(std::string_view path);
-
 class ChartFiles {
  public:
   virtual ~ChartFiles() = default;
@@ -72,7 +68,7 @@ class PrintAndSave : public FileCommands {
 
  private:
   void printOnPage();
-  bool writeFile(const std::string& path);
+  bool writeFile(const ChartFile& file);
 
   MainWindow& main_;
   Dialogs& dialogs_;

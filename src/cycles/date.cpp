@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "cycles/calendar_day.h"
+
 namespace tw {
 namespace {
 constexpr std::chrono::sys_days kEpoch = std::chrono::sys_days{std::chrono::year{1899} / 12 / 30};
@@ -20,13 +22,6 @@ std::string_view trim(std::string_view s) {
   return s;
 }
 
-std::optional<Date> checked(int y, int m, int d) {
-  if (y < 1601 || y > 9999 || m < 1 || m > 12 || d < 1 || d > 31) return std::nullopt;
-  std::chrono::year_month_day ymd{std::chrono::year{y}, std::chrono::month{unsigned(m)},
-                                  std::chrono::day{unsigned(d)}};
-  if (!ymd.ok()) return std::nullopt;
-  return fromYmd(ymd);
-}
 }  // namespace
 
 std::chrono::year_month_day toYmd(Date d) {
@@ -85,8 +80,9 @@ std::optional<Date> parseDayFirst(std::string_view text) {
   int d = 0, m = 0, y = 0;
   if (!readUnsigned(parts[0], d) || !readUnsigned(parts[1], m) || !readUnsigned(parts[2], y))
     return std::nullopt;
-  if (parts[2].size() <= 2) y += (y < 30) ? 2000 : 1900;
-  return checked(y, m, d);
+  const auto year = writtenYear(y, parts[2].size());
+  if (!year) return std::nullopt;
+  return calendarDay(*year, m, d);
 }
 
 std::optional<Date> parseIso(std::string_view text) {
@@ -96,7 +92,7 @@ std::optional<Date> parseIso(std::string_view text) {
   if (!readUnsigned(text.substr(0, 4), y) || !readUnsigned(text.substr(5, 2), m) ||
       !readUnsigned(text.substr(8, 2), d))
     return std::nullopt;
-  return checked(y, m, d);
+  return calendarDay(y, m, d);
 }
 
 std::string toIso(Date d) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "cycles/calendar_day.h"
 #include "cycles/locale.h"
 
 namespace tw {
@@ -41,16 +42,6 @@ int number(std::string_view text, Group g) {
   return n;
 }
 
-std::optional<Date> dateOf(int y, int m, int d) {
-  if (y < 1601 || y > 9999 || m < 1 || m > 12 || d < 1 || d > 31) return std::nullopt;
-  const std::chrono::year_month_day ymd{std::chrono::year{y}, std::chrono::month{unsigned(m)},
-                                        std::chrono::day{unsigned(d)}};
-  if (!ymd.ok()) return std::nullopt;
-  return fromYmd(ymd);
-}
-
-int fullYear(int twoDigits) { return twoDigits + (twoDigits < 30 ? 2000 : 1900); }
-
 enum class Part { Day, Month, Year };
 
 // Which part each of the three groups is, for a text of this order.
@@ -80,27 +71,32 @@ std::optional<std::size_t> groupAt(const std::vector<Group>& groups, std::size_t
   return std::nullopt;
 }
 
-TypedDate digitsOnly(std::string_view text, Group g, DateOrder order) {
-  if (g.size() != 8 && g.size() != 6) return {};
-  const std::size_t yearSize = g.size() - 4;
-  const std::size_t b = g.begin;
-  std::array<Group, 3> groups;
-  if (order == DateOrder::YearMonthDay)
-    groups = {Group{b, b + yearSize}, Group{b + yearSize, b + yearSize + 2}, Group{g.end - 2, g.end}};
-  else
-    groups = {Group{b, b + 2}, Group{b + 2, b + 4}, Group{b + 4, g.end}};
-  int day = 0, month = 0, year = 0;
-  const auto parts = partsOf(order);
-  for (std::size_t i = 0; i < 3; ++i) {
-    const int n = number(text, groups[i]);
-    if (parts[i] == Part::Day) day = n;
-    if (parts[i] == Part::Month) month = n;
-    if (parts[i] == Part::Year) year = yearSize == 4 ? n : fullYear(n);
+// A text's three groups and the part each stands for.
+struct Layout {
+  std::vector<Group> groups;
+  std::array<Part, 3> parts;
+};
+
+std::optional<Layout> layoutOf(std::string_view text, DateOrder order) {
+  const auto found = digitGroups(text);
+  if (!found) return std::nullopt;
+  const std::vector<Group>& groups = *found;
+  if (groups.size() == 1) {
+    // Digits only: 8 with the year in full, 6 with two digits of it.
+    const Group g = groups[0];
+    if (g.size() != 8 && g.size() != 6) return std::nullopt;
+    const std::size_t yearSize = g.size() - 4, b = g.begin;
+    if (order == DateOrder::YearMonthDay)
+      return Layout{{{b, b + yearSize}, {b + yearSize, b + yearSize + 2}, {g.end - 2, g.end}}, partsOf(order)};
+    return Layout{{{b, b + 2}, {b + 2, b + 4}, {b + 4, g.end}}, partsOf(order)};
   }
-  const auto date = dateOf(year, month, day);
-  if (!date) return {};
-  // Eight digits cannot grow into another date.
-  return {yearSize == 4 ? Counts::Now : Counts::WhenLeft, *date};
+  if (groups.size() != 3) return std::nullopt;
+  const std::size_t first = groups[0].size(), last = groups[2].size();
+  if (first == 4) return Layout{groups, {Part::Year, Part::Month, Part::Day}};  // ISO, whatever the user's order
+  if (first > 2) return std::nullopt;
+  if (order == DateOrder::YearMonthDay && last <= 2) return Layout{groups, {Part::Year, Part::Month, Part::Day}};
+  if (order == DateOrder::MonthDayYear) return Layout{groups, {Part::Month, Part::Day, Part::Year}};
+  return Layout{groups, {Part::Day, Part::Month, Part::Year}};  // the settings file's order where the year leads
 }
 
 }  // namespace
@@ -134,40 +130,45 @@ DateForm dateFormFor(std::string_view pattern) {
 
 std::string showDate(Date d, const DateForm& form) { return formatDate(d, form.pattern, Locale{}); }
 
-TypedDate readTypedDate(std::string_view text, std::size_t cursor, DateOrder order) {
-  const auto found = digitGroups(text);
-  if (!found) return {};
-  const std::vector<Group>& groups = *found;
-  if (groups.size() == 1) return digitsOnly(text, groups[0], order);
-  if (groups.size() != 3) return {};
-
-  std::array<Part, 3> parts;
-  const std::size_t first = groups[0].size(), last = groups[2].size();
-  if (first == 4) parts = {Part::Year, Part::Month, Part::Day};  // ISO, whatever the user's order
-  else if (first > 2) return {};
-  else if (order == DateOrder::YearMonthDay && last <= 2) parts = {Part::Year, Part::Month, Part::Day};
-  else if (order == DateOrder::MonthDayYear) parts = {Part::Month, Part::Day, Part::Year};
-  else parts = {Part::Day, Part::Month, Part::Year};  // the settings file's order where the year leads
-
-  int day = 0, month = 0, year = 0;
-  bool yearInFull = false;
+std::optional<WrittenDate> writtenDate(std::string_view text, DateOrder order) {
+  const auto layout = layoutOf(text, order);
+  if (!layout) return std::nullopt;
+  WrittenDate written;
   for (std::size_t i = 0; i < 3; ++i) {
-    const std::size_t size = groups[i].size();
-    const int n = number(text, groups[i]);
-    if (parts[i] == Part::Year) {
-      if (size == 3 || size > 4) return {};
-      yearInFull = size == 4;
-      year = yearInFull ? n : fullYear(n);
-    } else if (size > 2) {
-      return {};
-    } else {
-      (parts[i] == Part::Day ? day : month) = n;
+    const Group g = layout->groups[i];
+    if (layout->parts[i] != Part::Year && g.size() > 2) return std::nullopt;
+    const int n = number(text, g);
+    switch (layout->parts[i]) {
+      case Part::Day: written.day = n; break;
+      case Part::Month: written.month = n; break;
+      case Part::Year: written.year = n, written.yearDigits = g.size(); break;
     }
   }
-  const auto date = dateOf(year, month, day);
+  written.yearFirst = layout->parts[0] == Part::Year;
+  return written;
+}
+
+namespace {
+std::optional<Date> dayWritten(const WrittenDate& written) {
+  // Beyond four digits is no year: the field holds 20 characters, not years of 90000.
+  if (written.yearDigits > 4) return std::nullopt;
+  const auto year = writtenYear(written.year, written.yearDigits);
+  if (!year) return std::nullopt;
+  return calendarDay(*year, written.month, written.day);
+}
+
+}  // namespace
+
+TypedDate readTypedDate(std::string_view text, std::size_t cursor, DateOrder order) {
+  const auto written = writtenDate(text, order);
+  const auto date = written ? dayWritten(*written) : std::nullopt;
   if (!date) return {};
-  const auto typing = groupAt(groups, cursor);
-  const bool growing = typing && couldGrow(text, groups[*typing], parts[*typing]);
+  const bool yearInFull = written->yearDigits == 4;
+  const auto layout = layoutOf(text, order);
+  // Eight digits cannot grow into another date; three groups can while the cursor types on.
+  const bool digitsOnly = digitGroups(text)->size() == 1;
+  const auto typing = digitsOnly ? std::optional<std::size_t>{} : groupAt(layout->groups, cursor);
+  const bool growing = typing && couldGrow(text, layout->groups[*typing], layout->parts[*typing]);
   return {yearInFull && !growing ? Counts::Now : Counts::WhenLeft, *date};
 }
 
@@ -188,7 +189,7 @@ Date stepDate(Date d, int part, int delta, const DateForm& form) {
   auto moved = which == Part::Month ? ymd.year() / ymd.month() + std::chrono::months{delta}
                                     : ymd.year() / ymd.month() + std::chrono::years{delta};
   const int year = static_cast<int>(moved.year());
-  if (year < 1601 || year > 9999) return d;
+  if (year < kFirstYear || year > kLastYear) return d;
   const auto lastDay = std::chrono::year_month_day_last{moved.year(), std::chrono::month_day_last{moved.month()}}.day();
   return fromYmd(moved.year() / moved.month() / std::min(ymd.day(), lastDay));
 }

@@ -2,6 +2,7 @@
 // Dates as people type them into a date field: in the user's order of day, month and year,
 // with any common separator, as digits only, or in ISO form; and the form the field shows.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,19 @@ struct TypedDate {
 // user is typing) is full too: typing 15/06/1988 never takes 15/06/19, and 1988-06-1 waits for
 // a second digit of the day. Anything less that is a date counts when the field is left.
 TypedDate readTypedDate(std::string_view text, std::size_t cursor, DateOrder order);
+
+// A typed text's numbers as the rules above read them, before any check that they name a day.
+struct WrittenDate {
+  int day = 0, month = 0, year = 0;
+  std::size_t yearDigits = 0;
+  bool yearFirst = false;  // read as ISO or in year-month-day order
+};
+std::optional<WrittenDate> writtenDate(std::string_view text, DateOrder order);
+
+// Why a text left in a field of this form is no date, in words that name the form expected
+// ("24/12/1990 is not a date in month/day/year order: there is no month 24."); empty when it
+// is one.
+std::string whyNoDate(std::string_view text, const DateForm& form);
 
 // The part of the date under the cursor in a shown text: 0, 1 or 2 from the left.
 int partAt(std::string_view text, std::size_t cursor);

@@ -105,8 +105,13 @@ void PeopleList::close() { controls_.window.hide(); }
 void PeopleList::welcomeFirstPerson() {
   if (!main_.isFirstRun()) return;
   const int free = people.lowestFreeSlot();
-  const auto person = entry_.edit({"", main_.state().birthday});
-  if (!person || free == 0) return;
+  const auto person = entry_.welcome();
+  if (!person) {
+    main_.awaitBirthday();
+    main_.drawChart();
+    return;
+  }
+  if (free == 0) return;
   people.names[free] = person->name.empty() ? "(new)" : person->name;
   people.dates[free] = person->birthday;
   rebuild();

@@ -11,6 +11,8 @@ struct PersonEntryControls {
   ui::Window& window;
   ui::TextBox& nameBox;
   ui::DatePicker& birthdayPicker;
+  ui::Control& okButton;
+  ui::Control& welcome;  // the first run's line on what the window is for, and Cancel
 };
 
 struct Person {
@@ -25,6 +27,11 @@ class PersonEntry {
   // Fills the fields and shows the window modally: the entry as the user left it on "OK",
   // nothing after the close box or Escape.
   std::optional<Person> edit(const Person& person);
+  // The first run's question: the window says what it is for, the birthday starts empty and
+  // OK waits for a date; Cancel, the close box or Escape give nothing.
+  std::optional<Person> welcome();
+
+  void birthdayEdited();     // OK follows whether the birthday reads as a date
 
   void accept();             // "OK"
   void nameReturnPressed();  // moves on to the birthday
@@ -33,6 +40,8 @@ class PersonEntry {
  private:
   PersonEntryControls controls_;
   ui::Messages& messages_;
+  std::optional<Person> show();
+
   bool accepted_ = false;
 };
 

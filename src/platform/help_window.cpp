@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
@@ -113,6 +114,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(filter_, &QLineEdit::returnPressed, this, &HelpWindow::displayCurrent);
   connect(list_, &QListWidget::itemActivated, this, [this] { displayCurrent(); });
   connect(display_, &QPushButton::clicked, this, &HelpWindow::displayCurrent);
+  // A window of its own, closed from the keyboard as the desktop's viewers are.
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 // A new theme brings new colours: the page is read again with them.

@@ -71,6 +71,13 @@ void ChartView::chartDrawn(const ChartState& state, const Locale& locale) {
   moveCursor(dateMoved || !chart::columnLeft(columns(), cursor_) ? state.chartDate : cursor_);
 }
 
+// No chart, so no days to point at or move between: a screen reader hears the hint.
+void ChartView::hintShown(const std::string& hint) {
+  drawn_ = false;
+  setAccessibleDescription(QString::fromStdString(hint));
+  update();
+}
+
 chart::DayColumns ChartView::columns() const { return chart::dayColumns(state_, surface_.width()); }
 
 void ChartView::moveCursor(Date day) {

@@ -25,6 +25,7 @@ class ChartView : public QWidget, public ChartWatcher {
   // Gestures go to `main`; a right click, the Menu key or Shift+F10 opens `menu`.
   void attach(MainWindow& main, QMenu* menu);
   void chartDrawn(const ChartState& state, const Locale& locale) override;
+  void hintShown(const std::string& hint) override;
   QString description() const { return description_; }  // as a screen reader reads it now
   Date cursorDay() const { return cursor_; }
   // The day under x pixels from the left edge, and what the pointer shows there.

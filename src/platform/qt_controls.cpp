@@ -24,6 +24,10 @@ void QtDatePicker::onUserChange(std::function<void()> handler) {
   QObject::connect(field_, &QtDateField::dateTaken, field_, std::move(handler));
 }
 
+void QtDatePicker::onLeft(std::function<void()> handler) {
+  QObject::connect(field_, &QtDateField::left, field_, std::move(handler));
+}
+
 void QtTextBox::setText(const std::string& text) {
   const QSignalBlocker block(edit_);
   edit_->setText(QString::fromStdString(text));

@@ -51,6 +51,9 @@ class QtDatePicker : public WidgetControl, public ui::DatePicker {
   explicit QtDatePicker(QtDateField* field) : WidgetControl(field), field_(field) {}
   Date value() const override { return field_->date(); }
   void setValue(Date d) override { field_->setDate(d); }
+  bool isBeingTyped() const override { return field_->isBeingTyped(); }
+  bool showsDate() const override { return !field_->showsNoDate(); }
+  void showEmpty() override { field_->clearText(); }
   // As tabbing into it does, the focus from the program selects the date to type over.
   void setFocus() override {
     field_->setFocus(Qt::TabFocusReason);
@@ -59,6 +62,8 @@ class QtDatePicker : public WidgetControl, public ui::DatePicker {
 
   // Runs `handler` once for each new date the user gives.
   void onUserChange(std::function<void()> handler);
+  // Runs `handler` each time what was typed is taken: Return, leaving the field, a command.
+  void onLeft(std::function<void()> handler);
 
  private:
   QtDateField* field_;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QKeyEvent>
+#include <QAccessible>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -12,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/date_note.h"
 #include "platform/qt_controls.h"
 
 namespace tw::platform {
@@ -90,15 +93,33 @@ void QtDateField::setDate(Date d) {
   showEntry(0);
 }
 
+void QtDateField::clearText() {
+  entry_.clearText();
+  showEntry(0);
+}
+
 void QtDateField::showEntry(int cursor) {
   const QString text = QString::fromStdString(entry_.text());
   if (text != this->text()) {
     setText(text);
     setCursorPosition(std::clamp(cursor, 0, static_cast<int>(text.size())));
   }
-  // A screen reader hears what the zigzag line shows.
-  setAccessibleDescription(entry_.showsNoDate() ? QStringLiteral("not a date") : QString());
+  // A screen reader hears what the zigzag line and the note show.
+  const QString refused = refusal();
+  const QString description =
+      !refused.isEmpty() ? refused : entry_.showsNoDate() ? QStringLiteral("not a date") : QString();
+  if (description != accessibleDescription()) {
+    setAccessibleDescription(description);
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+  }
+  showRefusal();
   update();
+}
+
+void QtDateField::showRefusal() {
+  if (isVisible()) showDateNote(note_, this, refusal());
+  else if (note_) note_->hide();
 }
 
 void QtDateField::taken(bool isNew) {
@@ -111,7 +132,10 @@ void QtDateField::typed(const QString& text) {
   taken(isNew);
 }
 
-void QtDateField::commitTyping() { taken(entry_.commit()); }
+void QtDateField::commitTyping() {
+  taken(entry_.commit());
+  emit left();
+}
 
 void QtDateField::commitTypingIn(QWidget* window) {
   for (QtDateField* field : window->findChildren<QtDateField*>()) field->commitTyping();
@@ -206,6 +230,11 @@ void QtDateField::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 
+void QtDateField::hideEvent(QHideEvent* event) {
+  if (note_) note_->hide();
+  QLineEdit::hideEvent(event);
+}
+
 void QtDateField::focusOutEvent(QFocusEvent* event) {
   commitTyping();
   QLineEdit::focusOutEvent(event);
@@ -213,7 +242,8 @@ void QtDateField::focusOutEvent(QFocusEvent* event) {
 
 void QtDateField::paintEvent(QPaintEvent* event) {
   QLineEdit::paintEvent(event);
-  if (!entry_.showsNoDate()) return;
+  // An empty field waits for a date; it is not a wrong one.
+  if (!entry_.showsNoDate() || text().isEmpty()) return;
   // A zigzag under the text, as under a misspelt word: its shape says it, not only its colour.
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);

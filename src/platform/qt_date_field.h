@@ -9,6 +9,7 @@
 #include "app/date_entry.h"
 
 class QCalendarWidget;
+class QLabel;
 
 namespace tw::platform {
 
@@ -20,6 +21,10 @@ class QtDateField : public QLineEdit {
   Date date() const { return entry_.value(); }
   void setDate(Date d);  // from the program: dateTaken() is not emitted
   bool showsNoDate() const { return entry_.showsNoDate(); }
+  // Why the text left in the field is no date, as the note under it says; empty when it is one.
+  QString refusal() const { return QString::fromStdString(entry_.refusal()); }
+  bool isBeingTyped() const { return entry_.isBeingTyped(); }
+  void clearText();  // empty until the user types a date
 
   // Takes a date that waits for the field to be left; commands run it before they read dates.
   void commitTyping();
@@ -37,17 +42,20 @@ class QtDateField : public QLineEdit {
 
  signals:
   void dateTaken();  // once for each new date the user gives
+  void left();       // Return, leaving the field or a command took what was typed
 
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void typed(const QString& text);
+  void showRefusal();
   void step(int delta);
   void showEntry(int cursor);
   void taken(bool isNew);
@@ -58,6 +66,7 @@ class QtDateField : public QLineEdit {
   QToolButton* button_ = nullptr;
   QPointer<QWidget> popup_;
   QCalendarWidget* calendar_ = nullptr;
+  QPointer<QLabel> note_;  // over the window, under the field: what was wrong with the date
 };
 
 }  // namespace tw::platform

@@ -66,7 +66,7 @@ bool QtDialogs::choosePrinter(const PrintDialogOptions& options) {
   return runner(dialog) == QDialog::Accepted;
 }
 
-std::optional<std::string> QtDialogs::chooseSaveFile(const SaveFileOptions& options) {
+std::optional<ChosenFile> QtDialogs::chooseSaveFile(const SaveFileOptions& options) {
   SaveDialog dialog(parent_, QString::fromStdString(options.title), options.folderMustExist);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // A file that does not exist yet, in a folder that does.
@@ -88,7 +88,8 @@ std::optional<std::string> QtDialogs::chooseSaveFile(const SaveFileOptions& opti
   if (runner(dialog) != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
-  return chosen.first().toStdString();
+  const auto filter = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
+  return ChosenFile{chosen.first().toStdString(), static_cast<std::size_t>(filter)};
 }
 
 }  // namespace tw::platform

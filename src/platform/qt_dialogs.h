@@ -25,7 +25,7 @@ class QtDialogs : public Dialogs {
 
   std::optional<Colour> chooseColour(Colour current) override;
   bool choosePrinter(const PrintDialogOptions& options) override;
-  std::optional<std::string> chooseSaveFile(const SaveFileOptions& options) override;
+  std::optional<ChosenFile> chooseSaveFile(const SaveFileOptions& options) override;
 
  private:
   QPointer<QWidget> parent_;

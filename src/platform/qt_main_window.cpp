@@ -161,6 +161,7 @@ void QtMainWindow::attach(MainWindow& main, const QtProgram& program) {
   birthdayPicker_->onUserChange([this] { main_->birthdayChanged(); });
   birthday2Picker_->onUserChange([this] { main_->birthday2Changed(); });
   chartDatePicker_->onUserChange([this] { main_->chartDateChanged(); });
+  chartDatePicker_->onLeft([this] { main_->chartDateLeft(); });
   connect(birthdayButton_, &QPushButton::clicked, this, [this] { main_->chooseBirthday(); });
   connect(birthday2Button_, &QPushButton::clicked, this, [this] { main_->chooseBirthday2(); });
   const std::pair<const char*, void (MainWindow::*)()> tools[] = {

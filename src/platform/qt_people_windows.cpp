@@ -69,6 +69,33 @@ const ButtonDesign kListButtons[] = {
     {Delete, "deleteButton", "Delete", 2280, 3000, 975, 375, &PeopleList::deleteSelectedPerson},
 };
 
+// The first run's parts of the entry window: a line on what it is for above the fields and
+// Cancel beside OK, in a window grown to hold them.
+class WelcomeParts : public WidgetControl {
+ public:
+  WelcomeParts(QWidget* window, QLabel* prompt, QPushButton* cancel, std::vector<QWidget*> rows)
+      : WidgetControl(prompt), window_(window), prompt_(prompt), cancel_(cancel), rows_(std::move(rows)) {}
+  bool isVisible() const override { return shown_; }
+  void setVisible(bool visible) override {
+    if (visible == shown_) return;
+    shown_ = visible;
+    // Down by the line's height and wider by what the line needs over the fields; and back.
+    const int sign = visible ? 1 : -1;
+    const int down = twipsToPixels(360) * sign, wider = twipsToPixels(1200) * sign;
+    for (QWidget* row : rows_) row->move(row->x(), row->y() + down);
+    window_->setFixedSize(window_->width() + wider, window_->height() + down);
+    prompt_->setVisible(visible);
+    cancel_->setVisible(visible);
+  }
+
+ private:
+  QWidget* window_;
+  QLabel* prompt_;
+  QPushButton* cancel_;
+  std::vector<QWidget*> rows_;
+  bool shown_ = false;
+};
+
 }  // namespace
 
 QtPeopleWindows::QtPeopleWindows(QtDialogWindow* listWindow, ui::Window& listAdapter,
@@ -83,7 +110,8 @@ QtPeopleWindows::QtPeopleWindows(QtDialogWindow* listWindow, ui::Window& listAda
   buildList();
   buildEntry();
   personEntry_ = std::make_unique<PersonEntry>(
-      PersonEntryControls{entryAdapter, *nameBox_, *birthdayPicker_}, entryMessages_);
+      PersonEntryControls{entryAdapter, *nameBox_, *birthdayPicker_, *okControl_, *welcome_},
+      entryMessages_);
   peopleList_ = std::make_unique<PeopleList>(
       PeopleListControls{listAdapter, *listBox_, *buttonControls_[New], *buttonControls_[Edit],
                          *buttonControls_[Delete], *buttonControls_[Close], *buttonControls_[Draw]},
@@ -161,9 +189,25 @@ void QtPeopleWindows::buildEntry() {
   ok_->setObjectName(QStringLiteral("okButton"));
   ok_->setAutoDefault(true);
   ok_->setDefault(true);
-  WidgetControl(ok_).place(1088, 1080, 1215, 375);
+  okControl_ = std::make_unique<WidgetControl>(ok_);
+  okControl_->place(1088, 1080, 1215, 375);
+
+  // Shown on the first run only.
+  auto* prompt = new QLabel(QStringLiteral("Your name and birthday, to draw your biorhythm chart:"), w);
+  prompt->setObjectName(QStringLiteral("welcomeLine"));
+  WidgetControl(prompt).place(120, 120, 4350, 255);
+  prompt->setMinimumWidth(prompt->sizeHint().width());
+  prompt->setVisible(false);
+  cancel_ = new QPushButton(QStringLiteral("Cancel"), w);
+  cancel_->setObjectName(QStringLiteral("cancelButton"));
+  cancel_->setAutoDefault(true);
+  WidgetControl(cancel_).place(2400, 1080, 1095, 375);
+  cancel_->setVisible(false);
+  welcome_ = std::make_unique<WelcomeParts>(w, prompt, cancel_,
+                                            std::vector<QWidget*>{nameLabel, name_, dateLabel, date_, ok_, cancel_});
   QWidget::setTabOrder(name_, date_);
   QWidget::setTabOrder(date_, ok_);
+  QWidget::setTabOrder(ok_, cancel_);
 }
 
 void QtPeopleWindows::connectSignals() {
@@ -177,6 +221,8 @@ void QtPeopleWindows::connectSignals() {
             [list, h = b.handler] { (list->*h)(); });
 
   connect(ok_, &QPushButton::clicked, this, [entry] { entry->accept(); });
+  connect(cancel_, &QPushButton::clicked, this, [entry] { entry->cancel(); });
+  connect(date_, &QLineEdit::textChanged, this, [entry] { entry->birthdayEdited(); });
   // Escape leaves each window as its own way out does.
   listWindow_->onReject = [list] { list->close(); };
   entryWindow_->onReject = [entry] { entry->cancel(); };

@@ -51,11 +51,14 @@ class QtPeopleWindows : public QObject {
   QLineEdit* name_ = nullptr;
   QtDateField* date_ = nullptr;
   QPushButton* ok_ = nullptr;
+  QPushButton* cancel_ = nullptr;
 
   std::unique_ptr<QtListBox> listBox_;
   std::unique_ptr<WidgetControl> buttonControls_[5];
   std::unique_ptr<QtTextBox> nameBox_;
   std::unique_ptr<QtDatePicker> birthdayPicker_;
+  std::unique_ptr<WidgetControl> okControl_;
+  std::unique_ptr<WidgetControl> welcome_;
   std::unique_ptr<PersonEntry> personEntry_;
   std::unique_ptr<PeopleList> peopleList_;
 };

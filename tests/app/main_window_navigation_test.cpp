@@ -85,6 +85,19 @@ TEST(MainWindowNavigation, PickerChangesTakeTheDateAndTheChartDateIsRefusedBefor
   EXPECT_EQ(f.main.state().chartDate, b + 500);
   EXPECT_EQ(f.chartDatePicker.value(), b + 500);
   EXPECT_EQ(f.redraws(), 4);
+
+  // Taken as it is typed, a date before a birthday waits for Return or Tab, the chart keeping
+  // the last good date; then it is refused as above, once, whichever key left the field.
+  f.messages.shown.clear();
+  f.chartDatePicker.typing = true;
+  f.chartDatePicker.setValue(b - 10);
+  f.main.chartDateChanged();
+  EXPECT_EQ(f.messages.shown, Shown{});
+  EXPECT_EQ(f.main.state().chartDate, b + 500);
+  f.chartDatePicker.typing = false;
+  f.main.chartDateLeft();
+  f.main.chartDateLeft();  // the message box took the focus from the field
+  EXPECT_EQ(refusals(f), (std::vector<std::string>{dateText(b - 1) + ".", dateText(b + 500) + "."}));
 }
 
 TEST(MainWindowNavigation, ATypedChartDateIsCheckedAgainstBirthday2OnTheComparisonOnly) {

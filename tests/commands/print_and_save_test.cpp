@@ -85,7 +85,7 @@ TEST(SaveChart, OffersTheLastNameAndWritesTheTypeTheNameEndsIn) {
   f.load();
   f.dialog.answers = {{true, 0, "/home/u/june.BMP"}, {}, {true, 0, "/home/u/july.png"},
                       {true, 0, "/home/u/v1.2/chart.SVG"}, {true, 0, "/home/u/report.Pdf"},
-                      {true, 0, "/home/u/v1.2/notes"}};
+                      {true, 0, "/home/u/v1.2/notes", 1}};
   for (int i = 0; i < 6; ++i) f.printAndSave.save();
   f.files.writable = false;  // the folder turned read-only: nothing is redrawn
   f.dialog.answers = {{true, 0, "/home/u/august.png"}};
@@ -99,11 +99,26 @@ TEST(SaveChart, OffersTheLastNameAndWritesTheTypeTheNameEndsIn) {
                                "chooseSaveFile /home/u/june.BMP", "chooseSaveFile /home/u/june.BMP",
                                "draw PNG /home/u/july.png", "chooseSaveFile /home/u/july.png",
                                "draw SVG /home/u/v1.2/chart.SVG", "chooseSaveFile /home/u/v1.2/chart.SVG",
-                               "draw PDF /home/u/report.Pdf", "chooseSaveFile /home/u/report.Pdf", "copy",
-                               "save /home/u/v1.2/notes", "chooseSaveFile /home/u/v1.2/notes",
+                               "draw PDF /home/u/report.Pdf", "chooseSaveFile /home/u/report.Pdf",
+                               "draw PNG /home/u/v1.2/notes.png", "chooseSaveFile /home/u/v1.2/notes.png",
                                "draw PNG /home/u/august.png"}));
   ASSERT_EQ(f.files.written.size(), 5u);
   for (const auto& [path, chart] : f.files.written) EXPECT_EQ(chart.background, "setBackground 8454143") << path;
+}
+
+// A name of another type is refused in words and the dialog comes back on it, once for each.
+TEST(SaveChart, ANameOfAnotherTypeBringsTheDialogBack) {
+  MainWindowFixture f;
+  f.load();
+  f.dialog.answers = {{true, 0, "/home/u/chart5.jpg"}, {true, 0, "/home/u/chart5.gif", 2},
+                      {true, 0, "/home/u/chart5", 2}};
+  f.printAndSave.save();
+  EXPECT_EQ(f.timeline, (Steps{"chooseSaveFile Tidewell", "chooseSaveFile /home/u/chart5.jpg",
+                               "chooseSaveFile /home/u/chart5.gif", "draw SVG /home/u/chart5.svg"}));
+  ASSERT_EQ(f.messages.shown.size(), 2u);
+  EXPECT_EQ(f.messages.shown[0].text,
+            "/home/u/chart5.jpg\r\nis not a name Tidewell can save a chart as: it saves .bmp, .png, .svg or "
+            ".pdf files.\r\n\r\nEnd the name in one of them, or leave the extension off for the type chosen in the list.");
 }
 
 }  // namespace

@@ -31,7 +31,11 @@ class FakeControl : public virtual ui::Control {
 // `date` is what the user picked; tests set it and then run the change handler.
 struct FakeDatePicker : FakeControl, ui::DatePicker {
   TW_FAKE_PROPERTY(Date, value, setValue, date)
+  bool isBeingTyped() const override { return typing; }
+  bool showsDate() const override { return !empty; }
+  void showEmpty() override { empty = true; }
   Date date = 0;
+  bool typing = false, empty = false;
 };
 
 struct FakeTextBox : FakeControl, ui::TextBox {

@@ -23,6 +23,7 @@ struct DialogAnswer {
   bool confirm = false;
   Colour color = 0;      // a confirmed colour dialog's choice
   std::string fileName;  // a confirmed save dialog's choice
+  std::size_t filter = 0;  // and the filter chosen with it
 };
 
 // Dialogs that answer from a script (Cancel once it runs dry); `shown` names each showing, a
@@ -38,9 +39,9 @@ class ScriptedDialogs : public Dialogs {
     return a.confirm ? std::optional(a.color) : std::nullopt;
   }
   bool choosePrinter(const PrintDialogOptions&) override { return answer("choosePrinter").confirm; }
-  std::optional<std::string> chooseSaveFile(const SaveFileOptions& options) override {
+  std::optional<ChosenFile> chooseSaveFile(const SaveFileOptions& options) override {
     const DialogAnswer a = answer("chooseSaveFile " + options.fileName);
-    return a.confirm ? std::optional(a.fileName) : std::nullopt;
+    return a.confirm ? std::optional(ChosenFile{a.fileName, a.filter}) : std::nullopt;
   }
 
  private:

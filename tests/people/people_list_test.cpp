@@ -20,7 +20,8 @@ struct PeopleListTest : ::testing::Test, MainWindowFixture {
   FakeControl newB, editB, deleteB, closeB, drawB;
   FakeTextBox name;
   FakeDatePicker date;
-  PersonEntry entry{PersonEntryControls{personEntryWindow, name, date}, messages};
+  FakeControl okB, welcomeParts;
+  PersonEntry entry{PersonEntryControls{personEntryWindow, name, date, okB, welcomeParts}, messages};
   PeopleList people{PeopleListControls{peopleListWindow, list, newB, editB, deleteB, closeB, drawB},
                     main, entry, messages, store};
 
@@ -133,11 +134,16 @@ TEST_F(PeopleListTest, TheFirstRunAsksForTheUsersOwnBirthdayOnlyOnce) {
     load();
     const ChartState before = main.state();
     personEntryWindow.modalCount = 0;
+    date.empty = false;
     onEntry([&] {
       EXPECT_EQ(name.value, "");
-      EXPECT_EQ(date.date, before.birthday);
+      EXPECT_TRUE(date.empty);
+      EXPECT_TRUE(welcomeParts.visible);
+      EXPECT_FALSE(okB.enabled);  // until a date is typed
       name.setText("Zoe");
-      date.date = kAnn;
+      date.date = kAnn, date.empty = false;
+      entry.birthdayEdited();
+      EXPECT_TRUE(okB.enabled);
       row.ok ? entry.accept() : entry.cancel();
     });
     store.writes.clear();
@@ -149,6 +155,11 @@ TEST_F(PeopleListTest, TheFirstRunAsksForTheUsersOwnBirthdayOnlyOnce) {
     EXPECT_EQ(birthdayPicker.value(), added ? kAnn : before.birthday);
     EXPECT_EQ(store.read("PeopleName 1", ""), added ? "Zoe" : "");
     EXPECT_EQ(store.writes.empty(), !added);  // Escape leaves the store as it was
+    // Until a birthday is chosen the chart area shows how to choose one, not a chart.
+    EXPECT_EQ(main.isAwaitingBirthday(), row.fresh && !row.ok);
+    EXPECT_EQ(surface.printed().back() == "or press Birthday to choose a person.", row.fresh && !row.ok)
+        << surface.printed().back();
+    EXPECT_FALSE(welcomeParts.visible);
   }
 }
 

@@ -20,7 +20,8 @@ struct Typing {
   Date before;   // after the keys, before the field is left
   Date after;    // after leaving it
   int changes;   // dateTaken signals
-  QString shown; // the text once left
+  std::string shown;   // the text once left
+  std::string refusal; // what the field says of it
   bool markedBeforeLeaving;
 };
 
@@ -33,12 +34,13 @@ Typing type(const char* locale, const QString& keys) {
   QObject::connect(&field, &QtDateField::dateTaken, [&] { ++changes; });
   field.selectAll();
   test::typeInto(&field, keys);
-  Typing t{field.date(), 0, 0, {}, field.showsNoDate()};
+  Typing t{field.date(), 0, 0, {}, {}, field.showsNoDate()};
   QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
   QCoreApplication::sendEvent(&field, &out);
   t.after = field.date();
   t.changes = changes;
-  t.shown = field.text();
+  t.shown = field.text().toStdString();
+  t.refusal = field.refusal().toStdString();
   return t;
 }
 
@@ -50,7 +52,7 @@ TEST(DateField, TypedDatesInFourLocales) {
     const char* keys;
     Date date;      // kStart when refused
     bool atOnce;    // taken as typed (or on Return), before the field is left
-    const char* shown;
+    const char* shown;  // a refused text stays as typed
   } rows[] = {
       {"the user's form", "en_GB", "15/06/1988", d1988, true, "15/06/1988"},
       {"one-digit day and month", "en_GB", "5/6/1988", fromYmd(1988, 6, 5), true, "05/06/1988"},
@@ -61,15 +63,12 @@ TEST(DateField, TypedDatesInFourLocales) {
       {"two-digit year on Return", "en_GB", "15/06/88\r", d1988, true, "15/06/1988"},
       {"two-digit year 27 is 2027", "en_GB", "15/06/27", d2027, false, "15/06/2027"},
       {"six digits", "en_GB", "150688", d1988, false, "15/06/1988"},
-      {"letters are not typed", "en_GB", "15 June 1988", kStart, false, "01/01/2000"},
-      {"no 31 February", "en_GB", "31/02/2020", kStart, false, "01/01/2000"},
-      {"no month 13", "en_GB", "15/13/1988", kStart, false, "01/01/2000"},
-      {"nothing before 1601", "en_GB", "1/1/1600", kStart, false, "01/01/2000"},
-      {"half typed", "en_GB", "15/06", kStart, false, "01/01/2000"},
+      {"letters are not typed", "en_GB", "15 June 1988", kStart, false, "15  1988"},
+      {"half typed", "en_GB", "15/06", kStart, false, "15/06"},
       {"month first", "en_US", "6/15/1988", d1988, true, "6/15/1988"},
       {"US digits only", "en_US", "06151988", d1988, true, "6/15/1988"},
       {"US two-digit year", "en_US", "6/15/88\r", d1988, true, "6/15/1988"},
-      {"day first is no US date", "en_US", "15/06/1988", kStart, false, "1/1/2000"},
+      {"day first is no US date", "en_US", "15/06/1988", kStart, false, "15/06/1988"},
       {"German dots", "de_DE", "15.06.1988", d1988, true, "15.06.1988"},
       {"German slashes", "de_DE", "15/6/1988", d1988, true, "15.06.1988"},
       {"German two-digit year", "de_DE", "15.06.88", d1988, false, "15.06.1988"},
@@ -85,6 +84,8 @@ TEST(DateField, TypedDatesInFourLocales) {
     EXPECT_EQ(t.changes, row.date == kStart ? 0 : 1);
     EXPECT_EQ(t.shown, row.shown);
     EXPECT_EQ(t.markedBeforeLeaving, row.date == kStart);
+    // Why, in the core's words, starting with the text refused.
+    EXPECT_EQ(t.refusal.substr(0, t.shown.size()), row.date == kStart ? t.shown : "") << t.refusal;
   }
 }
 

@@ -1,0 +1,29 @@
+#include "chart/chart_file_type.h"
+
+#include <gtest/gtest.h>
+
+namespace tw {
+namespace {
+
+std::string shown(const std::optional<ChartFile>& f) {
+  static const char* names[] = {"BMP", "PNG", "SVG", "PDF"};
+  return f ? names[static_cast<int>(f->type)] + std::string(" ") + f->path : "refused";
+}
+
+TEST(ChartFileName, TheExtensionDecidesAndANameWithoutOneTakesTheChosenType) {
+  const struct { const char* name; const char* typed; const char* chosen; const char* expected; } cases[] = {
+      {"bmp in capitals", "/u/a.BMP", "png", "BMP /u/a.BMP"},
+      {"png over a bitmap choice", "/u/a.Png", "BMP", "PNG /u/a.Png"},
+      {"no extension takes the chosen", "/u/chart5", "pdf", "PDF /u/chart5.pdf"},
+      {"a dot in the folder only", "/u/v1.2/notes", "BMP", "BMP /u/v1.2/notes.BMP"},
+      {"a bare dot", "/u/chart.", "svg", "SVG /u/chart.svg"},
+      {"jpg refused", "/u/chart5.jpg", "BMP", "refused"},
+      {"two extensions, the last counts", "/u/chart.png.txt", "png", "refused"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(shown(chartFileFor(c.typed, c.chosen)), c.expected) << c.name;
+  // The command line has no chosen type: a name must say its own.
+  EXPECT_EQ(chartFileTypeOf("/u/chart5"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tw
