@@ -74,7 +74,8 @@ void ChartView::chartDrawn(const ChartState& state, const Locale& locale) {
 // No chart, so no days to point at or move between: a screen reader hears the hint.
 void ChartView::hintShown(const std::string& hint) {
   drawn_ = false;
-  setAccessibleDescription(QString::fromStdString(hint));
+  description_ = QString::fromStdString(hint);
+  setAccessibleDescription(description_);
   update();
 }
 
