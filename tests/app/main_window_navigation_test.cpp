@@ -100,19 +100,5 @@ TEST(MainWindowNavigation, PickerChangesTakeTheDateAndTheChartDateIsRefusedBefor
   EXPECT_EQ(refusals(f), (std::vector<std::string>{dateText(b - 1) + ".", dateText(b + 500) + "."}));
 }
 
-TEST(MainWindowNavigation, ATypedChartDateIsCheckedAgainstBirthday2OnTheComparisonOnly) {
-  const Date b = fromYmd(1990, 6, 15);
-  const struct { ChartType type; Date shown; std::size_t refusals; } rows[] = {
-      {ChartType::Biorhythm, b + 5, 0}, {ChartType::Comparison, b + 10, 1}};
-  for (const auto& row : rows) {
-    MainWindowFixture f;
-    f.startWith(b, b + 10, b + 1000, row.type);
-    f.chartDatePicker.setValue(b + 5);
-    f.main.chartDateChanged();
-    EXPECT_EQ(f.main.state().chartDate, row.shown) << static_cast<int>(row.type);
-    EXPECT_EQ(f.messages.shown.size(), row.refusals) << static_cast<int>(row.type);
-  }
-}
-
 }  // namespace
 }  // namespace tw::test

@@ -86,17 +86,8 @@ class SvgFile : public ChartProgram {
   }
 };
 
-TEST_F(SvgFile, IsWellFormedXml) {
-  if (!installed("xmllint")) GTEST_SKIP() << "xmllint is not installed (Debian: libxml2-utils)";
-  for (const auto& c : charts) {
-    draw(c, "c.svg");
-    const std::string cmd = "xmllint --noout '" + (dir / "c.svg").string() + "'";
-    EXPECT_EQ(std::system(cmd.c_str()), 0) << c[0] << " " << c[1];
-  }
-}
-
-// librsvg, behind the desktop's image viewers and thumbnails, shows the SVG as the PNG shows the
-// chart: after a 1.5-pixel blur of both, at most 2 % of the pixels differ by more than 15 %.
+// librsvg, behind the desktop's image viewers and thumbnails, reads the SVG and shows it as the
+// PNG shows the chart: after a 1.5-pixel blur of both, at most 2 % of the pixels differ by more than 15 %.
 TEST_F(SvgFile, LooksLikeThePngInLibrsvg) {
   if (!installed("rsvg-convert"))
     GTEST_SKIP() << "rsvg-convert is not installed (Debian: librsvg2-bin)";

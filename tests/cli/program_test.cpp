@@ -71,7 +71,6 @@ TEST(Program, PrintsForTheStoredPersonOrTheCommandLinesPeople) {
        "Interpretation for 1/1/2000:\n\nPhysical, emotional &\nintellectual critical day!\n\nDon't get out of bed, "
        "don't\ngo anywhere, and don't do\nanything!!!\n"},
       {"version", {}, {"--version"}, std::string("tidewell-chart ") + kVersion + "\n"},
-      {"short help", {}, {"-h"}, helpText()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

