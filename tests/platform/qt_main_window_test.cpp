@@ -48,6 +48,16 @@ TEST_F(MainWindowTest, EachDateButtonOfTheToolbarMovesTheChartDateItsWay) {
   }
 }
 
+TEST_F(MainWindowTest, EachGoToItemHasItsKey) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"goToday", "Ctrl+T"},        {"goNextDay", "F1"},           {"goNextWeek", "F2"},
+      {"goForward28Days", "F3"},    {"goPreviousDay", "Shift+F1"}, {"goPreviousWeek", "Shift+F2"},
+      {"goBack28Days", "Shift+F3"}, {"interpret", "Ctrl+I"},
+  };
+  for (const auto& [name, key] : rows)
+    EXPECT_EQ(window().action(name)->shortcut().toString().toStdString(), key) << name;
+}
+
 TEST_F(MainWindowTest, OnlyTheUsersDateChangeRunsTheFieldsHandler) {
   MainWindow& main = root->mainWindow();
   auto* edit = window().findChild<QtDateField*>("birthdayPicker");

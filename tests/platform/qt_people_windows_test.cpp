@@ -93,5 +93,10 @@ TEST_F(QtPeople, TheEntryOpensOnTheNameAndTheCloseBoxOrEscapeCancelIt) {
   EXPECT_EQ(windows->list()->item(0)->text(), "Bea (1/1/1990)");
 }
 
+TEST_F(QtPeople, TheNameBoxTakesNoLongerANameThanIsRead) {
+  windows->nameEdit()->setText(QString(1001, 'n'));
+  EXPECT_EQ(windows->nameEdit()->text().size(), 1000);
+}
+
 }  // namespace
 }  // namespace tw::platform
