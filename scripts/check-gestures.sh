@@ -13,6 +13,7 @@
 #        imagemagick, dbus, at-spi2-core and python3-pyatspi)
 set -uo pipefail
 build=$(realpath "${1:-build}")
+here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${TW_IN_SESSION:-}" ]; then
   exec env TW_IN_SESSION=1 dbus-run-session -- "$0" "$build"
 fi
@@ -49,30 +50,7 @@ check() {
   if [ "$2" = "$3" ]; then echo "PASS  $1: $2"; else echo "FAIL  $1: got '$2', wanted '$3'"; failed=1; fi
 }
 # The text of the object of role $1 named $2, or with $3 = extents its screen position.
-spoken() {
-  /usr/bin/python3 - "$app" "$1" "$2" "${3:-text}" <<'PY'
-import sys, pyatspi
-pid, role, name, what = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4]
-def find(acc):
-    if acc.name == name and acc.getRoleName() == role:
-        return acc
-    for i in range(acc.childCount):
-        c = acc.getChildAtIndex(i)
-        found = c and find(c)
-        if found: return found
-desk = pyatspi.Registry.getDesktop(0)
-for i in range(desk.childCount):
-    a = desk.getChildAtIndex(i)
-    if a is not None and a.get_process_id() == pid:
-        o = find(a)
-        if o and what == "extents":
-            e = o.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-            print(e.x, e.y)
-        elif o:
-            print(o.queryText().getText(0, -1))
-        break
-PY
-}
+spoken() { /usr/bin/python3 "$here/spoken.py" "$app" "$@"; }
 shown() { spoken text 'Chart date'; }
 later() { date -d "$1 + $2 days" +%d/%m/%Y; }
 # The middle of day column $1 (0 is the first) of the designed 22, the chart date in column 11,

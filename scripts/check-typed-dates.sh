@@ -11,6 +11,7 @@
 #        dbus, at-spi2-core and python3-pyatspi)
 set -uo pipefail
 build=$(realpath "${1:-build}")
+here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${TW_IN_SESSION:-}" ]; then
   exec env TW_IN_SESSION=1 dbus-run-session -- "$0" "$build"
 fi
@@ -49,27 +50,7 @@ check() {
 }
 # What a screen reader reads of the object of role $1 named $2: its text, or with $3 =
 # description its description.
-spoken() {
-  /usr/bin/python3 - "$app" "$1" "$2" "${3:-text}" <<'PY'
-import sys, pyatspi
-pid, role, name, what = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4]
-def find(acc):
-    if acc.name == name and acc.getRoleName() == role:
-        return acc
-    for i in range(acc.childCount):
-        c = acc.getChildAtIndex(i)
-        found = c and find(c)
-        if found: return found
-desk = pyatspi.Registry.getDesktop(0)
-for i in range(desk.childCount):
-    a = desk.getChildAtIndex(i)
-    if a is not None and a.get_process_id() == pid:
-        o = find(a)
-        if o:
-            print(o.description if what == "description" else o.queryText().getText(0, -1))
-        break
-PY
-}
+spoken() { /usr/bin/python3 "$here/spoken.py" "$app" "$@"; }
 
 seed='Birthday1=1/1/1990
 Birthname1=Ann'

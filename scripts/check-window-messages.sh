@@ -13,6 +13,7 @@
 #        dbus, at-spi2-core and python3-pyatspi)
 set -uo pipefail
 build=$(realpath "${1:-build}")
+here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${TW_IN_SESSION:-}" ]; then
   exec env TW_IN_SESSION=1 dbus-run-session -- "$0" "$build"
 fi
@@ -64,34 +65,7 @@ check() {
 # What a screen reader hears: with a role and a name, that object's text, description or
 # whether it is enabled or showing; with the role "any" and a piece of text, the first name
 # holding it (or whether that object is showing).
-spoken() {
-  /usr/bin/python3 - "$app" "$1" "$2" "${3:-text}" <<'PY'
-import sys, pyatspi
-pid, role, name, what = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4]
-def find(acc):
-    if role == "any" and name in (acc.name or ""):
-        return acc
-    if acc.name == name and acc.getRoleName() == role:
-        return acc
-    for i in range(acc.childCount):
-        c = acc.getChildAtIndex(i)
-        found = c and find(c)
-        if found: return found
-desk = pyatspi.Registry.getDesktop(0)
-for i in range(desk.childCount):
-    a = desk.getChildAtIndex(i)
-    if a is not None and a.get_process_id() == pid:
-        o = find(a)
-        if o:
-            if what == "showing": print(o.getState().contains(pyatspi.STATE_SHOWING))
-            elif role == "any": print(o.name)
-            elif what == "description": print(o.description)
-            elif what == "enabled": print(o.getState().contains(pyatspi.STATE_ENABLED))
-            else: print(o.queryText().getText(0, -1))
-        elif what == "showing": print(False)
-        break
-PY
-}
+spoken() { /usr/bin/python3 "$here/spoken.py" "$app" "$@"; }
 
 # Typed into Birthday, then Tab: the text stays and the field says why; the chart keeps Ann.
 refusals() {
