@@ -44,7 +44,6 @@ class MergingSettingsStore : public ui::SettingsStore {
   // Why the file is left untouched for the whole run, as found at start; empty when it is
   // saved to. Nothing is written to such a file, so nothing in it can be lost.
   const std::string& leftUntouchedBecause() const { return untouched_; }
-  bool hasUnsaved() const { return !unsaved_.empty(); }
   // Told when a save fails, with the reason; once, until a save succeeds.
   void onSaveFailed(std::function<void(const std::string& reason)> tell) { tell_ = std::move(tell); }
 

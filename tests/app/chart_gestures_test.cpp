@@ -74,7 +74,7 @@ TEST(ChartGestures, DragsMoveByTheColumnsThePointerCrossed) {
 }
 
 // The main window's chart is 22 columns from x = 200, the chart date in column 11.
-TEST(ChartGestures, TheWindowStopsSilentlyAtTheLaterBirthdayAndEscapeRestores) {
+TEST(ChartGestures, EachGestureMovesTheWindowsChartDate) {
   using Gesture = std::function<void(MainWindow&)>;
   struct Case {
     const char* name;

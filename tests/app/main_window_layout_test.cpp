@@ -30,7 +30,7 @@ Placement placed(const MainWindowFixture& f) {
           f.birthday2Button.left(), f.chartDatePicker.left(), f.chartDateLabel.left()};
 }
 
-TEST(MainWindowLayout, PlacesTheChartAndTheDateRowFromTheOuterSize) {
+TEST(MainWindowLayout, PlacesEveryControlFromTheOuterSize) {
   const struct { const char* what; double width, height; Placement expected; } cases[] = {
       {"raised to the least size", 4000, 2000,
        {.chartWidth = 4650, .chartHeight = 725, .rowTop = 1350, .birthday2PickerLeft = 2380,

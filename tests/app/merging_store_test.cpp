@@ -29,40 +29,6 @@ TEST(MergingStore, TwoCopiesSavingInTurnKeepBothChanges) {
   EXPECT_EQ(second.read("Average", "?"), "-1");
 }
 
-TEST(MergingStore, AFileNotReadWholeIsNeverWritten) {
-  test::MemoryFile file;
-  file.text = "[Tidewell]\nPeopleName%201=Ann\n";
-  file.keepAsItIs = "It is a named pipe, not a file";
-  MergingSettingsStore store(file);
-  EXPECT_EQ(store.leftUntouchedBecause(), file.keepAsItIs);
-  EXPECT_FALSE(store.isNew());
-  EXPECT_EQ(store.read("PeopleName 1", ""), "Ann");  // what could be read is used
-  store.write("PeopleName 1", "Zed");
-  file.keepAsItIs.clear();  // even once it could be: not this run
-  store.sync();
-  EXPECT_EQ(file.replaced, 0);
-  EXPECT_EQ(*file.text, "[Tidewell]\nPeopleName%201=Ann\n");
-}
-
-TEST(MergingStore, AFailedSaveIsToldOnceAndTriedAgainAtTheNext) {
-  test::MemoryFile file;
-  MergingSettingsStore store(file);
-  EXPECT_TRUE(store.isNew());
-  std::vector<std::string> told;
-  store.onSaveFailed([&told](const std::string& why) { told.push_back(why); });
-  file.failing = "No space left on device";
-  store.write("PeopleName 1", "Ann");
-  store.sync();
-  store.write("PeopleName 2", "Bob");
-  store.sync();
-  EXPECT_EQ(told, std::vector<std::string>{"No space left on device"});
-  EXPECT_FALSE(file.text.has_value());
-  file.failing.clear();
-  store.sync();
-  EXPECT_EQ(stored(file), (Values{{"PeopleName 1", "Ann"}, {"PeopleName 2", "Bob"}}));
-  EXPECT_FALSE(store.hasUnsaved());
-}
-
 // A key the file lacks is written even with the text it reads as, so a first run's file is whole.
 TEST(MergingStore, AnAbsentKeyIsWrittenWhateverItGets) {
   test::MemoryFile file;

@@ -23,7 +23,7 @@ const ui::ScreenArea kRight{28800, 0, 19200, 14400};   // shorter, beside it
 const ui::ScreenArea kBelow{0, 16200, 28800, 16200};   // under it
 const ui::ScreenArea kLeft{-19200, 2000, 19200, 10800};  // at negative places, lower down
 
-TEST(ScreenFit, EachEdgeAndEachArrangement) {
+TEST(ScreenFit, FitsEachEdgeOfEachArrangement) {
   const struct { const char* name; Screens screens; Place from, to; } rows[] = {
       {"fits already", {kMain}, {1000, 1000, 9000, 6000}, {1000, 1000, 9000, 6000}},
       {"past the right edge", {kMain}, {25000, 1000, 9000, 6000}, {19800, 1000, 9000, 6000}},

@@ -45,7 +45,7 @@ TEST(BiorhythmChart, ThreeColumnsAroundTheBirthday) {
     EXPECT_TRUE(made(s, place));
 }
 
-TEST(BiorhythmChart, CriticalDayMarksSitOnTheZeroLineAfterTheCurvesAndChangeNothingElse) {
+TEST(BiorhythmChart, CriticalDayMarksSitOnTheZeroLineAfterTheCurves) {
   // 22 columns from the birthday: all three critical on day 0, then days 11, 14 and 16.
   ChartState st = stateOn(kBirth, kBirth + 11);
   const RecordingSurface plain = draw(st);
@@ -95,7 +95,7 @@ TEST(BiorhythmChart, AverageOnlyIsStillTheMeanOfAllThree) {
   EXPECT_EQ(tail, (std::vector<std::string>{"moveTo 6330 " + n(mean - 120), "text \"A\""}));
 }
 
-TEST(BiorhythmChart, ColumnCountsAndTheBoldChartDateColumn) {
+TEST(BiorhythmChart, ColumnsFollowTheWidth) {
   // Chart date Saturday 6 January 2001; the first column's day of the month.
   const struct { float width; int cols; const char* marker; const char* first; } cases[] = {
       {6735, 22, "line 3362.5 199.5 3362.5 2095.5", " 26 "},  // the designed area: column 12

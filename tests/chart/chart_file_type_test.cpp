@@ -10,7 +10,7 @@ std::string shown(const std::optional<ChartFile>& f) {
   return f ? names[static_cast<int>(f->type)] + std::string(" ") + f->path : "refused";
 }
 
-TEST(ChartFileName, TheExtensionDecidesAndANameWithoutOneTakesTheChosenType) {
+TEST(ChartFileName, TheExtensionDecidesTheType) {
   const struct { const char* name; const char* typed; const char* chosen; const char* expected; } cases[] = {
       {"bmp in capitals", "/u/a.BMP", "png", "BMP /u/a.BMP"},
       {"png over a bitmap choice", "/u/a.Png", "BMP", "PNG /u/a.Png"},

@@ -7,7 +7,7 @@
 namespace tw::chart {
 namespace {
 
-TEST(DayColumns, TheDayUnderAPointAndTheColumnOfADay) {
+TEST(DayColumns, PointsAndDaysMapBothWays) {
   ChartState state;
   state.chartDate = 50000;
   // 6735 twips: (6735 - 200) / 275 = 23.76 -> 22 columns, 11 before the chart date.

@@ -107,7 +107,7 @@ TEST(SvgSurface, HoldsTheRecordedLinesAndTextsInOrder) {
 }
 
 // A text keeps its top left corner as x and y; every viewer places its baseline by dy.
-TEST(SvgSurface, TheDocumentAndEachElementInTheFilesTerms) {
+TEST(SvgSurface, WritesEachElementInTheFilesTerms) {
   const FakeFace face(0.75f);
   SvgSurface svg(6735, 2895, face);
   svg.setBackground(kButtonFace);

@@ -129,9 +129,8 @@ TEST(Program, CommandLineOptionsOverrideTheStoredOnes) {
   EXPECT_EQ(letters, std::vector<std::string>{"text \"A\""});
 }
 
-TEST(Program, CriticalDayMarksFollowTheStoreOrTheCommandLineAndTheCalendarTheClock) {
+TEST(Program, CriticalDayMarksFollowTheStoreUnlessTheCommandLineSays) {
   const std::string png = ::testing::TempDir() + "tidewell-marks.png";
-  const std::string ics = ::testing::TempDir() + "tidewell-stamp.ics";
   const struct {
     const char* stored;
     const char* flag;
@@ -141,13 +140,21 @@ TEST(Program, CriticalDayMarksFollowTheStoreOrTheCommandLineAndTheCalendarTheClo
   for (const auto& r : rows) {
     FakeHost host;
     const Outcome o = runWith(host, {{"Birthday1", "31/1/1990"}, {"Critical day marks", r.stored}},
-                              {"--out", png, r.flag, "--critical", "2024-03-01", "2024-03-10", "--ics", ics});
+                              {"--out", png, r.flag});
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(std::ranges::count(host.drawn, "setLineWidth 3"), r.marks ? 1 : 0) << r.flag;
   }
+  std::remove(png.c_str());
+}
+
+TEST(Program, CalendarEventsAreStampedWithTheHostsClock) {
+  const std::string ics = ::testing::TempDir() + "tidewell-stamp.ics";
+  FakeHost host;
+  const Outcome o = runWith(host, {}, {"--birthday", "1990-01-31", "--critical", "2024-03-01", "2024-03-10", "--ics", ics});
+  ASSERT_EQ(o.status, 0) << o.err;
   std::ifstream in(ics, std::ios::binary);
   const std::string text{std::istreambuf_iterator<char>(in), {}};
-  std::remove(png.c_str()), std::remove(ics.c_str());
+  std::remove(ics.c_str());
   std::size_t stamps = 0;  // one each for 7 and 10 March, the host's time of writing
   for (std::size_t at = 0; (at = text.find("\r\nDTSTAMP:", at + 1)) != std::string::npos; ++stamps)
     EXPECT_EQ(text.substr(at + 2, 24), "DTSTAMP:20240305T130405Z");

@@ -12,7 +12,7 @@ namespace {
 using Command = void (DisplaySettings::*)();
 using D = DisplaySettings;
 
-TEST(DisplaySettings, EveryCommandBringsTheMarksAndControlsIntoStepAndRedrawsOnce) {
+TEST(DisplaySettings, EveryCommandShowsItsChangeWithOneRedraw) {
   // From a comparison chart with the age in years, every command has something to change.
   const std::string curves = "physicalCurve emotionalCurve intellectualCurve";
   const std::string pair = "comparisonChart " + curves, controls = " birthday2Picker birthday2Button";

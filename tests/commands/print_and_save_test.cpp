@@ -28,7 +28,7 @@ TEST(Print, RefusedUnlessTheWindowIsNormal) {
   }
 }
 
-TEST(Print, PrintsAWhiteChartAtTheLimitedSizeThenPutsWindowAndColourBack) {
+TEST(Print, PrintsAWhiteChartAtALimitedSizeThenRestores) {
   // Chart area = window - (350, 1775); the page is the chart area + (100, 400).
   const Steps at9000x7000 = {"choosePrinter", "page width 8750", "page height 5625", "chart",
                              "window 9000x7000", "window 9000x7000", "print", "hide"};
@@ -79,7 +79,7 @@ TEST(Print, PrintsAWhiteChartAtTheLimitedSizeThenPutsWindowAndColourBack) {
   }
 }
 
-TEST(SaveChart, OffersTheLastNameAndWritesTheTypeTheNameEndsIn) {
+TEST(SaveChart, EachSaveWritesTheTypeItsNameEndsIn) {
   MainWindowFixture f;
   f.store.values["Background colour"] = " 8454143";
   f.load();

@@ -5,7 +5,7 @@
 namespace tw {
 namespace {
 
-TEST(cycleValue, MatchesKnownDaysAndMirrorsBeforeBirth) {
+TEST(cycleValue, MatchesKnownDaysEitherSideOfBirth) {
   const struct { double days; std::int16_t period, amplitude; double expected, tolerance; } cases[] = {
       {0, 23, 948, 0, 0}, {5.75, 23, 1, 1, 1e-15}, {7, 28, 1, 1, 1e-15}, {8.25, 33, 948, 948, 1e-12},
       {17.25, 23, 1, -1, 1e-15}, {1000, 23, 1, 0.1361666, 5e-8}, {1000, 28, 1, -0.9749279, 5e-8},

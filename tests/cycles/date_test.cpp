@@ -7,7 +7,7 @@
 namespace tw {
 namespace {
 
-TEST(Date, KnownDaysWeekdaysAndTextForms) {
+TEST(Date, KnownDays) {
   const struct { Date d; int weekday; const char* name; const char* text; } cases[] = {
       {0, 7, "Saturday", "30/12/1899"}, {fromYmd(2001, 1, 7), 1, "Sunday", "7/1/2001"},
       {fromYmd(2001, 1, 31), 4, "Wednesday", "31/1/2001"}, {fromYmd(1601, 1, 1), 2, "Monday", "1/1/1601"},

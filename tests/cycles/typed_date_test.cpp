@@ -35,7 +35,7 @@ TEST(TypedDate, ReadsDaysAsTheSettingsFileDoes) {
   }
 }
 
-TEST(TypedDate, ReadsEachOrderAndWhenTheDateCounts) {
+TEST(TypedDate, ReadsWhatIsTypedInEachOrder) {
   const struct { const char* name; const char* text; std::size_t cursor; DateOrder order; Counts counts; const char* expected; } cases[] = {
       {"day first", "15/06/1988", 10, DateOrder::DayMonthYear, Counts::Now, "1988-06-15"},
       {"month first", "06/15/1988", 10, DateOrder::MonthDayYear, Counts::Now, "1988-06-15"},

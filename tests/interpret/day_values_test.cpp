@@ -27,7 +27,7 @@ ChartState oneBirthday(Date day) {
   return s;
 }
 
-TEST(DayValues, PercentDirectionAndCriticalOfEachCurve) {
+TEST(DayValues, EachCurvesValues) {
   // From sin(2 pi days / period) by hand; critical inside the interpretation's bands.
   using K = CycleKind;
   const struct { const char* name; int days; std::vector<CycleOnDay> want; } rows[] = {
@@ -48,7 +48,7 @@ TEST(DayValues, PercentDirectionAndCriticalOfEachCurve) {
   }
 }
 
-TEST(DayValues, DescriptionAndTooltipTexts) {
+TEST(DayValues, TheDaysTexts) {
   ChartState s = oneBirthday(kBirthday + 14);
   s.options.showIntellectual = false;
   EXPECT_EQ(describeDay(dayValues(s, s.chartDate), s, Locale{}),

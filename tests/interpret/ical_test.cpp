@@ -23,7 +23,7 @@ std::vector<std::string> eventLines(const std::string& text) {
 const Date kAnn = fromYmd(1990, 1, 31);
 const UtcTime kWritten{fromYmd(2024, 3, 5), 13 * 3600 + 4 * 60 + 5};
 
-TEST(ICalendar, EventsAreAllDayWithStableUidsTheClocksStampAndAnOptionalAlarm) {
+TEST(ICalendar, EachDayIsAnAllDayEvent) {
   const std::string name = "Zoë Ångström-Żółkiewska, née Ñúñez-Ørsted; Łódź";  // folds mid-name
   const std::string summary = "SUMMARY:Critical day for Zoë Ångström-Żółkiewska\\, née "
                               "Ñúñez-Ørsted\\; Łódź: physical";

@@ -8,17 +8,12 @@
 namespace tw::test {
 
 struct MemoryFile : SettingsFile {
-  SettingsFileText read() override { return {text.has_value(), text.value_or(""), keepAsItIs}; }
+  SettingsFileText read() override { return {text.has_value(), text.value_or(""), {}}; }
   std::string replace(const std::string& t) override {
-    if (!failing.empty()) return failing;
     text = t;
-    ++replaced;
     return {};
   }
   std::optional<std::string> text;  // none: no file at all
-  std::string keepAsItIs;           // a reason the file must not be written
-  std::string failing;              // a reason every replace fails
-  int replaced = 0;
 };
 
 }  // namespace tw::test

@@ -42,7 +42,7 @@ struct PeopleListTest : ::testing::Test, MainWindowFixture {
   void onEntry(std::function<void()> user) { personEntryWindow.onShowModal = std::move(user); }
 };
 
-TEST_F(PeopleListTest, DeleteFreesASlotThatNewFillsFromTheFirstBirthdayAndEachChangeIsOnDisk) {
+TEST_F(PeopleListTest, NewFillsTheSlotDeleteFreed) {
   start(clock.day, {{1, "Ann", "25/12/1990"}, {2, "Bob", "1/2/1970"}});
   EXPECT_FALSE(editB.isEnabled());
   select(0);
@@ -69,7 +69,7 @@ TEST_F(PeopleListTest, DeleteFreesASlotThatNewFillsFromTheFirstBirthdayAndEachCh
   EXPECT_EQ(messages.shown.back(), (ShownMessage{"You must enter a name!", MessageKind::Warning, ""}));
 }
 
-TEST_F(PeopleListTest, EditReplacesTheHigherTwinAndNoOrCancelKeepEveryone) {
+TEST_F(PeopleListTest, EditingTwinsChangesOnlyTheHigherOnceConfirmed) {
   start(clock.day, {{3, "Bo", "1/1/2000"}, {8, "Bo", "1/1/2000"}});
   select(0);
   messages.answers = {ui::Answer::No};
@@ -87,17 +87,19 @@ TEST_F(PeopleListTest, EditReplacesTheHigherTwinAndNoOrCancelKeepEveryone) {
   people.editSelectedPerson();
   EXPECT_EQ(list.lines, (Lines{"Bo (1/1/2000)", "Bo Jr (1/1/2000)"}));
   EXPECT_EQ(store.values["PeopleName 8"], "Bo Jr");
+}
 
-  // A full list refuses New without opening the entry.
+TEST_F(PeopleListTest, AFullListRefusesNewWithoutOpeningTheEntry) {
+  start(clock.day, {});
   for (int n = 1; n <= 50; ++n) store.values["PeopleName " + std::to_string(n)] = "P";
   people.load();
   people.addPerson();
-  EXPECT_EQ(personEntryWindow.modalCount, 2);
+  EXPECT_EQ(personEntryWindow.modalCount, 0);
   EXPECT_EQ(messages.shown.back(), (ShownMessage{"You have already entered the maximum\r\nnumber of people.",
                                                  MessageKind::Information, "Tidewell"}));
 }
 
-TEST_F(PeopleListTest, TheChosenPersonTakesTheBirthdayTheListWasOpenedForAndAnEarlierChartDateIsRefused) {
+TEST_F(PeopleListTest, TheChosenPersonTakesTheBirthdayTheListWasOpenedFor) {
   const struct { const char* what; bool second, selected; Date chartDate, birthday, birthday2, shownChartDate; } cases[] = {
       {"first birthday", false, true, clock.day, kAnn, kMe, clock.day},
       {"second birthday, the chart date before it", true, true, kMe, kMe, kAnn, kAnn},
@@ -165,7 +167,7 @@ TEST_F(PeopleListTest, TheFirstRunAsksForTheUsersOwnBirthdayOnlyOnce) {
 
 // Two running copies, each with its list open since before the other's change: nobody's person
 // is overwritten by a stale slot, and an edit or delete finds its person where it is now.
-TEST_F(PeopleListTest, TwoCopiesAddingEditingAndDeletingKeepEachOthersPeople) {
+TEST_F(PeopleListTest, TwoCopiesKeepEachOthersPeople) {
   start(clock.day, {});
   MemoryFile file;
   file.text = "[Tidewell]\nPeopleName%201=Ann\nPeopleDate%201=25/12/1990\n";

@@ -7,7 +7,7 @@
 namespace tw {
 namespace {
 
-TEST(PeopleStore, DatesReadDayFirstAndBadOrMissingOnesGiveFirstJanuary1990) {
+TEST(PeopleStore, StoredDatesReadDayFirstOrAsTheDefault) {
   const Date y1990 = fromYmd(1990, 1, 1);
   const std::pair<std::string, Date> cases[] = {{"25/12/1990", fromYmd(1990, 12, 25)}, {"1/1/90", y1990},
       {"30/12/1899", 0}, {"31/2/2001", y1990}, {"12/31/2001", y1990}, {"", y1990}};
@@ -43,7 +43,7 @@ TEST(PeopleStore, SaveWritesBothKeysOfEverySlot) {
   EXPECT_EQ(store.syncs, 1);
 }
 
-TEST(PeopleStore, TheFirstAndLastSlotsAreFoundAndFree) {
+TEST(PeopleStore, TheFirstAndLastSlots) {
   test::MemoryStore store;
   PeopleStore people(store);
   for (int n = 1; n <= PeopleStore::kSlots; ++n) people.names[n] = "P" + std::to_string(n);
@@ -55,7 +55,7 @@ TEST(PeopleStore, TheFirstAndLastSlotsAreFoundAndFree) {
   EXPECT_EQ(people.slotOf("P50 (30/12/1899)"), 0);
 }
 
-TEST(PeopleStore, ListIsInSlotOrderAndALineIsFoundInTheHighestSlotThatHasIt) {
+TEST(PeopleStore, ALineIsFoundInTheHighestSlotThatHasIt) {
   test::MemoryStore store;
   PeopleStore people(store);
   const std::tuple<int, const char*, Date> persons[] = {{5, "Ann", fromYmd(1990, 12, 25)}, {2, "Anna", fromYmd(1990, 12, 25)},

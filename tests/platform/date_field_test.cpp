@@ -83,7 +83,7 @@ TEST(DateField, TypedDatesInFourLocales) {
   }
 }
 
-TEST(DateField, PasteUpDownAndTheWheel) {
+TEST(DateField, PastedAndSteppedDates) {
   test::qtApp();
   QtDateField field(nullptr, QLocale(QStringLiteral("en_GB")));
   field.setDate(kStart);

@@ -14,7 +14,7 @@
 namespace tw::platform {
 namespace {
 
-TEST(QtDisplaySettings, EveryMenuItemRunsItsOwnCommandAndTheColourDialogOpensOnTheShownColour) {
+TEST(QtDisplaySettings, EveryMenuItemRunsItsOwnCommand) {
   test::qtApp();
   QTemporaryDir dir;
   AppRoot root(dir.filePath("Tidewell.ini"));

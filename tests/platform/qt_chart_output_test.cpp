@@ -63,7 +63,7 @@ std::optional<QString> poppler(const QString& tool, const QStringList& args) {
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-TEST_F(QtPrintSave, PrintsOnePdfPageOfVectorsAndTextTopLeftOfThePrintableArea) {
+TEST_F(QtPrintSave, PrintsOnePdfPageAtThePrintableAreasCorner) {
   auto& display = root->display();
   const QString pdf = path("chart.pdf");
   display.dialogs().runner = [&](QDialog& d) {
@@ -105,7 +105,7 @@ TEST_F(QtPrintSave, PrintsOnePdfPageOfVectorsAndTextTopLeftOfThePrintableArea) {
   EXPECT_NEAR(pageInk.bottom(), origin.y() + chartInk.bottom(), 2);
 }
 
-TEST_F(QtPrintSave, SaveDialogHasItsPresetsAndEachFileIsOfTheTypeItsNameSays) {
+TEST_F(QtPrintSave, TheSaveDialogWritesTheTypeChosenInIt) {
   // The name typed in the dialog, the filter chosen there, the file written and how it begins.
   const struct { const char* typed; int filter; const char* file; QByteArray start; } cases[] = {
       {"chart", 0, "chart.BMP", "BM"}, {"chart", 1, "chart.png", "\x89PNG"},

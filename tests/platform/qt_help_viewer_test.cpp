@@ -20,16 +20,23 @@ const char* kSample = R"(<html><body><h1><a name="contents">Sample Help</a></h1>
 <h3><a name="cycles">Cycles and the average</a></h3><h4><a name="deep">Too deep</a></h4>
 <h2><a name="bicycle">Bicycle</a></h2><h3><a name="key">The chart key</a></h3>)";
 
-TEST(HelpViewer, ContentsFinderAndAMissingFile) {
+TEST(HelpViewer, AMissingFileIsSaidInTheWindow) {
   test::qtApp();
   QTemporaryDir dir;
-  const QString file = dir.filePath("Sample.html"), missing = dir.filePath("gone/Tidewell.html");
+  const QString missing = dir.filePath("gone/Tidewell.html");
   QtHelpViewer viewer;
   viewer.showContents(missing.toStdString());
   const QString notFound = viewer.window()->browser()->toPlainText();
   EXPECT_FALSE(viewer.window()->fileLoaded());
   EXPECT_TRUE(notFound.contains("Help file not found")) << notFound.toStdString();
   EXPECT_TRUE(notFound.contains(missing)) << notFound.toStdString();
+}
+
+TEST(HelpViewer, ShowsTheContentsAndFindsTopicsByTitle) {
+  test::qtApp();
+  QTemporaryDir dir;
+  const QString file = dir.filePath("Sample.html");
+  QtHelpViewer viewer;
   QFile f(file);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write(kSample);
@@ -55,7 +62,7 @@ TEST(HelpViewer, ContentsFinderAndAMissingFile) {
 }
 
 // Headings and notes take their colours from the theme: readable on light and dark pages.
-TEST(ShippedHelp, HeadingsAndNotesStandOutOnLightAndDarkThemes) {
+TEST(ShippedHelp, TextStandsOutOnEveryTheme) {
   test::qtApp();
   const auto path = std::filesystem::path(TIDEWELL_SOURCE_DIR) / "data/help/Tidewell.html";
   const QPalette kept = QApplication::palette();

@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, OnlyTheUsersDateChangeRunsTheFieldsHandler) {
   EXPECT_EQ(main.state().chartDate, fromYmd(2027, 6, 16));
 }
 
-TEST_F(MainWindowTest, TheChartAreaComesFirstAndReadsTheDayUnderItsCursor) {
+TEST_F(MainWindowTest, TheChartAreaComesFirstInTheTabOrder) {
   ChartView* view = window().chartView();
   QStringList order;
   for (QWidget* w = view; order.size() < 6; w = w->nextInFocusChain())
@@ -90,6 +90,10 @@ TEST_F(MainWindowTest, TheChartAreaComesFirstAndReadsTheDayUnderItsCursor) {
   EXPECT_EQ(order.join(QChar(0x20)).toStdString(),
             "chartView birthdayPicker chartDatePicker birthday2Picker birthdayButton birthday2Button");
   EXPECT_EQ(window().focusWidget(), view);
+}
+
+TEST_F(MainWindowTest, TheChartAreaReadsTheDayUnderItsCursor) {
+  ChartView* view = window().chartView();
   const ChartState& state = root->mainWindow().state();
   const QString date = QString::fromStdString(formatShortDate(state.chartDate, userLocale()));
   const auto key = [view](Qt::Key k) {
@@ -108,7 +112,7 @@ TEST_F(MainWindowTest, TheChartAreaComesFirstAndReadsTheDayUnderItsCursor) {
       QString::fromStdString(formatLongDate(state.chartDate, userLocale()) + "\nPhysical: ")));
 }
 
-TEST_F(MainWindowTest, ClosingSavesTheStateAndAfterExitClosingSavesNothingMore) {
+TEST_F(MainWindowTest, ClosingSavesTheStateOnce) {
   outer().setWidth(9000);
   window().close();
   EXPECT_EQ(root->store().read("Chart width", ""), " 9000");

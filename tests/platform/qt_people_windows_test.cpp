@@ -59,7 +59,7 @@ TEST_F(QtPeople, ADoubleClickOrReturnOnASelectedLineDrawsIt) {
 
 // Every opening of the entry puts the focus in the name, selected; the close box and Escape
 // cancel it; Escape closes the list as Close does; after the close box the list is read again.
-TEST_F(QtPeople, TheEntryOpensOnTheNameAndTheCloseBoxOrEscapeCancelIt) {
+TEST_F(QtPeople, EachWindowClosesAsADialogDoes) {
   QStringList selected;
   const auto nameSelected = [&] {
     selected << (entryWidget->focusWidget() == windows->nameEdit() ? windows->nameEdit()->selectedText() : "elsewhere");

@@ -21,7 +21,7 @@ void pressWhenShown(QMessageBox::StandardButton button, QString& shown) {
   });
 }
 
-TEST(Messages, AQuestionIsAnsweredByTheButtonPressedAndAWarningHasItsIcon) {
+TEST(Messages, EachKindOfBoxAsTheUserSeesIt) {
   test::qtApp();
   QtMessages messages;
   QString shown;

@@ -30,7 +30,7 @@ std::optional<unsigned> modeOf(const QString& path) {
 
 // With no umask every file and folder the platform makes would be world-readable: the worst
 // case. Permissions are only ever taken away, and only by writing.
-TEST(SettingsPermissions, OnlyTightenedAndOnlyByWritingAndNewFoldersAreTheOwnersAlone) {
+TEST(SettingsPermissions, NobodyElseGainsAccess) {
   test::qtApp();
   QTemporaryDir dir;
   const mode_t keptMask = ::umask(0);
@@ -81,7 +81,7 @@ QByteArray bytesOf(const QString& path) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
 }
 
-TEST(SettingsOnDisk, OfAHugeFileOnlyTheProgramsOwnKeysAreReadEachCutShortAndItIsNeverWritten) {
+TEST(SettingsOnDisk, AHugeFileIsOnlyRead) {
   test::qtApp();
   QTemporaryDir dir;
   QFile file(dir.filePath("Tidewell.ini"));
@@ -178,7 +178,7 @@ struct MessageBoxes {
   std::vector<std::string> seen;
 };
 
-TEST(SettingsOnDisk, AFailedSaveIsToldOnceAndWhatWasAddedIsSavedOnceTheDiskAllows) {
+TEST(SettingsOnDisk, AFailedSaveIsToldOnceAndLosesNothing) {
   test::qtApp();
   QTemporaryDir dir;
   QFile blocker(dir.filePath("config"));  // a file where the settings folder belongs: even root fails

@@ -11,7 +11,7 @@
 namespace tw::platform {
 namespace {
 
-TEST(QuitSignals, TermHangUpAndInterruptEachAskOnceToEndAsExitDoes) {
+TEST(QuitSignals, EachEndsTheProgramAsExitDoes) {
   test::qtApp();
   for (const int s : {SIGTERM, SIGHUP, SIGINT}) {
     SCOPED_TRACE(s);

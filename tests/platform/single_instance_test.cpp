@@ -17,7 +17,7 @@
 namespace tw::platform {
 namespace {
 
-TEST(SingleInstance, ASecondStartOnTheSameFileBringsTheFirstToTheFrontAndEnds) {
+TEST(SingleInstance, ASecondStartRaisesTheFirst) {
   test::qtApp();
   QTemporaryDir dir;
   // This test is the first program; the built one, started on the same file, is the second.
@@ -39,9 +39,8 @@ TEST(SingleInstance, ASecondStartOnTheSameFileBringsTheFirstToTheFrontAndEnds) {
   EXPECT_EQ(calls, 1);
 }
 
-// A program that has run for a year holds its lock as on its first day; and with nowhere
-// private for a lock the program still runs.
-TEST(SingleInstance, ALockHeldForAYearStillHoldsAndNoPrivateFolderStillRuns) {
+// A program that has run for a year holds its lock as on its first day.
+TEST(SingleInstance, ALockHeldForAYearStillHolds) {
   test::qtApp();
   QTemporaryDir dir;
   const QString settings = dir.filePath("Tidewell.ini");
@@ -54,7 +53,12 @@ TEST(SingleInstance, ALockHeldForAYearStillHoldsAndNoPrivateFolderStillRuns) {
   ASSERT_EQ(::utime(lock.constData(), &yearAgo), 0);
   SingleInstance second(settings, dir.path());
   EXPECT_FALSE(second.claim());
-  EXPECT_TRUE(SingleInstance(settings, QString()).claim());
+}
+
+TEST(SingleInstance, WithNowherePrivateForALockTheProgramStillRuns) {
+  test::qtApp();
+  QTemporaryDir dir;
+  EXPECT_TRUE(SingleInstance(dir.filePath("Tidewell.ini"), QString()).claim());
 }
 
 TEST(SingleInstance, TheLockGoesOnlyWhereNoOtherUserCanWrite) {
