@@ -29,6 +29,19 @@ TEST(MergingStore, TwoCopiesSavingInTurnKeepBothChanges) {
   EXPECT_EQ(second.read("Average", "?"), "-1");
 }
 
+TEST(MergingStore, AFileNotReadWholeIsNeverWritten) {
+  test::MemoryFile file;
+  file.text = "[Tidewell]\nPeopleName%201=Ann\n";
+  file.keepAsItIs = "It is a named pipe, not a file";
+  MergingSettingsStore store(file);
+  EXPECT_EQ(store.read("PeopleName 1", ""), "Ann");  // what could be read is used
+  store.write("PeopleName 1", "Zed");
+  file.keepAsItIs.clear();  // even once it could be: not this run
+  store.sync();
+  EXPECT_EQ(file.replaced, 0);
+  EXPECT_EQ(*file.text, "[Tidewell]\nPeopleName%201=Ann\n");
+}
+
 // A key the file lacks is written even with the text it reads as, so a first run's file is whole.
 TEST(MergingStore, AnAbsentKeyIsWrittenWhateverItGets) {
   test::MemoryFile file;

@@ -8,12 +8,15 @@
 namespace tw::test {
 
 struct MemoryFile : SettingsFile {
-  SettingsFileText read() override { return {text.has_value(), text.value_or(""), {}}; }
+  SettingsFileText read() override { return {text.has_value(), text.value_or(""), keepAsItIs}; }
   std::string replace(const std::string& t) override {
     text = t;
+    ++replaced;
     return {};
   }
   std::optional<std::string> text;  // none: no file at all
+  std::string keepAsItIs;           // a reason the file must not be written
+  int replaced = 0;
 };
 
 }  // namespace tw::test
