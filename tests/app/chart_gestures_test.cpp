@@ -87,8 +87,6 @@ TEST(ChartGestures, EachGestureMovesTheWindowsChartDate) {
   const ChartType kBio = ChartType::Biorhythm, kPair = ChartType::Comparison;
   const Date d = kBorn + 1000;
   const Case cases[] = {
-      {"wheel back past the birthday", kBio, kBorn, kBorn + 2,
-       [](MainWindow& m) { m.turnWheel(0, 600, false); }, kBorn, 1},
       {"comparison wheel stops at the later birthday", kPair, kBorn + 5, kBorn + 7,
        [](MainWindow& m) { m.turnWheel(0, 120, true); }, kBorn + 5, 1},
       {"a drag follows the pointer", kBio, kBorn, d,

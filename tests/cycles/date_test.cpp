@@ -7,21 +7,6 @@
 namespace tw {
 namespace {
 
-TEST(Date, KnownDays) {
-  const struct { Date d; int weekday; const char* name; const char* text; } cases[] = {
-      {0, 7, "Saturday", "30/12/1899"}, {fromYmd(2001, 1, 7), 1, "Sunday", "7/1/2001"},
-      {fromYmd(2001, 1, 31), 4, "Wednesday", "31/1/2001"}, {fromYmd(1601, 1, 1), 2, "Monday", "1/1/1601"},
-      {fromYmd(9999, 12, 31), 6, "Friday", "31/12/9999"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(weekdayNumber(c.d), c.weekday);
-    EXPECT_EQ(weekdayName(c.d), c.name);
-    EXPECT_EQ(dateText(c.d), c.text);
-    EXPECT_EQ(parseDayFirst(c.text), c.d);
-  }
-}
-
 TEST(Date, ReadingDayFirstRefusesWhatIsNotADay) {
   const struct { const char* text; std::optional<Date> expected; } cases[] = {
       // Range, years and impossible days: in the typed dates' table, read by both.

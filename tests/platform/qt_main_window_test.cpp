@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QCalendarWidget>
+#include <QColorDialog>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 
 #include "platform/app_root.h"
+#include "platform/help_window.h"
 #include "platform/qt_locale.h"
 #include "qt_app.h"
 
@@ -125,6 +130,69 @@ TEST_F(MainWindowTest, ClosingSavesTheStateOnce) {
   again.store().write("Chart type", "sentinel");
   again.view().close();
   EXPECT_EQ(again.store().read("Chart type", ""), "sentinel");
+}
+
+TEST_F(MainWindowTest, EachDisplayItemRunsItsOwnCommand) {
+  AppRoot& root = *this->root;
+  for (const char* name : {"comparisonChart", "ageInYears", "weekSeparators", "todayMarker", "physicalCurve", "averageCurve"})
+    root.view().action(name)->trigger();
+  QStringList ticked;
+  for (const char* name : {"biorhythmChart", "comparisonChart", "ageInDays", "ageInWeeks", "ageInYears", "weekSeparators",
+                           "todayMarker", "physicalCurve", "emotionalCurve", "intellectualCurve", "averageCurve"})
+    if (root.view().action(name)->isChecked()) ticked << name;
+  EXPECT_EQ(ticked.join(' '), "comparisonChart ageInYears weekSeparators todayMarker emotionalCurve intellectualCurve averageCurve");
+
+  const ChartOptions& o = root.mainWindow().state().options;
+  const auto corner = [&] { return QColor(root.view().surface().image().pixel(1, 1)); };
+  std::vector<QColor> opened;
+  bool confirm = false;
+  root.display().dialogs().runner = [&](QDialog& d) {
+    auto* colours = qobject_cast<QColorDialog*>(&d);
+    opened.push_back(colours->currentColor());
+    colours->setCurrentColor(QColor(static_cast<int>(opened.size()), 0, 0));
+    return int(confirm ? QDialog::Accepted : QDialog::Rejected);
+  };
+  root.view().action("backgroundColour")->trigger();
+  // The system colour, resolved as the chart shows it; a cancelled choice changes nothing.
+  const QColor face = QGuiApplication::palette().color(QPalette::Active, QPalette::Button);
+  EXPECT_EQ(opened.at(0), face);
+  EXPECT_EQ(o.backgroundColour, kButtonFace);
+  EXPECT_EQ(corner(), face);
+  confirm = true;
+  for (const char* name : {"physicalColour", "emotionalColour", "intellectualColour", "averageColour", "backgroundColour"})
+    root.view().action(name)->trigger();
+  EXPECT_EQ((std::vector<Colour>{o.physicalColour, o.emotionalColour, o.intellectualColour, o.averageColour, o.backgroundColour}),
+            (std::vector<Colour>{2, 3, 4, 5, 6}));
+  EXPECT_EQ(corner(), QColor(6, 0, 0));
+  root.view().action("resetColours")->trigger();
+  EXPECT_EQ(o.backgroundColour, kButtonFace);
+}
+
+TEST_F(MainWindowTest, EachHelpItemRunsItsCommand) {
+  AppRoot& root = *this->root;
+  window().action("helpIndex")->trigger();
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  EXPECT_EQ(std::ranges::count_if(windows, [](QWidget* w) { return dynamic_cast<HelpWindow*>(w) && w->isVisible(); }), 1);
+
+  // The title and text of the box an item opens, closed at once.
+  const auto boxOf = [&](const char* item) {
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      QWidget* w = QApplication::activeModalWidget();
+      if (!w) return;
+      auto* box = qobject_cast<QMessageBox*>(w);
+      shown = w->windowTitle() + (box ? "|" + box->text() : "");
+      w->close();
+    });
+    window().action(item)->trigger();
+    return shown;
+  };
+  ChartOptions options = root.mainWindow().state().options;
+  options.showEmotional = false;
+  root.mainWindow().applyOptions(options);
+  EXPECT_EQ(boxOf("chartKey"), "Chart key|P=Physical\nI=Intellectual");
+  EXPECT_EQ(boxOf("about"), "About Tidewell");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace
