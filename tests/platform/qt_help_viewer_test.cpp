@@ -32,7 +32,7 @@ TEST(HelpViewer, AMissingFileIsSaidInTheWindow) {
   EXPECT_TRUE(notFound.contains(missing)) << notFound.toStdString();
 }
 
-TEST(HelpViewer, ShowsTheContentsAndFindsTopicsByTitle) {
+TEST(HelpViewer, TheFinderListsTheShownFilesTopics) {
   test::qtApp();
   QTemporaryDir dir;
   const QString file = dir.filePath("Sample.html");

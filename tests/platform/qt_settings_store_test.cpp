@@ -178,7 +178,7 @@ struct MessageBoxes {
   std::vector<std::string> seen;
 };
 
-TEST(SettingsOnDisk, AFailedSaveIsToldOnceAndLosesNothing) {
+TEST(SettingsOnDisk, AFailedSaveIsToldOnceThenRetried) {
   test::qtApp();
   QTemporaryDir dir;
   QFile blocker(dir.filePath("config"));  // a file where the settings folder belongs: even root fails
