@@ -105,20 +105,5 @@ TEST(MainWindowStartup, StoredValuesOutsideTheirRangesReadAsTheirDefaults) {
   }
 }
 
-// Left, top, width and height of a window.
-std::vector<double> placeOf(const FakeWindow& w) { return {w.left(), w.top(), w.width(), w.height()}; }
-
-TEST(MainWindowStartup, StoredGeometryIsFittedToTheScreensOfToday) {
-  // Both windows on a screen that is gone; each edge and arrangement has its own test.
-  MainWindowFixture f;
-  f.screens.list = {{0, 0, 24000, 15000}};
-  f.peopleListWindow.place(300, 300, 4680, 3855);
-  f.store.values = {{"Chart X", "30000"}, {"Chart Y", "900"}, {"PeopleListWin X", "90000"}, {"PeopleListWin Y", "-5"}};
-  f.main.start();
-  EXPECT_EQ(placeOf(f.window), (std::vector<double>{16860, 900, 7140, 4590}));
-  EXPECT_EQ(placeOf(f.peopleListWindow), (std::vector<double>{19320, 300, 4680, 3855}));
-  EXPECT_EQ(f.picture.width(), 7140 - 350);  // the chart follows the fitted window
-}
-
 }  // namespace
 }  // namespace tw::test

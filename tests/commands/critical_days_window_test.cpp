@@ -65,21 +65,6 @@ TEST(CriticalDaysWindow, FollowsTheChartAndItsSpan) {
             std::tuple(0u, "No critical days in the 30 days from Friday 29/3/2024."));
 }
 
-TEST(CriticalDaysWindow, ARowBecomesTheChartDateRefusedAsTheGoToCommandsRefuse) {
-  CriticalDaysFixture f;
-  f.startWith(kAnn, fromYmd(2024, 3, 20), fromYmd(2024, 3, 1), ChartType::Comparison);
-  f.critical.open();
-  ASSERT_EQ(toIso(f.critical.entries()[0].day.date), "2024-03-07");  // before the second birthday
-  f.critical.goToRow(0);
-  EXPECT_EQ(toIso(f.main.state().chartDate), "2024-03-20");
-  ASSERT_EQ(f.messages.shown.size(), 1u);
-  EXPECT_TRUE(f.messages.shown[0].text.ends_with("Setting chart date to 20/3/2024.")) << f.messages.shown[0];
-  EXPECT_EQ(toIso(f.critical.entries()[0].day.date), "2024-03-20") << "the list follows";
-  f.critical.goToRow(2);
-  EXPECT_EQ(std::tuple(f.main.state().chartDate, f.messages.shown.size()),
-            std::tuple(f.critical.entries()[0].day.date, 1u));
-}
-
 TEST(CriticalDaysWindow, AddToCalendarWritesTheListedDaysOrSaysWhyNot) {
   const struct {
     const char* name;

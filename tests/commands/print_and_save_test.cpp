@@ -106,20 +106,5 @@ TEST(SaveChart, EachSaveWritesTheTypeItsNameEndsIn) {
   for (const auto& [path, chart] : f.files.written) EXPECT_EQ(chart.background, "setBackground 8454143") << path;
 }
 
-// A name of another type is refused in words and the dialog comes back on it, once for each.
-TEST(SaveChart, ANameOfAnotherTypeBringsTheDialogBack) {
-  MainWindowFixture f;
-  f.load();
-  f.dialog.answers = {{true, 0, "/home/u/chart5.jpg"}, {true, 0, "/home/u/chart5.gif", 2},
-                      {true, 0, "/home/u/chart5", 2}};
-  f.printAndSave.save();
-  EXPECT_EQ(f.timeline, (Steps{"chooseSaveFile Tidewell", "chooseSaveFile /home/u/chart5.jpg",
-                               "chooseSaveFile /home/u/chart5.gif", "draw SVG /home/u/chart5.svg"}));
-  ASSERT_EQ(f.messages.shown.size(), 2u);
-  EXPECT_EQ(f.messages.shown[0].text,
-            "/home/u/chart5.jpg\r\nis not a name Tidewell can save a chart as: it saves .bmp, .png, .svg or "
-            ".pdf files.\r\n\r\nEnd the name in one of them, or leave the extension off for the type chosen in the list.");
-}
-
 }  // namespace
 }  // namespace tw::test

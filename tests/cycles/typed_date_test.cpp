@@ -62,10 +62,7 @@ TEST(TypedDate, SaysWhyATextIsNoDateInTheUsersForm) {
                  german = dateFormFor("dd.MM.yy");
   const struct { const char* name; const DateForm& form; const char* text; const char* expected; } cases[] = {
       {"month first in en_GB", british, "12/24/1990", "12/24/1990 is not a date in day/month/year order: there is no month 24."},
-      {"day first in en_US", american, "24/12/1990", "24/12/1990 is not a date in month/day/year order: there is no month 24."},
       {"no year", british, "24/12", "24/12 is not a whole date: type the day, month and year as day/month/year."},
-      {"no day", british, "12/1990", "12/1990 is not a whole date: type the day, month and year as day/month/year."},
-      {"no year in de_DE", german, "24.12.", "24.12. is not a whole date: type the day, month and year as day.month.year."},
       {"31 February", british, "31/02/1990", "31/02/1990 is not a date: February 1990 has 28 days."},
       {"day 32", american, "1/32/1990", "1/32/1990 is not a date in month/day/year order: no month has a day 32."},
       {"ISO month 13", british, "1990-13-01", "1990-13-01 is not a date in year-month-day order: there is no month 13."},

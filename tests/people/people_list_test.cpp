@@ -126,45 +126,6 @@ TEST_F(PeopleListTest, TheChosenPersonTakesTheBirthdayTheListWasOpenedFor) {
   }
 }
 
-TEST_F(PeopleListTest, TheFirstRunAsksForTheUsersOwnBirthdayOnlyOnce) {
-  const struct { const char* name; bool fresh, ok; } rows[] = {
-      {"first run, OK", true, true}, {"first run, Escape", true, false}, {"later run", false, true}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    store.values.clear();
-    if (!row.fresh) store.values["Chart type"] = " 0";
-    load();
-    const ChartState before = main.state();
-    personEntryWindow.modalCount = 0;
-    date.empty = false;
-    onEntry([&] {
-      EXPECT_EQ(name.value, "");
-      EXPECT_TRUE(date.empty);
-      EXPECT_TRUE(welcomeParts.visible);
-      EXPECT_FALSE(okB.enabled);  // until a date is typed
-      name.setText("Zoe");
-      date.date = kAnn, date.empty = false;
-      entry.birthdayEdited();
-      EXPECT_TRUE(okB.enabled);
-      row.ok ? entry.accept() : entry.cancel();
-    });
-    store.writes.clear();
-    people.welcomeFirstPerson();
-    EXPECT_EQ(personEntryWindow.modalCount, row.fresh ? 1 : 0);
-    const bool added = row.fresh && row.ok;
-    EXPECT_EQ(main.state().birthday, added ? kAnn : before.birthday);
-    EXPECT_EQ(main.state().name, added ? std::string("Zoe") : before.name);
-    EXPECT_EQ(birthdayPicker.value(), added ? kAnn : before.birthday);
-    EXPECT_EQ(store.read("PeopleName 1", ""), added ? "Zoe" : "");
-    EXPECT_EQ(store.writes.empty(), !added);  // Escape leaves the store as it was
-    // Until a birthday is chosen the chart area shows how to choose one, not a chart.
-    EXPECT_EQ(main.isAwaitingBirthday(), row.fresh && !row.ok);
-    EXPECT_EQ(surface.printed().back() == "or press Birthday to choose a person.", row.fresh && !row.ok)
-        << surface.printed().back();
-    EXPECT_FALSE(welcomeParts.visible);
-  }
-}
-
 // Two running copies, each with its list open since before the other's change: nobody's person
 // is overwritten by a stale slot, and an edit or delete finds its person where it is now.
 TEST_F(PeopleListTest, TwoCopiesKeepEachOthersPeople) {

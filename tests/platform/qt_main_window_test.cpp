@@ -77,24 +77,6 @@ TEST_F(MainWindowTest, OnlyTheUsersDateChangeRunsTheFieldsHandler) {
   edit->showCalendar();
   emit edit->calendar()->activated(QDate(1985, 6, 15));  // as the user picks it
   EXPECT_EQ(main.state().birthday, fromYmd(1985, 6, 15));
-  // F1 at once after a typed chart date: the field gives its date to the command first.
-  auto* chartDate = window().findChild<QtDateField*>("chartDatePicker");
-  chartDate->selectAll();
-  test::typeInto(chartDate, "27-06-15");  // a two-digit year waits for the field to be left
-  QKeyEvent f1(QEvent::ShortcutOverride, Qt::Key_F1, Qt::NoModifier);
-  QCoreApplication::sendEvent(chartDate, &f1);
-  window().action("goNextDay")->trigger();
-  EXPECT_EQ(main.state().chartDate, fromYmd(2027, 6, 16));
-}
-
-TEST_F(MainWindowTest, TheChartAreaComesFirstInTheTabOrder) {
-  ChartView* view = window().chartView();
-  QStringList order;
-  for (QWidget* w = view; order.size() < 6; w = w->nextInFocusChain())
-    if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
-  EXPECT_EQ(order.join(QChar(0x20)).toStdString(),
-            "chartView birthdayPicker chartDatePicker birthday2Picker birthdayButton birthday2Button");
-  EXPECT_EQ(window().focusWidget(), view);
 }
 
 TEST_F(MainWindowTest, TheChartAreaReadsTheDayUnderItsCursor) {
