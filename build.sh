@@ -10,7 +10,6 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils appstream
-  librsvg2-bin imagemagick  # the tests' checks of SVG files
 )
 
 missing=()

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -60,53 +59,6 @@ class ChartProgram : public ::testing::Test {
 
   fs::path dir;
 };
-
-bool installed(const std::string& tool) {
-  return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-// One person and two, at the designed size and wide, on 5 March 2024 with the marker and the
-// week separators; the stored names need escaping in XML.
-class SvgFile : public ChartProgram {
- protected:
-  void SetUp() override {
-    ChartProgram::SetUp();
-    fs::create_directories(dir / "config/Kestrelmoor");
-    std::ofstream(dir / "config/Kestrelmoor/Tidewell.ini")
-        << "[Tidewell]\nBirthday1=31/1/1990\nBirthname1=Ann & <Bo>\n"
-           "Birthday2=15/6/1992\nBirthname2=\"Jo's\"\n";
-  }
-  const std::vector<std::array<std::string, 3>> charts = {
-      {"bio", "449", "193"}, {"bio", "1200", "400"},
-      {"comparison", "449", "193"}, {"comparison", "1200", "400"}};
-  void draw(const std::array<std::string, 3>& c, const std::string& file) {
-    const Result r = run({"--date", "2024-03-05", "--today-marker", "--week-separators",
-                          "--type", c[0], "--width", c[1], "--height", c[2], "--out", file});
-    ASSERT_EQ(r.status, 0) << r.err;
-  }
-};
-
-// librsvg, behind the desktop's image viewers and thumbnails, reads the SVG and shows it as the
-// PNG shows the chart: after a 1.5-pixel blur of both, at most 2 % of the pixels differ by more than 15 %.
-TEST_F(SvgFile, LooksLikeThePngInLibrsvg) {
-  if (!installed("rsvg-convert"))
-    GTEST_SKIP() << "rsvg-convert is not installed (Debian: librsvg2-bin)";
-  if (!installed("convert") || !installed("compare"))
-    GTEST_SKIP() << "ImageMagick is not installed (Debian: imagemagick)";
-  for (const auto& c : charts) {
-    draw(c, "c.png");
-    draw(c, "c.svg");
-    // compare's status is 1 when the pictures differ at all, 2 when it fails.
-    const std::string cmd = "cd '" + dir.string() + "' && rsvg-convert c.svg -o r.png && "
-        "convert c.png -blur 0x1.5 cb.png && convert r.png -blur 0x1.5 rb.png && "
-        "{ compare -metric AE -fuzz 15% cb.png rb.png null: 2>.ae; test $? -lt 2; }";
-    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
-    const double differing = std::strtod(slurp(dir / ".ae").c_str(), nullptr);
-    const double pixels = std::stod(c[1]) * std::stod(c[2]);
-    EXPECT_LE(differing / pixels, 0.02)
-        << c[0] << " " << c[1] << ": " << differing << " of " << pixels << " pixels differ";
-  }
-}
 
 // A refused run changes no file: its files are moved into place only when every one was
 // written, and no temporary file is left behind.

@@ -8,7 +8,6 @@
 #include <QFocusEvent>
 #include <QWheelEvent>
 
-#include "platform/program_font.h"
 #include "qt_app.h"
 
 namespace tw::platform {
@@ -109,19 +108,6 @@ TEST(DateField, PastedAndSteppedDates) {
   EXPECT_EQ(changes, 5);
   field.setDate(kStart);  // from the program: no change
   EXPECT_EQ(changes, 5);
-}
-
-// At the designed 1200 by 375 twips the widest date fits in at least 8 points.
-TEST(DateField, TheWidestDateFitsInEightPoints) {
-  test::qtApp();
-  for (const char* locale : {"en_GB", "en_US", "de_DE", "C"}) {
-    QtDateField field(nullptr, QLocale(QString::fromLatin1(locale)));
-    field.setFont(programFont(8));
-    field.resize(80, 25);
-    field.fitFont(9.75);
-    EXPECT_GE(field.font().pointSizeF(), 8) << locale;
-    EXPECT_LE(field.widestText(), field.textRoom()) << locale;
-  }
 }
 
 }  // namespace

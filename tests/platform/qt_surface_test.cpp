@@ -4,11 +4,9 @@
 
 #include <QGuiApplication>
 #include <QPalette>
-#include <QPixmap>
 #include <optional>
 
 #include "chart/draw_chart.h"
-#include "platform/icons.h"
 #include "platform/qt_text_measure.h"
 #include "qt_app.h"
 
@@ -38,19 +36,6 @@ int countPixels(const QImage& img, const QColor& colour, QRect area) {
   for (int y = area.top(); y <= area.bottom(); ++y)
     for (int x = area.left(); x <= area.right(); ++x) n += img.pixelColor(x, y) == colour;
   return n;
-}
-
-TEST(Surface, EveryDevicePixelOfTheViewIsCovered) {
-  test::qtApp();
-  // 6670 twips make a 445-pixel view; at any scale no sliver is left unpainted at its edges.
-  const struct { double ratio; QSize pixels; } cases[] = {
-      {1, {445, 143}}, {1.25, {557, 179}}, {1.5, {668, 215}}, {2, {890, 286}}};
-  for (const auto& c : cases) {
-    QtSurface s(96, c.ratio);
-    s.setSizeTwips(6670, 2140);
-    s.clear();
-    EXPECT_EQ(s.image().size(), c.pixels) << c.ratio;
-  }
 }
 
 TEST(Surface, InkIsBlackOrWhiteByTheBackgroundAsItShows) {
@@ -107,16 +92,6 @@ TEST(Surface, AChartAfterStepsIsAFreshDrawingOfIt) {
         for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
       EXPECT_EQ(differing, 0) << c.name << ", after a step of " << step;
     }
-  }
-}
-
-TEST(Icons, ToolbarArrowsTakeTheInkOfTheToolbar) {
-  const QIcon forward = toolbarImage(6);  // the same icon draws them again for a new theme
-  for (bool dark : {false, true, false}) {
-    const Themed theme(dark);
-    for (qreal ratio : {1.0, 2.0})
-      EXPECT_EQ(forward.pixmap(QSize(20, 20), ratio).toImage().pixelColor(QPoint(11, 10) * ratio),
-                dark ? QColor(Qt::white) : QColor(Qt::black)) << dark << " " << ratio;
   }
 }
 
