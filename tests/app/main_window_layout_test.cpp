@@ -1,26 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "mock/main_window_fixture.h"
 
 namespace tw::test {
 namespace {
 
-// Where the layout pass put the chart view and the date row, in twips.
-struct Placement {
-  double chartWidth, chartHeight, rowTop, birthday2PickerLeft, birthday2ButtonLeft,
-      chartDatePickerLeft, chartDateLabelLeft;
-  bool operator==(const Placement&) const = default;
-  friend std::ostream& operator<<(std::ostream& o, const Placement& p) {
-    return o << "chart " << p.chartWidth << "x" << p.chartHeight << ", row top " << p.rowTop
-             << ", birthday 2 picker left " << p.birthday2PickerLeft << ", birthday 2 button left "
-             << p.birthday2ButtonLeft << ", chart date picker left " << p.chartDatePickerLeft
-             << ", chart date label left " << p.chartDateLabelLeft;
-  }
-};
-
-Placement placed(const MainWindowFixture& f) {
+// Where the layout pass put the chart view and the date row, in twips: the chart's width and
+// height, the row's top, and the left edges of the second birthday's picker and button, of the
+// chart date's picker and of its label.
+std::vector<double> placed(const MainWindowFixture& f) {
   const double top = f.birthdayPicker.top();
   const FakeControl* row[] = {&f.birthdayButton, &f.birthday2Picker, &f.birthday2Button, &f.chartDatePicker};
   for (const FakeControl* c : row) EXPECT_EQ(c->top(), top);
@@ -31,16 +19,10 @@ Placement placed(const MainWindowFixture& f) {
 }
 
 TEST(MainWindowLayout, PlacesEveryControlFromTheOuterSize) {
-  const struct { const char* what; double width, height; Placement expected; } cases[] = {
-      {"raised to the least size", 4000, 2000,
-       {.chartWidth = 4650, .chartHeight = 725, .rowTop = 1350, .birthday2PickerLeft = 2380,
-        .birthday2ButtonLeft = 1420, .chartDatePickerLeft = 3575, .chartDateLabelLeft = 2735}},
-      {"large", 9000, 7000,
-       {.chartWidth = 8650, .chartHeight = 5225, .rowTop = 5850, .birthday2PickerLeft = 4380,
-        .birthday2ButtonLeft = 3420, .chartDatePickerLeft = 7575, .chartDateLabelLeft = 6735}},
-      {"odd width", 7141, 4590,
-       {.chartWidth = 6791, .chartHeight = 2815, .rowTop = 3440, .birthday2PickerLeft = 3450.5,
-        .birthday2ButtonLeft = 2490.5, .chartDatePickerLeft = 5716, .chartDateLabelLeft = 4876}},
+  const struct { const char* what; double width, height; std::vector<double> expected; } cases[] = {
+      {"raised to the least size", 4000, 2000, {4650, 725, 1350, 2380, 1420, 3575, 2735}},
+      {"large", 9000, 7000, {8650, 5225, 5850, 4380, 3420, 7575, 6735}},
+      {"odd width", 7141, 4590, {6791, 2815, 3440, 3450.5, 2490.5, 5716, 4876}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -2,21 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "mock/fakes.h"
 
 namespace tw {
 namespace {
 
-struct Place {
-  double left, top, width, height;
-  bool operator==(const Place&) const = default;
-  friend std::ostream& operator<<(std::ostream& o, const Place& p) {
-    return o << p.left << "," << p.top << " " << p.width << "x" << p.height;
-  }
-};
-
+// Left, top, width and height.
+using Place = std::vector<double>;
 using Screens = std::vector<ui::ScreenArea>;
 const ui::ScreenArea kMain{0, 0, 28800, 16200};
 const ui::ScreenArea kRight{28800, 0, 19200, 14400};   // shorter, beside it
@@ -45,7 +37,7 @@ TEST(ScreenFit, FitsEachEdgeOfEachArrangement) {
   };
   for (const auto& row : rows) {
     test::FakeWindow w;
-    w.place(row.from.left, row.from.top, row.from.width, row.from.height);
+    w.place(row.from[0], row.from[1], row.from[2], row.from[3]);
     fitOnScreens(w, row.screens);
     EXPECT_EQ((Place{w.left(), w.top(), w.width(), w.height()}), row.to) << row.name;
   }

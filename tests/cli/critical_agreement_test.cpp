@@ -1,21 +1,16 @@
 // Over a century, every place that speaks of critical days names the same ones as the periods'
-// own rule: the window's list, the chart's marks, the day's tooltip and description, the
-// command line's listing and the calendar file.
+// own rule: the window's list, the day's tooltip and description and the calendar file. (The
+// chart's marks and the command line's listing ask the same rule; their own tests place them.)
 #include <gtest/gtest.h>
 
 #include "app/settings_io.h"
 
-#include <cmath>
 #include <map>
 #include <sstream>
 
-#include "chart/chart_parts.h"
-#include "chart/day_columns.h"
-#include "chart/draw_chart.h"
 #include "cli/program.h"
 #include "interpret/day_values.h"
 #include "mock/phase_rule.h"
-#include "mock/recording_surface.h"
 
 namespace tw {
 namespace {
@@ -38,7 +33,7 @@ void addSaid(Days& days, Date d, const std::string& text, const char* const name
 
 TEST(CriticalAgreement, EveryPlaceNamesTheSameDaysAsTheRuleOverACentury) {
   const Date birth = fromYmd(1990, 1, 31), from = fromYmd(1990, 1, 1), to = fromYmd(2089, 12, 31);
-  Days rule, list, marks, tooltip, description, listing, calendar;
+  Days rule, list, tooltip, description, calendar;
   for (Date d = birth; d <= to; ++d)
     for (int k = 0; k < 3; ++k)
       if (rulePhases(d - birth)[k] == 0) add(rule, d, k);
@@ -56,26 +51,7 @@ TEST(CriticalAgreement, EveryPlaceNamesTheSameDaysAsTheRuleOverACentury) {
     addSaid(description, d, describeDay(v, s, {}), kNames);
   }
 
-  // One chart whose labelled columns are the century; a mark is a short upright coloured line.
-  const int cols = to - from + 1;
-  s.options.criticalMarks = true;
-  s.chartDate = from + static_cast<Date>(chart::halfOf(cols));
-  test::RecordingSurface surface(static_cast<float>(chart::kBiorhythmLeft + (cols + 1) * 275), 2895);
-  drawChart(s, surface, test::FixedWidthMeasure{}, {});
-  const std::map<std::string, int> colours = {{"255", 0}, {"65280", 1}, {"16711680", 2}};
-  for (const std::string& call : surface.only("line")) {
-    std::istringstream in(call.substr(5));
-    float x1, y1, x2, y2;
-    std::string colour;
-    in >> x1 >> y1 >> x2 >> y2 >> colour;
-    if (x1 == x2 && y1 == 1057.5f && y2 == 1237.5f && colours.count(colour))
-      add(marks, from + static_cast<Date>(std::lround((x1 - chart::kBiorhythmLeft) / 275)), colours.at(colour));
-  }
-
   const std::vector<CriticalDay> days = criticalDays(birth, from, to);
-  std::istringstream printed(cli::criticalListing(days));
-  for (std::string line; std::getline(printed, line);)
-    listing[*parseIso(line.substr(0, 10))] = line.substr(line.find(": ") + 2);
   const std::string ics = iCalendar(entriesOf(days, birth, ""), {});
   for (std::size_t at = 0; (at = ics.find("DTSTART;VALUE=DATE:", at + 1)) != std::string::npos;) {
     const std::string day = ics.substr(at + 19, 8);
@@ -87,8 +63,7 @@ TEST(CriticalAgreement, EveryPlaceNamesTheSameDaysAsTheRuleOverACentury) {
 
   ASSERT_GT(rule.size(), 7000u) << "some two days in ten";
   const std::pair<const char*, const Days*> places[] = {
-      {"list", &list},         {"marks", &marks},       {"tooltip", &tooltip},
-      {"description", &description}, {"listing", &listing}, {"calendar", &calendar}};
+      {"list", &list}, {"tooltip", &tooltip}, {"description", &description}, {"calendar", &calendar}};
   for (const auto& [name, found] : places) EXPECT_EQ(*found, rule) << name;
 }
 

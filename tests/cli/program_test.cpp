@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
@@ -110,51 +109,31 @@ TEST(Program, RefusesWhatCannotBeChartedWithOneLine) {
   }
 }
 
+// The curve letters are the only one-letter texts; a critical day's mark is the only thick line.
 TEST(Program, CommandLineOptionsOverrideTheStoredOnes) {
-  FakeHost host;
   const std::string png = ::testing::TempDir() + "tidewell-overrides.png";
-  const Outcome r = runWith(host, {{"Birthday1", "31/1/1990"}, {"Physical", "0"}, {"Average", "0"}, {"Background colour", "255"}},
-                            {"--out", png, "--curves", "A", "--width", "600", "--background-colour", "#00ff00"});
-  std::remove(png.c_str());
-  ASSERT_EQ(r.status, 0) << r.err;
-  ASSERT_FALSE(host.drawn.empty());
-  EXPECT_EQ(host.drawn[0], "setBackground 65280");
-  std::vector<std::string> letters;  // the curve letters: the only one-letter texts
-  for (const std::string& call : host.drawn)
-    if (call.size() == 8 && call.starts_with("text \"")) letters.push_back(call);
-  EXPECT_EQ(letters, std::vector<std::string>{"text \"A\""});
-}
-
-TEST(Program, CriticalDayMarksFollowTheStoreUnlessTheCommandLineSays) {
-  const std::string png = ::testing::TempDir() + "tidewell-marks.png";
-  const struct {
-    const char* stored;
-    const char* flag;
-    bool marks;
-  } rows[] = {{"-1", "--date=2024-03-07", true}, {"0", "--critical-marks", true},
-              {"-1", "--no-critical-marks", false}};
+  Store stored = {{"Birthday1", "31/1/1990"}, {"Physical", "0"}, {"Average", "0"}, {"Background colour", "255"}};
+  const std::vector<std::string> ei = {"text \"E\"", "text \"I\""};
+  const struct { const char* marksStored; std::vector<std::string> args;
+                 const char* background; std::vector<std::string> letters; int marks; } rows[] = {
+      {"-1", {"--date=2024-03-07"}, "255", ei, 1}, {"0", {"--critical-marks"}, "255", ei, 1},
+      {"-1", {"--curves", "A", "--background-colour", "#00ff00", "--no-critical-marks"}, "65280", {"text \"A\""}, 0},
+  };
   for (const auto& r : rows) {
     FakeHost host;
-    const Outcome o = runWith(host, {{"Birthday1", "31/1/1990"}, {"Critical day marks", r.stored}},
-                              {"--out", png, r.flag});
+    stored["Critical day marks"] = r.marksStored;
+    std::vector<std::string> args = {"--out", png};
+    args.insert(args.end(), r.args.begin(), r.args.end());
+    const Outcome o = runWith(host, stored, args);
     ASSERT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(std::ranges::count(host.drawn, "setLineWidth 3"), r.marks ? 1 : 0) << r.flag;
+    EXPECT_EQ(host.drawn.at(0), std::string("setBackground ") + r.background);
+    std::vector<std::string> letters;
+    for (const std::string& call : host.drawn)
+      if (call.size() == 8 && call.starts_with("text \"")) letters.push_back(call);
+    EXPECT_EQ(letters, r.letters);
+    EXPECT_EQ(std::ranges::count(host.drawn, "setLineWidth 3"), r.marks) << r.args[0];
   }
   std::remove(png.c_str());
-}
-
-TEST(Program, CalendarEventsAreStampedWithTheHostsClock) {
-  const std::string ics = ::testing::TempDir() + "tidewell-stamp.ics";
-  FakeHost host;
-  const Outcome o = runWith(host, {}, {"--birthday", "1990-01-31", "--critical", "2024-03-01", "2024-03-10", "--ics", ics});
-  ASSERT_EQ(o.status, 0) << o.err;
-  std::ifstream in(ics, std::ios::binary);
-  const std::string text{std::istreambuf_iterator<char>(in), {}};
-  std::remove(ics.c_str());
-  std::size_t stamps = 0;  // one each for 7 and 10 March, the host's time of writing
-  for (std::size_t at = 0; (at = text.find("\r\nDTSTAMP:", at + 1)) != std::string::npos; ++stamps)
-    EXPECT_EQ(text.substr(at + 2, 24), "DTSTAMP:20240305T130405Z");
-  EXPECT_EQ(stamps, 2u);
 }
 
 }  // namespace
