@@ -38,6 +38,19 @@ int countPixels(const QImage& img, const QColor& colour, QRect area) {
   return n;
 }
 
+TEST(Surface, EveryDevicePixelOfTheViewIsCovered) {
+  test::qtApp();
+  // 6670 twips make a 445-pixel view; at any scale no sliver is left unpainted at its edges.
+  const struct { double ratio; QSize pixels; } cases[] = {
+      {1, {445, 143}}, {1.25, {557, 179}}, {1.5, {668, 215}}, {2, {890, 286}}};
+  for (const auto& c : cases) {
+    QtSurface s(96, c.ratio);
+    s.setSizeTwips(6670, 2140);
+    s.clear();
+    EXPECT_EQ(s.image().size(), c.pixels) << c.ratio;
+  }
+}
+
 TEST(Surface, InkIsBlackOrWhiteByTheBackgroundAsItShows) {
   const struct { const char* what; bool dark; Colour background; std::optional<Colour> line; QColor expected; } cases[] = {
       {"dark face", true, kButtonFace, {}, Qt::white}, {"light face", false, kButtonFace, {}, Qt::black},
