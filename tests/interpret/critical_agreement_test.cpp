@@ -3,13 +3,12 @@
 // chart's marks and the command line's listing ask the same rule; their own tests place them.)
 #include <gtest/gtest.h>
 
-#include "app/settings_io.h"
-
 #include <map>
-#include <sstream>
 
-#include "cli/program.h"
+#include "app/settings_io.h"
+#include "interpret/critical_days.h"
 #include "interpret/day_values.h"
+#include "interpret/ical.h"
 #include "mock/phase_rule.h"
 
 namespace tw {
