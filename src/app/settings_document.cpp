@@ -1,5 +1,6 @@
 #include "app/settings_document.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -64,18 +65,25 @@ struct Span {
   std::size_t begin, end, next;
 };
 
+// LF, CR LF and a lone CR (old Mac editors, some sync tools) each end a line.
 std::vector<Span> spans(std::string_view text) {
   std::vector<Span> out;
   std::size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
   while (at < text.size()) {
-    const std::size_t nl = text.find('\n', at);
-    const std::size_t next = nl == std::string_view::npos ? text.size() : nl + 1;
-    std::size_t end = nl == std::string_view::npos ? text.size() : nl;
-    if (end > at && text[end - 1] == '\r') --end;
+    const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+    std::size_t next = end == text.size() ? end : end + 1;
+    if (end < text.size() && text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
     out.push_back({at, end, next});
     at = next;
   }
   return out;
+}
+
+// The file's own line end, that of its first ended line; LF for a file without one.
+std::string_view lineEndOf(std::string_view text, const std::vector<Span>& lines) {
+  for (const Span& s : lines)
+    if (s.next > s.end) return text.substr(s.end, s.next - s.end);
+  return "\n";
 }
 
 }  // namespace
@@ -112,7 +120,7 @@ std::string withChanges(std::string_view fileText, std::string_view section,
   std::vector<const std::string*> changedKey(lines.size(), nullptr);
   for (const auto& [key, n] : lineOf) changedKey[n] = &key;
 
-  const std::string eol = !lines.empty() && lines[0].next > lines[0].end + 1 ? "\r\n" : "\n";
+  const std::string eol(lineEndOf(fileText, lines));
   const auto keyLine = [&](const std::string& key) {
     return escapedKey(key) + "=" + escapedValue(changes.at(key));
   };
@@ -121,10 +129,10 @@ std::string withChanges(std::string_view fileText, std::string_view section,
     if (!lineOf.count(change.first)) added += keyLine(change.first) + eol;
 
   std::string out(fileText.substr(0, lines.empty() ? fileText.size() : lines[0].begin));
-  // Ends the last line before more are put after it; a lone CR at the end becomes CR LF.
+  // Ends the last line before more are put after it.
   const auto endLine = [&] {
-    if (out.empty() || lines.empty() || out.back() == '\n') return;
-    out += out.back() == '\r' ? "\n" : eol;
+    if (out.empty() || lines.empty() || out.back() == '\n' || out.back() == '\r') return;
+    out += eol;
   };
   const auto addHere = [&] {
     endLine();

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::require(withChanges(saved, "Tidewell", changes) == saved);
   // Lines the program does not own keep their bytes: the old text is all there, in order.
   std::size_t at = 0;
-  for (const std::string& line : fuzz::split(text, "\n")) {
+  for (const std::string& line : fuzz::split(text, "\r\n")) {  // each of LF, CR LF and CR ends a line
     if (line.find('=') != std::string::npos) continue;  // a key line may be ours, and changed
     const std::size_t found = saved.find(line, at);
     fuzz::require(found != std::string::npos);
