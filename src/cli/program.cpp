@@ -8,7 +8,7 @@
 #include "chart/draw_chart.h"
 #include "chart/recoloured_surface.h"
 #include "chart/svg_surface.h"
-#include "cli/atomic_file.h"
+#include "files/whole_file.h"
 #include "interpret/ical.h"
 #include "version.h"
 
@@ -169,8 +169,7 @@ int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std
   }
   const bool critical = o.criticalFrom.has_value();
   if (o.ics && !critical) return fail("--ics needs --critical FROM TO");
-  // A device or pipe, such as /dev/full, is taken whatever its name.
-  if (o.ics && !namesCalendar(*o.ics) && !isDeviceOrPipe(*o.ics))
+  if (o.ics && !namesCalendar(*o.ics))
     return fail("--ics \"" + *o.ics + "\": the calendar file's name must end in .ics");
   if (!o.out && !o.interpret && !critical)
     return fail("nothing to do: give --out FILE, --interpret or --critical FROM TO (see --help)");
@@ -198,15 +197,16 @@ int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std
   }
 
   // All files or none: a calendar that cannot be written leaves the old chart file as it was.
-  std::vector<FileContent> files;
+  std::vector<files::WholeFile> outputs;
   if (o.out) {
     Rendered chart = chartFile(o, state, host);
     if (!chart.error.empty()) return fail(chart.error);
-    files.push_back({*o.out, std::move(chart.bytes)});
+    outputs.push_back({*o.out, std::move(chart.bytes)});
   }
   if (o.ics)
-    files.push_back({*o.ics, iCalendar(entriesOf(days, state.birthday, state.name), {host.nowUtc()})});
-  if (std::string why = writeFiles(files); !why.empty()) return fail(why);
+    outputs.push_back({*o.ics, iCalendar(entriesOf(days, state.birthday, state.name), {host.nowUtc()})});
+  if (const auto failed = files::writeWholeFiles(outputs, {}))
+    return fail("cannot write " + failed->path + ": " + failed->why);
   out << printed;
   return kExitOk;
 }

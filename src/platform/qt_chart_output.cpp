@@ -1,9 +1,10 @@
 #include "platform/qt_chart_output.h"
 
 #include <QPalette>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include "chart/recoloured_surface.h"
+#include "files/whole_file.h"
 #include "platform/chart_file_writer.h"
 #include "platform/system_colours.h"
 
@@ -46,27 +47,18 @@ bool printChart(const ChartDrawing& chart, QPrinter& printer) {
 }
 
 namespace {
-// Qt 6.4's commit() reports success when its own last flush fails on a full disk, and leaves
-// an empty file where the old one was: flush first, and keep the old file on any error.
-bool commitWhole(QSaveFile& file) {
-  if (!file.flush() || file.error() != QFileDevice::NoError) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+// Every chart file goes through the one whole-file writer; a failure leaves the old file.
+bool writeWhole(const std::string& path, const QByteArray& bytes) {
+  return !files::writeWholeFiles({{path, bytes.toStdString()}}, {});
 }
 }  // namespace
 
 bool QtChartFiles::write(const ChartImage& picture, const std::string& path) {
   const auto* p = dynamic_cast<const QtChartImage*>(&picture);
   if (!p || p->image.isNull()) return false;
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!p->image.save(&file, "BMP")) {
-    file.cancelWriting();
-    return false;
-  }
-  return commitWhole(file);
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  return p->image.save(&buffer, "BMP") && writeWhole(path, buffer.data());
 }
 
 std::string drawShownChart(QIODevice& out, ChartFileType type, const ChartDrawing& chart,
@@ -80,13 +72,9 @@ std::string drawShownChart(QIODevice& out, ChartFileType type, const ChartDrawin
 
 bool QtChartFiles::draw(const ChartDrawing& chart, ChartFileType type, const std::string& path) {
   if (!chart.draw) return false;
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!drawShownChart(file, type, chart, screen_).empty()) {
-    file.cancelWriting();
-    return false;
-  }
-  return commitWhole(file);
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  return drawShownChart(buffer, type, chart, screen_).empty() && writeWhole(path, buffer.data());
 }
 
 }  // namespace tw::platform

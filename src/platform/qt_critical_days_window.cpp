@@ -3,26 +3,18 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "files/whole_file.h"
 #include "platform/program_font.h"
 #include "platform/qt_utc_clock.h"
 
 namespace tw::platform {
 
 std::string QtWholeFiles::write(const std::string& path, const std::string& bytes) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly))
-    return file.errorString().toStdString();
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-    const std::string why = file.errorString().toStdString();
-    file.cancelWriting();
-    return why;
-  }
-  if (!file.commit()) return file.errorString().toStdString();
-  return {};
+  const auto failed = files::writeWholeFiles({{path, bytes}}, {});
+  return failed ? failed->sentence() : std::string();
 }
 
 UtcTime QtUtcClock::now() const { return utcNow(); }

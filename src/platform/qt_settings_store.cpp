@@ -49,7 +49,10 @@ QString QtSettingsStore::leftUntouchedBecause() const {
   return QString::fromStdString(store_.leftUntouchedBecause());
 }
 
-void QtSettingsStore::makeFolder() { makePrivateFolder(QFileInfo(path_).absolutePath()); }
+void QtSettingsStore::makeFolder() {
+  // Nothing is made where the file is left alone: the folders on the way are not the user's.
+  if (leftUntouchedBecause().isEmpty()) makePrivateFolder(QFileInfo(path_).absolutePath());
+}
 
 std::string QtSettingsStore::read(const std::string& key, const std::string& defaultText) const {
   return store_.read(key, defaultText);

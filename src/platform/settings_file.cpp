@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <cerrno>
@@ -15,6 +14,8 @@
 
 #include "app/settings_schema.h"
 #include "app/text_forms.h"
+#include "files/path_walk.h"
+#include "files/whole_file.h"
 
 namespace tw::platform {
 
@@ -85,19 +86,27 @@ namespace {
 std::string systemError(int error) { return qt_error_string(error).toStdString(); }
 
 // What a thing that is no plain file is, in words.
-std::string kindOf(mode_t mode) {
-  if (S_ISFIFO(mode)) return "a named pipe";
-  if (S_ISDIR(mode)) return "a folder";
-  if (S_ISSOCK(mode)) return "a socket";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-  return "not a plain file";
+std::string kindOf(unsigned type) {
+  switch (type) {
+    case S_IFIFO: return "a named pipe";
+    case S_IFDIR: return "a folder";
+    case S_IFSOCK: return "a socket";
+    case S_IFCHR:
+    case S_IFBLK: return "a device";
+    default: return "not a plain file";
+  }
 }
 }  // namespace
+
+LocalSettingsFile::LocalSettingsFile(QString path, QString judgedFrom)
+    : path_(std::move(path)), judgedFrom_(std::move(judgedFrom)) {
+  // The folder above the file's own: for the settings, the config home.
+  if (judgedFrom_.isEmpty()) judgedFrom_ = QFileInfo(QFileInfo(path_).absolutePath()).absolutePath();
+}
 
 SettingsFileText LocalSettingsFile::read() {
   SettingsFileText found;
   const QByteArray name = QFile::encodeName(path_);
-  target_ = path_;
   struct stat st {};
   if (::lstat(name.constData(), &st) != 0) {
     if (errno == ENOENT || errno == ENOTDIR) return found;  // a first run
@@ -106,34 +115,29 @@ SettingsFileText LocalSettingsFile::read() {
     return found;
   }
   found.exists = true;
-  QByteArray target = name;
-  if (S_ISLNK(st.st_mode)) {
-    char* real = ::realpath(name.constData(), nullptr);
-    const bool there = real && ::stat(real, &st) == 0;
-    if (real) target = real;
-    std::free(real);
-    if (!there) {
-      found.keepAsItIs = "It is a link to a file that is not there";
-      return found;
-    }
-    if (!S_ISREG(st.st_mode)) {
-      found.keepAsItIs = "It is a link to " + kindOf(st.st_mode) + ", not to a file";
-      return found;
-    }
-    if (st.st_uid != ::geteuid()) {
-      found.keepAsItIs = "It is a link to a file of another user";
-      return found;
-    }
-    target_ = QFile::decodeName(target);
-  } else if (!S_ISREG(st.st_mode)) {
-    found.keepAsItIs = "It is " + kindOf(st.st_mode) + ", not a file";
+  const files::Walked walked = files::walkPath(name.toStdString(), QFile::encodeName(judgedFrom_).toStdString());
+  if (!walked.error.empty()) {
+    found.keepAsItIs = "It could not be looked at: " + walked.error;
     return found;
-  } else if (st.st_uid != ::geteuid()) {
-    found.keepAsItIs = "It belongs to another user";  // read, but never given a new owner
+  }
+  // Neither read nor written: what someone else could have put there is not the user's.
+  if (std::string why = files::whyNotTrusted(walked, true); !why.empty()) {
+    found.keepAsItIs = why;
+    return found;
+  }
+  const bool link = S_ISLNK(st.st_mode);
+  if (!walked.exists) {
+    found.keepAsItIs = "It is a link to a file that is not there";
+    return found;
+  }
+  if (walked.type != S_IFREG) {
+    found.keepAsItIs = link ? "It is a link to " + kindOf(walked.type) + ", not to a file"
+                            : "It is " + kindOf(walked.type) + ", not a file";
+    return found;
   }
 
   // Opened without waiting and without following a link put there since the look above.
-  const int fd = ::open(target.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  const int fd = ::open(walked.target.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
   struct stat opened {};
   if (fd < 0 || ::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
     found.keepAsItIs = "It could not be read: " + systemError(fd < 0 ? errno : EINVAL);
@@ -141,7 +145,7 @@ SettingsFileText LocalSettingsFile::read() {
     return found;
   }
   if (opened.st_size > kLargestSettingsFile) {
-    found.text = programKeys(fd, QStringLiteral("Tidewell")).toStdString();
+    found.text = programKeys(fd, QString::fromUtf8(kSettingsSection.data(), kSettingsSection.size())).toStdString();
     found.keepAsItIs = "It is larger than any settings file of Tidewell's (" +
                        std::to_string(opened.st_size / (1024 * 1024)) + " MB)";
     ::close(fd);
@@ -170,7 +174,9 @@ SettingsFileText LocalSettingsFile::read() {
 }
 
 std::string LocalSettingsFile::replace(const std::string& text) {
-  return replaceFile(target_.isEmpty() ? path_ : target_, QByteArray::fromStdString(text)).toStdString();
+  const auto failed = files::writeWholeFiles({{QFile::encodeName(path_).toStdString(), text}},
+                                             {QFile::encodeName(judgedFrom_).toStdString(), true});
+  return failed ? failed->sentence() : std::string();
 }
 
 QByteArray programKeys(int fd, const QString& section) {
@@ -199,43 +205,7 @@ QByteArray programKeys(int fd, const QString& section) {
 }
 
 QString makePrivateFolder(const QString& folder) {
-  QStringList missing;
-  for (QString path = QDir::cleanPath(QDir(folder).absolutePath()); !QFileInfo::exists(path);) {
-    missing.prepend(path);
-    const QString up = QFileInfo(path).path();
-    if (up == path) break;
-    path = up;
-  }
-  for (const QString& path : missing) {
-    const QByteArray name = QFile::encodeName(path);
-    // The umask can take bits away, never add them; chmod puts back any it took.
-    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) return qt_error_string(errno);
-    ::chmod(name.constData(), 0700);
-  }
-  return {};
-}
-
-QString replaceFile(const QString& path, const QByteArray& bytes) {
-  if (QString error = makePrivateFolder(QFileInfo(path).absolutePath()); !error.isEmpty())
-    return error;
-  const QFileInfo old(path);
-  if (old.exists() && !old.isWritable()) {
-    // Said as the system says it, rather than with the file's name again.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return file.errorString();
-  }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  // Never wider than before: group and others lose any write they had.
-  struct stat st {};
-  const bool existed = ::stat(QFile::encodeName(path).constData(), &st) == 0;
-  if (::fchmod(file.handle(), existed ? st.st_mode & 0755 : 0600) != 0) return qt_error_string(errno);
-  // commit() misses a write that fails as the buffer is flushed on closing, and would put an
-  // empty file in the old one's place: flush and sync first, and look.
-  if (file.write(bytes) != bytes.size() || !file.flush()) return file.errorString();
-  if (::fsync(file.handle()) != 0) return qt_error_string(errno);
-  if (!file.commit()) return file.errorString();
-  return {};
+  return QString::fromStdString(files::makePrivateFolders(QFile::encodeName(folder).toStdString()));
 }
 
 }  // namespace tw::platform

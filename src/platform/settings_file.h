@@ -11,17 +11,19 @@ namespace tw::platform {
 // 200 KB): a larger file is not the program's own, and is only read for the program's keys.
 inline constexpr qint64 kLargestSettingsFile = 8 * 1024 * 1024;
 
-// The file at one path. Only a regular file is opened; a link is followed only to a regular
-// file of this user's own, and the new text then goes to that file, the link left as it is.
+// The file at one path, read and written only while nobody else could have put it or anything
+// on the way to it there, from `judgedFrom` down (the folder above the file's own when empty:
+// the config home). Only a regular file is opened; through a link the new text goes to the file
+// it leads to, the link left as it is.
 class LocalSettingsFile : public SettingsFile {
  public:
-  explicit LocalSettingsFile(QString path) : path_(std::move(path)) {}
+  explicit LocalSettingsFile(QString path, QString judgedFrom = {});
   SettingsFileText read() override;
   std::string replace(const std::string& text) override;
 
  private:
   QString path_;
-  QString target_;  // where the text is, links followed; found by read()
+  QString judgedFrom_;
 };
 
 // Of a file too large to be read whole, only the program's own keys of `section`, each the
@@ -31,10 +33,5 @@ QByteArray programKeys(int fd, const QString& section);
 // Makes the folder and any missing folder above it, each for its owner alone whatever the
 // umask. Empty on success, else the reason it failed.
 QString makePrivateFolder(const QString& folder);
-
-// Replaces the file whole with `bytes` (the old file stays as it was if that fails). An old
-// file keeps its permissions less any group or other write; a new file is its owner's alone.
-// Empty on success, else the reason it failed.
-QString replaceFile(const QString& path, const QByteArray& bytes);
 
 }  // namespace tw::platform

@@ -1,5 +1,6 @@
 // The built tidewell-chart, run in a temporary folder with its own settings folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -68,12 +69,13 @@ TEST_F(ChartProgram, ARefusedRunChangesNoFile) {
   fs::create_directory(dir / "folder.svg");
   fs::create_symlink("/dev/full", dir / "full.ics");
   fs::create_symlink("a.svg", dir / "same.ics");
+  ::mkfifo((dir / "pipe.ics").c_str(), 0600);  // with no reader: opened for writing, it would wait
   const struct { std::vector<std::string> outputs; const char* reason; } cases[] = {
-      {{"--out", "missing/new.png"}, "cannot write missing/new.png: the folder missing does not exist"},
+      {{"--out", "missing/new.png"}, "cannot write missing/new.png: the folder DIR/missing does not exist"},
       {{"--out", "folder.svg"}, "cannot write folder.svg: it is a folder"},
-      {{"--out", "a.png", "--ics", "/dev/full"}, "cannot write /dev/full: No space left on device"},
-      {{"--out", "a.png", "--ics", "full.ics"}, "cannot write full.ics: No space left on device"},
-      {{"--out", "a.svg", "--ics", "same.ics"}, "a.svg and same.ics name the same file"},
+      {{"--out", "a.png", "--ics", "full.ics"}, "cannot write full.ics: it is a device"},
+      {{"--out", "a.png", "--ics", "pipe.ics"}, "cannot write pipe.ics: it is a named pipe"},
+      {{"--out", "a.svg", "--ics", "same.ics"}, "cannot write same.ics: it names the same file as a.svg"},
       {{"--out", "a.png", "--date", "1990-02-30"}, "--date \"1990-02-30\": no such day in the calendar"},
   };
   for (const auto& c : cases) {
@@ -83,8 +85,10 @@ TEST_F(ChartProgram, ARefusedRunChangesNoFile) {
     const Result r = run(args);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "tidewell-chart: " + std::string(c.reason) + "\n");
-    EXPECT_EQ(files(), (std::vector<std::string>{"a.png", "a.svg", "config", "folder.svg", "full.ics", "same.ics"}));
+    std::string reason = c.reason;
+    if (const auto at = reason.find("DIR"); at != std::string::npos) reason.replace(at, 3, dir.string());
+    EXPECT_EQ(r.err, "tidewell-chart: " + reason + "\n");
+    EXPECT_EQ(files(), (std::vector<std::string>{"a.png", "a.svg", "config", "folder.svg", "full.ics", "pipe.ics", "same.ics"}));
     EXPECT_EQ(slurp(dir / "a.png") + slurp(dir / "a.svg"), "oldold");
   }
 }

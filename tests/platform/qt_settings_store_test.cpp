@@ -29,23 +29,26 @@ std::optional<unsigned> modeOf(const QString& path) {
 }
 
 // With no umask every file and folder the platform makes would be world-readable: the worst
-// case. Permissions are only ever taken away, and only by writing.
+// case. Permissions are only ever taken away, and only by writing; a file others may write is
+// neither read nor written.
 TEST(SettingsPermissions, NobodyElseGainsAccess) {
   test::qtApp();
   QTemporaryDir dir;
   const mode_t keptMask = ::umask(0);
   const bool root = ::geteuid() == 0;  // root may write a read-only file, and so keeps it read-only
-  const struct { const char* what; std::optional<unsigned> oldMode; bool write, sync; unsigned mode; } cases[] = {
-      {"new file, synced", {}, true, true, 0600}, {"new file, written when the store goes", {}, true, false, 0600},
-      {"0644 file, only read", 0644, false, false, 0644}, {"0444 file, only read", 0444, false, false, 0444},
-      {"0666 file, written and synced", 0666, true, true, 0644},
-      {"0400 file, written and synced", 0400, root, true, 0400},
+  const struct { const char* what; std::optional<unsigned> oldMode; bool write, sync; unsigned mode; bool used; } cases[] = {
+      {"new file, synced", {}, true, true, 0600, true}, {"new file, written when the store goes", {}, true, false, 0600, true},
+      {"0644 file, only read", 0644, false, false, 0644, true}, {"0444 file, only read", 0444, false, false, 0444, true},
+      {"0666 file, written and synced", 0666, true, true, 0666, false},
+      {"0400 file, written and synced", 0400, root, true, 0400, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const QString path = dir.filePath(QString::fromUtf8(c.what) + "/Kestrelmoor/Tidewell.ini");
     if (c.oldMode) {
-      QDir().mkpath(QFileInfo(path).path());
+      const QString folder = QFileInfo(path).path();
+      QDir().mkpath(folder);
+      for (const QString& f : {folder, QFileInfo(folder).path()}) ::chmod(QFile::encodeName(f).constData(), 0755);
       QFile f(path);
       ASSERT_TRUE(f.open(QIODevice::WriteOnly));
       f.write("[Tidewell]\nBirthday1=31/1/1990\n");
@@ -54,13 +57,14 @@ TEST(SettingsPermissions, NobodyElseGainsAccess) {
     }
     {
       QtSettingsStore store(path);
-      EXPECT_EQ(store.read("Birthday1", ""), c.oldMode ? "31/1/1990" : "");
+      EXPECT_EQ(store.read("Birthday1", ""), c.oldMode && c.used ? "31/1/1990" : "");
       if (c.write) store.write("Birthday2", "4/12/2026");
       if (c.sync) store.sync();
     }
     EXPECT_EQ(modeOf(path), c.mode);
+    ::chmod(QFile::encodeName(path).constData(), 0600);
     QtSettingsStore again(path);
-    EXPECT_EQ(again.read("Birthday2", ""), c.write ? "4/12/2026" : "");
+    EXPECT_EQ(again.read("Birthday2", ""), c.write && c.used ? "4/12/2026" : "");
   }
   const QString fresh = dir.filePath("fresh/Kestrelmoor/Tidewell.ini");
   EXPECT_EQ(QtSettingsStore(fresh).read("Chart type", " 0"), " 0");
@@ -196,7 +200,8 @@ TEST(SettingsOnDisk, AFailedSaveIsToldOnceThenRetried) {
     people.names[2] = "Gina";
     people.save();
     EXPECT_EQ(boxes.seen, std::vector<std::string>{"Tidewell: Tidewell could not save its settings to\n" +
-                                                   path.toStdString() + ":\nNot a directory.\n\nUntil it can, "
+                                                   path.toStdString() + ":\n" + dir.filePath("config").toStdString() +
+                                                   ": Not a directory.\n\nUntil it can, "
                                                    "your changes are kept only while Tidewell runs. It tries "
                                                    "again at every change and when it closes."});
     EXPECT_EQ(root.store().read("PeopleName 1", ""), "Frank");
