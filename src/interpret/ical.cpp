@@ -1,5 +1,6 @@
 #include "interpret/ical.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "version.h"
@@ -39,8 +40,17 @@ void appendFolded(std::string& out, std::string_view line) {
 }
 }  // namespace
 
-std::string eventUid(Date day, Date birthday) {
-  return compactDate(day) + "-" + compactDate(birthday) + "@tidewell";
+std::string eventUid(const CriticalEntry& entry, bool sameAsFirstPerson) {
+  std::string uid = compactDate(entry.day.date) + "-" + compactDate(entry.birthday);
+  if (!entry.name.empty()) {
+    std::uint32_t hash = 2166136261u;  // FNV-1a: short, and the same on every machine
+    for (const unsigned char c : entry.name) hash = (hash ^ c) * 16777619u;
+    char hex[10];
+    std::snprintf(hex, sizeof hex, "-%08x", static_cast<unsigned>(hash));
+    uid += hex;
+  }
+  if (sameAsFirstPerson && entry.person == 2) uid += "-2";
+  return uid + "@tidewell";
 }
 
 std::string eventSummary(const CriticalDay& day, const std::string& name) {
@@ -85,11 +95,16 @@ std::string iCalendar(const std::vector<CriticalEntry>& days, const CalendarOpti
   line(std::string("PRODID:-//Kestrelmoor//Tidewell ") + kVersion + "//EN");
   line("CALSCALE:GREGORIAN");
   line("METHOD:PUBLISH");
+  // One person entered twice, or twins without names: the second still gets events of its own.
+  const auto first = std::find_if(days.begin(), days.end(), [](const CriticalEntry& e) { return e.person == 1; });
+  const auto second = std::find_if(days.begin(), days.end(), [](const CriticalEntry& e) { return e.person == 2; });
+  const bool alike = first != days.end() && second != days.end() && first->birthday == second->birthday &&
+                     first->name == second->name;
   for (const CriticalEntry& entry : days) {
     const Date date = entry.day.date;
     const std::string summary = escapeText(eventSummary(entry.day, entry.name));
     line("BEGIN:VEVENT");
-    line("UID:" + eventUid(date, entry.birthday));
+    line("UID:" + eventUid(entry, alike));
     line(stamp);
     line("DTSTART;VALUE=DATE:" + compactDate(date));
     // Past the calendar's last day an all-day event without DTEND still lasts one day.

@@ -23,9 +23,12 @@ struct CalendarOptions {
   bool remindDayBefore = false;  // an alarm at 9:00 the day before each event
 };
 
-// "20240305-19900131@tidewell": the same day of the same person always gets the same UID, so a
-// calendar that imports the file twice updates the events instead of doubling them.
-std::string eventUid(Date day, Date birthday);
+// The same day of the same person always gets the same UID, so a calendar that imports the file
+// twice updates the events instead of doubling them; two people differ even with one birthday.
+// "20240305-19900131@tidewell" for a birthday without a name; with a name, a hash of it follows
+// the birthday ("20240305-19900131-8c5d2e1f@tidewell"); the second of two people with the same
+// birthday and name ends in "-2".
+std::string eventUid(const CriticalEntry& entry, bool sameAsFirstPerson = false);
 
 // "Critical day: physical, emotional", or "Critical day for Anna: ..." when there is a name.
 std::string eventSummary(const CriticalDay& day, const std::string& name);

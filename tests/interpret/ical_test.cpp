@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace tw {
 namespace {
@@ -28,7 +29,7 @@ TEST(ICalendar, EachDayIsAnAllDayEvent) {
   const std::string summary = "SUMMARY:Critical day for Zoë Ångström-Żółkiewska\\, née "
                               "Ñúñez-Ørsted\\; Łódź: physical";
   const CriticalEntry zoe{{fromYmd(2024, 3, 7), true, false, false}, 1, kAnn, name};
-  const std::vector<std::string> event = {"BEGIN:VEVENT", "UID:20240307-19900131@tidewell",
+  const std::vector<std::string> event = {"BEGIN:VEVENT", "UID:20240307-19900131-292da58c@tidewell",
       "DTSTAMP:20240305T130405Z", "DTSTART;VALUE=DATE:20240307", "DTEND;VALUE=DATE:20240308",
       summary, "TRANSP:TRANSPARENT"};
   auto alarmed = event;
@@ -59,6 +60,50 @@ TEST(ICalendar, EachDayIsAnAllDayEvent) {
     EXPECT_EQ(eventLines(text), r.want) << r.name;
     EXPECT_EQ(iCalendar({r.day}, r.options), text) << r.name << ": the same bytes every time";
   }
+}
+
+std::vector<std::string> uids(const std::string& text) {
+  std::vector<std::string> out;
+  for (const std::string& line : eventLines(text))
+    if (line.starts_with("UID:")) out.push_back(line.substr(4));
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+// Importing a file again updates its events; two people's events never share a UID, so a
+// calendar keeps both.
+TEST(ICalendar, EventUidsAreStableForAPersonAndDistinctBetweenTwo) {
+  const Date from = fromYmd(2024, 3, 1), to = fromYmd(2024, 3, 31);
+  const auto both = [&](const std::string& first, const std::string& second, Date birthday2) {
+    auto days = entriesOf(criticalDays(kAnn, from, to), kAnn, first);
+    for (CriticalEntry e : entriesOf(criticalDays(birthday2, from, to), birthday2, second)) {
+      e.person = 2;
+      days.push_back(e);
+    }
+    return days;
+  };
+  const auto distinct = [](std::vector<std::string> v) {
+    return static_cast<std::size_t>(std::unique(v.begin(), v.end()) - v.begin());
+  };
+  const auto ann = entriesOf(criticalDays(kAnn, from, to), kAnn, "Ann");
+  const struct { const char* name; std::vector<CriticalEntry> days; } twins[] = {
+      {"twins with names", both("Ann", "Bea", kAnn)},
+      {"one person entered twice", both("Ann", "Ann", kAnn)},
+      {"twins without names", both("", "", kAnn)},
+      {"two people, two birthdays", both("Ann", "Cy", fromYmd(1991, 5, 5))},
+  };
+  for (const auto& t : twins) {
+    const auto all = uids(iCalendar(t.days, {kWritten, false}));
+    EXPECT_EQ(distinct(all), all.size()) << t.name;
+    EXPECT_EQ(all.size(), t.days.size()) << t.name;
+  }
+  // A later export, of Ann alone or beside another, names her days as the first did.
+  const auto alone = uids(iCalendar(ann, {kWritten, false}));
+  EXPECT_EQ(uids(iCalendar(ann, {{kWritten.day + 30, 0}, true})), alone);
+  auto beside = uids(iCalendar(both("Ann", "Bea", kAnn), {kWritten, false}));
+  std::vector<std::string> kept;
+  std::set_intersection(alone.begin(), alone.end(), beside.begin(), beside.end(), std::back_inserter(kept));
+  EXPECT_EQ(kept, alone);
 }
 
 TEST(ICalendar, FoldsAtExactly75OctetsKeepingCharactersWhole) {
