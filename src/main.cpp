@@ -18,8 +18,10 @@ int main(int argc, char* argv[]) {
   QObject::connect(&instance, &tw::platform::SingleInstance::anotherStarted,
                    [&root] { root.bringToFront(); });
   tw::platform::QuitSignals quitSignals;
-  QObject::connect(&quitSignals, &tw::platform::QuitSignals::quitRequested, [&root] { root.quit(); });
-  QObject::connect(&app, &QGuiApplication::commitDataRequest, [&root](QSessionManager&) { root.quit(); });
+  QObject::connect(&quitSignals, &tw::platform::QuitSignals::quitRequested,
+                   [&root] { root.quitOnRequest(); });
+  QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                   [&root](QSessionManager&) { root.quitOnRequest(); });
   root.start();
   root.tellIfSettingsUntouched();
   root.welcomeFirstRun();

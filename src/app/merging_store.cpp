@@ -38,9 +38,11 @@ void MergingSettingsStore::sync() {
       stored_ = sectionValues(merged, kSettingsSection);
       unsaved_.clear();
       failing_ = false;
+      unsavedBecause_.clear();
       return;
     }
   }
+  unsavedBecause_ = failed;
   if (!failing_ && tell_) tell_(failed);
   failing_ = true;
 }

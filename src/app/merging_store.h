@@ -46,6 +46,8 @@ class MergingSettingsStore : public ui::SettingsStore {
   const std::string& leftUntouchedBecause() const { return untouched_; }
   // Told when a save fails, with the reason; once, until a save succeeds.
   void onSaveFailed(std::function<void(const std::string& reason)> tell) { tell_ = std::move(tell); }
+  // Why the last save failed, while changes still wait for one; empty when none wait.
+  const std::string& unsavedBecause() const { return unsavedBecause_; }
 
  private:
   SettingsFile& file_;
@@ -55,6 +57,7 @@ class MergingSettingsStore : public ui::SettingsStore {
   bool existed_ = false;
   bool failing_ = false;
   std::string untouched_;
+  std::string unsavedBecause_;
   std::function<void(const std::string&)> tell_;
 };
 

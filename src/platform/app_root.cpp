@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <iostream>
 
 #include "platform/qt_locale.h"
 #include "platform/qt_people_windows.h"
@@ -26,6 +27,7 @@ AppRoot::AppRoot(const QString& settingsFile)
   printPageWidget_.setAutoFillBackground(true);
   window_.attach(main_, program_);
   store_.onWriteFailed([this](const QString& file, const QString& reason) {
+    if (quitRequests_ > 0) return;  // said on standard error once the program ends
     // Over the window the change was made in: the people list is modal over the main window.
     QWidget* over = QApplication::activeModalWidget();
     QtMessages(over ? over : &window_)
@@ -58,8 +60,21 @@ void AppRoot::tellIfSettingsUntouched() {
   });
 }
 
-void AppRoot::quit() {
-  if (!program_.ended()) main_.exit();
+void AppRoot::quitOnRequest() {
+  constexpr int kNotSaved = 1;
+  if (quitRequests_++ > 0) {
+    // Asked again: whatever is still open, nothing more is shown.
+    QCoreApplication::exit(store_.unsavedBecause().isEmpty() ? 0 : kNotSaved);
+    return;
+  }
+  if (program_.ended()) return;
+  main_.saveAndClose();
+  if (const QString why = store_.unsavedBecause(); !why.isEmpty()) {
+    std::cerr << "tidewell: could not save the settings to " << store_.filePath().toStdString()
+              << ": " << why.toStdString() << "\n";
+    program_.setExitStatus(kNotSaved);
+  }
+  program_.end();
 }
 
 void AppRoot::start() {

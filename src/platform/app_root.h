@@ -30,8 +30,10 @@ class AppRoot {
   void welcomeFirstRun();
   // Once the window shows: a settings file that is there but left untouched this run is said.
   void tellIfSettingsUntouched();
-  // A signal or the session's end: everything ends as File > Exit ends it.
-  void quit();
+  // A signal or the session's end: everything ends as File > Exit ends it, but nothing waits
+  // for a person: a failed save is one line on standard error and a non-zero exit status, and
+  // a second request ends the program at once, whatever box is open.
+  void quitOnRequest();
 
   QtMainWindow& view() { return window_; }
   MainWindow& mainWindow() { return main_; }
@@ -65,6 +67,7 @@ class AppRoot {
   HelpWiring help_{window_, main_};  // the Help menu
   CriticalDaysWiring criticalDays_{window_, main_, store_, screens_};  // built when first opened
   QPointer<QtPeopleWindows> peopleWindows_;  // built when first needed
+  int quitRequests_ = 0;
 };
 
 }  // namespace tw::platform

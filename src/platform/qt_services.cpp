@@ -63,7 +63,7 @@ Date QtClock::today() const { return fromQDate(QDate::currentDate()); }
 
 void QtProgram::end() {
   ended_ = true;
-  QCoreApplication::exit(0);
+  QCoreApplication::exit(status_);
 }
 
 std::string QtProgram::helpFilePath() const {

@@ -33,10 +33,13 @@ class QtProgram : public ui::Program {
   // Leaves the event loop without closing any window: shut-down has already run.
   void end() override;
   bool ended() const { return ended_; }
+  // The status the program ends with; 0 unless something went wrong on the way out.
+  void setExitStatus(int status) { status_ = status; }
   std::string helpFilePath() const override;
 
  private:
   bool ended_ = false;
+  int status_ = 0;
 };
 
 }  // namespace tw::platform

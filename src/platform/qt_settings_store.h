@@ -23,6 +23,8 @@ class QtSettingsStore : public ui::SettingsStore {
   void onWriteFailed(WriteFailed tell);
   // Why the file, found at start as it was, is left untouched this run; empty when it is not.
   QString leftUntouchedBecause() const;
+  // Why the last save failed, while changes still wait for one; empty when none wait.
+  QString unsavedBecause() const { return QString::fromStdString(store_.unsavedBecause()); }
   // Makes the file's folders now, for their owner alone, before anything else can make them.
   void makeFolder();
 
