@@ -95,6 +95,10 @@ ChartRequest chartRequest(const Options& o, Host& host) {
     s.options = defaultChartOptions();
   } else {
     const ui::SettingsStore& store = host.store();
+    if (const std::string why = host.settingsUnread(); !why.empty()) {
+      r.error = "no --birthday given, and Tidewell's settings are not read: " + why;
+      return r;
+    }
     if (readSetting(store, setting::Birthday).empty()) {
       r.error = "no --birthday given and Tidewell has no stored birthday";
       return r;

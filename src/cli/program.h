@@ -34,6 +34,9 @@ class Host {
   virtual Locale locale() = 0;
   // The user's Tidewell settings; asked for only when no --birthday is given.
   virtual const ui::SettingsStore& store() = 0;
+  // Why the settings file was not read (someone else could have put it there...); empty when
+  // it was, or when there is none. Asked after store().
+  virtual std::string settingsUnread() { return {}; }
   // The main window's text measure, which centres the headers.
   virtual const TextMeasure& textMeasure() = 0;
   // The face the window draws the chart's texts in, for SVG files.

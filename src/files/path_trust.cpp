@@ -74,11 +74,11 @@ std::string distrustText(const Distrust& d) {
     case Distrust::OwnedByOther:
       break;
   }
-  const std::string belongs = what + " belongs to another user (" + owner(e) + "), who could have put it there";
+  const std::string belongs = " belongs to another user (" + owner(e) + "), who could have put it there";
   if (d.folder)
     return "The folder " + d.folder->path + " can be changed by " + openTo(*d.folder) + ", and " +
-           belongs + ": remove it, or keep the file in a folder that is yours alone";
-  std::string text = belongs + ": remove it, or make it yours";
+           what + " in it" + belongs + ": remove it, or keep the file in a folder that is yours alone";
+  std::string text = what + belongs + ": remove it, or make it yours";
   text[0] = 'T';
   return text;
 }

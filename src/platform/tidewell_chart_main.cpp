@@ -43,6 +43,10 @@ class QtHost : public tw::cli::Host {
     return *store_;
   }
 
+  std::string settingsUnread() override {
+    return store_ ? store_->leftUntouchedBecause().toStdString() : std::string();
+  }
+
   const tw::TextMeasure& textMeasure() override {
     startGui();
     // The main window's face, so the headers stand where the window puts them.

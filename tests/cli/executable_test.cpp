@@ -118,4 +118,17 @@ TEST_F(ChartProgram, EveryFormatIsSavedTheSameWay) {
   }
 }
 
+// Settings that someone else could have put in place are not taken, and the reason is said.
+TEST_F(ChartProgram, SettingsOthersCouldHavePutThereAreNotRead) {
+  const fs::path folder = dir / "config" / "Kestrelmoor";
+  fs::create_directories(folder);
+  std::ofstream(folder / "Tidewell.ini") << "[Tidewell]\nBirthday1=31/1/1990\n";
+  fs::permissions(folder, fs::perms::all);
+  const Result r = run({"--interpret"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "tidewell-chart: no --birthday given, and Tidewell's settings are not read: The folder " +
+                       folder.string() + " can be changed by every user (mode 0777): make it yours alone with "
+                       "chmod go-w " + folder.string() + "\n");
+}
+
 }  // namespace

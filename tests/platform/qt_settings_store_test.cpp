@@ -11,7 +11,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
+#include <iostream>
 #include <optional>
+#include <sstream>
 
 #include "app/text_forms.h"
 #include "people/people_store.h"
@@ -211,6 +213,31 @@ TEST(SettingsOnDisk, AFailedSaveIsToldOnceThenRetried) {
   EXPECT_EQ(boxes.seen.size(), 1u);
   QtSettingsStore again(path);
   EXPECT_EQ(again.read("PeopleName 1", "") + again.read("PeopleName 2", ""), "FrankGina");
+}
+
+// Logout and shutdown wait for nobody: a save that fails then is one line on standard error and
+// the exit status, never a box.
+TEST(SettingsOnDisk, AQuitOnRequestSaysAFailedSaveOnStandardError) {
+  test::qtApp();
+  QTemporaryDir dir;
+  const QString path = dir.filePath("Tidewell.ini");
+  MessageBoxes boxes;
+  std::ostringstream err;
+  std::streambuf* const kept = std::cerr.rdbuf(err.rdbuf());
+  int status = -1;
+  {
+    AppRoot root(path);
+    root.start();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);  // no file can go there now
+    QTimer::singleShot(0, [&root] { root.quitOnRequest(); });
+    status = QApplication::exec();
+  }
+  std::cerr.rdbuf(kept);
+  EXPECT_EQ(boxes.seen, std::vector<std::string>{});
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(err.str(), "tidewell: could not save the settings to " + path.toStdString() +
+                           ": It is a named pipe, not a file\n");
+  EXPECT_FALSE(QFileInfo(path).isFile()) << "a file took the named pipe's place";
 }
 
 }  // namespace
