@@ -102,8 +102,11 @@ total=$(faults count)
 
 started=$(date +%s)
 echo "building the unchanged copy in $build"
+# ccache, where installed, keeps each fault's rebuild to the files it touches.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DTIDEWELL_BENCH=OFF >"$log/configure.txt" 2>&1 ||
+  "${launcher[@]}" -DTIDEWELL_BENCH=OFF >"$log/configure.txt" 2>&1 ||
   { echo "configure failed: $log/configure.txt" >&2; exit 2; }
 cmake --build "$build" -j2 >"$log/build.txt" 2>&1 || { echo "build failed: $log/build.txt" >&2; exit 2; }
 # Tests that fail on the unchanged copy say nothing about a fault: they are left out, by name.
