@@ -11,13 +11,15 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Kestrelmoor"));
   // Lets Wayland desktops match the window to its desktop entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrelmoor.Tidewell"));
+  // Made first so that it goes last: a signal during the shut-down that follows a first one is
+  // taken as a request, not as the default end that would leave the lock behind.
+  tw::platform::QuitSignals quitSignals;
   // A second start on the same settings file raises the first instead.
   tw::platform::SingleInstance instance(tw::platform::QtSettingsStore::defaultFilePath());
   if (!instance.claim()) return 0;
   tw::platform::AppRoot root;
   QObject::connect(&instance, &tw::platform::SingleInstance::anotherStarted,
                    [&root] { root.bringToFront(); });
-  tw::platform::QuitSignals quitSignals;
   QObject::connect(&quitSignals, &tw::platform::QuitSignals::quitRequested,
                    [&root] { root.quitOnRequest(); });
   QObject::connect(&app, &QGuiApplication::commitDataRequest,

@@ -39,8 +39,10 @@ QuitSignals::QuitSignals() {
 }
 
 QuitSignals::~QuitSignals() {
+  // Gone only as the program ends: one more request changes nothing, and the default action
+  // would end it with a signal's status halfway through.
   struct sigaction action {};
-  action.sa_handler = SIG_DFL;
+  action.sa_handler = SIG_IGN;
   for (const int s : kSignals) ::sigaction(s, &action, nullptr);
   writeEnd = -1;
   notifier_.reset();
