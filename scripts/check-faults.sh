@@ -5,16 +5,22 @@
 # user's files and mounts run only as root.
 #   scripts/check-faults.sh BUILD_DIR [SHOTS_DIR]     (screenshots go to SHOTS_DIR when given)
 # The full and read-only disks are tmpfs mounts and need root; the read-only file is tried as
-# root and as "nobody". Exits 1 when a check failed.
+# root and as "nobody". As root, two throwaway users, tw-victim and tw-other, plant links for
+# each other; they are removed at the end. Exits 1 when a check failed.
 set -uo pipefail
 build=$(cd "${1:?usage: check-faults.sh BUILD_DIR [SHOTS_DIR]}" && pwd)
 shots=${2:-}
+here=$(cd "$(dirname "$0")" && pwd)
 exe=$build/src/tidewell
 chart=$build/src/cli/tidewell-chart
 root=$([ "$(id -u)" -eq 0 ] && echo 1 || echo "")
 for t in Xvfb openbox xdotool xdpyinfo xwininfo xmessage import; do
   command -v $t >/dev/null || { echo "needs $t (xvfb openbox xdotool x11-utils imagemagick)"; exit 2; }
 done
+# The boxes' words are read as a screen reader reads them.
+command -v dbus-run-session >/dev/null && [ -x /usr/libexec/at-spi-bus-launcher ] &&
+  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+  { echo "needs dbus, at-spi2-core and python3-pyatspi"; exit 2; }
 
 work=$(mktemp -d)
 failed=0
@@ -23,10 +29,12 @@ Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
 export DISPLAY=":$n"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 & wpid=$!
+made_users=""
 cleanup() {
-  for m in "$work"/*/config/Kestrelmoor; do mountpoint -q "$m" 2>/dev/null && umount "$m"; done
+  for m in "$work"/*/config/Kestrelmoor "$work"/*/disk; do mountpoint -q "$m" 2>/dev/null && umount "$m"; done
   kill "$wpid" "$xpid" 2>/dev/null
   wait 2>/dev/null
+  for u in $made_users; do userdel "$u" 2>/dev/null; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -48,19 +56,66 @@ scratch() {
   export XDG_CONFIG_HOME=$d/config XDG_RUNTIME_DIR=$d/runtime
   CONFIG=$d/config/Kestrelmoor
   INI=$CONFIG/Tidewell.ini
+  ERR=$d/stderr
 }
 
-# Starts the program (as `nobody` when $1 is "nobody"); sets PID and WIN once its window shows.
-launch() {
-  if [ "${1:-}" = nobody ]; then
-    runuser -u nobody -- env DISPLAY="$DISPLAY" XDG_CONFIG_HOME="$XDG_CONFIG_HOME" \
-      XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" HOME="$XDG_CONFIG_HOME" "$exe" 2>/dev/null &
+# Runs "$@" in the background as user $1 (as this script's user when empty) with the check's
+# folders, its standard error in $ERR; sets PID.
+startAs() {
+  local user=$1
+  shift
+  if [ -n "$user" ]; then
+    runuser -u "$user" -- env DISPLAY="$DISPLAY" XDG_CONFIG_HOME="$XDG_CONFIG_HOME" \
+      XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" HOME="$XDG_CONFIG_HOME" "$@" 2>"$ERR" &
   else
-    "$exe" 2>/dev/null &
+    "$@" 2>"$ERR" &
   fi
   PID=$!
+}
+
+# Starts the program (as user $1 when given, e.g. nobody); sets PID and WIN once its window shows.
+launch() {
+  startAs "${1:-}" "$exe"
   waitForWindow
   sleep 0.7
+}
+
+# As launch, in a session bus of its own with a screen reader's bus beside it, so that hear() can
+# read its windows: Qt finds that bus only through a session bus, and both let in their own user
+# alone. Also sets APP, the program's own pid (PID is the one of runuser or dbus-run-session).
+launchHeard() {
+  HEARER=${1:-root}
+  BUS=$XDG_RUNTIME_DIR/session-bus
+  startAs "${1:-}" env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 dbus-run-session -- sh -c \
+    '/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+     echo "$DBUS_SESSION_BUS_ADDRESS" > "$0"; exec "$1"' "$BUS" "$exe"
+  waitForWindow
+  sleep 0.7
+  APP=$(xdotool getwindowpid "$WIN" 2>/dev/null)
+}
+
+# What a screen reader hears of the program started by launchHeard: spoken.py's arguments after
+# the pid. Asked again for up to 5 s until it says something, as the reader's bus starts beside
+# the program; line ends as plain LF.
+hear() {
+  local text=""
+  for _ in $(seq 25); do
+    text=$(runuser -u "$HEARER" -- env DISPLAY="$DISPLAY" DBUS_SESSION_BUS_ADDRESS="$(cat "$BUS" 2>/dev/null)" \
+      /usr/bin/python3 "$here/spoken.py" "$APP" "$@" 2>/dev/null | tr -d '\r')
+    [ -n "$text" ] && break
+    sleep 0.2
+  done
+  printf '%s' "$text"
+}
+
+# Like check, for words that must hold a part: when they do not, prints both.
+checkHolds() { # words, part, what
+  if [[ "$1" == *"$2"* ]]; then
+    say PASS "$3"
+  else
+    say FAIL "$3"
+    printf '     heard:  %s\n     wanted: ...%s...\n' "${1:-(nothing)}" "$2"
+  fi
 }
 
 # Sets WIN to the main window once it shows, looking every 50 ms for up to 10 s (xdotool's own
@@ -84,13 +139,19 @@ dismiss() {
   for b in $(boxes); do xdotool windowactivate --sync "$b" key Return 2>/dev/null; sleep 0.3; done
 }
 
-# Adds a person through the people list and entry windows, as a user would with the mouse.
-# Places are the designed ones, in pixels at 96 dpi, from each window's top left.
-add_person() {
-  local h people entry
+# Opens the people list with the Birthday button, at the main window's foot.
+open_people() {
+  local h
   h=$(xwininfo -id "$WIN" | awk '/Height:/ {print $2}')
   xdotool windowactivate --sync "$WIN" mousemove --window "$WIN" 36 $((h - 19)) click 1
   sleep 0.8
+}
+
+# Adds a person through the people list and entry windows, as a user would with the mouse.
+# Places are the designed ones, in pixels at 96 dpi, from each window's top left.
+add_person() {
+  local people entry
+  open_people
   people=$(xdotool search --onlyvisible --name '^People$' | head -1)
   xdotool mousemove --window "$people" 40 212 click 1  # New...
   sleep 0.8
@@ -463,5 +524,302 @@ fi
 # --- 15. tidewell-chart says one line --------------------------------------------------------
 lines=$(env XDG_RUNTIME_DIR=/tmp "$chart" --birthday 1990-01-31 --date 2024-02-30 --out "$work/x.png" 2>&1 >/dev/null | wc -l)
 check '[ "$lines" -eq 1 ]' "tidewell-chart with a shared runtime folder and a bad date: $lines line on standard error"
+
+# --- 16. Links planted by another user in a folder open to others --------------------------------
+# As tw-victim, whose settings folder is open to every user, with tw-other's link in it leading to
+# the victim's own ~/.gitconfig: nothing may be read through it nor written over it.
+if [ -n "$root" ]; then
+  for u in tw-victim tw-other; do
+    id -u "$u" >/dev/null 2>&1 || { useradd -M -r -s /usr/sbin/nologin "$u" && made_users="$made_users $u"; }
+  done
+  chmod 755 "$work"
+  # A scratch home of tw-victim's: config home, runtime folder and a home with a .gitconfig.
+  victimScratch() { # name, mode of the Kestrelmoor folder
+    scratch "$1"
+    mkdir -p "$work/$1/home"
+    printf '[user]\n\tname = Victim\n\temail = victim@example.org\n' > "$work/$1/home/.gitconfig"
+    chown -R tw-victim: "$work/$1"
+    chmod 755 "$work/$1" "$XDG_CONFIG_HOME"
+    chmod "$2" "$CONFIG"
+    GITCONFIG=$work/$1/home/.gitconfig
+    cp "$GITCONFIG" "$work/$1.before"
+  }
+  # Whether the link at $INI is still tw-other's, leading to $1.
+  linkKept() { [ -L "$INI" ] && [ "$(stat -c %U "$INI")" = tw-other ] && [ "$(readlink "$INI")" = "$1" ]; }
+  # The file and its copy from before, as sizes and sums, and the link: for the check's line.
+  seen() { # file, copy
+    echo "$(stat -c %s "$1") bytes $(md5sum < "$1" | cut -c1-8) (before: $(stat -c %s "$2") $(md5sum < "$2" | cut -c1-8)), the link $(stat -c %U "$INI" 2>/dev/null)'s"
+  }
+
+  for m in 1777 0777; do
+    victimScratch "planted-$m" "$m"
+    runuser -u tw-other -- ln -s "$GITCONFIG" "$INI"
+    launchHeard tw-victim
+    said=$(hear any "could not take its settings")
+    told=$(boxes | wc -l)
+    dismiss
+    add_person Mallory
+    added=$(hear any Mallory)
+    close_people
+    quit
+    checkHolds "$said" "The folder $CONFIG can be changed by every user (mode $m)" \
+      "tw-other's link in a $m settings folder: tw-victim is told at start ($told box) of that folder"
+    [ $m = 1777 ] && checkHolds "$said" "the link $INI in it belongs to another user (tw-other)" \
+      "     and of tw-other's link in it"
+    check '[ "$told" -eq 1 ] && [ -n "$added" ] && cmp -s "$work/planted-$m.before" "$GITCONFIG" && linkKept "$GITCONFIG" && [ "$(ls -A "$CONFIG")" = Tidewell.ini ]' \
+      "     \"$added\" added, File > Exit (status $RC): the .gitconfig as it was, $(seen "$GITCONFIG" "$work/planted-$m.before"), in the folder: $(ls -A "$CONFIG" | tr '\n' ' ')"
+  done
+
+  # The victim's own file in the same shared folder is taken and saved: the folder alone is no fault.
+  victimScratch planted-own 1777
+  printf '[Tidewell]\nBirthday1=31/1/1990\n' > "$INI"
+  chown tw-victim: "$INI"; chmod 600 "$INI"
+  launch tw-victim
+  told=$(boxes | wc -l)
+  dismiss
+  add_person Olive
+  close_people
+  quit
+  check '[ "$told" -eq 0 ] && [ "$(stored "PeopleName%201")" = Olive ] && [ "$(stat -c %U "$INI")" = tw-victim ]' \
+    "     tw-victim's own file in that 1777 folder: $told box, \"$(stored "PeopleName%201")\" saved, the file still $(stat -c %U "$INI")'s"
+
+  # Root's own settings in a shared folder, with tw-other's link to a root file (a copy of passwd).
+  scratch planted-root
+  chmod 1777 "$CONFIG"
+  passwd=$work/passwd
+  cp /etc/passwd "$passwd"; chmod 644 "$passwd"
+  cp "$passwd" "$work/passwd.before"
+  runuser -u tw-other -- ln -s "$passwd" "$INI"
+  launchHeard
+  said=$(hear any "could not take its settings")
+  told=$(boxes | wc -l)
+  dismiss
+  add_person Mallory
+  added=$(hear any Mallory)
+  close_people
+  quit
+  checkHolds "$said" "the link $INI in it belongs to another user (tw-other)" \
+    "as root, tw-other's link in a 1777 settings folder to a root file: $told box names it"
+  check '[ "$told" -eq 1 ] && [ -n "$added" ] && cmp -s "$work/passwd.before" "$passwd" && [ "$(stat -c %U "$passwd")" = root ] && linkKept "$passwd"' \
+    "     \"$added\" added, File > Exit (status $RC): the root file as it was, $(seen "$passwd" "$work/passwd.before")"
+else
+  echo "SKIP links planted by another user: needs root to make the users"
+fi
+
+# --- 17. SIGTERM whose save fails, and a second SIGTERM over an open box -------------------------
+# Waits up to 2 s from $1 (date +%s%N) for the program to end, counting message boxes meanwhile;
+# sets MS, MOST (the most boxes seen at once), ENDED and RC. One still running is killed.
+awaitEnd() {
+  local b
+  MOST=0 ENDED=yes
+  while kill -0 "$PID" 2>/dev/null; do
+    MS=$(( ($(date +%s%N) - $1) / 1000000 ))
+    [ "$MS" -gt 2000 ] && { ENDED=no; kill -KILL "$PID"; break; }
+    b=$(boxes | wc -l)
+    [ "$b" -gt "$MOST" ] && MOST=$b
+    sleep 0.05
+  done
+  MS=$(( ($(date +%s%N) - $1) / 1000000 ))
+  wait "$PID"
+  RC=$?
+}
+# A change the next save must write (the window's size), then the settings file made a named pipe.
+unsaveable() {
+  xdotool windowsize "$WIN" 1000 600
+  sleep 0.8
+  rm -f "$INI"
+  mkfifo "$INI"
+}
+saidOnce() { # whether $ERR holds exactly the one line of a failed save
+  [ "$(wc -l < "$ERR")" -eq 1 ] && grep -q "^tidewell: could not save the settings to $INI: " "$ERR"
+}
+
+scratch sigterm-fails
+printf '[Tidewell]\nBirthname1=Ann\nChart%%20width=9000\n' > "$INI"
+launch
+unsaveable
+t0=$(date +%s%N)
+kill -TERM "$PID"
+awaitEnd "$t0"
+check '[ $ENDED = yes ] && [ $RC -ne 0 ] && saidOnce && [ -p "$INI" ] && [ $MOST -eq 0 ]' \
+  "SIGTERM, the file a pipe by then: ended after $MS ms, status $RC, $MOST boxes, the pipe still a pipe; standard error: $(wc -l < "$ERR") lines: $(head -c 300 "$ERR")"
+
+# More signals while a box is open: nothing more is shown. One every millisecond until it is
+# gone, so that some surely land while it is on its way out (it takes some 20 ms); the line
+# tells how many reached it, its status and what it left in the runtime folder.
+for box in about exit-failed; do
+  scratch "sigterm-$box"
+  printf '[Tidewell]\nBirthname1=Ann\nChart%%20width=9000\n' > "$INI"
+  launch
+  if [ $box = about ]; then
+    xdotool windowsize "$WIN" 1000 600
+    sleep 0.8
+    xdotool windowactivate --sync "$WIN" key alt+h
+    sleep 0.4
+    xdotool key a
+    sleep 1
+    open=$(xdotool search --onlyvisible --name '^About Tidewell$' | wc -l)
+  else
+    unsaveable
+    xdotool windowactivate --sync "$WIN" key alt+f
+    sleep 0.4
+    xdotool key x
+    sleep 1
+    open=$(boxes | wc -l)  # File > Exit says it could not save, as before
+  fi
+  sent=$work/sigterm-$box/sent
+  t0=$(date +%s%N)
+  (while kill -TERM "$PID" 2>/dev/null; do echo >> "$sent"; sleep 0.001; done) & burst=$!
+  awaitEnd "$t0"
+  wait "$burst"
+  reached=$(wc -l < "$sent")
+  left=$(ls -A "$XDG_RUNTIME_DIR" | wc -l)
+  if [ $box = about ]; then
+    check '[ "$open" -eq 1 ] && [ "$reached" -ge 2 ] && [ $ENDED = yes ] && [ $RC -eq 0 ] && [ "$left" -eq 0 ] && [ $MOST -eq 0 ] && [ ! -s "$ERR" ] && [ "$(stored "Chart%20width")" != 9000 ]' \
+      "SIGTERMs over the About box ($open open, $reached signals reached it): ended after $MS ms with status $RC, $MOST boxes opened, $(wc -l < "$ERR") lines on standard error, width $(stored "Chart%20width") saved, $left files left in the runtime folder"
+  else
+    check '[ "$open" -eq 1 ] && [ "$reached" -ge 2 ] && [ $ENDED = yes ] && [ $RC -eq 1 ] && [ "$left" -eq 0 ] && [ $MOST -le 1 ] && saidOnce && [ -p "$INI" ]' \
+      "SIGTERMs over File > Exit's box saying it could not save ($open open, $reached signals reached it): ended after $MS ms with status $RC, at most $MOST boxes, $(wc -l < "$ERR") line on standard error, the pipe still a pipe, $left files left in the runtime folder"
+  fi
+done
+
+# --- 18. A settings file whose lines end in a lone CR -------------------------------------------
+# Each CR ends a line: the birthday's name and both people are read, and a save keeps CR.
+scratch cr-only
+printf '[Tidewell]\rBirthday1=31/1/1990\rBirthname1=Cora\rPeopleName%%201=Crista\rPeopleDate%%201=2/3/1980\rPeopleName%%202=Dara\rPeopleDate%%202=4/5/1985\r' > "$INI"
+launchHeard
+chartSays=$(hear chart Chart description)
+open_people
+listed="$(hear any Crista) / $(hear any Dara)"
+close_people
+quit
+crs() { tr -cd '\r' < "$INI" | wc -c; }
+lfs() { tr -cd '\n' < "$INI" | wc -c; }
+lined() { tr '\r' '\n' < "$INI" | grep -c "^$1$"; }
+checkHolds "$chartSays" "(Cora)" "CR line ends: the chart is drawn for Birthname1, Cora"
+check '[[ "$listed" == Crista*" / "Dara* ]]' "     the People list shows both people: $listed"
+check '[ $RC -eq 0 ] && [ "$(lfs)" -eq 0 ] && [ "$(crs)" -gt 5 ] && [ "$(lined "PeopleName%201=Crista")$(lined "PeopleName%202=Dara")" = 11 ] && [ "$(lined "PeopleName%203=.*")" -eq 0 ] && [ -n "$(tr "\r" "\n" < "$INI" | grep "^Chart%20width=")" ]' \
+  "     File > Exit (status $RC) saves with CR line ends ($(crs) CR, $(lfs) LF), Crista and Dara once each ($(lined "PeopleName%201=Crista"), $(lined "PeopleName%202=Dara"), $(lined "PeopleName%203=.*") more)"
+
+# --- 19. tidewell-chart asked to write into a named pipe ----------------------------------------
+scratch chart-pipe
+for option in --out --ics; do
+  target=$work/chart-pipe/chart.png
+  [ $option = --ics ] && target=$work/chart-pipe/days.ics
+  mkfifo "$target"
+  what=(--out "$target")
+  [ $option = --ics ] && what=(--critical 2024-01-01 2024-01-31 --ics "$target")
+  t0=$(date +%s%N)
+  timeout 10 "$chart" --birthday 1990-01-31 "${what[@]}" >/dev/null 2>"$ERR"
+  rc=$?
+  ms=$(( ($(date +%s%N) - t0) / 1000000 ))
+  check '[ $rc -eq 2 ] && [ $ms -le 2000 ] && [ "$(wc -l < "$ERR")" -eq 1 ] && [ -p "$target" ]' \
+    "tidewell-chart $option ${target##*/}, a named pipe with no reader: status $rc after $ms ms, the pipe still a pipe; $(wc -l < "$ERR") line: $(head -c 200 "$ERR")"
+done
+
+# --- 20. Stale temporaries beside the settings file ---------------------------------------------
+scratch temporaries
+printf '[Tidewell]\nBirthday1=31/1/1990\n' > "$INI"
+stale=".Tidewell.ini.tmp-a1B2c3 .Tidewell.ini.tmp-Q Tidewell.ini.aB3xY9"
+kept="Tidewell.ini.backup Tidewell.ini.abcdef .Tidewell.ini.tmp-x9Y8z7 .Tidewell.ini.tmp-d1R2"
+for f in $stale Tidewell.ini.backup Tidewell.ini.abcdef; do echo "left by a save" > "$CONFIG/$f"; done
+mkdir "$CONFIG/.Tidewell.ini.tmp-d1R2"  # a folder, whatever its name
+if [ -n "$root" ]; then
+  kept="$kept .Tidewell.ini.tmp-n0B0dy"
+  echo "nobody's" > "$CONFIG/.Tidewell.ini.tmp-n0B0dy"
+  chown nobody "$CONFIG/.Tidewell.ini.tmp-n0B0dy"
+fi
+touch -h -d '-2 min' "$CONFIG"/.Tidewell.ini.tmp-* "$CONFIG"/Tidewell.ini.*
+echo "a save going on" > "$CONFIG/.Tidewell.ini.tmp-x9Y8z7"  # fresh
+launch
+add_person Tess
+close_people
+quit
+present() { for f in "$@"; do [ -e "$CONFIG/$f" ] && printf '%s ' "$f"; done; }
+missing() { for f in "$@"; do [ -e "$CONFIG/$f" ] || printf '%s ' "$f"; done; }
+check '[ "$(stored "PeopleName%201")" = Tess ] && [ -z "$(present $stale)" ] && [ -z "$(missing $kept)" ]' \
+  "stale temporaries: after saving \"$(stored "PeopleName%201")\", still there of the stale ones: [$(present $stale)]; gone of those to keep: [$(missing $kept)]"
+
+# --- 21. A full disk under each writer of files ---------------------------------------------------
+# Types a path into the save dialog titled $1 and says Yes to replacing the file.
+saveAs() { # title, path
+  local dialog
+  dialog=$(xdotool search --onlyvisible --name "^$1\$" | head -1)
+  [ -n "$dialog" ] || return
+  xdotool windowactivate --sync "$dialog" key ctrl+a type --delay 20 "$2"
+  xdotool key Return
+  sleep 0.8
+  [ "$(xdotool search --onlyvisible --name "^$1\$" | wc -l)" -ge 2 ] && xdotool key alt+y
+  sleep 1
+}
+# Boxes of the Critical days window: windows of its title other than itself.
+daysBoxes() { xdotool search --onlyvisible --name '^Critical days$' 2>/dev/null | grep -vx "$DAYS"; }
+fill() { dd if=/dev/zero of="$DISK/filler" bs=1k count=100 2>/dev/null; }
+addToCalendar() {
+  xdotool windowactivate --sync "$DAYS" key alt+a
+  sleep 1
+  saveAs "Add to calendar" "$DISK/days.ics"
+}
+saveChart() {
+  xdotool windowactivate --sync "$WIN" key alt+f
+  sleep 0.4
+  xdotool key s
+  sleep 1
+  saveAs "Save chart as bitmap" "$DISK/chart.png"
+}
+
+if [ -n "$root" ]; then
+  scratch full-files
+  printf '[Tidewell]\nBirthday1=31/1/1990\nBirthname1=Ann\n' > "$INI"
+  DISK=$work/full-files/disk
+  mkdir -p "$DISK"
+  mount -t tmpfs -o size=64k tmpfs "$DISK"
+  for f in days.ics chart.png cli.png; do printf 'the old %s\n' "$f" > "$DISK/$f"; cp "$DISK/$f" "$work/full-files/$f.before"; done
+  same() { cmp -s "$work/full-files/$1.before" "$DISK/$1"; }
+  inDisk() { ls -A "$DISK" | tr '\n' ' '; }
+  # The three old files and the filler, and no temporary left beside them.
+  fourOnDisk() { [ "$(ls -A "$DISK" | wc -l)" -eq 4 ]; }
+  fill
+  launchHeard
+  xdotool windowactivate --sync "$WIN" key ctrl+r
+  sleep 1
+  DAYS=$(xdotool search --onlyvisible --name '^Critical days$' | head -1)
+  addToCalendar
+  told=$(daysBoxes | wc -l)
+  said=$(hear any "could not write the calendar file")
+  [ -n "$(daysBoxes)" ] && xdotool windowactivate --sync "$(daysBoxes | head -1)" key Return && sleep 0.3
+  checkHolds "$said" "$DISK/days.ics:
+No space left on device" "full disk, Critical days > Add to calendar: $told box says the disk is full"
+  check '[ "$told" -eq 1 ] && same days.ics && fourOnDisk' \
+    "     the old calendar file is byte for byte as it was; on the disk: $(inDisk)"
+  xdotool windowactivate --sync "$DAYS" key Escape
+  sleep 0.5
+  saveChart
+  told=$(boxes | wc -l)
+  dismiss
+  check 'same chart.png && [ "$told" -eq 0 ] && fourOnDisk' \
+    "full disk, File > Save as BMP... to chart.png: $told box, the old file byte for byte as it was; on the disk: $(inDisk)"
+  # Once there is room, the same steps write both files: the steps above did reach the writers.
+  rm "$DISK/filler"
+  xdotool windowactivate --sync "$WIN" key ctrl+r
+  sleep 1
+  DAYS=$(xdotool search --onlyvisible --name '^Critical days$' | head -1)
+  addToCalendar
+  xdotool windowactivate --sync "$DAYS" key Escape
+  sleep 0.5
+  saveChart
+  check '[ "$(head -c 15 "$DISK/days.ics")" = BEGIN:VCALENDAR ] && [ "$(head -c 4 "$DISK/chart.png" | tail -c 3)" = PNG ]' \
+    "     with room again the same steps write them: days.ics begins \"$(head -c 15 "$DISK/days.ics")\", chart.png \"$(head -c 4 "$DISK/chart.png" | tail -c 3)\""
+  quit
+
+  fill
+  timeout 10 "$chart" --birthday 1990-01-31 --out "$DISK/cli.png" >/dev/null 2>"$ERR"
+  rc=$?
+  check '[ $rc -eq 2 ] && [ "$(wc -l < "$ERR")" -eq 1 ] && same cli.png && fourOnDisk' \
+    "full disk, tidewell-chart --out: status $rc, the old file byte for byte as it was, $(wc -l < "$ERR") line: $(head -c 200 "$ERR")"
+  umount "$DISK"
+else
+  echo "SKIP full disk under the calendar file, the chart file and tidewell-chart: tmpfs mounts need root"
+fi
 
 exit $failed
