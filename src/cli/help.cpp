@@ -36,7 +36,8 @@ What to make:
 How the chart looks:
   --type bio|comparison  one person's cycles, or how two people's cycles match
                            tidewell-chart --type bio --out chart.png
-  --width PX --height PX the chart area in pixels at 96 dpi (default 449 x 193; at least
+  --width PX --height PX the chart area in pixels at )" + std::to_string(kDesignDpi) + " dpi (default " +
+         std::to_string(kDefaultWidthPx) + " x " + std::to_string(kDefaultHeightPx) + R"(; at least
                          )" + sizeText(ChartType::Biorhythm) + " for one person, " +
          sizeText(ChartType::Comparison) + R"( for the comparison chart)
                            tidewell-chart --width 1200 --height 400 --out wide.png

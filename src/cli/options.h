@@ -8,6 +8,7 @@
 
 #include "chart/chart_state.h"
 #include "chart/colour.h"
+#include "chart/twips.h"
 #include "cycles/date.h"
 
 namespace tw::cli {
@@ -27,9 +28,9 @@ struct Curves {
   bool average = false;
 };
 
-// Default chart area: the window's designed 6735 x 2895 twips at 15 twips a pixel.
-inline constexpr int kDefaultWidthPx = 449;
-inline constexpr int kDefaultHeightPx = 193;
+// Default chart area: the window's designed chart area, in pixels at kDesignDpi.
+inline constexpr int kDefaultWidthPx = 6735 / kTwipsPerPixel;
+inline constexpr int kDefaultHeightPx = 2895 / kTwipsPerPixel;
 // Keeps an image's memory sane (a square of this side is 256 MB).
 inline constexpr int kMaxSidePx = 8192;
 

@@ -8,6 +8,7 @@
 #include "chart/draw_chart.h"
 #include "chart/recoloured_surface.h"
 #include "chart/svg_surface.h"
+#include "chart/twips.h"
 #include "files/whole_file.h"
 #include "interpret/ical.h"
 #include "version.h"
@@ -15,8 +16,6 @@
 namespace tw::cli {
 
 namespace {
-
-constexpr float kTwipsPerPixel = 15;
 
 void applyOverrides(const Options& o, ChartOptions& r) {
   if (o.chartType) r.chartType = *o.chartType;

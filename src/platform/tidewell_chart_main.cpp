@@ -9,6 +9,7 @@
 #include <iostream>
 #include <memory>
 
+#include "chart/twips.h"
 #include "cli/program.h"
 #include "platform/chart_file_writer.h"
 #include "platform/program_font.h"
@@ -22,8 +23,7 @@ namespace {
 
 using tw::cli::OutputFormat;
 
-constexpr double kFileDpi = 96;
-constexpr double kTwipsPerPixel = 15;
+constexpr double kFileDpi = tw::kDesignDpi;
 
 class QtHost : public tw::cli::Host {
  public:
@@ -67,7 +67,7 @@ class QtHost : public tw::cli::Host {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     const tw::platform::ChartFileSize size{
-        QSizeF(widthPx * kTwipsPerPixel, heightPx * kTwipsPerPixel), kFileDpi, 1.0};
+        QSizeF(widthPx * tw::kTwipsPerPixel, heightPx * tw::kTwipsPerPixel), kFileDpi, 1.0};
     const std::string failed = tw::platform::drawChartFile(buffer, fileType(format), size, draw);
     if (!failed.empty()) return {"", failed};
     const QByteArray& bytes = buffer.data();
