@@ -24,7 +24,7 @@ People and days (dates are YYYY-MM-DD):
                            tidewell-chart --birthday 1990-01-31 --date 2024-03-05 --interpret
 
 What to make:
-  --out FILE             draws the chart into FILE: .png, .bmp, .svg or .pdf
+  --out FILE             draws the chart into FILE: )" + chartFileExtensionWords(ChartFileType::Png) + R"(
                            tidewell-chart --birthday 1990-01-31 --out chart.svg
   --interpret            prints the interpretation of the chart date
                            tidewell-chart --interpret

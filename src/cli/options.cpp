@@ -1,7 +1,5 @@
 #include "cli/options.h"
 
-#include "chart/chart_file_type.h"
-
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -110,8 +108,10 @@ const std::vector<OptionDef>& optionDefs() {
        [](Options& o, auto& v) { return colourInto(o.averageColour, "--average-colour", v[0]); }},
       {"--out", 1, "chart.png",
        [](Options& o, auto& v) -> std::string {
-         const auto f = formatOf(v[0]);
-         if (!f) return "--out " + quoted(v[0]) + ": unknown file type, end the name in .png, .bmp, .svg or .pdf";
+         const auto f = chartFileTypeOf(v[0]);
+         if (!f)
+           return "--out " + quoted(v[0]) + ": unknown file type, end the name in " +
+                  chartFileExtensionWords(ChartFileType::Png);
          o.out = v[0];
          o.outFormat = *f;
          return "";
@@ -144,18 +144,6 @@ std::string printable(std::string_view text) {
     else out += c;
   }
   return out;
-}
-
-std::optional<OutputFormat> formatOf(std::string_view path) {
-  const auto type = chartFileTypeOf(path);
-  if (!type) return std::nullopt;
-  switch (*type) {
-    case ChartFileType::Bmp: return OutputFormat::Bmp;
-    case ChartFileType::Svg: return OutputFormat::Svg;
-    case ChartFileType::Pdf: return OutputFormat::Pdf;
-    case ChartFileType::Png: break;
-  }
-  return OutputFormat::Png;
 }
 
 std::optional<Date> parseDateArg(std::string_view text, std::string& error) {

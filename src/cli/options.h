@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/chart_file_type.h"
 #include "chart/chart_state.h"
 #include "chart/colour.h"
 #include "chart/twips.h"
@@ -13,13 +14,8 @@
 
 namespace tw::cli {
 
-enum class OutputFormat { Png, Bmp, Svg, Pdf };
-
 // Control characters written as \n, \r, \t or \xHH, so a message naming the text stays one line.
 std::string printable(std::string_view text);
-
-// By the file name's extension, in any letter case.
-std::optional<OutputFormat> formatOf(std::string_view path);
 
 struct Curves {
   bool physical = false;
@@ -56,7 +52,7 @@ struct Options {
   std::optional<Colour> averageColour;
 
   std::optional<std::string> out;
-  OutputFormat outFormat = OutputFormat::Png;
+  ChartFileType outFormat = ChartFileType::Png;
   bool interpret = false;
   std::optional<Date> criticalFrom;
   std::optional<Date> criticalTo;

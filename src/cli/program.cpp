@@ -50,7 +50,7 @@ float twips(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
 
 Rendered chartFile(const Options& o, const ChartState& state, Host& host) {
   const Locale locale = host.locale();
-  if (o.outFormat == OutputFormat::Svg) {
+  if (o.outFormat == ChartFileType::Svg) {
     SvgSurface svg(twips(o.widthPx), twips(o.heightPx), host.chartFace());
     drawChart(state, svg, host.textMeasure(), locale);
     return {svg.document(), ""};

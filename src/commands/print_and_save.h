@@ -76,13 +76,9 @@ class PrintAndSave : public FileCommands {
   ChartImageSource& chart_;
   PrintPage& page_;
   ChartFiles& files_;
-  SaveFileOptions saveOptions_{"Save chart as bitmap",
-                               {{"Bitmaps", "*.BMP"},
-                                {"PNG images", "*.png"},
-                                {"SVG drawings", "*.svg"},
-                                {"PDF documents", "*.pdf"}},
-                               "BMP",
-                               "Tidewell"};
+  SaveFileOptions saveOptions_ = firstSaveOptions();
+
+  static SaveFileOptions firstSaveOptions();
 };
 
 }  // namespace tw

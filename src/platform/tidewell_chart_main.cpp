@@ -21,8 +21,6 @@
 
 namespace {
 
-using tw::cli::OutputFormat;
-
 constexpr double kFileDpi = tw::kDesignDpi;
 
 class QtHost : public tw::cli::Host {
@@ -61,30 +59,20 @@ class QtHost : public tw::cli::Host {
   }
 
   // The bytes only: the program writes them beside its other files, all or none.
-  tw::cli::Rendered render(OutputFormat format, int widthPx, int heightPx,
+  tw::cli::Rendered render(tw::ChartFileType format, int widthPx, int heightPx,
                            const std::function<void(tw::DrawingSurface&)>& draw) override {
     startGui();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     const tw::platform::ChartFileSize size{
         QSizeF(widthPx * tw::kTwipsPerPixel, heightPx * tw::kTwipsPerPixel), kFileDpi, 1.0};
-    const std::string failed = tw::platform::drawChartFile(buffer, fileType(format), size, draw);
+    const std::string failed = tw::platform::drawChartFile(buffer, format, size, draw);
     if (!failed.empty()) return {"", failed};
     const QByteArray& bytes = buffer.data();
     return {std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), ""};
   }
 
  private:
-  static tw::ChartFileType fileType(OutputFormat format) {
-    switch (format) {
-      case OutputFormat::Bmp: return tw::ChartFileType::Bmp;
-      case OutputFormat::Svg: return tw::ChartFileType::Svg;
-      case OutputFormat::Pdf: return tw::ChartFileType::Pdf;
-      case OutputFormat::Png: break;
-    }
-    return tw::ChartFileType::Png;
-  }
-
   // Only drawing needs the GUI; --interpret and --critical start without it.
   void startGui() {
     if (app_) return;

@@ -28,7 +28,7 @@ TEST(Options, ReadsEveryValue) {
   EXPECT_EQ(std::tuple(o.weekSeparators, o.todayMarker, o.interpret), std::tuple(true, true, true));
   EXPECT_EQ(o.backgroundColour, 0x0080FF);  // 0x00BBGGRR of red ff, green 80, blue 00
   EXPECT_EQ(o.averageColour, 0x302010);
-  EXPECT_EQ(o.outFormat, OutputFormat::Svg);
+  EXPECT_EQ(o.outFormat, ChartFileType::Svg);
   EXPECT_EQ(o.ics, "c.ics");
   const Options later = parse({"--today-marker", "--week-separators", "--no-today-marker", "--no-week-separators"}).options;
   EXPECT_EQ(std::tuple(later.todayMarker, later.weekSeparators), std::tuple(false, false));  // the last one counts
