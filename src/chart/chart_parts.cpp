@@ -52,8 +52,8 @@ void drawDayLabels(DrawingSurface& s, const ChartState& state, const DayLabelPla
     } else {
       s.setBold(false);
     }
-    // A wide chart near 1601 or 9999 runs past the pickers' range; the calendar still names
-    // those days. Only a day beyond any calendar year is left unlabelled.
+    // A wide chart near kFirstDate or kLastDate runs past the pickers' range; the calendar still
+    // names those days. Only a day beyond any calendar year is left unlabelled.
     const long long day = static_cast<long long>(state.chartDate) + (i - 1) -
                           static_cast<long long>(p.half);
     if (!hasCalendarDay(day)) continue;

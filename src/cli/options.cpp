@@ -154,8 +154,8 @@ std::optional<Date> parseDateArg(std::string_view text, std::string& error) {
     error = "not a date, write YYYY-MM-DD such as 1990-01-31";
     return std::nullopt;
   }
-  if (const int y = toInt(text.substr(0, 4)); y < 1601) {
-    error = "out of range, dates run from 1601-01-01 to 9999-12-31";
+  if (const int y = toInt(text.substr(0, 4)); y < kFirstYear) {
+    error = "out of range, dates run from " + toIso(kFirstDate) + " to " + toIso(kLastDate);
     return std::nullopt;
   }
   auto d = parseIso(text);
@@ -193,7 +193,7 @@ Date hundredYearsOn(Date from) {
   year_month_day ymd = toYmd(from);
   ymd += years{100};
   if (!ymd.ok()) ymd = year_month_day{year_month_day_last{ymd.year(), month_day_last{ymd.month()}}};
-  if (ymd.year() > year{9999}) return kLastDate;
+  if (ymd.year() > year{kLastYear}) return kLastDate;
   return fromYmd(ymd);
 }
 

@@ -69,7 +69,7 @@ struct ParseResult {
 // --version end the reading at once.
 ParseResult parseArguments(const std::vector<std::string>& args);
 
-// ISO "1990-01-31" between 1601-01-01 and 9999-12-31; otherwise the reason in `error`.
+// ISO "1990-01-31" from kFirstDate to kLastDate; otherwise the reason in `error`.
 std::optional<Date> parseDateArg(std::string_view text, std::string& error);
 // "#rrggbb" (the "#" may be left out, since a shell takes an unquoted "#..." as a comment).
 std::optional<Colour> parseColourArg(std::string_view text);
