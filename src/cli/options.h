@@ -1,5 +1,6 @@
 #pragma once
 // The command line of tidewell-chart, read into one record; nothing here touches a file.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,12 +18,8 @@ namespace tw::cli {
 // Control characters written as \n, \r, \t or \xHH, so a message naming the text stays one line.
 std::string printable(std::string_view text);
 
-struct Curves {
-  bool physical = false;
-  bool emotional = false;
-  bool intellectual = false;
-  bool average = false;
-};
+// Whether each curve is drawn, by CycleKind.
+using Curves = std::array<bool, 4>;
 
 // Default chart area: the window's designed chart area, in pixels at kDesignDpi.
 inline constexpr int kDefaultWidthPx = 6735 / kTwipsPerPixel;
@@ -46,10 +43,7 @@ struct Options {
   std::optional<bool> todayMarker;
   std::optional<bool> criticalMarks;
   std::optional<Colour> backgroundColour;
-  std::optional<Colour> physicalColour;
-  std::optional<Colour> emotionalColour;
-  std::optional<Colour> intellectualColour;
-  std::optional<Colour> averageColour;
+  std::array<std::optional<Colour>, 4> curveColours;  // by CycleKind
 
   std::optional<std::string> out;
   ChartFileType outFormat = ChartFileType::Png;
@@ -73,7 +67,7 @@ ParseResult parseArguments(const std::vector<std::string>& args);
 std::optional<Date> parseDateArg(std::string_view text, std::string& error);
 // "#rrggbb" (the "#" may be left out, since a shell takes an unquoted "#..." as a comment).
 std::optional<Colour> parseColourArg(std::string_view text);
-// Letters from P, E, I, A in any case, commas and blanks between them ignored.
+// The curves' letters in any case, commas and blanks between them ignored.
 std::optional<Curves> parseCurvesArg(std::string_view text);
 
 // The same day 100 years on (28 February for 29 February, kept inside the calendar): the last

@@ -16,7 +16,6 @@ inline constexpr std::int16_t kIntellectualPeriod = 33;
 inline constexpr double kFullTurn = 6.283185308;
 
 std::int16_t periodOf(CycleKind kind);  // 0 for Average
-const char* letterOf(CycleKind kind);   // "P", "E", "I", "A"
 
 double cycleValue(double days, std::int16_t period, std::int16_t amplitude);
 

@@ -1,6 +1,9 @@
 #include "interpret/critical_days.h"
 
 #include <algorithm>
+#include <functional>
+
+#include "chart/curves.h"
 
 namespace tw {
 
@@ -16,24 +19,19 @@ std::vector<CriticalDay> criticalDays(Date birthday, Date from, Date to) {
     const double days = static_cast<double>(d) - static_cast<double>(birthday);
     CriticalDay day;
     day.date = static_cast<Date>(d);
-    day.physical = isCritical(days, CycleKind::Physical);
-    day.emotional = isCritical(days, CycleKind::Emotional);
-    day.intellectual = isCritical(days, CycleKind::Intellectual);
-    if (day.physical || day.emotional || day.intellectual) out.push_back(day);
+    for (const ChartCurve& c : kCycleCurves) day.critical[indexOf(c.kind)] = isCritical(days, c.kind);
+    if (std::ranges::any_of(day.critical, std::identity{})) out.push_back(day);
   }
   return out;
 }
 
 std::string criticalCycleNames(const CriticalDay& day) {
   std::string names;
-  const auto add = [&names](bool on, const char* name) {
-    if (!on) return;
+  for (const ChartCurve& c : kCycleCurves) {
+    if (!day.critical[indexOf(c.kind)]) continue;
     if (!names.empty()) names += ", ";
-    names += name;
-  };
-  add(day.physical, "physical");
-  add(day.emotional, "emotional");
-  add(day.intellectual, "intellectual");
+    names += c.name;
+  }
   return names;
 }
 

@@ -3,26 +3,12 @@
 #include <cmath>
 
 #include "chart/chart_parts.h"
+#include "chart/curves.h"
 #include "chart/draw_chart.h"
 
 namespace tw {
 
 namespace {
-
-const char* nameOf(CycleKind kind) {
-  switch (kind) {
-    case CycleKind::Physical: return "physical";
-    case CycleKind::Emotional: return "emotional";
-    case CycleKind::Intellectual: return "intellectual";
-    case CycleKind::Average: break;
-  }
-  return "average";
-}
-
-std::string capitalised(std::string text) {
-  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
-  return text;
-}
 
 double valueOf(CycleKind kind, double days) {
   if (kind != CycleKind::Average) return cycleValue(days, periodOf(kind), 1);
@@ -44,7 +30,7 @@ std::string dayText(Date day, Date chartDate, const Locale& locale) {
 }
 
 std::string cycleText(const CycleOnDay& c) {
-  std::string text = std::string(nameOf(c.kind)) + " " + percentText(c.percent) +
+  std::string text = std::string(curveOf(c.kind).name) + " " + percentText(c.percent) +
                      (c.rising ? " and rising" : " and falling");
   return c.critical ? text + ", critical" : text;
 }
@@ -65,12 +51,9 @@ DayValues dayValues(const ChartState& state, Date day) {
   v.born = v.type == ChartType::Biorhythm && days >= 0;
   if (!v.born) return v;
   const ChartOptions& o = state.options;
-  const std::pair<bool, CycleKind> curves[] = {{o.showPhysical, CycleKind::Physical},
-                                               {o.showEmotional, CycleKind::Emotional},
-                                               {o.showIntellectual, CycleKind::Intellectual},
-                                               {o.showAverage, CycleKind::Average}};
-  for (const auto& [shown, kind] : curves) {
-    if (!shown) continue;
+  for (const ChartCurve& curve : kChartCurves) {
+    if (!(o.*curve.shown)) continue;
+    const CycleKind kind = curve.kind;
     const double value = valueOf(kind, days);
     CycleOnDay c;
     c.kind = kind;
@@ -122,7 +105,7 @@ std::string dayTooltip(const DayValues& v, const Locale& locale) {
            "\nOverall: " + percentText(static_cast<double>(m.overall));
   }
   for (const CycleOnDay& c : v.cycles) {
-    text += "\n" + capitalised(nameOf(c.kind)) + ": " + percentText(c.percent) +
+    text += "\n" + curveTitle(curveOf(c.kind)) + ": " + percentText(c.percent) +
             (c.rising ? ", rising" : ", falling");
     if (c.critical) text += ", critical";
   }

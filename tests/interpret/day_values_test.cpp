@@ -5,11 +5,12 @@
 #include <ostream>
 
 #include "app/settings_io.h"
+#include "chart/curves.h"
 
 namespace tw {
 
 std::ostream& operator<<(std::ostream& o, const CycleOnDay& c) {
-  return o << letterOf(c.kind) << " " << c.percent << "% " << (c.rising ? "rising" : "falling")
+  return o << curveOf(c.kind).letter << " " << c.percent << "% " << (c.rising ? "rising" : "falling")
            << (c.critical ? " critical" : "");
 }
 
