@@ -78,10 +78,11 @@ std::string describeDay(const DayValues& v, const ChartState& state, const Local
   text += dayText(v.day, state.chartDate, locale) + ": ";
   if (!v.born) return text + (v.type == ChartType::Comparison ? "before a birthday" : "before the birthday") + ", no curves.";
   if (v.type == ChartType::Comparison) {
-    const MatchPercentages& m = v.match;
-    return text + "physical match " + percentText(m.physical) + ", emotional " +
-           percentText(m.emotional) + ", intellectual " + percentText(m.intellectual) +
-           ", overall " + percentText(static_cast<double>(m.overall)) + ".";
+    // "physical match 80%, emotional 40%, intellectual 20%, overall 46%."
+    for (const ChartCurve& c : kCycleCurves)
+      text += std::string(c.name) + (&c == &kCycleCurves.front() ? " match " : " ") +
+              percentText(v.match.cycles[indexOf(c.kind)]) + ", ";
+    return text + "overall " + percentText(static_cast<double>(v.match.overall)) + ".";
   }
   if (v.cycles.empty()) return text + "no curves are shown.";
   for (std::size_t i = 0; i < v.cycles.size(); ++i) text += (i ? "; " : "") + cycleText(v.cycles[i]);
@@ -99,10 +100,9 @@ std::string dayTooltip(const DayValues& v, const Locale& locale) {
   if (v.type != ChartType::Biorhythm && v.type != ChartType::Comparison) return text;
   if (!v.born) return text + (v.type == ChartType::Comparison ? "\nBefore a birthday" : "\nBefore the birthday");
   if (v.type == ChartType::Comparison) {
-    const MatchPercentages& m = v.match;
-    return text + "\nPhysical match: " + percentText(m.physical) + "\nEmotional match: " +
-           percentText(m.emotional) + "\nIntellectual match: " + percentText(m.intellectual) +
-           "\nOverall: " + percentText(static_cast<double>(m.overall));
+    for (const ChartCurve& c : kCycleCurves)
+      text += "\n" + curveTitle(c) + " match: " + percentText(v.match.cycles[indexOf(c.kind)]);
+    return text + "\nOverall: " + percentText(static_cast<double>(v.match.overall));
   }
   for (const CycleOnDay& c : v.cycles) {
     text += "\n" + curveTitle(curveOf(c.kind)) + ": " + percentText(c.percent) +
