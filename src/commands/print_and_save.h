@@ -62,10 +62,6 @@ class PrintAndSave : public FileCommands {
   static constexpr double kPrintMaxWidth = 11500;
   static constexpr double kPrintMaxHeight = 10000;
 
-  // The save dialog as it was designed, bitmaps first, with the other types after; after a save
-  // it offers the name chosen last.
-  const SaveFileOptions& saveOptions() const { return saveOptions_; }
-
  private:
   void printOnPage();
   bool writeFile(const ChartFile& file);
@@ -76,6 +72,8 @@ class PrintAndSave : public FileCommands {
   ChartImageSource& chart_;
   PrintPage& page_;
   ChartFiles& files_;
+  // The save dialog as it was designed, bitmaps first, with the other types after; after a save
+  // it offers the name chosen last.
   SaveFileOptions saveOptions_ = firstSaveOptions();
 
   static SaveFileOptions firstSaveOptions();

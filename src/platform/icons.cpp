@@ -25,6 +25,9 @@
 namespace tw::platform {
 namespace {
 
+constexpr int kImageCount = 10;  // toolbar pictures, numbered 1 ... 10
+const QColor kImageGround{192, 192, 192};  // silver: the see-through colour
+
 // Every picture is drawn in a 20-unit square. At 20 pixels it is drawn aliased on whole
 // pixels so it stays crisp; at 40 pixels the same shapes are drawn antialiased.
 const QColor kInk{0, 0, 0};
@@ -35,9 +38,6 @@ const QColor kDarkGrey{72, 72, 72};
 const QColor kNavy{24, 44, 128};
 const QColor kRed{208, 24, 24};
 const QColor kGreen{0, 176, 0};
-
-const std::array<const char*, kImageCount> kNames = {
-    "Disk", "Print", "Back3", "Back2", "Back1", "Forward1", "Forward2", "Forward3", "Calendar", "Speech"};
 
 void fill(QPainter& p, qreal x, qreal y, qreal w, qreal h, const QColor& c) {
   p.fillRect(QRectF(x, y, w, h), c);
@@ -220,19 +220,6 @@ void paintProgramIcon(QPainter& p, int size) {
 }
 
 }  // namespace
-
-QImage imageListPicture(int index) {
-  if (!validIndex(index)) return {};
-  return renderPicture(index, 1, QImage::Format_RGB32, kImageGround);
-}
-
-QString imageKey(int index) {
-  return validIndex(index) ? QString::fromLatin1(kNames[index - 1]) + QStringLiteral("IconKey") : QString();
-}
-
-QString imageTag(int index) {
-  return validIndex(index) ? QString::fromLatin1(kNames[index - 1]) + QStringLiteral("IconTag") : QString();
-}
 
 QImage programIconImage(int size) {
   if (size <= 0) return {};
