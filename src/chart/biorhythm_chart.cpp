@@ -75,11 +75,7 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
                         midY - kWeekdayAbove, midY + kDayBelow});
 
   const double age = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
-  s.setFontSize(10);
-  s.setBold(false);
-  const std::vector<std::string> headers = chartHeaders(state, locale);
-  for (std::size_t i = 0; i < headers.size() && i < std::size(chart::kHeaderAbove); ++i)
-    chart::printCentred(s, measure, headers[i], 400.0f, area.height - chart::kHeaderAbove[i]);
+  chart::printHeaders(s, measure, state, locale, 400.0f);
 
   s.setFontSize(10);
   s.setBold(true);

@@ -66,11 +66,7 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
 
   const double age1 = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
   const double age2 = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday2);
-  s.setFontSize(10);
-  s.setBold(false);
-  const std::vector<std::string> headers = chartHeaders(state, locale);
-  for (std::size_t i = 0; i < headers.size() && i < std::size(chart::kHeaderAbove); ++i)
-    chart::printCentred(s, measure, headers[i], 600.0f, area.height - chart::kHeaderAbove[i]);
+  chart::printHeaders(s, measure, state, locale, 600.0f);
 
   s.setFontSize(10);
   s.setBold(true);
