@@ -13,7 +13,9 @@ std::vector<CriticalDay> criticalDays(Date birthday, Date from, Date to) {
   if (from > to) return out;
   // Each cycle has two critical days per period, so this bounds the result and spares regrowth.
   const double span = static_cast<double>(to) - static_cast<double>(from) + 1;
-  out.reserve(static_cast<std::size_t>(span * (2.0 / 23 + 2.0 / 28 + 2.0 / 33)) + 3);
+  double perDay = 0;
+  for (const ChartCurve& c : kCycleCurves) perDay += 2.0 / periodOf(c.kind);
+  out.reserve(static_cast<std::size_t>(span * perDay) + 3);
   // A wide integer, so a range ending at the largest Date still terminates.
   for (long long d = from; d <= to; ++d) {
     const double days = static_cast<double>(d) - static_cast<double>(birthday);

@@ -13,8 +13,9 @@ namespace {
 double valueOf(CycleKind kind, double days) {
   if (kind != CycleKind::Average) return cycleValue(days, periodOf(kind), 1);
   // As the chart draws it: the mean of all three, shown or not.
-  return (cycleValue(days, kPhysicalPeriod, 1) + cycleValue(days, kEmotionalPeriod, 1) +
-          cycleValue(days, kIntellectualPeriod, 1)) / 3;
+  double sum = 0;
+  for (const ChartCurve& c : kCycleCurves) sum += cycleValue(days, periodOf(c.kind), 1);
+  return sum / 3;
 }
 
 std::string percentText(double percent) { return std::to_string(static_cast<long>(percent)) + "%"; }
