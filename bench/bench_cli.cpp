@@ -19,7 +19,7 @@ class BenchHost : public tw::cli::Host {
   const tw::ui::SettingsStore& store() override { throw std::logic_error("no store"); }
   const tw::TextMeasure& textMeasure() override { throw std::logic_error("no measure"); }
   const tw::TextFace& chartFace() override { throw std::logic_error("no face"); }
-  tw::cli::Rendered render(tw::cli::OutputFormat, int, int,
+  tw::cli::Rendered render(tw::ChartFileType, int, int,
                            const std::function<void(tw::DrawingSurface&)>&) override {
     return {"", "not drawn here"};
   }

@@ -1,48 +1,42 @@
-// Writes the program icon files installed for desktop menus: tidewell-N.png from the
-// same drawing the program uses, and tidewell.svg traced from the same geometry.
-// Build and run from the repository root:
-//   g++ -std=c++20 -fPIC -Isrc data/icons/make_icons.cpp src/platform/icons.cpp
-//       $(pkg-config --cflags --libs Qt6Gui) -o /tmp/make_icons
-//   QT_QPA_PLATFORM=offscreen /tmp/make_icons data/icons
+// Writes the program icon files installed for desktop menus: tidewell-N.png as the program
+// paints its icon, and tidewell.svg from the same shapes (src/platform/icon_shape.h).
+//   cmake --build build --target make_icons
+//   QT_QPA_PLATFORM=offscreen build/data/make_icons data/icons
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
-#include <algorithm>
-#include <cmath>
 
+#include "platform/icon_shape.h"
 #include "platform/icons.h"
 
 namespace {
 
-// Keep in step with paintProgramIcon in src/platform/icons.cpp.
+using tw::platform::IconRgb;
+
+QString hex(IconRgb c) { return QString::asprintf("#%02x%02x%02x", c.r, c.g, c.b); }
+
 QString svgIcon() {
-  const double size = 256;
-  const double frame = std::max(1.0, std::round(size / 32.0));
-  const double margin = std::round(size * 0.04);
-  const double x0 = margin + frame / 2, side = size - 2 * margin - frame;
-  const double inset = frame + std::max(1.0, size * 0.06);
-  const double left = x0 + inset, width = side - 2 * inset;
-  const double mid = x0 + side / 2, amp = (side - 2 * inset) * 0.4;
-  struct Curve { const char* colour; double periods; double phase; };
-  const Curve curves[] = {{"#dc1e1e", 0.9, 0.2}, {"#14a028", 0.7, 2.3}, {"#1e46e6", 0.55, 4.3}};
+  using namespace tw::platform;
+  const int size = 256;
+  const IconShape shape(size);
 
   QString out;
   QTextStream s(&out);
   s << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n";
-  s << QString("  <rect x=\"%1\" y=\"%1\" width=\"%2\" height=\"%2\" rx=\"%3\" fill=\"#fffdf4\" "
-               "stroke=\"#283048\" stroke-width=\"%4\"/>\n")
-           .arg(x0).arg(side).arg(size * 0.12).arg(frame);
-  s << QString("  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"#aaaab4\" stroke-width=\"%4\"/>\n")
-           .arg(left).arg(mid).arg(left + width).arg(size / 48.0, 0, 'f', 2);
-  for (const Curve& c : curves) {
-    s << "  <polyline fill=\"none\" stroke=\"" << c.colour << "\" stroke-width=\""
-      << QString::number(size / 18.0, 'f', 2)
+  s << QString("  <rect x=\"%1\" y=\"%1\" width=\"%2\" height=\"%2\" rx=\"%3\" fill=\"%5\" "
+               "stroke=\"%6\" stroke-width=\"%4\"/>\n")
+           .arg(shape.cardLeft).arg(shape.cardSide).arg(shape.radius).arg(shape.frame)
+           .arg(hex(kIconCardFill), hex(kIconCardLine));
+  s << QString("  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"%5\" stroke-width=\"%4\"/>\n")
+           .arg(shape.plotLeft).arg(shape.mid).arg(shape.plotLeft + shape.plotSide)
+           .arg(shape.midLineWidth, 0, 'f', 2).arg(hex(kIconMidLine));
+  for (const IconCurve& c : kIconCurves) {
+    s << "  <polyline fill=\"none\" stroke=\"" << hex(c.colour) << "\" stroke-width=\""
+      << QString::number(shape.curveWidth, 'f', 2)
       << "\" stroke-linecap=\"round\" stroke-linejoin=\"round\" points=\"";
-    for (int i = 0; i <= 64; ++i) {
-      const double t = i / 64.0;
-      s << QString::number(left + t * width, 'f', 1) << ','
-        << QString::number(mid - amp * std::sin(2 * M_PI * c.periods * t + c.phase), 'f', 1)
-        << (i < 64 ? " " : "");
+    for (int i = 0; i <= kIconCurveSteps; ++i) {
+      s << QString::number(shape.curveX(i), 'f', 1) << ','
+        << QString::number(shape.curveY(c, i), 'f', 1) << (i < kIconCurveSteps ? " " : "");
     }
     s << "\"/>\n";
   }

@@ -112,13 +112,9 @@ class MainWindow {
 
   const ChartState& state() const { return state_; }
   const std::string& helpFile() const { return helpFile_; }
-  ChoosingFor choosingFor() const { return choosingFor_; }
   ui::WindowState windowState() const { return controls_.window.windowState(); }
   // Whether the store held nothing at start-up.
   bool isFirstRun() const { return firstRun_; }
-  // Once the first run's question is cancelled, until a birthday is chosen, the chart area
-  // says how to choose one.
-  bool isAwaitingBirthday() const { return awaitingBirthday_; }
 
   // Start-up and shut-down.
   void start();

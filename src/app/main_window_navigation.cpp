@@ -65,7 +65,7 @@ void MainWindow::chartDateLeft() {
 }
 
 void MainWindow::goForward(int days) {
-  // The pickers end at 31 December 9999; stepping past it stays there.
+  // The pickers end at kLastDate; stepping past it stays there.
   state_.chartDate = clampDate(static_cast<long long>(state_.chartDate) + days);
   controls_.chartDatePicker.setValue(state_.chartDate);
   drawChart();

@@ -1,9 +1,9 @@
 // The one-person chart: three cycles and their average about a zero line.
 #include <algorithm>
 #include <array>
-#include <utility>
 
 #include "chart/chart_parts.h"
+#include "chart/curves.h"
 #include "chart/day_columns.h"
 #include "chart/draw_chart.h"
 #include "cycles/cycles.h"
@@ -28,20 +28,17 @@ constexpr float kMarkGap = 45.0f;
 // shown or not, so the marks name the same days as the list of critical days.
 void drawCriticalMarks(DrawingSurface& s, const ChartOptions& o, double firstAge, int cols,
                        float midY) {
-  const std::pair<CycleKind, Colour> cycles[] = {{CycleKind::Physical, o.physicalColour},
-                                                 {CycleKind::Emotional, o.emotionalColour},
-                                                 {CycleKind::Intellectual, o.intellectualColour}};
   s.setLineWidth(3);
   for (int j = 0; j < cols; ++j) {
     const double days = firstAge + j;
     int count = 0;
-    for (const auto& [kind, colour] : cycles) count += isCritical(days, kind) ? 1 : 0;
+    for (const ChartCurve& c : kCycleCurves) count += isCritical(days, c.kind) ? 1 : 0;
     const float x = static_cast<float>(kLeft + j * chart::kColumnWidth);
     int k = 0;
-    for (const auto& [kind, colour] : cycles) {
-      if (!isCritical(days, kind)) continue;
+    for (const ChartCurve& c : kCycleCurves) {
+      if (!isCritical(days, c.kind)) continue;
       const float mx = x + (static_cast<float>(k++) - static_cast<float>(count - 1) / 2.0f) * kMarkGap;
-      s.line(mx, midY - kMarkHalf, mx, midY + kMarkHalf, colour);
+      s.line(mx, midY - kMarkHalf, mx, midY + kMarkHalf, o.*c.colour);
     }
   }
 }
@@ -78,11 +75,7 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
                         midY - kWeekdayAbove, midY + kDayBelow});
 
   const double age = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
-  s.setFontSize(10);
-  s.setBold(false);
-  const std::vector<std::string> headers = chartHeaders(state, locale);
-  for (std::size_t i = 0; i < headers.size() && i < std::size(chart::kHeaderAbove); ++i)
-    chart::printCentred(s, measure, headers[i], 400.0f, area.height - chart::kHeaderAbove[i]);
+  chart::printHeaders(s, measure, state, locale, 400.0f);
 
   s.setFontSize(10);
   s.setBold(true);
@@ -91,11 +84,12 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
   const auto V = [amp](double t, std::int16_t p) {
     return static_cast<double>(amp) * cycleValue(t, p, 1);
   };
-  std::array<Curve, 3> curves{{
-      {o.showPhysical, o.physicalColour, kPhysicalPeriod, letterOf(CycleKind::Physical)},
-      {o.showEmotional, o.emotionalColour, kEmotionalPeriod, letterOf(CycleKind::Emotional)},
-      {o.showIntellectual, o.intellectualColour, kIntellectualPeriod, letterOf(CycleKind::Intellectual)},
-  }};
+  std::array<Curve, kCycleCurves.size()> curves{};
+  for (std::size_t k = 0; k < curves.size(); ++k) {
+    const ChartCurve& c = kCycleCurves[k];
+    curves[k] = {o.*c.shown, o.*c.colour, periodOf(c.kind), c.letter};
+  }
+  const ChartCurve& average = curveOf(CycleKind::Average);
   double t = age - area.half;
   int prevX = kLeft;
   for (Curve& c : curves) c.y = static_cast<double>(midY) - V(t, c.period);
@@ -112,9 +106,9 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
       c.y = y;
     }
     const double yA = (curves[0].y + curves[1].y + curves[2].y) / 3;
-    if (t > 0 && o.showAverage)
+    if (t > 0 && o.*average.shown)
       s.line(static_cast<float>(prevX), prevA, static_cast<float>(x), static_cast<float>(yA),
-             o.averageColour);
+             o.*average.colour);
     prevA = static_cast<float>(yA);
     lastA = yA;
     prevX = x;
@@ -126,7 +120,7 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
   // the letters stay beside the start of the zero line instead of jumping off the surface.
   for (const Curve& c : curves)
     if (c.show) chart::printLetter(s, prevX, c.y, c.letter);
-  if (o.showAverage) chart::printLetter(s, prevX, lastA, letterOf(CycleKind::Average));
+  if (o.*average.shown) chart::printLetter(s, prevX, lastA, average.letter);
 }
 
 namespace chart {

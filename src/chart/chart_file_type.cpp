@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <vector>
 
 namespace tw {
 
@@ -12,13 +13,26 @@ std::string_view extensionOf(std::string_view path) {
   return path.substr(dot + 1);
 }
 
+std::string chartFileExtensionWords(ChartFileType first) {
+  std::vector<std::string_view> order;
+  for (const ChartFileKind& k : kChartFileKinds)
+    if (k.type == first) order.push_back(k.extension);
+  for (const ChartFileKind& k : kChartFileKinds)
+    if (k.type != first) order.push_back(k.extension);
+  std::string words;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (i > 0) words += i + 1 == order.size() ? " or " : ", ";
+    words += ".";
+    words += order[i];
+  }
+  return words;
+}
+
 std::optional<ChartFileType> chartFileTypeOf(std::string_view path) {
   std::string ext(extensionOf(path));
   std::ranges::transform(ext, ext.begin(), [](unsigned char c) { return std::tolower(c); });
-  if (ext == "bmp") return ChartFileType::Bmp;
-  if (ext == "png") return ChartFileType::Png;
-  if (ext == "svg") return ChartFileType::Svg;
-  if (ext == "pdf") return ChartFileType::Pdf;
+  for (const ChartFileKind& k : kChartFileKinds)
+    if (ext == k.extension) return k.type;
   return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The file types a chart is saved as, told apart by the name's extension: one rule for the
+// The file types a chart is saved as, told apart by the name's extension: one table for the
 // window's save dialog and the command line.
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,8 +10,24 @@ namespace tw {
 
 enum class ChartFileType { Bmp, Png, Svg, Pdf };
 
-// The four in words, for a message that refuses any other.
-inline constexpr std::string_view kChartFileExtensions = ".bmp, .png, .svg or .pdf";
+struct ChartFileKind {
+  ChartFileType type;
+  std::string_view extension;  // as a name ends, in any case
+  std::string_view label;      // the save dialog's name for it, shown before the pattern
+  std::string_view pattern;
+};
+
+// In the save dialog's order, bitmaps first.
+inline constexpr std::array<ChartFileKind, 4> kChartFileKinds{{
+    {ChartFileType::Bmp, "bmp", "Bitmaps", "*.BMP"},
+    {ChartFileType::Png, "png", "PNG images", "*.png"},
+    {ChartFileType::Svg, "svg", "SVG drawings", "*.svg"},
+    {ChartFileType::Pdf, "pdf", "PDF documents", "*.pdf"},
+}};
+
+// The four in words, `first` first and the others in the table's order, for a message that
+// refuses any other: ".png, .bmp, .svg or .pdf".
+std::string chartFileExtensionWords(ChartFileType first);
 
 // What follows the last dot of the file's own name ("png" of "v1.2/chart.png"); empty when
 // the name has none.

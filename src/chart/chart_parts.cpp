@@ -1,6 +1,9 @@
 #include "chart/chart_parts.h"
 
 #include <cmath>
+#include <iterator>
+
+#include "chart/draw_chart.h"
 
 namespace tw::chart {
 
@@ -52,8 +55,8 @@ void drawDayLabels(DrawingSurface& s, const ChartState& state, const DayLabelPla
     } else {
       s.setBold(false);
     }
-    // A wide chart near 1601 or 9999 runs past the pickers' range; the calendar still names
-    // those days. Only a day beyond any calendar year is left unlabelled.
+    // A wide chart near kFirstDate or kLastDate runs past the pickers' range; the calendar still
+    // names those days. Only a day beyond any calendar year is left unlabelled.
     const long long day = static_cast<long long>(state.chartDate) + (i - 1) -
                           static_cast<long long>(p.half);
     if (!hasCalendarDay(day)) continue;
@@ -68,6 +71,15 @@ void drawDayLabels(DrawingSurface& s, const ChartState& state, const DayLabelPla
       s.line(sx, p.markerTop, sx, p.markerBottom);
     }
   }
+}
+
+void printHeaders(DrawingSurface& s, const TextMeasure& measure, const ChartState& state,
+                  const Locale& locale, float shift) {
+  s.setFontSize(10);
+  s.setBold(false);
+  const std::vector<std::string> headers = chartHeaders(state, locale);
+  for (std::size_t i = 0; i < headers.size() && i < std::size(kHeaderAbove); ++i)
+    printCentred(s, measure, headers[i], shift, s.height() - kHeaderAbove[i]);
 }
 
 void printCentred(DrawingSurface& s, const TextMeasure& measure, const std::string& text,

@@ -59,6 +59,11 @@ void drawDayLabels(DrawingSurface& s, const ChartState& state, const DayLabelPla
 // How far above the surface's bottom edge each header line's top stands.
 inline constexpr float kHeaderAbove[] = {720.0f, 520.0f, 320.0f};
 
+// The chart's header lines (chartHeaders) in the 10-point regular face, each centred and moved
+// `shift` left, as many as kHeaderAbove places.
+void printHeaders(DrawingSurface& s, const TextMeasure& measure, const ChartState& state,
+                  const Locale& locale, float shift);
+
 // Sets the position to ((W - width(text)) / 2 - shift, y) in single precision and prints.
 void printCentred(DrawingSurface& s, const TextMeasure& measure, const std::string& text,
                   float shift, float y);

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "chart/chart_parts.h"
+#include "chart/curves.h"
 #include "chart/day_columns.h"
 #include "chart/draw_chart.h"
 #include "cycles/cycles.h"
@@ -65,20 +66,18 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
 
   const double age1 = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
   const double age2 = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday2);
-  s.setFontSize(10);
-  s.setBold(false);
-  const std::vector<std::string> headers = chartHeaders(state, locale);
-  for (std::size_t i = 0; i < headers.size() && i < std::size(chart::kHeaderAbove); ++i)
-    chart::printCentred(s, measure, headers[i], 600.0f, area.height - chart::kHeaderAbove[i]);
+  chart::printHeaders(s, measure, state, locale, 600.0f);
 
   s.setFontSize(10);
   s.setBold(true);
   s.setLineWidth(2);
-  std::array<Match, 3> matches{{
-      {o.showPhysical, o.physicalColour, kPhysicalPeriod, letterOf(CycleKind::Physical), false},
-      {o.showEmotional, o.emotionalColour, kEmotionalPeriod, letterOf(CycleKind::Emotional), false},
-      {o.showIntellectual, o.intellectualColour, kIntellectualPeriod, letterOf(CycleKind::Intellectual), true},
-  }};
+  std::array<Match, kCycleCurves.size()> matches{};
+  for (std::size_t k = 0; k < matches.size(); ++k) {
+    const ChartCurve& c = kCycleCurves[k];
+    matches[k] = {o.*c.shown, o.*c.colour, periodOf(c.kind), c.letter,
+                  c.kind == CycleKind::Intellectual};
+  }
+  const ChartCurve& average = curveOf(CycleKind::Average);
   double t1 = age1 - area.half;
   double t2 = age2 - area.half;
   int prevX = kLeft;
@@ -113,9 +112,9 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
       sum += d;
     }
     const double dA = sum / 3;
-    if (t1 > 0 && o.showAverage && t2 > 0)
+    if (t1 > 0 && o.*average.shown && t2 > 0)
       s.line(static_cast<float>(prevX), kTop + prevA, static_cast<float>(x),
-             static_cast<float>(100 + dA), o.averageColour);
+             static_cast<float>(100 + dA), o.*average.colour);
     prevA = static_cast<float>(dA);
     lastA = dA;
     prevX = x;
@@ -124,7 +123,7 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   // With no column (cols < 1) the last vertex is the first one, at x = 600: see the other chart.
   for (const Match& m : matches)
     if (m.show) chart::printLetter(s, prevX, 100 + m.last, m.letter);
-  if (o.showAverage) chart::printLetter(s, prevX, 100 + lastA, letterOf(CycleKind::Average));
+  if (o.*average.shown) chart::printLetter(s, prevX, 100 + lastA, average.letter);
 }
 
 namespace chart {

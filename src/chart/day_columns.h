@@ -14,7 +14,7 @@ inline constexpr int kComparisonLeft = 600;
 struct DayColumns {
   int left = 0;    // the first column's left edge
   int count = 0;   // none on a surface too narrow for a column
-  long long firstDay = 0;  // may lie before 1601 near the calendar's start
+  long long firstDay = 0;  // may lie before kFirstDate near the calendar's start
 };
 
 // The columns a chart of `state` has on a surface `width` twips wide.

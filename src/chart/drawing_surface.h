@@ -1,6 +1,6 @@
 #pragma once
 // What the chart draws on: the screen's chart area, an off-screen image, a recording in tests.
-// Coordinates are twips (1/1440 inch) from the top left corner, y downwards.
+// Coordinates are twips (chart/twips.h) from the top left corner, y downwards.
 #include <cstdint>
 #include <string>
 

@@ -5,10 +5,11 @@
 #include <cstdio>
 #include <utility>
 
+#include "chart/twips.h"
+
 namespace tw {
 
 namespace {
-constexpr float kTwipsPerPixel = 15;
 constexpr float kTwipsPerPoint = 20;
 // Keeps the file readable: a ten-thousandth of an em or a hundredth of a twip is far below
 // a pixel.

@@ -1,6 +1,8 @@
 #include "cli/options.h"
 
-#include "chart/chart_file_type.h"
+#include "app/settings_io.h"
+#include "chart/curves.h"
+#include "chart/svg_surface.h"
 
 #include <algorithm>
 #include <cctype>
@@ -32,34 +34,44 @@ std::string quoted(std::string_view s) { return "\"" + printable(s) + "\""; }
 // One option: how many values it takes and what it does with them; a non-empty result is the
 // reason a value was refused.
 struct OptionDef {
-  const char* name;
+  std::string name;
   int values;
-  const char* example;  // shown when a value is missing
+  std::string example;  // shown when a value is missing
   std::function<std::string(Options&, const std::vector<std::string>&)> apply;
 };
 
-std::string dateInto(std::optional<Date>& target, const char* name, const std::string& v) {
+std::string dateInto(std::optional<Date>& target, const std::string& name, const std::string& v) {
   std::string why;
   target = parseDateArg(v, why);
-  return target ? "" : std::string(name) + " " + quoted(v) + ": " + why;
+  return target ? "" : name + " " + quoted(v) + ": " + why;
 }
 
-std::string colourInto(std::optional<Colour>& target, const char* name, const std::string& v) {
+std::string colourInto(std::optional<Colour>& target, const std::string& name, const std::string& v) {
   target = parseColourArg(v);
-  return target ? "" : std::string(name) + " " + quoted(v) + ": not a colour, write #rrggbb such as '#ff8000'";
+  return target ? "" : name + " " + quoted(v) + ": not a colour, write #rrggbb such as '#ff8000'";
 }
 
-std::string pixelsInto(int& target, const char* name, const std::string& v) {
+std::string pixelsInto(int& target, const std::string& name, const std::string& v) {
   if (allDigits(v) && v.size() <= 5 && toInt(v) >= 1 && toInt(v) <= kMaxSidePx) {
     target = toInt(v);
     return "";
   }
-  return std::string(name) + " " + quoted(v) + ": not a whole number of pixels from 1 to " +
+  return name + " " + quoted(v) + ": not a whole number of pixels from 1 to " +
          std::to_string(kMaxSidePx);
 }
 
-const std::vector<OptionDef>& optionDefs() {
-  static const std::vector<OptionDef> table = {
+// "P, E, I and A"
+std::string curveLetters() {
+  std::string letters;
+  for (std::size_t i = 0; i < kChartCurves.size(); ++i) {
+    if (i > 0) letters += i + 1 == kChartCurves.size() ? " and " : ", ";
+    letters += kChartCurves[i].letter;
+  }
+  return letters;
+}
+
+std::vector<OptionDef> makeOptionDefs() {
+  std::vector<OptionDef> table = {
       {"--birthday", 1, "1990-01-31",
        [](Options& o, auto& v) { return dateInto(o.birthday, "--birthday", v[0]); }},
       {"--birthday2", 1, "1992-06-15",
@@ -81,7 +93,7 @@ const std::vector<OptionDef>& optionDefs() {
       {"--curves", 1, "PEI",
        [](Options& o, auto& v) -> std::string {
          o.curves = parseCurvesArg(v[0]);
-         return o.curves ? "" : "--curves " + quoted(v[0]) + ": use the letters P, E, I and A";
+         return o.curves ? "" : "--curves " + quoted(v[0]) + ": use the letters " + curveLetters();
        }},
       {"--age", 1, "years",
        [](Options& o, auto& v) -> std::string {
@@ -100,18 +112,12 @@ const std::vector<OptionDef>& optionDefs() {
       {"--no-critical-marks", 0, "", [](Options& o, auto&) { o.criticalMarks = false; return std::string(); }},
       {"--background-colour", 1, "'#ffffff'",
        [](Options& o, auto& v) { return colourInto(o.backgroundColour, "--background-colour", v[0]); }},
-      {"--physical-colour", 1, "'#ff0000'",
-       [](Options& o, auto& v) { return colourInto(o.physicalColour, "--physical-colour", v[0]); }},
-      {"--emotional-colour", 1, "'#00ff00'",
-       [](Options& o, auto& v) { return colourInto(o.emotionalColour, "--emotional-colour", v[0]); }},
-      {"--intellectual-colour", 1, "'#0000ff'",
-       [](Options& o, auto& v) { return colourInto(o.intellectualColour, "--intellectual-colour", v[0]); }},
-      {"--average-colour", 1, "'#ffff00'",
-       [](Options& o, auto& v) { return colourInto(o.averageColour, "--average-colour", v[0]); }},
       {"--out", 1, "chart.png",
        [](Options& o, auto& v) -> std::string {
-         const auto f = formatOf(v[0]);
-         if (!f) return "--out " + quoted(v[0]) + ": unknown file type, end the name in .png, .bmp, .svg or .pdf";
+         const auto f = chartFileTypeOf(v[0]);
+         if (!f)
+           return "--out " + quoted(v[0]) + ": unknown file type, end the name in " +
+                  chartFileExtensionWords(ChartFileType::Png);
          o.out = v[0];
          o.outFormat = *f;
          return "";
@@ -127,6 +133,20 @@ const std::vector<OptionDef>& optionDefs() {
       {"--help", 0, "", [](Options& o, auto&) { o.help = true; return std::string(); }},
       {"--version", 0, "", [](Options& o, auto&) { o.version = true; return std::string(); }},
   };
+  // "--physical-colour" and so on, each with its default colour as the example.
+  const ChartOptions defaults = defaultChartOptions();
+  for (const ChartCurve& c : kChartCurves) {
+    const std::string name = "--" + std::string(c.name) + "-colour";
+    table.push_back({name, 1, "'" + hexColour(defaults.*c.colour) + "'",
+                     [name, i = indexOf(c.kind)](Options& o, auto& v) {
+                       return colourInto(o.curveColours[i], name, v[0]);
+                     }});
+  }
+  return table;
+}
+
+const std::vector<OptionDef>& optionDefs() {
+  static const std::vector<OptionDef> table = makeOptionDefs();
   return table;
 }
 
@@ -146,18 +166,6 @@ std::string printable(std::string_view text) {
   return out;
 }
 
-std::optional<OutputFormat> formatOf(std::string_view path) {
-  const auto type = chartFileTypeOf(path);
-  if (!type) return std::nullopt;
-  switch (*type) {
-    case ChartFileType::Bmp: return OutputFormat::Bmp;
-    case ChartFileType::Svg: return OutputFormat::Svg;
-    case ChartFileType::Pdf: return OutputFormat::Pdf;
-    case ChartFileType::Png: break;
-  }
-  return OutputFormat::Png;
-}
-
 std::optional<Date> parseDateArg(std::string_view text, std::string& error) {
   const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
                       allDigits(text.substr(0, 4)) && allDigits(text.substr(5, 2)) &&
@@ -166,8 +174,8 @@ std::optional<Date> parseDateArg(std::string_view text, std::string& error) {
     error = "not a date, write YYYY-MM-DD such as 1990-01-31";
     return std::nullopt;
   }
-  if (const int y = toInt(text.substr(0, 4)); y < 1601) {
-    error = "out of range, dates run from 1601-01-01 to 9999-12-31";
+  if (const int y = toInt(text.substr(0, 4)); y < kFirstYear) {
+    error = "out of range, dates run from " + toIso(kFirstDate) + " to " + toIso(kLastDate);
     return std::nullopt;
   }
   auto d = parseIso(text);
@@ -186,16 +194,15 @@ std::optional<Colour> parseColourArg(std::string_view text) {
 }
 
 std::optional<Curves> parseCurvesArg(std::string_view text) {
-  Curves c;
+  Curves c{};
   for (char ch : text) {
-    switch (std::toupper(static_cast<unsigned char>(ch))) {
-      case 'P': c.physical = true; break;
-      case 'E': c.emotional = true; break;
-      case 'I': c.intellectual = true; break;
-      case 'A': c.average = true; break;
-      case ',': case ' ': break;
-      default: return std::nullopt;
-    }
+    if (ch == ',' || ch == ' ') continue;
+    const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    const auto curve = std::ranges::find_if(kChartCurves, [&](const ChartCurve& k) {
+      return k.letter[0] == letter && k.letter[1] == 0;
+    });
+    if (curve == kChartCurves.end()) return std::nullopt;
+    c[indexOf(curve->kind)] = true;
   }
   return c;
 }
@@ -205,7 +212,7 @@ Date hundredYearsOn(Date from) {
   year_month_day ymd = toYmd(from);
   ymd += years{100};
   if (!ymd.ok()) ymd = year_month_day{year_month_day_last{ymd.year(), month_day_last{ymd.month()}}};
-  if (ymd.year() > year{9999}) return kLastDate;
+  if (ymd.year() > year{kLastYear}) return kLastDate;
   return fromYmd(ymd);
 }
 
@@ -230,7 +237,7 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
     std::vector<std::string> values;
     if (inlineValue) {
       if (def->values != 1) {
-        r.error = std::string(def->name) + (def->values == 0 ? " takes no value" : " takes its values after a blank");
+        r.error = def->name + (def->values == 0 ? " takes no value" : " takes its values after a blank");
         return r;
       }
       values.push_back(*inlineValue);
@@ -238,7 +245,7 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
     while (static_cast<int>(values.size()) < def->values) {
       // The next option is never taken as a value: "--date --out x.png" lacks the date.
       if (i + 1 >= args.size() || args[i + 1].starts_with("--")) {
-        r.error = std::string(def->name) + " needs " + (def->values == 2 ? "two values" : "a value") +
+        r.error = def->name + " needs " + (def->values == 2 ? "two values" : "a value") +
                   ", e.g. " + def->name + " " + def->example;
         return r;
       }

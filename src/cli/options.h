@@ -1,35 +1,29 @@
 #pragma once
 // The command line of tidewell-chart, read into one record; nothing here touches a file.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "chart/chart_file_type.h"
 #include "chart/chart_state.h"
 #include "chart/colour.h"
+#include "chart/twips.h"
 #include "cycles/date.h"
 
 namespace tw::cli {
 
-enum class OutputFormat { Png, Bmp, Svg, Pdf };
-
 // Control characters written as \n, \r, \t or \xHH, so a message naming the text stays one line.
 std::string printable(std::string_view text);
 
-// By the file name's extension, in any letter case.
-std::optional<OutputFormat> formatOf(std::string_view path);
+// Whether each curve is drawn, by CycleKind.
+using Curves = std::array<bool, 4>;
 
-struct Curves {
-  bool physical = false;
-  bool emotional = false;
-  bool intellectual = false;
-  bool average = false;
-};
-
-// Default chart area: the window's designed 6735 x 2895 twips at 15 twips a pixel.
-inline constexpr int kDefaultWidthPx = 449;
-inline constexpr int kDefaultHeightPx = 193;
+// Default chart area: the window's designed chart area, in pixels at kDesignDpi.
+inline constexpr int kDefaultWidthPx = 6735 / kTwipsPerPixel;
+inline constexpr int kDefaultHeightPx = 2895 / kTwipsPerPixel;
 // Keeps an image's memory sane (a square of this side is 256 MB).
 inline constexpr int kMaxSidePx = 8192;
 
@@ -49,13 +43,10 @@ struct Options {
   std::optional<bool> todayMarker;
   std::optional<bool> criticalMarks;
   std::optional<Colour> backgroundColour;
-  std::optional<Colour> physicalColour;
-  std::optional<Colour> emotionalColour;
-  std::optional<Colour> intellectualColour;
-  std::optional<Colour> averageColour;
+  std::array<std::optional<Colour>, 4> curveColours;  // by CycleKind
 
   std::optional<std::string> out;
-  OutputFormat outFormat = OutputFormat::Png;
+  ChartFileType outFormat = ChartFileType::Png;
   bool interpret = false;
   std::optional<Date> criticalFrom;
   std::optional<Date> criticalTo;
@@ -72,11 +63,11 @@ struct ParseResult {
 // --version end the reading at once.
 ParseResult parseArguments(const std::vector<std::string>& args);
 
-// ISO "1990-01-31" between 1601-01-01 and 9999-12-31; otherwise the reason in `error`.
+// ISO "1990-01-31" from kFirstDate to kLastDate; otherwise the reason in `error`.
 std::optional<Date> parseDateArg(std::string_view text, std::string& error);
 // "#rrggbb" (the "#" may be left out, since a shell takes an unquoted "#..." as a comment).
 std::optional<Colour> parseColourArg(std::string_view text);
-// Letters from P, E, I, A in any case, commas and blanks between them ignored.
+// The curves' letters in any case, commas and blanks between them ignored.
 std::optional<Curves> parseCurvesArg(std::string_view text);
 
 // The same day 100 years on (28 February for 29 February, kept inside the calendar): the last

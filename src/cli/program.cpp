@@ -5,9 +5,11 @@
 
 #include "app/settings_io.h"
 #include "app/settings_schema.h"
+#include "chart/curves.h"
 #include "chart/draw_chart.h"
 #include "chart/recoloured_surface.h"
 #include "chart/svg_surface.h"
+#include "chart/twips.h"
 #include "files/whole_file.h"
 #include "interpret/ical.h"
 #include "version.h"
@@ -16,25 +18,18 @@ namespace tw::cli {
 
 namespace {
 
-constexpr float kTwipsPerPixel = 15;
-
 void applyOverrides(const Options& o, ChartOptions& r) {
   if (o.chartType) r.chartType = *o.chartType;
-  if (o.curves) {
-    r.showPhysical = o.curves->physical;
-    r.showEmotional = o.curves->emotional;
-    r.showIntellectual = o.curves->intellectual;
-    r.showAverage = o.curves->average;
+  for (const ChartCurve& c : kChartCurves) {
+    const std::size_t i = indexOf(c.kind);
+    if (o.curves) r.*c.shown = (*o.curves)[i];
+    if (o.curveColours[i]) r.*c.colour = *o.curveColours[i];
   }
   if (o.ageUnit) r.ageUnit = *o.ageUnit;
   if (o.weekSeparators) r.weekSeparators = *o.weekSeparators;
   if (o.todayMarker) r.todayMarker = *o.todayMarker;
   if (o.criticalMarks) r.criticalMarks = *o.criticalMarks;
   if (o.backgroundColour) r.backgroundColour = *o.backgroundColour;
-  if (o.physicalColour) r.physicalColour = *o.physicalColour;
-  if (o.emotionalColour) r.emotionalColour = *o.emotionalColour;
-  if (o.intellectualColour) r.intellectualColour = *o.intellectualColour;
-  if (o.averageColour) r.averageColour = *o.averageColour;
 }
 
 // The prompt as the message box shows it, its CR LF breaks made terminal newlines.
@@ -51,7 +46,7 @@ float twips(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
 
 Rendered chartFile(const Options& o, const ChartState& state, Host& host) {
   const Locale locale = host.locale();
-  if (o.outFormat == OutputFormat::Svg) {
+  if (o.outFormat == ChartFileType::Svg) {
     SvgSurface svg(twips(o.widthPx), twips(o.heightPx), host.chartFace());
     drawChart(state, svg, host.textMeasure(), locale);
     return {svg.document(), ""};

@@ -43,7 +43,7 @@ class Host {
   virtual const TextFace& chartFace() = 0;
   // Runs `draw` on an image (PNG, BMP) or a PDF page of this many pixels at 96 dpi and gives
   // the file's bytes; the program writes them with its other files.
-  virtual Rendered render(OutputFormat format, int widthPx, int heightPx,
+  virtual Rendered render(ChartFileType format, int widthPx, int heightPx,
                           const std::function<void(DrawingSurface&)>& draw) = 0;
 };
 

@@ -80,7 +80,6 @@ class CriticalDaysWindow : public ChartWatcher {
 
   const std::vector<CriticalEntry>& entries() const { return entries_; }
   CriticalSpan span() const { return span_; }
-  bool reminder() const { return reminder_; }
 
  private:
   void refresh();

@@ -1,6 +1,7 @@
 #include "commands/display_settings.h"
 
 #include "app/settings_io.h"
+#include "chart/curves.h"
 
 namespace tw {
 
@@ -49,10 +50,7 @@ void DisplaySettings::resetColours() {
   ChartOptions o = main_.state().options;
   const ChartOptions defaults = defaultChartOptions();
   o.backgroundColour = defaults.backgroundColour;
-  o.physicalColour = defaults.physicalColour;
-  o.emotionalColour = defaults.emotionalColour;
-  o.intellectualColour = defaults.intellectualColour;
-  o.averageColour = defaults.averageColour;
+  for (const ChartCurve& c : kChartCurves) o.*c.colour = defaults.*c.colour;
   apply(o);
 }
 

@@ -5,6 +5,14 @@
 
 namespace tw {
 
+SaveFileOptions PrintAndSave::firstSaveOptions() {
+  SaveFileOptions options{"Save chart as bitmap", {}, "", "Tidewell"};
+  for (const ChartFileKind& k : kChartFileKinds)
+    options.filters.push_back({std::string(k.label), std::string(k.pattern)});
+  options.defaultSuffix = std::string(extensionOf(options.filters.front().pattern));
+  return options;
+}
+
 void PrintAndSave::print() {
   if (main_.windowState() != ui::WindowState::Normal) {
     messages_.warn(
@@ -42,7 +50,7 @@ void PrintAndSave::save() {
     // The dialog comes back on the name, to be put right.
     if (!file)
       messages_.warn(chosen->path + "\r\nis not a name Tidewell can save a chart as: it saves " +
-                         std::string(kChartFileExtensions) +
+                         chartFileExtensionWords(kChartFileKinds.front().type) +
                          " files.\r\n\r\nEnd the name in one of them, or leave the extension off for the "
                          "type chosen in the list.",
                      "Tidewell");

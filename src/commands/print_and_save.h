@@ -62,10 +62,6 @@ class PrintAndSave : public FileCommands {
   static constexpr double kPrintMaxWidth = 11500;
   static constexpr double kPrintMaxHeight = 10000;
 
-  // The save dialog as it was designed, bitmaps first, with the other types after; after a save
-  // it offers the name chosen last.
-  const SaveFileOptions& saveOptions() const { return saveOptions_; }
-
  private:
   void printOnPage();
   bool writeFile(const ChartFile& file);
@@ -76,13 +72,11 @@ class PrintAndSave : public FileCommands {
   ChartImageSource& chart_;
   PrintPage& page_;
   ChartFiles& files_;
-  SaveFileOptions saveOptions_{"Save chart as bitmap",
-                               {{"Bitmaps", "*.BMP"},
-                                {"PNG images", "*.png"},
-                                {"SVG drawings", "*.svg"},
-                                {"PDF documents", "*.pdf"}},
-                               "BMP",
-                               "Tidewell"};
+  // The save dialog as it was designed, bitmaps first, with the other types after; after a save
+  // it offers the name chosen last.
+  SaveFileOptions saveOptions_ = firstSaveOptions();
+
+  static SaveFileOptions firstSaveOptions();
 };
 
 }  // namespace tw

@@ -8,14 +8,11 @@
 
 namespace tw {
 
-inline constexpr int kFirstYear = 1601;
-inline constexpr int kLastYear = 9999;
-
 // The year meant by a number written with `digits` digits: one or two fall in 1930-2029, three
 // name no year anyone means, four or more stand as they are.
 std::optional<int> writtenYear(int number, std::size_t digits);
 
-// The day of these numbers, when the month has it and the year lies in 1601-9999.
+// The day of these numbers, when the month has it and the year lies in kFirstYear-kLastYear.
 std::optional<Date> calendarDay(int year, int month, int day);
 
 }  // namespace tw

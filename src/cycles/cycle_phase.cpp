@@ -24,9 +24,13 @@ int cyclePhase(double value, CycleKind kind) {
   return phaseIn(value, 0.0, 0.0);
 }
 
+int cyclePhaseAt(double days, CycleKind kind) {
+  return cyclePhase(cycleValue(days, periodOf(kind), 1), kind);
+}
+
 bool isCritical(double days, CycleKind kind) {
   if (kind == CycleKind::Average || days < 0) return false;
-  return cyclePhase(cycleValue(days, periodOf(kind), 1), kind) == 0;
+  return cyclePhaseAt(days, kind) == 0;
 }
 
 }  // namespace tw

@@ -15,16 +15,6 @@ std::int16_t periodOf(CycleKind kind) {
   return 0;
 }
 
-const char* letterOf(CycleKind kind) {
-  switch (kind) {
-    case CycleKind::Physical: return "P";
-    case CycleKind::Emotional: return "E";
-    case CycleKind::Intellectual: return "I";
-    case CycleKind::Average: break;
-  }
-  return "A";
-}
-
 double cycleValue(double days, std::int16_t period, std::int16_t amplitude) {
   const double q = days / static_cast<double>(period);
   const double x = kFullTurn * q;

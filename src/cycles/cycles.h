@@ -16,12 +16,13 @@ inline constexpr std::int16_t kIntellectualPeriod = 33;
 inline constexpr double kFullTurn = 6.283185308;
 
 std::int16_t periodOf(CycleKind kind);  // 0 for Average
-const char* letterOf(CycleKind kind);   // "P", "E", "I", "A"
 
 double cycleValue(double days, std::int16_t period, std::int16_t amplitude);
 
 // -1 low, 0 critical, +1 high. The bounds themselves count as critical.
 int cyclePhase(double value, CycleKind kind);
+// The phase of one of the three cycles at this age in days.
+int cyclePhaseAt(double days, CycleKind kind);
 // Whether the cycle is critical at this age in days: the one rule the list of critical days,
 // the chart's marks, the day's description and the calendar file all ask. Nothing is critical
 // before birth, and the average never is.

@@ -8,7 +8,6 @@
 
 namespace tw {
 namespace {
-constexpr std::chrono::sys_days kEpoch = std::chrono::sys_days{std::chrono::year{1899} / 12 / 30};
 
 bool readUnsigned(std::string_view s, int& out) {
   if (s.empty() || s.size() > 5) return false;
@@ -25,11 +24,11 @@ std::string_view trim(std::string_view s) {
 }  // namespace
 
 std::chrono::year_month_day toYmd(Date d) {
-  return std::chrono::year_month_day{kEpoch + std::chrono::days{d}};
+  return std::chrono::year_month_day{kDayZero + std::chrono::days{d}};
 }
 
 Date fromYmd(std::chrono::year_month_day ymd) {
-  return static_cast<Date>((std::chrono::sys_days{ymd} - kEpoch).count());
+  return static_cast<Date>((std::chrono::sys_days{ymd} - kDayZero).count());
 }
 
 Date fromYmd(int y, unsigned m, unsigned d) {
@@ -50,7 +49,7 @@ bool hasCalendarDay(long long d) {
 }
 
 int weekdayNumber(Date d) {
-  return static_cast<int>(std::chrono::weekday{kEpoch + std::chrono::days{d}}.c_encoding()) + 1;
+  return static_cast<int>(std::chrono::weekday{kDayZero + std::chrono::days{d}}.c_encoding()) + 1;
 }
 
 const std::string& weekdayName(Date d) {

@@ -14,9 +14,15 @@ std::chrono::year_month_day toYmd(Date d);
 Date fromYmd(std::chrono::year_month_day ymd);
 Date fromYmd(int y, unsigned m, unsigned d);
 
+inline constexpr std::chrono::sys_days kDayZero{std::chrono::year{1899} / 12 / 30};
+
 // The range the date pickers accept; every date the program holds stays inside it.
-inline const Date kFirstDate = -109205;  // 1 January 1601
-inline const Date kLastDate = 2958465;   // 31 December 9999
+inline constexpr int kFirstYear = 1601;
+inline constexpr int kLastYear = 9999;
+inline constexpr Date kFirstDate = static_cast<Date>(
+    (std::chrono::sys_days{std::chrono::year{kFirstYear} / 1 / 1} - kDayZero).count());
+inline constexpr Date kLastDate = static_cast<Date>(
+    (std::chrono::sys_days{std::chrono::year{kLastYear} / 12 / 31} - kDayZero).count());
 Date clampDate(long long d);
 // Whether the calendar can name day `d`: any day of the years -32767 to 32767.
 bool hasCalendarDay(long long d);

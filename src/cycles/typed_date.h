@@ -60,7 +60,7 @@ std::string whyNoDate(std::string_view text, const DateForm& form);
 // The part of the date under the cursor in a shown text: 0, 1 or 2 from the left.
 int partAt(std::string_view text, std::size_t cursor);
 // The date one day, month or year on (delta 1) or back (-1) in the part `part` of `form`; a
-// day past the month's end goes to its last day. Stays in 1601-9999.
+// day past the month's end goes to its last day. Stays in kFirstYear-kLastYear.
 Date stepDate(Date d, int part, int delta, const DateForm& form);
 
 }  // namespace tw

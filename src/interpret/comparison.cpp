@@ -1,6 +1,7 @@
 #include <cmath>
 #include <string>
 
+#include "chart/curves.h"
 #include "interpret/interpret.h"
 
 namespace tw {
@@ -23,18 +24,16 @@ long overallMatch(float physical, float emotional, float intellectual) {
 
 MatchPercentages comparisonMatch(double days, double days2) {
   MatchPercentages m;
-  m.physical = matchOf(days, days2, kPhysicalPeriod);
-  m.emotional = matchOf(days, days2, kEmotionalPeriod);
-  m.intellectual = matchOf(days, days2, kIntellectualPeriod);
-  m.overall = overallMatch(m.physical, m.emotional, m.intellectual);
+  for (const ChartCurve& c : kCycleCurves) m.cycles[indexOf(c.kind)] = matchOf(days, days2, periodOf(c.kind));
+  m.overall = overallMatch(m.cycles[0], m.cycles[1], m.cycles[2]);
   return m;
 }
 
 std::string comparisonText(const MatchPercentages& m) {
-  return "Physical: " + digits(m.physical) + "%\r\n" +
-         "Emotional: " + digits(m.emotional) + "%\r\n" +
-         "Intellectual: " + digits(m.intellectual) + "%\r\n" +
-         "Overall: " + std::to_string(m.overall) + "%";
+  std::string text;
+  for (const ChartCurve& c : kCycleCurves)
+    text += curveTitle(c) + ": " + digits(m.cycles[indexOf(c.kind)]) + "%\r\n";
+  return text + "Overall: " + std::to_string(m.overall) + "%";
 }
 
 }  // namespace tw

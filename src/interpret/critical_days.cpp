@@ -1,6 +1,9 @@
 #include "interpret/critical_days.h"
 
 #include <algorithm>
+#include <functional>
+
+#include "chart/curves.h"
 
 namespace tw {
 
@@ -10,30 +13,27 @@ std::vector<CriticalDay> criticalDays(Date birthday, Date from, Date to) {
   if (from > to) return out;
   // Each cycle has two critical days per period, so this bounds the result and spares regrowth.
   const double span = static_cast<double>(to) - static_cast<double>(from) + 1;
-  out.reserve(static_cast<std::size_t>(span * (2.0 / 23 + 2.0 / 28 + 2.0 / 33)) + 3);
+  double perDay = 0;
+  for (const ChartCurve& c : kCycleCurves) perDay += 2.0 / periodOf(c.kind);
+  out.reserve(static_cast<std::size_t>(span * perDay) + 3);
   // A wide integer, so a range ending at the largest Date still terminates.
   for (long long d = from; d <= to; ++d) {
     const double days = static_cast<double>(d) - static_cast<double>(birthday);
     CriticalDay day;
     day.date = static_cast<Date>(d);
-    day.physical = isCritical(days, CycleKind::Physical);
-    day.emotional = isCritical(days, CycleKind::Emotional);
-    day.intellectual = isCritical(days, CycleKind::Intellectual);
-    if (day.physical || day.emotional || day.intellectual) out.push_back(day);
+    for (const ChartCurve& c : kCycleCurves) day.critical[indexOf(c.kind)] = isCritical(days, c.kind);
+    if (std::ranges::any_of(day.critical, std::identity{})) out.push_back(day);
   }
   return out;
 }
 
 std::string criticalCycleNames(const CriticalDay& day) {
   std::string names;
-  const auto add = [&names](bool on, const char* name) {
-    if (!on) return;
+  for (const ChartCurve& c : kCycleCurves) {
+    if (!day.critical[indexOf(c.kind)]) continue;
     if (!names.empty()) names += ", ";
-    names += name;
-  };
-  add(day.physical, "physical");
-  add(day.emotional, "emotional");
-  add(day.intellectual, "intellectual");
+    names += c.name;
+  }
   return names;
 }
 

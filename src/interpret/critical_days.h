@@ -1,6 +1,7 @@
 #pragma once
 // Critical days: which cycles are critical on which day, over a range or the span ahead of the
 // chart date, for one person or both people of the comparison chart.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,7 @@ namespace tw {
 
 struct CriticalDay {
   Date date = 0;
-  bool physical = false;
-  bool emotional = false;
-  bool intellectual = false;
+  std::array<bool, 3> critical{};  // by CycleKind, the three cycles
   bool operator==(const CriticalDay&) const = default;
 };
 

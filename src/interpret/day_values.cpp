@@ -3,32 +3,19 @@
 #include <cmath>
 
 #include "chart/chart_parts.h"
+#include "chart/curves.h"
 #include "chart/draw_chart.h"
 
 namespace tw {
 
 namespace {
 
-const char* nameOf(CycleKind kind) {
-  switch (kind) {
-    case CycleKind::Physical: return "physical";
-    case CycleKind::Emotional: return "emotional";
-    case CycleKind::Intellectual: return "intellectual";
-    case CycleKind::Average: break;
-  }
-  return "average";
-}
-
-std::string capitalised(std::string text) {
-  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
-  return text;
-}
-
 double valueOf(CycleKind kind, double days) {
   if (kind != CycleKind::Average) return cycleValue(days, periodOf(kind), 1);
   // As the chart draws it: the mean of all three, shown or not.
-  return (cycleValue(days, kPhysicalPeriod, 1) + cycleValue(days, kEmotionalPeriod, 1) +
-          cycleValue(days, kIntellectualPeriod, 1)) / 3;
+  double sum = 0;
+  for (const ChartCurve& c : kCycleCurves) sum += cycleValue(days, periodOf(c.kind), 1);
+  return sum / 3;
 }
 
 std::string percentText(double percent) { return std::to_string(static_cast<long>(percent)) + "%"; }
@@ -44,7 +31,7 @@ std::string dayText(Date day, Date chartDate, const Locale& locale) {
 }
 
 std::string cycleText(const CycleOnDay& c) {
-  std::string text = std::string(nameOf(c.kind)) + " " + percentText(c.percent) +
+  std::string text = std::string(curveOf(c.kind).name) + " " + percentText(c.percent) +
                      (c.rising ? " and rising" : " and falling");
   return c.critical ? text + ", critical" : text;
 }
@@ -65,12 +52,9 @@ DayValues dayValues(const ChartState& state, Date day) {
   v.born = v.type == ChartType::Biorhythm && days >= 0;
   if (!v.born) return v;
   const ChartOptions& o = state.options;
-  const std::pair<bool, CycleKind> curves[] = {{o.showPhysical, CycleKind::Physical},
-                                               {o.showEmotional, CycleKind::Emotional},
-                                               {o.showIntellectual, CycleKind::Intellectual},
-                                               {o.showAverage, CycleKind::Average}};
-  for (const auto& [shown, kind] : curves) {
-    if (!shown) continue;
+  for (const ChartCurve& curve : kChartCurves) {
+    if (!(o.*curve.shown)) continue;
+    const CycleKind kind = curve.kind;
     const double value = valueOf(kind, days);
     CycleOnDay c;
     c.kind = kind;
@@ -95,10 +79,11 @@ std::string describeDay(const DayValues& v, const ChartState& state, const Local
   text += dayText(v.day, state.chartDate, locale) + ": ";
   if (!v.born) return text + (v.type == ChartType::Comparison ? "before a birthday" : "before the birthday") + ", no curves.";
   if (v.type == ChartType::Comparison) {
-    const MatchPercentages& m = v.match;
-    return text + "physical match " + percentText(m.physical) + ", emotional " +
-           percentText(m.emotional) + ", intellectual " + percentText(m.intellectual) +
-           ", overall " + percentText(static_cast<double>(m.overall)) + ".";
+    // "physical match 80%, emotional 40%, intellectual 20%, overall 46%."
+    for (const ChartCurve& c : kCycleCurves)
+      text += std::string(c.name) + (&c == &kCycleCurves.front() ? " match " : " ") +
+              percentText(v.match.cycles[indexOf(c.kind)]) + ", ";
+    return text + "overall " + percentText(static_cast<double>(v.match.overall)) + ".";
   }
   if (v.cycles.empty()) return text + "no curves are shown.";
   for (std::size_t i = 0; i < v.cycles.size(); ++i) text += (i ? "; " : "") + cycleText(v.cycles[i]);
@@ -116,13 +101,12 @@ std::string dayTooltip(const DayValues& v, const Locale& locale) {
   if (v.type != ChartType::Biorhythm && v.type != ChartType::Comparison) return text;
   if (!v.born) return text + (v.type == ChartType::Comparison ? "\nBefore a birthday" : "\nBefore the birthday");
   if (v.type == ChartType::Comparison) {
-    const MatchPercentages& m = v.match;
-    return text + "\nPhysical match: " + percentText(m.physical) + "\nEmotional match: " +
-           percentText(m.emotional) + "\nIntellectual match: " + percentText(m.intellectual) +
-           "\nOverall: " + percentText(static_cast<double>(m.overall));
+    for (const ChartCurve& c : kCycleCurves)
+      text += "\n" + curveTitle(c) + " match: " + percentText(v.match.cycles[indexOf(c.kind)]);
+    return text + "\nOverall: " + percentText(static_cast<double>(v.match.overall));
   }
   for (const CycleOnDay& c : v.cycles) {
-    text += "\n" + capitalised(nameOf(c.kind)) + ": " + percentText(c.percent) +
+    text += "\n" + curveTitle(curveOf(c.kind)) + ": " + percentText(c.percent) +
             (c.rising ? ", rising" : ", falling");
     if (c.critical) text += ", critical";
   }

@@ -1,5 +1,6 @@
 #pragma once
 // The written interpretation of the chart date: one person's reading or two people's match.
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,9 +21,7 @@ int readingRow(int physical, int emotional, int intellectual);
 std::string readingText(double days);
 
 struct MatchPercentages {
-  float physical = 0;
-  float emotional = 0;
-  float intellectual = 0;
+  std::array<float, 3> cycles{};  // by CycleKind, the three cycles
   long overall = 0;
 };
 

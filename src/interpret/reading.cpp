@@ -81,10 +81,9 @@ int readingRow(int p, int e, int i) {
 }
 
 std::string readingText(double days) {
-  const int p = cyclePhase(cycleValue(days, kPhysicalPeriod, 1), CycleKind::Physical);
-  const int e = cyclePhase(cycleValue(days, kEmotionalPeriod, 1), CycleKind::Emotional);
-  const float intellectual = static_cast<float>(cycleValue(days, kIntellectualPeriod, 1));
-  const int i = cyclePhase(intellectual, CycleKind::Intellectual);
+  const int p = cyclePhaseAt(days, CycleKind::Physical);
+  const int e = cyclePhaseAt(days, CycleKind::Emotional);
+  const int i = cyclePhaseAt(days, CycleKind::Intellectual);
 
   const Reading& reading = kReadings[static_cast<std::size_t>(readingRow(p, e, i) - 1)];
   std::string text;

@@ -10,10 +10,9 @@ namespace tw {
 struct PeopleListControls {
   ui::Window& window;
   ui::ListBox& list;
-  ui::Control& newButton;
+  // The buttons that act on the chosen person.
   ui::Control& editButton;
   ui::Control& deleteButton;
-  ui::Control& closeButton;
   ui::Control& drawButton;
 };
 

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "chart/svg_surface.h"
+#include "chart/twips.h"
 #include "platform/qt_chart_face.h"
 #include "platform/qt_surface.h"
 
@@ -49,7 +50,7 @@ std::string drawPdf(QIODevice& out, const ChartFileSize& size,
   QPdfWriter pdf(&out);
   pdf.setCreator(QCoreApplication::applicationName());
   pdf.setResolution(static_cast<int>(std::lround(size.dpi)));
-  pdf.setPageSize(QPageSize(size.twips / 1440.0, QPageSize::Inch, QString(),
+  pdf.setPageSize(QPageSize(size.twips / kTwipsPerInch, QPageSize::Inch, QString(),
                             QPageSize::ExactMatch));
   pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
   QtSurface surface(pdf.resolution(), 1.0);

@@ -7,14 +7,15 @@
 #include <string>
 
 #include "chart/drawing_surface.h"
+#include "chart/twips.h"
 #include "commands/print_and_save.h"
 
 namespace tw::platform {
 
 struct ChartFileSize {
-  QSizeF twips;           // the chart area
-  double dpi = 96;        // logical pixels per inch
-  double pixelRatio = 1;  // image pixels per logical pixel, for PNG and BMP
+  QSizeF twips;             // the chart area
+  double dpi = kDesignDpi;  // logical pixels per inch
+  double pixelRatio = 1;    // image pixels per logical pixel, for PNG and BMP
 };
 
 // Runs `draw` on a surface for `type` and writes the result to `out`: PNG and BMP as an image,

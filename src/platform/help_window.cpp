@@ -220,13 +220,6 @@ void HelpWindow::applyFilter(const QString& text) {
   display_->setEnabled(first != nullptr);
 }
 
-QStringList HelpWindow::listedTopics() const {
-  QStringList out;
-  for (int i = 0; i < list_->count(); ++i)
-    if (!list_->item(i)->isHidden()) out << list_->item(i)->text();
-  return out;
-}
-
 void HelpWindow::displayCurrent() {
   const auto* item = list_->currentItem();
   if (item && !item->isHidden()) showTopic(item->data(Qt::UserRole).toString());

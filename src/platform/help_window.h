@@ -30,14 +30,8 @@ class HelpWindow : public QWidget {
   void showTopic(const QString& anchor);
 
   bool fileLoaded() const { return loaded_; }
-  bool onFinder() const { return pages_->currentWidget() == finder_; }
-  const QVector<HelpTopic>& topics() const { return topics_; }
-  QStringList listedTopics() const;  // the finder's list as filtered now
 
   QTextBrowser* browser() const { return browser_; }
-  QLineEdit* filterBox() const { return filter_; }
-  QListWidget* topicList() const { return list_; }
-  QPushButton* displayButton() const { return display_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -19,10 +19,14 @@
 #include <vector>
 
 #include "chart/ink.h"
+#include "platform/icon_shape.h"
 #include "platform/system_colours.h"
 
 namespace tw::platform {
 namespace {
+
+constexpr int kImageCount = 10;  // toolbar pictures, numbered 1 ... 10
+const QColor kImageGround{192, 192, 192};  // silver: the see-through colour
 
 // Every picture is drawn in a 20-unit square. At 20 pixels it is drawn aliased on whole
 // pixels so it stays crisp; at 40 pixels the same shapes are drawn antialiased.
@@ -34,9 +38,6 @@ const QColor kDarkGrey{72, 72, 72};
 const QColor kNavy{24, 44, 128};
 const QColor kRed{208, 24, 24};
 const QColor kGreen{0, 176, 0};
-
-const std::array<const char*, kImageCount> kNames = {
-    "Disk", "Print", "Back3", "Back2", "Back1", "Forward1", "Forward2", "Forward3", "Calendar", "Speech"};
 
 void fill(QPainter& p, qreal x, qreal y, qreal w, qreal h, const QColor& c) {
   p.fillRect(QRectF(x, y, w, h), c);
@@ -189,45 +190,27 @@ QColor toolbarInk() {
 
 bool validIndex(int index) { return index >= 1 && index <= kImageCount; }
 
-// The card and curves in a unit square; pens scale with the size but never go under
-// one pixel, and the card's frame lands on whole pixels.
+QColor qColour(IconRgb c) { return QColor(c.r, c.g, c.b); }
+
 void paintProgramIcon(QPainter& p, int size) {
   p.setRenderHint(QPainter::Antialiasing, true);
-  const qreal frame = std::max(1.0, std::round(size / 32.0));
-  const qreal margin = std::max(0.0, std::round(size * 0.04));
-  const QRectF card(margin + frame / 2, margin + frame / 2, size - 2 * margin - frame,
-                    size - 2 * margin - frame);
-  p.setPen(QPen(QColor(40, 48, 72), frame));
-  p.setBrush(QColor(255, 253, 244));
-  const qreal radius = size * 0.12;
-  p.drawRoundedRect(card, radius, radius);
+  const IconShape shape(size);
+  const QRectF card(shape.cardLeft, shape.cardLeft, shape.cardSide, shape.cardSide);
+  p.setPen(QPen(qColour(kIconCardLine), shape.frame));
+  p.setBrush(qColour(kIconCardFill));
+  p.drawRoundedRect(card, shape.radius, shape.radius);
 
-  // Mid line and today's line, faint.
-  const qreal inset = frame + std::max(1.0, size * 0.06);
-  const QRectF plot = card.adjusted(inset, inset, -inset, -inset);
-  const qreal mid = plot.center().y();
-  const qreal amp = plot.height() * 0.4;
-  p.setPen(QPen(QColor(170, 170, 180), std::max(1.0, size / 48.0)));
-  if (size >= 24) {
-    p.drawLine(QPointF(plot.left(), mid), QPointF(plot.right(), mid));
-  }
+  p.setPen(QPen(qColour(kIconMidLine), shape.midLineWidth));
+  if (shape.showsMidLine)
+    p.drawLine(QPointF(shape.plotLeft, shape.mid), QPointF(shape.plotLeft + shape.plotSide, shape.mid));
 
-  // Physical, emotional and intellectual cycles: three periods, three phases.
-  struct Curve { QColor colour; double periods; double phase; };
-  const std::array<Curve, 3> curves = {{{QColor(220, 30, 30), 0.9, 0.2},
-                                        {QColor(20, 160, 40), 0.7, 2.3},
-                                        {QColor(30, 70, 230), 0.55, 4.3}}};
-  const qreal penWidth = std::max(1.4, size / 18.0);
-  for (const Curve& c : curves) {
+  for (const IconCurve& c : kIconCurves) {
     QPainterPath path;
-    const int steps = 64;
-    for (int i = 0; i <= steps; ++i) {
-      const double t = static_cast<double>(i) / steps;
-      const QPointF pt(plot.left() + t * plot.width(),
-                       mid - amp * std::sin(2 * M_PI * c.periods * t + c.phase));
+    for (int i = 0; i <= kIconCurveSteps; ++i) {
+      const QPointF pt(shape.curveX(i), shape.curveY(c, i));
       if (i == 0) path.moveTo(pt); else path.lineTo(pt);
     }
-    QPen pen(c.colour, penWidth);
+    QPen pen(qColour(c.colour), shape.curveWidth);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     p.setPen(pen);
@@ -237,19 +220,6 @@ void paintProgramIcon(QPainter& p, int size) {
 }
 
 }  // namespace
-
-QImage imageListPicture(int index) {
-  if (!validIndex(index)) return {};
-  return renderPicture(index, 1, QImage::Format_RGB32, kImageGround);
-}
-
-QString imageKey(int index) {
-  return validIndex(index) ? QString::fromLatin1(kNames[index - 1]) + QStringLiteral("IconKey") : QString();
-}
-
-QString imageTag(int index) {
-  return validIndex(index) ? QString::fromLatin1(kNames[index - 1]) + QStringLiteral("IconTag") : QString();
-}
 
 QImage programIconImage(int size) {
   if (size <= 0) return {};

@@ -78,22 +78,21 @@ struct ToolRow {
   const char* key;  // nullptr for a separator
   int image;
   const char* tooltip;
-  bool tagged;  // the button carries its image's tag
 };
 
 const ToolRow kTools[] = {
-    {"Print", 2, "Print", false},
-    {"Save", 1, "Save as BMP", true},
-    {nullptr, 0, nullptr, false},
-    {"BackMonth", 3, "Back 1 month", true},
-    {"BackWeek", 4, "Back 1 week", true},
-    {"BackDay", 5, "Back 1 day", true},
-    {"Today", 9, "Goto today", false},
-    {"ForwardDay", 6, "Forward 1 day", true},
-    {"ForwardWeek", 7, "Forward 1 week", true},
-    {"ForwardMonth", 8, "Forward 1 month", true},
-    {nullptr, 0, nullptr, false},
-    {"Interpret", 10, "Interpret chart", false},
+    {"Print", 2, "Print"},
+    {"Save", 1, "Save as BMP"},
+    {nullptr, 0, nullptr},
+    {"BackMonth", 3, "Back 1 month"},
+    {"BackWeek", 4, "Back 1 week"},
+    {"BackDay", 5, "Back 1 day"},
+    {"Today", 9, "Goto today"},
+    {"ForwardDay", 6, "Forward 1 day"},
+    {"ForwardWeek", 7, "Forward 1 week"},
+    {"ForwardMonth", 8, "Forward 1 month"},
+    {nullptr, 0, nullptr},
+    {"Interpret", 10, "Interpret chart"},
 };
 
 }  // namespace
@@ -143,7 +142,6 @@ void buildToolbar(QToolBar* bar) {
     action->setObjectName(QString::fromLatin1(row.key));
     action->setData(QString::fromLatin1(row.key));
     action->setToolTip(tip);
-    action->setProperty("tag", row.tagged ? imageTag(row.image) : QString());
   }
 }
 

@@ -14,7 +14,7 @@ namespace tw::platform {
 // sets it, never by the click itself.
 QHash<QString, QAction*> buildMenus(QMenuBar* bar);
 
-// The twelve buttons: key in data(), tag in the "tag" property, tooltip also as the text.
+// The twelve buttons: key in data(), tooltip also as the text.
 void buildToolbar(QToolBar* bar);
 
 // The chart area's context menu, of the items above by name.

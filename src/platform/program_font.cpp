@@ -33,7 +33,7 @@ double chartTextScale() {
     for (const char* text : {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su", " 28"})
       widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(text)));
     // A label starts 30 twips into its column; keep a pixel clear of the next column's tick.
-    const double room = (275 - 30 - 15) * screenDpi() / 1440.0;
+    const double room = pixelsFromTwips(275 - 30 - kTwipsPerPixel, screenDpi());
     if (widest <= room) return 100;
     return std::max(60, static_cast<int>(std::floor(100 * room / widest)));
   }();

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <cmath>
 
+#include "chart/twips.h"
 #include "platform/program_font.h"
 
 namespace tw::platform {
@@ -37,18 +38,18 @@ float QtChartFace::narrowing() const { return static_cast<float>(chartTextScale(
 
 float QtChartFace::em(float points, bool bold) const {
   const double pixels = QRawFont::fromFont(font(points, bold)).pixelSize();
-  return static_cast<float>(pixels * 1440.0 / dpi_);
+  return static_cast<float>(twipsFromPixels(pixels, dpi_));
 }
 
 float QtChartFace::ascent(float points, bool bold) const {
   const double pixels = QFontMetricsF(font(points, bold), &device_).ascent();
-  return static_cast<float>(pixels * 1440.0 / dpi_);
+  return static_cast<float>(twipsFromPixels(pixels, dpi_));
 }
 
 float QtChartFace::width(const std::string& text, float points, bool bold) const {
   const QFontMetricsF metrics(font(points, bold), &device_);
   const double pixels = metrics.horizontalAdvance(QString::fromStdString(text));
-  return static_cast<float>(pixels * 1440.0 / dpi_);
+  return static_cast<float>(twipsFromPixels(pixels, dpi_));
 }
 
 }  // namespace tw::platform

@@ -5,12 +5,13 @@
 #include <QImage>
 
 #include "chart/text_face.h"
+#include "chart/twips.h"
 
 namespace tw::platform {
 
 class QtChartFace : public TextFace {
  public:
-  explicit QtChartFace(double dpi = 96);
+  explicit QtChartFace(double dpi = kDesignDpi);
 
   std::string family() const override;
   float narrowing() const override;

@@ -90,7 +90,7 @@ void ChartView::moveCursor(Date day) {
 
 std::optional<Date> ChartView::dayAtPixel(int x) const {
   if (!drawn_) return std::nullopt;
-  return chart::dayAt(columns(), (x + 0.5) * 1440.0 / surface_.dpi());
+  return chart::dayAt(columns(), twipsAt(x));
 }
 
 QString ChartView::tooltipAt(int x) const {

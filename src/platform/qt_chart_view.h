@@ -52,7 +52,7 @@ class ChartView : public QWidget, public ChartWatcher {
   chart::DayColumns columns() const;
   void moveCursor(Date day);
   void paintCursor(QPainter& p);
-  double twipsAt(double x) const { return (x + 0.5) * 1440.0 / surface_.dpi(); }
+  double twipsAt(double x) const { return twipsFromPixels(x + 0.5, surface_.dpi()); }
   void scheduleFrame();
   void passPending();  // what gathered since the last frame
   void endGesture();

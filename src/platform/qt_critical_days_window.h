@@ -38,9 +38,6 @@ class QtCriticalDaysWindow : public QObject, public CriticalDaysControls {
   CriticalDaysWindow& window() { return *window_; }
   QtDialogWindow* dialog() const { return dialog_; }
   QTreeWidget* list() const { return list_; }
-  QComboBox* spanChooser() const { return span_; }
-  QCheckBox* reminderBox() const { return reminder_; }
-  QPushButton* addButton() const { return add_; }
   QtDialogs& dialogs() { return dialogs_; }
 
   void showWindow() override;

@@ -272,7 +272,6 @@ int QtDateField::textRoom() const {
   return contents.width() - 2 * 2 - 1;
 }
 
-int QtDateField::widestText() const { return widestTextIn(font()); }
 
 int QtDateField::widestTextIn(const QFont& face) const {
   const QFontMetrics metrics(face);

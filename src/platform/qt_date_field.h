@@ -33,12 +33,10 @@ class QtDateField : public QLineEdit {
 
   void showCalendar();
   QCalendarWidget* calendar() const { return calendar_; }
-  QToolButton* calendarButton() const { return button_; }
 
   // The largest size up to `points` at which the widest date fits beside the button.
   void fitFont(double points);
   int textRoom() const;      // pixels for the text
-  int widestText() const;    // pixels of the widest date in the field's face
 
  signals:
   void dateTaken();  // once for each new date the user gives

@@ -49,7 +49,7 @@ QLabel* label(const char* text, QWidget* parent, double l, double t, double w, d
   return lbl;
 }
 
-// The buttons in the order PeopleListControls names them.
+// The list window's buttons, as buttons_ holds them.
 enum Button { New, Edit, Delete, Close, Draw, kButtons };
 
 struct ButtonDesign {
@@ -113,8 +113,8 @@ QtPeopleWindows::QtPeopleWindows(QtDialogWindow* listWindow, ui::Window& listAda
       PersonEntryControls{entryAdapter, *nameBox_, *birthdayPicker_, *okControl_, *welcome_},
       entryMessages_);
   peopleList_ = std::make_unique<PeopleList>(
-      PeopleListControls{listAdapter, *listBox_, *buttonControls_[New], *buttonControls_[Edit],
-                         *buttonControls_[Delete], *buttonControls_[Close], *buttonControls_[Draw]},
+      PeopleListControls{listAdapter, *listBox_, *buttonControls_[Edit], *buttonControls_[Delete],
+                         *buttonControls_[Draw]},
       main, *personEntry_, listMessages_, store);
   connectSignals();
   peopleList_->load();

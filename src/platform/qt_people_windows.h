@@ -47,7 +47,7 @@ class QtPeopleWindows : public QObject {
   QtMessages listMessages_, entryMessages_;
 
   QListWidget* list_ = nullptr;
-  QPushButton* buttons_[5] = {};  // in the order PeopleListControls names them
+  QPushButton* buttons_[5] = {};  // New, Edit, Delete, Close, Draw
   QLineEdit* name_ = nullptr;
   QtDateField* date_ = nullptr;
   QPushButton* ok_ = nullptr;

@@ -11,7 +11,6 @@ namespace tw::platform {
 class QtMessages : public ui::Messages {
  public:
   explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
-  void setParent(QWidget* parent) { parent_ = parent; }
   void show(const std::string& text, const std::string& title) override;
   void inform(const std::string& text, const std::string& title) override;
   void warn(const std::string& text, const std::string& title) override;

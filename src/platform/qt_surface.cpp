@@ -210,9 +210,9 @@ void QtSurface::strokeLine(float x1, float y1, float x2, float y2, const QColor&
   // tick is alike rather than one or two pixels by where it falls.
   const bool cosmetic = !device_ && (strands || !smooth);
   const Qt::PenCapStyle cap = smooth ? Qt::SquareCap : Qt::FlatCap;
-  // Elsewhere a pixel of width is 15 twips, so a printed line is as thick on paper as on screen.
+  // Elsewhere a pixel of width is kTwipsPerPixel, so a printed line is as thick on paper as on screen.
   const double penWidth = strands   ? 1.0
-                          : device_ ? toPixels(15.0 * width)
+                          : device_ ? toPixels(kTwipsPerPixel * width)
                           : smooth  ? width
                                     : std::max(1.0, std::round(width * ratio_));
   if (smooth != smooth_) {
@@ -276,7 +276,7 @@ void QtSurface::text(const std::string& text) {
     changed();
   }
   x_ = 0;
-  y_ += static_cast<float>(style.lineHeight * 1440.0 / dpi_);
+  y_ += static_cast<float>(twipsFromPixels(style.lineHeight, dpi_));
 }
 
 }  // namespace tw::platform

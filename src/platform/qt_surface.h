@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "chart/drawing_surface.h"
+#include "chart/twips.h"
 #include "platform/program_font.h"
 #include "platform/qt_text_measure.h"
 #include "platform/system_colours.h"
@@ -31,15 +32,15 @@ class QtSurface : public DrawingSurface {
   double dpi() const { return dpi_; }
   double pixelRatio() const { return ratio_; }
   // Twips to the image's logical pixels; the painter adds the pixel ratio.
-  double toPixels(double twips) const { return twips * dpi_ / 1440.0; }
+  double toPixels(double twips) const { return pixelsFromTwips(twips, dpi_); }
   QSize pixelSize() const;  // device pixels of the image, covering the view's whole pixels
 
   const QImage& image() const;  // finishes any drawing in progress
 
   // Draws on `device` (a PDF page, a printer) instead of the own image, until called again with
-  // null; the device's pixels must be this surface's dpi, and a line width's pixel is 15 twips
-  // there. Switching finishes the drawing in progress, which for a PDF writes the page; false
-  // when that drawing failed (the device could not be opened or finished).
+  // null; the device's pixels must be this surface's dpi, and a line width's pixel is
+  // kTwipsPerPixel there. Switching finishes the drawing in progress, which for a PDF writes the
+  // page; false when that drawing failed (the device could not be opened or finished).
   bool drawOn(QPaintDevice* device);
 
   // Called once when the image changes after the last markShown(), to schedule a repaint.

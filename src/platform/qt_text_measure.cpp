@@ -9,7 +9,7 @@ namespace tw::platform {
 
 float QtTextMeasure::textWidth(const std::string& text) const {
   const double pixels = QFontMetricsF(font_).horizontalAdvance(QString::fromStdString(text));
-  return static_cast<float>(pixels * scale_ * 1440.0 / screenDpi());
+  return static_cast<float>(twipsFromPixels(pixels * scale_, screenDpi()));
 }
 
 }  // namespace tw::platform

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <memory>
 
+#include "chart/twips.h"
 #include "cli/program.h"
 #include "platform/chart_file_writer.h"
 #include "platform/program_font.h"
@@ -20,10 +21,7 @@
 
 namespace {
 
-using tw::cli::OutputFormat;
-
-constexpr double kFileDpi = 96;
-constexpr double kTwipsPerPixel = 15;
+constexpr double kFileDpi = tw::kDesignDpi;
 
 class QtHost : public tw::cli::Host {
  public:
@@ -61,30 +59,20 @@ class QtHost : public tw::cli::Host {
   }
 
   // The bytes only: the program writes them beside its other files, all or none.
-  tw::cli::Rendered render(OutputFormat format, int widthPx, int heightPx,
+  tw::cli::Rendered render(tw::ChartFileType format, int widthPx, int heightPx,
                            const std::function<void(tw::DrawingSurface&)>& draw) override {
     startGui();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     const tw::platform::ChartFileSize size{
-        QSizeF(widthPx * kTwipsPerPixel, heightPx * kTwipsPerPixel), kFileDpi, 1.0};
-    const std::string failed = tw::platform::drawChartFile(buffer, fileType(format), size, draw);
+        QSizeF(widthPx * tw::kTwipsPerPixel, heightPx * tw::kTwipsPerPixel), kFileDpi, 1.0};
+    const std::string failed = tw::platform::drawChartFile(buffer, format, size, draw);
     if (!failed.empty()) return {"", failed};
     const QByteArray& bytes = buffer.data();
     return {std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), ""};
   }
 
  private:
-  static tw::ChartFileType fileType(OutputFormat format) {
-    switch (format) {
-      case OutputFormat::Bmp: return tw::ChartFileType::Bmp;
-      case OutputFormat::Svg: return tw::ChartFileType::Svg;
-      case OutputFormat::Pdf: return tw::ChartFileType::Pdf;
-      case OutputFormat::Png: break;
-    }
-    return tw::ChartFileType::Png;
-  }
-
   // Only drawing needs the GUI; --interpret and --critical start without it.
   void startGui() {
     if (app_) return;

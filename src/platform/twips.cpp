@@ -8,11 +8,11 @@ namespace tw::platform {
 
 double screenDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->logicalDotsPerInchY() : 96.0;
+  return screen ? screen->logicalDotsPerInchY() : kDesignDpi;
 }
 
-int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips * screenDpi() / 1440.0)); }
+int twipsToPixels(double twips) { return static_cast<int>(std::lround(pixelsFromTwips(twips, screenDpi()))); }
 
-double pixelsToTwips(int pixels) { return pixels * 1440.0 / screenDpi(); }
+double pixelsToTwips(int pixels) { return twipsFromPixels(pixels, screenDpi()); }
 
 }  // namespace tw::platform

@@ -1,10 +1,12 @@
 #pragma once
-// Twips (1/1440 inch) and screen pixels: the one place where the two meet for widgets.
+// Twips and the primary screen's pixels, for widgets.
 #include <climits>
+
+#include "chart/twips.h"
 
 namespace tw::platform {
 
-double screenDpi();  // logical dots per inch of the primary screen, 96 without one
+double screenDpi();  // logical dots per inch of the primary screen, kDesignDpi without one
 
 int twipsToPixels(double twips);  // to the nearest pixel
 double pixelsToTwips(int pixels);

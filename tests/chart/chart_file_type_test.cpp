@@ -25,5 +25,14 @@ TEST(ChartFileName, TheExtensionDecidesTheType) {
   EXPECT_EQ(chartFileTypeOf("/u/chart5"), std::nullopt);
 }
 
+TEST(ChartFileName, TheTypesInWordsStartWithTheOneAskedFor) {
+  const std::pair<ChartFileType, const char*> rows[] = {
+      {ChartFileType::Bmp, ".bmp, .png, .svg or .pdf"},
+      {ChartFileType::Png, ".png, .bmp, .svg or .pdf"},
+      {ChartFileType::Pdf, ".pdf, .bmp, .png or .svg"},
+  };
+  for (const auto& [first, words] : rows) EXPECT_EQ(chartFileExtensionWords(first), words);
+}
+
 }  // namespace
 }  // namespace tw

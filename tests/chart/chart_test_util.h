@@ -13,14 +13,12 @@
 #include "app/settings_io.h"
 #include "chart/chart_state.h"
 #include "chart/draw_chart.h"
+#include "cycles/cycles.h"
 #include "mock/recording_surface.h"
 
 namespace tw::test {
 
 inline std::string n(double v) { return RecordingSurface::number(static_cast<float>(v)); }
-
-// One cycle, written out from the formula rather than through cycleValue.
-inline double wave(double t, int period) { return std::sin(6.283185308 * (t / period)); }
 
 inline ChartState stateOn(Date birth, Date chart, ChartType type = ChartType::Biorhythm) {
   ChartState s;

@@ -19,9 +19,9 @@ TEST(ComparisonChart, TwoColumnsAroundTheSecondBirthday) {
   // Scaled distance; the second person's intellectual value is kept in single precision
   // when it is the previous one.
   const auto D = [](double t1, double t2, int p, bool held = false) {
-    double b = wave(t2, p) + 1;
+    double b = cycleValue(t2, p, 1) + 1;
     if (held) b = static_cast<float>(b);
-    return std::fabs((wave(t1, p) + 1) - b) * 150.0;
+    return std::fabs((cycleValue(t1, p, 1) + 1) - b) * 150.0;
   };
   const RecordingSurface s = draw(st, 1425, 1500);
   // The frame, the 50 % and 100 % lines and the chart date's marker, in ink; no separator.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "chart/curves.h"
 #include "cli/options.h"
 #include "cli/program.h"
 
@@ -22,13 +23,11 @@ TEST(Options, ReadsEveryValue) {
             (std::vector<std::optional<Date>>{fromYmd(1990, 1, 31), fromYmd(1992, 6, 15), fromYmd(2024, 3, 5), fromYmd(2024, 1, 1),
                                fromYmd(2024, 12, 31)}));
   EXPECT_EQ(std::tuple(o.chartType, o.widthPx, o.heightPx, o.ageUnit), std::tuple(ChartType::Comparison, 2195, 300, AgeUnit::Weeks));
-  ASSERT_TRUE(o.curves);
-  const Curves& c = *o.curves;
-  EXPECT_EQ(std::tuple(c.physical, c.emotional, c.intellectual, c.average), std::tuple(true, false, false, true));
+  EXPECT_EQ(o.curves, (Curves{true, false, false, true}));  // physical and average
   EXPECT_EQ(std::tuple(o.weekSeparators, o.todayMarker, o.interpret), std::tuple(true, true, true));
   EXPECT_EQ(o.backgroundColour, 0x0080FF);  // 0x00BBGGRR of red ff, green 80, blue 00
-  EXPECT_EQ(o.averageColour, 0x302010);
-  EXPECT_EQ(o.outFormat, OutputFormat::Svg);
+  EXPECT_EQ(o.curveColours[indexOf(CycleKind::Average)], 0x302010);
+  EXPECT_EQ(o.outFormat, ChartFileType::Svg);
   EXPECT_EQ(o.ics, "c.ics");
   const Options later = parse({"--today-marker", "--week-separators", "--no-today-marker", "--no-week-separators"}).options;
   EXPECT_EQ(std::tuple(later.todayMarker, later.weekSeparators), std::tuple(false, false));  // the last one counts

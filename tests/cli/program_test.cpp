@@ -24,7 +24,7 @@ class FakeHost : public Host {
   const ui::SettingsStore& store() override { return settings; }
   const TextMeasure& textMeasure() override { return measure; }
   const TextFace& chartFace() override { throw std::logic_error("no SVG is written here"); }
-  Rendered render(OutputFormat, int w, int h,
+  Rendered render(ChartFileType, int w, int h,
                   const std::function<void(DrawingSurface&)>& draw) override {
     test::RecordingSurface surface(static_cast<float>(w) * 15, static_cast<float>(h) * 15);
     draw(surface);

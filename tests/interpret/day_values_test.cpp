@@ -5,11 +5,12 @@
 #include <ostream>
 
 #include "app/settings_io.h"
+#include "chart/curves.h"
 
 namespace tw {
 
 std::ostream& operator<<(std::ostream& o, const CycleOnDay& c) {
-  return o << letterOf(c.kind) << " " << c.percent << "% " << (c.rising ? "rising" : "falling")
+  return o << curveOf(c.kind).letter << " " << c.percent << "% " << (c.rising ? "rising" : "falling")
            << (c.critical ? " critical" : "");
 }
 
@@ -66,6 +67,9 @@ TEST(DayValues, TheDaysTexts) {
             "Comparison chart, birthdays Monday 1/1/1990 (Ann) and Monday 15/1/1990 (Bea). "
             "Wednesday 17/1/1990, 2 days after the chart date: physical match 27%, emotional 57%, "
             "intellectual 87%, overall 57%.");
+  EXPECT_EQ(dayTooltip(dayValues(s, kBirthday + 16), Locale{}),
+            "Wednesday, 17 January 1990\nPhysical match: 27%\nEmotional match: 57%\n"
+            "Intellectual match: 87%\nOverall: 57%");
 }
 
 }  // namespace

@@ -17,12 +17,12 @@ const Date kMe = fromYmd(1980, 6, 1);
 // Both birthdays are "Me"'s; the list is loaded from the given slots.
 struct PeopleListTest : ::testing::Test, MainWindowFixture {
   FakeListBox list;
-  FakeControl newB, editB, deleteB, closeB, drawB;
+  FakeControl editB, deleteB, drawB;
   FakeTextBox name;
   FakeDatePicker date;
   FakeControl okB, welcomeParts;
   PersonEntry entry{PersonEntryControls{personEntryWindow, name, date, okB, welcomeParts}, messages};
-  PeopleList people{PeopleListControls{peopleListWindow, list, newB, editB, deleteB, closeB, drawB},
+  PeopleList people{PeopleListControls{peopleListWindow, list, editB, deleteB, drawB},
                     main, entry, messages, store};
 
   void start(Date chartDate, std::initializer_list<std::tuple<int, std::string, std::string>> persons) {
@@ -134,8 +134,8 @@ TEST_F(PeopleListTest, TwoCopiesKeepEachOthersPeople) {
   file.text = "[Tidewell]\nPeopleName%201=Ann\nPeopleDate%201=25/12/1990\n";
   MergingSettingsStore storeA(file), storeB(file);
   FakeListBox listA, listB;
-  PeopleList a{PeopleListControls{peopleListWindow, listA, newB, editB, deleteB, closeB, drawB}, main, entry, messages, storeA};
-  PeopleList b{PeopleListControls{peopleListWindow, listB, newB, editB, deleteB, closeB, drawB}, main, entry, messages, storeB};
+  PeopleList a{PeopleListControls{peopleListWindow, listA, editB, deleteB, drawB}, main, entry, messages, storeA};
+  PeopleList b{PeopleListControls{peopleListWindow, listB, editB, deleteB, drawB}, main, entry, messages, storeB};
   a.load();
   b.load();
   const auto add = [&](PeopleList& list, const std::string& who) {
