@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "app/settings_io.h"
+#include "settings/settings_io.h"
 #include "chart/draw_chart.h"
 #include "platform/qt_chart_output.h"
 #include "platform/qt_locale.h"

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include "app/text_forms.h"
+#include "settings/text_forms.h"
 #include "platform/qt_surface.h"
 #include "platform/twips.h"
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/merging_store.h"
+#include "settings/merging_store.h"
 #include "platform/settings_file.h"
 
 namespace tw::platform {

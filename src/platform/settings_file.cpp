@@ -12,8 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/settings_schema.h"
-#include "app/text_forms.h"
+#include "settings/settings_schema.h"
+#include "settings/text_forms.h"
 #include "files/path_walk.h"
 #include "files/whole_file.h"
 

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "app/merging_store.h"
+#include "settings/merging_store.h"
 
 namespace tw::platform {
 

@@ -15,7 +15,7 @@
 #include <optional>
 #include <sstream>
 
-#include "app/text_forms.h"
+#include "settings/text_forms.h"
 #include "people/people_store.h"
 #include "platform/app_root.h"
 #include "platform/qt_settings_store.h"

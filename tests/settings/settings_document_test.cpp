@@ -1,4 +1,4 @@
-#include "app/settings_document.h"
+#include "settings/settings_document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/settings_escapes.h"
+#include "settings/settings_escapes.h"
 
 namespace tw {
 

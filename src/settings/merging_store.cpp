@@ -1,6 +1,6 @@
-#include "app/merging_store.h"
+#include "settings/merging_store.h"
 
-#include "app/settings_document.h"
+#include "settings/settings_document.h"
 
 namespace tw {
 

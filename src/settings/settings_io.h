@@ -1,7 +1,7 @@
 #pragma once
 // Reading and writing the chart's options and the two people, shared by the main window and
 // the command-line program.
-#include "app/ui.h"
+#include "settings/settings_store.h"
 #include "chart/chart_state.h"
 
 namespace tw {

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "app/ui.h"
+#include "settings/settings_store.h"
 
 namespace tw {
 

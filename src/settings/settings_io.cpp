@@ -1,9 +1,9 @@
-#include "app/settings_io.h"
+#include "settings/settings_io.h"
 
 #include <variant>
 
-#include "app/settings_schema.h"
-#include "app/text_forms.h"
+#include "settings/settings_schema.h"
+#include "settings/text_forms.h"
 
 namespace tw {
 namespace {

@@ -1,10 +1,10 @@
-#include "app/settings_document.h"
+#include "settings/settings_document.h"
 
 #include <algorithm>
 #include <optional>
 #include <vector>
 
-#include "app/settings_escapes.h"
+#include "settings/settings_escapes.h"
 
 namespace tw {
 

@@ -1,6 +1,6 @@
-#include "app/settings_schema.h"
+#include "settings/settings_schema.h"
 
-#include "app/text_forms.h"
+#include "settings/text_forms.h"
 
 namespace tw {
 

@@ -1,8 +1,8 @@
-#include "app/merging_store.h"
+#include "settings/merging_store.h"
 
 #include <gtest/gtest.h>
 
-#include "app/settings_document.h"
+#include "settings/settings_document.h"
 #include "mock/memory_file.h"
 
 namespace tw {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_escapes.h"
+#include "settings/settings_escapes.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "app/text_forms.h"
+#include "settings/text_forms.h"
 
 #include <cctype>
 #include <cmath>
