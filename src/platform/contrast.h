@@ -2,7 +2,7 @@
 // The colour of the chart's text and uncoloured lines on the background under it.
 #include <QColor>
 
-#include "chart/colour.h"
+#include "state/colour.h"
 
 namespace tw::platform {
 

@@ -3,7 +3,7 @@
 // application palette shows it.
 #include <QColor>
 
-#include "chart/colour.h"
+#include "state/colour.h"
 
 namespace tw::platform {
 

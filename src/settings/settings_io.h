@@ -2,7 +2,7 @@
 // Reading and writing the chart's options and the two people, shared by the main window and
 // the command-line program.
 #include "settings/settings_store.h"
-#include "chart/chart_state.h"
+#include "state/chart_state.h"
 
 namespace tw {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "settings/settings_io.h"
-#include "chart/chart_state.h"
+#include "state/chart_state.h"
 #include "chart/draw_chart.h"
 #include "cycles/cycles.h"
 #include "mock/recording_surface.h"

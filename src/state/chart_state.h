@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "chart/colour.h"
+#include "state/colour.h"
 #include "cycles/cycles.h"
 #include "cycles/date.h"
 
