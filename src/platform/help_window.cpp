@@ -5,15 +5,15 @@
 #include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <algorithm>
+#include <cstddef>
 
+#include "commands/help_index.h"
 #include "platform/icons.h"
 
 namespace tw::platform {
@@ -159,6 +159,8 @@ void HelpWindow::load(const QString& file) {
 // that follows it up to the next heading.
 void HelpWindow::readTopics() {
   topics_.clear();
+  foldedTitles_.clear();
+  foldedTexts_.clear();
   if (!loaded_) return;
   HelpTopic* current = nullptr;
   for (QTextBlock b = browser_->document()->begin(); b.isValid(); b = b.next()) {
@@ -177,15 +179,16 @@ void HelpWindow::readTopics() {
       break;
     }
   }
-  // As an index reads: "The people list" stands under P.
-  const auto key = [](const QString& title) {
-    static const QRegularExpression article(QStringLiteral("^(the|an?)\\s+"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    return QString(title).remove(article);
-  };
-  std::stable_sort(topics_.begin(), topics_.end(), [&](const HelpTopic& a, const HelpTopic& b) {
-    return QString::compare(key(a.title), key(b.title), Qt::CaseInsensitive) < 0;
-  });
+  // Folded here so that letters beyond ASCII compare and match as Qt folds them.
+  std::vector<std::string> titles;
+  for (const auto& t : topics_) titles.push_back(t.title.toCaseFolded().toStdString());
+  QVector<HelpTopic> sorted;
+  for (const std::size_t i : indexOrder(titles)) {
+    sorted.push_back(topics_[static_cast<qsizetype>(i)]);
+    foldedTitles_.push_back(titles[i]);
+    foldedTexts_.push_back(sorted.back().text.toCaseFolded().toStdString());
+  }
+  topics_ = sorted;
 }
 
 void HelpWindow::fillList() {
@@ -193,31 +196,16 @@ void HelpWindow::fillList() {
   for (const auto& t : topics_) {
     auto* item = new QListWidgetItem(t.title, list_);
     item->setData(Qt::UserRole, t.anchor);
-    item->setData(Qt::UserRole + 1, t.title + QLatin1Char(' ') + t.text);
   }
   applyFilter(filter_->text());
 }
 
-// A topic is listed when its title or text holds every word typed; the first whose title holds
-// them is chosen, else the first listed.
 void HelpWindow::applyFilter(const QString& text) {
-  const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  const auto holds = [&words](const QString& where) {
-    for (const QString& w : words)
-      if (!where.contains(w, Qt::CaseInsensitive)) return false;
-    return true;
-  };
-  QListWidgetItem* first = nullptr;
-  QListWidgetItem* byTitle = nullptr;
-  for (int i = 0; i < list_->count(); ++i) {
-    auto* item = list_->item(i);
-    const bool match = holds(item->data(Qt::UserRole + 1).toString());
-    item->setHidden(!match);
-    if (match && !first) first = item;
-    if (match && !byTitle && holds(item->text())) byTitle = item;
-  }
-  list_->setCurrentItem(byTitle ? byTitle : first);
-  display_->setEnabled(first != nullptr);
+  const TopicMatch m = matchTopics(foldedTitles_, foldedTexts_, text.toCaseFolded().toStdString());
+  for (int i = 0; i < list_->count() && i < static_cast<int>(m.listed.size()); ++i)
+    list_->item(i)->setHidden(!m.listed[static_cast<std::size_t>(i)]);
+  list_->setCurrentItem(m.chosen >= 0 ? list_->item(m.chosen) : nullptr);
+  display_->setEnabled(m.chosen >= 0);
 }
 
 void HelpWindow::displayCurrent() {

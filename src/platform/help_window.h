@@ -1,6 +1,6 @@
 #pragma once
 // The help viewer's window: the help file in a browser, its contents page, and a topic finder
-// that narrows the file's topics to those holding every word the user types.
+// that narrows the file's topics to those holding every word the user types (commands/help_index).
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +9,8 @@
 #include <QTextBrowser>
 #include <QVector>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 namespace tw::platform {
 
@@ -46,7 +48,8 @@ class HelpWindow : public QWidget {
 
   QString file_;
   bool loaded_ = false;
-  QVector<HelpTopic> topics_;  // in title order
+  QVector<HelpTopic> topics_;  // in index order
+  std::vector<std::string> foldedTitles_, foldedTexts_;  // of topics_, for the finder
 
   QStackedWidget* pages_ = nullptr;
   QTextBrowser* browser_ = nullptr;
