@@ -8,11 +8,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "app/settings_io.h"
+#include "settings/settings_io.h"
 #include "chart/draw_chart.h"
-#include "platform/qt_chart_output.h"
-#include "platform/qt_locale.h"
-#include "platform/qt_surface.h"
+#include "platform/drawing/qt_chart_output.h"
+#include "platform/system/qt_locale.h"
+#include "platform/drawing/qt_surface.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/qt_settings_store.h"
+#include "platform/system/qt_settings_store.h"
 
 namespace {
 

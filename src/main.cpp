@@ -2,8 +2,8 @@
 #include <QSessionManager>
 
 #include "platform/app_root.h"
-#include "platform/quit_signals.h"
-#include "platform/single_instance.h"
+#include "platform/system/quit_signals.h"
+#include "platform/system/single_instance.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

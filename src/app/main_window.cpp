@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "app/screen_fit.h"
-#include "app/settings_io.h"
-#include "app/settings_schema.h"
-#include "app/text_forms.h"
+#include "settings/settings_io.h"
+#include "settings/settings_schema.h"
+#include "settings/text_forms.h"
 
 namespace tw {
 

@@ -7,7 +7,7 @@
 
 #include "app/chart_gestures.h"
 #include "app/ui.h"
-#include "chart/chart_state.h"
+#include "state/chart_state.h"
 #include "chart/drawing_surface.h"
 #include "cycles/locale.h"
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cycles/date.h"
+#include "settings/settings_store.h"
 
 namespace tw::ui {
 
@@ -116,19 +117,6 @@ class Messages {
   virtual void inform(const std::string& text, const std::string& title) = 0;  // information
   virtual void warn(const std::string& text, const std::string& title) = 0;    // exclamation
   virtual Answer ask(const std::string& question, const std::string& title) = 0;  // Yes or No
-};
-
-// The per-user store of text values (application "Kestrelmoor", section "Tidewell").
-class SettingsStore {
- public:
-  virtual ~SettingsStore() = default;
-  virtual std::string read(const std::string& key, const std::string& defaultText) const = 0;
-  virtual void write(const std::string& key, const std::string& text) = 0;
-  virtual void sync() = 0;  // put everything written on disk
-  virtual bool isNew() const = 0;  // nothing was ever stored: the program's first run
-  // Takes what is stored now, which another running copy may have changed; what this program
-  // wrote and has not yet saved stays on top.
-  virtual void refresh() = 0;
 };
 
 class Clock {

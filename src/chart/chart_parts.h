@@ -2,7 +2,7 @@
 // Pieces both chart types share: the column count, the day labels and the centred headers.
 #include <string>
 
-#include "chart/chart_state.h"
+#include "state/chart_state.h"
 #include "chart/drawing_surface.h"
 #include "cycles/locale.h"
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "chart/chart_state.h"
+#include "state/chart_state.h"
 
 namespace tw {
 

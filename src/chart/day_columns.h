@@ -3,7 +3,7 @@
 // pointer and drawing the day cursor.
 #include <optional>
 
-#include "chart/chart_state.h"
+#include "state/chart_state.h"
 
 namespace tw::chart {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_state.h"
+#include "state/chart_state.h"
 #include "chart/drawing_surface.h"
 #include "cycles/locale.h"
 

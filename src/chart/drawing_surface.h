@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "chart/colour.h"
+#include "state/colour.h"
 
 namespace tw {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The ink of the chart's frame, labels, headers and letters: black or white, whichever stands
 // out more from the background under it. The curves keep their own colours.
-#include "chart/colour.h"
+#include "state/colour.h"
 
 namespace tw {
 

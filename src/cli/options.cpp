@@ -1,6 +1,6 @@
 #include "cli/options.h"
 
-#include "app/settings_io.h"
+#include "settings/settings_io.h"
 #include "chart/curves.h"
 #include "chart/svg_surface.h"
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "chart/chart_file_type.h"
-#include "chart/chart_state.h"
-#include "chart/colour.h"
+#include "state/chart_state.h"
+#include "state/colour.h"
 #include "chart/twips.h"
 #include "cycles/date.h"
 

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <ostream>
 
-#include "app/settings_io.h"
-#include "app/settings_schema.h"
+#include "settings/settings_io.h"
+#include "settings/settings_schema.h"
 #include "chart/curves.h"
 #include "chart/draw_chart.h"
 #include "chart/recoloured_surface.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/ui.h"
-#include "chart/chart_state.h"
+#include "state/chart_state.h"
 #include "chart/drawing_surface.h"
 #include "chart/text_face.h"
 #include "cli/options.h"

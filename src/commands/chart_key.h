@@ -2,7 +2,7 @@
 // The chart key: which letter marks which curve, for the curves that are shown.
 #include <string>
 
-#include "chart/chart_state.h"
+#include "state/chart_state.h"
 
 namespace tw {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "app/screen_fit.h"
-#include "app/settings_schema.h"
-#include "app/text_forms.h"
+#include "settings/settings_schema.h"
+#include "settings/text_forms.h"
 #include "chart/chart_parts.h"
 
 namespace tw {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/colour.h"
+#include "state/colour.h"
 
 namespace tw {
 

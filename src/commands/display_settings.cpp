@@ -1,6 +1,6 @@
 #include "commands/display_settings.h"
 
-#include "app/settings_io.h"
+#include "settings/settings_io.h"
 #include "chart/curves.h"
 
 namespace tw {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_state.h"
+#include "state/chart_state.h"
 #include "cycles/locale.h"
 #include "interpret/interpret.h"
 

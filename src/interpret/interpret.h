@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_state.h"
+#include "state/chart_state.h"
 #include "cycles/cycles.h"
 #include "cycles/date.h"
 #include "cycles/locale.h"

@@ -1,7 +1,7 @@
 #include "people/people_store.h"
 
-#include "app/settings_schema.h"
-#include "app/text_forms.h"
+#include "settings/settings_schema.h"
+#include "settings/text_forms.h"
 
 namespace tw {
 

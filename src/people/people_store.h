@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/settings_schema.h"
+#include "settings/settings_schema.h"
 #include "app/ui.h"
 #include "cycles/date.h"
 

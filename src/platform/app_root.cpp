@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <iostream>
 
-#include "platform/qt_locale.h"
-#include "platform/qt_people_windows.h"
+#include "platform/system/qt_locale.h"
+#include "platform/windows/qt_people_windows.h"
 
 namespace tw::platform {
 

@@ -5,15 +5,15 @@
 #include <QWidget>
 
 #include "app/main_window.h"
-#include "platform/critical_days_wiring.h"
-#include "platform/display_wiring.h"
-#include "platform/help_wiring.h"
-#include "platform/qt_main_window.h"
-#include "platform/qt_screens.h"
-#include "platform/program_style.h"
-#include "platform/qt_services.h"
-#include "platform/qt_settings_store.h"
-#include "platform/qt_window.h"
+#include "platform/windows/critical_days_wiring.h"
+#include "platform/windows/display_wiring.h"
+#include "platform/windows/help_wiring.h"
+#include "platform/windows/qt_main_window.h"
+#include "platform/system/qt_screens.h"
+#include "platform/drawing/program_style.h"
+#include "platform/system/qt_services.h"
+#include "platform/system/qt_settings_store.h"
+#include "platform/windows/qt_window.h"
 
 namespace tw::platform {
 

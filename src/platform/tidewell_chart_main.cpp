@@ -11,13 +11,13 @@
 
 #include "chart/twips.h"
 #include "cli/program.h"
-#include "platform/chart_file_writer.h"
-#include "platform/program_font.h"
-#include "platform/qt_chart_face.h"
-#include "platform/qt_locale.h"
-#include "platform/qt_settings_store.h"
-#include "platform/qt_text_measure.h"
-#include "platform/qt_utc_clock.h"
+#include "platform/drawing/chart_file_writer.h"
+#include "platform/drawing/program_font.h"
+#include "platform/drawing/qt_chart_face.h"
+#include "platform/system/qt_locale.h"
+#include "platform/system/qt_settings_store.h"
+#include "platform/drawing/qt_text_measure.h"
+#include "platform/system/qt_utc_clock.h"
 
 namespace {
 

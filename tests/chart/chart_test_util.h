@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_io.h"
-#include "chart/chart_state.h"
+#include "settings/settings_io.h"
+#include "state/chart_state.h"
 #include "chart/draw_chart.h"
 #include "cycles/cycles.h"
 #include "mock/recording_surface.h"

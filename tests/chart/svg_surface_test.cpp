@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_io.h"
+#include "settings/settings_io.h"
 #include "chart/draw_chart.h"
 #include "mock/recording_surface.h"
 

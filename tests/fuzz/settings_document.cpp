@@ -1,6 +1,6 @@
 // Any text at the settings file's place, hand-edited or damaged: reading it must not crash,
 // a save must put in exactly the program's changes, and the next save must change nothing more.
-#include "app/settings_document.h"
+#include "settings/settings_document.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,7 +1,7 @@
 // The readers of stored texts get whatever a hand-edited or damaged settings file holds: they
 // must not crash, and what the program writes back must read as the same value.
-#include "app/settings_io.h"
-#include "app/text_forms.h"
+#include "settings/settings_io.h"
+#include "settings/text_forms.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

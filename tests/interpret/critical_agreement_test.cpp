@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "app/settings_io.h"
+#include "settings/settings_io.h"
 #include "interpret/critical_days.h"
 #include "interpret/day_values.h"
 #include "interpret/ical.h"

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "app/settings_io.h"
+#include "settings/settings_io.h"
 #include "chart/curves.h"
 
 namespace tw {

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "app/main_window.h"
-#include "app/text_forms.h"
+#include "settings/text_forms.h"
 #include "commands/display_settings.h"
 #include "commands/print_and_save.h"
 #include "mock/fakes.h"

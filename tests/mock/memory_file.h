@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/merging_store.h"
+#include "settings/merging_store.h"
 
 namespace tw::test {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/merging_store.h"
+#include "settings/merging_store.h"
 #include "mock/main_window_fixture.h"
 #include "mock/memory_file.h"
 #include "people/person_entry.h"

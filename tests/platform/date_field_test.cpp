@@ -1,6 +1,6 @@
 // Dates typed, pasted and stepped in a date field under four locales: each text gives its date
 // or is refused, and the field's change runs once for each date it takes.
-#include "platform/qt_date_field.h"
+#include "platform/windows/qt_date_field.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/qt_chart_output.h"
+#include "platform/drawing/qt_chart_output.h"
 
 #include <gtest/gtest.h>
 

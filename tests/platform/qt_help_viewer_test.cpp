@@ -1,4 +1,4 @@
-#include "platform/qt_help_viewer.h"
+#include "platform/windows/qt_help_viewer.h"
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,8 @@
 #include <algorithm>
 
 #include "platform/app_root.h"
-#include "platform/help_window.h"
-#include "platform/qt_locale.h"
+#include "platform/windows/help_window.h"
+#include "platform/system/qt_locale.h"
 #include "qt_app.h"
 
 namespace tw::platform {

@@ -1,4 +1,4 @@
-#include "platform/qt_people_windows.h"
+#include "platform/windows/qt_people_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 #include "mock/main_window_fixture.h"
 #include "platform/qt_app.h"
-#include "platform/qt_window.h"
+#include "platform/windows/qt_window.h"
 
 namespace tw::platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt_services.h"
+#include "platform/system/qt_services.h"
 
 #include <gtest/gtest.h>
 

@@ -15,10 +15,10 @@
 #include <optional>
 #include <sstream>
 
-#include "app/text_forms.h"
+#include "settings/text_forms.h"
 #include "people/people_store.h"
 #include "platform/app_root.h"
-#include "platform/qt_settings_store.h"
+#include "platform/system/qt_settings_store.h"
 #include "qt_app.h"
 
 namespace tw::platform {

@@ -1,4 +1,4 @@
-#include "platform/qt_surface.h"
+#include "platform/drawing/qt_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "chart/draw_chart.h"
-#include "platform/qt_text_measure.h"
+#include "platform/drawing/qt_text_measure.h"
 #include "qt_app.h"
 
 namespace tw::platform {

@@ -1,5 +1,5 @@
 // One running copy per settings file, its lock where only this user can reach it.
-#include "platform/single_instance.h"
+#include "platform/system/single_instance.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/twips.h"
+#include "platform/drawing/twips.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,281 @@
+#include "platform/drawing/qt_chart_view.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "chart/chart_parts.h"
+#include "interpret/day_values.h"
+
+namespace tw::platform {
+
+namespace {
+constexpr int kFrameMs = 16;
+constexpr int kWheelRestMs = 300;  // a wheel still this long has ended its turn
+
+// Screen readers hear the chart area as a chart, and read the description as it stands, even
+// in the middle of a gesture that has not announced it yet.
+class ChartAccessible : public QAccessibleWidget {
+ public:
+  explicit ChartAccessible(ChartView* view) : QAccessibleWidget(view, QAccessible::Chart) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Description) return static_cast<const ChartView*>(widget())->description();
+    return QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
+  if (className == QLatin1String(ChartView::staticMetaObject.className()) && object->isWidgetType())
+    return new ChartAccessible(static_cast<ChartView*>(object));
+  return nullptr;
+}
+}  // namespace
+
+ChartView::ChartView(QtSurface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
+  static const bool chartRole = (QAccessible::installFactory(chartAccessible), true);
+  (void)chartRole;
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleName(QStringLiteral("Chart"));
+  surface_.setChangeHandler([this] { update(); });
+  frame_.setSingleShot(true);
+  frame_.setTimerType(Qt::PreciseTimer);
+  connect(&frame_, &QTimer::timeout, this, [this] { passPending(); });
+  wheelIdle_.setSingleShot(true);
+  wheelIdle_.setInterval(kWheelRestMs);
+  connect(&wheelIdle_, &QTimer::timeout, this, [this] {
+    passPending();
+    if (!main_ || !main_->isDraggingChart()) endGesture();
+  });
+}
+
+void ChartView::attach(MainWindow& main, QMenu* menu) {
+  main_ = &main;
+  menu_ = menu;
+}
+
+void ChartView::chartDrawn(const ChartState& state, const Locale& locale) {
+  const bool dateMoved = !drawn_ || state.chartDate != state_.chartDate;
+  state_ = state;
+  locale_ = locale;
+  drawn_ = true;
+  // The cursor stays on its day while the chart date stays and the day is still shown.
+  moveCursor(dateMoved || !chart::columnLeft(columns(), cursor_) ? state.chartDate : cursor_);
+}
+
+// No chart, so no days to point at or move between: a screen reader hears the hint.
+void ChartView::hintShown(const std::string& hint) {
+  drawn_ = false;
+  description_ = QString::fromStdString(hint);
+  setAccessibleDescription(description_);
+  update();
+}
+
+chart::DayColumns ChartView::columns() const { return chart::dayColumns(state_, surface_.width()); }
+
+void ChartView::moveCursor(Date day) {
+  cursor_ = day;
+  description_ = QString::fromStdString(describeDay(dayValues(state_, cursor_), state_, locale_));
+  if (!gesturing_) setAccessibleDescription(description_);
+  update();
+}
+
+std::optional<Date> ChartView::dayAtPixel(int x) const {
+  if (!drawn_) return std::nullopt;
+  return chart::dayAt(columns(), twipsAt(x));
+}
+
+QString ChartView::tooltipAt(int x) const {
+  const auto day = dayAtPixel(x);
+  if (!day) return {};
+  return QString::fromStdString(dayTooltip(dayValues(state_, *day), locale_));
+}
+
+bool ChartView::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString text = tooltipAt(help->pos().x());
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+  }
+  // The tip follows the pointer from one column to the next.
+  const auto day = dayAtPixel(help->pos().x());
+  const double left = chart::columnLeft(columns(), *day).value_or(0);
+  const QRect column(static_cast<int>(surface_.toPixels(left)), 0,
+                     static_cast<int>(std::ceil(surface_.toPixels(chart::kColumnWidth))), height());
+  QToolTip::showText(help->globalPos(), text, this, column);
+  return true;
+}
+
+void ChartView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && main_ && main_->isDraggingChart()) {
+    pendingDrag_.reset();
+    main_->cancelChartDrag();
+    unsetCursor();
+    endGesture();
+    return;
+  }
+  if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    openMenu(QPoint());
+    return;
+  }
+  // Otherwise only the cursor moves: no other key here changes a date or a name.
+  const int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
+  if (step && event->modifiers() == Qt::NoModifier) {
+    const Date next = static_cast<Date>(cursor_ + step);
+    if (drawn_ && chart::columnLeft(columns(), next)) moveCursor(next);
+  } else if (event->key() == Qt::Key_Home && event->modifiers() == Qt::NoModifier) {
+    moveCursor(state_.chartDate);
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void ChartView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void ChartView::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
+}
+
+void ChartView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QImage& image = surface_.image();
+  // The image is whole device pixels; any sliver it leaves keeps the window's colour. Only
+  // pixels it covers entirely count as covered, or a partly covered one would show unpainted.
+  const QSizeF covered = image.deviceIndependentSize();
+  const QRegion uncovered = QRegion(rect()) - QRect(0, 0, static_cast<int>(covered.width()),
+                                                    static_cast<int>(covered.height()));
+  for (const QRect& r : uncovered) p.fillRect(r, palette().color(QPalette::Window));
+  if (!image.isNull()) p.drawImage(QPointF(0, 0), image);
+  surface_.markShown();
+  // Over the image, never in it: printing and saving take the image alone.
+  if (hasFocus()) paintCursor(p);
+  emit painted();
+}
+
+// The focus shows as a frame round the chart and a band over the cursor's day column.
+void ChartView::paintCursor(QPainter& p) {
+  const QColor highlight = palette().color(QPalette::Highlight);
+  p.setPen(QPen(highlight, 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  const auto left = drawn_ ? chart::columnLeft(columns(), cursor_) : std::nullopt;
+  if (!left) return;
+  const QRectF band(surface_.toPixels(*left), 2, surface_.toPixels(chart::kColumnWidth), height() - 4);
+  QColor fill = highlight;
+  fill.setAlpha(48);
+  p.fillRect(band, fill);
+  p.setPen(QPen(highlight, 1, Qt::DashLine));
+  p.drawRect(band.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void ChartViewControl::setWidth(double twips) {
+  WidgetControl::setWidth(twips);
+  fitSurface();
+}
+
+void ChartViewControl::setHeight(double twips) {
+  WidgetControl::setHeight(twips);
+  fitSurface();
+}
+
+void ChartViewControl::fitSurface() {
+  surface_.setPixelRatio(widget()->devicePixelRatioF());
+  surface_.setSizeTwips(width(), height());
+}
+
+void ChartView::scheduleFrame() {
+  if (frame_.isActive()) return;
+  const qint64 since = sinceFrame_.isValid() ? sinceFrame_.elapsed() : kFrameMs;
+  frame_.start(static_cast<int>(std::max<qint64>(0, kFrameMs - since)));
+}
+
+void ChartView::passPending() {
+  frame_.stop();
+  sinceFrame_.restart();
+  if (!main_) return;
+  if (!pendingWheel_.isNull())
+    main_->turnWheel(pendingWheel_.x(), pendingWheel_.y(), false);
+  if (!pendingWeekWheel_.isNull())
+    main_->turnWheel(pendingWeekWheel_.x(), pendingWeekWheel_.y(), true);
+  pendingWheel_ = pendingWeekWheel_ = QPoint();
+  if (pendingDrag_) main_->dragChart(*std::exchange(pendingDrag_, std::nullopt));
+}
+
+void ChartView::endGesture() {
+  if (!std::exchange(gesturing_, false)) return;
+  setAccessibleDescription(description_);
+}
+
+void ChartView::mousePressEvent(QMouseEvent* event) {
+  if (!main_ || event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  passPending();
+  main_->pressChart(twipsAt(event->position().x()));
+  gesturing_ = true;
+  setCursor(Qt::ClosedHandCursor);
+}
+
+void ChartView::mouseMoveEvent(QMouseEvent* event) {
+  if (!main_ || !main_->isDraggingChart() || !(event->buttons() & Qt::LeftButton))
+    return QWidget::mouseMoveEvent(event);
+  pendingDrag_ = twipsAt(event->position().x());
+  scheduleFrame();
+}
+
+void ChartView::mouseReleaseEvent(QMouseEvent* event) {
+  if (!main_ || event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+  passPending();
+  main_->releaseChart();
+  unsetCursor();
+  endGesture();
+}
+
+void ChartView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (!main_ || event->button() != Qt::LeftButton) return QWidget::mouseDoubleClickEvent(event);
+  passPending();
+  main_->chooseDayAt(twipsAt(event->position().x()));
+}
+
+void ChartView::wheelEvent(QWheelEvent* event) {
+  if (!main_) return QWidget::wheelEvent(event);
+  // A touchpad's pixels count as a wheel's units.
+  const QPoint delta = event->pixelDelta().isNull() ? event->angleDelta() : event->pixelDelta();
+  (event->modifiers() & Qt::ShiftModifier ? pendingWeekWheel_ : pendingWheel_) += delta;
+  gesturing_ = true;
+  wheelIdle_.start();
+  scheduleFrame();
+  event->accept();
+}
+
+void ChartView::contextMenuEvent(QContextMenuEvent* event) {
+  openMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : QPoint());
+}
+
+// From the keyboard the menu opens over the day cursor's column.
+void ChartView::openMenu(const QPoint& globalPos) {
+  if (!menu_) return;
+  QPoint at = globalPos;
+  if (at.isNull()) {
+    const auto left = drawn_ ? chart::columnLeft(columns(), cursor_) : std::nullopt;
+    at = mapToGlobal(QPoint(left ? static_cast<int>(surface_.toPixels(*left + chart::kColumnWidth / 2))
+                                 : width() / 2,
+                            height() / 2));
+  }
+  menu_->exec(at);
+}
+
+}  // namespace tw::platform

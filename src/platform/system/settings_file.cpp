@@ -1,0 +1,211 @@
+#include "platform/system/settings_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <algorithm>
+#include <cerrno>
+#include <map>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "settings/settings_schema.h"
+#include "settings/text_forms.h"
+#include "files/path_walk.h"
+#include "files/whole_file.h"
+
+namespace tw::platform {
+
+namespace {
+constexpr qint64 kBlock = 64 * 1024;
+// A name of kLongestName characters of four bytes each, and room for quotes and escapes.
+constexpr qsizetype kLongestValue = 4 * static_cast<qsizetype>(kLongestName) + 64;
+// Of a line only so much is kept: no key of ours is longer than this.
+constexpr qsizetype kLongestLine = kLongestValue + 256;
+// Nothing past this is read; no settings file is anywhere near it.
+constexpr qint64 kMostRead = 256 * 1024 * 1024;
+
+
+// The first kLongestValue bytes or fewer, never ending inside an escape or a character, and
+// with an open quote closed.
+QByteArray cutValue(QByteArrayView value) {
+  if (value.size() <= kLongestValue) return value.toByteArray();
+  qsizetype end = 0;
+  bool quoted = false, quotedAtEnd = false;
+  for (qsizetype i = 0; i <= kLongestValue;) {
+    if ((static_cast<uchar>(value[i]) & 0xC0) != 0x80) end = i, quotedAtEnd = quoted;
+    if (value[i] == '\\') {
+      i += 2;
+    } else {
+      quoted ^= value[i] == '"';
+      ++i;
+    }
+  }
+  QByteArray cut = value.first(end).toByteArray();
+  if (quotedAtEnd) cut += '"';
+  return cut;
+}
+
+// Keeps the program's own keys of one section, line by line.
+class KeyFilter {
+ public:
+  explicit KeyFilter(const QString& section) : section_(section.toUtf8()) {}
+
+  void line(QByteArrayView raw) {
+    const QByteArrayView line = raw.trimmed();
+    if (line.startsWith('[')) {
+      const qsizetype close = line.indexOf(']');
+      inSection_ = close > 0 &&
+                   QByteArray::fromPercentEncoding(line.sliced(1, close - 1).trimmed().toByteArray()) == section_;
+      return;
+    }
+    const qsizetype eq = line.indexOf('=');
+    if (!inSection_ || eq <= 0) return;
+    const QByteArray key = line.first(eq).trimmed().toByteArray();
+    if (isSettingKey(QByteArray::fromPercentEncoding(key).toStdString()))
+      kept_[key] = key + '=' + cutValue(line.sliced(eq + 1));
+  }
+
+  QByteArray text() const {
+    QByteArray out = '[' + section_ + "]\n";
+    for (const auto& [key, line] : kept_) out += line + '\n';
+    return out;
+  }
+
+ private:
+  QByteArray section_;
+  bool inSection_ = false;
+  std::map<QByteArray, QByteArray> kept_;
+};
+}  // namespace
+
+namespace {
+std::string systemError(int error) { return qt_error_string(error).toStdString(); }
+
+// What a thing that is no plain file is, in words.
+std::string kindOf(unsigned type) {
+  switch (type) {
+    case S_IFIFO: return "a named pipe";
+    case S_IFDIR: return "a folder";
+    case S_IFSOCK: return "a socket";
+    case S_IFCHR:
+    case S_IFBLK: return "a device";
+    default: return "not a plain file";
+  }
+}
+}  // namespace
+
+LocalSettingsFile::LocalSettingsFile(QString path, QString judgedFrom)
+    : path_(std::move(path)), judgedFrom_(std::move(judgedFrom)) {
+  // The folder above the file's own: for the settings, the config home.
+  if (judgedFrom_.isEmpty()) judgedFrom_ = QFileInfo(QFileInfo(path_).absolutePath()).absolutePath();
+}
+
+SettingsFileText LocalSettingsFile::read() {
+  SettingsFileText found;
+  const QByteArray name = QFile::encodeName(path_);
+  struct stat st {};
+  if (::lstat(name.constData(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return found;  // a first run
+    found.exists = true;
+    found.keepAsItIs = "It could not be looked at: " + systemError(errno);
+    return found;
+  }
+  found.exists = true;
+  const files::Walked walked = files::walkPath(name.toStdString(), QFile::encodeName(judgedFrom_).toStdString());
+  if (!walked.error.empty()) {
+    found.keepAsItIs = "It could not be looked at: " + walked.error;
+    return found;
+  }
+  // Neither read nor written: what someone else could have put there is not the user's.
+  if (std::string why = files::whyNotTrusted(walked, true); !why.empty()) {
+    found.keepAsItIs = why;
+    return found;
+  }
+  const bool link = S_ISLNK(st.st_mode);
+  if (!walked.exists) {
+    found.keepAsItIs = "It is a link to a file that is not there";
+    return found;
+  }
+  if (walked.type != S_IFREG) {
+    found.keepAsItIs = link ? "It is a link to " + kindOf(walked.type) + ", not to a file"
+                            : "It is " + kindOf(walked.type) + ", not a file";
+    return found;
+  }
+
+  // Opened without waiting and without following a link put there since the look above.
+  const int fd = ::open(walked.target.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  struct stat opened {};
+  if (fd < 0 || ::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    found.keepAsItIs = "It could not be read: " + systemError(fd < 0 ? errno : EINVAL);
+    if (fd >= 0) ::close(fd);
+    return found;
+  }
+  if (opened.st_size > kLargestSettingsFile) {
+    found.text = programKeys(fd, QString::fromUtf8(kSettingsSection.data(), kSettingsSection.size())).toStdString();
+    found.keepAsItIs = "It is larger than any settings file of Tidewell's (" +
+                       std::to_string(opened.st_size / (1024 * 1024)) + " MB)";
+    ::close(fd);
+    return found;
+  }
+  found.text.resize(static_cast<std::size_t>(opened.st_size));
+  std::size_t got = 0;
+  for (;;) {
+    if (got == found.text.size()) found.text.resize(got + 4096);  // it grew meanwhile
+    const ssize_t n = ::read(fd, found.text.data() + got, found.text.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      found.keepAsItIs = "It could not be read whole: " + systemError(errno);
+      break;
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+    if (got > static_cast<std::size_t>(kLargestSettingsFile)) {
+      found.keepAsItIs = "It is larger than any settings file of Tidewell's";
+      break;
+    }
+  }
+  found.text.resize(got);
+  ::close(fd);
+  return found;
+}
+
+std::string LocalSettingsFile::replace(const std::string& text) {
+  const auto failed = files::writeWholeFiles({{QFile::encodeName(path_).toStdString(), text}},
+                                             {QFile::encodeName(judgedFrom_).toStdString(), true});
+  return failed ? failed->sentence() : std::string();
+}
+
+QByteArray programKeys(int fd, const QString& section) {
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) return {};
+  KeyFilter filter(section);
+  QByteArray block = file.read(kBlock);
+  if (block.startsWith("\xEF\xBB\xBF")) block.remove(0, 3);
+  QByteArray line;  // at most kLongestLine bytes of the line being read
+  for (qint64 read = block.size(); !block.isEmpty();) {
+    for (QByteArrayView rest = block; !rest.isEmpty();) {
+      const qsizetype end = rest.indexOf('\n');
+      const QByteArrayView piece = end < 0 ? rest : rest.first(end);
+      line += piece.first(std::min(piece.size(), std::max<qsizetype>(0, kLongestLine - line.size())));
+      if (end < 0) break;
+      filter.line(line);
+      line.clear();
+      rest = rest.sliced(end + 1);
+    }
+    if (read >= kMostRead) break;
+    block = file.read(kBlock);
+    read += block.size();
+  }
+  filter.line(line);
+  return filter.text();
+}
+
+QString makePrivateFolder(const QString& folder) {
+  return QString::fromStdString(files::makePrivateFolders(QFile::encodeName(folder).toStdString()));
+}
+
+}  // namespace tw::platform

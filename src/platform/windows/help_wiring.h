@@ -1,0 +1,27 @@
+#pragma once
+// The Help menu of the main window: our help viewer, the chart key and the About box.
+#include "commands/help_commands.h"
+#include "platform/windows/qt_about_box.h"
+#include "platform/windows/qt_help_viewer.h"
+#include "platform/windows/qt_main_window.h"
+#include "platform/system/qt_system_info_tool.h"
+
+namespace tw::platform {
+
+class HelpWiring {
+ public:
+  // Connects the four Help menu items to their commands.
+  HelpWiring(QtMainWindow& window, const MainWindow& main);
+
+  HelpCommands& commands() { return commands_; }
+  QtHelpViewer& viewer() { return viewer_; }
+
+ private:
+  QtHelpViewer viewer_;
+  QtSystemInfoTool systemInfo_;
+  QtAboutBoxMaker about_;
+  QtMessages messages_;
+  HelpCommands commands_;
+};
+
+}  // namespace tw::platform

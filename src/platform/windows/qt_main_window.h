@@ -1,0 +1,75 @@
+#pragma once
+// The main window's widgets at their designed places, and their signals wired to MainWindow.
+#include <QHash>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QToolBar>
+#include <map>
+#include <memory>
+
+#include "app/main_window.h"
+#include "platform/drawing/qt_chart_view.h"
+#include "platform/windows/qt_controls.h"
+#include "platform/system/qt_services.h"
+#include "platform/drawing/qt_surface.h"
+#include "platform/windows/qt_window.h"
+
+namespace tw::platform {
+
+class QtMainWindow : public QMainWindow {
+ public:
+  QtMainWindow();
+
+  // The widgets MainWindow is built on; the window's own adapter is window().
+  MainWindowControls controls();
+  QtWindow& windowAdapter() { return window_; }
+  QtSurface& surface() { return surface_; }
+  const QtTextMeasure& measure() const { return measure_; }
+  ChartView* chartView() const { return chartView_; }
+  QToolBar* toolbar() const { return toolbar_; }
+
+  // Every menu item by its name ("print", "about"...), so commands can be connected.
+  QAction* action(const QString& name) const { return actions_.value(name); }
+
+  // Connects each signal to its MainWindow handler; `program` tells when shut-down already ran.
+  void attach(MainWindow& main, const QtProgram& program);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls();
+  void connectMenu(const char* name, void (MainWindow::*handler)());
+  // The toolbar button whose data is `key`.
+  void connectTool(const char* key, void (MainWindow::*handler)());
+  void layoutPass();
+  QtMenuItem& menuItem(const char* name);
+
+  QtSurface surface_;
+  QtTextMeasure measure_;
+  QWidget* client_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
+  ChartView* chartView_ = nullptr;
+  QPushButton* birthdayButton_ = nullptr;
+  QPushButton* birthday2Button_ = nullptr;
+  QtDateField* birthdayEdit_ = nullptr;
+  QtDateField* birthday2Edit_ = nullptr;
+  QtDateField* chartDateEdit_ = nullptr;
+  QLabel* chartDateLabel_ = nullptr;
+  QHash<QString, QAction*> actions_;
+  QMenu* chartMenu_ = nullptr;
+
+  QtWindow window_;
+  std::unique_ptr<WidgetControl> toolbarControl_, birthdayButtonControl_, birthday2ButtonControl_, chartDateLabelControl_;
+  std::unique_ptr<ChartViewControl> chartViewControl_;
+  std::unique_ptr<QtDatePicker> birthdayPicker_, birthday2Picker_, chartDatePicker_;
+  std::map<QString, std::unique_ptr<QtMenuItem>> menuItems_;
+
+  MainWindow* main_ = nullptr;
+  const QtProgram* program_ = nullptr;
+};
+
+}  // namespace tw::platform
