@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/drawing/twips.h"
+#include "platform/drawing/screen_twips.h"
 
 namespace tw::platform {
 

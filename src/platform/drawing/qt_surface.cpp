@@ -13,7 +13,7 @@
 #include "platform/drawing/contrast.h"
 #include "platform/drawing/program_font.h"
 #include "platform/drawing/system_colours.h"
-#include "platform/drawing/twips.h"
+#include "platform/drawing/screen_twips.h"
 
 namespace tw::platform {
 

@@ -3,7 +3,7 @@
 #include <QFontMetricsF>
 #include <QString>
 
-#include "platform/drawing/twips.h"
+#include "platform/drawing/screen_twips.h"
 
 namespace tw::platform {
 

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "platform/drawing/twips.h"
+#include "platform/drawing/screen_twips.h"
 
 namespace tw::platform {
 

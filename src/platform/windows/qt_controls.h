@@ -10,7 +10,7 @@
 
 #include "app/ui.h"
 #include "platform/windows/qt_date_field.h"
-#include "platform/drawing/twips.h"
+#include "platform/drawing/screen_twips.h"
 
 namespace tw::platform {
 

@@ -8,7 +8,7 @@
 
 #include "settings/text_forms.h"
 #include "platform/drawing/qt_surface.h"
-#include "platform/drawing/twips.h"
+#include "platform/drawing/screen_twips.h"
 
 namespace tw::platform {
 

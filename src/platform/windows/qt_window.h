@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "app/ui.h"
-#include "platform/drawing/twips.h"
+#include "platform/drawing/screen_twips.h"
 
 namespace tw::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/drawing/twips.h"
+#include "platform/drawing/screen_twips.h"
 
 #include <gtest/gtest.h>
 
