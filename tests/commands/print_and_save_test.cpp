@@ -67,7 +67,7 @@ TEST(Print, PrintsAWhiteChartAtALimitedSizeThenRestores) {
     EXPECT_EQ(f.window.height(), c.height);
     EXPECT_EQ(f.surface.only("setBackground").back(), "setBackground 12632256");
     if (!c.chartWidth) continue;
-    ASSERT_TRUE(f.page.picture);
+    ASSERT_TRUE(f.page.picture) << "the print page got no picture";
     EXPECT_EQ(f.page.picture->background, "setBackground 16777215");
     EXPECT_EQ(f.page.picture->width, c.chartWidth);
     EXPECT_EQ(f.page.picture->height, c.chartHeight);

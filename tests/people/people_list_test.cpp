@@ -44,7 +44,7 @@ struct PeopleListTest : ::testing::Test, MainWindowFixture {
 
 TEST_F(PeopleListTest, NewFillsTheSlotDeleteFreed) {
   start(clock.day, {{1, "Ann", "25/12/1990"}, {2, "Bob", "1/2/1970"}});
-  EXPECT_FALSE(editB.isEnabled());
+  EXPECT_FALSE(editB.isEnabled()) << "Edit is enabled with nothing chosen";
   select(0);
   EXPECT_EQ((std::vector<bool>{editB.isEnabled(), deleteB.isEnabled(), drawB.isEnabled()}),
             (std::vector<bool>{true, true, true}));
@@ -53,13 +53,13 @@ TEST_F(PeopleListTest, NewFillsTheSlotDeleteFreed) {
   EXPECT_EQ(messages.shown, (Shown{{"Are you sure you want to delete the entry\r\nfor \"Ann\"?",
                                     MessageKind::Question, "Tidewell"}}));
   EXPECT_EQ(store.values["PeopleDate 1"], "30/12/1899");
-  EXPECT_FALSE(drawB.isEnabled());
+  EXPECT_FALSE(drawB.isEnabled()) << "Draw is enabled with nothing chosen";
 
   main.chooseBirthday2();  // the entry still starts from the first birthday
   onEntry([this] {
     EXPECT_EQ(date.value(), kMe);
     entry.accept();  // without a name: refused
-    EXPECT_TRUE(personEntryWindow.visible);
+    EXPECT_TRUE(personEntryWindow.visible) << "the entry window stayed hidden";
     name.setText("Cy");
     entry.accept();
   });
@@ -112,7 +112,7 @@ TEST_F(PeopleListTest, TheChosenPersonTakesTheBirthdayTheListWasOpenedFor) {
     peopleListWindow.onShowModal = [&] {
       if (c.selected) select(0);
       people.drawSelectedPerson();  // "Draw chart" is the double-click
-      EXPECT_FALSE(peopleListWindow.visible);
+      EXPECT_FALSE(peopleListWindow.visible) << "the people list is still shown";
     };
     c.second ? main.chooseBirthday2() : main.chooseBirthday();
     const ChartState& st = main.state();

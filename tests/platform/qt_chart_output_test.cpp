@@ -1,5 +1,6 @@
 #include "platform/drawing/qt_chart_output.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -67,7 +68,8 @@ TEST_F(QtPrintSave, PrintsOnePdfPageAtThePrintableAreasCorner) {
   auto& display = root->display();
   const QString pdf = path("chart.pdf");
   display.dialogs().runner = [&](QDialog& d) {
-    EXPECT_FALSE(dynamic_cast<QPrintDialog&>(d).testOption(QAbstractPrintDialog::PrintPageRange));
+    EXPECT_FALSE(dynamic_cast<QPrintDialog&>(d).testOption(QAbstractPrintDialog::PrintPageRange))
+        << "the print dialog offers a page range";
     display.printer().setOutputFormat(QPrinter::PdfFormat);  // choosing "Print to File (PDF)"
     display.printer().setOutputFileName(pdf);
     return int(QDialog::Accepted);
@@ -85,7 +87,7 @@ TEST_F(QtPrintSave, PrintsOnePdfPageAtThePrintableAreasCorner) {
   const QImage chart = again.image().convertToFormat(QImage::Format_RGB32);
 
   QFile file(pdf);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.errorString().toStdString();
   EXPECT_EQ(file.readAll().count("/Type /Page\n"), 1);
   const auto images = poppler("pdfimages", {"-list", pdf});
   const auto text = poppler("pdftotext", {"-layout", pdf, "-"});
@@ -98,7 +100,7 @@ TEST_F(QtPrintSave, PrintsOnePdfPageAtThePrintableAreasCorner) {
   const QImage page = QImage(path("page.png")).convertToFormat(QImage::Format_RGB32);
   const QPointF origin = display.printer().pageLayout().paintRectPoints().topLeft() * 96 / 72.0;
   const QRect chartInk = inkBounds(chart), pageInk = inkBounds(page);
-  ASSERT_FALSE(chartInk.isEmpty());
+  ASSERT_FALSE(chartInk.isEmpty()) << "no pixel of the chart's ink";
   EXPECT_NEAR(pageInk.left(), origin.x() + chartInk.left(), 2);
   EXPECT_NEAR(pageInk.top(), origin.y() + chartInk.top(), 2);
   EXPECT_NEAR(pageInk.right(), origin.x() + chartInk.right(), 2);
@@ -121,7 +123,7 @@ TEST_F(QtPrintSave, TheSaveDialogWritesTheTypeChosenInIt) {
                                                "SVG drawings (*.svg)", "PDF documents (*.pdf)"}));
     EXPECT_EQ(std::tuple(save.selectedNameFilter(), save.defaultSuffix()),
               std::tuple(QString("Bitmaps (*.BMP)"), QString("BMP")));
-    EXPECT_FALSE(save.testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_FALSE(save.testOption(QFileDialog::DontConfirmOverwrite)) << "replacing a file is not confirmed";
     offered << QFileInfo(save.selectedFiles().value(0)).fileName();
     // What choosing a filter in the list does: select it and say so.
     const QString filter = save.nameFilters().at(cases[i].filter);
@@ -141,16 +143,17 @@ TEST_F(QtPrintSave, TheSaveDialogWritesTheTypeChosenInIt) {
   for (const char* name : {"chart.BMP", "chart.png"})
     EXPECT_TRUE(QImage(path(name)).convertToFormat(QImage::Format_RGB32) == screen()) << name;
   QFile svg(path("chart.svg"));
-  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(svg.readAll().contains("fill=\"#ffff80\""));  // the chosen background
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly)) << svg.errorString().toStdString();
+  EXPECT_THAT(svg.readAll().toStdString(), ::testing::HasSubstr("fill=\"#ffff80\""));  // the chosen background
   // The dialog's own history goes nowhere: Tidewell.ini is the only settings file.
-  EXPECT_FALSE(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).isWritable());
+  EXPECT_FALSE(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).isWritable())
+      << QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName().toStdString();
 }
 
 TEST_F(QtPrintSave, AFailedWriteLeavesTheOldFileWhole) {
   const QString target = path("kept.BMP");
   QFile old(target);
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly)) << old.errorString().toStdString();
   old.write("old contents");
   old.close();
   int asked = 0;
@@ -171,7 +174,7 @@ TEST_F(QtPrintSave, AFailedWriteLeavesTheOldFileWhole) {
   std::signal(SIGXFSZ, handler);
 
   EXPECT_EQ(asked, 1);
-  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly)) << old.errorString().toStdString();
   EXPECT_EQ(old.readAll(), "old contents");
   EXPECT_EQ(QDir(dir.path()).entryList({"*.BMP*"}, QDir::Files), QStringList{"kept.BMP"});
 }

@@ -16,7 +16,7 @@ TEST(HelpViewer, AMissingFileIsSaidInTheWindow) {
   QtHelpViewer viewer;
   viewer.showContents(missing.toStdString());
   const QString notFound = viewer.window()->browser()->toPlainText();
-  EXPECT_FALSE(viewer.window()->fileLoaded());
+  EXPECT_FALSE(viewer.window()->fileLoaded()) << "a missing file counted as loaded";
   EXPECT_TRUE(notFound.contains("Help file not found")) << notFound.toStdString();
   EXPECT_TRUE(notFound.contains(missing)) << notFound.toStdString();
 }

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QCalendarWidget>
@@ -90,13 +91,13 @@ TEST_F(MainWindowTest, TheChartAreaReadsTheDayUnderItsCursor) {
   };
   EXPECT_TRUE(view->accessibleDescription().contains(date + ", the chart date: physical"))
       << view->accessibleDescription().toStdString();
-  EXPECT_TRUE(key(Qt::Key_Right).contains(", 1 day after the chart date: physical"));
-  EXPECT_TRUE(key(Qt::Key_Home).contains(", the chart date: "));
+  EXPECT_THAT(key(Qt::Key_Right).toStdString(), ::testing::HasSubstr(", 1 day after the chart date: physical"));
+  EXPECT_THAT(key(Qt::Key_Home).toStdString(), ::testing::HasSubstr(", the chart date: "));
   for (int i = 0; i < 40; ++i) key(Qt::Key_Left);  // stops at the first column
   EXPECT_EQ(view->cursorDay(), state.chartDate - 11);
   // The chart date's column: 3225 to 3500 twips, pixels 215 to 233 at 96 dpi.
-  EXPECT_TRUE(view->tooltipAt(220).startsWith(
-      QString::fromStdString(formatLongDate(state.chartDate, userLocale()) + "\nPhysical: ")));
+  EXPECT_THAT(view->tooltipAt(220).toStdString(),
+              ::testing::StartsWith(formatLongDate(state.chartDate, userLocale()) + "\nPhysical: "));
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheStateOnce) {
@@ -108,7 +109,7 @@ TEST_F(MainWindowTest, ClosingSavesTheStateOnce) {
   AppRoot again(dir.filePath("Tidewell.ini"));
   again.start();
   again.view().action("exit")->trigger();
-  EXPECT_TRUE(again.program().ended());
+  EXPECT_TRUE(again.program().ended()) << "the program goes on after File > Exit";
   again.store().write("Chart type", "sentinel");
   again.view().close();
   EXPECT_EQ(again.store().read("Chart type", ""), "sentinel");

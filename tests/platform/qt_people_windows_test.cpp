@@ -42,16 +42,16 @@ void press(QWidget* w, Qt::Key key) {
 
 // Return on a selected line is the default button, Draw chart, as a double-click is.
 TEST_F(QtPeople, ADoubleClickOrReturnOnASelectedLineDrawsIt) {
-  EXPECT_FALSE(windows->button("drawButton")->isEnabled());
+  EXPECT_FALSE(windows->button("drawButton")->isEnabled()) << "Draw is enabled with nothing chosen";
   for (const bool byReturn : {false, true}) {
     main.takeChosenPerson(fromYmd(2000, 1, 1), "Nobody");
     whileShown([&] {
       windows->list()->setCurrentRow(0);
-      EXPECT_TRUE(windows->button("drawButton")->isEnabled());
+      EXPECT_TRUE(windows->button("drawButton")->isEnabled()) << "Draw is still disabled";
       if (byReturn) press(windows->list(), Qt::Key_Return);
       else emit windows->list()->itemDoubleClicked(windows->list()->item(0));
     });
-    EXPECT_FALSE(listWidget->isVisible());
+    EXPECT_FALSE(listWidget->isVisible()) << "the people list is still shown";
     EXPECT_EQ(main.state().name, "Ann") << byReturn;
     EXPECT_EQ(birthdayPicker.value(), fromYmd(1990, 12, 25));
   }
@@ -83,8 +83,8 @@ TEST_F(QtPeople, EachWindowClosesAsADialogDoes) {
     press(windows->list(), Qt::Key_Escape);
   });
   EXPECT_EQ(selected, (QStringList{"", "Ann"}));
-  EXPECT_FALSE(listWidget->isVisible());
-  EXPECT_TRUE(windows->peopleList().isLoaded());
+  EXPECT_FALSE(listWidget->isVisible()) << "the people list is still shown";
+  EXPECT_TRUE(windows->peopleList().isLoaded()) << "the people were never loaded";
   EXPECT_EQ(windows->list()->count(), 1);
   EXPECT_EQ(store.values["PeopleName 3"], "Ann");
   store.values["PeopleName 1"] = "Bea";

@@ -52,7 +52,7 @@ TEST(SettingsPermissions, NobodyElseGainsAccess) {
       QDir().mkpath(folder);
       for (const QString& f : {folder, QFileInfo(folder).path()}) ::chmod(QFile::encodeName(f).constData(), 0755);
       QFile f(path);
-      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << f.errorString().toStdString();
       f.write("[Tidewell]\nBirthday1=31/1/1990\n");
       f.close();
       ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), *c.oldMode), 0);
@@ -70,7 +70,7 @@ TEST(SettingsPermissions, NobodyElseGainsAccess) {
   }
   const QString fresh = dir.filePath("fresh/Kestrelmoor/Tidewell.ini");
   EXPECT_EQ(QtSettingsStore(fresh).read("Chart type", " 0"), " 0");
-  EXPECT_FALSE(QFile::exists(dir.filePath("fresh")));  // merely reading leaves no trace
+  EXPECT_FALSE(QFile::exists(dir.filePath("fresh"))) << "reading made the folder";
   {
     QtSettingsStore store(fresh);
     store.write("Chart type", " 1");
@@ -91,7 +91,7 @@ TEST(SettingsOnDisk, AHugeFileIsOnlyRead) {
   test::qtApp();
   QTemporaryDir dir;
   QFile file(dir.filePath("Tidewell.ini"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << file.errorString().toStdString();
   file.write("[Other]\nJunk=" + QByteArray(kLargestSettingsFile, ',') + "\n[Tidewell]\nChart%20type=\" 1\"\nUnknown=u\n");
   file.write("Birthname1=\"" + QByteArray(3'000'000, 'x') + "\n");  // its quote never closes
   file.write("PeopleName 3=Ann\nPeopleName 3=Anna\nPeopleName 51=Nobody\n");
@@ -111,7 +111,8 @@ TEST(SettingsOnDisk, AHugeFileIsOnlyRead) {
     store.write("Chart type", " 0");
     store.sync();
   }
-  EXPECT_TRUE(bytesOf(file.fileName()) == before);
+  EXPECT_EQ(bytesOf(file.fileName()).size(), before.size());
+  EXPECT_TRUE(bytesOf(file.fileName()) == before) << "the huge file was changed";
 }
 
 // Every file earlier versions wrote went through QSettings: it reads the same, and a new file
@@ -158,12 +159,12 @@ TEST(SettingsOnDisk, ANamedPipeAFolderOrABrokenLinkIsLeftAsItIs) {
     c.make(QFile::encodeName(path));
     {
       QtSettingsStore store(path);  // a pipe opened for reading would wait here for ever
-      EXPECT_FALSE(store.isNew());
+      EXPECT_FALSE(store.isNew()) << "taken for a first run";
       EXPECT_EQ(store.leftUntouchedBecause().isEmpty(), !c.untouched) << store.leftUntouchedBecause().toStdString();
       store.write("Birthname1", "Ann");
       store.sync();
     }
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none")));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none"))) << "a file was made where the link led";
     EXPECT_EQ(QFileInfo(path).isSymLink(), QByteArray(c.what).startsWith("a link"));
   }
   EXPECT_EQ(bytesOf(own), "[Tidewell]\nBirthname1=Ann\n");
@@ -188,7 +189,7 @@ TEST(SettingsOnDisk, AFailedSaveIsToldOnceThenRetried) {
   test::qtApp();
   QTemporaryDir dir;
   QFile blocker(dir.filePath("config"));  // a file where the settings folder belongs: even root fails
-  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)) << blocker.errorString().toStdString();
   blocker.close();
   const QString path = dir.filePath("config/Kestrelmoor/Tidewell.ini");
   MessageBoxes boxes;
@@ -207,7 +208,7 @@ TEST(SettingsOnDisk, AFailedSaveIsToldOnceThenRetried) {
                                                    "your changes are kept only while Tidewell runs. It tries "
                                                    "again at every change and when it closes."});
     EXPECT_EQ(root.store().read("PeopleName 1", ""), "Frank");
-    ASSERT_TRUE(blocker.remove());
+    ASSERT_TRUE(blocker.remove()) << blocker.errorString().toStdString();
     root.mainWindow().saveAndClose();
   }
   EXPECT_EQ(boxes.seen.size(), 1u);

@@ -21,14 +21,14 @@ TEST(SingleInstance, ALockHeldForAYearStillHolds) {
   QTemporaryDir dir;
   const QString settings = dir.filePath("Tidewell.ini");
   SingleInstance first(settings, dir.path());
-  ASSERT_TRUE(first.claim());
+  ASSERT_TRUE(first.claim()) << "the first copy could not claim its lock";
   const QStringList locks = QDir(dir.path()).entryList({"*.lock"});
   ASSERT_EQ(locks.size(), 1);
   const QByteArray lock = QFile::encodeName(dir.filePath(locks[0]));
   const struct utimbuf yearAgo{::time(nullptr) - 366 * 24 * 3600, ::time(nullptr) - 366 * 24 * 3600};
   ASSERT_EQ(::utime(lock.constData(), &yearAgo), 0);
   SingleInstance second(settings, dir.path());
-  EXPECT_FALSE(second.claim());
+  EXPECT_FALSE(second.claim()) << "a second copy claimed the same lock";
 }
 
 TEST(SingleInstance, TheLockGoesOnlyWhereNoOtherUserCanWrite) {

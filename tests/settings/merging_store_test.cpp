@@ -35,7 +35,7 @@ TEST(MergingStore, AFileNotReadWholeIsNeverWritten) {
   file.keepAsItIs = "It is a named pipe, not a file";
   MergingSettingsStore store(file);
   EXPECT_EQ(store.leftUntouchedBecause(), file.keepAsItIs);
-  EXPECT_FALSE(store.isNew());
+  EXPECT_FALSE(store.isNew()) << "taken for a first run";
   EXPECT_EQ(store.read("PeopleName 1", ""), "Ann");  // what could be read is used
   store.write("PeopleName 1", "Zed");
   file.keepAsItIs.clear();  // even once it could be: not this run

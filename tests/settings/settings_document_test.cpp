@@ -44,7 +44,7 @@ TEST(SettingsDocument, HandEditsSurviveASave) {
 
 TEST(SettingsDocument, AUtf16FileKeepsItsBytes) {
   const std::string utf16("\xFF\xFE[\0T\0]\0\n\0", 10);
-  EXPECT_TRUE(sectionValues(utf16, "Tidewell").empty());
+  EXPECT_EQ(sectionValues(utf16, "Tidewell").size(), 0u);
   EXPECT_EQ(withChanges(utf16, "Tidewell", {{"Average", "0"}}), utf16 + "\n\n[Tidewell]\nAverage=0\n");
 }
 
