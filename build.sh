@@ -11,6 +11,11 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils appstream
 )
+# The suite also drives the real program under a private X display (scripts/check-*.sh).
+if [ "${1:-run}" = test ]; then
+  packages+=(xvfb openbox xdotool x11-utils imagemagick xclip dbus at-spi2-core python3-pyatspi
+             python3-icalendar)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

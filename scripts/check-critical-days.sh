@@ -12,39 +12,20 @@
 #        xvfb openbox xdotool x11-utils dbus at-spi2-core python3-pyatspi python3-icalendar)
 set -uo pipefail
 build=$(realpath "${1:-build}")
-need=()
-for t in Xvfb:xvfb openbox:openbox xdotool:xdotool xdpyinfo:x11-utils dbus-run-session:dbus \
-         /usr/libexec/at-spi-bus-launcher:at-spi2-core; do
-  command -v "${t%%:*}" >/dev/null || need+=("${t#*:}")
-done
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || need+=(python3-pyatspi)
-/usr/bin/python3 -c 'import icalendar' 2>/dev/null || need+=(python3-icalendar)
-if [ ${#need[@]} -gt 0 ]; then
-  sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get update -qq && $sudo env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
-fi
-if [ -z "${TW_IN_SESSION:-}" ]; then
-  exec env TW_IN_SESSION=1 dbus-run-session -- "$0" "$build"
-fi
-n=$(( 700 + RANDOM % 200 ))
-Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-export DISPLAY=":$n"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & wpid=$!
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bpid=$!
-sleep 1
-failed=0
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib/session.sh"
+session_need dbus-daemon:dbus /usr/libexec/at-spi-bus-launcher:at-spi2-core \
+  py:pyatspi:python3-pyatspi py:icalendar:python3-icalendar
+session_start a11y
 scratch=$(mktemp -d)
-trap 'kill $app $xpid $wpid $bpid 2>/dev/null; rm -rf "$scratch"' EXIT
+app=""
+cleanup() { [ -n "$app" ] && kill "$app" 2>/dev/null; rm -rf "$scratch"; }
+session_atexit cleanup
 export XDG_CONFIG_HOME="$scratch/config" LC_ALL=en_GB.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 mkdir -p "$XDG_CONFIG_HOME/Kestrelmoor"
 printf '[Tidewell]\nBirthday1=31/1/1990\nBirthname1=Anna\n' > "$XDG_CONFIG_HOME/Kestrelmoor/Tidewell.ini"
 
 keys() { for k in "$@"; do xdotool key "$k"; sleep 0.4; done; }
-check() {
-  if [ "$2" = "$3" ]; then echo "PASS  $1"; else echo "FAIL  $1: got '$2', wanted '$3'"; failed=1; fi
-}
 
 # What the screen reader finds in the program: `rows` (ISO day|cycles per row of the list),
 # `centre N` (the screen point of row N), `text NAME` (a text field's text), `showing NAME`.
@@ -139,7 +120,7 @@ for s in 0 1 2; do
   keys alt+s Home
   for _ in $(seq "$s"); do keys Down; done
   want=$(expected "$today" "$s")
-  check "rows ${spans[$s]} ($(wc -l <<<"$want") days)" "$(probe rows | tr '\n' ' ')" "$(tr '\n' ' ' <<<"$want")"
+  same "rows ${spans[$s]} ($(wc -l <<<"$want") days)" "$(probe rows | tr '\n' ' ')" "$(tr '\n' ' ' <<<"$want")"
 done
 
 # Back to 30 days; a file without and one with the reminder.
@@ -150,9 +131,9 @@ for kind in plain alarm; do
   keys alt+a; sleep 1
   keys ctrl+a; xdotool type --delay 30 "$file"; keys Return; sleep 1
   if [ -f "$file" ]; then
-    check "calendar ($kind)" "$(events "$file" "$kind" | tr '\n' ' ')" "$(probe rows | tr '\n' ' ')"
+    same "calendar ($kind)" "$(events "$file" "$kind" | tr '\n' ' ')" "$(probe rows | tr '\n' ' ')"
   else
-    check "calendar ($kind)" "no file $file" "a file"
+    fail "calendar ($kind)" "no file $file" "a file"
   fi
 done
 
@@ -160,14 +141,13 @@ third=$(probe rows | sed -n 3p | cut -d'|' -f1)
 read -r x y <<<"$(probe centre 2)"
 xdotool mousemove --sync "$x" "$y" click --repeat 2 --delay 80 1; sleep 1
 want=$(date -d "$third" +%d/%m/%Y)
-check "double-click a row: chart date" "$(probe text 'Chart date')" "$want"
-check "double-click a row: the list starts there" "$(probe rows | sed -n 1p | cut -d'|' -f1)" "$third"
+same "double-click a row: chart date" "$(probe text 'Chart date')" "$want"
+same "double-click a row: the list starts there" "$(probe rows | sed -n 1p | cut -d'|' -f1)" "$third"
 
 second=$(probe rows | sed -n 2p | cut -d'|' -f1)
 keys Down Return; sleep 0.5
-check "Return on a row: chart date" "$(probe text 'Chart date')" "$(date -d "$second" +%d/%m/%Y)"
+same "Return on a row: chart date" "$(probe text 'Chart date')" "$(date -d "$second" +%d/%m/%Y)"
 
 keys Escape
-check "Escape closes the window" "$(probe showing 'Critical days')" "hidden"
+same "Escape closes the window" "$(probe showing 'Critical days')" "hidden"
 kill "$app" 2>/dev/null; wait "$app" 2>/dev/null
-exit $failed

@@ -14,39 +14,19 @@ here=$(cd "$(dirname "$0")" && pwd)
 exe=$build/src/tidewell
 chart=$build/src/cli/tidewell-chart
 root=$([ "$(id -u)" -eq 0 ] && echo 1 || echo "")
-for t in Xvfb openbox xdotool xdpyinfo xwininfo xmessage import; do
-  command -v $t >/dev/null || { echo "needs $t (xvfb openbox xdotool x11-utils imagemagick)"; exit 2; }
-done
+. "$here/lib/session.sh"
 # The boxes' words are read as a screen reader reads them.
-command -v dbus-run-session >/dev/null && [ -x /usr/libexec/at-spi-bus-launcher ] &&
-  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
-  { echo "needs dbus, at-spi2-core and python3-pyatspi"; exit 2; }
-
+session_need xwininfo:x11-utils xmessage:x11-utils import:imagemagick dbus-run-session:dbus \
+  /usr/libexec/at-spi-bus-launcher:at-spi2-core py:pyatspi:python3-pyatspi
 work=$(mktemp -d)
-failed=0
-n=$(( 300 + RANDOM % 300 ))
-Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-export DISPLAY=":$n"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & wpid=$!
 made_users=""
 cleanup() {
   for m in "$work"/*/config/Kestrelmoor "$work"/*/disk; do mountpoint -q "$m" 2>/dev/null && umount "$m"; done
-  kill "$wpid" "$xpid" 2>/dev/null
-  wait 2>/dev/null
   for u in $made_users; do userdel "$u" 2>/dev/null; done
   rm -rf "$work"
 }
-trap cleanup EXIT
-sleep 0.5
-
-say() { # PASS|FAIL, what
-  echo "$1 $2"
-  [ "$1" = PASS ] || failed=1
-}
-check() { # condition text, what
-  if eval "$1"; then say PASS "$2"; else say FAIL "$2"; fi
-}
+session_atexit cleanup
+session_start
 
 # A scratch home for one check: sets CONFIG, INI and exports the XDG folders.
 scratch() {
@@ -106,16 +86,6 @@ hear() {
     sleep 0.2
   done
   printf '%s' "$text"
-}
-
-# Like check, for words that must hold a part: when they do not, prints both.
-checkHolds() { # words, part, what
-  if [[ "$1" == *"$2"* ]]; then
-    say PASS "$3"
-  else
-    say FAIL "$3"
-    printf '     heard:  %s\n     wanted: ...%s...\n' "${1:-(nothing)}" "$2"
-  fi
 }
 
 # Sets WIN to the main window once it shows, looking every 50 ms for up to 10 s (xdotool's own
@@ -178,7 +148,7 @@ quit() {
   dismiss
   for _ in $(seq 100); do kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$PID" 2>/dev/null; then
-    say FAIL "     still running 10 s after File > Exit; stopped"
+    fail "     File > Exit" "still running 10 s later (stopped)" "the program ended"
     kill "$PID"
   fi
   wait "$PID"
@@ -192,14 +162,14 @@ mode() { stat -c %a "$1" 2>/dev/null; }
 scratch huge
 printf '[Tidewell]\nChart width=1999999\nChart height=1999999\n' > "$INI"
 launch
-check '[ -n "$WIN" ] && kill -0 $PID' "1999999 x 1999999 twips stored: the window shows"
+holds '[ -n "$WIN" ] && kill -0 $PID' "1999999 x 1999999 twips stored: the window shows"
 if [ -n "$WIN" ]; then
   eval "$(xwininfo -frame -id "$WIN" | awk '/Width:/ {print "W=" $2} /Height:/ {print "H=" $2}')"
-  check '[ "$W" -le 1280 ] && [ "$H" -le 900 ]' "     its frame, ${W} x ${H} pixels, is within the 1280 x 900 screen"
+  holds '[ "$W" -le 1280 ] && [ "$H" -le 900 ]' "     its frame, ${W} x ${H} pixels, is within the 1280 x 900 screen"
   shot huge-start.png
   quit
   w=$(stored 'Chart%20width'); h=$(stored 'Chart%20height')
-  check '[ $RC -eq 0 ] && [ "$w" -le 19200 ] && [ "$h" -le 13500 ]' \
+  holds '[ $RC -eq 0 ] && [ "$w" -le 19200 ] && [ "$h" -le 13500 ]' \
     "     exit $RC; written back $w x $h twips (the screen is 19200 x 13500)"
 fi
 
@@ -222,11 +192,11 @@ ms=$(( ($(date +%s%N) - t0) / 1000000 ))
 sleep 0.5
 after=$(xdotool getactivewindow)
 kill $mpid 2>/dev/null
-check '[ $rc -eq 0 ] && [ $ms -lt 1000 ]' "second start on the same file: exit $rc after $ms ms"
-check '[ "$after" = "$first" ] && [ "$before" != "$first" ]' \
+holds '[ $rc -eq 0 ] && [ $ms -lt 1000 ]' "second start on the same file: exit $rc after $ms ms"
+holds '[ "$after" = "$first" ] && [ "$before" != "$first" ]' \
   "     the first window came to the front (active: $before before, $after after; Tidewell is $first)"
 quit
-check '[ "$(stored "PeopleName%201")" = FromA ] && ! kill -0 $PID 2>/dev/null' \
+holds '[ "$(stored "PeopleName%201")" = FromA ] && ! kill -0 $PID 2>/dev/null' \
   "     both gone: \"$(stored 'PeopleName%201')\", added in the first, is in the file"
 
 # --- 3. A full disk and a read-only folder ----------------------------------------------------
@@ -249,16 +219,16 @@ if [ -n "$root" ]; then
     add_person Gina  # told once: no second box
     again=$(boxes | wc -l)
     close_people
-    check '[ "$told" -eq 1 ] && [ "$again" -eq 0 ] && cmp -s "$work/$disk.before" "$INI"' \
+    holds '[ "$told" -eq 1 ] && [ "$again" -eq 0 ] && cmp -s "$work/$disk.before" "$INI"' \
       "$disk disk: adding Frank shows one box titled Tidewell ($told, then $again for Gina); the file is as it was"
     if [ $disk = full ]; then rm "$CONFIG/filler"; else mount -o remount,rw "$CONFIG"; fi
     quit
-    check '[ "$(stored "PeopleName%202")$(stored "PeopleName%203")" = FrankGina ]' \
+    holds '[ "$(stored "PeopleName%202")$(stored "PeopleName%203")" = FrankGina ]' \
       "     once the disk allows it, closing saves Frank and Gina: $(stored 'PeopleName%202') $(stored 'PeopleName%203')"
     umount "$CONFIG"
   done
 else
-  echo "SKIP full and read-only disks: tmpfs mounts need root"
+  skip "full and read-only disks" "tmpfs mounts need root"
 fi
 
 # --- 4. A read-only settings file -------------------------------------------------------------
@@ -267,7 +237,7 @@ printf '[Tidewell]\nBirthname1=Ann\n' > "$INI"
 chmod 400 "$INI"
 launch
 quit
-check '[ "$(mode "$INI")" = 400 ]' "a 0400 file after a run as $(id -un): $(mode "$INI")"
+holds '[ "$(mode "$INI")" = 400 ]' "a 0400 file after a run as $(id -un): $(mode "$INI")"
 scratch readonly-nobody
 printf '[Tidewell]\nBirthname1=Ann\n' > "$INI"
 cp "$INI" "$work/nobody.before"
@@ -283,11 +253,11 @@ told=$(boxes | wc -l)
 shot read-only-file.png
 dismiss
 wait "$PID"
-check '[ "$(mode "$INI")" = 400 ] && [ "$told" -eq 1 ] && cmp -s "$work/nobody.before" "$INI"' \
+holds '[ "$(mode "$INI")" = 400 ] && [ "$told" -eq 1 ] && cmp -s "$work/nobody.before" "$INI"' \
   "     as nobody: still $(mode "$INI"), unchanged, and $told box said it could not be saved"
 chmod 444 "$INI"
 env XDG_CONFIG_HOME="$XDG_CONFIG_HOME" "$chart" --interpret >/dev/null 2>&1
-check '[ "$(mode "$INI")" = 444 ]' "     tidewell-chart --interpret leaves a 0444 file $(mode "$INI")"
+holds '[ "$(mode "$INI")" = 444 ]' "     tidewell-chart --interpret leaves a 0444 file $(mode "$INI")"
 
 # --- 5. A missing settings folder under umask 000 ---------------------------------------------
 scratch umask
@@ -301,7 +271,7 @@ umask "$mask"
 entry=$(xdotool search --onlyvisible --name '^Entry$' | head -1)
 [ -n "$entry" ] && xdotool windowactivate --sync "$entry" key Escape && sleep 0.5
 quit
-check '[ "$(mode "$XDG_CONFIG_HOME")$(mode "$CONFIG")$(mode "$INI")" = 700700600 ]' \
+holds '[ "$(mode "$XDG_CONFIG_HOME")$(mode "$CONFIG")$(mode "$INI")" = 700700600 ]' \
   "umask 000, no \$XDG_CONFIG_HOME: it is made $(mode "$XDG_CONFIG_HOME"), Kestrelmoor $(mode "$CONFIG"), the file $(mode "$INI")"
 
 # --- 6. A 100 MB settings file with a 20 MB name ----------------------------------------------
@@ -321,9 +291,9 @@ ms=$(( ($(date +%s%N) - t0) / 1000000 ))
 sleep 0.5
 told=$(boxes | wc -l)
 dismiss
-check '[ $ms -lt 1000 ] && [ "$told" -eq 1 ]' "a $size MB file with a 20 MB name: the window shows after $ms ms, $told box says it is left as it is"
+holds '[ $ms -lt 1000 ] && [ "$told" -eq 1 ]' "a $size MB file with a 20 MB name: the window shows after $ms ms, $told box says it is left as it is"
 quit
-check '[ $RC -eq 0 ] && [ "$(md5sum < "$INI")" = "$sum" ]' "     exit $RC; the file is byte for byte as it was"
+holds '[ $RC -eq 0 ] && [ "$(md5sum < "$INI")" = "$sum" ]' "     exit $RC; the file is byte for byte as it was"
 
 # Starts a second window on the same files; sets PID2 and WIN2 once a main window other than WIN shows.
 launchAnother() {
@@ -352,7 +322,7 @@ if [ -n "$root" ]; then
   dd if=/dev/zero of="$XDG_RUNTIME_DIR/filler" bs=1k count=128 2>/dev/null
   launch
   quit
-  check '[ $RC -eq 0 ] && [ "$(count50)" -eq 50 ] && [ "$(stored Birthday1)" = 31/1/1990 ]' \
+  holds '[ $RC -eq 0 ] && [ "$(count50)" -eq 50 ] && [ "$(stored Birthday1)" = 31/1/1990 ]' \
     "a full runtime folder at start-up: all $(count50) of 50 people and the birthday are still in the file"
   umount "$XDG_RUNTIME_DIR"
 fi
@@ -375,7 +345,7 @@ for edit in note noequals bom unclosed utf16; do
   else
     kept=$(grep -aq 'mine=1' "$INI" && grep -aq 'Birthname1=Ann' "$INI" && echo yes)
   fi
-  check '[ $RC -eq 0 ] && [ -n "$(stored "Chart%20width")" ] && [ "$kept" = yes ]' \
+  holds '[ $RC -eq 0 ] && [ -n "$(stored "Chart%20width")" ] && [ "$kept" = yes ]' \
     "a hand edit ($edit): the next exit saves ($(stored "Chart%20width") twips wide) and keeps the other lines"
 done
 
@@ -389,7 +359,7 @@ kill -TERM "$PID"
 for _ in $(seq 100); do kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
 wait "$PID"; rc=$?
 left=$(ls -A "$XDG_RUNTIME_DIR" | wc -l)
-check '[ $rc -eq 0 ] && [ "$(stored "Chart%20width")" != 9000 ] && [ "$left" -eq 0 ]' \
+holds '[ $rc -eq 0 ] && [ "$(stored "Chart%20width")" != 9000 ] && [ "$left" -eq 0 ]' \
   "SIGTERM: exit $rc, the window's new width is saved ($(stored "Chart%20width") twips), $left files left in the runtime folder"
 
 # --- 10. kill -9 right after a save --------------------------------------------------------
@@ -399,7 +369,7 @@ launch
 add_person Killed
 kill -KILL "$PID"; wait "$PID" 2>/dev/null
 launch
-check '[ -n "$WIN" ] && [ "$(stored "PeopleName%201")" = Killed ]' \
+holds '[ -n "$WIN" ] && [ "$(stored "PeopleName%201")" = Killed ]' \
   "kill -9 after adding a person: \"$(stored "PeopleName%201")\" is in the file and the next start shows its window"
 quit
 
@@ -415,7 +385,7 @@ launch
 again=$([ -n "$WIN" ] && echo shown)
 dismiss
 quit
-check '[ "$told" -eq 1 ] && [ "$again" = shown ] && [ -p "$INI" ]' \
+holds '[ "$told" -eq 1 ] && [ "$again" = shown ] && [ -p "$INI" ]' \
   "a named pipe as the file: the window shows with $told box, the next start shows too, the pipe is still a pipe"
 
 # --- 12. Links, run as root -------------------------------------------------------------------
@@ -437,7 +407,7 @@ if [ -n "$root" ]; then
       "$other") ok=$(cmp -s "$other" "$work/others.before" && [ "$(stat -c %U "$other")" = nobody ] && echo yes) ;;
       *) ok=$([ ! -e "$target" ] && echo yes) ;;
     esac
-    check '[ "$ok" = yes ] && [ "$told" -eq 1 ] && [ -L "$INI" ]' \
+    holds '[ "$ok" = yes ] && [ "$told" -eq 1 ] && [ -L "$INI" ]' \
       "as root, the file a link to ${target##*/}: left as it is, and $told box says so"
   done
 fi
@@ -471,16 +441,16 @@ EOF
   export XDG_RUNTIME_DIR=$shared
   launch
   heard=$(ls "$shared"/*.heard 2>/dev/null | wc -l)
-  check '[ -n "$WIN" ] && [ "$heard" -eq 0 ] && [ "$(mode "$XDG_CACHE_HOME/tidewell")" = 700 ]' \
+  holds '[ -n "$WIN" ] && [ "$heard" -eq 0 ] && [ "$(mode "$XDG_CACHE_HOME/tidewell")" = 700 ]' \
     "a shared runtime folder holding another user's lock and socket: the window shows, $heard connections to them, the lock in a $(mode "$XDG_CACHE_HOME/tidewell") folder"
   quit
   kill "$spid" 2>/dev/null; wait "$spid" 2>/dev/null
   unset XDG_RUNTIME_DIR
   launch
   locks=$(ls "$XDG_CACHE_HOME"/tidewell/*.lock 2>/dev/null | wc -l)
-  check '[ -n "$WIN" ] && [ "$locks" -eq 1 ]' "no XDG_RUNTIME_DIR at all: the window shows, its lock is in the 0700 cache folder ($locks)"
+  holds '[ -n "$WIN" ] && [ "$locks" -eq 1 ]' "no XDG_RUNTIME_DIR at all: the window shows, its lock is in the 0700 cache folder ($locks)"
   quit
-  check '[ -z "$(ls -A "$XDG_CACHE_HOME/tidewell")" ]' "     and after File > Exit nothing of it is left there"
+  holds '[ -z "$(ls -A "$XDG_CACHE_HOME/tidewell")" ]' "     and after File > Exit nothing of it is left there"
 fi
 scratch nolock
 printf '[Tidewell]\nBirthname1=Ann\n' > "$INI"
@@ -489,7 +459,7 @@ touch "$work/nolock/cache"
 export XDG_CACHE_HOME=$work/nolock/cache  # a file: no folder can be made there
 launch
 launchAnother
-check '[ -n "$WIN" ] && [ -n "$WIN2" ]' "no lock can be taken: two copies run"
+holds '[ -n "$WIN" ] && [ -n "$WIN2" ]' "no lock can be taken: two copies run"
 add_person FromA
 close_people
 WIN1=$WIN; PID1=$PID
@@ -502,7 +472,7 @@ fi
 WIN=$WIN1; PID=$PID1
 quit
 unset XDG_CACHE_HOME
-check '[ "$(stored "PeopleName%201")+$(stored "PeopleName%202")" = FromA+FromB ]' \
+holds '[ "$(stored "PeopleName%201")+$(stored "PeopleName%202")" = FromA+FromB ]' \
   "     each adds a person and both close: \"$(stored "PeopleName%201")\" and \"$(stored "PeopleName%202")\" are in the file"
 
 # --- 14. An ordinary user's settings folder made beforehand at 0755, no runtime folder -----------
@@ -518,12 +488,12 @@ if [ -n "$root" ]; then
   entry=$(xdotool search --onlyvisible --name '^Entry$' | head -1)
   [ -n "$entry" ] && xdotool windowactivate --sync "$entry" key Escape && sleep 0.5
   quit
-  check '[ "$(mode "$INI")" = 600 ]' "as nobody, a 0755 settings folder, umask 000, no runtime folder: the file is $(mode "$INI")"
+  holds '[ "$(mode "$INI")" = 600 ]' "as nobody, a 0755 settings folder, umask 000, no runtime folder: the file is $(mode "$INI")"
 fi
 
 # --- 15. tidewell-chart says one line --------------------------------------------------------
 lines=$(env XDG_RUNTIME_DIR=/tmp "$chart" --birthday 1990-01-31 --date 2024-02-30 --out "$work/x.png" 2>&1 >/dev/null | wc -l)
-check '[ "$lines" -eq 1 ]' "tidewell-chart with a shared runtime folder and a bad date: $lines line on standard error"
+holds '[ "$lines" -eq 1 ]' "tidewell-chart with a shared runtime folder and a bad date: $lines line on standard error"
 
 # --- 16. Links planted by another user in a folder open to others --------------------------------
 # As tw-victim, whose settings folder is open to every user, with tw-other's link in it leading to
@@ -562,11 +532,11 @@ if [ -n "$root" ]; then
     added=$(hear any Mallory)
     close_people
     quit
-    checkHolds "$said" "The folder $CONFIG can be changed by every user (mode $m)" \
-      "tw-other's link in a $m settings folder: tw-victim is told at start ($told box) of that folder"
-    [ $m = 1777 ] && checkHolds "$said" "the link $INI in it belongs to another user (tw-other)" \
-      "     and of tw-other's link in it"
-    check '[ "$told" -eq 1 ] && [ -n "$added" ] && cmp -s "$work/planted-$m.before" "$GITCONFIG" && linkKept "$GITCONFIG" && [ "$(ls -A "$CONFIG")" = Tidewell.ini ]' \
+    contains "tw-other's link in a $m settings folder: tw-victim is told at start ($told box) of that folder" \
+      "$said" "The folder $CONFIG can be changed by every user (mode $m)"
+    [ $m = 1777 ] && contains "     and of tw-other's link in it" \
+      "$said" "the link $INI in it belongs to another user (tw-other)"
+    holds '[ "$told" -eq 1 ] && [ -n "$added" ] && cmp -s "$work/planted-$m.before" "$GITCONFIG" && linkKept "$GITCONFIG" && [ "$(ls -A "$CONFIG")" = Tidewell.ini ]' \
       "     \"$added\" added, File > Exit (status $RC): the .gitconfig as it was, $(seen "$GITCONFIG" "$work/planted-$m.before"), in the folder: $(ls -A "$CONFIG" | tr '\n' ' ')"
   done
 
@@ -580,7 +550,7 @@ if [ -n "$root" ]; then
   add_person Olive
   close_people
   quit
-  check '[ "$told" -eq 0 ] && [ "$(stored "PeopleName%201")" = Olive ] && [ "$(stat -c %U "$INI")" = tw-victim ]' \
+  holds '[ "$told" -eq 0 ] && [ "$(stored "PeopleName%201")" = Olive ] && [ "$(stat -c %U "$INI")" = tw-victim ]' \
     "     tw-victim's own file in that 1777 folder: $told box, \"$(stored "PeopleName%201")\" saved, the file still $(stat -c %U "$INI")'s"
 
   # Root's own settings in a shared folder, with tw-other's link to a root file (a copy of passwd).
@@ -598,12 +568,12 @@ if [ -n "$root" ]; then
   added=$(hear any Mallory)
   close_people
   quit
-  checkHolds "$said" "the link $INI in it belongs to another user (tw-other)" \
-    "as root, tw-other's link in a 1777 settings folder to a root file: $told box names it"
-  check '[ "$told" -eq 1 ] && [ -n "$added" ] && cmp -s "$work/passwd.before" "$passwd" && [ "$(stat -c %U "$passwd")" = root ] && linkKept "$passwd"' \
+  contains "as root, tw-other's link in a 1777 settings folder to a root file: $told box names it" \
+    "$said" "the link $INI in it belongs to another user (tw-other)"
+  holds '[ "$told" -eq 1 ] && [ -n "$added" ] && cmp -s "$work/passwd.before" "$passwd" && [ "$(stat -c %U "$passwd")" = root ] && linkKept "$passwd"' \
     "     \"$added\" added, File > Exit (status $RC): the root file as it was, $(seen "$passwd" "$work/passwd.before")"
 else
-  echo "SKIP links planted by another user: needs root to make the users"
+  skip "links planted by another user" "needs root to make the users"
 fi
 
 # --- 17. SIGTERM whose save fails, and a second SIGTERM over an open box -------------------------
@@ -641,7 +611,7 @@ unsaveable
 t0=$(date +%s%N)
 kill -TERM "$PID"
 awaitEnd "$t0"
-check '[ $ENDED = yes ] && [ $RC -ne 0 ] && saidOnce && [ -p "$INI" ] && [ $MOST -eq 0 ]' \
+holds '[ $ENDED = yes ] && [ $RC -ne 0 ] && saidOnce && [ -p "$INI" ] && [ $MOST -eq 0 ]' \
   "SIGTERM, the file a pipe by then: ended after $MS ms, status $RC, $MOST boxes, the pipe still a pipe; standard error: $(wc -l < "$ERR") lines: $(head -c 300 "$ERR")"
 
 # More signals while a box is open: nothing more is shown. One every millisecond until it is
@@ -675,10 +645,10 @@ for box in about exit-failed; do
   reached=$(wc -l < "$sent")
   left=$(ls -A "$XDG_RUNTIME_DIR" | wc -l)
   if [ $box = about ]; then
-    check '[ "$open" -eq 1 ] && [ "$reached" -ge 2 ] && [ $ENDED = yes ] && [ $RC -eq 0 ] && [ "$left" -eq 0 ] && [ $MOST -eq 0 ] && [ ! -s "$ERR" ] && [ "$(stored "Chart%20width")" != 9000 ]' \
+    holds '[ "$open" -eq 1 ] && [ "$reached" -ge 2 ] && [ $ENDED = yes ] && [ $RC -eq 0 ] && [ "$left" -eq 0 ] && [ $MOST -eq 0 ] && [ ! -s "$ERR" ] && [ "$(stored "Chart%20width")" != 9000 ]' \
       "SIGTERMs over the About box ($open open, $reached signals reached it): ended after $MS ms with status $RC, $MOST boxes opened, $(wc -l < "$ERR") lines on standard error, width $(stored "Chart%20width") saved, $left files left in the runtime folder"
   else
-    check '[ "$open" -eq 1 ] && [ "$reached" -ge 2 ] && [ $ENDED = yes ] && [ $RC -eq 1 ] && [ "$left" -eq 0 ] && [ $MOST -le 1 ] && saidOnce && [ -p "$INI" ]' \
+    holds '[ "$open" -eq 1 ] && [ "$reached" -ge 2 ] && [ $ENDED = yes ] && [ $RC -eq 1 ] && [ "$left" -eq 0 ] && [ $MOST -le 1 ] && saidOnce && [ -p "$INI" ]' \
       "SIGTERMs over File > Exit's box saying it could not save ($open open, $reached signals reached it): ended after $MS ms with status $RC, at most $MOST boxes, $(wc -l < "$ERR") line on standard error, the pipe still a pipe, $left files left in the runtime folder"
   fi
 done
@@ -696,9 +666,9 @@ quit
 crs() { tr -cd '\r' < "$INI" | wc -c; }
 lfs() { tr -cd '\n' < "$INI" | wc -c; }
 lined() { tr '\r' '\n' < "$INI" | grep -c "^$1$"; }
-checkHolds "$chartSays" "(Cora)" "CR line ends: the chart is drawn for Birthname1, Cora"
-check '[[ "$listed" == Crista*" / "Dara* ]]' "     the People list shows both people: $listed"
-check '[ $RC -eq 0 ] && [ "$(lfs)" -eq 0 ] && [ "$(crs)" -gt 5 ] && [ "$(lined "PeopleName%201=Crista")$(lined "PeopleName%202=Dara")" = 11 ] && [ "$(lined "PeopleName%203=.*")" -eq 0 ] && [ -n "$(tr "\r" "\n" < "$INI" | grep "^Chart%20width=")" ]' \
+contains "CR line ends: the chart is drawn for Birthname1, Cora" "$chartSays" "(Cora)"
+holds '[[ "$listed" == Crista*" / "Dara* ]]' "     the People list shows both people: $listed"
+holds '[ $RC -eq 0 ] && [ "$(lfs)" -eq 0 ] && [ "$(crs)" -gt 5 ] && [ "$(lined "PeopleName%201=Crista")$(lined "PeopleName%202=Dara")" = 11 ] && [ "$(lined "PeopleName%203=.*")" -eq 0 ] && [ -n "$(tr "\r" "\n" < "$INI" | grep "^Chart%20width=")" ]' \
   "     File > Exit (status $RC) saves with CR line ends ($(crs) CR, $(lfs) LF), Crista and Dara once each ($(lined "PeopleName%201=Crista"), $(lined "PeopleName%202=Dara"), $(lined "PeopleName%203=.*") more)"
 
 # --- 19. tidewell-chart asked to write into a named pipe ----------------------------------------
@@ -713,7 +683,7 @@ for option in --out --ics; do
   timeout 10 "$chart" --birthday 1990-01-31 "${what[@]}" >/dev/null 2>"$ERR"
   rc=$?
   ms=$(( ($(date +%s%N) - t0) / 1000000 ))
-  check '[ $rc -eq 2 ] && [ $ms -le 2000 ] && [ "$(wc -l < "$ERR")" -eq 1 ] && [ -p "$target" ]' \
+  holds '[ $rc -eq 2 ] && [ $ms -le 2000 ] && [ "$(wc -l < "$ERR")" -eq 1 ] && [ -p "$target" ]' \
     "tidewell-chart $option ${target##*/}, a named pipe with no reader: status $rc after $ms ms, the pipe still a pipe; $(wc -l < "$ERR") line: $(head -c 200 "$ERR")"
 done
 
@@ -737,7 +707,7 @@ close_people
 quit
 present() { for f in "$@"; do [ -e "$CONFIG/$f" ] && printf '%s ' "$f"; done; }
 missing() { for f in "$@"; do [ -e "$CONFIG/$f" ] || printf '%s ' "$f"; done; }
-check '[ "$(stored "PeopleName%201")" = Tess ] && [ -z "$(present $stale)" ] && [ -z "$(missing $kept)" ]' \
+holds '[ "$(stored "PeopleName%201")" = Tess ] && [ -z "$(present $stale)" ] && [ -z "$(missing $kept)" ]' \
   "stale temporaries: after saving \"$(stored "PeopleName%201")\", still there of the stale ones: [$(present $stale)]; gone of those to keep: [$(missing $kept)]"
 
 # --- 21. A full disk under each writer of files ---------------------------------------------------
@@ -775,7 +745,7 @@ if [ -n "$root" ]; then
   mkdir -p "$DISK"
   mount -t tmpfs -o size=64k tmpfs "$DISK"
   for f in days.ics chart.png cli.png; do printf 'the old %s\n' "$f" > "$DISK/$f"; cp "$DISK/$f" "$work/full-files/$f.before"; done
-  same() { cmp -s "$work/full-files/$1.before" "$DISK/$1"; }
+  unchanged() { cmp -s "$work/full-files/$1.before" "$DISK/$1"; }
   inDisk() { ls -A "$DISK" | tr '\n' ' '; }
   # The three old files and the filler, and no temporary left beside them.
   fourOnDisk() { [ "$(ls -A "$DISK" | wc -l)" -eq 4 ]; }
@@ -788,16 +758,16 @@ if [ -n "$root" ]; then
   told=$(daysBoxes | wc -l)
   said=$(hear any "could not write the calendar file")
   [ -n "$(daysBoxes)" ] && xdotool windowactivate --sync "$(daysBoxes | head -1)" key Return && sleep 0.3
-  checkHolds "$said" "$DISK/days.ics:
-No space left on device" "full disk, Critical days > Add to calendar: $told box says the disk is full"
-  check '[ "$told" -eq 1 ] && same days.ics && fourOnDisk' \
+  contains "full disk, Critical days > Add to calendar: $told box says the disk is full" "$said" "$DISK/days.ics:
+No space left on device"
+  holds '[ "$told" -eq 1 ] && unchanged days.ics && fourOnDisk' \
     "     the old calendar file is byte for byte as it was; on the disk: $(inDisk)"
   xdotool windowactivate --sync "$DAYS" key Escape
   sleep 0.5
   saveChart
   told=$(boxes | wc -l)
   dismiss
-  check 'same chart.png && [ "$told" -eq 0 ] && fourOnDisk' \
+  holds 'unchanged chart.png && [ "$told" -eq 0 ] && fourOnDisk' \
     "full disk, File > Save as BMP... to chart.png: $told box, the old file byte for byte as it was; on the disk: $(inDisk)"
   # Once there is room, the same steps write both files: the steps above did reach the writers.
   rm "$DISK/filler"
@@ -808,18 +778,17 @@ No space left on device" "full disk, Critical days > Add to calendar: $told box 
   xdotool windowactivate --sync "$DAYS" key Escape
   sleep 0.5
   saveChart
-  check '[ "$(head -c 15 "$DISK/days.ics")" = BEGIN:VCALENDAR ] && [ "$(head -c 4 "$DISK/chart.png" | tail -c 3)" = PNG ]' \
+  holds '[ "$(head -c 15 "$DISK/days.ics")" = BEGIN:VCALENDAR ] && [ "$(head -c 4 "$DISK/chart.png" | tail -c 3)" = PNG ]' \
     "     with room again the same steps write them: days.ics begins \"$(head -c 15 "$DISK/days.ics")\", chart.png \"$(head -c 4 "$DISK/chart.png" | tail -c 3)\""
   quit
 
   fill
   timeout 10 "$chart" --birthday 1990-01-31 --out "$DISK/cli.png" >/dev/null 2>"$ERR"
   rc=$?
-  check '[ $rc -eq 2 ] && [ "$(wc -l < "$ERR")" -eq 1 ] && same cli.png && fourOnDisk' \
+  holds '[ $rc -eq 2 ] && [ "$(wc -l < "$ERR")" -eq 1 ] && unchanged cli.png && fourOnDisk' \
     "full disk, tidewell-chart --out: status $rc, the old file byte for byte as it was, $(wc -l < "$ERR") line: $(head -c 200 "$ERR")"
   umount "$DISK"
 else
-  echo "SKIP full disk under the calendar file, the chart file and tidewell-chart: tmpfs mounts need root"
+  skip "full disk under the calendar file, the chart file and tidewell-chart" "tmpfs mounts need root"
 fi
 
-exit $failed

@@ -9,24 +9,18 @@
 #   birthday  five notches up two days after the birthday: the birthday, no message box
 #   copy      Ctrl+C on the chart: PNG, SVG and text offered, the PNG the pixels of a saved PNG
 #   field     Ctrl+C in a date field: its own text, no image
-# usage: scripts/check-gestures.sh [build-dir]   (needs Xvfb, openbox, xdotool, xclip,
+# usage: scripts/check-gestures.sh [build-dir]   (installs what it lacks of xvfb, openbox, xdotool, xclip,
 #        imagemagick, dbus, at-spi2-core and python3-pyatspi)
 set -uo pipefail
 build=$(realpath "${1:-build}")
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${TW_IN_SESSION:-}" ]; then
-  exec env TW_IN_SESSION=1 dbus-run-session -- "$0" "$build"
-fi
-n=$(( 700 + RANDOM % 200 ))
-Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-export DISPLAY=":$n"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & wpid=$!
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bpid=$!
-sleep 1
-failed=0
+. "$here/lib/session.sh"
+session_need xclip:xclip compare:imagemagick dbus-daemon:dbus \
+  /usr/libexec/at-spi-bus-launcher:at-spi2-core py:pyatspi:python3-pyatspi
+session_start a11y
 scratch=$(mktemp -d)
-trap 'kill $xpid $wpid $bpid 2>/dev/null; rm -rf "$scratch"' EXIT
+cleanup() { rm -rf "$scratch"; }
+session_atexit cleanup
 
 start() {
   cfg="$scratch/$1"
@@ -46,9 +40,6 @@ start() {
 keys() { for k in "$@"; do xdotool key "$k"; sleep 0.3; done; }
 quit() { keys alt+f x; wait "$app" 2>/dev/null; }
 windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
-check() {
-  if [ "$2" = "$3" ]; then echo "PASS  $1: $2"; else echo "FAIL  $1: got '$2', wanted '$3'"; failed=1; fi
-}
 # The text of the object of role $1 named $2, or with $3 = extents its screen position.
 spoken() { /usr/bin/python3 "$here/spoken.py" "$app" "$@"; }
 shown() { spoken text 'Chart date'; }
@@ -68,7 +59,7 @@ pointAt 11
 for b in 5 5 5 4; do xdotool click "$b"; sleep 0.1; done
 xdotool keydown shift click 5 keyup shift
 sleep 0.6
-check "wheel: 3 down, 1 up, 1 down with Shift" "$(shown)" "$(later "$today" 9)"
+same "wheel: 3 down, 1 up, 1 down with Shift" "$(shown)" "$(later "$today" 9)"
 quit
 
 start drag "$seed"
@@ -77,18 +68,18 @@ xdotool mousedown 1; sleep 0.2
 for step in 1 2 3 4 5; do xdotool mousemove_relative -- -18 0; sleep 0.1; done
 xdotool mousemove "$(( $(column 11) - 92 ))" "$(middle)"; sleep 0.2
 xdotool mouseup 1; sleep 0.4
-check "drag: five columns to the left" "$(shown)" "$(later "$today" 5)"
+same "drag: five columns to the left" "$(shown)" "$(later "$today" 5)"
 xdotool mousedown 1; sleep 0.2
 xdotool mousemove_relative -- 120 0; sleep 0.3
 xdotool key Escape; sleep 0.2
 xdotool mouseup 1; sleep 0.4
-check "drag: Escape puts it back" "$(shown)" "$(later "$today" 5)"
+same "drag: Escape puts it back" "$(shown)" "$(later "$today" 5)"
 quit
 
 start double "$seed"
 xdotool mousemove "$(column 14)" "$(middle)"; sleep 0.3
 xdotool click --repeat 2 --delay 80 1; sleep 0.5
-check "double-click: three columns right" "$(shown)" "$(later "$today" 3)"
+same "double-click: three columns right" "$(shown)" "$(later "$today" 3)"
 quit
 
 born=$(date -d "$today - 2 days" +%-d/%-m/%Y)
@@ -97,8 +88,8 @@ Birthname1=Ann"
 pointAt 11
 for _ in 1 2 3 4 5; do xdotool click 4; sleep 0.1; done
 sleep 0.6
-check "wheel back past the birthday: stops on it" "$(shown)" "$(date -d "$today - 2 days" +%d/%m/%Y)"
-check "wheel back past the birthday: no message box" "$(windows)" "1"
+same "wheel back past the birthday: stops on it" "$(shown)" "$(date -d "$today - 2 days" +%d/%m/%Y)"
+same "wheel back past the birthday: no message box" "$(windows)" "1"
 quit
 
 start copy "$seed"
@@ -107,21 +98,20 @@ xdotool click 1; sleep 0.3
 keys ctrl+c
 targets=$(xclip -selection clipboard -t TARGETS -o 2>/dev/null)
 for t in image/png image/svg+xml text/plain; do
-  check "copy: the clipboard offers $t" "$(grep -x -c "$t" <<<"$targets")" "1"
+  same "copy: the clipboard offers $t" "$(grep -x -c "$t" <<<"$targets")" "1"
 done
 xclip -selection clipboard -t image/png -o > "$scratch/copied.png" 2>/dev/null
-check "copy: the text opens with the header" "$(xclip -selection clipboard -t text/plain -o | head -n 1)" \
+same "copy: the text opens with the header" "$(xclip -selection clipboard -t text/plain -o | head -n 1)" \
   "Birthday: Monday 01/01/1990 (Ann)"
 keys alt+f s; sleep 1; keys ctrl+a
 xdotool type --delay 30 "$scratch/saved.png"; keys Return; sleep 1
-same=$(compare -metric AE "$scratch/copied.png" "$scratch/saved.png" null: 2>&1)
-check "copy: the PNG's pixels are the saved PNG's" "$same" "0"
+differ=$(compare -metric AE "$scratch/copied.png" "$scratch/saved.png" null: 2>&1)
+same "copy: the PNG's pixels are the saved PNG's" "$differ" "0"
 quit
 
 start field "$seed"
 keys Tab ctrl+a ctrl+c         # the birthday field, its text selected
-check "field: Ctrl+C copies the field's text" "$(xclip -selection clipboard -o 2>/dev/null)" "01/01/1990"
-check "field: no image offered" "$(xclip -selection clipboard -t TARGETS -o | grep -c image/)" "0"
+same "field: Ctrl+C copies the field's text" "$(xclip -selection clipboard -o 2>/dev/null)" "01/01/1990"
+same "field: no image offered" "$(xclip -selection clipboard -t TARGETS -o | grep -c image/)" "0"
 quit
 
-exit $failed

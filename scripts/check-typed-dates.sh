@@ -7,24 +7,17 @@
 #   up        Up at start-up, then Exit: the stored birthday and name are unchanged
 #   no-qt-file  the save dialog opened and cancelled: no settings file but Tidewell's own
 #   first-run   no settings file: the entry window asks; Slash 24/12/1990 is stored and charted
-# usage: scripts/check-typed-dates.sh [build-dir]   (en_GB dates; needs Xvfb, openbox, xdotool,
+# usage: scripts/check-typed-dates.sh [build-dir]   (en_GB dates; installs what it lacks of xvfb, openbox, xdotool,
 #        dbus, at-spi2-core and python3-pyatspi)
 set -uo pipefail
 build=$(realpath "${1:-build}")
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${TW_IN_SESSION:-}" ]; then
-  exec env TW_IN_SESSION=1 dbus-run-session -- "$0" "$build"
-fi
-n=$(( 700 + RANDOM % 200 ))
-Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-export DISPLAY=":$n"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & wpid=$!
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bpid=$!
-sleep 1
-failed=0
+. "$here/lib/session.sh"
+session_need dbus-daemon:dbus /usr/libexec/at-spi-bus-launcher:at-spi2-core py:pyatspi:python3-pyatspi
+session_start a11y
 scratch=$(mktemp -d)
-trap 'kill $xpid $wpid $bpid 2>/dev/null; rm -rf "$scratch"' EXIT
+cleanup() { rm -rf "$scratch"; }
+session_atexit cleanup
 
 # Starts Tidewell on a settings folder holding `seed` (nothing when empty) and waits for it.
 start() {
@@ -45,9 +38,6 @@ keys() { for k in "$@"; do xdotool key "$k"; sleep 0.3; done; }
 typed() { xdotool type --delay 60 "$1"; }
 quit() { keys alt+f x; wait "$app" 2>/dev/null; }
 stored() { grep -h "^${2// /%20}=" "$scratch/$1/Kestrelmoor/Tidewell.ini" | cut -d= -f2-; }
-check() {
-  if [ "$2" = "$3" ]; then echo "ok    $1: $2"; else echo "FAIL  $1: got '$2', wanted '$3'"; failed=1; fi
-}
 # What a screen reader reads of the object of role $1 named $2: its text, or with $3 =
 # description its description.
 spoken() { /usr/bin/python3 "$here/spoken.py" "$app" "$@"; }
@@ -62,16 +52,16 @@ typed "Slash"; keys Return      # Return in the name moves on to the birthday
 typed "24/12/2030"; keys Return # Return presses OK
 keys Escape                     # closes the People window as Close does
 quit
-check "entry: PeopleName 1" "$(stored entry 'PeopleName 1')" "Slash"
-check "entry: PeopleDate 1" "$(stored entry 'PeopleDate 1')" "24/12/2030"
+same "entry: PeopleName 1" "$(stored entry 'PeopleName 1')" "Slash"
+same "entry: PeopleDate 1" "$(stored entry 'PeopleDate 1')" "24/12/2030"
 
 for short in 2027 27; do
   start "f1-$short" "$seed"
   keys Tab Tab                  # the chart date, its text selected
   typed "15/06/$short"; keys F1
-  check "typed 15/06/$short, F1: chart date field" "$(spoken text 'Chart date')" "16/06/2027"
+  same "typed 15/06/$short, F1: chart date field" "$(spoken text 'Chart date')" "16/06/2027"
   description=$(spoken chart Chart description)
-  check "typed 15/06/$short, F1: chart description" "$(grep -o '16/06/2027, the chart date' <<<"$description")" \
+  same "typed 15/06/$short, F1: chart description" "$(grep -o '16/06/2027, the chart date' <<<"$description")" \
     "16/06/2027, the chart date"
   quit
 done
@@ -79,22 +69,21 @@ done
 start up "$seed"
 keys Up
 quit
-check "Up at start-up: Birthday1" "$(stored up Birthday1)" "1/1/1990"
-check "Up at start-up: Birthname1" "$(stored up Birthname1)" "Ann"
+same "Up at start-up: Birthday1" "$(stored up Birthday1)" "1/1/1990"
+same "Up at start-up: Birthname1" "$(stored up Birthname1)" "Ann"
 
 start no-qt-file "$seed"
 keys alt+f s; sleep 1; keys Escape
 quit
-check "save dialog: files written" "$(cd "$scratch/no-qt-file" && find . -type f | sort | tr '\n' ' ')" \
+same "save dialog: files written" "$(cd "$scratch/no-qt-file" && find . -type f | sort | tr '\n' ' ')" \
   "./Kestrelmoor/Tidewell.ini "
 
 start first-run ""
 typed "Slash"; keys Return
 typed "24/12/1990"; keys Return
-check "first run: the chart's birthday" "$(spoken chart Chart description | grep -o 'birthday [^.]*')" \
+same "first run: the chart's birthday" "$(spoken chart Chart description | grep -o 'birthday [^.]*')" \
   "birthday Monday 24/12/1990 (Slash)"
 quit
-check "first run: PeopleName 1" "$(stored first-run 'PeopleName 1')" "Slash"
-check "first run: Birthday1" "$(stored first-run Birthday1)" "24/12/1990"
+same "first run: PeopleName 1" "$(stored first-run 'PeopleName 1')" "Slash"
+same "first run: Birthday1" "$(stored first-run Birthday1)" "24/12/1990"
 
-exit $failed

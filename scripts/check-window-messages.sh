@@ -8,29 +8,17 @@
 #   the help window: Escape and Ctrl+W close it
 #   File > Save as BMP... named chart5.jpg: refused in words naming the four types, the dialog
 #     comes back, nothing is written
-# Prints PASS or FAIL for each case; exits non-zero on any FAIL.
-# usage: scripts/check-window-messages.sh [build-dir]   (needs Xvfb, openbox, xdotool, x11-utils,
+# usage: scripts/check-window-messages.sh [build-dir]   (installs what it lacks of xvfb, openbox, xdotool, x11-utils,
 #        dbus, at-spi2-core and python3-pyatspi)
 set -uo pipefail
 build=$(realpath "${1:-build}")
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${TW_IN_SESSION:-}" ]; then
-  exec env TW_IN_SESSION=1 dbus-run-session -- "$0" "$build"
-fi
+. "$here/lib/session.sh"
+session_need dbus-daemon:dbus /usr/libexec/at-spi-bus-launcher:at-spi2-core py:pyatspi:python3-pyatspi
+session_start a11y
 scratch=$(mktemp -d)
-# A display of its own: Xvfb picks a free number and tells it once it is ready.
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 & xpid=$!
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$scratch/display")"
-openbox >/dev/null 2>&1 & wpid=$!
-# Keys reach a window only once the window manager can activate it.
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1
-done
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bpid=$!
-sleep 1
-failed=0
-trap 'kill $xpid $wpid $bpid 2>/dev/null; rm -rf "$scratch"' EXIT
+cleanup() { rm -rf "$scratch"; }
+session_atexit cleanup
 seed='Birthday1=1/1/1990
 Birthname1=Ann'
 
@@ -55,12 +43,9 @@ quit() {
   keys alt+f x
   for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$app" 2>/dev/null; then
-    echo "FAIL  File, Exit did not end it"; failed=1; kill "$app"
+    fail "File, Exit" "still running 10 s later (stopped)" "the program ended"; kill "$app"
   fi
   wait "$app" 2>/dev/null
-}
-check() {
-  if [ "$2" = "$3" ]; then echo "PASS  $1"; else echo "FAIL  $1: got '$2', wanted '$3'"; failed=1; fi
 }
 # What a screen reader hears: with a role and a name, that object's text, description or
 # whether it is enabled or showing; with the role "any" and a piece of text, the first name
@@ -74,12 +59,12 @@ refusals() {
   keys Tab                                  # the birthday, its text selected
   while [ $# -gt 0 ]; do
     typed "$1"; keys Tab
-    check "$locale: $1 stays in the field" "$(spoken text Birthday)" "$1"
-    check "$locale: $1 is refused in words" "$(spoken text Birthday description)" "$2"
+    same "$locale: $1 stays in the field" "$(spoken text Birthday)" "$1"
+    same "$locale: $1 is refused in words" "$(spoken text Birthday description)" "$2"
     keys shift+Tab                          # back, the text selected again
     shift 2
   done
-  check "$locale: the chart keeps the last good birthday" \
+  same "$locale: the chart keeps the last good birthday" \
     "$(spoken chart Chart description | grep -o 'birthday [^(]*(Ann)' | head -n 1 | grep -c Ann)" "1"
   quit
 }
@@ -100,27 +85,27 @@ for key in Return Tab; do
   start "before-birth-$key" en_GB.UTF-8 "$seed"
   keys Tab Tab                              # the chart date
   typed "01/01/1980"
-  check "chart date before the birthday, $key: no message while typing" "$(refusal | wc -l)" "0"
+  same "chart date before the birthday, $key: no message while typing" "$(refusal | wc -l)" "0"
   keys "$key"; sleep 0.5
-  check "chart date before the birthday, $key: the refusal is shown" \
+  same "chart date before the birthday, $key: the refusal is shown" \
     "$(refusal | grep -c 'Setting chart date to 1/1/1990')" "1"
   keys Return; sleep 0.5                    # closes it
-  check "chart date before the birthday, $key: shown once" "$(refusal | wc -l)" "0"
-  check "chart date before the birthday, $key: the chart date" "$(spoken text 'Chart date')" "01/01/1990"
+  same "chart date before the birthday, $key: shown once" "$(refusal | wc -l)" "0"
+  same "chart date before the birthday, $key: the chart date" "$(spoken text 'Chart date')" "01/01/1990"
   quit
 done
 
 # The first run, cancelled.
 start first-run en_GB.UTF-8 ""
-check "first run: the entry window says what it is for" \
+same "first run: the entry window says what it is for" \
   "$(spoken any 'Your name and birthday' )" "Your name and birthday, to draw your biorhythm chart:"
-check "first run: OK waits for a date" "$(spoken 'push button' OK enabled)" "False"
-check "first run: Cancel is offered" "$(spoken 'push button' Cancel enabled)" "True"
+same "first run: OK waits for a date" "$(spoken 'push button' OK enabled)" "False"
+same "first run: Cancel is offered" "$(spoken 'push button' Cancel enabled)" "True"
 typed "Pat"; keys Return; typed "24/12/1990"
-check "first run: OK once a date is typed" "$(spoken 'push button' OK enabled)" "True"
+same "first run: OK once a date is typed" "$(spoken 'push button' OK enabled)" "True"
 keys Escape; sleep 0.5
-check "first run: Escape closes the entry window" "$(spoken dialog Entry showing)" "False"
-check "first run, cancelled: the chart area's hint" "$(spoken chart Chart description)" \
+same "first run: Escape closes the entry window" "$(spoken dialog Entry showing)" "False"
+same "first run, cancelled: the chart area's hint" "$(spoken chart Chart description)" \
   "No birthday has been chosen yet. Type one in the Birthday field below, or press Birthday to choose a person."
 quit
 
@@ -130,7 +115,7 @@ for key in Escape ctrl+w; do
   keys alt+h c; sleep 1
   shown=$(spoken any 'Tidewell Help' showing)
   keys "$key"; sleep 0.5
-  check "help window: $key closes it" "$shown $(spoken any 'Tidewell Help' showing)" "True False"
+  same "help window: $key closes it" "$shown $(spoken any 'Tidewell Help' showing)" "True False"
   quit
 done
 
@@ -138,12 +123,11 @@ done
 start save-jpg en_GB.UTF-8 "$seed"
 keys alt+f s; sleep 1
 keys ctrl+a; typed "$scratch/chart5.jpg"; keys Return; sleep 0.5
-check "chart5.jpg: refused, naming the four types" \
+same "chart5.jpg: refused, naming the four types" \
   "$(spoken any 'is not a name Tidewell can save a chart as' | tr '\n' ' ' | grep -c 'chart5.jpg .*\.bmp, \.png, \.svg or \.pdf')" "1"
 keys Return; sleep 0.5
-check "chart5.jpg: the dialog comes back" "$(spoken dialog 'Save chart as bitmap' showing)" "True"
+same "chart5.jpg: the dialog comes back" "$(spoken dialog 'Save chart as bitmap' showing)" "True"
 keys Escape
-check "chart5.jpg: nothing written" "$(ls "$scratch" | grep -c chart5)" "0"
+same "chart5.jpg: nothing written" "$(ls "$scratch" | grep -c chart5)" "0"
 quit
 
-exit $failed
