@@ -17,9 +17,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 session_need dbus-daemon:dbus /usr/libexec/at-spi-bus-launcher:at-spi2-core \
   py:pyatspi:python3-pyatspi py:icalendar:python3-icalendar
 session_start a11y
-scratch=$(mktemp -d)
+session_scratch
 app=""
-cleanup() { [ -n "$app" ] && kill "$app" 2>/dev/null; rm -rf "$scratch"; }
+cleanup() { [ -n "$app" ] && kill "$app" 2>/dev/null; }
 session_atexit cleanup
 export XDG_CONFIG_HOME="$scratch/config" LC_ALL=en_GB.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 mkdir -p "$XDG_CONFIG_HOME/Kestrelmoor"

@@ -521,10 +521,10 @@ if [ -n "$root" ]; then
     echo "$(stat -c %s "$1") bytes $(md5sum < "$1" | cut -c1-8) (before: $(stat -c %s "$2") $(md5sum < "$2" | cut -c1-8)), the link $(stat -c %U "$INI" 2>/dev/null)'s"
   }
 
-  for m in 1777 0777; do
-    victimScratch "planted-$m" "$m"
-    runuser -u tw-other -- ln -s "$GITCONFIG" "$INI"
-    launchHeard tw-victim
+  # Starts the program as user $1 (root when empty) over tw-other's planted link, hears the
+  # start-up box (said, told), adds Mallory (added) and leaves by File > Exit.
+  runPlanted() {
+    launchHeard "$@"
     said=$(hear any "could not take its settings")
     told=$(boxes | wc -l)
     dismiss
@@ -532,6 +532,12 @@ if [ -n "$root" ]; then
     added=$(hear any Mallory)
     close_people
     quit
+  }
+
+  for m in 1777 0777; do
+    victimScratch "planted-$m" "$m"
+    runuser -u tw-other -- ln -s "$GITCONFIG" "$INI"
+    runPlanted tw-victim
     contains "tw-other's link in a $m settings folder: tw-victim is told at start ($told box) of that folder" \
       "$said" "The folder $CONFIG can be changed by every user (mode $m)"
     [ $m = 1777 ] && contains "     and of tw-other's link in it" \
@@ -560,14 +566,7 @@ if [ -n "$root" ]; then
   cp /etc/passwd "$passwd"; chmod 644 "$passwd"
   cp "$passwd" "$work/passwd.before"
   runuser -u tw-other -- ln -s "$passwd" "$INI"
-  launchHeard
-  said=$(hear any "could not take its settings")
-  told=$(boxes | wc -l)
-  dismiss
-  add_person Mallory
-  added=$(hear any Mallory)
-  close_people
-  quit
+  runPlanted
   contains "as root, tw-other's link in a 1777 settings folder to a root file: $told box names it" \
     "$said" "the link $INI in it belongs to another user (tw-other)"
   holds '[ "$told" -eq 1 ] && [ -n "$added" ] && cmp -s "$work/passwd.before" "$passwd" && [ "$(stat -c %U "$passwd")" = root ] && linkKept "$passwd"' \

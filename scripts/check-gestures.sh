@@ -18,22 +18,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 session_need xclip:xclip compare:imagemagick dbus-daemon:dbus \
   /usr/libexec/at-spi-bus-launcher:at-spi2-core py:pyatspi:python3-pyatspi
 session_start a11y
-scratch=$(mktemp -d)
-cleanup() { rm -rf "$scratch"; }
-session_atexit cleanup
+session_scratch
 
 start() {
-  cfg="$scratch/$1"
-  mkdir -p "$cfg/Kestrelmoor"
-  printf '[Tidewell]\n%s\n' "$2" > "$cfg/Kestrelmoor/Tidewell.ini"
-  XDG_CONFIG_HOME="$cfg" LC_ALL=en_GB.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    "$build/src/tidewell" >/dev/null 2>&1 & app=$!
-  for _ in $(seq 50); do
-    win=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1)
-    [ -n "$win" ] && break
-    sleep 0.1
-  done
-  sleep 1
+  session_launch "$1" "$2"
   xdotool windowactivate --sync "$win" >/dev/null 2>&1
   read -r chartX chartY <<<"$(spoken chart Chart extents)"
 }

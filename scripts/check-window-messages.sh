@@ -16,9 +16,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/session.sh"
 session_need dbus-daemon:dbus /usr/libexec/at-spi-bus-launcher:at-spi2-core py:pyatspi:python3-pyatspi
 session_start a11y
-scratch=$(mktemp -d)
-cleanup() { rm -rf "$scratch"; }
-session_atexit cleanup
+session_scratch
 seed='Birthday1=1/1/1990
 Birthname1=Ann'
 

@@ -51,6 +51,29 @@ session_need() {
 
 session_atexit() { _tw_hook=$1; }
 
+# Starts $build's program in en_GB on a settings folder of its own, $scratch/NAME, holding the
+# settings lines SEED (no file when empty); sets app, cfg and win once its first window shows.
+session_launch() { # name, seed
+  cfg="$scratch/$1"
+  mkdir -p "$cfg/Kestrelmoor"
+  [ -n "$2" ] && printf '[Tidewell]\n%s\n' "$2" > "$cfg/Kestrelmoor/Tidewell.ini"
+  XDG_CONFIG_HOME="$cfg" LC_ALL=en_GB.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    "$build/src/tidewell" >/dev/null 2>&1 & app=$!
+  for _ in $(seq 50); do
+    win=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1)
+    [ -n "$win" ] && break
+    sleep 0.1
+  done
+  sleep 1
+}
+
+# A scratch folder of the check's own in $scratch, gone when the check ends.
+_tw_scratch=""
+session_scratch() {
+  scratch=$(mktemp -d)
+  _tw_scratch=$scratch
+}
+
 # Each helper gets a process group of its own, so that stopping it stops what it started.
 _tw_background() {
   setsid "$@" >/dev/null 2>&1 &
@@ -92,6 +115,7 @@ _tw_end() {
   [ -n "$_tw_hook" ] && "$_tw_hook"
   for p in "${_tw_pids[@]}"; do kill -- "-$p" 2>/dev/null || kill "$p" 2>/dev/null; done
   [ -n "$_tw_dir" ] && rm -rf "$_tw_dir"
+  [ -n "$_tw_scratch" ] && rm -rf "$_tw_scratch"
   echo "$_tw_passed passed, $_tw_failed failed"
   [ "$_tw_failed" -eq 0 ] || exit 1
   exit "$rc"
