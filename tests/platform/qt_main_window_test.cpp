@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 #include <QCalendarWidget>
 #include <QColorDialog>
@@ -52,6 +53,12 @@ TEST_F(MainWindowTest, EachDateButtonOfTheToolbarMovesTheChartDateItsWay) {
     EXPECT_EQ(field->date(), today + row.days) << row.key;
     root->mainWindow().goToday();
   }
+}
+
+// Every item of every menu runs a command: a name the wiring misspelt or forgot shows here.
+TEST_F(MainWindowTest, EveryMenuItemRunsACommand) {
+  EXPECT_EQ(window().itemsWithoutCommand().join(", ").toStdString(), "");
+  EXPECT_THROW(window().action(QStringLiteral("goTommorow")), std::logic_error);
 }
 
 TEST_F(MainWindowTest, EachGoToItemHasItsKey) {

@@ -9,8 +9,7 @@ namespace tw::platform {
 CriticalDaysWiring::CriticalDaysWiring(QtMainWindow& window, MainWindow& main,
                                        ui::SettingsStore& store, const ui::Screens& screens)
     : window_(window), main_(main), store_(store), screens_(screens) {
-  if (QAction* action = window.action(QStringLiteral("criticalDays")))
-    QObject::connect(action, &QAction::triggered, &window, [this] { open(); });
+  window.onMenuItem("criticalDays", [this] { open(); });
 }
 
 void CriticalDaysWiring::open() {

@@ -7,9 +7,7 @@ namespace tw::platform {
 namespace {
 template <typename Target>
 void connectItem(QtMainWindow& window, const char* name, Target& target, void (Target::*handler)()) {
-  QAction* action = window.action(QString::fromLatin1(name));
-  if (!action) return;
-  QObject::connect(action, &QAction::triggered, &window, [&target, handler] { (target.*handler)(); });
+  window.onMenuItem(name, [&target, handler] { (target.*handler)(); });
 }
 }  // namespace
 

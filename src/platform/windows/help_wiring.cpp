@@ -14,10 +14,7 @@ HelpWiring::HelpWiring(QtMainWindow& window, const MainWindow& main)
       {"about", &HelpCommands::showAbout},
   };
   for (const auto& item : items) {
-    QAction* action = window.action(QString::fromLatin1(item.name));
-    if (!action) continue;
-    QObject::connect(action, &QAction::triggered, &window,
-                     [this, run = item.run] { (commands_.*run)(); });
+    window.onMenuItem(item.name, [this, run = item.run] { (commands_.*run)(); });
   }
 }
 

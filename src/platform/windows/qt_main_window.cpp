@@ -1,5 +1,7 @@
 #include "platform/windows/qt_main_window.h"
 
+#include <stdexcept>
+
 #include <QCloseEvent>
 #include <QMenuBar>
 
@@ -122,15 +124,35 @@ MainWindowControls QtMainWindow::controls() {
                             menus};
 }
 
+QAction* QtMainWindow::action(const QString& name) const {
+  QAction* found = actions_.value(name);
+  if (!found) throw std::logic_error("no menu item is named " + name.toStdString());
+  return found;
+}
+
 QtMenuItem& QtMainWindow::menuItem(const char* name) {
   auto& slot = menuItems_[QString::fromLatin1(name)];
   if (!slot) slot = std::make_unique<QtMenuItem>(action(QString::fromLatin1(name)));
   return *slot;
 }
 
+void QtMainWindow::onMenuItem(const char* name, std::function<void()> command) {
+  const QString key = QString::fromLatin1(name);
+  connect(action(key), &QAction::triggered, this, [command = std::move(command)] { command(); });
+  commanded_.insert(key);
+}
+
+QStringList QtMainWindow::itemsWithoutCommand() const {
+  QStringList idle;
+  for (auto it = actions_.cbegin(); it != actions_.cend(); ++it)
+    if (!it.value()->isSeparator() && !it.value()->menu() && !commanded_.contains(it.key()))
+      idle << it.key();
+  idle.sort();
+  return idle;
+}
+
 void QtMainWindow::connectMenu(const char* name, void (MainWindow::*handler)()) {
-  connect(action(QString::fromLatin1(name)), &QAction::triggered, this,
-          [this, handler] { (main_->*handler)(); });
+  onMenuItem(name, [this, handler] { (main_->*handler)(); });
 }
 
 void QtMainWindow::connectTool(const char* key, void (MainWindow::*handler)()) {

@@ -4,7 +4,10 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QSet>
+#include <QStringList>
 #include <QToolBar>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -29,8 +32,13 @@ class QtMainWindow : public QMainWindow {
   ChartView* chartView() const { return chartView_; }
   QToolBar* toolbar() const { return toolbar_; }
 
-  // Every menu item by its name ("print", "about"...), so commands can be connected.
-  QAction* action(const QString& name) const { return actions_.value(name); }
+  // The menu item of that name ("print", "about"...); a name the menus do not have is a fault
+  // of the wiring, and throws rather than leave a command unconnected without a word.
+  QAction* action(const QString& name) const;
+  // Every command a menu item runs is connected here, so that one left out shows.
+  void onMenuItem(const char* name, std::function<void()> command);
+  // The names of the menu items that run no command; empty once everything is wired.
+  QStringList itemsWithoutCommand() const;
 
   // Connects each signal to its MainWindow handler; `program` tells when shut-down already ran.
   void attach(MainWindow& main, const QtProgram& program);
@@ -50,6 +58,7 @@ class QtMainWindow : public QMainWindow {
 
   QtSurface surface_;
   QtTextMeasure measure_;
+  QSet<QString> commanded_;  // the menu items given a command
   QWidget* client_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   ChartView* chartView_ = nullptr;
