@@ -100,6 +100,9 @@ session_start() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
     sleep 0.1
   done
+  # It says so before it has finished starting; a window shown in that moment can lose its
+  # connection to the display.
+  sleep 1
   if [ "${1:-}" = a11y ]; then
     # Qt finds the screen reader's bus through the session bus.
     _tw_background dbus-daemon --session --nofork --print-address=3 3>"$_tw_dir/bus"
