@@ -5,8 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "interpret/ical.h"
 #include "cli/program.h"
+#include "interpret/ical.h"
 
 namespace {
 
@@ -44,7 +44,8 @@ void BM_CriticalCalendar100Years(benchmark::State& state) {
   const tw::Date birth = tw::fromYmd(1990, 1, 31);
   const tw::Date from = tw::fromYmd(2000, 1, 1), to = tw::fromYmd(2100, 1, 1);
   for (auto _ : state) {
-    const std::string text = tw::iCalendar(tw::entriesOf(tw::criticalDays(birth, from, to), birth, "Ann"), {});
+    const std::string text =
+        tw::iCalendar(tw::entriesOf(tw::criticalDays(birth, from, to), birth, "Ann"), {});
     benchmark::DoNotOptimize(text.data());
   }
 }

@@ -8,11 +8,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "settings/settings_io.h"
 #include "chart/draw_chart.h"
 #include "platform/drawing/qt_chart_output.h"
-#include "platform/system/qt_locale.h"
 #include "platform/drawing/qt_surface.h"
+#include "platform/system/qt_locale.h"
+#include "settings/settings_io.h"
 
 namespace {
 
@@ -73,8 +73,9 @@ void BM_printPage(benchmark::State& state) {
   const tw::Locale locale = tw::platform::userLocale();
   tw::ChartState chart = busyState(static_cast<int>(state.range(2)));
   chart.options.backgroundColour = tw::kWhite;  // as printing draws it
-  const tw::ChartDrawing page{[&](tw::DrawingSurface& s) { tw::drawChart(chart, s, measure, locale); },
-                              static_cast<double>(state.range(0)), static_cast<double>(state.range(1))};
+  const tw::ChartDrawing page{
+      [&](tw::DrawingSurface& s) { tw::drawChart(chart, s, measure, locale); },
+      static_cast<double>(state.range(0)), static_cast<double>(state.range(1))};
   for (auto _ : state) benchmark::DoNotOptimize(tw::platform::printChart(page, printer));
   state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(printer.outputFileName()).size());
 }

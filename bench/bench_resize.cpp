@@ -4,10 +4,10 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include "qt_benchmark_main.h"
 #include <QTemporaryDir>
 #include <cmath>
 #include <vector>
+#include "qt_benchmark_main.h"
 
 #include "platform/app_root.h"
 

@@ -30,7 +30,8 @@ void openStore(benchmark::State& state, const QString& path) {
 void BM_AMillionJunkKeysAndA20MBName(benchmark::State& state) {
   QTemporaryDir dir;
   QByteArray junk;
-  for (int i = 0; i < 900'000; ++i) junk += "k" + QByteArray::number(i) + "=" + QByteArray(80, ',') + "\n";
+  for (int i = 0; i < 900'000; ++i)
+    junk += "k" + QByteArray::number(i) + "=" + QByteArray(80, ',') + "\n";
   openStore(state, writeFile(dir, "lines.ini", junk));
 }
 BENCHMARK(BM_AMillionJunkKeysAndA20MBName)->Unit(benchmark::kMillisecond);

@@ -3,10 +3,10 @@
 // itself: the floor of any full repaint. The goal is a step of at most 1.5 fills.
 #include <benchmark/benchmark.h>
 
-#include "qt_benchmark_main.h"
 #include <QPainter>
 #include <QTemporaryDir>
 #include <memory>
+#include "qt_benchmark_main.h"
 
 #include "chart/day_columns.h"
 #include "platform/app_root.h"
@@ -38,12 +38,14 @@ class FilledWidget : public QWidget {
 void BM_step(benchmark::State& state) {
   Session s;
   int paints = 0;
-  QObject::connect(s.root.view().chartView(), &tw::platform::ChartView::painted, [&paints] { ++paints; });
+  QObject::connect(s.root.view().chartView(), &tw::platform::ChartView::painted,
+                   [&paints] { ++paints; });
   for (auto _ : state) {
     s.root.mainWindow().goNextDay();
     QCoreApplication::processEvents();
   }
-  state.counters["paints_per_step"] = static_cast<double>(paints) / static_cast<double>(state.iterations());
+  state.counters["paints_per_step"] =
+      static_cast<double>(paints) / static_cast<double>(state.iterations());
   state.counters["chart_px_wide"] = s.chart().width();
   state.counters["chart_px_high"] = s.chart().height();
   state.counters["columns"] =
@@ -67,9 +69,15 @@ void BM_fill(benchmark::State& state) {
   state.counters["chart_px_high"] = widget.height();
 }
 
-BENCHMARK(BM_step)->Iterations(100)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_fill)->Iterations(100)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_step_drawing_only)->Iterations(100)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_step)->Iterations(100)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(
+    benchmark::kMillisecond);
+BENCHMARK(BM_fill)->Iterations(100)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(
+    benchmark::kMillisecond);
+BENCHMARK(BM_step_drawing_only)
+    ->Iterations(100)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -22,14 +22,23 @@ QString svgIcon() {
 
   QString out;
   QTextStream s(&out);
-  s << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n";
-  s << QString("  <rect x=\"%1\" y=\"%1\" width=\"%2\" height=\"%2\" rx=\"%3\" fill=\"%5\" "
-               "stroke=\"%6\" stroke-width=\"%4\"/>\n")
-           .arg(shape.cardLeft).arg(shape.cardSide).arg(shape.radius).arg(shape.frame)
+  s << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 "
+       "256\">\n";
+  s << QString(
+           "  <rect x=\"%1\" y=\"%1\" width=\"%2\" height=\"%2\" rx=\"%3\" fill=\"%5\" "
+           "stroke=\"%6\" stroke-width=\"%4\"/>\n")
+           .arg(shape.cardLeft)
+           .arg(shape.cardSide)
+           .arg(shape.radius)
+           .arg(shape.frame)
            .arg(hex(kIconCardFill), hex(kIconCardLine));
-  s << QString("  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"%5\" stroke-width=\"%4\"/>\n")
-           .arg(shape.plotLeft).arg(shape.mid).arg(shape.plotLeft + shape.plotSide)
-           .arg(shape.midLineWidth, 0, 'f', 2).arg(hex(kIconMidLine));
+  s << QString(
+           "  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"%5\" stroke-width=\"%4\"/>\n")
+           .arg(shape.plotLeft)
+           .arg(shape.mid)
+           .arg(shape.plotLeft + shape.plotSide)
+           .arg(shape.midLineWidth, 0, 'f', 2)
+           .arg(hex(kIconMidLine));
   for (const IconCurve& c : kIconCurves) {
     s << "  <polyline fill=\"none\" stroke=\"" << hex(c.colour) << "\" stroke-width=\""
       << QString::number(shape.curveWidth, 'f', 2)
@@ -50,7 +59,8 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const QString dir = argc > 1 ? QString(argv[1]) : QString(".");
   for (int size : {16, 32, 48, 64, 128, 256}) {
-    if (!tw::platform::programIconImage(size).save(dir + QString("/tidewell-%1.png").arg(size))) return 1;
+    if (!tw::platform::programIconImage(size).save(dir + QString("/tidewell-%1.png").arg(size)))
+      return 1;
   }
   QFile svg(dir + "/tidewell.svg");
   if (!svg.open(QIODevice::WriteOnly | QIODevice::Text)) return 1;

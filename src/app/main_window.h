@@ -7,9 +7,9 @@
 
 #include "app/chart_gestures.h"
 #include "app/ui.h"
-#include "state/chart_state.h"
 #include "chart/drawing_surface.h"
 #include "cycles/locale.h"
+#include "state/chart_state.h"
 
 namespace tw {
 

@@ -21,7 +21,8 @@ void MainWindow::pressChart(double x) { gestures_.press(x, state_.chartDate); }
 void MainWindow::dragChart(double x) {
   if (!gestures_.isDragging()) return;
   const chart::DayColumns columns = chart::dayColumns(state_, services_.surface.width());
-  showGestureDate(gestures_.dragTo(x, columns.left, chart::kColumnWidth, earliestChartDate(state_)));
+  showGestureDate(
+      gestures_.dragTo(x, columns.left, chart::kColumnWidth, earliestChartDate(state_)));
 }
 
 void MainWindow::releaseChart() { gestures_.release(); }
@@ -34,7 +35,9 @@ void MainWindow::cancelChartDrag() {
 
 void MainWindow::chooseDayAt(double x) {
   const auto day = chart::dayAt(chart::dayColumns(state_, services_.surface.width()), x);
-  if (day) showGestureDate(stepWithin(state_.chartDate, *day - state_.chartDate, earliestChartDate(state_)));
+  if (day)
+    showGestureDate(
+        stepWithin(state_.chartDate, *day - state_.chartDate, earliestChartDate(state_)));
 }
 
 }  // namespace tw

@@ -44,7 +44,8 @@ void MainWindow::drawChart() {
                                                "Type one in the Birthday field below,",
                                                "or press Birthday to choose a person."};
     tw::drawHint(hint, state_.options.backgroundColour, services_.surface, services_.measure);
-    for (ChartWatcher* watcher : chartWatchers_) watcher->hintShown(hint[0] + " " + hint[1] + " " + hint[2]);
+    for (ChartWatcher* watcher : chartWatchers_)
+      watcher->hintShown(hint[0] + " " + hint[1] + " " + hint[2]);
     return;
   }
   tw::drawChart(state_, services_.surface, services_.measure, services_.locale);
@@ -52,9 +53,8 @@ void MainWindow::drawChart() {
 }
 
 ChartDrawing MainWindow::chartDrawing() const {
-  auto draw = [state = state_, &measure = services_.measure, locale = services_.locale](DrawingSurface& s) {
-    tw::drawChart(state, s, measure, locale);
-  };
+  auto draw = [state = state_, &measure = services_.measure, locale = services_.locale](
+                  DrawingSurface& s) { tw::drawChart(state, s, measure, locale); };
   return {std::move(draw), services_.surface.width(), services_.surface.height()};
 }
 

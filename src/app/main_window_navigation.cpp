@@ -18,12 +18,13 @@ Date earliestChartDate(const ChartState& state) {
 }
 
 void MainWindow::refuseDateBeforeBirth(Date birthday) {
-  services_.messages.inform("You can't display a biorhythm chart with a\r\n"
-                     "chart date before they were born!\r\n"
-                     "\r\n"
-                     "Setting chart date to " +
-                         dateText(birthday) + ".",
-                     "Tidewell");
+  services_.messages.inform(
+      "You can't display a biorhythm chart with a\r\n"
+      "chart date before they were born!\r\n"
+      "\r\n"
+      "Setting chart date to " +
+          dateText(birthday) + ".",
+      "Tidewell");
   state_.chartDate = birthday;
   controls_.chartDatePicker.setValue(birthday);
 }

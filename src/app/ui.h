@@ -87,7 +87,7 @@ class Window {
   virtual double height() const = 0;
   virtual void setLeft(double twips) = 0;
   virtual void setTop(double twips) = 0;
-  virtual void setWidth(double twips) = 0;   // a size change runs the window's layout pass
+  virtual void setWidth(double twips) = 0;  // a size change runs the window's layout pass
   virtual void setHeight(double twips) = 0;
   virtual bool isVisible() const = 0;
   virtual void showModal() = 0;  // returns once the window is hidden or closed
@@ -113,9 +113,9 @@ enum class Answer { Yes, No };
 class Messages {
  public:
   virtual ~Messages() = default;
-  virtual void show(const std::string& text, const std::string& title) = 0;    // no icon
-  virtual void inform(const std::string& text, const std::string& title) = 0;  // information
-  virtual void warn(const std::string& text, const std::string& title) = 0;    // exclamation
+  virtual void show(const std::string& text, const std::string& title) = 0;       // no icon
+  virtual void inform(const std::string& text, const std::string& title) = 0;     // information
+  virtual void warn(const std::string& text, const std::string& title) = 0;       // exclamation
   virtual Answer ask(const std::string& question, const std::string& title) = 0;  // Yes or No
 };
 

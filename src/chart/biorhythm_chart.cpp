@@ -37,7 +37,8 @@ void drawCriticalMarks(DrawingSurface& s, const ChartOptions& o, double firstAge
     int k = 0;
     for (const ChartCurve& c : kCycleCurves) {
       if (!isCritical(days, c.kind)) continue;
-      const float mx = x + (static_cast<float>(k++) - static_cast<float>(count - 1) / 2.0f) * kMarkGap;
+      const float mx =
+          x + (static_cast<float>(k++) - static_cast<float>(count - 1) / 2.0f) * kMarkGap;
       s.line(mx, midY - kMarkHalf, mx, midY + kMarkHalf, o.*c.colour);
     }
   }
@@ -71,8 +72,8 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
     s.line(x, midY - 100.0f, x, midY + 100.0f);
   }
   chart::drawDayLabels(s, state,
-                       {kLeft, area.cols, area.half, midY - ampF, midY + ampF,
-                        midY - kWeekdayAbove, midY + kDayBelow});
+                       {kLeft, area.cols, area.half, midY - ampF, midY + ampF, midY - kWeekdayAbove,
+                        midY + kDayBelow});
 
   const double age = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
   chart::printHeaders(s, measure, state, locale, 400.0f);

@@ -57,8 +57,8 @@ void drawDayLabels(DrawingSurface& s, const ChartState& state, const DayLabelPla
     }
     // A wide chart near kFirstDate or kLastDate runs past the pickers' range; the calendar still
     // names those days. Only a day beyond any calendar year is left unlabelled.
-    const long long day = static_cast<long long>(state.chartDate) + (i - 1) -
-                          static_cast<long long>(p.half);
+    const long long day =
+        static_cast<long long>(state.chartDate) + (i - 1) - static_cast<long long>(p.half);
     if (!hasCalendarDay(day)) continue;
     const Date d = static_cast<Date>(day);
     const float x = static_cast<float>(p.left + (i - 1) * kColumnWidth + 30);

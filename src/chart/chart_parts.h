@@ -2,9 +2,9 @@
 // Pieces both chart types share: the column count, the day labels and the centred headers.
 #include <string>
 
-#include "state/chart_state.h"
 #include "chart/drawing_surface.h"
 #include "cycles/locale.h"
+#include "state/chart_state.h"
 
 namespace tw::chart {
 
@@ -43,7 +43,7 @@ bool comparisonChartFits(float width, float height);
 
 // Where one chart type puts its day labels; the today marker and week separators share top/bottom.
 struct DayLabelPlace {
-  int left;            // x of the first column's left edge
+  int left;  // x of the first column's left edge
   int cols;
   double half;
   float markerTop;

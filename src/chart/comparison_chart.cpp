@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kLeft = chart::kComparisonLeft;
 constexpr float kTop = 100.0f;  // the 100 % line
-constexpr int kScaleTop = 75;       // the "100%" mark's top; " 50%" and "  0%" follow the band
+constexpr int kScaleTop = 75;   // the "100%" mark's top; " 50%" and "  0%" follow the band
 
 int bandOf(float height) { return chart::roundBand(height - 1200.0f); }
 

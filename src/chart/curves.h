@@ -23,8 +23,10 @@ constexpr std::size_t indexOf(CycleKind kind) { return static_cast<std::size_t>(
 
 // Indexed by CycleKind: the three cycles in the order the charts draw them, then their average.
 inline constexpr std::array<ChartCurve, 4> kChartCurves{{
-    {CycleKind::Physical, "P", "physical", &ChartOptions::showPhysical, &ChartOptions::physicalColour},
-    {CycleKind::Emotional, "E", "emotional", &ChartOptions::showEmotional, &ChartOptions::emotionalColour},
+    {CycleKind::Physical, "P", "physical", &ChartOptions::showPhysical,
+     &ChartOptions::physicalColour},
+    {CycleKind::Emotional, "E", "emotional", &ChartOptions::showEmotional,
+     &ChartOptions::emotionalColour},
     {CycleKind::Intellectual, "I", "intellectual", &ChartOptions::showIntellectual,
      &ChartOptions::intellectualColour},
     {CycleKind::Average, "A", "average", &ChartOptions::showAverage, &ChartOptions::averageColour},

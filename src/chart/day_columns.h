@@ -12,8 +12,8 @@ inline constexpr int kBiorhythmLeft = 200;
 inline constexpr int kComparisonLeft = 600;
 
 struct DayColumns {
-  int left = 0;    // the first column's left edge
-  int count = 0;   // none on a surface too narrow for a column
+  int left = 0;            // the first column's left edge
+  int count = 0;           // none on a surface too narrow for a column
   long long firstDay = 0;  // may lie before kFirstDate near the calendar's start
 };
 

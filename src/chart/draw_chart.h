@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "state/chart_state.h"
 #include "chart/drawing_surface.h"
 #include "cycles/locale.h"
+#include "state/chart_state.h"
 
 namespace tw {
 

@@ -16,7 +16,7 @@ class DrawingSurface {
   virtual float height() const = 0;
 
   virtual void setBackground(Colour c) = 0;  // system colours are resolved by the surface
-  virtual void clear() = 0;                // fill with the background colour, position to (0, 0)
+  virtual void clear() = 0;                  // fill with the background colour, position to (0, 0)
   virtual void setLineWidth(std::int16_t pixels) = 0;
   virtual void setLineStyle(std::int16_t style) = 0;  // 0 solid, 2 dotted
   virtual void setFontSize(float points) = 0;

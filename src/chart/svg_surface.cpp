@@ -23,10 +23,10 @@ constexpr float kLineSpacing = 1.15f;
 Colour fileColour(Colour c) {
   if (!isSystemColour(c)) return c & 0xFFFFFF;
   switch (c & 0xFF) {
-    case 5: return kWhite;    // window background
-    case 7:                   // menu text
-    case 8:                   // window text
-    case 18: return kBlack;   // button text
+    case 5: return kWhite;                  // window background
+    case 7:                                 // menu text
+    case 8:                                 // window text
+    case 18: return kBlack;                 // button text
     default: return rgb(0xF0, 0xF0, 0xF0);  // button face
   }
 }
@@ -38,8 +38,7 @@ std::string hexColour(Colour c) {
   return buf;
 }
 
-SvgSurface::SvgSurface(float widthTwips, float heightTwips, const TextFace& face,
-                       Colour foreground)
+SvgSurface::SvgSurface(float widthTwips, float heightTwips, const TextFace& face, Colour foreground)
     : width_(widthTwips), height_(heightTwips), face_(face), foreground_(fileColour(foreground)) {}
 
 std::string SvgSurface::number(float v) {
@@ -80,21 +79,20 @@ void SvgSurface::setFontSize(float points) {
   if (points > 0) fontSize_ = points;
 }
 
-void SvgSurface::line(float x1, float y1, float x2, float y2) {
-  line(x1, y1, x2, y2, foreground_);
-}
+void SvgSurface::line(float x1, float y1, float x2, float y2) { line(x1, y1, x2, y2, foreground_); }
 
 void SvgSurface::line(float x1, float y1, float x2, float y2, Colour c) {
   const int pixels = drawWidth_ < 1 ? 1 : drawWidth_;
   const float stroke = static_cast<float>(pixels) * kTwipsPerPixel;
-  std::string e = "<line x1=\"" + number(x1) + "\" y1=\"" + number(y1) + "\" x2=\"" +
-                  number(x2) + "\" y2=\"" + number(y2) + "\" stroke=\"" + hexColour(c) +
-                  "\" stroke-width=\"" + number(stroke) + "\"";
+  std::string e = "<line x1=\"" + number(x1) + "\" y1=\"" + number(y1) + "\" x2=\"" + number(x2) +
+                  "\" y2=\"" + number(y2) + "\" stroke=\"" + hexColour(c) + "\" stroke-width=\"" +
+                  number(stroke) + "\"";
   // Like the screen: thin frame lines end flat and stay crisp, the thick curves are smoothed
   // and round so segments join.
   e += pixels >= 2 ? " stroke-linecap=\"round\""
                    : " stroke-linecap=\"butt\" shape-rendering=\"crispEdges\"";
-  if (drawStyle_ == 2) e += " stroke-dasharray=\"" + number(stroke) + " " + number(2 * stroke) + "\"";
+  if (drawStyle_ == 2)
+    e += " stroke-dasharray=\"" + number(stroke) + " " + number(2 * stroke) + "\"";
   e += "/>";
   elements_.push_back(std::move(e));
 }

@@ -24,7 +24,8 @@ People and days (dates are YYYY-MM-DD):
                            tidewell-chart --birthday 1990-01-31 --date 2024-03-05 --interpret
 
 What to make:
-  --out FILE             draws the chart into FILE: )" + chartFileExtensionWords(ChartFileType::Png) + R"(
+  --out FILE             draws the chart into FILE: )" +
+         chartFileExtensionWords(ChartFileType::Png) + R"(
                            tidewell-chart --birthday 1990-01-31 --out chart.svg
   --interpret            prints the interpretation of the chart date
                            tidewell-chart --interpret
@@ -36,10 +37,12 @@ What to make:
 How the chart looks:
   --type bio|comparison  one person's cycles, or how two people's cycles match
                            tidewell-chart --type bio --out chart.png
-  --width PX --height PX the chart area in pixels at )" + std::to_string(kDesignDpi) + " dpi (default " +
-         std::to_string(kDefaultWidthPx) + " x " + std::to_string(kDefaultHeightPx) + R"(; at least
-                         )" + sizeText(ChartType::Biorhythm) + " for one person, " +
-         sizeText(ChartType::Comparison) + R"( for the comparison chart)
+  --width PX --height PX the chart area in pixels at )" +
+         std::to_string(kDesignDpi) + " dpi (default " + std::to_string(kDefaultWidthPx) + " x " +
+         std::to_string(kDefaultHeightPx) + R"(; at least
+                         )" +
+         sizeText(ChartType::Biorhythm) + " for one person, " + sizeText(ChartType::Comparison) +
+         R"( for the comparison chart)
                            tidewell-chart --width 1200 --height 400 --out wide.png
   --curves LETTERS       the curves to draw: any of P (physical), E (emotional),
                          I (intellectual), A (average)

@@ -1,8 +1,8 @@
 #include "cli/options.h"
 
-#include "settings/settings_io.h"
 #include "chart/curves.h"
 #include "chart/svg_surface.h"
+#include "settings/settings_io.h"
 
 #include <algorithm>
 #include <cctype>
@@ -46,7 +46,8 @@ std::string dateInto(std::optional<Date>& target, const std::string& name, const
   return target ? "" : name + " " + quoted(v) + ": " + why;
 }
 
-std::string colourInto(std::optional<Colour>& target, const std::string& name, const std::string& v) {
+std::string colourInto(std::optional<Colour>& target, const std::string& name,
+                       const std::string& v) {
   target = parseColourArg(v);
   return target ? "" : name + " " + quoted(v) + ": not a colour, write #rrggbb such as '#ff8000'";
 }
@@ -81,9 +82,12 @@ std::vector<OptionDef> makeOptionDefs() {
       {"--type", 1, "comparison",
        [](Options& o, auto& v) -> std::string {
          const std::string t = lower(v[0]);
-         if (t == "bio") o.chartType = ChartType::Biorhythm;
-         else if (t == "comparison") o.chartType = ChartType::Comparison;
-         else return "--type " + quoted(v[0]) + ": choose bio or comparison";
+         if (t == "bio")
+           o.chartType = ChartType::Biorhythm;
+         else if (t == "comparison")
+           o.chartType = ChartType::Comparison;
+         else
+           return "--type " + quoted(v[0]) + ": choose bio or comparison";
          return "";
        }},
       {"--width", 1, "900",
@@ -98,20 +102,50 @@ std::vector<OptionDef> makeOptionDefs() {
       {"--age", 1, "years",
        [](Options& o, auto& v) -> std::string {
          const std::string a = lower(v[0]);
-         if (a == "days") o.ageUnit = AgeUnit::Days;
-         else if (a == "weeks") o.ageUnit = AgeUnit::Weeks;
-         else if (a == "years") o.ageUnit = AgeUnit::Years;
-         else return "--age " + quoted(v[0]) + ": choose days, weeks or years";
+         if (a == "days")
+           o.ageUnit = AgeUnit::Days;
+         else if (a == "weeks")
+           o.ageUnit = AgeUnit::Weeks;
+         else if (a == "years")
+           o.ageUnit = AgeUnit::Years;
+         else
+           return "--age " + quoted(v[0]) + ": choose days, weeks or years";
          return "";
        }},
-      {"--week-separators", 0, "", [](Options& o, auto&) { o.weekSeparators = true; return std::string(); }},
-      {"--no-week-separators", 0, "", [](Options& o, auto&) { o.weekSeparators = false; return std::string(); }},
-      {"--today-marker", 0, "", [](Options& o, auto&) { o.todayMarker = true; return std::string(); }},
-      {"--no-today-marker", 0, "", [](Options& o, auto&) { o.todayMarker = false; return std::string(); }},
-      {"--critical-marks", 0, "", [](Options& o, auto&) { o.criticalMarks = true; return std::string(); }},
-      {"--no-critical-marks", 0, "", [](Options& o, auto&) { o.criticalMarks = false; return std::string(); }},
+      {"--week-separators", 0, "",
+       [](Options& o, auto&) {
+         o.weekSeparators = true;
+         return std::string();
+       }},
+      {"--no-week-separators", 0, "",
+       [](Options& o, auto&) {
+         o.weekSeparators = false;
+         return std::string();
+       }},
+      {"--today-marker", 0, "",
+       [](Options& o, auto&) {
+         o.todayMarker = true;
+         return std::string();
+       }},
+      {"--no-today-marker", 0, "",
+       [](Options& o, auto&) {
+         o.todayMarker = false;
+         return std::string();
+       }},
+      {"--critical-marks", 0, "",
+       [](Options& o, auto&) {
+         o.criticalMarks = true;
+         return std::string();
+       }},
+      {"--no-critical-marks", 0, "",
+       [](Options& o, auto&) {
+         o.criticalMarks = false;
+         return std::string();
+       }},
       {"--background-colour", 1, "'#ffffff'",
-       [](Options& o, auto& v) { return colourInto(o.backgroundColour, "--background-colour", v[0]); }},
+       [](Options& o, auto& v) {
+         return colourInto(o.backgroundColour, "--background-colour", v[0]);
+       }},
       {"--out", 1, "chart.png",
        [](Options& o, auto& v) -> std::string {
          const auto f = chartFileTypeOf(v[0]);
@@ -122,16 +156,32 @@ std::vector<OptionDef> makeOptionDefs() {
          o.outFormat = *f;
          return "";
        }},
-      {"--interpret", 0, "", [](Options& o, auto&) { o.interpret = true; return std::string(); }},
+      {"--interpret", 0, "",
+       [](Options& o, auto&) {
+         o.interpret = true;
+         return std::string();
+       }},
       {"--critical", 2, "2024-01-01 2024-12-31",
        [](Options& o, auto& v) -> std::string {
          if (auto e = dateInto(o.criticalFrom, "--critical", v[0]); !e.empty()) return e;
          return dateInto(o.criticalTo, "--critical", v[1]);
        }},
       // Its name is checked with the files: a device such as /dev/stdout may take the calendar.
-      {"--ics", 1, "critical.ics", [](Options& o, auto& v) { o.ics = v[0]; return std::string(); }},
-      {"--help", 0, "", [](Options& o, auto&) { o.help = true; return std::string(); }},
-      {"--version", 0, "", [](Options& o, auto&) { o.version = true; return std::string(); }},
+      {"--ics", 1, "critical.ics",
+       [](Options& o, auto& v) {
+         o.ics = v[0];
+         return std::string();
+       }},
+      {"--help", 0, "",
+       [](Options& o, auto&) {
+         o.help = true;
+         return std::string();
+       }},
+      {"--version", 0, "",
+       [](Options& o, auto&) {
+         o.version = true;
+         return std::string();
+       }},
   };
   // "--physical-colour" and so on, each with its default colour as the example.
   const ChartOptions defaults = defaultChartOptions();
@@ -157,11 +207,16 @@ std::string printable(std::string_view text) {
   std::string out;
   for (const char c : text) {
     const auto u = static_cast<unsigned char>(c);
-    if (c == '\n') out += "\\n";
-    else if (c == '\r') out += "\\r";
-    else if (c == '\t') out += "\\t";
-    else if (u < 0x20 || u == 0x7f) out += std::string("\\x") + kHex[u >> 4] + kHex[u & 15];
-    else out += c;
+    if (c == '\n')
+      out += "\\n";
+    else if (c == '\r')
+      out += "\\r";
+    else if (c == '\t')
+      out += "\\t";
+    else if (u < 0x20 || u == 0x7f)
+      out += std::string("\\x") + kHex[u >> 4] + kHex[u & 15];
+    else
+      out += c;
   }
   return out;
 }
@@ -228,7 +283,7 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
     }
     const auto& table = optionDefs();
     const auto def = std::find_if(table.begin(), table.end(),
-                                   [&](const OptionDef& s) { return name == s.name; });
+                                  [&](const OptionDef& s) { return name == s.name; });
     if (def == table.end()) {
       r.error = arg.starts_with("-") ? "unknown option " + quoted(name) + " (see --help)"
                                      : "unexpected argument " + quoted(arg) + " (see --help)";
@@ -237,7 +292,8 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
     std::vector<std::string> values;
     if (inlineValue) {
       if (def->values != 1) {
-        r.error = def->name + (def->values == 0 ? " takes no value" : " takes its values after a blank");
+        r.error =
+            def->name + (def->values == 0 ? " takes no value" : " takes its values after a blank");
         return r;
       }
       values.push_back(*inlineValue);

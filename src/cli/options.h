@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "chart/chart_file_type.h"
-#include "state/chart_state.h"
-#include "state/colour.h"
 #include "chart/twips.h"
 #include "cycles/date.h"
+#include "state/chart_state.h"
+#include "state/colour.h"
 
 namespace tw::cli {
 

@@ -3,8 +3,6 @@
 #include <cctype>
 #include <ostream>
 
-#include "settings/settings_io.h"
-#include "settings/settings_schema.h"
 #include "chart/curves.h"
 #include "chart/draw_chart.h"
 #include "chart/recoloured_surface.h"
@@ -12,6 +10,8 @@
 #include "chart/twips.h"
 #include "files/whole_file.h"
 #include "interpret/ical.h"
+#include "settings/settings_io.h"
+#include "settings/settings_schema.h"
 #include "version.h"
 
 namespace tw::cli {
@@ -114,7 +114,8 @@ ChartRequest chartRequest(const Options& o, Host& host) {
   if (comparison && o.birthday && !o.birthday2) {
     r.error = "--type comparison needs --birthday2";
   } else if (s.chartDate < s.birthday) {
-    r.error = "the chart date " + toIso(s.chartDate) + " is before the birthday " + toIso(s.birthday);
+    r.error =
+        "the chart date " + toIso(s.chartDate) + " is before the birthday " + toIso(s.birthday);
   } else if (comparison && s.chartDate < s.birthday2) {
     r.error = "the chart date " + toIso(s.chartDate) + " is before the second birthday " +
               toIso(s.birthday2);
@@ -181,7 +182,8 @@ int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std
   if (!request.error.empty()) return fail(request.error);
   const ChartState& state = request.state;
   if (o.out) {
-    if (std::string why = checkChartArea(o, state.options.chartType); !why.empty()) return fail(why);
+    if (std::string why = checkChartArea(o, state.options.chartType); !why.empty())
+      return fail(why);
   }
 
   std::string printed;
@@ -203,7 +205,8 @@ int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std
     outputs.push_back({*o.out, std::move(chart.bytes)});
   }
   if (o.ics)
-    outputs.push_back({*o.ics, iCalendar(entriesOf(days, state.birthday, state.name), {host.nowUtc()})});
+    outputs.push_back(
+        {*o.ics, iCalendar(entriesOf(days, state.birthday, state.name), {host.nowUtc()})});
   if (const auto failed = files::writeWholeFiles(outputs, {}))
     return fail("cannot write " + failed->path + ": " + failed->why);
   out << printed;

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "app/ui.h"
-#include "state/chart_state.h"
 #include "chart/drawing_surface.h"
 #include "chart/text_face.h"
 #include "cli/options.h"
 #include "cycles/locale.h"
 #include "interpret/ical.h"
 #include "interpret/interpret.h"
+#include "state/chart_state.h"
 
 namespace tw::cli {
 

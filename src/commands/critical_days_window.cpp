@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "app/screen_fit.h"
+#include "chart/chart_parts.h"
 #include "settings/settings_schema.h"
 #include "settings/text_forms.h"
-#include "chart/chart_parts.h"
 
 namespace tw {
 
@@ -69,13 +69,13 @@ void CriticalDaysWindow::refresh() {
   std::vector<CriticalRow> rows;
   rows.reserve(entries_.size());
   for (const CriticalEntry& e : entries_)
-    rows.push_back({chart::dateWithName(e.day.date, {}, services_.locale), criticalCycleNames(e.day),
-                    two ? whoseText(e) : std::string()});
+    rows.push_back({chart::dateWithName(e.day.date, {}, services_.locale),
+                    criticalCycleNames(e.day), two ? whoseText(e) : std::string()});
   services_.controls.showRows(rows, two);
-  services_.controls.showNote(rows.empty() ? std::string("No critical days in the ") + spanWords(span_) +
-                                          " from " +
-                                          chart::dateWithName(state.chartDate, {}, services_.locale) + "."
-                                    : std::string());
+  services_.controls.showNote(
+      rows.empty() ? std::string("No critical days in the ") + spanWords(span_) + " from " +
+                         chart::dateWithName(state.chartDate, {}, services_.locale) + "."
+                   : std::string());
 }
 
 void CriticalDaysWindow::chooseSpan(CriticalSpan span) {
@@ -104,9 +104,9 @@ void CriticalDaysWindow::addToCalendar() {
   if (!chosen) return;
   const std::string text = iCalendar(entries_, {services_.clock.now(), reminder_});
   if (std::string why = services_.files.write(chosen->path, text); !why.empty())
-    services_.messages.warn("Tidewell could not write the calendar file\r\n" + chosen->path + ":\r\n" + why +
-                         ".\r\n\r\nNo file was changed.",
-                     kCriticalDaysTitle);
+    services_.messages.warn("Tidewell could not write the calendar file\r\n" + chosen->path +
+                                ":\r\n" + why + ".\r\n\r\nNo file was changed.",
+                            kCriticalDaysTitle);
 }
 
 void CriticalDaysWindow::placeChanged() {

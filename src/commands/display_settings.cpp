@@ -1,7 +1,7 @@
 #include "commands/display_settings.h"
 
-#include "settings/settings_io.h"
 #include "chart/curves.h"
+#include "settings/settings_io.h"
 
 namespace tw {
 

@@ -12,16 +12,14 @@ bool isBlank(char c) {
 }
 
 bool lessWithoutCase(std::string_view a, std::string_view b) {
-  return std::lexicographical_compare(
-      a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(lower(x)) < static_cast<unsigned char>(lower(y));
-      });
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(lower(x)) < static_cast<unsigned char>(lower(y));
+  });
 }
 
 bool holdsWithoutCase(std::string_view where, std::string_view word) {
-  return std::search(where.begin(), where.end(), word.begin(), word.end(), [](char x, char y) {
-           return lower(x) == lower(y);
-         }) != where.end();
+  return std::search(where.begin(), where.end(), word.begin(), word.end(),
+                     [](char x, char y) { return lower(x) == lower(y); }) != where.end();
 }
 
 std::vector<std::string_view> wordsOf(std::string_view typed) {

@@ -44,16 +44,18 @@ void PrintAndSave::save() {
   while (!file) {
     const auto chosen = dialogs_.chooseSaveFile(saveOptions_);
     if (!chosen) return;
-    const FileFilter& filter = saveOptions_.filters.at(std::min(chosen->filter, saveOptions_.filters.size() - 1));
+    const FileFilter& filter =
+        saveOptions_.filters.at(std::min(chosen->filter, saveOptions_.filters.size() - 1));
     file = chartFileFor(chosen->path, extensionOf(filter.pattern));
     saveOptions_.fileName = file ? file->path : chosen->path;
     // The dialog comes back on the name, to be put right.
     if (!file)
-      messages_.warn(chosen->path + "\r\nis not a name Tidewell can save a chart as: it saves " +
-                         chartFileExtensionWords(kChartFileKinds.front().type) +
-                         " files.\r\n\r\nEnd the name in one of them, or leave the extension off for the "
-                         "type chosen in the list.",
-                     "Tidewell");
+      messages_.warn(
+          chosen->path + "\r\nis not a name Tidewell can save a chart as: it saves " +
+              chartFileExtensionWords(kChartFileKinds.front().type) +
+              " files.\r\n\r\nEnd the name in one of them, or leave the extension off for the "
+              "type chosen in the list.",
+          "Tidewell");
   }
   if (!writeFile(*file)) return;
   main_.drawChart();
@@ -61,7 +63,8 @@ void PrintAndSave::save() {
 
 bool PrintAndSave::writeFile(const ChartFile& file) {
   // A bitmap is the screen's own image, pixel for pixel; the other types draw the chart afresh.
-  if (file.type != ChartFileType::Bmp) return files_.draw(main_.chartDrawing(), file.type, file.path);
+  if (file.type != ChartFileType::Bmp)
+    return files_.draw(main_.chartDrawing(), file.type, file.path);
   const auto image = chart_.copy();
   return image && files_.write(*image, file.path);
 }

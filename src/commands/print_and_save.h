@@ -50,9 +50,13 @@ class ChartFiles {
 
 class PrintAndSave : public FileCommands {
  public:
-  PrintAndSave(MainWindow& main, Dialogs& dialogs, ui::Messages& messages,
-               ChartImageSource& chart, PrintPage& page, ChartFiles& files)
-      : main_(main), dialogs_(dialogs), messages_(messages), chart_(chart), page_(page),
+  PrintAndSave(MainWindow& main, Dialogs& dialogs, ui::Messages& messages, ChartImageSource& chart,
+               PrintPage& page, ChartFiles& files)
+      : main_(main),
+        dialogs_(dialogs),
+        messages_(messages),
+        chart_(chart),
+        page_(page),
         files_(files) {}
 
   void print() override;

@@ -17,7 +17,8 @@ int cyclePhase(double value, CycleKind kind) {
     case CycleKind::Emotional: return phaseIn(value, -0.22, 0.22);
     // The intellectual bands have always been compared in single precision.
     case CycleKind::Intellectual:
-      return phaseIn(static_cast<float>(value), static_cast<float>(-0.093), static_cast<float>(0.18));
+      return phaseIn(static_cast<float>(value), static_cast<float>(-0.093),
+                     static_cast<float>(0.18));
     case CycleKind::Average: break;
   }
   // The average has no critical band; only its sign means anything.

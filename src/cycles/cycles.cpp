@@ -41,8 +41,10 @@ template <class Int>
 Int roundToEven(double v) {
   if (std::isnan(v)) return 0;
   const double r = std::nearbyint(v);  // default rounding mode: halves to even
-  if (r <= static_cast<double>(std::numeric_limits<Int>::min())) return std::numeric_limits<Int>::min();
-  if (r >= static_cast<double>(std::numeric_limits<Int>::max())) return std::numeric_limits<Int>::max();
+  if (r <= static_cast<double>(std::numeric_limits<Int>::min()))
+    return std::numeric_limits<Int>::min();
+  if (r >= static_cast<double>(std::numeric_limits<Int>::max()))
+    return std::numeric_limits<Int>::max();
   return static_cast<Int>(r);
 }
 }  // namespace

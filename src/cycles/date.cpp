@@ -17,7 +17,8 @@ bool readUnsigned(std::string_view s, int& out) {
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+    s.remove_suffix(1);
   return s;
 }
 
@@ -72,7 +73,8 @@ std::optional<Date> parseDayFirst(std::string_view text) {
   std::array<std::string_view, 3> parts;
   for (std::size_t n = 0; n < 3; ++n) {
     auto cut = text.find_first_of("/-.");
-    if ((n < 2) == (cut == std::string_view::npos)) return std::nullopt;  // need exactly three parts
+    if ((n < 2) == (cut == std::string_view::npos))
+      return std::nullopt;  // need exactly three parts
     parts[n] = text.substr(0, cut);
     text = cut == std::string_view::npos ? std::string_view{} : text.substr(cut + 1);
   }

@@ -27,7 +27,7 @@ Date clampDate(long long d);
 // Whether the calendar can name day `d`: any day of the years -32767 to 32767.
 bool hasCalendarDay(long long d);
 
-int weekdayNumber(Date d);  // 1 = Sunday ... 7 = Saturday
+int weekdayNumber(Date d);               // 1 = Sunday ... 7 = Saturday
 const std::string& weekdayName(Date d);  // "Sunday" ... "Saturday"
 unsigned dayOfMonth(Date d);
 

@@ -87,16 +87,21 @@ std::optional<Layout> layoutOf(std::string_view text, DateOrder order) {
     if (g.size() != 8 && g.size() != 6) return std::nullopt;
     const std::size_t yearSize = g.size() - 4, b = g.begin;
     if (order == DateOrder::YearMonthDay)
-      return Layout{{{b, b + yearSize}, {b + yearSize, b + yearSize + 2}, {g.end - 2, g.end}}, partsOf(order)};
+      return Layout{{{b, b + yearSize}, {b + yearSize, b + yearSize + 2}, {g.end - 2, g.end}},
+                    partsOf(order)};
     return Layout{{{b, b + 2}, {b + 2, b + 4}, {b + 4, g.end}}, partsOf(order)};
   }
   if (groups.size() != 3) return std::nullopt;
   const std::size_t first = groups[0].size(), last = groups[2].size();
-  if (first == 4) return Layout{groups, {Part::Year, Part::Month, Part::Day}};  // ISO, whatever the user's order
+  if (first == 4)
+    return Layout{groups, {Part::Year, Part::Month, Part::Day}};  // ISO, whatever the user's order
   if (first > 2) return std::nullopt;
-  if (order == DateOrder::YearMonthDay && last <= 2) return Layout{groups, {Part::Year, Part::Month, Part::Day}};
+  if (order == DateOrder::YearMonthDay && last <= 2)
+    return Layout{groups, {Part::Year, Part::Month, Part::Day}};
   if (order == DateOrder::MonthDayYear) return Layout{groups, {Part::Month, Part::Day, Part::Year}};
-  return Layout{groups, {Part::Day, Part::Month, Part::Year}};  // the settings file's order where the year leads
+  return Layout{
+      groups,
+      {Part::Day, Part::Month, Part::Year}};  // the settings file's order where the year leads
 }
 
 }  // namespace
@@ -120,10 +125,14 @@ DateForm dateFormFor(std::string_view pattern) {
     }
     i += n;
   }
-  if (letters == "dMy") form.order = DateOrder::DayMonthYear;
-  else if (letters == "Mdy") form.order = DateOrder::MonthDayYear;
-  else if (letters == "yMd") form.order = DateOrder::YearMonthDay;
-  else return {DateOrder::YearMonthDay, "yyyy-MM-dd"};
+  if (letters == "dMy")
+    form.order = DateOrder::DayMonthYear;
+  else if (letters == "Mdy")
+    form.order = DateOrder::MonthDayYear;
+  else if (letters == "yMd")
+    form.order = DateOrder::YearMonthDay;
+  else
+    return {DateOrder::YearMonthDay, "yyyy-MM-dd"};
   form.pattern = shown;
   return form;
 }
@@ -175,7 +184,8 @@ TypedDate readTypedDate(std::string_view text, std::size_t cursor, DateOrder ord
 int partAt(std::string_view text, std::size_t cursor) {
   const auto groups = digitGroups(text);
   if (!groups || groups->empty()) return 0;
-  if (const auto i = groupAt(*groups, cursor)) return static_cast<int>(std::min<std::size_t>(*i, 2));
+  if (const auto i = groupAt(*groups, cursor))
+    return static_cast<int>(std::min<std::size_t>(*i, 2));
   // On a separator: the part that follows it.
   for (std::size_t i = 0; i < groups->size() && i < 3; ++i)
     if (cursor < (*groups)[i].begin) return static_cast<int>(i);
@@ -190,7 +200,10 @@ Date stepDate(Date d, int part, int delta, const DateForm& form) {
                                     : ymd.year() / ymd.month() + std::chrono::years{delta};
   const int year = static_cast<int>(moved.year());
   if (year < kFirstYear || year > kLastYear) return d;
-  const auto lastDay = std::chrono::year_month_day_last{moved.year(), std::chrono::month_day_last{moved.month()}}.day();
+  const auto lastDay = std::chrono::year_month_day_last{
+      moved.year(),
+      std::chrono::month_day_last{
+          moved.month()}}.day();
   return fromYmd(moved.year() / moved.month() / std::min(ymd.day(), lastDay));
 }
 

@@ -10,7 +10,9 @@ constexpr unsigned kOpenToOthers = 0022;
 constexpr unsigned kSticky = 01000;
 constexpr unsigned kRoot = 0;
 
-bool shared(const PathEntry& folder) { return (folder.mode & kOpenToOthers) && (folder.mode & kSticky); }
+bool shared(const PathEntry& folder) {
+  return (folder.mode & kOpenToOthers) && (folder.mode & kSticky);
+}
 
 std::string octal(unsigned mode) {
   char text[8];
@@ -69,15 +71,17 @@ std::string distrustText(const Distrust& d) {
              ": make it yours alone with chmod go-w " + e.path;
     case Distrust::LinkInSharedFolder:
       return "The folder " + d.folder->path + " can be changed by " + openTo(*d.folder) + ", and " +
-             what + " in it leads to something of another owner: put the file itself in its place, "
+             what +
+             " in it leads to something of another owner: put the file itself in its place, "
              "or keep it in a folder that is yours alone";
-    case Distrust::OwnedByOther:
-      break;
+    case Distrust::OwnedByOther: break;
   }
-  const std::string belongs = " belongs to another user (" + owner(e) + "), who could have put it there";
+  const std::string belongs =
+      " belongs to another user (" + owner(e) + "), who could have put it there";
   if (d.folder)
     return "The folder " + d.folder->path + " can be changed by " + openTo(*d.folder) + ", and " +
-           what + " in it" + belongs + ": remove it, or keep the file in a folder that is yours alone";
+           what + " in it" + belongs +
+           ": remove it, or keep the file in a folder that is yours alone";
   std::string text = what + belongs + ": remove it, or make it yours";
   text[0] = 'T';
   return text;

@@ -11,19 +11,19 @@ namespace tw::files {
 struct PathEntry {
   enum Kind { Folder, Link, File, Missing } kind = Folder;
   std::string path;
-  unsigned owner = 0;       // uid
-  std::string ownerName;    // for the message; empty when the system has none
-  unsigned mode = 0;        // permission bits with the sticky bit (07777)
-  int folder = -1;          // the entry of the folder it is in; -1 when that folder is not judged
+  unsigned owner = 0;     // uid
+  std::string ownerName;  // for the message; empty when the system has none
+  unsigned mode = 0;      // permission bits with the sticky bit (07777)
+  int folder = -1;        // the entry of the folder it is in; -1 when that folder is not judged
   std::optional<unsigned> targetOwner;  // of a link: the owner of what it leads to, if anything
 };
 
 // Why a path is not trusted: which entry, and how it is open.
 struct Distrust {
   enum Why {
-    OwnedByOther,     // the entry belongs to neither the user nor root
-    OpenFolder,       // group or others may write in the folder, and it is not sticky
-    OpenFile,         // group or others may write the file itself
+    OwnedByOther,        // the entry belongs to neither the user nor root
+    OpenFolder,          // group or others may write in the folder, and it is not sticky
+    OpenFile,            // group or others may write the file itself
     LinkInSharedFolder,  // a link in a sticky shared folder leads to what another owner has
   } why = OwnedByOther;
   PathEntry entry;
@@ -31,8 +31,8 @@ struct Distrust {
 };
 
 struct TrustRule {
-  unsigned user = 0;             // the effective uid
-  bool fileModeCounts = false;   // whether the file itself must be closed to others (settings)
+  unsigned user = 0;            // the effective uid
+  bool fileModeCounts = false;  // whether the file itself must be closed to others (settings)
 };
 
 // The first entry on the way that someone else could have put or changed; nothing when all

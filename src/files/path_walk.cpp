@@ -77,14 +77,17 @@ Walked walkPath(const std::string& path, const std::string& judgedFrom) {
         w.error = here + ": " + std::strerror(errno);
         return w;
       }
-      if (step.judged) w.entries.push_back({PathEntry::Missing, here, 0, {}, 0, at.back().second, {}});
+      if (step.judged)
+        w.entries.push_back({PathEntry::Missing, here, 0, {}, 0, at.back().second, {}});
       w.target = here;
       if (!todo.empty()) w.missingFolder = here;
       for (const Step& rest : todo) w.target = joined(w.target, rest.name);
       return w;
     }
-    PathEntry e{PathEntry::File, here, st.st_uid, {}, static_cast<unsigned>(st.st_mode & 07777), at.back().second, {}};
-    if (step.judged && st.st_uid != ::geteuid() && st.st_uid != 0) e.ownerName = userName(st.st_uid);
+    PathEntry e{PathEntry::File,  here, st.st_uid, {}, static_cast<unsigned>(st.st_mode & 07777),
+                at.back().second, {}};
+    if (step.judged && st.st_uid != ::geteuid() && st.st_uid != 0)
+      e.ownerName = userName(st.st_uid);
     if (S_ISLNK(st.st_mode)) {
       if (++links > kMostLinks) {
         w.error = here + ": " + std::strerror(ELOOP);

@@ -14,7 +14,7 @@ struct Walked {
   bool exists = false;  // whether something is at `target`
   unsigned type = 0;    // its file type bits (S_IFREG, S_IFIFO...) when it exists
   std::string missingFolder;  // a folder on the way that is not there
-  std::string error;    // why the path cannot be walked at all; empty when it can
+  std::string error;          // why the path cannot be walked at all; empty when it can
 };
 
 // Walks `path`; entries at and below the folder `judgedFrom` are noted (what lies above it is

@@ -65,7 +65,8 @@ bool writeAll(int fd, const std::string& bytes) {
 }
 
 std::string randomLetters() {
-  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static constexpr char kLetters[] =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   static std::mt19937 rng{std::random_device{}()};
   std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
   std::string out;
@@ -73,9 +74,9 @@ std::string randomLetters() {
   return out;
 }
 
-
 // Walks the path and applies the rule; the walk when the file may be written there.
-std::optional<Walked> walkTrusted(const std::string& path, const WriteOptions& options, std::string& why) {
+std::optional<Walked> walkTrusted(const std::string& path, const WriteOptions& options,
+                                  std::string& why) {
   const std::string from = options.judgedFrom.empty() ? folderOf(path) : options.judgedFrom;
   const auto walk = [&]() -> std::optional<Walked> {
     Walked walked = walkPath(path, from);
@@ -164,7 +165,8 @@ std::string WriteFailure::sentence() const {
 std::string makePrivateFolders(const std::string& folder) {
   std::vector<fs::path> missing;
   std::error_code ec;
-  for (fs::path p = fs::absolute(folder, ec).lexically_normal(); !fs::exists(fs::symlink_status(p, ec));) {
+  for (fs::path p = fs::absolute(folder, ec).lexically_normal();
+       !fs::exists(fs::symlink_status(p, ec));) {
     missing.insert(missing.begin(), p);
     if (p == p.parent_path()) break;
     p = p.parent_path();
@@ -184,7 +186,8 @@ bool isOwnTemporary(const std::string& name, const std::string& fileName) {
     return std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isalnum(c); });
   };
   const std::string ours = "." + fileName + std::string(kTempMark);
-  if (name.size() > ours.size() && name.size() <= ours.size() + kTempLetters && name.starts_with(ours))
+  if (name.size() > ours.size() && name.size() <= ours.size() + kTempLetters &&
+      name.starts_with(ours))
     return letters(std::string_view(name).substr(ours.size()));
   const std::string earlier = fileName + ".";
   if (name.size() != earlier.size() + kTempLetters || !name.starts_with(earlier)) return false;
@@ -196,14 +199,16 @@ bool isOwnTemporary(const std::string& name, const std::string& fileName) {
 }
 
 std::string whyNotReadable(const std::string& path, const WriteOptions& options) {
-  const Walked walked = walkPath(path, options.judgedFrom.empty() ? folderOf(path) : options.judgedFrom);
+  const Walked walked =
+      walkPath(path, options.judgedFrom.empty() ? folderOf(path) : options.judgedFrom);
   if (!walked.error.empty()) return walked.error;
   if (std::string why = whyNotTrusted(walked, options.privateFile); !why.empty()) return why;
   if (walked.exists && walked.type != S_IFREG) return kindOf(walked.type);
   return {};
 }
 
-std::optional<WriteFailure> writeWholeFiles(const std::vector<WholeFile>& files, const WriteOptions& options) {
+std::optional<WriteFailure> writeWholeFiles(const std::vector<WholeFile>& files,
+                                            const WriteOptions& options) {
   std::vector<Staged> staged;
   std::vector<Walked> walks;
   for (const WholeFile& f : files) {

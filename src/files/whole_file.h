@@ -10,7 +10,7 @@
 namespace tw::files {
 
 struct WholeFile {
-  std::string path;   // as the user named it; a link keeps pointing at the file that gets the text
+  std::string path;  // as the user named it; a link keeps pointing at the file that gets the text
   std::string bytes;
 };
 
@@ -32,7 +32,8 @@ struct WriteFailure {
 // Writes every file, or none: each is written beside its target first, and only when all were
 // written are they put in place. An existing file keeps its mode; a new one gets 0600 when
 // private, else 0666 less the umask. A folder, named pipe, socket or device is never opened.
-std::optional<WriteFailure> writeWholeFiles(const std::vector<WholeFile>& files, const WriteOptions& options);
+std::optional<WriteFailure> writeWholeFiles(const std::vector<WholeFile>& files,
+                                            const WriteOptions& options);
 
 // Why the file may not be read: someone else could have put it or what leads to it there, or it
 // is no plain file. Empty when it may be read (or is not there).

@@ -24,7 +24,8 @@ long overallMatch(float physical, float emotional, float intellectual) {
 
 MatchPercentages comparisonMatch(double days, double days2) {
   MatchPercentages m;
-  for (const ChartCurve& c : kCycleCurves) m.cycles[indexOf(c.kind)] = matchOf(days, days2, periodOf(c.kind));
+  for (const ChartCurve& c : kCycleCurves)
+    m.cycles[indexOf(c.kind)] = matchOf(days, days2, periodOf(c.kind));
   m.overall = overallMatch(m.cycles[0], m.cycles[1], m.cycles[2]);
   return m;
 }

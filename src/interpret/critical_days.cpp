@@ -21,7 +21,8 @@ std::vector<CriticalDay> criticalDays(Date birthday, Date from, Date to) {
     const double days = static_cast<double>(d) - static_cast<double>(birthday);
     CriticalDay day;
     day.date = static_cast<Date>(d);
-    for (const ChartCurve& c : kCycleCurves) day.critical[indexOf(c.kind)] = isCritical(days, c.kind);
+    for (const ChartCurve& c : kCycleCurves)
+      day.critical[indexOf(c.kind)] = isCritical(days, c.kind);
     if (std::ranges::any_of(day.critical, std::identity{})) out.push_back(day);
   }
   return out;
@@ -45,7 +46,8 @@ Date spanEnd(Date from, CriticalSpan span) {
     const year_month_day on = start + months(span == CriticalSpan::Months3 ? 3 : 12);
     // 31 January and 3 months: to the end of April.
     last = on.ok() ? static_cast<long long>(fromYmd(on)) - 1
-                   : static_cast<long long>(fromYmd(year_month_day(on.year() / on.month() / std::chrono::last)));
+                   : static_cast<long long>(
+                         fromYmd(year_month_day(on.year() / on.month() / std::chrono::last)));
   }
   return static_cast<Date>(std::min<long long>(last, kLastDate));
 }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "state/chart_state.h"
 #include "cycles/date.h"
+#include "state/chart_state.h"
 
 namespace tw {
 

@@ -69,15 +69,19 @@ DayValues dayValues(const ChartState& state, Date day) {
 std::string describeDay(const DayValues& v, const ChartState& state, const Locale& locale) {
   std::string text;
   if (v.type == ChartType::Comparison) {
-    text = "Comparison chart, birthdays " + chart::dateWithName(state.birthday, state.name, locale) +
-           " and " + chart::dateWithName(state.birthday2, state.name2, locale) + ". ";
+    text = "Comparison chart, birthdays " +
+           chart::dateWithName(state.birthday, state.name, locale) + " and " +
+           chart::dateWithName(state.birthday2, state.name2, locale) + ". ";
   } else if (v.type == ChartType::Biorhythm) {
-    text = "Biorhythm chart, birthday " + chart::dateWithName(state.birthday, state.name, locale) + ". ";
+    text = "Biorhythm chart, birthday " + chart::dateWithName(state.birthday, state.name, locale) +
+           ". ";
   } else {
     return "No chart.";
   }
   text += dayText(v.day, state.chartDate, locale) + ": ";
-  if (!v.born) return text + (v.type == ChartType::Comparison ? "before a birthday" : "before the birthday") + ", no curves.";
+  if (!v.born)
+    return text + (v.type == ChartType::Comparison ? "before a birthday" : "before the birthday") +
+           ", no curves.";
   if (v.type == ChartType::Comparison) {
     // "physical match 80%, emotional 40%, intellectual 20%, overall 46%."
     for (const ChartCurve& c : kCycleCurves)
@@ -86,7 +90,8 @@ std::string describeDay(const DayValues& v, const ChartState& state, const Local
     return text + "overall " + percentText(static_cast<double>(v.match.overall)) + ".";
   }
   if (v.cycles.empty()) return text + "no curves are shown.";
-  for (std::size_t i = 0; i < v.cycles.size(); ++i) text += (i ? "; " : "") + cycleText(v.cycles[i]);
+  for (std::size_t i = 0; i < v.cycles.size(); ++i)
+    text += (i ? "; " : "") + cycleText(v.cycles[i]);
   return text + ".";
 }
 
@@ -99,7 +104,9 @@ std::string chartText(const ChartState& state, const Locale& locale) {
 std::string dayTooltip(const DayValues& v, const Locale& locale) {
   std::string text = formatLongDate(v.day, locale);
   if (v.type != ChartType::Biorhythm && v.type != ChartType::Comparison) return text;
-  if (!v.born) return text + (v.type == ChartType::Comparison ? "\nBefore a birthday" : "\nBefore the birthday");
+  if (!v.born)
+    return text +
+           (v.type == ChartType::Comparison ? "\nBefore a birthday" : "\nBefore the birthday");
   if (v.type == ChartType::Comparison) {
     for (const ChartCurve& c : kCycleCurves)
       text += "\n" + curveTitle(c) + " match: " + percentText(v.match.cycles[indexOf(c.kind)]);

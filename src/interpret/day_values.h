@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "state/chart_state.h"
 #include "cycles/locale.h"
 #include "interpret/interpret.h"
+#include "state/chart_state.h"
 
 namespace tw {
 

@@ -89,17 +89,20 @@ std::string iCalendar(const std::vector<CriticalEntry>& days, const CalendarOpti
   std::string out;
   out.reserve(360 * days.size() + 200);
   const auto line = [&out](std::string_view text) { appendFolded(out, text); };
-  const std::string stamp = "DTSTAMP:" + compactDate(options.written.day) + compactTime(options.written);
+  const std::string stamp =
+      "DTSTAMP:" + compactDate(options.written.day) + compactTime(options.written);
   line("BEGIN:VCALENDAR");
   line("VERSION:2.0");
   line(std::string("PRODID:-//Kestrelmoor//Tidewell ") + kVersion + "//EN");
   line("CALSCALE:GREGORIAN");
   line("METHOD:PUBLISH");
   // One person entered twice, or twins without names: the second still gets events of its own.
-  const auto first = std::find_if(days.begin(), days.end(), [](const CriticalEntry& e) { return e.person == 1; });
-  const auto second = std::find_if(days.begin(), days.end(), [](const CriticalEntry& e) { return e.person == 2; });
-  const bool alike = first != days.end() && second != days.end() && first->birthday == second->birthday &&
-                     first->name == second->name;
+  const auto first =
+      std::find_if(days.begin(), days.end(), [](const CriticalEntry& e) { return e.person == 1; });
+  const auto second =
+      std::find_if(days.begin(), days.end(), [](const CriticalEntry& e) { return e.person == 2; });
+  const bool alike = first != days.end() && second != days.end() &&
+                     first->birthday == second->birthday && first->name == second->name;
   for (const CriticalEntry& entry : days) {
     const Date date = entry.day.date;
     const std::string summary = escapeText(eventSummary(entry.day, entry.name));

@@ -19,7 +19,7 @@ struct UtcTime {
 };
 
 struct CalendarOptions {
-  UtcTime written;              // DTSTAMP: when the file is written
+  UtcTime written;               // DTSTAMP: when the file is written
   bool remindDayBefore = false;  // an alarm at 9:00 the day before each event
 };
 

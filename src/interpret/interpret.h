@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "state/chart_state.h"
 #include "cycles/cycles.h"
 #include "cycles/date.h"
 #include "cycles/locale.h"
 #include "interpret/critical_days.h"
+#include "state/chart_state.h"
 
 namespace tw {
 

@@ -8,8 +8,10 @@ std::optional<std::string> interpretation(const ChartState& state, const Locale&
   const std::string date = formatShortDate(state.chartDate, locale);
 
   switch (state.options.chartType) {
-    case ChartType::Biorhythm: return "Interpretation for " + date + ":\r\n\r\n" + readingText(days);
-    case ChartType::Comparison: return "Comparison for " + date + ":\r\n\r\n" + comparisonText(comparisonMatch(days, days2));
+    case ChartType::Biorhythm:
+      return "Interpretation for " + date + ":\r\n\r\n" + readingText(days);
+    case ChartType::Comparison:
+      return "Comparison for " + date + ":\r\n\r\n" + comparisonText(comparisonMatch(days, days2));
     default: return std::nullopt;
   }
 }

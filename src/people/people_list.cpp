@@ -6,7 +6,11 @@ namespace tw {
 
 PeopleList::PeopleList(PeopleListControls controls, MainWindow& main, PersonEntry& entry,
                        ui::Messages& messages, ui::SettingsStore& store)
-    : people(store), controls_(std::move(controls)), main_(main), entry_(entry), messages_(messages) {}
+    : people(store),
+      controls_(std::move(controls)),
+      main_(main),
+      entry_(entry),
+      messages_(messages) {}
 
 void PeopleList::enableSelectionButtons(bool enabled) {
   controls_.editButton.setEnabled(enabled);
@@ -37,7 +41,8 @@ void PeopleList::selectionChanged() { enableSelectionButtons(controls_.list.sele
 
 void PeopleList::drawSelectedPerson() {
   // Without a line only the redraw and the hiding remain; the button is grey then anyway.
-  if (const int slot = selectedSlot()) main_.takeChosenPerson(people.dates[slot], people.names[slot]);
+  if (const int slot = selectedSlot())
+    main_.takeChosenPerson(people.dates[slot], people.names[slot]);
   main_.drawChart();
   controls_.window.hide();
 }

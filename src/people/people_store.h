@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/settings_schema.h"
 #include "app/ui.h"
 #include "cycles/date.h"
+#include "settings/settings_schema.h"
 
 namespace tw {
 
@@ -32,7 +32,7 @@ class PeopleStore {
   std::int16_t slotOf(const std::string& line) const;
 
   std::string listLine(int slot) const;  // "Ann (25/12/1990)"
-  int lowestFreeSlot() const;           // 0 when all 50 are in use
+  int lowestFreeSlot() const;            // 0 when all 50 are in use
 
  private:
   ui::SettingsStore& store_;

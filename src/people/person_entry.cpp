@@ -35,7 +35,8 @@ std::optional<Person> PersonEntry::show() {
 }
 
 void PersonEntry::birthdayEdited() {
-  if (controls_.welcome.isVisible()) controls_.okButton.setEnabled(controls_.birthdayPicker.showsDate());
+  if (controls_.welcome.isVisible())
+    controls_.okButton.setEnabled(controls_.birthdayPicker.showsDate());
 }
 
 void PersonEntry::accept() {

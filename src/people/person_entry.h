@@ -31,7 +31,7 @@ class PersonEntry {
   // OK waits for a date; Cancel, the close box or Escape give nothing.
   std::optional<Person> welcome();
 
-  void birthdayEdited();     // OK follows whether the birthday reads as a date
+  void birthdayEdited();  // OK follows whether the birthday reads as a date
 
   void accept();             // "OK"
   void nameReturnPressed();  // moves on to the birthday

@@ -18,8 +18,8 @@ AppRoot::AppRoot(const QString& settingsFile)
   // The people list and entry windows are built into their two widgets, which own them, when
   // the list is first opened; the list is loaded then.
   peopleListWindow_.beforeFirstShow([this] {
-    peopleWindows_ = new QtPeopleWindows(&peopleListWidget_, peopleListWindow_,
-                                         &personEntryWidget_, personEntryWindow_, main_, store_);
+    peopleWindows_ = new QtPeopleWindows(&peopleListWidget_, peopleListWindow_, &personEntryWidget_,
+                                         personEntryWindow_, main_, store_);
   });
   // Sized as built, so that their stored places are fitted to the screens by their real size.
   QtPeopleWindows::setDesignedSizes(&peopleListWidget_, &personEntryWidget_);
@@ -52,11 +52,12 @@ void AppRoot::tellIfSettingsUntouched() {
   const QString reason = store_.leftUntouchedBecause();
   if (reason.isEmpty()) return;
   QTimer::singleShot(0, &window_, [this, reason] {
-    QtMessages(&window_).warn("Tidewell could not take its settings from\r\n" +
-                                  store_.filePath().toStdString() + ":\r\n" + reason.toStdString() +
-                                  ".\r\n\r\nSo that nothing in that file is lost, Tidewell leaves it as "
-                                  "it is and will not save your settings to it this time.",
-                              "Tidewell");
+    QtMessages(&window_).warn(
+        "Tidewell could not take its settings from\r\n" + store_.filePath().toStdString() +
+            ":\r\n" + reason.toStdString() +
+            ".\r\n\r\nSo that nothing in that file is lost, Tidewell leaves it as "
+            "it is and will not save your settings to it this time.",
+        "Tidewell");
   });
 }
 

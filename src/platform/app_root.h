@@ -5,14 +5,14 @@
 #include <QWidget>
 
 #include "app/main_window.h"
+#include "platform/drawing/program_style.h"
+#include "platform/system/qt_screens.h"
+#include "platform/system/qt_services.h"
+#include "platform/system/qt_settings_store.h"
 #include "platform/windows/critical_days_wiring.h"
 #include "platform/windows/display_wiring.h"
 #include "platform/windows/help_wiring.h"
 #include "platform/windows/qt_main_window.h"
-#include "platform/system/qt_screens.h"
-#include "platform/drawing/program_style.h"
-#include "platform/system/qt_services.h"
-#include "platform/system/qt_settings_store.h"
 #include "platform/windows/qt_window.h"
 
 namespace tw::platform {
@@ -24,7 +24,7 @@ class AppRoot {
   // The per-user settings file, or another file (tests, benchmarks).
   explicit AppRoot(const QString& settingsFile = QString());
 
-  void start();  // start, then show the main window
+  void start();         // start, then show the main window
   void bringToFront();  // the main window, and any window open over it
   // On the first run, once the window shows: the entry window asks for the user's own birthday.
   void welcomeFirstRun();
@@ -64,9 +64,9 @@ class AppRoot {
 
   MainWindow main_;
   DisplayWiring display_{window_, main_, printPageWindow_};  // display settings, print and save
-  HelpWiring help_{window_, main_};  // the Help menu
+  HelpWiring help_{window_, main_};                          // the Help menu
   CriticalDaysWiring criticalDays_{window_, main_, store_, screens_};  // built when first opened
-  QPointer<QtPeopleWindows> peopleWindows_;  // built when first needed
+  QPointer<QtPeopleWindows> peopleWindows_;                            // built when first needed
   int quitRequests_ = 0;
 };
 

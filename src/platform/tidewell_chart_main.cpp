@@ -14,9 +14,9 @@
 #include "platform/drawing/chart_file_writer.h"
 #include "platform/drawing/program_font.h"
 #include "platform/drawing/qt_chart_face.h"
+#include "platform/drawing/qt_text_measure.h"
 #include "platform/system/qt_locale.h"
 #include "platform/system/qt_settings_store.h"
-#include "platform/drawing/qt_text_measure.h"
 #include "platform/system/qt_utc_clock.h"
 
 namespace {
@@ -48,7 +48,8 @@ class QtHost : public tw::cli::Host {
   const tw::TextMeasure& textMeasure() override {
     startGui();
     // The main window's face, so the headers stand where the window puts them.
-    if (!measure_) measure_ = std::make_unique<tw::platform::QtTextMeasure>(tw::platform::programFont(8));
+    if (!measure_)
+      measure_ = std::make_unique<tw::platform::QtTextMeasure>(tw::platform::programFont(8));
     return *measure_;
   }
 
@@ -77,8 +78,8 @@ class QtHost : public tw::cli::Host {
   void startGui() {
     if (app_) return;
     // Files need no window: without a display, draw off screen so cron and ssh work.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
       qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt reads no options of ours: it gets only the program name.
     app_ = std::make_unique<QGuiApplication>(argc_, argv_);

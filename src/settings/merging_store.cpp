@@ -11,7 +11,8 @@ MergingSettingsStore::MergingSettingsStore(SettingsFile& file) : file_(file) {
   stored_ = sectionValues(found.text, kSettingsSection);
 }
 
-std::string MergingSettingsStore::read(const std::string& key, const std::string& defaultText) const {
+std::string MergingSettingsStore::read(const std::string& key,
+                                       const std::string& defaultText) const {
   if (auto it = unsaved_.find(key); it != unsaved_.end()) return it->second;
   const auto it = stored_.find(key);
   if (it == stored_.end()) return defaultText;  // an absent key is written whatever it gets

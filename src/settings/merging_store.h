@@ -12,8 +12,8 @@ namespace tw {
 
 // What reading the settings file found.
 struct SettingsFileText {
-  bool exists = false;   // something is at the file's place, readable or not
-  std::string text;      // what could be read of it
+  bool exists = false;  // something is at the file's place, readable or not
+  std::string text;     // what could be read of it
   // Why the file must be left as it is this time (not read whole, not a plain file of the
   // user's own); empty when it may be replaced.
   std::string keepAsItIs;
@@ -45,13 +45,15 @@ class MergingSettingsStore : public ui::SettingsStore {
   // saved to. Nothing is written to such a file, so nothing in it can be lost.
   const std::string& leftUntouchedBecause() const { return untouched_; }
   // Told when a save fails, with the reason; once, until a save succeeds.
-  void onSaveFailed(std::function<void(const std::string& reason)> tell) { tell_ = std::move(tell); }
+  void onSaveFailed(std::function<void(const std::string& reason)> tell) {
+    tell_ = std::move(tell);
+  }
   // Why the last save failed, while changes still wait for one; empty when none wait.
   const std::string& unsavedBecause() const { return unsavedBecause_; }
 
  private:
   SettingsFile& file_;
-  std::map<std::string, std::string> stored_;  // the section as last read or saved
+  std::map<std::string, std::string> stored_;         // the section as last read or saved
   mutable std::map<std::string, std::string> known_;  // what this program last read or wrote
   std::map<std::string, std::string> unsaved_;
   bool existed_ = false;

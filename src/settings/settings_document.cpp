@@ -21,8 +21,8 @@ std::string_view trimmed(std::string_view s) {
 // One line of the file, without its line break.
 struct Line {
   enum Kind { Other, Header, Key } kind = Other;
-  std::string name;       // the section of a header, the key of a key line
-  std::string_view raw;   // a key line's value as it stands
+  std::string name;      // the section of a header, the key of a key line
+  std::string_view raw;  // a key line's value as it stands
 };
 
 Line parseLine(std::string_view text) {
@@ -33,7 +33,8 @@ Line parseLine(std::string_view text) {
     // An unclosed header names what follows it, as it always has.
     const std::size_t close = text.find(']');
     line.kind = Line::Header;
-    line.name = unescapedKey(trimmed(text.substr(1, close == std::string_view::npos ? close : close - 1)));
+    line.name =
+        unescapedKey(trimmed(text.substr(1, close == std::string_view::npos ? close : close - 1)));
     return line;
   }
   std::size_t equals = std::string_view::npos, end = text.size();
@@ -88,7 +89,8 @@ std::string_view lineEndOf(std::string_view text, const std::vector<Span>& lines
 
 }  // namespace
 
-std::map<std::string, std::string> sectionValues(std::string_view fileText, std::string_view section) {
+std::map<std::string, std::string> sectionValues(std::string_view fileText,
+                                                 std::string_view section) {
   std::map<std::string, std::string> values;
   bool inSection = false;
   for (const Span& s : spans(fileText)) {

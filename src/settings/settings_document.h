@@ -15,7 +15,8 @@ namespace tw {
 // the file marks as having no value ("@Invalid()") is absent. Comments,
 // blank lines, a byte-order mark, lines without "=", broken headers and bytes that are no
 // UTF-8 are passed over: whatever can be read is.
-std::map<std::string, std::string> sectionValues(std::string_view fileText, std::string_view section);
+std::map<std::string, std::string> sectionValues(std::string_view fileText,
+                                                 std::string_view section);
 
 // The file's text with each of `changes` put into `section`: a key already there is changed on
 // the line that counts, a new one joins the end of the section (a new section the end of the

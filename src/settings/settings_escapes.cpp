@@ -28,8 +28,11 @@ void appendUtf8(std::string& out, unsigned code) {
 // The length of the UTF-8 character at the start of `s`, or 0 when its bytes are no character.
 std::size_t utf8Length(std::string_view s) {
   const auto b = static_cast<unsigned char>(s[0]);
-  std::size_t n = b < 0x80 ? 1 : b >= 0xC2 && b <= 0xDF ? 2 : b >= 0xE0 && b <= 0xEF ? 3
-                : b >= 0xF0 && b <= 0xF4 ? 4 : 0;
+  std::size_t n = b < 0x80                 ? 1
+                  : b >= 0xC2 && b <= 0xDF ? 2
+                  : b >= 0xE0 && b <= 0xEF ? 3
+                  : b >= 0xF0 && b <= 0xF4 ? 4
+                                           : 0;
   if (n == 0 || n > s.size()) return 0;
   for (std::size_t i = 1; i < n; ++i)
     if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0;
@@ -100,7 +103,8 @@ std::string escapedKey(std::string_view key) {
       // A character past ASCII: "%XX" up to U+00FF, else "%UXXXX".
       const std::size_t n = utf8Length(key.substr(i));
       unsigned code = n ? c & (0x7F >> n) : 0xFFFD;
-      for (std::size_t k = 1; k < n; ++k) code = code << 6 | (static_cast<unsigned char>(key[i + k]) & 0x3F);
+      for (std::size_t k = 1; k < n; ++k)
+        code = code << 6 | (static_cast<unsigned char>(key[i + k]) & 0x3F);
       if (code > 0xFFFF) code = 0xFFFD;
       if (code <= 0xFF) {
         out += '%';
@@ -149,7 +153,8 @@ std::string escapedValue(std::string_view text) {
       case '\r': out += "\\r"; break;
       case '\t': out += "\\t"; break;
       case '\v': out += "\\v"; break;
-      case '"': case '\\': out += '\\', out += ch; break;
+      case '"':
+      case '\\': out += '\\', out += ch; break;
       default:
         if (c <= 0x1F) {
           static constexpr char kHex[] = "0123456789abcdef";

@@ -61,14 +61,13 @@ ChartOptions readChartOptions(const ui::SettingsStore& store) {
   ChartOptions o;
   for (const OptionField& f : kOptionFields) {
     const SettingKey& key = f.key;
-    std::visit(
-        Overloaded{
-            [&](ChartType ChartOptions::*m) { o.*m = ChartType{readNumber(store, key)}; },
-            [&](AgeUnit ChartOptions::*m) { o.*m = AgeUnit{readNumber(store, key)}; },
-            [&](bool ChartOptions::*m) { o.*m = readBool(readSetting(store, key)); },
-            [&](Colour ChartOptions::*m) { o.*m = readColourKey(store, key); },
-        },
-        f.member);
+    std::visit(Overloaded{
+                   [&](ChartType ChartOptions::*m) { o.*m = ChartType{readNumber(store, key)}; },
+                   [&](AgeUnit ChartOptions::*m) { o.*m = AgeUnit{readNumber(store, key)}; },
+                   [&](bool ChartOptions::*m) { o.*m = readBool(readSetting(store, key)); },
+                   [&](Colour ChartOptions::*m) { o.*m = readColourKey(store, key); },
+               },
+               f.member);
   }
   return o;
 }

@@ -56,9 +56,9 @@ std::optional<std::int32_t> readColour(std::string_view text) {
     std::uint32_t v = 0;
     for (const char c : hex) {
       const int d = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                    : (c >= 'a' && c <= 'f')                   ? c - 'a' + 10
-                    : (c >= 'A' && c <= 'F')                   ? c - 'A' + 10
-                                                               : -1;
+                    : (c >= 'a' && c <= 'f')                    ? c - 'a' + 10
+                    : (c >= 'A' && c <= 'F')                    ? c - 'A' + 10
+                                                                : -1;
       if (d < 0) return std::nullopt;
       v = v * 16 + static_cast<std::uint32_t>(d);
     }

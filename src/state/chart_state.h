@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "state/colour.h"
 #include "cycles/cycles.h"
 #include "cycles/date.h"
+#include "state/colour.h"
 
 namespace tw {
 

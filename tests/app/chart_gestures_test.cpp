@@ -35,7 +35,10 @@ TEST(ChartGestures, WheelTurnsAddUpToWholeDays) {
       {"back and forth within a notch moves nothing", d, {{0, -100}, {0, 100}, {0, -100}}, d},
       {"a rest counts for the other way too", d, {{0, -100}, {0, 220}}, d - 1},
       {"stops on the birthday", kBorn + 2, {{0, 600}}, kBorn},
-      {"turning on against the birthday stores nothing up", kBorn, {{0, 360}, {0, -120}}, kBorn + 1},
+      {"turning on against the birthday stores nothing up",
+       kBorn,
+       {{0, 360}, {0, -120}},
+       kBorn + 1},
       {"a date before the birthday is not pushed further back", kBorn - 5, {{0, 120}}, kBorn - 5},
       {"but moves later", kBorn - 5, {{0, -120}}, kBorn - 4},
       {"the last date holds", kLastDate, {{0, -120, true}}, kLastDate},
@@ -91,7 +94,12 @@ TEST(ChartGestures, EachGestureMovesTheWindowsChartDate) {
       {"comparison wheel stops at the later birthday", kPair, kBorn + 5, kBorn + 7,
        [](MainWindow& m) { m.turnWheel(0, 120, true); }, kBorn + 5, 1},
       {"a move after the release is no drag", kBio, kBorn, d,
-       [](MainWindow& m) { m.pressChart(3500); m.releaseChart(); m.dragChart(100); }, d, 0},
+       [](MainWindow& m) {
+         m.pressChart(3500);
+         m.releaseChart();
+         m.dragChart(100);
+       },
+       d, 0},
       {"a double-click before the birthday stops on it", kBio, kBorn, kBorn + 2,
        [](MainWindow& m) { m.chooseDayAt(210); }, kBorn, 1},
   };

@@ -10,16 +10,22 @@ namespace {
 // chart date's picker and of its label.
 std::vector<double> placed(const MainWindowFixture& f) {
   const double top = f.birthdayPicker.top();
-  const FakeControl* row[] = {&f.birthdayButton, &f.birthday2Picker, &f.birthday2Button, &f.chartDatePicker};
+  const FakeControl* row[] = {&f.birthdayButton, &f.birthday2Picker, &f.birthday2Button,
+                              &f.chartDatePicker};
   for (const FakeControl* c : row) EXPECT_EQ(c->top(), top);
   EXPECT_EQ(f.chartDateLabel.top(), top + 60);
   EXPECT_EQ(f.surface.width(), f.picture.width());  // the chart is drawn at the view's size
-  return {f.picture.width(), f.picture.height(), top, f.birthday2Picker.left(),
-          f.birthday2Button.left(), f.chartDatePicker.left(), f.chartDateLabel.left()};
+  return {f.picture.width(),        f.picture.height(),       top,
+          f.birthday2Picker.left(), f.birthday2Button.left(), f.chartDatePicker.left(),
+          f.chartDateLabel.left()};
 }
 
 TEST(MainWindowLayout, PlacesEveryControlFromTheOuterSize) {
-  const struct { const char* what; double width, height; std::vector<double> expected; } cases[] = {
+  const struct {
+    const char* what;
+    double width, height;
+    std::vector<double> expected;
+  } cases[] = {
       {"raised to the least size", 4000, 2000, {4650, 725, 1350, 2380, 1420, 3575, 2735}},
       {"large", 9000, 7000, {8650, 5225, 5850, 4380, 3420, 7575, 6735}},
       {"odd width", 7141, 4590, {6791, 2815, 3440, 3450.5, 2490.5, 5716, 4876}},

@@ -12,7 +12,8 @@ namespace {
 std::vector<std::string> refusals(const MainWindowFixture& f) {
   std::vector<std::string> out;
   const std::string tail = "Setting chart date to ";
-  for (const auto& m : f.messages.shown) out.push_back(m.text.substr(m.text.find(tail) + tail.size()));
+  for (const auto& m : f.messages.shown)
+    out.push_back(m.text.substr(m.text.find(tail) + tail.size()));
   return out;
 }
 
@@ -34,16 +35,64 @@ TEST(MainWindowNavigation, GoCommandsMoveTheChartDateOrRefuse) {
       {"previous day on the birthday", &F::goPreviousDay, kBio, b, b, b, b, {bText}},
       {"back 28 days, 27 days after", &F::goBack28Days, kBio, b, b, b + 27, b, {bText}},
       {"back 28 days, 28 days after", &F::goBack28Days, kBio, b, b, b + 28, b, {}},
-      {"comparison, birthday 2 in the last week", &F::goPreviousWeek, kPair, b, b2, b2 + 3, b2, {b2Text}},
-      {"comparison, both refuse", &F::goBack28Days, kPair, b + 10, b + 50, b + 20, b + 50,
+      {"comparison, birthday 2 in the last week",
+       &F::goPreviousWeek,
+       kPair,
+       b,
+       b2,
+       b2 + 3,
+       b2,
+       {b2Text}},
+      {"comparison, both refuse",
+       &F::goBack28Days,
+       kPair,
+       b + 10,
+       b + 50,
+       b + 20,
+       b + 50,
        {dateText(b + 10) + ".", dateText(b + 50) + "."}},
       {"comparison allowed", &F::goPreviousDay, kPair, b, b2, b2 + 1, b2, {}},
-      {"one person: a later birthday 2 is no limit", &F::goPreviousWeek, kBio, b, b2, b2 + 3, b2 - 4, {}},
-      {"forward 28 days across February", &F::goForward28Days, kBio, b, b, fromYmd(2001, 1, 31), fromYmd(2001, 2, 28), {}},
-      {"next week across the year end", &F::goNextWeek, kBio, b, b, fromYmd(2000, 12, 28), fromYmd(2001, 1, 4), {}},
+      {"one person: a later birthday 2 is no limit",
+       &F::goPreviousWeek,
+       kBio,
+       b,
+       b2,
+       b2 + 3,
+       b2 - 4,
+       {}},
+      {"forward 28 days across February",
+       &F::goForward28Days,
+       kBio,
+       b,
+       b,
+       fromYmd(2001, 1, 31),
+       fromYmd(2001, 2, 28),
+       {}},
+      {"next week across the year end",
+       &F::goNextWeek,
+       kBio,
+       b,
+       b,
+       fromYmd(2000, 12, 28),
+       fromYmd(2001, 1, 4),
+       {}},
       {"next day at the last date", &F::goNextDay, kBio, b, b, kLastDate, kLastDate, {}},
-      {"previous day at the first date: born that day", &F::goPreviousDay, kBio, kFirstDate, kFirstDate, kFirstDate, kFirstDate, {"1/1/1601."}},
-      {"today with a future birthday", &F::goToday, kBio, fromYmd(2030, 1, 1), b, b, fromYmd(2026, 12, 5), {}},
+      {"previous day at the first date: born that day",
+       &F::goPreviousDay,
+       kBio,
+       kFirstDate,
+       kFirstDate,
+       kFirstDate,
+       kFirstDate,
+       {"1/1/1601."}},
+      {"today with a future birthday",
+       &F::goToday,
+       kBio,
+       fromYmd(2030, 1, 1),
+       b,
+       b,
+       fromYmd(2026, 12, 5),
+       {}},
   };
   for (const auto& s : steps) {
     SCOPED_TRACE(s.name);
@@ -78,10 +127,12 @@ TEST(MainWindowNavigation, EachPickerTakesItsDateAsTheRulesAllow) {
   // Before both birthdays: two refusals, ending on the later second birthday.
   f.chartDatePicker.setValue(b - 10);
   f.main.chartDateChanged();
-  EXPECT_EQ(refusals(f), (std::vector<std::string>{dateText(b - 1) + ".", dateText(b + 500) + "."}));
-  EXPECT_EQ(f.messages.shown[0], (ShownMessage{"You can't display a biorhythm chart with a\r\nchart date before they "
-                                               "were born!\r\n\r\nSetting chart date to 14/6/1990.",
-                                               MessageKind::Information, "Tidewell"}));
+  EXPECT_EQ(refusals(f),
+            (std::vector<std::string>{dateText(b - 1) + ".", dateText(b + 500) + "."}));
+  EXPECT_EQ(f.messages.shown[0],
+            (ShownMessage{"You can't display a biorhythm chart with a\r\nchart date before they "
+                          "were born!\r\n\r\nSetting chart date to 14/6/1990.",
+                          MessageKind::Information, "Tidewell"}));
   EXPECT_EQ(f.main.state().chartDate, b + 500);
   EXPECT_EQ(f.chartDatePicker.value(), b + 500);
   EXPECT_EQ(f.redraws(), 4);
@@ -97,7 +148,8 @@ TEST(MainWindowNavigation, EachPickerTakesItsDateAsTheRulesAllow) {
   f.chartDatePicker.typing = false;
   f.main.chartDateLeft();
   f.main.chartDateLeft();  // the message box took the focus from the field
-  EXPECT_EQ(refusals(f), (std::vector<std::string>{dateText(b - 1) + ".", dateText(b + 500) + "."}));
+  EXPECT_EQ(refusals(f),
+            (std::vector<std::string>{dateText(b - 1) + ".", dateText(b + 500) + "."}));
 }
 
 }  // namespace

@@ -36,17 +36,34 @@ TEST(MainWindow, AfterAnEmptyStoreExitWritesEveryKeyInItsTextForm) {
   f.window.state = ui::WindowState::Maximized;
   f.main.exit();
   EXPECT_EQ(f.window.log.front(), "state 0");  // restored before its geometry is read
-  EXPECT_EQ(f.store.writes, (Writes{  // never the chart date
-      {"Chart type", " 0"}, {"Physical", "-1"}, {"Emotional", "-1"}, {"Intellectual", "-1"},
-      {"Average", "0"}, {"Age format", " 0"}, {"Week separators", "0"}, {"Today marker", "0"},
-      {"Critical day marks", "0"},
-      {"Background colour", "-2147483633"}, {"Physical colour", " 255"},
-      {"Emotional colour", " 65280"}, {"Intellectual colour", " 16711680"},
-      {"Average colour", " 65535"}, {"Window state", " 2"}, {"Chart width", " 7140"},
-      {"Chart height", " 4590"}, {"Chart X", "-616"}, {"Chart Y", " 435"},
-      {"Birthday1", "31/1/2001"}, {"Birthname1", "Ann"}, {"Birthday2", dateText(today)},
-      {"Birthname2", "Bo"}, {"PeopleListWin X", " 300"}, {"PeopleListWin Y", " 310"},
-      {"PeopleEntryWin X", " 320"}, {"PeopleEntryWin Y", " 330"}}));
+  EXPECT_EQ(f.store.writes, (Writes{           // never the chart date
+                                    {"Chart type", " 0"},
+                                    {"Physical", "-1"},
+                                    {"Emotional", "-1"},
+                                    {"Intellectual", "-1"},
+                                    {"Average", "0"},
+                                    {"Age format", " 0"},
+                                    {"Week separators", "0"},
+                                    {"Today marker", "0"},
+                                    {"Critical day marks", "0"},
+                                    {"Background colour", "-2147483633"},
+                                    {"Physical colour", " 255"},
+                                    {"Emotional colour", " 65280"},
+                                    {"Intellectual colour", " 16711680"},
+                                    {"Average colour", " 65535"},
+                                    {"Window state", " 2"},
+                                    {"Chart width", " 7140"},
+                                    {"Chart height", " 4590"},
+                                    {"Chart X", "-616"},
+                                    {"Chart Y", " 435"},
+                                    {"Birthday1", "31/1/2001"},
+                                    {"Birthname1", "Ann"},
+                                    {"Birthday2", dateText(today)},
+                                    {"Birthname2", "Bo"},
+                                    {"PeopleListWin X", " 300"},
+                                    {"PeopleListWin Y", " 310"},
+                                    {"PeopleEntryWin X", " 320"},
+                                    {"PeopleEntryWin Y", " 330"}}));
   EXPECT_EQ(f.peopleListWindow.closeCount, 1);
   EXPECT_EQ(f.personEntryWindow.closeCount, 1);
   EXPECT_EQ(f.printPageWindow.closeCount, 1);
@@ -57,9 +74,11 @@ TEST(MainWindow, AfterAnEmptyStoreExitWritesEveryKeyInItsTextForm) {
 // The readers of each text and the marks of each option have tests of their own.
 TEST(MainWindow, RestoresAHandWrittenStore) {
   MainWindowFixture f;
-  f.store.values = {{"Chart type", " 1"}, {"Physical colour", "&HZZ"}, {"Birthday1", "31/1/2001"},
-                    {"Birthname1", "Ann (née Smith)"}, {"Birthday2", "1/1/90"}, {"Chart width", " 9000"},
-                    {"Chart height", " 7000"}, {"Window state", " 2"}, {"PeopleEntryWin Y", " 450"}};
+  f.store.values = {{"Chart type", " 1"},        {"Physical colour", "&HZZ"},
+                    {"Birthday1", "31/1/2001"},  {"Birthname1", "Ann (née Smith)"},
+                    {"Birthday2", "1/1/90"},     {"Chart width", " 9000"},
+                    {"Chart height", " 7000"},   {"Window state", " 2"},
+                    {"PeopleEntryWin Y", " 450"}};
   f.main.start();
   const ChartState& st = f.main.state();
   EXPECT_EQ(st.options.physicalColour, kRed);  // unreadable: the default
@@ -74,7 +93,8 @@ TEST(MainWindow, RestoresAHandWrittenStore) {
 
 // A long text as its first bytes and its length, so that a failure stays readable.
 std::string brief(const std::string& text) {
-  return text.size() <= 16 ? text : text.substr(0, 8) + "... (" + std::to_string(text.size()) + " bytes)";
+  return text.size() <= 16 ? text
+                           : text.substr(0, 8) + "... (" + std::to_string(text.size()) + " bytes)";
 }
 
 TEST(MainWindowStartup, StoredValuesOutsideTheirRangesReadAsTheirDefaults) {
@@ -83,25 +103,46 @@ TEST(MainWindowStartup, StoredValuesOutsideTheirRangesReadAsTheirDefaults) {
   for (int i = 0; i < 1001; ++i) e1001 += e;
   e1000 = e1001.substr(0, 2000);
   const std::string today = dateText(MainWindowFixture{}.clock.day);
-  const struct { const char* key; std::string stored, written; } cases[] = {
-      {"Chart type", "41", " 0"}, {"Chart type", "2", " 0"}, {"Chart type", "-1", " 0"},
-      {"Chart type", "1", " 1"}, {"Age format", "29/2/2024", " 0"}, {"Age format", "3", " 0"},
-      {"Age format", "-1", " 0"}, {"Age format", "2", " 2"}, {"Window state", " 7", " 0"},
-      {"Window state", "3", " 0"}, {"Window state", "-1", " 0"}, {"Window state", "2", " 2"},
-      {"Physical colour", "2147483647", " 2147483647"}, {"Physical colour", "2147483648", " 255"},
-      {"Physical colour", "-2147483649", " 255"}, {"Physical colour", "&H100000000", " 255"},
-      {"Physical colour", "&HFFFFFFFF", "-1"}, {"Chart X", "1", " 1"}, {"Chart X", "0", " 600"},
-      {"Chart X", "-1", " 600"}, {"Chart Y", "-0.4", " 450"}, {"Chart Y", "0.6", " 1"},
-      {"Birthday1", "1/1/1601", "1/1/1601"}, {"Birthday1", "31/12/1600", today},
-      {"Birthday1", "31/12/9999", "31/12/9999"}, {"Birthday1", "1/1/10000", today},
-      {"Birthname1", std::string(5000, 'n'), std::string(1000, 'n')}, {"Birthname2", e1001, e1000},
+  const struct {
+    const char* key;
+    std::string stored, written;
+  } cases[] = {
+      {"Chart type", "41", " 0"},
+      {"Chart type", "2", " 0"},
+      {"Chart type", "-1", " 0"},
+      {"Chart type", "1", " 1"},
+      {"Age format", "29/2/2024", " 0"},
+      {"Age format", "3", " 0"},
+      {"Age format", "-1", " 0"},
+      {"Age format", "2", " 2"},
+      {"Window state", " 7", " 0"},
+      {"Window state", "3", " 0"},
+      {"Window state", "-1", " 0"},
+      {"Window state", "2", " 2"},
+      {"Physical colour", "2147483647", " 2147483647"},
+      {"Physical colour", "2147483648", " 255"},
+      {"Physical colour", "-2147483649", " 255"},
+      {"Physical colour", "&H100000000", " 255"},
+      {"Physical colour", "&HFFFFFFFF", "-1"},
+      {"Chart X", "1", " 1"},
+      {"Chart X", "0", " 600"},
+      {"Chart X", "-1", " 600"},
+      {"Chart Y", "-0.4", " 450"},
+      {"Chart Y", "0.6", " 1"},
+      {"Birthday1", "1/1/1601", "1/1/1601"},
+      {"Birthday1", "31/12/1600", today},
+      {"Birthday1", "31/12/9999", "31/12/9999"},
+      {"Birthday1", "1/1/10000", today},
+      {"Birthname1", std::string(5000, 'n'), std::string(1000, 'n')},
+      {"Birthname2", e1001, e1000},
   };
   for (const auto& c : cases) {
     MainWindowFixture f;
     f.store.values[c.key] = c.stored;
     f.main.start();
     f.main.saveAndClose();
-    EXPECT_EQ(brief(f.store.values[c.key]), brief(c.written)) << c.key << " stored as " << brief(c.stored);
+    EXPECT_EQ(brief(f.store.values[c.key]), brief(c.written))
+        << c.key << " stored as " << brief(c.stored);
   }
 }
 

@@ -20,8 +20,10 @@ TEST(BiorhythmChart, ThreeColumnsAroundTheBirthday) {
   EXPECT_EQ(std::vector(s.calls.begin(), s.calls.begin() + 2),
             (std::vector<std::string>{"setBackground -2147483633", "clear"}));
   // Zero line, two ticks, the chart date's marker and the separator after Sunday.
-  EXPECT_EQ(linesIn(s, -1), (std::vector<LineCall>{{200, 400, 1025, 400, -1}, {475, 300, 475, 500, -1},
-                                                   {750, 300, 750, 500, -1}, {612.5, 200, 612.5, 600, -1},
+  EXPECT_EQ(linesIn(s, -1), (std::vector<LineCall>{{200, 400, 1025, 400, -1},
+                                                   {475, 300, 475, 500, -1},
+                                                   {750, 300, 750, 500, -1},
+                                                   {612.5, 200, 612.5, 600, -1},
                                                    {750, 200, 750, 600, -1}}));
   // cycleValue itself is checked against known days in cycles_test.
   const auto y = [](double t, int p) { return 400.0 - 200.0 * cycleValue(t, p, 1); };
@@ -29,20 +31,21 @@ TEST(BiorhythmChart, ThreeColumnsAroundTheBirthday) {
   const auto f = [](double v) { return static_cast<float>(v); };
   // The segment ending on the birthday is not drawn; the curves come after the frame.
   for (const auto& [colour, p] : {std::pair{kRed, 23}, {kGreen, 28}, {kBlue, 33}})
-    EXPECT_EQ(linesIn(s, colour), (std::vector<LineCall>{{475, f(y(0, p)), 750, f(y(1, p)), colour},
-                                                         {750, f(y(1, p)), 1025, f(y(2, p)), colour}}));
+    EXPECT_EQ(linesIn(s, colour),
+              (std::vector<LineCall>{{475, f(y(0, p)), 750, f(y(1, p)), colour},
+                                     {750, f(y(1, p)), 1025, f(y(2, p)), colour}}));
   EXPECT_EQ(linesIn(s, kYellow), (std::vector<LineCall>{{475, 400, 750, f(yA(1)), kYellow},
                                                         {750, f(yA(1)), 1025, f(yA(2)), kYellow}}));
-  EXPECT_EQ(s.printed(), (std::vector<std::string>{"Sa", " 6 ", "Su", " 7 ", "Mo", " 8 ",
-                                                   "Birthday: Sunday 7/1/2001 (Ann)",
-                                                   "Chart date: Sunday 7/1/2001", "Age:  days",
-                                                   "P", "E", "I", "A"}));
+  EXPECT_EQ(s.printed(),
+            (std::vector<std::string>{
+                "Sa", " 6 ", "Su", " 7 ", "Mo", " 8 ", "Birthday: Sunday 7/1/2001 (Ann)",
+                "Chart date: Sunday 7/1/2001", "Age:  days", "P", "E", "I", "A"}));
   EXPECT_EQ(boldPrints(s), (std::vector<std::string>{"text \"Su\"", "text \" 7 \"", "text \"P\"",
                                                      "text \"E\"", "text \"I\"", "text \"A\""}));
   // 90 twips a character: x = (1300 - 90 * length) / 2 - 400; letters beside the last vertex.
-  for (const std::string& place : std::vector<std::string>{"moveTo 230 200", "moveTo 505 420", "moveTo -1145 680", "moveTo -965 880",
-                                   "moveTo -200 1080", "moveTo 1105 " + n(y(2, 23) - 120),
-                                   "moveTo 1105 " + n(yA(2) - 120)})
+  for (const std::string& place : std::vector<std::string>{
+           "moveTo 230 200", "moveTo 505 420", "moveTo -1145 680", "moveTo -965 880",
+           "moveTo -200 1080", "moveTo 1105 " + n(y(2, 23) - 120), "moveTo 1105 " + n(yA(2) - 120)})
     EXPECT_TRUE(made(s, place));
 }
 
@@ -56,7 +59,7 @@ TEST(BiorhythmChart, CriticalDayMarksSitOnTheZeroLineAfterTheCurves) {
     return "line " + std::to_string(x) + " 1057.5 " + std::to_string(x) + " 1237.5 " + colour;
   };
   const std::vector<std::string> marks = {
-      "setLineWidth 3", mark(155, "255"), mark(200, "65280"), mark(245, "16711680"),
+      "setLineWidth 3",  mark(155, "255"),    mark(200, "65280"),    mark(245, "16711680"),
       mark(3225, "255"), mark(4050, "65280"), mark(4600, "16711680")};
   std::vector<std::string> want = plain.calls;
   // Before the curve letters, which are the last moveTo/text pairs.
@@ -66,8 +69,11 @@ TEST(BiorhythmChart, CriticalDayMarksSitOnTheZeroLineAfterTheCurves) {
 }
 
 TEST(BiorhythmChart, WeekSeparators) {
-  const struct { Date chart; std::vector<float> xs; } cases[] = {
-      {kSaturday, {1850, 3775, 5700}},   // Sunday is column 13, the separator at its right edge
+  const struct {
+    Date chart;
+    std::vector<float> xs;
+  } cases[] = {
+      {kSaturday, {1850, 3775, 5700}},     // Sunday is column 13, the separator at its right edge
       {kSaturday - 2, {475, 2400, 4325}},  // Thursday: the Sunday in column 22 gets none
   };
   for (const auto& c : cases) {
@@ -87,7 +93,7 @@ TEST(BiorhythmChart, AverageOnlyIsStillTheMeanOfAllThree) {
   st.options.showAverage = true;
   const RecordingSurface s = draw(st);
   EXPECT_EQ(linesIn(s, kYellow).size(), 22u);
-  EXPECT_EQ(linesIn(s).size(), 22u + 22u);  // black frame and the average
+  EXPECT_EQ(linesIn(s).size(), 22u + 22u);     // black frame and the average
   const double t = (kSaturday - kBirth) + 11;  // the day after the last column
   const auto y = [t](int p) { return 1147.5 - 948 * cycleValue(t, p, 1); };
   const double mean = (y(23) + y(28) + y(33)) / 3;
@@ -98,7 +104,12 @@ TEST(BiorhythmChart, AverageOnlyIsStillTheMeanOfAllThree) {
 
 TEST(BiorhythmChart, ColumnsFollowTheWidth) {
   // Chart date Saturday 6 January 2001; the first column's day of the month.
-  const struct { float width; int cols; const char* marker; const char* first; } cases[] = {
+  const struct {
+    float width;
+    int cols;
+    const char* marker;
+    const char* first;
+  } cases[] = {
       {6735, 22, "line 3362.5 199.5 3362.5 2095.5", " 26 "},  // the designed area: column 12
       {6300, 21, "line 3087.5 199.5 3087.5 2095.5", " 27 "},  // odd: 10 days each side
       {6525, 22, "line 3362.5 199.5 3362.5 2095.5", " 26 "},
@@ -114,7 +125,8 @@ TEST(BiorhythmChart, ColumnsFollowTheWidth) {
     EXPECT_EQ(linesIn(s, -1).size(), static_cast<std::size_t>(c.cols + 1));
     EXPECT_TRUE(made(s, c.marker));
     const auto bold = boldPrints(s);
-    EXPECT_EQ(std::vector(bold.begin(), bold.begin() + 2), (std::vector<std::string>{"text \"Sa\"", "text \" 6 \""}));
+    EXPECT_EQ(std::vector(bold.begin(), bold.begin() + 2),
+              (std::vector<std::string>{"text \"Sa\"", "text \" 6 \""}));
     ASSERT_EQ(s.printed().size(), 2u * c.cols + 6u);
     EXPECT_EQ(s.printed()[1], c.first);
     for (long long colour : {kRed, kGreen, kBlue})
@@ -133,8 +145,11 @@ TEST(BiorhythmChart, TooNarrowForAColumn) {
 TEST(BiorhythmChart, DaysPastThePickersRangeAreLabelled) {
   // The 11 before Monday 1/1/1601 start on Thursday 21/12/1600, the 10 after Friday 31/12/9999
   // end on Monday 10/1/10000.
-  const struct { Date chart; std::vector<std::string> first, last; } ends[] = {
-      {kFirstDate, {"Th", " 21 "}, {"Th", " 11 "}}, {kLastDate, {"Mo", " 20 "}, {"Mo", " 10 "}}};
+  const struct {
+    Date chart;
+    std::vector<std::string> first, last;
+  } ends[] = {{kFirstDate, {"Th", " 21 "}, {"Th", " 11 "}},
+              {kLastDate, {"Mo", " 20 "}, {"Mo", " 10 "}}};
   for (const auto& c : ends) {
     const std::vector<std::string> texts = draw(stateOn(kFirstDate, c.chart)).printed();
     ASSERT_EQ(texts.size(), 2u * 22 + 6) << c.chart;
@@ -145,7 +160,8 @@ TEST(BiorhythmChart, DaysPastThePickersRangeAreLabelled) {
 
 TEST(BiorhythmChart, AnUnknownTypeDrawsNothing) {
   for (std::int16_t type : {2, -1, 99})
-    EXPECT_EQ(draw(stateOn(kBirth, kSaturday, ChartType{type})).calls, std::vector<std::string>{}) << type;
+    EXPECT_EQ(draw(stateOn(kBirth, kSaturday, ChartType{type})).calls, std::vector<std::string>{})
+        << type;
 }
 
 }  // namespace

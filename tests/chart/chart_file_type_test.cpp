@@ -11,7 +11,12 @@ std::string shown(const std::optional<ChartFile>& f) {
 }
 
 TEST(ChartFileName, TheExtensionDecidesTheType) {
-  const struct { const char* name; const char* typed; const char* chosen; const char* expected; } cases[] = {
+  const struct {
+    const char* name;
+    const char* typed;
+    const char* chosen;
+    const char* expected;
+  } cases[] = {
       {"bmp in capitals", "/u/a.BMP", "png", "BMP /u/a.BMP"},
       {"png over a bitmap choice", "/u/a.Png", "BMP", "PNG /u/a.Png"},
       {"no extension takes the chosen", "/u/chart5", "pdf", "PDF /u/chart5.pdf"},
@@ -20,7 +25,8 @@ TEST(ChartFileName, TheExtensionDecidesTheType) {
       {"jpg refused", "/u/chart5.jpg", "BMP", "refused"},
       {"two extensions, the last counts", "/u/chart.png.txt", "png", "refused"},
   };
-  for (const auto& c : cases) EXPECT_EQ(shown(chartFileFor(c.typed, c.chosen)), c.expected) << c.name;
+  for (const auto& c : cases)
+    EXPECT_EQ(shown(chartFileFor(c.typed, c.chosen)), c.expected) << c.name;
   // The command line has no chosen type: a name must say its own.
   EXPECT_EQ(chartFileTypeOf("/u/chart5"), std::nullopt);
 }

@@ -4,17 +4,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "settings/settings_io.h"
-#include "state/chart_state.h"
 #include "chart/draw_chart.h"
 #include "cycles/cycles.h"
 #include "mock/recording_surface.h"
+#include "settings/settings_io.h"
+#include "state/chart_state.h"
 
 namespace tw::test {
 
@@ -41,18 +41,22 @@ struct LineCall {
   long long colour;  // -1 for the foreground colour
   bool operator==(const LineCall&) const = default;
   friend std::ostream& operator<<(std::ostream& o, const LineCall& l) {
-    return o << "line " << l.x1 << " " << l.y1 << " " << l.x2 << " " << l.y2 << " colour " << l.colour;
+    return o << "line " << l.x1 << " " << l.y1 << " " << l.x2 << " " << l.y2 << " colour "
+             << l.colour;
   }
 };
 
 // Whether the drawing made this call, saying which it did not make.
 inline ::testing::AssertionResult made(const RecordingSurface& s, const std::string& call) {
-  if (std::find(s.calls.begin(), s.calls.end(), call) != s.calls.end()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "no \"" << call << "\" among " << s.calls.size() << " calls";
+  if (std::find(s.calls.begin(), s.calls.end(), call) != s.calls.end())
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "no \"" << call << "\" among " << s.calls.size() << " calls";
 }
 
 // The recorded lines, all of them or those of one colour.
-inline std::vector<LineCall> linesIn(const RecordingSurface& s, std::optional<long long> colour = {}) {
+inline std::vector<LineCall> linesIn(const RecordingSurface& s,
+                                     std::optional<long long> colour = {}) {
   std::vector<LineCall> out;
   for (const std::string& c : s.only("line")) {
     std::istringstream in(c.substr(5));

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_io.h"
 #include "chart/draw_chart.h"
 #include "mock/recording_surface.h"
+#include "settings/settings_io.h"
 
 namespace tw::test {
 namespace {
@@ -31,25 +31,32 @@ struct FakeFace : TextFace {
 };
 
 // Numbers are compared as floats, so the test does not depend on how they are spelled.
-std::string num(const std::string& text) { return RecordingSurface::number(std::strtof(text.c_str(), nullptr)); }
+std::string num(const std::string& text) {
+  return RecordingSurface::number(std::strtof(text.c_str(), nullptr));
+}
 
 // One summary per <line> or <text> of the document, in order: its place, colour and text.
 std::vector<std::string> fromSvg(const std::string& doc) {
   std::vector<std::string> out;
   const std::regex element(R"(<(line|text)\b([^>]*)>([^<]*))");
-  for (auto it = std::sregex_iterator(doc.begin(), doc.end(), element); it != std::sregex_iterator(); ++it) {
+  for (auto it = std::sregex_iterator(doc.begin(), doc.end(), element);
+       it != std::sregex_iterator(); ++it) {
     const std::string e = (*it)[2].str();
     const auto attr = [&e](const char* name) {
       std::smatch m;
-      return std::regex_search(e, m, std::regex(std::string(" ") + name + "=\"([^\"]*)\"")) ? m[1].str() : "<none>";
+      return std::regex_search(e, m, std::regex(std::string(" ") + name + "=\"([^\"]*)\""))
+                 ? m[1].str()
+                 : "<none>";
     };
     if ((*it)[1] == "line") {
-      out.push_back("line " + num(attr("x1")) + " " + num(attr("y1")) + " " + num(attr("x2")) + " " + num(attr("y2")) +
-                    " " + attr("stroke"));
+      out.push_back("line " + num(attr("x1")) + " " + num(attr("y1")) + " " + num(attr("x2")) +
+                    " " + num(attr("y2")) + " " + attr("stroke"));
     } else {
       std::string text = std::regex_replace((*it)[3].str(), std::regex("&lt;"), "<");
-      text = std::regex_replace(std::regex_replace(text, std::regex("&gt;"), ">"), std::regex("&amp;"), "&");
-      out.push_back("text " + num(attr("x")) + " " + num(attr("y")) + " " + attr("fill") + " [" + text + "]");
+      text = std::regex_replace(std::regex_replace(text, std::regex("&gt;"), ">"),
+                                std::regex("&amp;"), "&");
+      out.push_back("text " + num(attr("x")) + " " + num(attr("y")) + " " + attr("fill") + " [" +
+                    text + "]");
     }
   }
   return out;
@@ -67,9 +74,11 @@ std::vector<std::string> fromRecording(const RecordingSurface& rec) {
     if (op == "moveTo") in >> x >> y;
     if (op == "line" && in >> x1 >> y1 >> x2 >> y2) {
       in >> colour;
-      out.push_back("line " + x1 + " " + y1 + " " + x2 + " " + y2 + " " + hexColour(static_cast<Colour>(colour)));
+      out.push_back("line " + x1 + " " + y1 + " " + x2 + " " + y2 + " " +
+                    hexColour(static_cast<Colour>(colour)));
     }
-    if (op == "text") out.push_back("text " + x + " " + y + " #000000 [" + call.substr(6, call.size() - 7) + "]");
+    if (op == "text")
+      out.push_back("text " + x + " " + y + " #000000 [" + call.substr(6, call.size() - 7) + "]");
   }
   return out;
 }
@@ -87,7 +96,12 @@ ChartState state(ChartType type, bool extras) {
 }
 
 TEST(SvgSurface, HoldsTheRecordedLinesAndTextsInOrder) {
-  const struct { const char* name; ChartType type; bool extras; float w, h; } cases[] = {
+  const struct {
+    const char* name;
+    ChartType type;
+    bool extras;
+    float w, h;
+  } cases[] = {
       {"bio, designed size", ChartType::Biorhythm, false, 6735, 2895},
       {"bio, marker, separators, average, named", ChartType::Biorhythm, true, 6735, 2895},
       {"comparison", ChartType::Comparison, true, 9000, 4000},
@@ -122,18 +136,23 @@ TEST(SvgSurface, WritesEachElementInTheFilesTerms) {
   svg.text("A & <B>");
   const std::string doc = svg.document();
   for (const char* part :
-       {"viewBox=\"0 0 6735 2895\"", "width=\"449\" height=\"193\"", "font-family=\"Face One, Face Two, sans-serif\"",
+       {"viewBox=\"0 0 6735 2895\"", "width=\"449\" height=\"193\"",
+        "font-family=\"Face One, Face Two, sans-serif\"",
         "<rect x=\"0\" y=\"0\" width=\"6735\" height=\"2895\" fill=\"#f0f0f0\"/>",
-        "<line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\" stroke=\"#000000\" stroke-width=\"15\" stroke-linecap=\"butt\" "
+        "<line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\" stroke=\"#000000\" stroke-width=\"15\" "
+        "stroke-linecap=\"butt\" "
         "shape-rendering=\"crispEdges\"/>",
-        "<line x1=\"5\" y1=\"6\" x2=\"7\" y2=\"8\" stroke=\"#ff0000\" stroke-width=\"30\" stroke-linecap=\"round\" "
+        "<line x1=\"5\" y1=\"6\" x2=\"7\" y2=\"8\" stroke=\"#ff0000\" stroke-width=\"30\" "
+        "stroke-linecap=\"round\" "
         "stroke-dasharray=\"30 60\"/>",
-        "<text x=\"400\" y=\"300\" dy=\"0.9em\" font-size=\"205\" font-weight=\"bold\" fill=\"#000000\" textLength=\"420\" "
-        "lengthAdjust=\"spacingAndGlyphs\" transform=\"matrix(0.75 0 0 1 100 0)\" xml:space=\"preserve\">A &amp; &lt;B&gt;</text>"})
+        "<text x=\"400\" y=\"300\" dy=\"0.9em\" font-size=\"205\" font-weight=\"bold\" "
+        "fill=\"#000000\" textLength=\"420\" "
+        "lengthAdjust=\"spacingAndGlyphs\" transform=\"matrix(0.75 0 0 1 100 0)\" "
+        "xml:space=\"preserve\">A &amp; &lt;B&gt;</text>"})
     EXPECT_NE(doc.find(part), std::string::npos) << part << "\nnot in\n" << doc;
-  const std::pair<Colour, const char*> cases[] = {
-      {rgb(0x12, 0x34, 0x56), "#123456"}, {static_cast<Colour>(0x80000005U), "#ffffff"},
-      {static_cast<Colour>(0x80000008U), "#000000"}};
+  const std::pair<Colour, const char*> cases[] = {{rgb(0x12, 0x34, 0x56), "#123456"},
+                                                  {static_cast<Colour>(0x80000005U), "#ffffff"},
+                                                  {static_cast<Colour>(0x80000008U), "#000000"}};
   for (const auto& [colour, text] : cases) EXPECT_EQ(hexColour(colour), text) << colour;
 }
 

@@ -45,7 +45,8 @@ class ChartProgram : public ::testing::Test {
     for (const std::string& a : args) cmd += " '" + a + "'";
     cmd += " >.stdout 2>.stderr";
     const int raw = std::system(cmd.c_str());
-    Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / ".stdout"), slurp(dir / ".stderr")};
+    Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / ".stdout"),
+             slurp(dir / ".stderr")};
     fs::remove(dir / ".stdout");
     fs::remove(dir / ".stderr");
     return r;
@@ -70,25 +71,34 @@ TEST_F(ChartProgram, ARefusedRunChangesNoFile) {
   fs::create_symlink("/dev/full", dir / "full.ics");
   fs::create_symlink("a.svg", dir / "same.ics");
   ::mkfifo((dir / "pipe.ics").c_str(), 0600);  // with no reader: opened for writing, it would wait
-  const struct { std::vector<std::string> outputs; const char* reason; } cases[] = {
-      {{"--out", "missing/new.png"}, "cannot write missing/new.png: the folder DIR/missing does not exist"},
+  const struct {
+    std::vector<std::string> outputs;
+    const char* reason;
+  } cases[] = {
+      {{"--out", "missing/new.png"},
+       "cannot write missing/new.png: the folder DIR/missing does not exist"},
       {{"--out", "folder.svg"}, "cannot write folder.svg: it is a folder"},
       {{"--out", "a.png", "--ics", "full.ics"}, "cannot write full.ics: it is a device"},
       {{"--out", "a.png", "--ics", "pipe.ics"}, "cannot write pipe.ics: it is a named pipe"},
-      {{"--out", "a.svg", "--ics", "same.ics"}, "cannot write same.ics: it names the same file as a.svg"},
-      {{"--out", "a.png", "--date", "1990-02-30"}, "--date \"1990-02-30\": no such day in the calendar"},
+      {{"--out", "a.svg", "--ics", "same.ics"},
+       "cannot write same.ics: it names the same file as a.svg"},
+      {{"--out", "a.png", "--date", "1990-02-30"},
+       "--date \"1990-02-30\": no such day in the calendar"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.reason);
-    std::vector<std::string> args = {"--birthday", "1990-01-31", "--critical", "1990-01-01", "2089-12-31"};
+    std::vector<std::string> args = {"--birthday", "1990-01-31", "--critical", "1990-01-01",
+                                     "2089-12-31"};
     args.insert(args.end(), c.outputs.begin(), c.outputs.end());
     const Result r = run(args);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     std::string reason = c.reason;
-    if (const auto at = reason.find("DIR"); at != std::string::npos) reason.replace(at, 3, dir.string());
+    if (const auto at = reason.find("DIR"); at != std::string::npos)
+      reason.replace(at, 3, dir.string());
     EXPECT_EQ(r.err, "tidewell-chart: " + reason + "\n");
-    EXPECT_EQ(files(), (std::vector<std::string>{"a.png", "a.svg", "config", "folder.svg", "full.ics", "pipe.ics", "same.ics"}));
+    EXPECT_EQ(files(), (std::vector<std::string>{"a.png", "a.svg", "config", "folder.svg",
+                                                 "full.ics", "pipe.ics", "same.ics"}));
     EXPECT_EQ(slurp(dir / "a.png") + slurp(dir / "a.svg"), "oldold");
   }
 }
@@ -96,8 +106,13 @@ TEST_F(ChartProgram, ARefusedRunChangesNoFile) {
 // Every format is saved alike: an existing file keeps its mode, a symbolic link keeps pointing
 // at the file that gets the new content, and a new file has the umask's mode.
 TEST_F(ChartProgram, EveryFormatIsSavedTheSameWay) {
-  const struct { std::string ext, magic; } formats[] = {
-      {"png", "\x89PNG"}, {"bmp", "BM"}, {"svg", "<?xml"}, {"pdf", "%PDF"}, {"ics", "BEGIN:VCALENDAR"}};
+  const struct {
+    std::string ext, magic;
+  } formats[] = {{"png", "\x89PNG"},
+                 {"bmp", "BM"},
+                 {"svg", "<?xml"},
+                 {"pdf", "%PDF"},
+                 {"ics", "BEGIN:VCALENDAR"}};
   fs::create_directory(dir / "real");
   for (const auto& f : formats) {
     const std::string kept = "kept." + f.ext, link = "link." + f.ext, made = "made." + f.ext;
@@ -107,7 +122,8 @@ TEST_F(ChartProgram, EveryFormatIsSavedTheSameWay) {
     fs::create_symlink(fs::path("real") / link, dir / link);
     for (const std::string& name : {kept, link, made}) {
       const Result r = run({"--birthday", "1990-01-31", "--critical", "2024-01-01", "2024-01-31",
-                            f.ext == "ics" ? "--ics" : "--out", name}, "027");
+                            f.ext == "ics" ? "--ics" : "--out", name},
+                           "027");
       EXPECT_EQ(r.status, 0) << name << ": " << r.err;
     }
     EXPECT_EQ(modeOf(dir / kept), "600") << kept;
@@ -126,9 +142,13 @@ TEST_F(ChartProgram, SettingsOthersCouldHavePutThereAreNotRead) {
   fs::permissions(folder, fs::perms::all);
   const Result r = run({"--interpret"});
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "tidewell-chart: no --birthday given, and Tidewell's settings are not read: The folder " +
-                       folder.string() + " can be changed by every user (mode 0777): make it yours alone with "
-                       "chmod go-w " + folder.string() + "\n");
+  EXPECT_EQ(
+      r.err,
+      "tidewell-chart: no --birthday given, and Tidewell's settings are not read: The folder " +
+          folder.string() +
+          " can be changed by every user (mode 0777): make it yours alone with "
+          "chmod go-w " +
+          folder.string() + "\n");
 }
 
 }  // namespace

@@ -32,8 +32,8 @@ struct CriticalDaysFixture : MainWindowFixture, CriticalDaysControls, WholeFiles
   CriticalSpan span = CriticalSpan::Days30;
   std::map<std::string, std::string> written;
   FakeWindow criticalWindow;
-  CriticalDaysWindow critical{CriticalDaysServices{main, criticalWindow, window, *this, dialog,
-                                                   messages, store, *this, *this, screens, {}}};
+  CriticalDaysWindow critical{CriticalDaysServices{
+      main, criticalWindow, window, *this, dialog, messages, store, *this, *this, screens, {}}};
   CriticalDaysFixture() { main.addChartWatcher(&critical); }
 };
 
@@ -41,7 +41,8 @@ const Date kAnn = fromYmd(1990, 1, 31), kBo = fromYmd(1990, 2, 10);
 
 TEST(CriticalDaysWindow, FollowsTheChartAndItsSpan) {
   CriticalDaysFixture f;
-  f.store.values = {{"Birthname1", "Anna"}, {"Critical days span", " 2"}, {"CriticalDaysWin X", " 900"}};
+  f.store.values = {
+      {"Birthname1", "Anna"}, {"Critical days span", " 2"}, {"CriticalDaysWin X", " 900"}};
   f.startWith(kAnn, kBo, fromYmd(2024, 3, 1));
   EXPECT_EQ(f.rows.size(), 0u) << "nothing is worked out before it opens";
   f.critical.open();
@@ -73,14 +74,30 @@ TEST(CriticalDaysWindow, AddToCalendarWritesTheListedDaysOrSaysWhyNot) {
     bool remind;
     std::string refusal, offered;
   } rows[] = {
-      {"named, with reminder", {"Anna", ""}, ChartType::Biorhythm, true, "", "Anna critical days.ics"},
-      {"two people", {"Anna", "Bo/Jo"}, ChartType::Comparison, false, "", "Anna and Bo-Jo critical days.ics"},
-      {"no name, disk full", {"", ""}, ChartType::Biorhythm, false, "No space left on device", "Critical days.ics"},
+      {"named, with reminder",
+       {"Anna", ""},
+       ChartType::Biorhythm,
+       true,
+       "",
+       "Anna critical days.ics"},
+      {"two people",
+       {"Anna", "Bo/Jo"},
+       ChartType::Comparison,
+       false,
+       "",
+       "Anna and Bo-Jo critical days.ics"},
+      {"no name, disk full",
+       {"", ""},
+       ChartType::Biorhythm,
+       false,
+       "No space left on device",
+       "Critical days.ics"},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
     CriticalDaysFixture f;
-    f.store.values = {{"Birthname1", r.names[0]}, {"Birthname2", r.names[1]},
+    f.store.values = {{"Birthname1", r.names[0]},
+                      {"Birthname2", r.names[1]},
                       {"Critical days reminder", r.remind ? "-1" : "0"}};
     f.startWith(kAnn, kBo, fromYmd(2024, 3, 1), r.type);
     f.critical.open();

@@ -15,17 +15,24 @@ using D = DisplaySettings;
 TEST(DisplaySettings, EveryCommandShowsItsChangeWithOneRedraw) {
   // From a comparison chart with the age in years, every command has something to change.
   const std::string curves = "physicalCurve emotionalCurve intellectualCurve";
-  const std::string pair = "comparisonChart " + curves, controls = " birthday2Picker birthday2Button";
+  const std::string pair = "comparisonChart " + curves,
+                    controls = " birthday2Picker birthday2Button";
   const std::string start = pair + " ageInYears" + controls;
-  const struct { const char* what; Command run; std::string marks; } cases[] = {
+  const struct {
+    const char* what;
+    Command run;
+    std::string marks;
+  } cases[] = {
       {"biorhythm chart", &D::showBiorhythmChart, "biorhythmChart " + curves + " ageInYears"},
       {"comparison chart again", &D::showComparisonChart, start},
       {"days", &D::showAgeInDays, pair + " ageInDays" + controls},
       {"years again", &D::showAgeInYears, start},  // a choice already made stays the only tick
       {"week separators", &D::toggleWeekSeparators, pair + " ageInYears weekSeparators" + controls},
       {"today marker", &D::toggleTodayMarker, pair + " ageInYears todayMarker" + controls},
-      {"critical day marks", &D::toggleCriticalDayMarks, pair + " ageInYears criticalDayMarks" + controls},
-      {"physical", &D::togglePhysicalCurve, "comparisonChart emotionalCurve intellectualCurve ageInYears" + controls},
+      {"critical day marks", &D::toggleCriticalDayMarks,
+       pair + " ageInYears criticalDayMarks" + controls},
+      {"physical", &D::togglePhysicalCurve,
+       "comparisonChart emotionalCurve intellectualCurve ageInYears" + controls},
       {"average", &D::toggleAverageCurve, pair + " averageCurve ageInYears" + controls},
       {"background colour", &D::chooseBackgroundColour, start},
       {"reset colours", &D::resetColours, start},
@@ -45,7 +52,8 @@ TEST(DisplaySettings, EveryCommandShowsItsChangeWithOneRedraw) {
   }
 }
 
-TEST(DisplaySettings, ComparisonChartRefusesAChartDateBeforeTheSecondBirthdayOnlyAfterShowingItsControls) {
+TEST(DisplaySettings,
+     ComparisonChartRefusesAChartDateBeforeTheSecondBirthdayOnlyAfterShowingItsControls) {
   const Date birthday2 = fromYmd(2027, 3, 1);
   for (int offset : {-400, -1, 0}) {
     SCOPED_TRACE(offset);

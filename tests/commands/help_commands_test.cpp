@@ -39,7 +39,8 @@ struct HelpWorld : HelpViewer, AboutBoxMaker, SystemInfoTool, InvertibleIcon {
   struct Box : AboutBox {
     HelpWorld& w;
     Box(HelpWorld& world)
-        : AboutBox({world.window, world, world.title, world.notice, world.contact}, world, world.f.messages),
+        : AboutBox({world.window, world, world.title, world.notice, world.contact}, world,
+                   world.f.messages),
           w(world) {}
     ~Box() override { w.done.push_back("box gone"); }
   };
@@ -57,9 +58,10 @@ TEST(HelpCommands, EachItemOpensWhatItNames) {
   help.showContents();
   help.showTopicFinder();
   help.showAbout();
-  EXPECT_EQ(w.done, (std::vector<std::string>{"contents /opt/tidewell/Tidewell.html",
-                                              "finder /opt/tidewell/Tidewell.html", "box made",
-                                              std::string("shown: Tidewell ") + kVersion, "box gone"}));
+  EXPECT_EQ(w.done,
+            (std::vector<std::string>{"contents /opt/tidewell/Tidewell.html",
+                                      "finder /opt/tidewell/Tidewell.html", "box made",
+                                      std::string("shown: Tidewell ") + kVersion, "box gone"}));
   help.showChartKey();
   ASSERT_EQ(w.f.messages.shown.size(), 1u);
   EXPECT_EQ(w.f.messages.shown[0].title, kChartKeyTitle);
@@ -67,7 +69,12 @@ TEST(HelpCommands, EachItemOpensWhatItNames) {
 
 // Whatever stands in the way of the system-information tool ends in the one message.
 TEST(HelpCommands, SystemInformationThatCannotStartIsSaidOnce) {
-  const struct { const char* name; std::optional<std::string> path; bool starts, throws; bool told; } rows[] = {
+  const struct {
+    const char* name;
+    std::optional<std::string> path;
+    bool starts, throws;
+    bool told;
+  } rows[] = {
       {"found and started", "/usr/bin/sysinfo", true, false, false},
       {"no such program", std::nullopt, true, false, true},
       {"found, would not start", "/usr/bin/sysinfo", false, false, true},
@@ -79,7 +86,9 @@ TEST(HelpCommands, SystemInformationThatCannotStartIsSaidOnce) {
     w.starts = r.starts;
     w.throws = r.throws;
     w.make()->startSystemInfo();
-    const test::Shown want = r.told ? test::Shown{{AboutBox::kUnavailable, test::MessageKind::Plain, ""}} : test::Shown{};
+    const test::Shown want =
+        r.told ? test::Shown{{AboutBox::kUnavailable, test::MessageKind::Plain, ""}}
+               : test::Shown{};
     EXPECT_EQ(w.f.messages.shown, want) << r.name;
   }
 }

@@ -21,8 +21,11 @@ TEST(Print, RefusedUnlessTheWindowIsNormal) {
     f.dialog.answers = {kConfirm};
     const int before = f.redraws();
     f.printAndSave.print();
-    EXPECT_EQ(f.messages.shown, (Shown{{"Unable to print while this window is maximized.\r\nPlease restore the window "
-                                        "and try again.", MessageKind::Warning, "Tidewell"}}));
+    EXPECT_EQ(
+        f.messages.shown,
+        (Shown{{"Unable to print while this window is maximized.\r\nPlease restore the window "
+                "and try again.",
+                MessageKind::Warning, "Tidewell"}}));
     EXPECT_EQ(f.timeline, Steps{});  // no dialog, no size change, the page left alone
     EXPECT_EQ(f.redraws(), before);
   }
@@ -30,8 +33,14 @@ TEST(Print, RefusedUnlessTheWindowIsNormal) {
 
 TEST(Print, PrintsAWhiteChartAtALimitedSizeThenRestores) {
   // Chart area = window - (350, 1775); the page is the chart area + (100, 400).
-  const Steps at9000x7000 = {"choosePrinter", "page width 8750", "page height 5625", "chart",
-                             "window 9000x7000", "window 9000x7000", "print", "hide"};
+  const Steps at9000x7000 = {"choosePrinter",
+                             "page width 8750",
+                             "page height 5625",
+                             "chart",
+                             "window 9000x7000",
+                             "window 9000x7000",
+                             "print",
+                             "hide"};
   const struct {
     const char* what;
     double width, height;
@@ -40,14 +49,27 @@ TEST(Print, PrintsAWhiteChartAtALimitedSizeThenRestores) {
     double chartWidth = 0, chartHeight = 0;  // of the printed image
   } cases[] = {
       {"fits", 9000, 7000, true, true, at9000x7000, 8650, 5225},
-      {"too large", 14000, 12000, true, true,
-       {"choosePrinter", "window 11500x12000", "window 11500x10000", "page width 11250", "page height 8625",
-        "chart", "window 14000x10000", "window 14000x12000", "print", "hide"}, 11150, 8225},
-      {"the tallest kept", 9000, 32767, true, true,
+      {"too large",
+       14000,
+       12000,
+       true,
+       true,
+       {"choosePrinter", "window 11500x12000", "window 11500x10000", "page width 11250",
+        "page height 8625", "chart", "window 14000x10000", "window 14000x12000", "print", "hide"},
+       11150,
+       8225},
+      {"the tallest kept",
+       9000,
+       32767,
+       true,
+       true,
        {"choosePrinter", "window 9000x10000", "page width 8750", "page height 8625", "chart",
-        "window 9000x10000", "window 9000x32767", "print", "hide"}, 8650, 8225},
+        "window 9000x10000", "window 9000x32767", "print", "hide"},
+       8650,
+       8225},
       {"cancelled", 9000, 7000, false, true, {"choosePrinter", "hide"}},
-      {"too tall to keep", 9000, 32767.5, true, true, {"choosePrinter", "hide"}},  // rounds to 32768
+      {"too tall to keep", 9000, 32767.5, true, true, {"choosePrinter", "hide"}},  // rounds to
+                                                                                   // 32768
       {"the printer fails", 9000, 7000, true, false, at9000x7000, 8650, 5225},
   };
   for (const auto& c : cases) {
@@ -83,9 +105,9 @@ TEST(SaveChart, EachSaveWritesTheTypeItsNameEndsIn) {
   MainWindowFixture f;
   f.store.values["Background colour"] = " 8454143";
   f.load();
-  f.dialog.answers = {{true, 0, "/home/u/june.BMP"}, {}, {true, 0, "/home/u/july.png"},
-                      {true, 0, "/home/u/v1.2/chart.SVG"}, {true, 0, "/home/u/report.Pdf"},
-                      {true, 0, "/home/u/v1.2/notes", 1}};
+  f.dialog.answers = {{true, 0, "/home/u/june.BMP"},   {},
+                      {true, 0, "/home/u/july.png"},   {true, 0, "/home/u/v1.2/chart.SVG"},
+                      {true, 0, "/home/u/report.Pdf"}, {true, 0, "/home/u/v1.2/notes", 1}};
   for (int i = 0; i < 6; ++i) f.printAndSave.save();
   f.files.writable = false;  // the folder turned read-only: nothing is redrawn
   f.dialog.answers = {{true, 0, "/home/u/august.png"}};
@@ -95,15 +117,17 @@ TEST(SaveChart, EachSaveWritesTheTypeItsNameEndsIn) {
   EXPECT_EQ(f.redraws(), redraws);
   // A bitmap is the screen's image; the other types are drawn afresh. The dialog offers the
   // last name saved, or the program's name at first.
-  EXPECT_EQ(f.timeline, (Steps{"chooseSaveFile Tidewell", "copy", "save /home/u/june.BMP",
-                               "chooseSaveFile /home/u/june.BMP", "chooseSaveFile /home/u/june.BMP",
-                               "draw PNG /home/u/july.png", "chooseSaveFile /home/u/july.png",
-                               "draw SVG /home/u/v1.2/chart.SVG", "chooseSaveFile /home/u/v1.2/chart.SVG",
-                               "draw PDF /home/u/report.Pdf", "chooseSaveFile /home/u/report.Pdf",
-                               "draw PNG /home/u/v1.2/notes.png", "chooseSaveFile /home/u/v1.2/notes.png",
-                               "draw PNG /home/u/august.png"}));
+  EXPECT_EQ(f.timeline,
+            (Steps{"chooseSaveFile Tidewell", "copy", "save /home/u/june.BMP",
+                   "chooseSaveFile /home/u/june.BMP", "chooseSaveFile /home/u/june.BMP",
+                   "draw PNG /home/u/july.png", "chooseSaveFile /home/u/july.png",
+                   "draw SVG /home/u/v1.2/chart.SVG", "chooseSaveFile /home/u/v1.2/chart.SVG",
+                   "draw PDF /home/u/report.Pdf", "chooseSaveFile /home/u/report.Pdf",
+                   "draw PNG /home/u/v1.2/notes.png", "chooseSaveFile /home/u/v1.2/notes.png",
+                   "draw PNG /home/u/august.png"}));
   ASSERT_EQ(f.files.written.size(), 5u);
-  for (const auto& [path, chart] : f.files.written) EXPECT_EQ(chart.background, "setBackground 8454143") << path;
+  for (const auto& [path, chart] : f.files.written)
+    EXPECT_EQ(chart.background, "setBackground 8454143") << path;
 }
 
 }  // namespace

@@ -8,21 +8,33 @@ namespace tw {
 namespace {
 
 TEST(Date, ReadingDayFirstRefusesWhatIsNotADay) {
-  const struct { const char* text; std::optional<Date> expected; } cases[] = {
+  const struct {
+    const char* text;
+    std::optional<Date> expected;
+  } cases[] = {
       // Range, years and impossible days: in the typed dates' table, read by both.
-      {"1/1/90", fromYmd(1990, 1, 1)}, {"31-12-9999", kLastDate}, {" 7.1.2001 ", fromYmd(2001, 1, 7)},
-      {"garbage", std::nullopt}, {"1/1/10000", std::nullopt}, {"1/1", std::nullopt},
-      {"1/1/2001/5", std::nullopt}, {"-1/1/2000", std::nullopt}, {"", std::nullopt},
+      {"1/1/90", fromYmd(1990, 1, 1)},
+      {"31-12-9999", kLastDate},
+      {" 7.1.2001 ", fromYmd(2001, 1, 7)},
+      {"garbage", std::nullopt},
+      {"1/1/10000", std::nullopt},
+      {"1/1", std::nullopt},
+      {"1/1/2001/5", std::nullopt},
+      {"-1/1/2000", std::nullopt},
+      {"", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(parseDayFirst(c.text), c.expected) << c.text;
 }
 
 TEST(Date, ShortDatePatterns) {
-  const struct { const char* pattern; const char* expected; } cases[] = {
-      {"d/M/yyyy", "7/1/2001"}, {"dd.MM.yyyy", "07.01.2001"},
+  const struct {
+    const char* pattern;
+    const char* expected;
+  } cases[] = {
+      {"d/M/yyyy", "7/1/2001"},     {"dd.MM.yyyy", "07.01.2001"},
       {"M/d/yy", "1/7/2001"},  // years are always written in full
       {"yyyy-MM-dd", "2001-01-07"}, {"dddd, d MMMM yyyy", "Sunday, 7 January 2001"},
-      {"ddd d MMM", "Sun 7 Jan"}, {"d 'de' MMMM", "7 de January"},
+      {"ddd d MMM", "Sun 7 Jan"},   {"d 'de' MMMM", "7 de January"},
   };
   for (const auto& c : cases) {
     Locale locale;

@@ -14,7 +14,11 @@ std::optional<Date> typedDay(std::string_view text, DateOrder order) {
 }
 
 TEST(TypedDate, ReadsDaysAsTheSettingsFileDoes) {
-  const struct { const char* name; const char* text; const char* expected; } cases[] = {
+  const struct {
+    const char* name;
+    const char* text;
+    const char* expected;
+  } cases[] = {
       {"pivot, last year of the 2000s", "1/1/29", "2029-01-01"},
       {"pivot, first year of the 1900s", "1/1/30", "1930-01-01"},
       {"one-digit year", "5/6/7", "2007-06-05"},
@@ -36,16 +40,28 @@ TEST(TypedDate, ReadsDaysAsTheSettingsFileDoes) {
 }
 
 TEST(TypedDate, ReadsWhatIsTypedInEachOrder) {
-  const struct { const char* name; const char* text; std::size_t cursor; DateOrder order; Counts counts; const char* expected; } cases[] = {
+  const struct {
+    const char* name;
+    const char* text;
+    std::size_t cursor;
+    DateOrder order;
+    Counts counts;
+    const char* expected;
+  } cases[] = {
       {"day first", "15/06/1988", 10, DateOrder::DayMonthYear, Counts::Now, "1988-06-15"},
       {"month first", "06/15/1988", 10, DateOrder::MonthDayYear, Counts::Now, "1988-06-15"},
       {"year first", "1988.06.15", 10, DateOrder::YearMonthDay, Counts::Now, "1988-06-15"},
-      {"year first, its year short", "88.06.15", 8, DateOrder::YearMonthDay, Counts::WhenLeft, "1988-06-15"},
-      {"ISO in a day-first field", "1988-06-15", 10, DateOrder::DayMonthYear, Counts::Now, "1988-06-15"},
-      {"two-digit year waits", "15/06/19", 8, DateOrder::DayMonthYear, Counts::WhenLeft, "2019-06-15"},
+      {"year first, its year short", "88.06.15", 8, DateOrder::YearMonthDay, Counts::WhenLeft,
+       "1988-06-15"},
+      {"ISO in a day-first field", "1988-06-15", 10, DateOrder::DayMonthYear, Counts::Now,
+       "1988-06-15"},
+      {"two-digit year waits", "15/06/19", 8, DateOrder::DayMonthYear, Counts::WhenLeft,
+       "2019-06-15"},
       {"day still typed", "1988-06-1", 9, DateOrder::DayMonthYear, Counts::WhenLeft, "1988-06-01"},
-      {"edited before the year", "15/06/1988", 2, DateOrder::DayMonthYear, Counts::Now, "1988-06-15"},
-      {"eight digits year first", "19880615", 8, DateOrder::YearMonthDay, Counts::Now, "1988-06-15"},
+      {"edited before the year", "15/06/1988", 2, DateOrder::DayMonthYear, Counts::Now,
+       "1988-06-15"},
+      {"eight digits year first", "19880615", 8, DateOrder::YearMonthDay, Counts::Now,
+       "1988-06-15"},
       {"five-digit year", "1/1/19900", 9, DateOrder::DayMonthYear, Counts::Never, "1899-12-30"},
   };
   for (const auto& c : cases) {
@@ -60,14 +76,26 @@ TEST(TypedDate, ReadsWhatIsTypedInEachOrder) {
 TEST(TypedDate, SaysWhyATextIsNoDateInTheUsersForm) {
   const DateForm british = dateFormFor("dd/MM/yyyy"), american = dateFormFor("M/d/yy"),
                  german = dateFormFor("dd.MM.yy");
-  const struct { const char* name; const DateForm& form; const char* text; const char* expected; } cases[] = {
-      {"month first in en_GB", british, "12/24/1990", "12/24/1990 is not a date in day/month/year order: there is no month 24."},
-      {"no year", british, "24/12", "24/12 is not a whole date: type the day, month and year as day/month/year."},
-      {"31 February", british, "31/02/1990", "31/02/1990 is not a date: February 1990 has 28 days."},
-      {"day 32", american, "1/32/1990", "1/32/1990 is not a date in month/day/year order: no month has a day 32."},
-      {"ISO month 13", british, "1990-13-01", "1990-13-01 is not a date in year-month-day order: there is no month 13."},
-      {"three-digit year", german, "1.1.199", "1.1.199 has a year of 3 digits: type it with 2 or 4."},
-      {"before 1601", british, "1/1/1600", "1/1/1600 is outside the years Tidewell shows, 1601 to 9999."},
+  const struct {
+    const char* name;
+    const DateForm& form;
+    const char* text;
+    const char* expected;
+  } cases[] = {
+      {"month first in en_GB", british, "12/24/1990",
+       "12/24/1990 is not a date in day/month/year order: there is no month 24."},
+      {"no year", british, "24/12",
+       "24/12 is not a whole date: type the day, month and year as day/month/year."},
+      {"31 February", british, "31/02/1990",
+       "31/02/1990 is not a date: February 1990 has 28 days."},
+      {"day 32", american, "1/32/1990",
+       "1/32/1990 is not a date in month/day/year order: no month has a day 32."},
+      {"ISO month 13", british, "1990-13-01",
+       "1990-13-01 is not a date in year-month-day order: there is no month 13."},
+      {"three-digit year", german, "1.1.199",
+       "1.1.199 has a year of 3 digits: type it with 2 or 4."},
+      {"before 1601", british, "1/1/1600",
+       "1/1/1600 is outside the years Tidewell shows, 1601 to 9999."},
       {"four parts", british, "1/2/3/4", "1/2/3/4 is not a date written as day/month/year."},
       {"emptied", german, " ", "Type a date as day.month.year."},
       {"a date", american, "12/24/1990", ""},

@@ -16,11 +16,22 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(WholeFile, OnlyItsOwnTemporariesCountAsLeftovers) {
-  const struct { const char* name; bool own; } rows[] = {
-      {".Tidewell.ini.tmp-Ab12Cd", true},  {".Tidewell.ini.tmp-123", true},  {"Tidewell.ini.aB3xY9", true},
-      {"Tidewell.ini.backup", false},      {"Tidewell.ini.Backup", false},   {"Tidewell.ini.202412", false},
-      {"Tidewell.ini.aB3xY", false},       {"Tidewell.ini.aB3xY9z", false},  {".Tidewell.ini.tmp-Ab12Cd7", false},
-      {".Tidewell.ini.tmp-", false},       {".Tidewell.ini.tmp-a/b", false}, {"Other.ini.aB3xY9", false},
+  const struct {
+    const char* name;
+    bool own;
+  } rows[] = {
+      {".Tidewell.ini.tmp-Ab12Cd", true},
+      {".Tidewell.ini.tmp-123", true},
+      {"Tidewell.ini.aB3xY9", true},
+      {"Tidewell.ini.backup", false},
+      {"Tidewell.ini.Backup", false},
+      {"Tidewell.ini.202412", false},
+      {"Tidewell.ini.aB3xY", false},
+      {"Tidewell.ini.aB3xY9z", false},
+      {".Tidewell.ini.tmp-Ab12Cd7", false},
+      {".Tidewell.ini.tmp-", false},
+      {".Tidewell.ini.tmp-a/b", false},
+      {"Other.ini.aB3xY9", false},
       {"Tidewell.ini", false},
   };
   for (const auto& r : rows) EXPECT_EQ(isOwnTemporary(r.name, "Tidewell.ini"), r.own) << r.name;
@@ -53,12 +64,14 @@ class WholeFileOnDisk : public ::testing::Test {
 TEST_F(WholeFileOnDisk, ASaveRemovesItsStaleTemporariesOnly) {
   const fs::path file = dir / "Tidewell.ini";
   const std::vector<std::string> stale = {".Tidewell.ini.tmp-Ab12Cd", "Tidewell.ini.aB3xY9"};
-  const std::vector<std::string> kept = {"Tidewell.ini.backup", ".Other.ini.tmp-Ab12Cd", ".Tidewell.ini.tmp-Zz9Yy8"};
+  const std::vector<std::string> kept = {"Tidewell.ini.backup", ".Other.ini.tmp-Ab12Cd",
+                                         ".Tidewell.ini.tmp-Zz9Yy8"};
   for (const auto& name : stale) std::ofstream(dir / name) << "half";
   for (const auto& name : kept) std::ofstream(dir / name) << "mine";
   const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(2);
   for (const auto& name : stale) fs::last_write_time(dir / name, old);
-  for (std::size_t i = 0; i + 1 < kept.size(); ++i) fs::last_write_time(dir / kept[i], old);  // the last is fresh
+  for (std::size_t i = 0; i + 1 < kept.size(); ++i)
+    fs::last_write_time(dir / kept[i], old);  // the last is fresh
 
   ASSERT_EQ(writeWholeFiles({{file.string(), "[Tidewell]\n"}}, {dir.string(), true}), std::nullopt);
   std::vector<std::string> left;
@@ -77,8 +90,9 @@ TEST_F(WholeFileOnDisk, APrivateFileAndItsFoldersAreTheUsersAlone) {
   const auto failed = writeWholeFiles({{file.string(), "x"}}, {(dir / "config").string(), true});
   ::umask(kept);
   EXPECT_EQ(failed.has_value() ? failed->why : "", "");
-  EXPECT_EQ((std::vector<unsigned>{modeOf(dir / "config"), modeOf(file.parent_path()), modeOf(file)}),
-            (std::vector<unsigned>{0700, 0700, 0600}));
+  EXPECT_EQ(
+      (std::vector<unsigned>{modeOf(dir / "config"), modeOf(file.parent_path()), modeOf(file)}),
+      (std::vector<unsigned>{0700, 0700, 0600}));
 }
 
 // What someone else could have put in place, or what is no plain file, is never opened.
@@ -100,8 +114,12 @@ TEST_F(WholeFileOnDisk, WhatOthersCouldHavePutThereIsLeftAsItIs) {
     fs::create_symlink("/etc/hostname", shared / "rootfile.ini");
   }
   ::mkfifo((dir / "pipe.ini").c_str(), 0600);  // opened for writing with no reader, it would wait
-  const struct { fs::path path; std::string why; } rows[] = {
-      {open / "planted.ini", "The folder " + open.string() + " can be changed by every user (mode 0777)"},
+  const struct {
+    fs::path path;
+    std::string why;
+  } rows[] = {
+      {open / "planted.ini",
+       "The folder " + open.string() + " can be changed by every user (mode 0777)"},
       {root ? shared / "planted.ini" : shared / "rootfile.ini",
        "The folder " + shared.string() + " can be changed by every user (mode 1777), and the link"},
       {dir / "pipe.ini", "it is a named pipe"},

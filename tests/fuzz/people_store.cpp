@@ -1,7 +1,7 @@
 // The people list loaded from a store filled from the input: every listed line must lead back
 // to its slot, and what is saved must load as the same list.
-#include "fuzz/fuzz_input.h"
 #include "people/people_store.h"
+#include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tw;
@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::size_t i : {std::size_t{0}, listed / 2, listed - 1}) {
     if (i >= listed) continue;
     const std::int16_t slot = people.slotOf(list.lines[i]);
-    fuzz::require(slot >= 1 && slot <= PeopleStore::kSlots && people.listLine(slot) == list.lines[i]);
+    fuzz::require(slot >= 1 && slot <= PeopleStore::kSlots &&
+                  people.listLine(slot) == list.lines[i]);
   }
   const std::vector<std::string> lines = fuzz::split(text, "\n");
   for (std::size_t i = 0; i < std::min<std::size_t>(lines.size(), 3); ++i) {

@@ -11,14 +11,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string name;
   for (const char c : text.substr(0, std::min<std::size_t>(text.find('\n'), 64)))
     if (static_cast<unsigned char>(c) < 0x80) name += c;
-  const std::map<std::string, std::string> changes = {{"Birthname1", name}, {"PeopleName 50", "Zoë, \"Z\""}};
+  const std::map<std::string, std::string> changes = {{"Birthname1", name},
+                                                      {"PeopleName 50", "Zoë, \"Z\""}};
   const std::string saved = withChanges(text, "Tidewell", changes);
   auto values = sectionValues(saved, "Tidewell");
   for (const auto& [key, value] : changes) fuzz::require(values[key] == value);
   fuzz::require(withChanges(saved, "Tidewell", changes) == saved);
   // Lines the program does not own keep their bytes: the old text is all there, in order.
   std::size_t at = 0;
-  for (const std::string& line : fuzz::split(text, "\r\n")) {  // each of LF, CR LF and CR ends a line
+  for (const std::string& line :
+       fuzz::split(text, "\r\n")) {                     // each of LF, CR LF and CR ends a line
     if (line.find('=') != std::string::npos) continue;  // a key line may be ours, and changed
     const std::size_t found = saved.find(line, at);
     fuzz::require(found != std::string::npos);

@@ -5,11 +5,11 @@
 
 #include <map>
 
-#include "settings/settings_io.h"
 #include "interpret/critical_days.h"
 #include "interpret/day_values.h"
 #include "interpret/ical.h"
 #include "mock/phase_rule.h"
+#include "settings/settings_io.h"
 
 namespace tw {
 namespace {
@@ -26,7 +26,8 @@ void add(Days& days, Date d, int cycle) {
 void addSaid(Days& days, Date d, const std::string& text, const char* const names[3]) {
   for (int k = 0; k < 3; ++k) {
     const std::size_t at = text.find(names[k]), end = text.find_first_of(";.\n", at);
-    if (at != std::string::npos && text.substr(at, end - at).ends_with(", critical")) add(days, d, k);
+    if (at != std::string::npos && text.substr(at, end - at).ends_with(", critical"))
+      add(days, d, k);
   }
 }
 
@@ -40,7 +41,8 @@ TEST(CriticalAgreement, EveryPlaceNamesTheSameDaysAsTheRuleOverACentury) {
   ChartState s;
   s.options = defaultChartOptions();
   s.birthday = birth;
-  for (s.chartDate = from; s.chartDate <= to; s.chartDate = spanEnd(s.chartDate, CriticalSpan::Months12) + 1)
+  for (s.chartDate = from; s.chartDate <= to;
+       s.chartDate = spanEnd(s.chartDate, CriticalSpan::Months12) + 1)
     for (const CriticalEntry& e : criticalDaysAhead(s, CriticalSpan::Months12))
       if (e.day.date <= to) list[e.day.date] = criticalCycleNames(e.day);
   const char* const titles[] = {"Physical:", "Emotional:", "Intellectual:"};
@@ -61,8 +63,10 @@ TEST(CriticalAgreement, EveryPlaceNamesTheSameDaysAsTheRuleOverACentury) {
   }
 
   ASSERT_GT(rule.size(), 7000u) << "some two days in ten";
-  const std::pair<const char*, const Days*> places[] = {
-      {"list", &list}, {"tooltip", &tooltip}, {"description", &description}, {"calendar", &calendar}};
+  const std::pair<const char*, const Days*> places[] = {{"list", &list},
+                                                        {"tooltip", &tooltip},
+                                                        {"description", &description},
+                                                        {"calendar", &calendar}};
   for (const auto& [name, found] : places) EXPECT_EQ(*found, rule) << name;
 }
 

@@ -11,11 +11,14 @@ namespace {
 // The events' content lines unfolded, after checking CR LF endings and the 75-octet limit.
 std::vector<std::string> eventLines(const std::string& text) {
   std::vector<std::string> lines;
-  for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+  for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+       start = end + 2) {
     const std::string line = text.substr(start, end - start);
     EXPECT_LE(line.size(), 75u) << line;
-    if (line.starts_with(' ')) lines.back() += line.substr(1);
-    else lines.push_back(line);
+    if (line.starts_with(' '))
+      lines.back() += line.substr(1);
+    else
+      lines.push_back(line);
   }
   EXPECT_TRUE(text.ends_with("\r\nEND:VCALENDAR\r\n")) << text;
   return {std::find(lines.begin(), lines.end(), "BEGIN:VEVENT"), lines.end() - 1};
@@ -26,15 +29,21 @@ const UtcTime kWritten{fromYmd(2024, 3, 5), 13 * 3600 + 4 * 60 + 5};
 
 TEST(ICalendar, EachDayIsAnAllDayEvent) {
   const std::string name = "Zoë Ångström-Żółkiewska, née Ñúñez-Ørsted; Łódź";  // folds mid-name
-  const std::string summary = "SUMMARY:Critical day for Zoë Ångström-Żółkiewska\\, née "
-                              "Ñúñez-Ørsted\\; Łódź: physical";
+  const std::string summary =
+      "SUMMARY:Critical day for Zoë Ångström-Żółkiewska\\, née "
+      "Ñúñez-Ørsted\\; Łódź: physical";
   const CriticalEntry zoe{{fromYmd(2024, 3, 7), true, false, false}, 1, kAnn, name};
-  const std::vector<std::string> event = {"BEGIN:VEVENT", "UID:20240307-19900131-292da58c@tidewell",
-      "DTSTAMP:20240305T130405Z", "DTSTART;VALUE=DATE:20240307", "DTEND;VALUE=DATE:20240308",
-      summary, "TRANSP:TRANSPARENT"};
+  const std::vector<std::string> event = {"BEGIN:VEVENT",
+                                          "UID:20240307-19900131-292da58c@tidewell",
+                                          "DTSTAMP:20240305T130405Z",
+                                          "DTSTART;VALUE=DATE:20240307",
+                                          "DTEND;VALUE=DATE:20240308",
+                                          summary,
+                                          "TRANSP:TRANSPARENT"};
   auto alarmed = event;
-  alarmed.insert(alarmed.end(), {"BEGIN:VALARM", "ACTION:DISPLAY", "DESCRIPTION" + summary.substr(7),
-                                 "TRIGGER:-PT15H", "END:VALARM"});
+  alarmed.insert(alarmed.end(),
+                 {"BEGIN:VALARM", "ACTION:DISPLAY", "DESCRIPTION" + summary.substr(7),
+                  "TRIGGER:-PT15H", "END:VALARM"});
   const struct {
     const char* name;
     CriticalEntry day;
@@ -49,7 +58,8 @@ TEST(ICalendar, EachDayIsAnAllDayEvent) {
        {"BEGIN:VEVENT", "UID:20241231-19850601@tidewell", "DTSTAMP:20250101T000000Z",
         "DTSTART;VALUE=DATE:20241231", "DTEND;VALUE=DATE:20250101",
         "SUMMARY:Critical day: emotional\\, intellectual", "TRANSP:TRANSPARENT"}},
-      {"the calendar's last day has no end", {{kLastDate, true, false, false}, 1, kAnn, ""},
+      {"the calendar's last day has no end",
+       {{kLastDate, true, false, false}, 1, kAnn, ""},
        {kWritten, false},
        {"BEGIN:VEVENT", "UID:99991231-19900131@tidewell", "DTSTAMP:20240305T130405Z",
         "DTSTART;VALUE=DATE:99991231", "SUMMARY:Critical day: physical", "TRANSP:TRANSPARENT"}},
@@ -86,7 +96,10 @@ TEST(ICalendar, EventUidsAreStableForAPersonAndDistinctBetweenTwo) {
     return static_cast<std::size_t>(std::unique(v.begin(), v.end()) - v.begin());
   };
   const auto ann = entriesOf(criticalDays(kAnn, from, to), kAnn, "Ann");
-  const struct { const char* name; std::vector<CriticalEntry> days; } twins[] = {
+  const struct {
+    const char* name;
+    std::vector<CriticalEntry> days;
+  } twins[] = {
       {"twins with names", both("Ann", "Bea", kAnn)},
       {"one person entered twice", both("Ann", "Ann", kAnn)},
       {"twins without names", both("", "", kAnn)},
@@ -102,7 +115,8 @@ TEST(ICalendar, EventUidsAreStableForAPersonAndDistinctBetweenTwo) {
   EXPECT_EQ(uids(iCalendar(ann, {{kWritten.day + 30, 0}, true})), alone);
   auto beside = uids(iCalendar(both("Ann", "Bea", kAnn), {kWritten, false}));
   std::vector<std::string> kept;
-  std::set_intersection(alone.begin(), alone.end(), beside.begin(), beside.end(), std::back_inserter(kept));
+  std::set_intersection(alone.begin(), alone.end(), beside.begin(), beside.end(),
+                        std::back_inserter(kept));
   EXPECT_EQ(kept, alone);
 }
 
@@ -115,9 +129,17 @@ TEST(ICalendar, FoldsAtExactly75OctetsKeepingCharactersWhole) {
   } rows[] = {
       {"75 octets stay on one line", a75, a75 + "\r\n"},
       {"the 76th octet goes on", a75 + "b", a75 + "\r\n b\r\n"},
-      {"continuations hold 74 after their blank", a75 + a74 + "b", a75 + "\r\n " + a74 + "\r\n b\r\n"},
-      {"a two-octet character across octet 75 moves whole", a74 + "é" "b", a74 + "\r\n é" "b\r\n"},
-      {"a two-octet character ending on octet 75 stays", a73 + "é" "b", a73 + "é\r\n b\r\n"},
+      {"continuations hold 74 after their blank", a75 + a74 + "b",
+       a75 + "\r\n " + a74 + "\r\n b\r\n"},
+      {"a two-octet character across octet 75 moves whole",
+       a74 + "é"
+             "b",
+       a74 + "\r\n é"
+             "b\r\n"},
+      {"a two-octet character ending on octet 75 stays",
+       a73 + "é"
+             "b",
+       a73 + "é\r\n b\r\n"},
       {"a three-octet character across octet 75 moves whole", a74 + "€", a74 + "\r\n €\r\n"},
   };
   for (const auto& r : rows) EXPECT_EQ(foldLine(r.line), r.want) << r.name;

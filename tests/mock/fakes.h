@@ -13,16 +13,19 @@
 
 // A getter and a setter over one plain member.
 #define TW_FAKE_PROPERTY(T, get, set, member) \
-  T get() const override { return member; }  \
+  T get() const override { return member; }   \
   void set(T v) override { member = v; }
 
 namespace tw::test {
 
 class FakeControl : public virtual ui::Control {
  public:
-  TW_FAKE_PROPERTY(double, left, setLeft, x) TW_FAKE_PROPERTY(double, top, setTop, y)
-  TW_FAKE_PROPERTY(double, width, setWidth, w) TW_FAKE_PROPERTY(double, height, setHeight, h)
-  TW_FAKE_PROPERTY(bool, isVisible, setVisible, visible) TW_FAKE_PROPERTY(bool, isEnabled, setEnabled, enabled)
+  TW_FAKE_PROPERTY(double, left, setLeft, x)
+  TW_FAKE_PROPERTY(double, top, setTop, y)
+  TW_FAKE_PROPERTY(double, width, setWidth, w)
+  TW_FAKE_PROPERTY(double, height, setHeight, h)
+  TW_FAKE_PROPERTY(bool, isVisible, setVisible, visible)
+  TW_FAKE_PROPERTY(bool, isEnabled, setEnabled, enabled)
   void setFocus() override {}
   double x = 0, y = 0, w = 0, h = 0;
   bool visible = true, enabled = true;
@@ -68,7 +71,8 @@ class FakeWindow : public ui::Window {
     state = s;
     log.push_back("state " + std::to_string(static_cast<int>(s)));
   }
-  TW_FAKE_PROPERTY(double, left, setLeft, x) TW_FAKE_PROPERTY(double, top, setTop, y)
+  TW_FAKE_PROPERTY(double, left, setLeft, x)
+  TW_FAKE_PROPERTY(double, top, setTop, y)
   double width() const override { return w; }
   double height() const override { return h; }
   void setWidth(double v) override { resized("width ", w = v); }
@@ -82,7 +86,9 @@ class FakeWindow : public ui::Window {
   void hide() override { visible = false; }
   void close() override { visible = false, ++closeCount; }
   // Sets the place without running the layout pass (the state a test starts from).
-  void place(double l, double t, double width, double height) { x = l, y = t, w = width, h = height; }
+  void place(double l, double t, double width, double height) {
+    x = l, y = t, w = width, h = height;
+  }
 
   double x = 0, y = 0, w = 0, h = 0;
   ui::WindowState state = ui::WindowState::Normal;

@@ -9,11 +9,11 @@
 #include <optional>
 
 #include "app/main_window.h"
-#include "settings/text_forms.h"
 #include "commands/display_settings.h"
 #include "commands/print_and_save.h"
 #include "mock/fakes.h"
 #include "mock/recording_surface.h"
+#include "settings/text_forms.h"
 
 namespace tw::test {
 
@@ -21,8 +21,8 @@ inline std::string twips(double v) { return std::to_string(static_cast<long long
 
 struct DialogAnswer {
   bool confirm = false;
-  Colour color = 0;      // a confirmed colour dialog's choice
-  std::string fileName;  // a confirmed save dialog's choice
+  Colour color = 0;        // a confirmed colour dialog's choice
+  std::string fileName;    // a confirmed save dialog's choice
   std::size_t filter = 0;  // and the filter chosen with it
 };
 
@@ -133,21 +133,21 @@ struct MainWindowFixture {
   RecordingSurface surface;
   FakePicture picture{surface};
   FakeDatePicker birthdayPicker, birthday2Picker, chartDatePicker;
-  FakeMenuItem bio, comp, phy, emo, intl, ave, days, weeks, years, weekSep, todayMark, criticalMarks;
+  FakeMenuItem bio, comp, phy, emo, intl, ave, days, weeks, years, weekSep, todayMark,
+      criticalMarks;
   FixedWidthMeasure measure;
   ScriptedMessages messages;
   MemoryStore store;
   FixedClock clock{fromYmd(2026, 12, 5)};
   FakeProgram program;
   FakeScreens screens;
-  MainWindow main{MainWindowControls{window, toolbar, picture, birthdayButton, birthdayPicker,
-                                     birthday2Button, birthday2Picker, chartDateLabel,
-                                     chartDatePicker,
-                                     MainWindowMenus{bio, comp, phy, emo, intl, ave, days, weeks,
-                                                     years, weekSep, todayMark, criticalMarks}},
-                  MainWindowServices{surface, measure, messages, store, clock, program, Locale{},
-                                     screens},
-                  MainWindowPeers{peopleListWindow, personEntryWindow, printPageWindow}};
+  MainWindow main{
+      MainWindowControls{window, toolbar, picture, birthdayButton, birthdayPicker, birthday2Button,
+                         birthday2Picker, chartDateLabel, chartDatePicker,
+                         MainWindowMenus{bio, comp, phy, emo, intl, ave, days, weeks, years,
+                                         weekSep, todayMark, criticalMarks}},
+      MainWindowServices{surface, measure, messages, store, clock, program, Locale{}, screens},
+      MainWindowPeers{peopleListWindow, personEntryWindow, printPageWindow}};
   std::vector<std::string> timeline;
   ScriptedDialogs dialog;
   Chart chart{*this};
@@ -187,15 +187,20 @@ struct MainWindowFixture {
 
   // The ticked menu items and the shown second-birthday controls, in the window's order.
   std::string marks() const {
-    const std::pair<const char*, bool> items[] = {
-        {"biorhythmChart", bio.checked},        {"comparisonChart", comp.checked},
-        {"physicalCurve", phy.checked},          {"emotionalCurve", emo.checked},
-        {"intellectualCurve", intl.checked},     {"averageCurve", ave.checked},
-        {"ageInDays", days.checked},             {"ageInWeeks", weeks.checked},
-        {"ageInYears", years.checked},           {"weekSeparators", weekSep.checked},
-        {"todayMarker", todayMark.checked},      {"criticalDayMarks", criticalMarks.checked},
-        {"birthday2Picker", birthday2Picker.isVisible()},
-        {"birthday2Button", birthday2Button.isVisible()}};
+    const std::pair<const char*, bool> items[] = {{"biorhythmChart", bio.checked},
+                                                  {"comparisonChart", comp.checked},
+                                                  {"physicalCurve", phy.checked},
+                                                  {"emotionalCurve", emo.checked},
+                                                  {"intellectualCurve", intl.checked},
+                                                  {"averageCurve", ave.checked},
+                                                  {"ageInDays", days.checked},
+                                                  {"ageInWeeks", weeks.checked},
+                                                  {"ageInYears", years.checked},
+                                                  {"weekSeparators", weekSep.checked},
+                                                  {"todayMarker", todayMark.checked},
+                                                  {"criticalDayMarks", criticalMarks.checked},
+                                                  {"birthday2Picker", birthday2Picker.isVisible()},
+                                                  {"birthday2Button", birthday2Button.isVisible()}};
     std::string out;
     for (const auto& [name, on] : items)
       if (on) out += (out.empty() ? "" : " ") + std::string(name);

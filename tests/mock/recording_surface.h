@@ -20,11 +20,17 @@ class RecordingSurface : public DrawingSurface {
   float height() const override { return height_; }
   void setBackground(Colour c) override { calls.push_back("setBackground " + std::to_string(c)); }
   void clear() override { calls.push_back("clear"); }
-  void setLineWidth(std::int16_t px) override { calls.push_back("setLineWidth " + std::to_string(px)); }
-  void setLineStyle(std::int16_t s) override { calls.push_back("setLineStyle " + std::to_string(s)); }
+  void setLineWidth(std::int16_t px) override {
+    calls.push_back("setLineWidth " + std::to_string(px));
+  }
+  void setLineStyle(std::int16_t s) override {
+    calls.push_back("setLineStyle " + std::to_string(s));
+  }
   void setFontSize(float points) override { calls.push_back("setFontSize " + number(points)); }
   void setBold(bool bold) override { calls.push_back(bold ? "setBold 1" : "setBold 0"); }
-  void moveTo(float x, float y) override { calls.push_back("moveTo " + number(x) + " " + number(y)); }
+  void moveTo(float x, float y) override {
+    calls.push_back("moveTo " + number(x) + " " + number(y));
+  }
   void text(const std::string& text) override { calls.push_back("text \"" + text + "\""); }
   void line(float x1, float y1, float x2, float y2) override {
     calls.push_back("line " + number(x1) + " " + number(y1) + " " + number(x2) + " " + number(y2));

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/merging_store.h"
 #include "mock/main_window_fixture.h"
 #include "mock/memory_file.h"
 #include "people/person_entry.h"
+#include "settings/merging_store.h"
 
 namespace tw::test {
 namespace {
@@ -21,11 +21,13 @@ struct PeopleListTest : ::testing::Test, MainWindowFixture {
   FakeTextBox name;
   FakeDatePicker date;
   FakeControl okB, welcomeParts;
-  PersonEntry entry{PersonEntryControls{personEntryWindow, name, date, okB, welcomeParts}, messages};
-  PeopleList people{PeopleListControls{peopleListWindow, list, editB, deleteB, drawB},
-                    main, entry, messages, store};
+  PersonEntry entry{PersonEntryControls{personEntryWindow, name, date, okB, welcomeParts},
+                    messages};
+  PeopleList people{PeopleListControls{peopleListWindow, list, editB, deleteB, drawB}, main, entry,
+                    messages, store};
 
-  void start(Date chartDate, std::initializer_list<std::tuple<int, std::string, std::string>> persons) {
+  void start(Date chartDate,
+             std::initializer_list<std::tuple<int, std::string, std::string>> persons) {
     store.values["Birthname1"] = store.values["Birthname2"] = "Me";
     for (const auto& [slot, n, d] : persons) {
       store.values["PeopleName " + std::to_string(slot)] = n;
@@ -66,7 +68,8 @@ TEST_F(PeopleListTest, NewFillsTheSlotDeleteFreed) {
   people.addPerson();
   EXPECT_EQ(list.lines, (Lines{"Cy (1/6/1980)", "Bob (1/2/1970)"}));
   EXPECT_EQ(store.values["PeopleName 1"], "Cy");
-  EXPECT_EQ(messages.shown.back(), (ShownMessage{"You must enter a name!", MessageKind::Warning, ""}));
+  EXPECT_EQ(messages.shown.back(),
+            (ShownMessage{"You must enter a name!", MessageKind::Warning, ""}));
 }
 
 TEST_F(PeopleListTest, EditingTwinsChangesOnlyTheHigherOnceConfirmed) {
@@ -95,12 +98,17 @@ TEST_F(PeopleListTest, AFullListRefusesNewWithoutOpeningTheEntry) {
   people.load();
   people.addPerson();
   EXPECT_EQ(personEntryWindow.modalCount, 0);
-  EXPECT_EQ(messages.shown.back(), (ShownMessage{"You have already entered the maximum\r\nnumber of people.",
-                                                 MessageKind::Information, "Tidewell"}));
+  EXPECT_EQ(messages.shown.back(),
+            (ShownMessage{"You have already entered the maximum\r\nnumber of people.",
+                          MessageKind::Information, "Tidewell"}));
 }
 
 TEST_F(PeopleListTest, TheChosenPersonTakesTheBirthdayTheListWasOpenedFor) {
-  const struct { const char* what; bool second, selected; Date chartDate, birthday, birthday2, shownChartDate; } cases[] = {
+  const struct {
+    const char* what;
+    bool second, selected;
+    Date chartDate, birthday, birthday2, shownChartDate;
+  } cases[] = {
       {"first birthday", false, true, clock.day, kAnn, kMe, clock.day},
       {"second birthday, the chart date before it", true, true, kMe, kMe, kAnn, kAnn},
       {"nobody selected", false, false, fromYmd(1899, 1, 1), kMe, kMe, fromYmd(1899, 1, 1)},
@@ -116,7 +124,8 @@ TEST_F(PeopleListTest, TheChosenPersonTakesTheBirthdayTheListWasOpenedFor) {
     };
     c.second ? main.chooseBirthday2() : main.chooseBirthday();
     const ChartState& st = main.state();
-    EXPECT_EQ((std::vector<Date>{st.birthday, birthdayPicker.value(), st.birthday2, birthday2Picker.value()}),
+    EXPECT_EQ((std::vector<Date>{st.birthday, birthdayPicker.value(), st.birthday2,
+                                 birthday2Picker.value()}),
               (std::vector<Date>{c.birthday, c.birthday, c.birthday2, c.birthday2}));
     EXPECT_EQ(st.name, c.birthday == kAnn ? "Ann" : "Me");
     EXPECT_EQ(st.name2, c.birthday2 == kAnn ? "Ann" : "Me");
@@ -134,8 +143,10 @@ TEST_F(PeopleListTest, TwoCopiesKeepEachOthersPeople) {
   file.text = "[Tidewell]\nPeopleName%201=Ann\nPeopleDate%201=25/12/1990\n";
   MergingSettingsStore storeA(file), storeB(file);
   FakeListBox listA, listB;
-  PeopleList a{PeopleListControls{peopleListWindow, listA, editB, deleteB, drawB}, main, entry, messages, storeA};
-  PeopleList b{PeopleListControls{peopleListWindow, listB, editB, deleteB, drawB}, main, entry, messages, storeB};
+  PeopleList a{PeopleListControls{peopleListWindow, listA, editB, deleteB, drawB}, main, entry,
+               messages, storeA};
+  PeopleList b{PeopleListControls{peopleListWindow, listB, editB, deleteB, drawB}, main, entry,
+               messages, storeB};
   a.load();
   b.load();
   const auto add = [&](PeopleList& list, const std::string& who) {

@@ -9,21 +9,27 @@ namespace {
 
 TEST(PeopleStore, StoredDatesReadDayFirstOrAsTheDefault) {
   const Date y1990 = fromYmd(1990, 1, 1);
-  const std::pair<std::string, Date> cases[] = {{"25/12/1990", fromYmd(1990, 12, 25)}, {"1/1/90", y1990},
-      {"30/12/1899", 0}, {"31/2/2001", y1990}, {"12/31/2001", y1990}, {"", y1990}};
+  const std::pair<std::string, Date> cases[] = {{"25/12/1990", fromYmd(1990, 12, 25)},
+                                                {"1/1/90", y1990},
+                                                {"30/12/1899", 0},
+                                                {"31/2/2001", y1990},
+                                                {"12/31/2001", y1990},
+                                                {"", y1990}};
   test::MemoryStore store;
   for (int n = 1; n <= 6; ++n) store.values["PeopleDate " + std::to_string(n)] = cases[n - 1].first;
   store.values["PeopleDate 50"] = "2/3/2004";
   PeopleStore people(store);
   people.load();
-  for (int n = 1; n <= 6; ++n) EXPECT_EQ(people.dates[n], cases[n - 1].second) << cases[n - 1].first;
+  for (int n = 1; n <= 6; ++n)
+    EXPECT_EQ(people.dates[n], cases[n - 1].second) << cases[n - 1].first;
   EXPECT_EQ(people.dates[50], fromYmd(2004, 3, 2));
   EXPECT_EQ(people.dates[49], y1990);  // never stored
 }
 
 TEST(PeopleStore, StoredNamesAreCutAtTheLongestName) {
   test::MemoryStore store;
-  store.values = {{"PeopleName 1", std::string(1000, 'n')}, {"PeopleName 50", std::string(1001, 'n')}};
+  store.values = {{"PeopleName 1", std::string(1000, 'n')},
+                  {"PeopleName 50", std::string(1001, 'n')}};
   PeopleStore people(store);
   people.load();
   EXPECT_EQ(people.names[1], std::string(1000, 'n'));
@@ -56,8 +62,11 @@ TEST(PeopleStore, TheFirstAndLastSlots) {
 TEST(PeopleStore, ALineIsFoundInTheHighestSlotThatHasIt) {
   test::MemoryStore store;
   PeopleStore people(store);
-  const std::tuple<int, const char*, Date> persons[] = {{5, "Ann", fromYmd(1990, 12, 25)}, {2, "Anna", fromYmd(1990, 12, 25)},
-      {8, "Bo", fromYmd(2000, 1, 1)}, {3, "Bo", fromYmd(2000, 1, 1)}, {9, "bo", fromYmd(2000, 1, 1)}};
+  const std::tuple<int, const char*, Date> persons[] = {{5, "Ann", fromYmd(1990, 12, 25)},
+                                                        {2, "Anna", fromYmd(1990, 12, 25)},
+                                                        {8, "Bo", fromYmd(2000, 1, 1)},
+                                                        {3, "Bo", fromYmd(2000, 1, 1)},
+                                                        {9, "bo", fromYmd(2000, 1, 1)}};
   for (const auto& [slot, name, d] : persons) {
     people.names[slot] = name;
     people.dates[slot] = d;
@@ -66,12 +75,15 @@ TEST(PeopleStore, ALineIsFoundInTheHighestSlotThatHasIt) {
   test::FakeListBox list;
   list.index = 0;
   people.fill(list);
-  EXPECT_EQ(list.lines, (std::vector<std::string>{"Anna (25/12/1990)", "Bo (1/1/2000)", "Ann (25/12/1990)",
-                                                  "Bo (1/1/2000)", "bo (1/1/2000)"}));
+  EXPECT_EQ(list.lines,
+            (std::vector<std::string>{"Anna (25/12/1990)", "Bo (1/1/2000)", "Ann (25/12/1990)",
+                                      "Bo (1/1/2000)", "bo (1/1/2000)"}));
   EXPECT_EQ(list.selectedIndex(), -1);
   EXPECT_EQ(people.lowestFreeSlot(), 1);
-  const std::pair<std::string, int> cases[] = {{"Anna (25/12/1990)", 2}, {"Ann (25/12/1990)", 5}, {"Bo (1/1/2000)", 8},
-      {"bo (1/1/2000)", 9}, {"Bo (01/01/2000)", 0}, {"Ann (25/12/1990) ", 0}, {" (1/1/1990)", 0}, {"", 0}};
+  const std::pair<std::string, int> cases[] = {{"Anna (25/12/1990)", 2}, {"Ann (25/12/1990)", 5},
+                                               {"Bo (1/1/2000)", 8},     {"bo (1/1/2000)", 9},
+                                               {"Bo (01/01/2000)", 0},   {"Ann (25/12/1990) ", 0},
+                                               {" (1/1/1990)", 0},       {"", 0}};
   for (const auto& [line, slot] : cases) EXPECT_EQ(people.slotOf(line), slot) << line;
 }
 

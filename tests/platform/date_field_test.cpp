@@ -16,11 +16,11 @@ namespace {
 constexpr Date kStart = 36526;  // 1/1/2000, the field's date before each row
 
 struct Typing {
-  Date before;   // after the keys, before the field is left
-  Date after;    // after leaving it
-  int changes;   // dateTaken signals
-  std::string shown;   // the text once left
-  std::string refusal; // what the field says of it
+  Date before;          // after the keys, before the field is left
+  Date after;           // after leaving it
+  int changes;          // dateTaken signals
+  std::string shown;    // the text once left
+  std::string refusal;  // what the field says of it
   bool markedBeforeLeaving;
 };
 
@@ -49,8 +49,8 @@ TEST(DateField, TypedDatesInFourLocales) {
     const char* name;
     const char* locale;
     const char* keys;
-    Date date;      // kStart when refused
-    bool atOnce;    // taken as typed (or on Return), before the field is left
+    Date date;          // kStart when refused
+    bool atOnce;        // taken as typed (or on Return), before the field is left
     const char* shown;  // a refused text stays as typed
   } rows[] = {
       {"the user's form", "en_GB", "15/06/1988", d1988, true, "15/06/1988"},
@@ -94,8 +94,8 @@ TEST(DateField, PastedAndSteppedDates) {
     QCoreApplication::sendEvent(&field, &e);
     return field.text();
   };
-  EXPECT_EQ(press(4, Qt::Key_Up), "29/02/2024");    // the month, kept in February
-  EXPECT_EQ(press(0, Qt::Key_Up), "01/03/2024");    // the day, into March
+  EXPECT_EQ(press(4, Qt::Key_Up), "29/02/2024");     // the month, kept in February
+  EXPECT_EQ(press(0, Qt::Key_Up), "01/03/2024");     // the day, into March
   EXPECT_EQ(press(10, Qt::Key_Down), "01/03/2023");  // the year
   field.show();
   QApplication::setActiveWindow(&field);

@@ -3,19 +3,19 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QSettings>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <csignal>
 #include <optional>
 #include <tuple>
-#include <sys/resource.h>
 
 #include "platform/app_root.h"
 #include "qt_app.h"
@@ -78,7 +78,8 @@ TEST_F(QtPrintSave, PrintsOnePdfPageAtThePrintableAreasCorner) {
   root->view().windowAdapter().setHeight(7000);
   root->view().action("print")->trigger();
 
-  EXPECT_EQ(root->printPageWindow().widget()->windowHandle(), nullptr) << "the print page was shown";
+  EXPECT_EQ(root->printPageWindow().widget()->windowHandle(), nullptr)
+      << "the print page was shown";
   // The printed chart, drawn again here at 96 dpi, to find where its ink lies.
   const ChartDrawing& printed = display.printPage().chart();
   QtSurface again(96, 1);
@@ -91,10 +92,12 @@ TEST_F(QtPrintSave, PrintsOnePdfPageAtThePrintableAreasCorner) {
   EXPECT_EQ(file.readAll().count("/Type /Page\n"), 1);
   const auto images = poppler("pdfimages", {"-list", pdf});
   const auto text = poppler("pdftotext", {"-layout", pdf, "-"});
-  if (!images || !text || !poppler("pdftoppm", {"-v"})) GTEST_SKIP() << "poppler-utils is not installed";
+  if (!images || !text || !poppler("pdftoppm", {"-v"}))
+    GTEST_SKIP() << "poppler-utils is not installed";
   EXPECT_EQ(images->count('\n'), 2) << images->toStdString();  // the table's heading alone
   for (const char* header : {"Birthday: ", "Chart date: ", "Age: "})
-    EXPECT_TRUE(text->contains(QString::fromLatin1(header))) << header << " not in " << text->toStdString();
+    EXPECT_TRUE(text->contains(QString::fromLatin1(header)))
+        << header << " not in " << text->toStdString();
   poppler("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, path("page")});
   // The ink on the page is the chart's ink, placed at the printable area's corner.
   const QImage page = QImage(path("page.png")).convertToFormat(QImage::Format_RGB32);
@@ -109,9 +112,14 @@ TEST_F(QtPrintSave, PrintsOnePdfPageAtThePrintableAreasCorner) {
 
 TEST_F(QtPrintSave, TheSaveDialogWritesTheTypeChosenInIt) {
   // The name typed in the dialog, the filter chosen there, the file written and how it begins.
-  const struct { const char* typed; int filter; const char* file; QByteArray start; } cases[] = {
-      {"chart", 0, "chart.BMP", "BM"}, {"chart", 1, "chart.png", "\x89PNG"},
-      {"chart", 2, "chart.svg", "<?xml"}, {"chart", 3, "chart.pdf", "%PDF"},
+  const struct {
+    const char* typed;
+    int filter;
+    const char* file;
+    QByteArray start;
+  } cases[] = {
+      {"chart", 0, "chart.BMP", "BM"},          {"chart", 1, "chart.png", "\x89PNG"},
+      {"chart", 2, "chart.svg", "<?xml"},       {"chart", 3, "chart.pdf", "%PDF"},
       {"other.PNG", 0, "other.PNG", "\x89PNG"},  // the name's own extension rules
   };
   QStringList offered;
@@ -123,7 +131,8 @@ TEST_F(QtPrintSave, TheSaveDialogWritesTheTypeChosenInIt) {
                                                "SVG drawings (*.svg)", "PDF documents (*.pdf)"}));
     EXPECT_EQ(std::tuple(save.selectedNameFilter(), save.defaultSuffix()),
               std::tuple(QString("Bitmaps (*.BMP)"), QString("BMP")));
-    EXPECT_FALSE(save.testOption(QFileDialog::DontConfirmOverwrite)) << "replacing a file is not confirmed";
+    EXPECT_FALSE(save.testOption(QFileDialog::DontConfirmOverwrite))
+        << "replacing a file is not confirmed";
     offered << QFileInfo(save.selectedFiles().value(0)).fileName();
     // What choosing a filter in the list does: select it and say so.
     const QString filter = save.nameFilters().at(cases[i].filter);
@@ -132,8 +141,10 @@ TEST_F(QtPrintSave, TheSaveDialogWritesTheTypeChosenInIt) {
     save.selectFile(path(cases[i].typed));
     return int(QDialog::Accepted);
   };
-  for (i = 0; i < static_cast<int>(std::size(cases)); ++i) root->view().action("saveAsBmp")->trigger();
-  EXPECT_EQ(offered, (QStringList{"Tidewell.BMP", "chart.BMP", "chart.png", "chart.svg", "chart.pdf"}));
+  for (i = 0; i < static_cast<int>(std::size(cases)); ++i)
+    root->view().action("saveAsBmp")->trigger();
+  EXPECT_EQ(offered,
+            (QStringList{"Tidewell.BMP", "chart.BMP", "chart.png", "chart.svg", "chart.pdf"}));
   for (const auto& c : cases) {
     QFile file(path(c.file));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.file;
@@ -144,7 +155,8 @@ TEST_F(QtPrintSave, TheSaveDialogWritesTheTypeChosenInIt) {
     EXPECT_TRUE(QImage(path(name)).convertToFormat(QImage::Format_RGB32) == screen()) << name;
   QFile svg(path("chart.svg"));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly)) << svg.errorString().toStdString();
-  EXPECT_THAT(svg.readAll().toStdString(), ::testing::HasSubstr("fill=\"#ffff80\""));  // the chosen background
+  EXPECT_THAT(svg.readAll().toStdString(),
+              ::testing::HasSubstr("fill=\"#ffff80\""));  // the chosen background
   // The dialog's own history goes nowhere: Tidewell.ini is the only settings file.
   EXPECT_FALSE(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).isWritable())
       << QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName().toStdString();

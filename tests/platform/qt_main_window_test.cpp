@@ -12,8 +12,8 @@
 #include <algorithm>
 
 #include "platform/app_root.h"
-#include "platform/windows/help_window.h"
 #include "platform/system/qt_locale.h"
+#include "platform/windows/help_window.h"
 #include "qt_app.h"
 
 namespace tw::platform {
@@ -38,10 +38,15 @@ TEST_F(MainWindowTest, EachDateButtonOfTheToolbarMovesTheChartDateItsWay) {
   QStringList keys;
   for (QAction* a : window().toolbar()->actions())
     if (!a->isSeparator()) keys << a->data().toString();
-  EXPECT_EQ(keys.join(' '), "Print Save BackMonth BackWeek BackDay Today ForwardDay ForwardWeek ForwardMonth Interpret");
-  const struct { const char* key; int days; } rows[] = {
-      {"ForwardDay", 1}, {"ForwardWeek", 7}, {"ForwardMonth", 28},
-      {"BackDay", -1},   {"BackWeek", -7},   {"BackMonth", -28}, {"Today", 0},
+  EXPECT_EQ(
+      keys.join(' '),
+      "Print Save BackMonth BackWeek BackDay Today ForwardDay ForwardWeek ForwardMonth Interpret");
+  const struct {
+    const char* key;
+    int days;
+  } rows[] = {
+      {"ForwardDay", 1}, {"ForwardWeek", 7}, {"ForwardMonth", 28}, {"BackDay", -1},
+      {"BackWeek", -7},  {"BackMonth", -28}, {"Today", 0},
   };
   auto* field = window().findChild<QtDateField*>("chartDatePicker");
   for (const auto& row : rows) {
@@ -98,13 +103,15 @@ TEST_F(MainWindowTest, TheChartAreaReadsTheDayUnderItsCursor) {
   };
   EXPECT_TRUE(view->accessibleDescription().contains(date + ", the chart date: physical"))
       << view->accessibleDescription().toStdString();
-  EXPECT_THAT(key(Qt::Key_Right).toStdString(), ::testing::HasSubstr(", 1 day after the chart date: physical"));
+  EXPECT_THAT(key(Qt::Key_Right).toStdString(),
+              ::testing::HasSubstr(", 1 day after the chart date: physical"));
   EXPECT_THAT(key(Qt::Key_Home).toStdString(), ::testing::HasSubstr(", the chart date: "));
   for (int i = 0; i < 40; ++i) key(Qt::Key_Left);  // stops at the first column
   EXPECT_EQ(view->cursorDay(), state.chartDate - 11);
   // The chart date's column: 3225 to 3500 twips, pixels 215 to 233 at 96 dpi.
-  EXPECT_THAT(view->tooltipAt(220).toStdString(),
-              ::testing::StartsWith(formatLongDate(state.chartDate, userLocale()) + "\nPhysical: "));
+  EXPECT_THAT(
+      view->tooltipAt(220).toStdString(),
+      ::testing::StartsWith(formatLongDate(state.chartDate, userLocale()) + "\nPhysical: "));
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheStateOnce) {
@@ -124,13 +131,17 @@ TEST_F(MainWindowTest, ClosingSavesTheStateOnce) {
 
 TEST_F(MainWindowTest, EachDisplayItemRunsItsOwnCommand) {
   AppRoot& root = *this->root;
-  for (const char* name : {"comparisonChart", "ageInYears", "weekSeparators", "todayMarker", "physicalCurve", "averageCurve"})
+  for (const char* name : {"comparisonChart", "ageInYears", "weekSeparators", "todayMarker",
+                           "physicalCurve", "averageCurve"})
     root.view().action(name)->trigger();
   QStringList ticked;
-  for (const char* name : {"biorhythmChart", "comparisonChart", "ageInDays", "ageInWeeks", "ageInYears", "weekSeparators",
-                           "todayMarker", "physicalCurve", "emotionalCurve", "intellectualCurve", "averageCurve"})
+  for (const char* name : {"biorhythmChart", "comparisonChart", "ageInDays", "ageInWeeks",
+                           "ageInYears", "weekSeparators", "todayMarker", "physicalCurve",
+                           "emotionalCurve", "intellectualCurve", "averageCurve"})
     if (root.view().action(name)->isChecked()) ticked << name;
-  EXPECT_EQ(ticked.join(' '), "comparisonChart ageInYears weekSeparators todayMarker emotionalCurve intellectualCurve averageCurve");
+  EXPECT_EQ(ticked.join(' '),
+            "comparisonChart ageInYears weekSeparators todayMarker emotionalCurve "
+            "intellectualCurve averageCurve");
 
   const ChartOptions& o = root.mainWindow().state().options;
   const auto corner = [&] { return QColor(root.view().surface().image().pixel(1, 1)); };
@@ -149,9 +160,11 @@ TEST_F(MainWindowTest, EachDisplayItemRunsItsOwnCommand) {
   EXPECT_EQ(o.backgroundColour, kButtonFace);
   EXPECT_EQ(corner(), face);
   confirm = true;
-  for (const char* name : {"physicalColour", "emotionalColour", "intellectualColour", "averageColour", "backgroundColour"})
+  for (const char* name : {"physicalColour", "emotionalColour", "intellectualColour",
+                           "averageColour", "backgroundColour"})
     root.view().action(name)->trigger();
-  EXPECT_EQ((std::vector<Colour>{o.physicalColour, o.emotionalColour, o.intellectualColour, o.averageColour, o.backgroundColour}),
+  EXPECT_EQ((std::vector<Colour>{o.physicalColour, o.emotionalColour, o.intellectualColour,
+                                 o.averageColour, o.backgroundColour}),
             (std::vector<Colour>{2, 3, 4, 5, 6}));
   EXPECT_EQ(corner(), QColor(6, 0, 0));
   root.view().action("resetColours")->trigger();
@@ -162,7 +175,9 @@ TEST_F(MainWindowTest, EachHelpItemRunsItsCommand) {
   AppRoot& root = *this->root;
   window().action("helpIndex")->trigger();
   const QWidgetList windows = QApplication::topLevelWidgets();
-  EXPECT_EQ(std::ranges::count_if(windows, [](QWidget* w) { return dynamic_cast<HelpWindow*>(w) && w->isVisible(); }), 1);
+  EXPECT_EQ(std::ranges::count_if(
+                windows, [](QWidget* w) { return dynamic_cast<HelpWindow*>(w) && w->isVisible(); }),
+            1);
 
   // The title and text of the box an item opens, closed at once.
   const auto boxOf = [&](const char* item) {

@@ -48,8 +48,10 @@ TEST_F(QtPeople, ADoubleClickOrReturnOnASelectedLineDrawsIt) {
     whileShown([&] {
       windows->list()->setCurrentRow(0);
       EXPECT_TRUE(windows->button("drawButton")->isEnabled()) << "Draw is still disabled";
-      if (byReturn) press(windows->list(), Qt::Key_Return);
-      else emit windows->list()->itemDoubleClicked(windows->list()->item(0));
+      if (byReturn)
+        press(windows->list(), Qt::Key_Return);
+      else
+        emit windows->list()->itemDoubleClicked(windows->list()->item(0));
     });
     EXPECT_FALSE(listWidget->isVisible()) << "the people list is still shown";
     EXPECT_EQ(main.state().name, "Ann") << byReturn;
@@ -62,7 +64,9 @@ TEST_F(QtPeople, ADoubleClickOrReturnOnASelectedLineDrawsIt) {
 TEST_F(QtPeople, EachWindowClosesAsADialogDoes) {
   QStringList selected;
   const auto nameSelected = [&] {
-    selected << (entryWidget->focusWidget() == windows->nameEdit() ? windows->nameEdit()->selectedText() : "elsewhere");
+    selected << (entryWidget->focusWidget() == windows->nameEdit()
+                     ? windows->nameEdit()->selectedText()
+                     : "elsewhere");
   };
   whileShown([&] {
     QTimer::singleShot(0, [&] {

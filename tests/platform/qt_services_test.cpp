@@ -25,7 +25,8 @@ TEST(Messages, EachKindOfBoxAsTheUserSeesIt) {
   test::qtApp();
   QtMessages messages;
   QString shown;
-  for (auto [button, answer] : {std::pair{QMessageBox::Yes, ui::Answer::Yes}, {QMessageBox::No, ui::Answer::No}}) {
+  for (auto [button, answer] :
+       {std::pair{QMessageBox::Yes, ui::Answer::Yes}, {QMessageBox::No, ui::Answer::No}}) {
     pressWhenShown(button, shown);
     EXPECT_EQ(messages.ask("Delete?\r\nReally?", ""), answer);
     EXPECT_EQ(shown, "Tidewell|Delete?\nReally?|0");  // the program's name when no title is given

@@ -15,11 +15,11 @@
 #include <optional>
 #include <sstream>
 
-#include "settings/text_forms.h"
 #include "people/people_store.h"
 #include "platform/app_root.h"
 #include "platform/system/qt_settings_store.h"
 #include "qt_app.h"
+#include "settings/text_forms.h"
 
 namespace tw::platform {
 namespace {
@@ -38,9 +38,17 @@ TEST(SettingsPermissions, NobodyElseGainsAccess) {
   QTemporaryDir dir;
   const mode_t keptMask = ::umask(0);
   const bool root = ::geteuid() == 0;  // root may write a read-only file, and so keeps it read-only
-  const struct { const char* what; std::optional<unsigned> oldMode; bool write, sync; unsigned mode; bool used; } cases[] = {
-      {"new file, synced", {}, true, true, 0600, true}, {"new file, written when the store goes", {}, true, false, 0600, true},
-      {"0644 file, only read", 0644, false, false, 0644, true}, {"0444 file, only read", 0444, false, false, 0444, true},
+  const struct {
+    const char* what;
+    std::optional<unsigned> oldMode;
+    bool write, sync;
+    unsigned mode;
+    bool used;
+  } cases[] = {
+      {"new file, synced", {}, true, true, 0600, true},
+      {"new file, written when the store goes", {}, true, false, 0600, true},
+      {"0644 file, only read", 0644, false, false, 0644, true},
+      {"0444 file, only read", 0444, false, false, 0444, true},
       {"0666 file, written and synced", 0666, true, true, 0666, false},
       {"0400 file, written and synced", 0400, root, true, 0400, true},
   };
@@ -50,7 +58,8 @@ TEST(SettingsPermissions, NobodyElseGainsAccess) {
     if (c.oldMode) {
       const QString folder = QFileInfo(path).path();
       QDir().mkpath(folder);
-      for (const QString& f : {folder, QFileInfo(folder).path()}) ::chmod(QFile::encodeName(f).constData(), 0755);
+      for (const QString& f : {folder, QFileInfo(folder).path()})
+        ::chmod(QFile::encodeName(f).constData(), 0755);
       QFile f(path);
       ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << f.errorString().toStdString();
       f.write("[Tidewell]\nBirthday1=31/1/1990\n");
@@ -81,7 +90,6 @@ TEST(SettingsPermissions, NobodyElseGainsAccess) {
   ::umask(keptMask);
 }
 
-
 QByteArray bytesOf(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
@@ -92,7 +100,8 @@ TEST(SettingsOnDisk, AHugeFileIsOnlyRead) {
   QTemporaryDir dir;
   QFile file(dir.filePath("Tidewell.ini"));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << file.errorString().toStdString();
-  file.write("[Other]\nJunk=" + QByteArray(kLargestSettingsFile, ',') + "\n[Tidewell]\nChart%20type=\" 1\"\nUnknown=u\n");
+  file.write("[Other]\nJunk=" + QByteArray(kLargestSettingsFile, ',') +
+             "\n[Tidewell]\nChart%20type=\" 1\"\nUnknown=u\n");
   file.write("Birthname1=\"" + QByteArray(3'000'000, 'x') + "\n");  // its quote never closes
   file.write("PeopleName 3=Ann\nPeopleName 3=Anna\nPeopleName 51=Nobody\n");
   // Hand-written commas: a name is one text as it stands, never a list.
@@ -101,12 +110,13 @@ TEST(SettingsOnDisk, AHugeFileIsOnlyRead) {
   const QByteArray before = bytesOf(file.fileName());
   {
     QtSettingsStore store(file.fileName());
-    EXPECT_EQ((std::vector<std::string>{store.read("Chart type", ""), store.read("PeopleName 3", ""),
-                                        store.read("PeopleName 4", ""), store.read("PeopleName 5", ""),
-                                        store.read("Unknown", "-"), store.read("PeopleName 51", "-"),
-                                        std::to_string(readName(store.read("Birthname1", "")).size())}),
-              (std::vector<std::string>{" 1", "Anna", "Smith ,  John", "Smith,John", "-", "-",
-                                        std::to_string(kLongestName)}));
+    EXPECT_EQ(
+        (std::vector<std::string>{store.read("Chart type", ""), store.read("PeopleName 3", ""),
+                                  store.read("PeopleName 4", ""), store.read("PeopleName 5", ""),
+                                  store.read("Unknown", "-"), store.read("PeopleName 51", "-"),
+                                  std::to_string(readName(store.read("Birthname1", "")).size())}),
+        (std::vector<std::string>{" 1", "Anna", "Smith ,  John", "Smith,John", "-", "-",
+                                  std::to_string(kLongestName)}));
     EXPECT_EQ(store.leftUntouchedBecause().left(29), "It is larger than any setting");
     store.write("Chart type", " 0");
     store.sync();
@@ -121,14 +131,26 @@ TEST(SettingsOnDisk, FilesAreWhatTheyHaveAlwaysBeen) {
   test::qtApp();
   QTemporaryDir dir;
   const std::vector<std::pair<std::string, std::string>> values = {
-      {"Chart type", " 1"}, {"Background colour", "-2147483633"}, {"PeopleName 1", "Smith, John"},
-      {"PeopleName 2", "; not a comment"}, {"PeopleName 3", "a=b [Tidewell]"}, {"PeopleName 10", "back\\slash \"Q\""},
-      {"PeopleName 4", "  padded  "}, {"PeopleName 5", "Ωμέγα Дарья 李 🎂"}, {"PeopleName 6", "first\nsecond\t\x01" "1"},
-      {"PeopleName 7", "@home"}, {"PeopleName 8", "#hash"}, {"PeopleName 9", ""}, {"Birthday1", "31/1/1990"}};
+      {"Chart type", " 1"},
+      {"Background colour", "-2147483633"},
+      {"PeopleName 1", "Smith, John"},
+      {"PeopleName 2", "; not a comment"},
+      {"PeopleName 3", "a=b [Tidewell]"},
+      {"PeopleName 10", "back\\slash \"Q\""},
+      {"PeopleName 4", "  padded  "},
+      {"PeopleName 5", "Ωμέγα Дарья 李 🎂"},
+      {"PeopleName 6",
+       "first\nsecond\t\x01"
+       "1"},
+      {"PeopleName 7", "@home"},
+      {"PeopleName 8", "#hash"},
+      {"PeopleName 9", ""},
+      {"Birthday1", "31/1/1990"}};
   const QString theirs = dir.filePath("qsettings.ini"), ours = dir.filePath("ours.ini");
   {
     QSettings q(theirs, QSettings::IniFormat);
-    for (const auto& [k, v] : values) q.setValue("Tidewell/" + QString::fromStdString(k), QString::fromStdString(v));
+    for (const auto& [k, v] : values)
+      q.setValue("Tidewell/" + QString::fromStdString(k), QString::fromStdString(v));
   }
   {
     QtSettingsStore store(ours);
@@ -146,12 +168,23 @@ TEST(SettingsOnDisk, ANamedPipeAFolderOrABrokenLinkIsLeftAsItIs) {
   QTemporaryDir dir;
   const QString own = dir.filePath("own.ini");
   QFile(own).open(QIODevice::WriteOnly);
-  const struct { const char* what; std::function<void(const QByteArray&)> make; bool untouched; } cases[] = {
+  const struct {
+    const char* what;
+    std::function<void(const QByteArray&)> make;
+    bool untouched;
+  } cases[] = {
       {"a named pipe", [](const QByteArray& p) { ::mkfifo(p.constData(), 0600); }, true},
       {"a folder", [](const QByteArray& p) { ::mkdir(p.constData(), 0700); }, true},
-      {"a link to nothing", [&](const QByteArray& p) { ::symlink(QFile::encodeName(dir.filePath("none")).constData(), p.constData()); }, true},
-      {"a link to a device", [](const QByteArray& p) { ::symlink("/dev/null", p.constData()); }, true},
-      {"a link to the user's own file", [&](const QByteArray& p) { ::symlink(QFile::encodeName(own).constData(), p.constData()); }, false},
+      {"a link to nothing",
+       [&](const QByteArray& p) {
+         ::symlink(QFile::encodeName(dir.filePath("none")).constData(), p.constData());
+       },
+       true},
+      {"a link to a device", [](const QByteArray& p) { ::symlink("/dev/null", p.constData()); },
+       true},
+      {"a link to the user's own file",
+       [&](const QByteArray& p) { ::symlink(QFile::encodeName(own).constData(), p.constData()); },
+       false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -160,7 +193,8 @@ TEST(SettingsOnDisk, ANamedPipeAFolderOrABrokenLinkIsLeftAsItIs) {
     {
       QtSettingsStore store(path);  // a pipe opened for reading would wait here for ever
       EXPECT_FALSE(store.isNew()) << "taken for a first run";
-      EXPECT_EQ(store.leftUntouchedBecause().isEmpty(), !c.untouched) << store.leftUntouchedBecause().toStdString();
+      EXPECT_EQ(store.leftUntouchedBecause().isEmpty(), !c.untouched)
+          << store.leftUntouchedBecause().toStdString();
       store.write("Birthname1", "Ann");
       store.sync();
     }
@@ -188,7 +222,8 @@ struct MessageBoxes {
 TEST(SettingsOnDisk, AFailedSaveIsToldOnceThenRetried) {
   test::qtApp();
   QTemporaryDir dir;
-  QFile blocker(dir.filePath("config"));  // a file where the settings folder belongs: even root fails
+  QFile blocker(
+      dir.filePath("config"));  // a file where the settings folder belongs: even root fails
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)) << blocker.errorString().toStdString();
   blocker.close();
   const QString path = dir.filePath("config/Kestrelmoor/Tidewell.ini");
@@ -202,11 +237,12 @@ TEST(SettingsOnDisk, AFailedSaveIsToldOnceThenRetried) {
     people.save();
     people.names[2] = "Gina";
     people.save();
-    EXPECT_EQ(boxes.seen, std::vector<std::string>{"Tidewell: Tidewell could not save its settings to\n" +
-                                                   path.toStdString() + ":\n" + dir.filePath("config").toStdString() +
-                                                   ": Not a directory.\n\nUntil it can, "
-                                                   "your changes are kept only while Tidewell runs. It tries "
-                                                   "again at every change and when it closes."});
+    EXPECT_EQ(boxes.seen, std::vector<std::string>{
+                              "Tidewell: Tidewell could not save its settings to\n" +
+                              path.toStdString() + ":\n" + dir.filePath("config").toStdString() +
+                              ": Not a directory.\n\nUntil it can, "
+                              "your changes are kept only while Tidewell runs. It tries "
+                              "again at every change and when it closes."});
     EXPECT_EQ(root.store().read("PeopleName 1", ""), "Frank");
     ASSERT_TRUE(blocker.remove()) << blocker.errorString().toStdString();
     root.mainWindow().saveAndClose();

@@ -41,8 +41,10 @@ int countPixels(const QImage& img, const QColor& colour, QRect area) {
 TEST(Surface, EveryDevicePixelOfTheViewIsCovered) {
   test::qtApp();
   // 6670 twips make a 445-pixel view; at any scale no sliver is left unpainted at its edges.
-  const struct { double ratio; QSize pixels; } cases[] = {
-      {1, {445, 143}}, {1.25, {557, 179}}, {1.5, {668, 215}}, {2, {890, 286}}};
+  const struct {
+    double ratio;
+    QSize pixels;
+  } cases[] = {{1, {445, 143}}, {1.25, {557, 179}}, {1.5, {668, 215}}, {2, {890, 286}}};
   for (const auto& c : cases) {
     QtSurface s(96, c.ratio);
     s.setSizeTwips(6670, 2140);
@@ -52,11 +54,19 @@ TEST(Surface, EveryDevicePixelOfTheViewIsCovered) {
 }
 
 TEST(Surface, InkIsBlackOrWhiteByTheBackgroundAsItShows) {
-  const struct { const char* what; bool dark; Colour background; std::optional<Colour> line; QColor expected; } cases[] = {
-      {"dark face", true, kButtonFace, {}, Qt::white}, {"light face", false, kButtonFace, {}, Qt::black},
+  const struct {
+    const char* what;
+    bool dark;
+    Colour background;
+    std::optional<Colour> line;
+    QColor expected;
+  } cases[] = {
+      {"dark face", true, kButtonFace, {}, Qt::white},
+      {"light face", false, kButtonFace, {}, Qt::black},
       {"printing on white", true, kWhite, {}, Qt::black},
       {"chosen navy, light theme", false, rgb(0, 0, 128), {}, Qt::white},
-      {"chosen blue, dark theme", true, kBlue, {}, Qt::white}, {"chosen red", true, kRed, {}, Qt::black},
+      {"chosen blue, dark theme", true, kBlue, {}, Qt::white},
+      {"chosen red", true, kRed, {}, Qt::black},
       {"curve colour on white", true, kWhite, kGreen, QColor(0, 255, 0)},
   };
   QtSurface surface(96, 1);
@@ -88,7 +98,8 @@ TEST(Surface, AChartAfterStepsIsAFreshDrawingOfIt) {
                {"comparison, marker and separators", ChartType::Comparison, true},
                {"comparison, plain", ChartType::Comparison, false}};
   for (const auto& c : cases) {
-    ChartState state{fromYmd(1990, 1, 1), fromYmd(1992, 5, 3), "Ann", "Bo", fromYmd(2026, 12, 5), {}};
+    ChartState state{
+        fromYmd(1990, 1, 1), fromYmd(1992, 5, 3), "Ann", "Bo", fromYmd(2026, 12, 5), {}};
     state.options.chartType = c.type;
     state.options.todayMarker = state.options.weekSeparators = state.options.showAverage = c.marks;
     QtSurface stepped(96, 1.5);

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <utime.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <sys/stat.h>
-#include <utime.h>
 #include <QTemporaryDir>
 
 #include "qt_app.h"
@@ -25,7 +25,9 @@ TEST(SingleInstance, ALockHeldForAYearStillHolds) {
   const QStringList locks = QDir(dir.path()).entryList({"*.lock"});
   ASSERT_EQ(locks.size(), 1);
   const QByteArray lock = QFile::encodeName(dir.filePath(locks[0]));
-  const struct utimbuf yearAgo{::time(nullptr) - 366 * 24 * 3600, ::time(nullptr) - 366 * 24 * 3600};
+  const struct utimbuf yearAgo {
+    ::time(nullptr) - 366 * 24 * 3600, ::time(nullptr) - 366 * 24 * 3600
+  };
   ASSERT_EQ(::utime(lock.constData(), &yearAgo), 0);
   SingleInstance second(settings, dir.path());
   EXPECT_FALSE(second.claim()) << "a second copy claimed the same lock";
@@ -37,8 +39,8 @@ TEST(SingleInstance, TheLockGoesOnlyWhereNoOtherUserCanWrite) {
   QDir().mkdir(shared);
   ::chmod(QFile::encodeName(shared).constData(), 01777);
   qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath("cache")));
-  for (const auto& [runtime, want] : {std::pair{shared, dir.filePath("cache/tidewell")},
-                                      std::pair{dir.path(), dir.path()}}) {
+  for (const auto& [runtime, want] :
+       {std::pair{shared, dir.filePath("cache/tidewell")}, std::pair{dir.path(), dir.path()}}) {
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     EXPECT_EQ(privateRuntimeFolder(), want);
   }

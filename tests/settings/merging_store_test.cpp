@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/settings_document.h"
 #include "mock/memory_file.h"
+#include "settings/settings_document.h"
 
 namespace tw {
 namespace {
@@ -23,7 +23,8 @@ TEST(MergingStore, TwoCopiesSavingInTurnKeepBothChanges) {
   second.write("PeopleName 2", "Bob");
   second.write("Average", "0");  // its own, unchanged idea of the option, written at exit
   second.sync();
-  EXPECT_EQ(stored(file), (Values{{"Average", "-1"}, {"PeopleName 1", "Ann"}, {"PeopleName 2", "Bob"}}));
+  EXPECT_EQ(stored(file),
+            (Values{{"Average", "-1"}, {"PeopleName 1", "Ann"}, {"PeopleName 2", "Bob"}}));
   EXPECT_NE(file.text->find("[Junk]\nkept=1\n"), std::string::npos) << *file.text;
   second.refresh();  // the people list takes the stored list before each change
   EXPECT_EQ(second.read("Average", "?"), "-1");

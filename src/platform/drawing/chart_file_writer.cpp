@@ -50,8 +50,8 @@ std::string drawPdf(QIODevice& out, const ChartFileSize& size,
   QPdfWriter pdf(&out);
   pdf.setCreator(QCoreApplication::applicationName());
   pdf.setResolution(static_cast<int>(std::lround(size.dpi)));
-  pdf.setPageSize(QPageSize(size.twips / kTwipsPerInch, QPageSize::Inch, QString(),
-                            QPageSize::ExactMatch));
+  pdf.setPageSize(
+      QPageSize(size.twips / kTwipsPerInch, QPageSize::Inch, QString(), QPageSize::ExactMatch));
   pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
   QtSurface surface(pdf.resolution(), 1.0);
   surface.setSizeTwips(size.twips.width(), size.twips.height());

@@ -48,7 +48,7 @@ struct IconShape {
         showsMidLine(size >= 24),
         curveWidth(std::max(1.4, size / 18.0)) {}
 
-  double frame;     // the card's line, centred on its edge
+  double frame;  // the card's line, centred on its edge
   double margin;
   double cardLeft;  // and top: the card is square
   double cardSide;
@@ -56,8 +56,8 @@ struct IconShape {
   double inset;     // from the card's edge to the curves
   double plotLeft;  // and top
   double plotSide;
-  double mid;       // the mid line's height
-  double amp;       // how far the curves swing about it
+  double mid;  // the mid line's height
+  double amp;  // how far the curves swing about it
   double midLineWidth;
   bool showsMidLine;  // at the smallest sizes it only blurs the curves
   double curveWidth;

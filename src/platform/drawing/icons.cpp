@@ -25,7 +25,7 @@
 namespace tw::platform {
 namespace {
 
-constexpr int kImageCount = 10;  // toolbar pictures, numbered 1 ... 10
+constexpr int kImageCount = 10;            // toolbar pictures, numbered 1 ... 10
 const QColor kImageGround{192, 192, 192};  // silver: the see-through colour
 
 // Every picture is drawn in a 20-unit square. At 20 pixels it is drawn aliased on whole
@@ -159,8 +159,12 @@ void paintPicture(QPainter& p, int index, bool smooth, const QColor& ground, con
   switch (index) {
     case 1: drawDisk(p, ground); break;
     case 2: drawPrinter(p); break;
-    case 3: case 4: case 5: drawTriangles(p, 6 - index, smooth, arrows); break;
-    case 6: case 7: case 8:
+    case 3:
+    case 4:
+    case 5: drawTriangles(p, 6 - index, smooth, arrows); break;
+    case 6:
+    case 7:
+    case 8:
       // Forward is back seen in a mirror.
       p.translate(kImageSize, 0);
       p.scale(-1, 1);
@@ -202,13 +206,17 @@ void paintProgramIcon(QPainter& p, int size) {
 
   p.setPen(QPen(qColour(kIconMidLine), shape.midLineWidth));
   if (shape.showsMidLine)
-    p.drawLine(QPointF(shape.plotLeft, shape.mid), QPointF(shape.plotLeft + shape.plotSide, shape.mid));
+    p.drawLine(QPointF(shape.plotLeft, shape.mid),
+               QPointF(shape.plotLeft + shape.plotSide, shape.mid));
 
   for (const IconCurve& c : kIconCurves) {
     QPainterPath path;
     for (int i = 0; i <= kIconCurveSteps; ++i) {
       const QPointF pt(shape.curveX(i), shape.curveY(c, i));
-      if (i == 0) path.moveTo(pt); else path.lineTo(pt);
+      if (i == 0)
+        path.moveTo(pt);
+      else
+        path.lineTo(pt);
     }
     QPen pen(qColour(c.colour), shape.curveWidth);
     pen.setCapStyle(Qt::RoundCap);

@@ -19,6 +19,7 @@ QIcon programIcon();
 
 // An icon whose pictures come from `make`, called once, when the icon is first drawn or
 // measured; copies share the result.
-QIcon deferredIcon(std::function<QIcon()> make);  // 16, 24, 32, 48, 64, 128 and 256 pixels, each drawn when first asked for
+QIcon deferredIcon(std::function<QIcon()> make);  // 16, 24, 32, 48, 64, 128 and 256 pixels, each
+                                                  // drawn when first asked for
 
 }  // namespace tw::platform

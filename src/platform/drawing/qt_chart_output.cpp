@@ -1,7 +1,7 @@
 #include "platform/drawing/qt_chart_output.h"
 
-#include <QPalette>
 #include <QBuffer>
+#include <QPalette>
 
 #include "chart/recoloured_surface.h"
 #include "files/whole_file.h"

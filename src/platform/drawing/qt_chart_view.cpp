@@ -28,7 +28,8 @@ class ChartAccessible : public QAccessibleWidget {
  public:
   explicit ChartAccessible(ChartView* view) : QAccessibleWidget(view, QAccessible::Chart) {}
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Description) return static_cast<const ChartView*>(widget())->description();
+    if (t == QAccessible::Description)
+      return static_cast<const ChartView*>(widget())->description();
     return QAccessibleWidget::text(t);
   }
 };
@@ -175,7 +176,8 @@ void ChartView::paintCursor(QPainter& p) {
   p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
   const auto left = drawn_ ? chart::columnLeft(columns(), cursor_) : std::nullopt;
   if (!left) return;
-  const QRectF band(surface_.toPixels(*left), 2, surface_.toPixels(chart::kColumnWidth), height() - 4);
+  const QRectF band(surface_.toPixels(*left), 2, surface_.toPixels(chart::kColumnWidth),
+                    height() - 4);
   QColor fill = highlight;
   fill.setAlpha(48);
   p.fillRect(band, fill);
@@ -208,8 +210,7 @@ void ChartView::passPending() {
   frame_.stop();
   sinceFrame_.restart();
   if (!main_) return;
-  if (!pendingWheel_.isNull())
-    main_->turnWheel(pendingWheel_.x(), pendingWheel_.y(), false);
+  if (!pendingWheel_.isNull()) main_->turnWheel(pendingWheel_.x(), pendingWheel_.y(), false);
   if (!pendingWeekWheel_.isNull())
     main_->turnWheel(pendingWeekWheel_.x(), pendingWeekWheel_.y(), true);
   pendingWheel_ = pendingWeekWheel_ = QPoint();
@@ -271,9 +272,9 @@ void ChartView::openMenu(const QPoint& globalPos) {
   QPoint at = globalPos;
   if (at.isNull()) {
     const auto left = drawn_ ? chart::columnLeft(columns(), cursor_) : std::nullopt;
-    at = mapToGlobal(QPoint(left ? static_cast<int>(surface_.toPixels(*left + chart::kColumnWidth / 2))
-                                 : width() / 2,
-                            height() / 2));
+    at = mapToGlobal(QPoint(
+        left ? static_cast<int>(surface_.toPixels(*left + chart::kColumnWidth / 2)) : width() / 2,
+        height() / 2));
   }
   menu_->exec(at);
 }

@@ -8,8 +8,8 @@
 
 #include "app/main_window.h"
 #include "chart/day_columns.h"
-#include "platform/windows/qt_controls.h"
 #include "platform/drawing/qt_surface.h"
+#include "platform/windows/qt_controls.h"
 
 namespace tw::platform {
 

@@ -3,8 +3,8 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPalette>
-#include <QTextLayout>
 #include <QScreen>
+#include <QTextLayout>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -12,8 +12,8 @@
 
 #include "platform/drawing/contrast.h"
 #include "platform/drawing/program_font.h"
-#include "platform/drawing/system_colours.h"
 #include "platform/drawing/screen_twips.h"
+#include "platform/drawing/system_colours.h"
 
 namespace tw::platform {
 
@@ -28,8 +28,7 @@ double primaryRatio() {
 
 QtSurface::QtSurface() : QtSurface(screenDpi(), primaryRatio()) {}
 
-QtSurface::QtSurface(double dpi, double pixelRatio)
-    : dpi_(dpi), ratio_(pixelRatio) {}
+QtSurface::QtSurface(double dpi, double pixelRatio) : dpi_(dpi), ratio_(pixelRatio) {}
 
 QtSurface::~QtSurface() { endPainting(); }
 
@@ -210,7 +209,8 @@ void QtSurface::strokeLine(float x1, float y1, float x2, float y2, const QColor&
   // tick is alike rather than one or two pixels by where it falls.
   const bool cosmetic = !device_ && (strands || !smooth);
   const Qt::PenCapStyle cap = smooth ? Qt::SquareCap : Qt::FlatCap;
-  // Elsewhere a pixel of width is kTwipsPerPixel, so a printed line is as thick on paper as on screen.
+  // Elsewhere a pixel of width is kTwipsPerPixel, so a printed line is as thick on paper as on
+  // screen.
   const double penWidth = strands   ? 1.0
                           : device_ ? toPixels(kTwipsPerPixel * width)
                           : smooth  ? width

@@ -11,7 +11,9 @@ double screenDpi() {
   return screen ? screen->logicalDotsPerInchY() : kDesignDpi;
 }
 
-int twipsToPixels(double twips) { return static_cast<int>(std::lround(pixelsFromTwips(twips, screenDpi()))); }
+int twipsToPixels(double twips) {
+  return static_cast<int>(std::lround(pixelsFromTwips(twips, screenDpi())));
+}
 
 double pixelsToTwips(int pixels) { return twipsFromPixels(pixels, screenDpi()); }
 

@@ -49,8 +49,8 @@ constexpr std::array<QPalette::ColorRole, 31> kSystemRoles = {
 QColor resolveColour(Colour c) {
   if (isSystemColour(c)) {
     const int index = c & 0xFF;
-    const auto role = index < static_cast<int>(kSystemRoles.size()) ? kSystemRoles[index]
-                                                                      : QPalette::Button;
+    const auto role =
+        index < static_cast<int>(kSystemRoles.size()) ? kSystemRoles[index] : QPalette::Button;
     return QGuiApplication::palette().color(QPalette::Active, role);
   }
   return QColor(redOf(c), greenOf(c), blueOf(c));

@@ -58,7 +58,9 @@ std::string QtSettingsStore::read(const std::string& key, const std::string& def
   return store_.read(key, defaultText);
 }
 
-void QtSettingsStore::write(const std::string& key, const std::string& text) { store_.write(key, text); }
+void QtSettingsStore::write(const std::string& key, const std::string& text) {
+  store_.write(key, text);
+}
 
 void QtSettingsStore::sync() { store_.sync(); }
 

@@ -4,8 +4,8 @@
 #include <QString>
 #include <functional>
 
-#include "settings/merging_store.h"
 #include "platform/system/settings_file.h"
+#include "settings/merging_store.h"
 
 namespace tw::platform {
 

@@ -8,8 +8,10 @@ namespace tw::platform {
 
 const QStringList& QtSystemInfoTool::candidates() {
   static const QStringList names{
-      QStringLiteral("hardinfo2"),   QStringLiteral("hardinfo"),
-      QStringLiteral("kinfocenter"), QStringLiteral("lshw-gtk"),
+      QStringLiteral("hardinfo2"),
+      QStringLiteral("hardinfo"),
+      QStringLiteral("kinfocenter"),
+      QStringLiteral("lshw-gtk"),
       QStringLiteral("gnome-system-monitor"),
   };
   return names;

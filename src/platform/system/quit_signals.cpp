@@ -1,10 +1,10 @@
 #include "platform/system/quit_signals.h"
 
-#include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <cerrno>
+#include <csignal>
 
 namespace tw::platform {
 

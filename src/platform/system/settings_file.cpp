@@ -1,21 +1,21 @@
 #include "platform/system/settings_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 #include <cerrno>
-#include <map>
 #include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <map>
 
-#include "settings/settings_schema.h"
-#include "settings/text_forms.h"
 #include "files/path_walk.h"
 #include "files/whole_file.h"
+#include "settings/settings_schema.h"
+#include "settings/text_forms.h"
 
 namespace tw::platform {
 
@@ -27,7 +27,6 @@ constexpr qsizetype kLongestValue = 4 * static_cast<qsizetype>(kLongestName) + 6
 constexpr qsizetype kLongestLine = kLongestValue + 256;
 // Nothing past this is read; no settings file is anywhere near it.
 constexpr qint64 kMostRead = 256 * 1024 * 1024;
-
 
 // The first kLongestValue bytes or fewer, never ending inside an escape or a character, and
 // with an open quote closed.
@@ -58,8 +57,8 @@ class KeyFilter {
     const QByteArrayView line = raw.trimmed();
     if (line.startsWith('[')) {
       const qsizetype close = line.indexOf(']');
-      inSection_ = close > 0 &&
-                   QByteArray::fromPercentEncoding(line.sliced(1, close - 1).trimmed().toByteArray()) == section_;
+      inSection_ = close > 0 && QByteArray::fromPercentEncoding(
+                                    line.sliced(1, close - 1).trimmed().toByteArray()) == section_;
       return;
     }
     const qsizetype eq = line.indexOf('=');
@@ -101,7 +100,8 @@ std::string kindOf(unsigned type) {
 LocalSettingsFile::LocalSettingsFile(QString path, QString judgedFrom)
     : path_(std::move(path)), judgedFrom_(std::move(judgedFrom)) {
   // The folder above the file's own: for the settings, the config home.
-  if (judgedFrom_.isEmpty()) judgedFrom_ = QFileInfo(QFileInfo(path_).absolutePath()).absolutePath();
+  if (judgedFrom_.isEmpty())
+    judgedFrom_ = QFileInfo(QFileInfo(path_).absolutePath()).absolutePath();
 }
 
 SettingsFileText LocalSettingsFile::read() {
@@ -115,7 +115,8 @@ SettingsFileText LocalSettingsFile::read() {
     return found;
   }
   found.exists = true;
-  const files::Walked walked = files::walkPath(name.toStdString(), QFile::encodeName(judgedFrom_).toStdString());
+  const files::Walked walked =
+      files::walkPath(name.toStdString(), QFile::encodeName(judgedFrom_).toStdString());
   if (!walked.error.empty()) {
     found.keepAsItIs = "It could not be looked at: " + walked.error;
     return found;
@@ -145,7 +146,9 @@ SettingsFileText LocalSettingsFile::read() {
     return found;
   }
   if (opened.st_size > kLargestSettingsFile) {
-    found.text = programKeys(fd, QString::fromUtf8(kSettingsSection.data(), kSettingsSection.size())).toStdString();
+    found.text =
+        programKeys(fd, QString::fromUtf8(kSettingsSection.data(), kSettingsSection.size()))
+            .toStdString();
     found.keepAsItIs = "It is larger than any settings file of Tidewell's (" +
                        std::to_string(opened.st_size / (1024 * 1024)) + " MB)";
     ::close(fd);
@@ -190,7 +193,8 @@ QByteArray programKeys(int fd, const QString& section) {
     for (QByteArrayView rest = block; !rest.isEmpty();) {
       const qsizetype end = rest.indexOf('\n');
       const QByteArrayView piece = end < 0 ? rest : rest.first(end);
-      line += piece.first(std::min(piece.size(), std::max<qsizetype>(0, kLongestLine - line.size())));
+      line +=
+          piece.first(std::min(piece.size(), std::max<qsizetype>(0, kLongestLine - line.size())));
       if (end < 0) break;
       filter.line(line);
       line.clear();

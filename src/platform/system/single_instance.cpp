@@ -1,5 +1,8 @@
 #include "platform/system/single_instance.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -8,9 +11,6 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/system/settings_file.h"
 
@@ -63,8 +63,8 @@ QString privateRuntimeFolder() {
 
 SingleInstance::SingleInstance(const QString& settingsFile, const QString& folder) {
   if (folder.isEmpty()) return;
-  const QByteArray hash = QCryptographicHash::hash(sameFileName(settingsFile).toUtf8(),
-                                                   QCryptographicHash::Sha1);
+  const QByteArray hash =
+      QCryptographicHash::hash(sameFileName(settingsFile).toUtf8(), QCryptographicHash::Sha1);
   base_ = folder + QStringLiteral("/tidewell-%1").arg(QString::fromLatin1(hash.toHex().left(16)));
 }
 

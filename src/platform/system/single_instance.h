@@ -18,7 +18,8 @@ class SingleInstance : public QObject {
   Q_OBJECT
  public:
   // The lock and the socket live in `folder`.
-  explicit SingleInstance(const QString& settingsFile, const QString& folder = privateRuntimeFolder());
+  explicit SingleInstance(const QString& settingsFile,
+                          const QString& folder = privateRuntimeFolder());
 
   // True when no other program of this user runs on the settings file, or none that answers,
   // or no lock can be had at all: better to run than not to start, and the settings are saved
@@ -27,7 +28,8 @@ class SingleInstance : public QObject {
   bool claim();
 
  signals:
-  void anotherStarted();  // a later start on the same file, by the same user, wants this one in front
+  void
+  anotherStarted();  // a later start on the same file, by the same user, wants this one in front
 
  private:
   QString base_;  // of the lock file and the socket, named after the settings file; empty: none

@@ -17,7 +17,8 @@ void CriticalDaysWiring::open() {
     // A window of the main window's, so it closes with it and never keeps the program running.
     auto* dialog = new QtDialogWindow(&window_);
     dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    view_ = new QtCriticalDaysWindow(dialog, main_, window_.windowAdapter(), store_, screens_, userLocale());
+    view_ = new QtCriticalDaysWindow(dialog, main_, window_.windowAdapter(), store_, screens_,
+                                     userLocale());
     main_.addChartWatcher(&view_->window());
   }
   view_->window().open();

@@ -29,7 +29,8 @@ void showDateNote(QPointer<QLabel>& note, QWidget* field, const QString& text) {
   note->setAccessibleName(text);
   // One line where the window is wide enough, else wrapped within it.
   const int margins = 2 * (note->margin() + note->frameWidth()) + 2;
-  const int width = std::min(over->width() - 4, note->fontMetrics().horizontalAdvance(text) + margins);
+  const int width =
+      std::min(over->width() - 4, note->fontMetrics().horizontalAdvance(text) + margins);
   note->setFixedWidth(width);
   note->setFixedHeight(note->heightForWidth(width));
   // Under the field, or over it where the window ends too soon.

@@ -6,7 +6,8 @@ namespace tw::platform {
 
 namespace {
 template <typename Target>
-void connectItem(QtMainWindow& window, const char* name, Target& target, void (Target::*handler)()) {
+void connectItem(QtMainWindow& window, const char* name, Target& target,
+                 void (Target::*handler)()) {
   window.onMenuItem(name, [&target, handler] { (target.*handler)(); });
 }
 }  // namespace

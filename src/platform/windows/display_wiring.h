@@ -4,10 +4,10 @@
 #include "commands/display_settings.h"
 #include "commands/print_and_save.h"
 #include "platform/drawing/qt_chart_clipboard.h"
-#include "platform/windows/qt_dialogs.h"
 #include "platform/drawing/qt_chart_output.h"
-#include "platform/windows/qt_main_window.h"
 #include "platform/system/qt_services.h"
+#include "platform/windows/qt_dialogs.h"
+#include "platform/windows/qt_main_window.h"
 
 namespace tw::platform {
 

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QShortcut>
@@ -115,7 +115,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(list_, &QListWidget::itemActivated, this, [this] { displayCurrent(); });
   connect(display_, &QPushButton::clicked, this, &HelpWindow::displayCurrent);
   // A window of its own, closed from the keyboard as the desktop's viewers are.
-  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
     connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 
@@ -226,7 +227,8 @@ void HelpWindow::showContents(const QString& file) {
   load(file);
   pages_->setCurrentWidget(browser_);
   // Back to the contents as a step of its own, so Back returns to the topic left.
-  if (loaded_ && browser_->source().hasFragment() && browser_->source().fragment() != kContentsAnchor)
+  if (loaded_ && browser_->source().hasFragment() &&
+      browser_->source().fragment() != kContentsAnchor)
     showTopic(kContentsAnchor);
   browser_->verticalScrollBar()->setValue(0);
   browser_->setFocus();

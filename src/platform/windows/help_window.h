@@ -48,7 +48,7 @@ class HelpWindow : public QWidget {
 
   QString file_;
   bool loaded_ = false;
-  QVector<HelpTopic> topics_;  // in index order
+  QVector<HelpTopic> topics_;                            // in index order
   std::vector<std::string> foldedTitles_, foldedTexts_;  // of topics_, for the finder
 
   QStackedWidget* pages_ = nullptr;

@@ -3,7 +3,9 @@
 namespace tw::platform {
 
 HelpWiring::HelpWiring(QtMainWindow& window, const MainWindow& main)
-    : about_(&window, systemInfo_), messages_(&window), commands_(main, viewer_, about_, messages_) {
+    : about_(&window, systemInfo_),
+      messages_(&window),
+      commands_(main, viewer_, about_, messages_) {
   const struct {
     const char* name;
     void (HelpCommands::*run)();

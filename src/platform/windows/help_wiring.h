@@ -1,10 +1,10 @@
 #pragma once
 // The Help menu of the main window: our help viewer, the chart key and the About box.
 #include "commands/help_commands.h"
+#include "platform/system/qt_system_info_tool.h"
 #include "platform/windows/qt_about_box.h"
 #include "platform/windows/qt_help_viewer.h"
 #include "platform/windows/qt_main_window.h"
-#include "platform/system/qt_system_info_tool.h"
 
 namespace tw::platform {
 

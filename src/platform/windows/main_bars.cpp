@@ -151,11 +151,8 @@ const struct {
   const char* name;
   const char* caption;
 } kChartMenu[] = {
-    {"copyChart", nullptr},
-    {"saveAsBmp", "&Save as..."},
-    {"print", nullptr},
-    {"interpret", nullptr},
-    {"criticalDays", nullptr},
+    {"copyChart", nullptr}, {"saveAsBmp", "&Save as..."}, {"print", nullptr},
+    {"interpret", nullptr}, {"criticalDays", nullptr},
 };
 }  // namespace
 

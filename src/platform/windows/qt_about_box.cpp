@@ -71,8 +71,7 @@ AboutWidgets::AboutWidgets(QWidget* parent)
   big.setPointSizeF(big.pointSizeF() * 1.4);
   big.setBold(true);
   title->setFont(big);
-  for (auto* l : {title, notice, contact})
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  for (auto* l : {title, notice, contact}) l->setTextInteractionFlags(Qt::TextSelectableByMouse);
   separator->setFrameShape(QFrame::HLine);
   separator->setFrameShadow(QFrame::Sunken);
   okButton->setDefault(true);

@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "app/ui.h"
-#include "platform/windows/qt_date_field.h"
 #include "platform/drawing/screen_twips.h"
+#include "platform/windows/qt_date_field.h"
 
 namespace tw::platform {
 

@@ -22,7 +22,10 @@ UtcTime QtUtcClock::now() const { return utcNow(); }
 QtCriticalDaysWindow::QtCriticalDaysWindow(QtDialogWindow* dialog, MainWindow& main,
                                            const ui::Window& chartWindow, ui::SettingsStore& store,
                                            const ui::Screens& screens, const Locale& locale)
-    : QObject(dialog), dialog_(dialog), adapter_(dialog, kDialogFrame), dialogs_(dialog, printer_),
+    : QObject(dialog),
+      dialog_(dialog),
+      adapter_(dialog, kDialogFrame),
+      dialogs_(dialog, printer_),
       messages_(dialog) {
   dialog->setWindowTitle(QString::fromUtf8(kCriticalDaysTitle));
   dialog->setModal(false);
@@ -31,7 +34,8 @@ QtCriticalDaysWindow::QtCriticalDaysWindow(QtDialogWindow* dialog, MainWindow& m
   auto* spanLabel = new QLabel(QStringLiteral("&Span:"), dialog);
   span_ = new QComboBox(dialog);
   span_->setObjectName(QStringLiteral("spanChooser"));
-  span_->addItems({QStringLiteral("30 days"), QStringLiteral("3 months"), QStringLiteral("12 months")});
+  span_->addItems(
+      {QStringLiteral("30 days"), QStringLiteral("3 months"), QStringLiteral("12 months")});
   spanLabel->setBuddy(span_);
   span_->setAccessibleName(QStringLiteral("Span"));
 
@@ -73,8 +77,9 @@ QtCriticalDaysWindow::QtCriticalDaysWindow(QtDialogWindow* dialog, MainWindow& m
   layout->addLayout(bottom);
   dialog->resize(440, 380);
 
-  window_ = std::make_unique<CriticalDaysWindow>(CriticalDaysServices{
-      main, adapter_, chartWindow, *this, dialogs_, messages_, store, files_, clock_, screens, locale});
+  window_ = std::make_unique<CriticalDaysWindow>(
+      CriticalDaysServices{main, adapter_, chartWindow, *this, dialogs_, messages_, store, files_,
+                           clock_, screens, locale});
   CriticalDaysWindow* w = window_.get();
   connect(span_, &QComboBox::currentIndexChanged, this,
           [w](int index) { w->chooseSpan(static_cast<CriticalSpan>(index)); });

@@ -12,8 +12,8 @@
 
 #include "commands/critical_days_window.h"
 #include "platform/drawing/printer_slot.h"
-#include "platform/windows/qt_dialogs.h"
 #include "platform/system/qt_services.h"
+#include "platform/windows/qt_dialogs.h"
 #include "platform/windows/qt_window.h"
 
 namespace tw::platform {

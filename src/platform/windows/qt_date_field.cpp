@@ -1,17 +1,17 @@
 #include "platform/windows/qt_date_field.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QKeyEvent>
-#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <algorithm>
 
 #include "platform/windows/date_note.h"
@@ -46,8 +46,10 @@ class CalendarPopup : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
-    if (event->key() == Qt::Key_Escape) close();
-    else QWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Escape)
+      close();
+    else
+      QWidget::keyPressEvent(event);
   }
 };
 
@@ -106,8 +108,9 @@ void QtDateField::showEntry(int cursor) {
   }
   // A screen reader hears what the zigzag line and the note show.
   const QString refused = refusal();
-  const QString description =
-      !refused.isEmpty() ? refused : entry_.showsNoDate() ? QStringLiteral("not a date") : QString();
+  const QString description = !refused.isEmpty()     ? refused
+                              : entry_.showsNoDate() ? QStringLiteral("not a date")
+                                                     : QString();
   if (description != accessibleDescription()) {
     setAccessibleDescription(description);
     QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
@@ -118,8 +121,10 @@ void QtDateField::showEntry(int cursor) {
 }
 
 void QtDateField::showRefusal() {
-  if (isVisible()) showDateNote(note_, this, refusal());
-  else if (note_) note_->hide();
+  if (isVisible())
+    showDateNote(note_, this, refusal());
+  else if (note_)
+    note_->hide();
 }
 
 void QtDateField::taken(bool isNew) {
@@ -177,8 +182,10 @@ void QtDateField::showCalendar() {
   QPoint place = mapToGlobal(QPoint(0, height()));
   if (const QScreen* s = screen()) {
     const QRect room = s->availableGeometry();
-    place.setX(std::clamp(place.x(), room.left(), std::max(room.left(), room.right() - popup_->width())));
-    if (place.y() + popup_->height() > room.bottom()) place.setY(mapToGlobal(QPoint(0, 0)).y() - popup_->height());
+    place.setX(
+        std::clamp(place.x(), room.left(), std::max(room.left(), room.right() - popup_->width())));
+    if (place.y() + popup_->height() > room.bottom())
+      place.setY(mapToGlobal(QPoint(0, 0)).y() - popup_->height());
   }
   popup_->move(place);
   popup_->show();
@@ -201,21 +208,16 @@ void QtDateField::keyPressEvent(QKeyEvent* event) {
   const bool alt = event->modifiers() & Qt::AltModifier;
   switch (event->key()) {
     case Qt::Key_Down:
-      if (alt) showCalendar();
-      else step(-1);
+      if (alt)
+        showCalendar();
+      else
+        step(-1);
       return;
-    case Qt::Key_Up:
-      step(1);
-      return;
-    case Qt::Key_F4:
-      showCalendar();
-      return;
+    case Qt::Key_Up: step(1); return;
+    case Qt::Key_F4: showCalendar(); return;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      commitTyping();
-      break;  // and on to the window's default button
-    default:
-      break;
+    case Qt::Key_Enter: commitTyping(); break;  // and on to the window's default button
+    default: break;
   }
   QLineEdit::keyPressEvent(event);
 }
@@ -253,7 +255,8 @@ void QtDateField::paintEvent(QPaintEvent* event) {
   QPainterPath zigzag;
   const double left = 4;
   zigzag.moveTo(left, y);
-  for (int i = 1; left + 2 * i <= left + room; ++i) zigzag.lineTo(left + 2 * i, y + (i % 2 ? 2 : 0));
+  for (int i = 1; left + 2 * i <= left + room; ++i)
+    zigzag.lineTo(left + 2 * i, y + (i % 2 ? 2 : 0));
   p.drawPath(zigzag);
 }
 
@@ -266,12 +269,12 @@ void QtDateField::resizeEvent(QResizeEvent* event) {
 int QtDateField::textRoom() const {
   QStyleOptionFrame opt;
   initStyleOption(&opt);
-  const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this)
+  const QRect contents = style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &opt, this)
                              .marginsRemoved(textMargins());
   // The line edit keeps 2 pixels each side, and one more for the cursor after the last digit.
   return contents.width() - 2 * 2 - 1;
 }
-
 
 int QtDateField::widestTextIn(const QFont& face) const {
   const QFontMetrics metrics(face);

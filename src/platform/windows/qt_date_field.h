@@ -36,7 +36,7 @@ class QtDateField : public QLineEdit {
 
   // The largest size up to `points` at which the widest date fits beside the button.
   void fitFont(double points);
-  int textRoom() const;      // pixels for the text
+  int textRoom() const;  // pixels for the text
 
  signals:
   void dateTaken();  // once for each new date the user gives

@@ -105,7 +105,8 @@ void QtMainWindow::buildControls() {
 
   // Keyboard order of the design, the chart area first; the label takes no focus.
   chartView_->setFocusPolicy(Qt::StrongFocus);
-  QWidget* order[] = {chartView_, birthdayEdit_, chartDateEdit_, birthday2Edit_, birthdayButton_, birthday2Button_, toolbar_};
+  QWidget* order[] = {chartView_,      birthdayEdit_,    chartDateEdit_, birthday2Edit_,
+                      birthdayButton_, birthday2Button_, toolbar_};
   for (int i = 0; i + 1 < static_cast<int>(std::size(order)); ++i)
     setTabOrder(order[i], order[i + 1]);
   chartView_->setFocus(Qt::OtherFocusReason);
@@ -113,14 +114,20 @@ void QtMainWindow::buildControls() {
 
 MainWindowControls QtMainWindow::controls() {
   auto item = [this](const char* name) -> QtMenuItem& { return menuItem(name); };
-  MainWindowMenus menus{item("biorhythmChart"),    item("comparisonChart"), item("physicalCurve"),
-                        item("emotionalCurve"),    item("intellectualCurve"),
-                        item("averageCurve"),      item("ageInDays"),       item("ageInWeeks"),
-                        item("ageInYears"),        item("weekSeparators"),  item("todayMarker"),
-                        item("criticalDayMarks")};
-  return MainWindowControls{window_,          *toolbarControl_,         *chartViewControl_,
-                            *birthdayButtonControl_, *birthdayPicker_, *birthday2ButtonControl_,
-                            *birthday2Picker_, *chartDateLabelControl_, *chartDatePicker_,
+  MainWindowMenus menus{
+      item("biorhythmChart"), item("comparisonChart"),   item("physicalCurve"),
+      item("emotionalCurve"), item("intellectualCurve"), item("averageCurve"),
+      item("ageInDays"),      item("ageInWeeks"),        item("ageInYears"),
+      item("weekSeparators"), item("todayMarker"),       item("criticalDayMarks")};
+  return MainWindowControls{window_,
+                            *toolbarControl_,
+                            *chartViewControl_,
+                            *birthdayButtonControl_,
+                            *birthdayPicker_,
+                            *birthday2ButtonControl_,
+                            *birthday2Picker_,
+                            *chartDateLabelControl_,
+                            *chartDatePicker_,
                             menus};
 }
 

@@ -13,9 +13,9 @@
 
 #include "app/main_window.h"
 #include "platform/drawing/qt_chart_view.h"
-#include "platform/windows/qt_controls.h"
-#include "platform/system/qt_services.h"
 #include "platform/drawing/qt_surface.h"
+#include "platform/system/qt_services.h"
+#include "platform/windows/qt_controls.h"
 #include "platform/windows/qt_window.h"
 
 namespace tw::platform {
@@ -72,7 +72,8 @@ class QtMainWindow : public QMainWindow {
   QMenu* chartMenu_ = nullptr;
 
   QtWindow window_;
-  std::unique_ptr<WidgetControl> toolbarControl_, birthdayButtonControl_, birthday2ButtonControl_, chartDateLabelControl_;
+  std::unique_ptr<WidgetControl> toolbarControl_, birthdayButtonControl_, birthday2ButtonControl_,
+      chartDateLabelControl_;
   std::unique_ptr<ChartViewControl> chartViewControl_;
   std::unique_ptr<QtDatePicker> birthdayPicker_, birthday2Picker_, chartDatePicker_;
   std::map<QString, std::unique_ptr<QtMenuItem>> menuItems_;

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include "settings/text_forms.h"
 #include "platform/drawing/qt_surface.h"
 #include "platform/drawing/screen_twips.h"
+#include "settings/text_forms.h"
 
 namespace tw::platform {
 
@@ -74,7 +74,11 @@ const ButtonDesign kListButtons[] = {
 class WelcomeParts : public WidgetControl {
  public:
   WelcomeParts(QWidget* window, QLabel* prompt, QPushButton* cancel, std::vector<QWidget*> rows)
-      : WidgetControl(prompt), window_(window), prompt_(prompt), cancel_(cancel), rows_(std::move(rows)) {}
+      : WidgetControl(prompt),
+        window_(window),
+        prompt_(prompt),
+        cancel_(cancel),
+        rows_(std::move(rows)) {}
   bool isVisible() const override { return shown_; }
   void setVisible(bool visible) override {
     if (visible == shown_) return;
@@ -99,8 +103,8 @@ class WelcomeParts : public WidgetControl {
 }  // namespace
 
 QtPeopleWindows::QtPeopleWindows(QtDialogWindow* listWindow, ui::Window& listAdapter,
-                                 QtDialogWindow* entryWindow, ui::Window& entryAdapter, MainWindow& main,
-                                 ui::SettingsStore& store)
+                                 QtDialogWindow* entryWindow, ui::Window& entryAdapter,
+                                 MainWindow& main, ui::SettingsStore& store)
     : QObject(listWindow),
       listWindow_(listWindow),
       entryWindow_(entryWindow),
@@ -193,7 +197,8 @@ void QtPeopleWindows::buildEntry() {
   okControl_->place(1088, 1080, 1215, 375);
 
   // Shown on the first run only.
-  auto* prompt = new QLabel(QStringLiteral("Your name and birthday, to draw your biorhythm chart:"), w);
+  auto* prompt =
+      new QLabel(QStringLiteral("Your name and birthday, to draw your biorhythm chart:"), w);
   prompt->setObjectName(QStringLiteral("welcomeLine"));
   WidgetControl(prompt).place(120, 120, 4350, 255);
   prompt->setMinimumWidth(prompt->sizeHint().width());
@@ -203,8 +208,8 @@ void QtPeopleWindows::buildEntry() {
   cancel_->setAutoDefault(true);
   WidgetControl(cancel_).place(2400, 1080, 1095, 375);
   cancel_->setVisible(false);
-  welcome_ = std::make_unique<WelcomeParts>(w, prompt, cancel_,
-                                            std::vector<QWidget*>{nameLabel, name_, dateLabel, date_, ok_, cancel_});
+  welcome_ = std::make_unique<WelcomeParts>(
+      w, prompt, cancel_, std::vector<QWidget*>{nameLabel, name_, dateLabel, date_, ok_, cancel_});
   QWidget::setTabOrder(name_, date_);
   QWidget::setTabOrder(date_, ok_);
   QWidget::setTabOrder(ok_, cancel_);

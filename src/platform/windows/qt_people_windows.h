@@ -11,8 +11,8 @@
 #include "app/main_window.h"
 #include "people/people_list.h"
 #include "people/person_entry.h"
-#include "platform/windows/qt_controls.h"
 #include "platform/system/qt_services.h"
+#include "platform/windows/qt_controls.h"
 #include "platform/windows/qt_window.h"
 
 namespace tw::platform {

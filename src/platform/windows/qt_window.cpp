@@ -53,7 +53,8 @@ void QtWindow::setWindowState(ui::WindowState state) {
     // The window manager restores the size later; take the normal geometry at once so that
     // whoever reads the size next (the shut-down writing it) sees the restored one.
     const QRect normal = w_->normalGeometry();
-    const bool wasChanged = now & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    const bool wasChanged =
+        now & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
     w_->setWindowState(now & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     if (wasChanged && normal.isValid()) w_->setGeometry(normal);
   }

@@ -30,8 +30,10 @@ class QtDialogWindow : public QDialog {
 
  protected:
   void reject() override {
-    if (onReject) onReject();
-    else QDialog::reject();
+    if (onReject)
+      onReject();
+    else
+      QDialog::reject();
   }
 };
 
