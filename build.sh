@@ -10,11 +10,12 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils appstream
+  gettext python3 qt6-translations-l10n
 )
 # The suite also drives the real program under a private X display (scripts/check-*.sh).
 if [ "${1:-run}" = test ]; then
   packages+=(xvfb openbox xdotool x11-utils imagemagick xclip dbus at-spi2-core python3-pyatspi
-             python3-icalendar clang-format)
+             python3-icalendar clang-format locales)
 fi
 
 missing=()

@@ -36,4 +36,7 @@ endif()
 # Never pack build trees or editor leftovers into a source package.
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "\\\\.swp$")
 
+# Qt's own dialogs (files, colours, printing) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+
 include(CPack)
