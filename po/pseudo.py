@@ -24,6 +24,12 @@ FILLER = "~"
 
 
 def pseudo(text):
+    # Line breaks at either end stay outside the brackets, as msgfmt --check wants them.
+    core = text.strip("\n")
+    if core != text:
+        start = text[:len(text) - len(text.lstrip("\n"))]
+        end = text[len(text.rstrip("\n")):]
+        return start + pseudo(core) + end
     out = []
     letters = 0
     pos = 0

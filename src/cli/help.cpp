@@ -1,5 +1,7 @@
 #include "cli/program.h"
 
+#include "catalogue/catalogue.h"
+
 namespace tw::cli {
 
 namespace {
@@ -10,7 +12,11 @@ std::string sizeText(ChartType type) {
 }  // namespace
 
 std::string helpText() {
-  return R"(Usage: tidewell-chart [OPTION]...
+  // TRANSLATORS: tidewell-chart --help. Options, their values' words in capitals (DATE, FILE,
+  // PX), the command lines given as examples and the shell's quotes stay as they are; keep the
+  // columns. {1} the file types (".png, .bmp, .svg or .pdf"), {2} the dots per inch, {3} x {4}
+  // the default size, {5} and {6} the smallest sizes ("600 x 200").
+  return fillIn(_(R"(Usage: tidewell-chart [OPTION]...
 Draws Tidewell's biorhythm and comparison charts, prints the interpretation of a day and lists
 critical days. Without --birthday the birthdays, names and display options come from Tidewell's
 own settings; the options given here change them for this run only.
@@ -24,8 +30,7 @@ People and days (dates are YYYY-MM-DD):
                            tidewell-chart --birthday 1990-01-31 --date 2024-03-05 --interpret
 
 What to make:
-  --out FILE             draws the chart into FILE: )" +
-         chartFileExtensionWords(ChartFileType::Png) + R"(
+  --out FILE             draws the chart into FILE: {1}
                            tidewell-chart --birthday 1990-01-31 --out chart.svg
   --interpret            prints the interpretation of the chart date
                            tidewell-chart --interpret
@@ -37,12 +42,8 @@ What to make:
 How the chart looks:
   --type bio|comparison  one person's cycles, or how two people's cycles match
                            tidewell-chart --type bio --out chart.png
-  --width PX --height PX the chart area in pixels at )" +
-         std::to_string(kDesignDpi) + " dpi (default " + std::to_string(kDefaultWidthPx) + " x " +
-         std::to_string(kDefaultHeightPx) + R"(; at least
-                         )" +
-         sizeText(ChartType::Biorhythm) + " for one person, " + sizeText(ChartType::Comparison) +
-         R"( for the comparison chart)
+  --width PX --height PX the chart area in pixels at {2} dpi (default {3} x {4}; at least
+                         {5} for one person, {6} for the comparison chart)
                            tidewell-chart --width 1200 --height 400 --out wide.png
   --curves LETTERS       the curves to draw: any of P (physical), E (emotional),
                          I (intellectual), A (average)
@@ -66,7 +67,10 @@ How the chart looks:
 Files are replaced only when all of them have been written in full. Bad input, or a file that
 cannot be written, prints one line on standard error and exits with status 2, leaving every
 file as it was.
-)";
+)"),
+                chartFileExtensionWords(ChartFileType::Png), std::to_string(kDesignDpi),
+                std::to_string(kDefaultWidthPx), std::to_string(kDefaultHeightPx),
+                sizeText(ChartType::Biorhythm), sizeText(ChartType::Comparison));
 }
 
 }  // namespace tw::cli
