@@ -48,6 +48,10 @@ expected=(
 sizes=(16 32 48 64 128 256)
 for s in "${sizes[@]}"; do expected+=("share/icons/hicolor/${s}x$s/apps/$id.png"); done
 [ -e "$build/src/cli/tidewell-chart" ] && expected+=(bin/tidewell-chart)
+# A message catalogue for every language of po/LINGUAS, where the programs look for it.
+for lang in $(grep -v '^#' "$(dirname "$0")/../po/LINGUAS"); do
+  expected+=("share/locale/$lang/LC_MESSAGES/tidewell.mo")
+done
 
 for f in "${expected[@]}"; do [ -f "$f" ] || bad "not installed: $f"; done
 unexpected=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) \

@@ -15,6 +15,7 @@
 
 #include "chart/chart_parts.h"
 #include "interpret/day_values.h"
+#include "platform/system/ui_text.h"
 
 namespace tw::platform {
 
@@ -45,7 +46,9 @@ ChartView::ChartView(QtSurface& surface, QWidget* parent) : QWidget(parent), sur
   static const bool chartRole = (QAccessible::installFactory(chartAccessible), true);
   (void)chartRole;
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setAccessibleName(QStringLiteral("Chart"));
+  setAccessibleName(qtText(C_("main window", "Chart")));
+  // The days run left to right in every language, as calendars and charts do.
+  setLayoutDirection(Qt::LeftToRight);
   surface_.setChangeHandler([this] { update(); });
   frame_.setSingleShot(true);
   frame_.setTimerType(Qt::PreciseTimer);

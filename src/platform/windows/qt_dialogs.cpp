@@ -8,14 +8,17 @@
 #include <QPrintDialog>
 
 #include "platform/drawing/qt_surface.h"
+#include "platform/system/ui_text.h"
 
 namespace tw::platform {
 
 QStringList nameFilters(const std::vector<FileFilter>& filters) {
   QStringList out;
   for (const FileFilter& f : filters)
-    out << QStringLiteral("%1 (%2)").arg(QString::fromStdString(f.label),
-                                         QString::fromStdString(f.pattern).replace(';', ' '));
+    // TRANSLATORS: a type in the save dialog's list: {1} its name ("PNG images"), {2} the
+    // names it takes ("*.png").
+    out << qtText(fillIn(C_("file dialog", "{1} ({2})"), f.label,
+                         QString::fromStdString(f.pattern).replace(';', ' ').toStdString()));
   return out;
 }
 
@@ -31,10 +34,12 @@ class SaveDialog : public QFileDialog {
     if (folderMustExist_ && !chosen.isEmpty()) {
       const QFileInfo file(chosen.first());
       if (!file.isDir() && !file.absoluteDir().exists()) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("%1\nThis folder does not exist.\nCheck the folder's "
-                                            "name and try again.")
-                                 .arg(QDir::toNativeSeparators(file.absolutePath())));
+        // TRANSLATORS: {1} is the folder's path.
+        QMessageBox::warning(
+            this, windowTitle(),
+            qtText(fillIn(_("{1}\nThis folder does not exist.\nCheck the folder's name and try "
+                            "again."),
+                          QDir::toNativeSeparators(file.absolutePath()).toStdString())));
         return;
       }
     }
