@@ -41,9 +41,9 @@ void MainWindow::layOut() {
 
 void MainWindow::drawChart() {
   if (awaitingBirthday_) {
-    // TRANSLATORS: shown on the chart, one line under another, until a birthday is chosen;
-    // "Birthday" is the button's and field's name.
     const std::string text =
+        // TRANSLATORS: shown on the chart, one line under another, until a birthday is chosen;
+        // "Birthday" is the button's and field's name.
         _("No birthday has been chosen yet.\n"
           "Type one in the Birthday field below,\n"
           "or press Birthday to choose a person.");

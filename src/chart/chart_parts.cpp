@@ -90,8 +90,8 @@ void printCentred(DrawingSurface& s, const TextMeasure& measure, const std::stri
 }
 
 std::string dateWithName(Date d, const std::string& name, const Locale& locale) {
-  // TRANSLATORS: a date in the chart's header: {1} the weekday's name, {2} the date.
   const std::string text =
+      // TRANSLATORS: a date in the chart's header: {1} the weekday's name, {2} the date.
       fillIn(C_("chart header", "{1} {2}"), weekdayName(d), formatShortDate(d, locale));
   if (name.empty()) return text;
   // TRANSLATORS: {1} a date in the chart's header, {2} the name of the person born that day.

@@ -30,8 +30,8 @@ std::vector<std::string> chartHeaders(const ChartState& state, const Locale& loc
                      chart::dateWithName(state.birthday, state.name, locale)),
               chartDate, fillIn(C_("chart header", "Age: {1}"), age(state.birthday))};
     case ChartType::Comparison:
-      // TRANSLATORS: {1} is the first person's birthday as a date, {2} their age.
       return {
+          // TRANSLATORS: {1} is the first person's birthday as a date, {2} their age.
           fillIn(C_("chart header", "Birthday 1: {1}, age {2}"),
                  chart::dateWithName(state.birthday, state.name, locale), age(state.birthday)),
           // TRANSLATORS: {1} is the second person's birthday as a date, {2} their age.

@@ -52,9 +52,10 @@ std::string dateInto(std::optional<Date>& target, const std::string& name, const
 std::string colourInto(std::optional<Colour>& target, const std::string& name,
                        const std::string& v) {
   target = parseColourArg(v);
-  // TRANSLATORS: {1} the option, {2} the value in quotes; "#rrggbb" is the form to write.
   return target
              ? ""
+             // TRANSLATORS: {1} the option, {2} the value in quotes; "#rrggbb" is the form to
+             // write.
              : fillIn(_("{1} {2}: not a colour, write #rrggbb such as '#ff8000'"), name, quoted(v));
 }
 
@@ -111,9 +112,10 @@ std::vector<OptionDef> makeOptionDefs() {
       {"--curves", 1, "PEI",
        [](Options& o, auto& v) -> std::string {
          o.curves = parseCurvesArg(v[0]);
-         // TRANSLATORS: {1} is the value given, {2} the letters to use ("P, E, I and A").
          return o.curves
                     ? ""
+                    // TRANSLATORS: {1} is the value given, {2} the letters to use ("P, E, I and
+                    // A").
                     : fillIn(_("--curves {1}: use the letters {2}"), quoted(v[0]), curveLetters());
        }},
       {"--age", 1, "years",
@@ -250,8 +252,8 @@ std::optional<Date> parseDateArg(std::string_view text, std::string& error) {
     return std::nullopt;
   }
   if (const int y = toInt(text.substr(0, 4)); y < kFirstYear) {
-    // TRANSLATORS: {1} and {2} are the first and last dates, such as 1601-01-01.
     error =
+        // TRANSLATORS: {1} and {2} are the first and last dates, such as 1601-01-01.
         fillIn(_("out of range, dates run from {1} to {2}"), toIso(kFirstDate), toIso(kLastDate));
     return std::nullopt;
   }
@@ -307,8 +309,8 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
     const auto def = std::find_if(table.begin(), table.end(),
                                   [&](const OptionDef& s) { return name == s.name; });
     if (def == table.end()) {
-      // TRANSLATORS: {1} is what was given, in quotes.
       r.error = arg.starts_with("-")
+                    // TRANSLATORS: {1} is what was given, in quotes.
                     ? fillIn(_("unknown option {1} (see --help)"), quoted(name))
                     : fillIn(_("unexpected argument {1} (see --help)"), quoted(arg));
       return r;
@@ -316,8 +318,8 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
     std::vector<std::string> values;
     if (inlineValue) {
       if (def->values != 1) {
-        // TRANSLATORS: {1} is an option, such as --interpret.
         r.error = fillIn(
+            // TRANSLATORS: {1} is an option, such as --interpret.
             def->values == 0 ? _("{1} takes no value") : _("{1} takes its values after a blank"),
             def->name);
         return r;

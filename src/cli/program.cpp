@@ -43,8 +43,8 @@ std::string terminalLines(const std::string& text) {
   return out + "\n";
 }
 
-// TRANSLATORS: {1} is a file's path, {2} why it could not be written.
 std::string cannotWrite(const std::string& path, const std::string& why) {
+  // TRANSLATORS: {1} is a file's path, {2} why it could not be written.
   return fillIn(_("cannot write {1}: {2}"), path, why);
 }
 
@@ -69,14 +69,15 @@ Rendered chartFile(const Options& o, const ChartState& state, Host& host) {
 std::string checkChartArea(const Options& o, ChartType type) {
   if (chartFits(type, twips(o.widthPx), twips(o.heightPx))) return "";
   const PixelSize least = smallestChartArea(type);
-  // TRANSLATORS: {1} and {2} are the width and height given, {3} x {4} the smallest size.
-  return fillIn(type == ChartType::Comparison
-                    ? _("--width {1} --height {2}: too small for the comparison chart, which "
-                        "needs at least {3} x {4} pixels")
-                    : _("--width {1} --height {2}: too small for the one-person chart, which "
-                        "needs at least {3} x {4} pixels"),
-                std::to_string(o.widthPx), std::to_string(o.heightPx), std::to_string(least.width),
-                std::to_string(least.height));
+  return fillIn(
+      type == ChartType::Comparison
+          // TRANSLATORS: {1} and {2} are the width and height given, {3} x {4} the smallest size.
+          ? _("--width {1} --height {2}: too small for the comparison chart, which "
+              "needs at least {3} x {4} pixels")
+          : _("--width {1} --height {2}: too small for the one-person chart, which "
+              "needs at least {3} x {4} pixels"),
+      std::to_string(o.widthPx), std::to_string(o.heightPx), std::to_string(least.width),
+      std::to_string(least.height));
 }
 
 bool namesCalendar(const std::string& path) {

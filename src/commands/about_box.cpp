@@ -10,8 +10,8 @@ void AboutBox::fill() {
   controls_.title.setText(fillIn(_("Tidewell {1}"), kVersion));
   controls_.notice.setText(
       withCrLf(_("Biorhythm charts for one person or two.\nMade by Kestrelmoor.")));
-  // TRANSLATORS: "Contents" and "Help" as the Help menu names them; the file name stays.
   controls_.contact.setText(
+      // TRANSLATORS: "Contents" and "Help" as the Help menu names them; the file name stays.
       withCrLf(_("For help, choose Contents in the Help menu.\n"
                  "Settings are kept in Kestrelmoor/Tidewell.ini.")));
 }

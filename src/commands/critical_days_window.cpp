@@ -11,9 +11,9 @@
 namespace tw {
 
 namespace {
-// TRANSLATORS: {1} is the chart date as the chart's header writes it ("Monday 4/12/2026").
 const char* noneFound(CriticalSpan span) {
   switch (span) {
+    // TRANSLATORS: {1} is the chart date as the chart's header writes it ("Monday 4/12/2026").
     case CriticalSpan::Months3: return _("No critical days in the 3 months from {1}.");
     case CriticalSpan::Months12: return _("No critical days in the 12 months from {1}.");
     case CriticalSpan::Days30: break;
@@ -107,9 +107,9 @@ void CriticalDaysWindow::addToCalendar() {
   if (!chosen) return;
   const std::string text = iCalendar(entries_, {services_.clock.now(), reminder_});
   if (std::string why = services_.files.write(chosen->path, text); !why.empty())
-    // TRANSLATORS: {1} is the file's path, {2} why it could not be written, as the system
-    // says it ("Permission denied").
     services_.messages.warn(
+        // TRANSLATORS: {1} is the file's path, {2} why it could not be written, as the system
+        // says it ("Permission denied").
         withCrLf(fillIn(_("Tidewell could not write the calendar file\n{1}:\n{2}.\n\nNo file was "
                           "changed."),
                         chosen->path, why)),

@@ -52,8 +52,9 @@ void PrintAndSave::save() {
     saveOptions_.fileName = file ? file->path : chosen->path;
     // The dialog comes back on the name, to be put right.
     if (!file)
-      // TRANSLATORS: {1} is the name typed, {2} the four extensions: ".bmp, .png, .svg or .pdf".
       messages_.warn(
+          // TRANSLATORS: {1} is the name typed, {2} the four extensions: ".bmp, .png, .svg or
+          // .pdf".
           withCrLf(fillIn(_("{1}\nis not a name Tidewell can save a chart as: it saves "
                             "{2} files.\n\nEnd the name in one of them, or leave the "
                             "extension off for the type chosen in the list."),

@@ -16,8 +16,8 @@ std::string formWords(std::string_view pattern) {
     const char c = pattern[i];
     std::size_t n = 1;
     while (i + n < pattern.size() && pattern[i + n] == c) ++n;
-    // TRANSLATORS: the parts of a date form, as in "day/month/year" or "year-month-day".
     if (c == 'd')
+      // TRANSLATORS: the parts of a date form, as in "day/month/year" or "year-month-day".
       words += C_("date form", "day");
     else if (c == 'M')
       words += C_("date form", "month");

@@ -68,21 +68,22 @@ std::optional<Distrust> distrust(const std::vector<PathEntry>& walked, const Tru
 }
 
 std::string distrustText(const Distrust& d) {
-  // TRANSLATORS: why Tidewell neither reads nor writes a file: {1} and {3} are paths, {2} who
-  // can change the folder ("every user (mode 0777)"), {4} the other user's name. "chmod go-w"
-  // is a command and stays as it is.
   const PathEntry& e = d.entry;
   switch (d.why) {
     case Distrust::OpenFolder:
     case Distrust::OpenFile:
-      return fillIn(byKind(e,
-                           _("The folder {1} can be changed by {2}: make it yours alone with "
-                             "chmod go-w {1}"),
-                           _("The link {1} can be changed by {2}: make it yours alone with "
-                             "chmod go-w {1}"),
-                           _("The file {1} can be changed by {2}: make it yours alone with "
-                             "chmod go-w {1}")),
-                    e.path, openTo(e));
+      return fillIn(
+          byKind(e,
+                 // TRANSLATORS: why Tidewell neither reads nor writes a file: {1} and {3} are
+                 // paths, {2} who can change the folder ("every user (mode 0777)"), {4} the other
+                 // user's name. "chmod go-w" is a command and stays as it is.
+                 _("The folder {1} can be changed by {2}: make it yours alone with "
+                   "chmod go-w {1}"),
+                 _("The link {1} can be changed by {2}: make it yours alone with "
+                   "chmod go-w {1}"),
+                 _("The file {1} can be changed by {2}: make it yours alone with "
+                   "chmod go-w {1}")),
+          e.path, openTo(e));
     case Distrust::LinkInSharedFolder:
       return fillIn(_("The folder {1} can be changed by {2}, and the link {3} in it leads to "
                       "something of another owner: put the file itself in its place, or keep it "
@@ -103,8 +104,8 @@ std::string distrustText(const Distrust& d) {
                  "another user ({4}), who could have put it there: remove it, or keep the file "
                  "in a folder that is yours alone")),
         d.folder->path, openTo(*d.folder), e.path, owner(e));
-  // TRANSLATORS: {1} is a path, {2} the name of the user it belongs to.
   return fillIn(byKind(e,
+                       // TRANSLATORS: {1} is a path, {2} the name of the user it belongs to.
                        _("The folder {1} belongs to another user ({2}), who could have put it "
                          "there: remove it, or make it yours"),
                        _("The link {1} belongs to another user ({2}), who could have put it "

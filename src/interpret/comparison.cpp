@@ -36,8 +36,9 @@ MatchPercentages comparisonMatch(double days, double days2) {
 std::string comparisonText(const MatchPercentages& m) {
   std::string text;
   for (const ChartCurve& c : kCycleCurves)
-    // TRANSLATORS: a line of the comparison: {1} a cycle's name, {2} how well it matches ("80%").
     text +=
+        // TRANSLATORS: a line of the comparison: {1} a cycle's name, {2} how well it matches
+        // ("80%").
         fillIn(C_("comparison", "{1}: {2}"), curveTitle(c), percent(m.cycles[indexOf(c.kind)])) +
         "\r\n";
   // TRANSLATORS: {1} is how well all three cycles match together ("46%").

@@ -40,8 +40,9 @@ std::string dayText(Date day, Date chartDate, const Locale& locale) {
 
 // "physical 48% and rising, critical"
 std::string cycleText(const CycleOnDay& c) {
-  // TRANSLATORS: a cycle on a day, read aloud: {1} the cycle ("physical"), {2} its value ("48%").
   const char* pattern =
+      // TRANSLATORS: a cycle on a day, read aloud: {1} the cycle ("physical"), {2} its value
+      // ("48%").
       c.rising ? (c.critical ? _("{1} {2} and rising, critical") : _("{1} {2} and rising"))
                : (c.critical ? _("{1} {2} and falling, critical") : _("{1} {2} and falling"));
   return fillIn(pattern, curveName(curveOf(c.kind)), percentText(c.percent));
@@ -99,8 +100,8 @@ std::string describeDay(const DayValues& v, const ChartState& state, const Local
                                              : _("before the birthday, no curves.");
   } else if (v.type == ChartType::Comparison) {
     const auto match = [&v](CycleKind kind) { return percentText(v.match.cycles[indexOf(kind)]); };
-    // TRANSLATORS: how well two people's cycles match on a day, read aloud.
     values =
+        // TRANSLATORS: how well two people's cycles match on a day, read aloud.
         fillIn(_("physical match {1}, emotional {2}, intellectual {3}, overall {4}."),
                match(CycleKind::Physical), match(CycleKind::Emotional),
                match(CycleKind::Intellectual), percentText(static_cast<double>(v.match.overall)));
@@ -141,8 +142,9 @@ std::string dayTooltip(const DayValues& v, const Locale& locale) {
            fillIn(_("Overall: {1}"), percentText(static_cast<double>(v.match.overall)));
   }
   for (const CycleOnDay& c : v.cycles) {
-    // TRANSLATORS: a line of the day's tooltip: {1} a cycle ("Physical"), {2} its value ("48%").
     const char* pattern =
+        // TRANSLATORS: a line of the day's tooltip: {1} a cycle ("Physical"), {2} its value
+        // ("48%").
         c.rising ? (c.critical ? _("{1}: {2}, rising, critical") : _("{1}: {2}, rising"))
                  : (c.critical ? _("{1}: {2}, falling, critical") : _("{1}: {2}, falling"));
     text += "\n" + fillIn(pattern, curveTitle(curveOf(c.kind)), percentText(c.percent));

@@ -15,9 +15,9 @@ struct Reading {
 };
 
 // Indexed by row - 1.
-// TRANSLATORS: the interpretation's readings. Break the lines where the English does, about
-// every 30 characters: the box shows them as they are.
 const std::array<Reading, 15> kReadings{{
+    // TRANSLATORS: the interpretation's readings. Break the lines where the English does, about
+    // every 30 characters: the box shows them as they are.
     {N_("Physical, emotional &\n"
         "intellectual critical day!"),
      N_("Don't get out of bed, don't\n"

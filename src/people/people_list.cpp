@@ -104,8 +104,8 @@ void PeopleList::editSelectedPerson() {
 void PeopleList::deleteSelectedPerson() {
   const int slot = selectedSlot();
   if (slot == 0) return;
-  // TRANSLATORS: {1} is the person's name.
   const auto answer =
+      // TRANSLATORS: {1} is the person's name.
       messages_.ask(withCrLf(fillIn(_("Are you sure you want to delete the entry\nfor \"{1}\"?"),
                                     people.names[slot])),
                     "Tidewell");

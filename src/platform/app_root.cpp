@@ -74,11 +74,12 @@ void AppRoot::quitOnRequest() {
   if (program_.ended()) return;
   main_.saveAndClose();
   if (const QString why = store_.unsavedBecause(); !why.isEmpty()) {
-    // TRANSLATORS: on standard error at the end; {1} is the settings file's path, {2} why.
-    std::cerr << "tidewell: "
-              << fillIn(_("could not save the settings to {1}: {2}"),
-                        store_.filePath().toStdString(), why.toStdString())
-              << "\n";
+    std::cerr
+        << "tidewell: "
+        // TRANSLATORS: on standard error at the end; {1} is the settings file's path, {2} why.
+        << fillIn(_("could not save the settings to {1}: {2}"), store_.filePath().toStdString(),
+                  why.toStdString())
+        << "\n";
     program_.setExitStatus(kNotSaved);
   }
   program_.end();

@@ -87,9 +87,9 @@ std::string systemError(int error) { return qt_error_string(error).toStdString()
 
 // Why a thing that is no plain file is left alone, reached through a link or not.
 std::string notAFile(unsigned type, bool link) {
-  // TRANSLATORS: why the settings file is left alone: what is there instead of a file.
   switch (type) {
     case S_IFIFO:
+      // TRANSLATORS: why the settings file is left alone: what is there instead of a file.
       return link ? _("It is a link to a named pipe, not to a file")
                   : _("It is a named pipe, not a file");
     case S_IFDIR:

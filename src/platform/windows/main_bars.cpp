@@ -22,9 +22,9 @@ struct MenuRow {
   QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;  // the platform's own
 };
 
-// TRANSLATORS: the menus. Each item's context names its menu: access keys (the letter after
-// "&") must differ within one menu.
 const MenuRow kMenus[] = {
+    // TRANSLATORS: the menus. Each item's context names its menu: access keys (the letter after
+    // "&") must differ within one menu.
     {0, "fileMenu", NC_("menu bar", "&File")},
     {1, "print", NC_("File menu", "&Print...")},
     {1, "saveAsBmp", NC_("File menu", "&Save as BMP...")},
@@ -171,8 +171,6 @@ void fillChartMenu(QMenu* menu, const QHash<QString, QAction*>& actions) {
       menu->addAction(item);
       continue;
     }
-    // TRANSLATORS: its access key must differ from those of Copy chart, Print..., Interpret...
-    // and Critical days... in the Edit, File and Chart menus.
     QAction* standIn = menu->addAction(QString::fromUtf8(_(row.caption)));
     standIn->setObjectName(QString::fromLatin1(row.name) + QStringLiteral("Chart"));
     QObject::connect(standIn, &QAction::triggered, item, &QAction::trigger);

@@ -34,9 +34,9 @@ class SaveDialog : public QFileDialog {
     if (folderMustExist_ && !chosen.isEmpty()) {
       const QFileInfo file(chosen.first());
       if (!file.isDir() && !file.absoluteDir().exists()) {
-        // TRANSLATORS: {1} is the folder's path.
         QMessageBox::warning(
             this, windowTitle(),
+            // TRANSLATORS: {1} is the folder's path.
             qtText(fillIn(_("{1}\nThis folder does not exist.\nCheck the folder's name and try "
                             "again."),
                           QDir::toNativeSeparators(file.absolutePath()).toStdString())));
