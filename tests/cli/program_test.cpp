@@ -23,8 +23,9 @@ struct Outcome {
 
 Outcome runWith(FakeHost& host, const Store& store, const std::vector<std::string>& args) {
   host.settings.values = store;
+  std::istringstream in;
   std::ostringstream out, err;
-  const int status = run(args, host, out, err);
+  const int status = run(args, host, in, out, err);
   return {status, out.str(), err.str()};
 }
 
