@@ -31,8 +31,9 @@ void BM_CriticalListing100Years(benchmark::State& state) {
                                          "2100-01-01"};
   std::size_t bytes = 0;
   for (auto _ : state) {
+    std::istringstream in;
     std::ostringstream out, err;
-    if (tw::cli::run(args, host, out, err) != 0) state.SkipWithError("run failed");
+    if (tw::cli::run(args, host, in, out, err) != 0) state.SkipWithError("run failed");
     bytes = out.str().size();
     benchmark::DoNotOptimize(bytes);
   }

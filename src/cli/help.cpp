@@ -38,6 +38,9 @@ What to make:
                            tidewell-chart --birthday 1990-01-31 --critical 2024-03-01 2024-03-31
   --ics FILE             with --critical, also writes those days as an iCalendar (.ics) file
                            tidewell-chart --critical 2024-01-01 2024-12-31 --ics critical.ics
+  --batch FILE           runs each line of FILE (- for standard input) as its own command line,
+                         in one start; quotes keep blanks; a line starting with # is skipped
+                           tidewell-chart --batch charts.txt
 
 How the chart looks:
   --type bio|comparison  one person's cycles, or how two people's cycles match

@@ -194,6 +194,11 @@ std::vector<OptionDef> makeOptionDefs() {
          o.ics = v[0];
          return std::string();
        }},
+      {"--batch", 1, "charts.txt",
+       [](Options& o, auto& v) {
+         o.batch = v[0];
+         return std::string();
+       }},
       {"--help", 0, "",
        [](Options& o, auto&) {
          o.help = true;

@@ -51,6 +51,7 @@ struct Options {
   std::optional<Date> criticalFrom;
   std::optional<Date> criticalTo;
   std::optional<std::string> ics;
+  std::optional<std::string> batch;  // a file of requests, one a line; "-": standard input
 };
 
 struct ParseResult {

@@ -9,6 +9,7 @@
 #include "chart/recoloured_surface.h"
 #include "chart/svg_surface.h"
 #include "chart/twips.h"
+#include "cli/batch.h"
 #include "files/whole_file.h"
 #include "interpret/ical.h"
 #include "settings/settings_io.h"
@@ -173,42 +174,32 @@ std::string criticalListing(const std::vector<CriticalDay>& days) {
   return out;
 }
 
-int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std::ostream& err) {
-  const auto fail = [&err](const std::string& why) {
-    err << "tidewell-chart: " << printable(why) << "\n";
-    return kExitBadInput;
-  };
-
-  const ParseResult parsed = parseArguments(args);
-  if (!parsed.ok()) return fail(parsed.error);
-  const Options& o = parsed.options;
+std::string runRequest(const Options& o, Host& host, std::ostream& out) {
   if (o.help) {
     out << helpText();
-    return kExitOk;
+    return "";
   }
   if (o.version) {
     out << versionText() << "\n";
-    return kExitOk;
+    return "";
   }
   const bool critical = o.criticalFrom.has_value();
-  if (o.ics && !critical) return fail(_("--ics needs --critical FROM TO"));
+  if (o.ics && !critical) return _("--ics needs --critical FROM TO");
   if (o.ics && !namesCalendar(*o.ics))
     // TRANSLATORS: {1} is the name given.
-    return fail(fillIn(_("--ics \"{1}\": the calendar file's name must end in .ics"), *o.ics));
+    return fillIn(_("--ics \"{1}\": the calendar file's name must end in .ics"), *o.ics);
   if (!o.out && !o.interpret && !critical)
-    return fail(
-        _("nothing to do: give --out FILE, --interpret or --critical FROM TO (see --help)"));
+    return _("nothing to do: give --out FILE, --interpret or --critical FROM TO (see --help)");
   if (critical) {
     if (std::string why = checkCriticalRange(*o.criticalFrom, *o.criticalTo); !why.empty())
-      return fail(why);
+      return why;
   }
 
   const ChartRequest request = chartRequest(o, host);
-  if (!request.error.empty()) return fail(request.error);
+  if (!request.error.empty()) return request.error;
   const ChartState& state = request.state;
   if (o.out) {
-    if (std::string why = checkChartArea(o, state.options.chartType); !why.empty())
-      return fail(why);
+    if (std::string why = checkChartArea(o, state.options.chartType); !why.empty()) return why;
   }
 
   std::string printed;
@@ -226,15 +217,34 @@ int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std
   std::vector<files::WholeFile> outputs;
   if (o.out) {
     Rendered chart = chartFile(o, state, host);
-    if (!chart.error.empty()) return fail(chart.error);
+    if (!chart.error.empty()) return chart.error;
     outputs.push_back({*o.out, std::move(chart.bytes)});
   }
   if (o.ics)
     outputs.push_back(
         {*o.ics, iCalendar(entriesOf(days, state.birthday, state.name), {host.nowUtc()})});
   if (const auto failed = files::writeWholeFiles(outputs, {}))
-    return fail(cannotWrite(failed->path, failed->why));
+    return cannotWrite(failed->path, failed->why);
   out << printed;
+  return "";
+}
+
+int run(const std::vector<std::string>& args, Host& host, std::istream& in, std::ostream& out,
+        std::ostream& err) {
+  const auto fail = [&err](const std::string& why) {
+    err << "tidewell-chart: " << printable(why) << "\n";
+    return kExitBadInput;
+  };
+  const ParseResult parsed = parseArguments(args);
+  if (!parsed.ok()) return fail(parsed.error);
+  const Options& o = parsed.options;
+  if (o.batch && !o.help && !o.version) {
+    // Each line brings its own options; none given here would be clear for all of them.
+    if (args.size() != (args.front().starts_with("--batch=") ? 1u : 2u))
+      return fail(_("--batch takes no other options: give them on the file's lines"));
+    return runBatchFile(*o.batch, host, in, out, err);
+  }
+  if (const std::string why = runRequest(o, host, out); !why.empty()) return fail(why);
   return kExitOk;
 }
 

@@ -72,7 +72,12 @@ PixelSize smallestChartArea(ChartType type);
 // "2024-03-05 Tuesday: physical, emotional", one line per day.
 std::string criticalListing(const std::vector<CriticalDay>& days);
 
-// The whole run; returns the exit status.
-int run(const std::vector<std::string>& args, Host& host, std::ostream& out, std::ostream& err);
+// One request, its options read: prints and writes what they ask for. Returns why it was
+// refused, in one line, or empty when it was done.
+std::string runRequest(const Options& options, Host& host, std::ostream& out);
+
+// The whole run; returns the exit status. `in` is read only for "--batch -".
+int run(const std::vector<std::string>& args, Host& host, std::istream& in, std::ostream& out,
+        std::ostream& err);
 
 }  // namespace tw::cli

@@ -83,7 +83,8 @@ class QtHost : public tw::cli::Host {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
       qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt reads no options of ours: it gets only the program name.
+    // Qt reads no options of ours: it gets only the program name. Once for the whole run: a
+    // batch's charts share the application, the text measure and the face.
     app_ = std::make_unique<QGuiApplication>(argc_, argv_);
   }
 
@@ -111,7 +112,7 @@ int main(int argc, char* argv[]) {
   try {
     QtHost host(argv[0]);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const int status = tw::cli::run(args, host, std::cout, std::cerr);
+    const int status = tw::cli::run(args, host, std::cin, std::cout, std::cerr);
     std::cout.flush();
     return status;
   } catch (const std::exception& e) {

@@ -136,6 +136,21 @@ TEST_F(ChartProgram, EveryFormatIsSavedTheSameWay) {
   }
 }
 
+// A batch draws its charts in one start, each as a run of its own would; a refused line is
+// reported and the next one still drawn.
+TEST_F(ChartProgram, ABatchWritesEveryChartItCan) {
+  std::ofstream(dir / "charts.txt") << "--birthday 1990-01-31 --out a.png\n"
+                                       "--birthday 1990-01-31 --out 'b c.pdf' --date 2024-02-30\n"
+                                       "--birthday 1990-01-31 --type comparison --birthday2 "
+                                       "1992-06-15 --out 'b c.pdf'\n";
+  const Result r = run({"--batch", "charts.txt"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "tidewell-chart: charts.txt:2: --date \"2024-02-30\": no such day in the calendar\n");
+  EXPECT_EQ(slurp(dir / "a.png").substr(0, 4), "\x89PNG");
+  EXPECT_EQ(slurp(dir / "b c.pdf").substr(0, 4), "%PDF");
+}
+
 // Settings that someone else could have put in place are not taken, and the reason is said.
 TEST_F(ChartProgram, SettingsOthersCouldHavePutThereAreNotRead) {
   const fs::path folder = dir / "config" / "Kestrelmoor";

@@ -4,11 +4,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
-#include <stdexcept>
 
 #include "cli/program.h"
-#include "mock/fakes.h"
-#include "mock/recording_surface.h"
+#include "mock/fake_chart_host.h"
 #include "version.h"
 
 namespace tw::cli {
@@ -16,26 +14,7 @@ namespace {
 
 using Store = std::map<std::string, std::string>;
 
-class FakeHost : public Host {
- public:
-  Date today() override { return fromYmd(2024, 3, 5); }
-  UtcTime nowUtc() override { return {fromYmd(2024, 3, 5), 13 * 3600 + 4 * 60 + 5}; }
-  Locale locale() override { return Locale{}; }
-  const ui::SettingsStore& store() override { return settings; }
-  const TextMeasure& textMeasure() override { return measure; }
-  const TextFace& chartFace() override { throw std::logic_error("no SVG is written here"); }
-  Rendered render(ChartFileType, int w, int h,
-                  const std::function<void(DrawingSurface&)>& draw) override {
-    test::RecordingSurface surface(static_cast<float>(w) * 15, static_cast<float>(h) * 15);
-    draw(surface);
-    drawn = surface.calls;
-    return {"drawn", ""};
-  }
-
-  test::MemoryStore settings;
-  test::FixedWidthMeasure measure;
-  std::vector<std::string> drawn;
-};
+using FakeHost = test::FakeChartHost;
 
 struct Outcome {
   int status;
@@ -44,8 +23,9 @@ struct Outcome {
 
 Outcome runWith(FakeHost& host, const Store& store, const std::vector<std::string>& args) {
   host.settings.values = store;
+  std::istringstream in;
   std::ostringstream out, err;
-  const int status = run(args, host, out, err);
+  const int status = run(args, host, in, out, err);
   return {status, out.str(), err.str()};
 }
 
