@@ -23,8 +23,8 @@ BatchLine splitWords(std::string_view line) {
   char quote = 0;  // the quote that is open, if any
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char c = line[i];
-    if (c == '\0')  // TRANSLATORS: why a line of a --batch file was refused.
-      return {{}, _("a NUL character in the line")};
+    // TRANSLATORS: why a line of a --batch file was refused.
+    if (c == '\0') return {{}, _("a NUL character in the line")};
     if (quote == '\'') {
       if (c == '\'')
         quote = 0;
