@@ -8,7 +8,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  tw::platform::startLanguages();
+  tw::platform::startLanguages(QCoreApplication::applicationDirPath());
   QApplication::setApplicationName(QStringLiteral("Tidewell"));
   QApplication::setOrganizationName(QStringLiteral("Kestrelmoor"));
   // Lets Wayland desktops match the window to its desktop entry and icon.

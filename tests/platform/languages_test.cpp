@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QTemporaryDir>
 #include <cstdlib>
 
 #include "catalogue/catalogue.h"
 #include "chart/draw_chart.h"
 #include "platform/app_root.h"
+#include "platform/system/languages.h"
 #include "qt_app.h"
 
 namespace tw::platform {
@@ -46,6 +52,23 @@ TEST_F(PseudoLanguage, ReachesTheChartsHeaderWithItsPlacesFilled) {
   const std::string birthday = chartHeaders(state, Locale{}).at(0);
   EXPECT_TRUE(pseudo(birthday)) << birthday;
   EXPECT_NE(birthday.find("31/1/1990"), std::string::npos) << birthday;
+}
+
+// Qt's own dialogs speak the language the catalogue was found in; the window keeps its
+// direction for a language written left to right.
+TEST(Languages, QtsDialogsFollowTheCataloguesLanguage) {
+  test::qtApp();
+  if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                         QStringLiteral("/qtbase_de.qm")))
+    GTEST_SKIP() << "Qt's translations (qt6-translations-l10n) are not installed";
+  setenv("LANGUAGE", "de", 1);
+  // The folder the built programs are in: the catalogues are beside them.
+  startLanguages(QFileInfo(QStringLiteral(TIDEWELL_LOCALE_DIR)).absolutePath());
+  EXPECT_EQ(catalogue::language(), "de");
+  const QString title = QColorDialog::tr("Select Color");
+  EXPECT_NE(title, QStringLiteral("Select Color")) << title.toStdString();
+  EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+  setenv("LANGUAGE", "", 1);
 }
 
 }  // namespace

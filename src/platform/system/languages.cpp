@@ -14,8 +14,8 @@ void openCatalogue(const QString& programDir) {
   catalogue::open(findLocaleDir(programDir).toStdString());
 }
 
-void startLanguages() {
-  openCatalogue(QCoreApplication::applicationDirPath());
+void startLanguages(const QString& programDir) {
+  openCatalogue(programDir);
   // Qt's own dialogs speak the language our catalogue was found in, so that English, or a
   // language we have no catalogue for, is not mixed with another.
   const std::string language = catalogue::language();

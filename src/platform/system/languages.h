@@ -9,6 +9,6 @@ namespace tw::platform {
 void openCatalogue(const QString& programDir);
 // For the window program, once its QApplication is made: the catalogue, Qt's translations for
 // the same language, and the windows' direction.
-void startLanguages();
+void startLanguages(const QString& programDir);
 
 }  // namespace tw::platform
