@@ -18,7 +18,7 @@
 #include "people/people_store.h"
 #include "platform/app_root.h"
 #include "platform/system/qt_settings_store.h"
-#include "qt_app.h"
+#include "platform/qt_app.h"
 #include "settings/text_forms.h"
 
 namespace tw::platform {

@@ -8,7 +8,7 @@
 
 #include "chart/draw_chart.h"
 #include "platform/drawing/qt_text_measure.h"
-#include "qt_app.h"
+#include "platform/qt_app.h"
 
 namespace tw::platform {
 namespace {

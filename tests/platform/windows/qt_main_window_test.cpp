@@ -14,7 +14,7 @@
 #include "platform/app_root.h"
 #include "platform/system/qt_locale.h"
 #include "platform/windows/help_window.h"
-#include "qt_app.h"
+#include "platform/qt_app.h"
 
 namespace tw::platform {
 namespace {
