@@ -60,9 +60,9 @@ TEST_F(MainWindowTest, EachDateButtonOfTheToolbarMovesTheChartDateItsWay) {
   }
 }
 
-// Every item of every menu runs a command: a name the wiring misspelt or forgot shows here.
-TEST_F(MainWindowTest, EveryMenuItemRunsACommand) {
-  EXPECT_EQ(window().itemsWithoutCommand().join(", ").toStdString(), "");
+// Each item's command is in the menu table, and the build checks every item has one; a name
+// looked up that the menus do not have is a fault, not a silent null.
+TEST_F(MainWindowTest, ANameTheMenusDoNotHaveThrows) {
   EXPECT_THROW(window().action(QStringLiteral("goTommorow")), std::logic_error);
 }
 
