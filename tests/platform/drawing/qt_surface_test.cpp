@@ -85,6 +85,43 @@ TEST(Surface, InkIsBlackOrWhiteByTheBackgroundAsItShows) {
   }
 }
 
+// A line is as many device pixels thick as its width at the screen's scale (the curves' wide
+// ones drawn as strands side by side), and a dotted one is broken along its length.
+TEST(Surface, LinesAreAsThickAsTheirWidthAndDottedOnesBroken) {
+  test::qtApp();
+  const struct {
+    double ratio;
+    std::int16_t width, style;
+    int thick;
+    bool broken;
+  } rows[] = {
+      {1, 1, 0, 1, false}, {2, 1, 0, 2, false}, {1.5, 1, 0, 2, false},
+      {1, 3, 0, 3, false}, {2, 3, 0, 6, false}, {1, 1, 2, 1, true},
+  };
+  for (const auto& r : rows) {
+    QtSurface s(96, r.ratio);
+    s.setSizeTwips(1500, 1500);
+    s.setBackground(kWhite);
+    s.clear();
+    s.setLineWidth(r.width);
+    s.setLineStyle(r.style);
+    s.line(0, 750, 1500, 750, kBlack);
+    const QImage img = s.image();
+    int thick = 0, most = 0;
+    for (int y = 0; y < img.height(); ++y) {
+      int ink = 0;
+      for (int x = 10; x < img.width() - 10; ++x) ink += qGray(img.pixel(x, y)) < 128;
+      thick += ink > 0;
+      most = std::max(most, ink);
+    }
+    const std::string row = "ratio " + std::to_string(r.ratio) + ", width " +
+                            std::to_string(r.width) + ", style " + std::to_string(r.style);
+    EXPECT_EQ(thick, r.thick) << row;
+    EXPECT_EQ(most < img.width() - 20, r.broken)
+        << row << ": " << most << " inked of " << img.width() - 20;
+  }
+}
+
 // What the surface keeps from one chart to the next (pixels, shaped texts, pens) leaves no
 // trace: after steps either way a chart is, pixel for pixel, a fresh surface's drawing of it.
 TEST(Surface, AChartAfterStepsIsAFreshDrawingOfIt) {
