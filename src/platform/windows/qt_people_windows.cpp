@@ -64,13 +64,14 @@ struct ButtonDesign {
   void (PeopleList::*handler)();
 };
 
-// In the order the keyboard visits them after the list.
+// In the order the keyboard visits them after the list. Each caption marks a letter of its own
+// for Alt, so that Alt+N opens New... instead of typing into the list.
 const ButtonDesign kListButtons[] = {
-    {Draw, "drawButton", "Draw chart", 3360, 120, 1095, 375, &PeopleList::drawSelectedPerson},
-    {Close, "closeButton", "Close", 3360, 600, 1095, 375, &PeopleList::close},
-    {New, "newButton", "New...", 120, 3000, 975, 375, &PeopleList::addPerson},
-    {Edit, "editButton", "Edit...", 1200, 3000, 975, 375, &PeopleList::editSelectedPerson},
-    {Delete, "deleteButton", "Delete", 2280, 3000, 975, 375, &PeopleList::deleteSelectedPerson},
+    {Draw, "drawButton", "D&raw chart", 3360, 120, 1095, 375, &PeopleList::drawSelectedPerson},
+    {Close, "closeButton", "&Close", 3360, 600, 1095, 375, &PeopleList::close},
+    {New, "newButton", "&New...", 120, 3000, 975, 375, &PeopleList::addPerson},
+    {Edit, "editButton", "&Edit...", 1200, 3000, 975, 375, &PeopleList::editSelectedPerson},
+    {Delete, "deleteButton", "&Delete", 2280, 3000, 975, 375, &PeopleList::deleteSelectedPerson},
 };
 
 // The first run's part of the entry window: a line on what it is for above the fields, in a
