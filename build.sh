@@ -14,7 +14,7 @@ packages=(
 # The suite also drives the real program under a private X display (scripts/check-*.sh).
 if [ "${1:-run}" = test ]; then
   packages+=(xvfb openbox xdotool x11-utils imagemagick xclip dbus at-spi2-core python3-pyatspi
-             python3-icalendar clang-format)
+             python3-icalendar clang-format man-db groff-base)
 fi
 
 missing=()
