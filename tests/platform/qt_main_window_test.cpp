@@ -237,7 +237,8 @@ TEST_F(MainWindowTest, TheHelpNamesEveryMenuItemInItsMenusTopic) {
     if (!topics.contains(topic)) unnamed << "no topic " + topic;
     walk(menu->menu(), topic);
   }
-  walk(window().findChild<QMenu*>("chartMenu"), "The chart's context menu");
+  // The chart's own menu, not the menu bar's Chart menu of the same name.
+  walk(window().chartView()->findChild<QMenu*>("chartMenu"), "The chart's context menu");
   EXPECT_EQ(unnamed.join(", ").toStdString(), "");
 }
 
@@ -262,12 +263,12 @@ TEST_F(MainWindowTest, TheHelpNamesEveryWindow) {
   for (const QWidget* w : QApplication::topLevelWidgets())
     if (!qobject_cast<const QMenu*>(w) && !w->windowTitle().isEmpty()) titles << w->windowTitle();
   titles.removeDuplicates();
-  std::vector<std::string> seen;
-  for (const QString& title : titles) seen.push_back(title.toStdString());
   // So that a window that failed to open cannot pass unseen.
-  EXPECT_THAT(seen,
-              ::testing::IsSupersetOf({"Tidewell", "About Tidewell", "Chart key", "Interpretation",
-                                       "People", "Entry", "Critical days", "Tidewell Help"}));
+  QStringList unopened;
+  for (const char* title : {"Tidewell", "About Tidewell", "Chart key", "Interpretation", "People",
+                            "Entry", "Critical days", "Tidewell Help"})
+    if (!titles.contains(title)) unopened << title;
+  EXPECT_EQ(unopened.join(", ").toStdString(), "") << "seen: " << titles.join(", ").toStdString();
 
   const QString all = QStringList(helpTopics().values()).join(' ');
   QStringList unnamed;
