@@ -106,13 +106,38 @@ void CriticalDaysWindow::addToCalendar() {
   const auto chosen = services_.dialogs.chooseSaveFile(options);
   if (!chosen) return;
   const std::string text = iCalendar(entries_, {services_.clock.now(), reminder_});
-  if (std::string why = services_.files.write(chosen->path, text); !why.empty())
+  if (std::string why = services_.files.write(chosen->path, text); !why.empty()) {
     services_.messages.warn(
         // TRANSLATORS: {1} is the file's path, {2} why it could not be written, as the system
         // says it ("Permission denied").
         withCrLf(fillIn(_("Tidewell could not write the calendar file\n{1}:\n{2}.\n\nNo file was "
                           "changed."),
                         chosen->path, why)),
+        _(kCriticalDaysTitle));
+    return;
+  }
+  if (!services_.calendar.hasCalendarProgram()) {
+    services_.messages.inform(
+        // TRANSLATORS: {1} is the calendar file's path.
+        withCrLf(fillIn(_("The critical days are saved in\n{1}.\n\nNo program on this computer "
+                          "opens calendar files.\nImport the file into your calendar yourself."),
+                        chosen->path)),
+        _(kCriticalDaysTitle));
+    return;
+  }
+  const auto answer = services_.messages.ask(
+      // TRANSLATORS: {1} is the calendar file's path.
+      withCrLf(fillIn(_("The critical days are saved in\n{1}.\n\nOpen it in your calendar "
+                        "program to add them?"),
+                      chosen->path)),
+      _(kCriticalDaysTitle));
+  if (answer == ui::Answer::Yes && !services_.calendar.open(chosen->path))
+    services_.messages.warn(
+        // TRANSLATORS: {1} is the calendar file's path.
+        withCrLf(fillIn(_("Tidewell could not open the calendar file\n{1}\nin your calendar "
+                          "program.\n\nThe file is saved: import it into your calendar "
+                          "yourself."),
+                        chosen->path)),
         _(kCriticalDaysTitle));
 }
 

@@ -78,8 +78,9 @@ void PeopleList::addPerson() {
       messages_.inform(fullText(), "Tidewell");
     }
     rebuild();
+    people.save();
   }
-  people.save();
+  // Cancelled: the list and the store stay exactly as they were.
 }
 
 void PeopleList::editSelectedPerson() {
@@ -97,8 +98,8 @@ void PeopleList::editSelectedPerson() {
       people.dates[now] = person->birthday;
     }
     rebuild();
+    people.save();
   }
-  people.save();
 }
 
 void PeopleList::deleteSelectedPerson() {
