@@ -22,7 +22,19 @@ QString besideOrInstalled(const QString& programDir, const QString& beside,
 
 }  // namespace
 
-QString findHelpFile(const QString& programDir) {
+QString findHelpFile(const QString& programDir, const QString& language) {
+  // A language with a country ("pt_BR") may have only its language's help ("pt").
+  QStringList folders;
+  if (!language.isEmpty()) folders << language + QLatin1Char('/');
+  if (language.contains(QLatin1Char('_')))
+    folders << language.section(QLatin1Char('_'), 0, 0) + QLatin1Char('/');
+  const QDir dir(programDir);
+  for (const QString& folder : folders) {
+    for (const QString& path :
+         {dir.filePath(folder + kHelpFileName),
+          dir.filePath(QStringLiteral("../share/tidewell/") + folder + kHelpFileName)})
+      if (QFileInfo(path).isFile()) return QDir::cleanPath(path);
+  }
   return besideOrInstalled(programDir, kHelpFileName,
                            QStringLiteral("../share/tidewell/") + kHelpFileName, false);
 }
