@@ -74,7 +74,7 @@ in_root dpkg-query -W -f='${Package} ${Version}\n' tidewell
 fail=0
 bad() { echo "FAIL: $*"; fail=1; }
 plugin=$(in_root sh -c 'ls /usr/lib/*/qt6/plugins/platforms/libqxcb.so')
-missing=$(in_root ldd /usr/bin/tidewell /usr/bin/tidewell-chart "$plugin" |
+missing=$(in_root ldd /usr/bin/tidewell /usr/bin/tidewell-chart /usr/lib/tidewell/tidewell-print.so "$plugin" |
   grep 'not found' || true)
 [ -z "$missing" ] || bad "libraries not found: $missing"
 desktop-file-validate "$root/usr/share/applications/io.github.kestrelmoor.Tidewell.desktop" ||
