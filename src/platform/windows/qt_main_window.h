@@ -42,6 +42,9 @@ class QtMainWindow : public QMainWindow {
 
   // Connects each signal to its MainWindow handler; `program` tells when shut-down already ran.
   void attach(MainWindow& main, const QtProgram& program);
+  // Laid out and drawn for the present size, not yet shown: the resize that comes as the window
+  // shows at that same size draws nothing again.
+  void laidOutBeforeShowing() { laidOutBeforeShowing_ = size(); }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -80,6 +83,7 @@ class QtMainWindow : public QMainWindow {
 
   MainWindow* main_ = nullptr;
   const QtProgram* program_ = nullptr;
+  QSize laidOutBeforeShowing_;
 };
 
 }  // namespace tw::platform
