@@ -6,6 +6,7 @@
 #   drag      the chart date's column dragged five columns left, then back in another drag
 #             cancelled by Escape: 5 days later
 #   double    a double-click three columns right of the chart date: that day
+#   cursor    the day cursor three days right and Return: that day; then two left and Space
 #   birthday  five notches up two days after the birthday: the birthday, no message box
 #   copy      Ctrl+C on the chart: PNG, SVG and text offered, the PNG the pixels of a saved PNG
 #   field     Ctrl+C in a date field: its own text, no image
@@ -68,6 +69,15 @@ start double "$seed"
 xdotool mousemove "$(column 14)" "$(middle)"; sleep 0.3
 xdotool click --repeat 2 --delay 80 1; sleep 0.5
 same "double-click: three columns right" "$(shown)" "$(later "$today" 3)"
+quit
+
+start cursor "$seed"
+pointAt 11
+xdotool click 1; sleep 0.3     # the chart area has the keys
+keys Right Right Right Return
+same "day cursor: Return three days right" "$(shown)" "$(later "$today" 3)"
+keys Left Left space
+same "day cursor: Space two days left of that" "$(shown)" "$(later "$today" 1)"
 quit
 
 born=$(date -d "$today - 2 days" +%-d/%-m/%Y)

@@ -77,6 +77,7 @@ plugin=$(in_root sh -c 'ls /usr/lib/*/qt6/plugins/platforms/libqxcb.so')
 missing=$(in_root ldd /usr/bin/tidewell /usr/bin/tidewell-chart /usr/lib/tidewell/tidewell-print.so "$plugin" |
   grep 'not found' || true)
 [ -z "$missing" ] || bad "libraries not found: $missing"
+grep -q '^Recommends:.*qt6-wayland' "$out/control.txt" || bad "qt6-wayland is not recommended"
 desktop-file-validate "$root/usr/share/applications/io.github.kestrelmoor.Tidewell.desktop" ||
   bad "desktop-file-validate"
 appstreamcli validate --no-net \

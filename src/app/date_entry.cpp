@@ -7,6 +7,12 @@ namespace tw {
 DateEntry::DateEntry(DateForm form, Date value)
     : form_(std::move(form)), value_(value), text_(showDate(value, form_)) {}
 
+DateEntry::Judged DateEntry::judge(std::string_view text) const {
+  if (text.size() > 20 || !onlyDateCharacters(text)) return Judged::Refused;
+  return readTypedDate(text, text.size(), form_.order).counts == Counts::Never ? Judged::NoDate
+                                                                               : Judged::Date;
+}
+
 bool DateEntry::showsNoDate() const {
   return readTypedDate(text_, text_.size(), form_.order).counts == Counts::Never;
 }
@@ -66,6 +72,20 @@ bool DateEntry::pick(Date d) {
 void DateEntry::clearText() {
   text_.clear();
   refusal_.clear();
+}
+
+DateFieldKey dateFieldKey(const KeyPress& key) {
+  switch (key.key) {
+    case Key::Down: return key.alt ? DateFieldKey::ShowCalendar : DateFieldKey::StepDown;
+    case Key::Up: return DateFieldKey::StepUp;
+    case Key::F4: return DateFieldKey::ShowCalendar;
+    case Key::Return: return DateFieldKey::Commit;
+    default: return DateFieldKey::PassOn;
+  }
+}
+
+bool takesTypingFirst(Key key) {
+  return key != Key::Modifier && key != Key::Up && key != Key::Down && key != Key::Return;
 }
 
 }  // namespace tw

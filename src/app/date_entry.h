@@ -4,7 +4,9 @@
 // handler; a date set by the program never is.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
+#include "app/keys.h"
 #include "cycles/typed_date.h"
 
 namespace tw {
@@ -12,6 +14,12 @@ namespace tw {
 class DateEntry {
  public:
   explicit DateEntry(DateForm form = {}, Date value = 0);
+
+  // What the field makes of a text before it takes it: nothing but digits and the separators a
+  // date may be typed with, 20 characters at most, is taken at all; of that, whether it reads
+  // as a date now or once left.
+  enum class Judged { Refused, NoDate, Date };
+  Judged judge(std::string_view text) const;
 
   const DateForm& form() const { return form_; }
   Date value() const { return value_; }
@@ -46,5 +54,14 @@ class DateEntry {
   std::string refusal_;
   bool typing_ = false;
 };
+
+// What a key does in a date field: Up and Down step the part of the date under the cursor,
+// Alt+Down and F4 open the calendar, Return takes what was typed and goes on to the window.
+enum class DateFieldKey { PassOn, StepUp, StepDown, ShowCalendar, Commit };
+DateFieldKey dateFieldKey(const KeyPress& key);
+
+// A key the field does not keep may run a command (F1, Ctrl+I, Alt+C...), which must see the
+// date typed so far: whether `key` takes the typing first.
+bool takesTypingFirst(Key key);
 
 }  // namespace tw

@@ -155,8 +155,9 @@ class MainWindow {
   void pressChart(double x);
   void dragChart(double x);
   void releaseChart();
-  void cancelChartDrag();  // back to the date the drag started from
-  void chooseDayAt(double x);
+  void cancelChartDrag();      // back to the date the drag started from
+  void chooseDayAt(double x);  // a double-click: the day there becomes the chart date
+  void chooseDay(Date day);    // as a double-click on that day: the day cursor's Return
   bool isDraggingChart() const { return gestures_.isDragging(); }
 
   void copyChart();

@@ -1,4 +1,4 @@
-// The chart area's wheel, drag and double-click, turned into chart dates.
+// The chart area's wheel, drag, double-click and day cursor, turned into chart dates.
 #include "app/main_window.h"
 #include "chart/chart_parts.h"
 #include "chart/day_columns.h"
@@ -35,9 +35,11 @@ void MainWindow::cancelChartDrag() {
 
 void MainWindow::chooseDayAt(double x) {
   const auto day = chart::dayAt(chart::dayColumns(state_, services_.surface.width()), x);
-  if (day)
-    showGestureDate(
-        stepWithin(state_.chartDate, *day - state_.chartDate, earliestChartDate(state_)));
+  if (day) chooseDay(*day);
+}
+
+void MainWindow::chooseDay(Date day) {
+  showGestureDate(stepWithin(state_.chartDate, day - state_.chartDate, earliestChartDate(state_)));
 }
 
 }  // namespace tw

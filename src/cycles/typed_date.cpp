@@ -181,6 +181,14 @@ TypedDate readTypedDate(std::string_view text, std::size_t cursor, DateOrder ord
   return {yearInFull && !growing ? Counts::Now : Counts::WhenLeft, *date};
 }
 
+bool onlyDateCharacters(std::string_view text) { return digitGroups(text).has_value(); }
+
+std::size_t endOfPart(std::string_view text, int part) {
+  const auto groups = digitGroups(text);
+  if (!groups || part < 0 || static_cast<std::size_t>(part) >= groups->size()) return text.size();
+  return (*groups)[static_cast<std::size_t>(part)].end;
+}
+
 int partAt(std::string_view text, std::size_t cursor) {
   const auto groups = digitGroups(text);
   if (!groups || groups->empty()) return 0;

@@ -57,8 +57,12 @@ std::optional<WrittenDate> writtenDate(std::string_view text, DateOrder order);
 // is one.
 std::string whyNoDate(std::string_view text, const DateForm& form);
 
+// Whether `text` holds nothing but digits and the separators a date may be typed with.
+bool onlyDateCharacters(std::string_view text);
 // The part of the date under the cursor in a shown text: 0, 1 or 2 from the left.
 int partAt(std::string_view text, std::size_t cursor);
+// Where that part of a shown text ends; the text's end when it has no such part.
+std::size_t endOfPart(std::string_view text, int part);
 // The date one day, month or year on (delta 1) or back (-1) in the part `part` of `form`; a
 // day past the month's end goes to its last day. Stays in kFirstYear-kLastYear.
 Date stepDate(Date d, int part, int delta, const DateForm& form);

@@ -25,7 +25,9 @@ AppRoot::AppRoot(const QString& settingsFile)
   QtPeopleWindows::setDesignedSizes(&peopleListWidget_, &personEntryWidget_);
   printPageWidget_.setPalette(QPalette(Qt::white));
   printPageWidget_.setAutoFillBackground(true);
-  window_.attach(main_, program_);
+  window_.attach(
+      {&main_, &display_.settings(), &display_.printAndSave(), &help_.commands(), &criticalDays_},
+      program_);
   store_.onWriteFailed([this](const QString& file, const QString& reason) {
     if (quitRequests_ > 0) return;  // said on standard error once the program ends
     // Over the window the change was made in: the people list is modal over the main window.

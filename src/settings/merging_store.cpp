@@ -1,8 +1,22 @@
 #include "settings/merging_store.h"
 
-#include "settings/settings_document.h"
+#include "settings/settings_schema.h"
+#include "settings/text_forms.h"
 
 namespace tw {
+
+namespace {
+// A name of kLongestName characters of four bytes each, and room for its key, quotes and
+// escapes: no line the program writes is longer.
+constexpr std::size_t kLongestLine = 4 * kLongestName + 320;
+}  // namespace
+
+ProgramKeys::ProgramKeys()
+    : reader_(
+          kSettingsSection, [](const std::string& key) { return isSettingKey(key); },
+          kLongestLine) {}
+
+std::string ProgramKeys::text() { return withChanges("", kSettingsSection, reader_.values()); }
 
 MergingSettingsStore::MergingSettingsStore(SettingsFile& file) : file_(file) {
   const SettingsFileText found = file_.read();

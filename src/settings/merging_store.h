@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "settings/settings_document.h"
 #include "settings/settings_store.h"
 
 namespace tw {
@@ -29,6 +30,20 @@ class SettingsFile {
 };
 
 inline constexpr std::string_view kSettingsSection = "Tidewell";
+
+// A settings file too large to be read whole, given a piece at a time: of it only this
+// program's keys of its section are kept, the last of each, and of a line no more than any
+// value the program writes takes.
+class ProgramKeys {
+ public:
+  ProgramKeys();
+  void read(std::string_view piece) { reader_.read(piece); }
+  // What was kept, as the text of a settings file.
+  std::string text();
+
+ private:
+  SectionReader reader_;
+};
 
 class MergingSettingsStore : public ui::SettingsStore {
  public:

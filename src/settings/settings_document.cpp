@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "settings/settings_escapes.h"
@@ -91,18 +92,44 @@ std::string_view lineEndOf(std::string_view text, const std::vector<Span>& lines
 
 std::map<std::string, std::string> sectionValues(std::string_view fileText,
                                                  std::string_view section) {
-  std::map<std::string, std::string> values;
-  bool inSection = false;
-  for (const Span& s : spans(fileText)) {
-    const Line line = parseLine(fileText.substr(s.begin, s.end - s.begin));
-    if (line.kind == Line::Header) inSection = line.name == section;
-    if (line.kind != Line::Key || !inSection) continue;
-    if (isMarkedInvalid(line.raw))
-      values.erase(line.name);
-    else
-      values[line.name] = unescapedValue(line.raw);
+  SectionReader reader(section);
+  reader.read(fileText);
+  return reader.values();
+}
+
+SectionReader::SectionReader(std::string_view section, std::function<bool(const std::string&)> keep,
+                             std::size_t longestLine)
+    : section_(section), keep_(std::move(keep)), longestLine_(longestLine) {}
+
+void SectionReader::read(std::string_view piece) {
+  // LF, CR LF and a lone CR each end a line; CR LF leaves an empty one between, which reads
+  // as nothing.
+  while (!piece.empty()) {
+    const std::size_t end = std::min(piece.find_first_of("\r\n"), piece.size());
+    const std::size_t room = longestLine_ - std::min(longestLine_, line_.size());
+    line_.append(piece.substr(0, std::min(end, room)));
+    if (end == piece.size()) break;
+    take(line_);
+    line_.clear();
+    piece.remove_prefix(end + 1);
   }
-  return values;
+}
+
+std::map<std::string, std::string> SectionReader::values() {
+  take(line_);
+  line_.clear();
+  return values_;
+}
+
+void SectionReader::take(std::string_view text) {
+  if (std::exchange(firstLine_, false) && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  const Line line = parseLine(text);
+  if (line.kind == Line::Header) inSection_ = line.name == section_;
+  if (line.kind != Line::Key || !inSection_ || (keep_ && !keep_(line.name))) return;
+  if (isMarkedInvalid(line.raw))
+    values_.erase(line.name);
+  else
+    values_[line.name] = unescapedValue(line.raw);
 }
 
 std::string withChanges(std::string_view fileText, std::string_view section,

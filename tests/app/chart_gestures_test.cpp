@@ -77,7 +77,8 @@ TEST(ChartGestures, DragsMoveByTheColumnsThePointerCrossed) {
 }
 
 // The main window's chart is 22 columns from x = 200, the chart date in column 11. A drag,
-// Escape and a double-click on a later day are checked in the running program.
+// Escape, a double-click on a later day and the day cursor's Return are checked in the
+// running program.
 TEST(ChartGestures, EachGestureMovesTheWindowsChartDate) {
   using Gesture = std::function<void(MainWindow&)>;
   struct Case {
@@ -102,6 +103,8 @@ TEST(ChartGestures, EachGestureMovesTheWindowsChartDate) {
        d, 0},
       {"a double-click before the birthday stops on it", kBio, kBorn, kBorn + 2,
        [](MainWindow& m) { m.chooseDayAt(210); }, kBorn, 1},
+      {"the day cursor's day chosen becomes the chart date", kBio, kBorn, d,
+       [d](MainWindow& m) { m.chooseDay(d - 3); }, d - 3, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -86,5 +86,67 @@ TEST(DateEntry, TypedTextBecomesTheDateWhenItCounts) {
   }
 }
 
+// What the field lets be typed at all, and whether it reads as a date (day/month/year form).
+TEST(DateEntry, JudgesATextBeforeTakingIt) {
+  using J = DateEntry::Judged;
+  const struct {
+    const char* text;
+    J want;
+  } rows[] = {
+      {"24/12/1990", J::Date},
+      {"24-12.1990", J::Date},
+      {"24 12,1990", J::Date},
+      {"24/12", J::NoDate},
+      {"", J::NoDate},
+      {"24/12/1990/1", J::NoDate},
+      {"24 Dec 1990", J::Refused},
+      {"24/12/1990\n", J::Refused},
+      {"12345678901234567890", J::NoDate},
+      {"123456789012345678901", J::Refused},
+      {"\xD9\xA3", J::Refused},  // a digit of another script
+  };
+  const DateEntry entry;  // day/month/year
+  for (const auto& r : rows)
+    EXPECT_EQ(static_cast<int>(entry.judge(r.text)), static_cast<int>(r.want)) << r.text;
+}
+
+TEST(DateEntry, KeysOfTheField) {
+  using F = DateFieldKey;
+  const struct {
+    KeyPress key;
+    F does;
+    bool takesTypingFirst;
+  } rows[] = {
+      {{Key::Up}, F::StepUp, false},
+      {{Key::Down}, F::StepDown, false},
+      {{Key::Down, true, false}, F::ShowCalendar, false},
+      {{Key::F4}, F::ShowCalendar, true},
+      {{Key::Return}, F::Commit, false},
+      {{Key::Modifier}, F::PassOn, false},
+      {{Key::Left}, F::PassOn, true},
+      {{Key::Other}, F::PassOn, true},
+  };
+  for (const auto& r : rows) {
+    const int key = static_cast<int>(r.key.key);
+    EXPECT_EQ(static_cast<int>(dateFieldKey(r.key)), static_cast<int>(r.does)) << "key " << key;
+    EXPECT_EQ(takesTypingFirst(r.key.key), r.takesTypingFirst) << "key " << key;
+  }
+}
+
+// After a step the cursor stands at the end of the part it stepped.
+TEST(DateEntry, EachPartOfAShownDateEnds) {
+  const struct {
+    const char* text;
+    int part;
+    std::size_t end;
+  } rows[] = {
+      {"24/12/1990", 0, 2}, {"24/12/1990", 1, 5}, {"24/12/1990", 2, 10},
+      {"1990-12-24", 0, 4}, {"6/15/1988", 1, 4},  {"24/12", 2, 5},
+      {"", 0, 0},
+  };
+  for (const auto& r : rows)
+    EXPECT_EQ(endOfPart(r.text, r.part), r.end) << r.text << " part " << r.part;
+}
+
 }  // namespace
 }  // namespace tw

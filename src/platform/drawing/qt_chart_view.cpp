@@ -64,17 +64,15 @@ void ChartView::attach(MainWindow& main, QMenu* menu) {
 }
 
 void ChartView::chartDrawn(const ChartState& state, const Locale& locale) {
-  const bool dateMoved = !drawn_ || state.chartDate != state_.chartDate;
   state_ = state;
   locale_ = locale;
-  drawn_ = true;
-  // The cursor stays on its day while the chart date stays and the day is still shown.
-  moveCursor(dateMoved || !chart::columnLeft(columns(), cursor_) ? state.chartDate : cursor_);
+  cursor_.chartDrawn(state.chartDate, columns());
+  describeCursor();
 }
 
 // No chart, so no days to point at or move between: a screen reader hears the hint.
 void ChartView::hintShown(const std::string& hint) {
-  drawn_ = false;
+  cursor_.chartHidden();
   description_ = QString::fromStdString(hint);
   setAccessibleDescription(description_);
   update();
@@ -82,15 +80,15 @@ void ChartView::hintShown(const std::string& hint) {
 
 chart::DayColumns ChartView::columns() const { return chart::dayColumns(state_, surface_.width()); }
 
-void ChartView::moveCursor(Date day) {
-  cursor_ = day;
-  description_ = QString::fromStdString(describeDay(dayValues(state_, cursor_), state_, locale_));
+void ChartView::describeCursor() {
+  description_ =
+      QString::fromStdString(describeDay(dayValues(state_, cursor_.day()), state_, locale_));
   if (!gesturing_) setAccessibleDescription(description_);
   update();
 }
 
 std::optional<Date> ChartView::dayAtPixel(int x) const {
-  if (!drawn_) return std::nullopt;
+  if (!cursor_.onChart()) return std::nullopt;
   return chart::dayAt(columns(), twipsAt(x));
 }
 
@@ -130,15 +128,15 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
     openMenu(QPoint());
     return;
   }
-  // Otherwise only the cursor moves: no other key here changes a date or a name.
-  const int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
-  if (step && event->modifiers() == Qt::NoModifier) {
-    const Date next = static_cast<Date>(cursor_ + step);
-    if (drawn_ && chart::columnLeft(columns(), next)) moveCursor(next);
-  } else if (event->key() == Qt::Key_Home && event->modifiers() == Qt::NoModifier) {
-    moveCursor(state_.chartDate);
-  } else {
-    QWidget::keyPressEvent(event);
+  switch (cursor_.press(keyPressOf(*event), columns())) {
+    case DayCursor::Answer::Moved: describeCursor(); break;
+    case DayCursor::Answer::Chosen:
+      if (!main_) break;
+      passPending();
+      main_->chooseDay(cursor_.day());
+      break;
+    case DayCursor::Answer::Stayed: break;
+    case DayCursor::Answer::NotMine: QWidget::keyPressEvent(event); break;
   }
 }
 
@@ -174,7 +172,7 @@ void ChartView::paintCursor(QPainter& p) {
   p.setPen(QPen(highlight, 2));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-  const auto left = drawn_ ? chart::columnLeft(columns(), cursor_) : std::nullopt;
+  const auto left = cursor_.onChart() ? chart::columnLeft(columns(), cursor_.day()) : std::nullopt;
   if (!left) return;
   const QRectF band(surface_.toPixels(*left), 2, surface_.toPixels(chart::kColumnWidth),
                     height() - 4);
@@ -271,7 +269,8 @@ void ChartView::openMenu(const QPoint& globalPos) {
   if (!menu_) return;
   QPoint at = globalPos;
   if (at.isNull()) {
-    const auto left = drawn_ ? chart::columnLeft(columns(), cursor_) : std::nullopt;
+    const auto left =
+        cursor_.onChart() ? chart::columnLeft(columns(), cursor_.day()) : std::nullopt;
     at = mapToGlobal(QPoint(
         left ? static_cast<int>(surface_.toPixels(*left + chart::kColumnWidth / 2)) : width() / 2,
         height() / 2));

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "app/day_cursor.h"
 #include "app/main_window.h"
 #include "chart/day_columns.h"
 #include "platform/drawing/qt_surface.h"
@@ -13,10 +14,11 @@
 
 namespace tw::platform {
 
-// chartView: shows the surface's persistent image. Focused, it shows a day cursor that Left,
-// Right and Home move; pointing at a day shows its values. Its accessible description reads
-// the cursor's day after every redraw, and is announced once a gesture ends. The wheel, a
-// drag and a double-click go to MainWindow, at most once a frame.
+// chartView: shows the surface's persistent image. Focused, it shows the day cursor (DayCursor:
+// Left, Right and Home move it, Return and Space choose its day as a double-click does);
+// pointing at a day shows its values. Its accessible description reads the cursor's day after
+// every redraw, and is announced once a gesture ends. The wheel, a drag and a double-click go
+// to MainWindow, at most once a frame.
 class ChartView : public QWidget, public ChartWatcher {
   Q_OBJECT
  public:
@@ -27,7 +29,7 @@ class ChartView : public QWidget, public ChartWatcher {
   void chartDrawn(const ChartState& state, const Locale& locale) override;
   void hintShown(const std::string& hint) override;
   QString description() const { return description_; }  // as a screen reader reads it now
-  Date cursorDay() const { return cursor_; }
+  Date cursorDay() const { return cursor_.day(); }
   // The day under x pixels from the left edge, and what the pointer shows there.
   std::optional<Date> dayAtPixel(int x) const;
   QString tooltipAt(int x) const;
@@ -50,7 +52,7 @@ class ChartView : public QWidget, public ChartWatcher {
 
  private:
   chart::DayColumns columns() const;
-  void moveCursor(Date day);
+  void describeCursor();
   void paintCursor(QPainter& p);
   double twipsAt(double x) const { return twipsFromPixels(x + 0.5, surface_.dpi()); }
   void scheduleFrame();
@@ -61,8 +63,7 @@ class ChartView : public QWidget, public ChartWatcher {
   QtSurface& surface_;
   ChartState state_;
   Locale locale_;
-  bool drawn_ = false;
-  Date cursor_ = 0;
+  DayCursor cursor_;
   QString description_;
   MainWindow* main_ = nullptr;
   QMenu* menu_ = nullptr;

@@ -6,82 +6,33 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <map>
 
 #include "files/path_walk.h"
 #include "files/whole_file.h"
-#include "settings/settings_schema.h"
-#include "settings/text_forms.h"
 
 namespace tw::platform {
 
 namespace {
 constexpr qint64 kBlock = 64 * 1024;
-// A name of kLongestName characters of four bytes each, and room for quotes and escapes.
-constexpr qsizetype kLongestValue = 4 * static_cast<qsizetype>(kLongestName) + 64;
-// Of a line only so much is kept: no key of ours is longer than this.
-constexpr qsizetype kLongestLine = kLongestValue + 256;
 // Nothing past this is read; no settings file is anywhere near it.
 constexpr qint64 kMostRead = 256 * 1024 * 1024;
 
-// The first kLongestValue bytes or fewer, never ending inside an escape or a character, and
-// with an open quote closed.
-QByteArray cutValue(QByteArrayView value) {
-  if (value.size() <= kLongestValue) return value.toByteArray();
-  qsizetype end = 0;
-  bool quoted = false, quotedAtEnd = false;
-  for (qsizetype i = 0; i <= kLongestValue;) {
-    if ((static_cast<uchar>(value[i]) & 0xC0) != 0x80) end = i, quotedAtEnd = quoted;
-    if (value[i] == '\\') {
-      i += 2;
-    } else {
-      quoted ^= value[i] == '"';
-      ++i;
-    }
+// Of a file too large to be read whole, the text of only the program's own keys.
+std::string programKeys(int fd) {
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) return {};
+  ProgramKeys keys;
+  for (qint64 read = 0; read < kMostRead;) {
+    const QByteArray block = file.read(kBlock);
+    if (block.isEmpty()) break;
+    keys.read(std::string_view(block.constData(), static_cast<std::size_t>(block.size())));
+    read += block.size();
   }
-  QByteArray cut = value.first(end).toByteArray();
-  if (quotedAtEnd) cut += '"';
-  return cut;
+  return keys.text();
 }
 
-// Keeps the program's own keys of one section, line by line.
-class KeyFilter {
- public:
-  explicit KeyFilter(const QString& section) : section_(section.toUtf8()) {}
-
-  void line(QByteArrayView raw) {
-    const QByteArrayView line = raw.trimmed();
-    if (line.startsWith('[')) {
-      const qsizetype close = line.indexOf(']');
-      inSection_ = close > 0 && QByteArray::fromPercentEncoding(
-                                    line.sliced(1, close - 1).trimmed().toByteArray()) == section_;
-      return;
-    }
-    const qsizetype eq = line.indexOf('=');
-    if (!inSection_ || eq <= 0) return;
-    const QByteArray key = line.first(eq).trimmed().toByteArray();
-    if (isSettingKey(QByteArray::fromPercentEncoding(key).toStdString()))
-      kept_[key] = key + '=' + cutValue(line.sliced(eq + 1));
-  }
-
-  QByteArray text() const {
-    QByteArray out = '[' + section_ + "]\n";
-    for (const auto& [key, line] : kept_) out += line + '\n';
-    return out;
-  }
-
- private:
-  QByteArray section_;
-  bool inSection_ = false;
-  std::map<QByteArray, QByteArray> kept_;
-};
-}  // namespace
-
-namespace {
 std::string systemError(int error) { return qt_error_string(error).toStdString(); }
 
 // What a thing that is no plain file is, in words.
@@ -146,9 +97,7 @@ SettingsFileText LocalSettingsFile::read() {
     return found;
   }
   if (opened.st_size > kLargestSettingsFile) {
-    found.text =
-        programKeys(fd, QString::fromUtf8(kSettingsSection.data(), kSettingsSection.size()))
-            .toStdString();
+    found.text = programKeys(fd);
     found.keepAsItIs = "It is larger than any settings file of Tidewell's (" +
                        std::to_string(opened.st_size / (1024 * 1024)) + " MB)";
     ::close(fd);
@@ -180,32 +129,6 @@ std::string LocalSettingsFile::replace(const std::string& text) {
   const auto failed = files::writeWholeFiles({{QFile::encodeName(path_).toStdString(), text}},
                                              {QFile::encodeName(judgedFrom_).toStdString(), true});
   return failed ? failed->sentence() : std::string();
-}
-
-QByteArray programKeys(int fd, const QString& section) {
-  QFile file;
-  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) return {};
-  KeyFilter filter(section);
-  QByteArray block = file.read(kBlock);
-  if (block.startsWith("\xEF\xBB\xBF")) block.remove(0, 3);
-  QByteArray line;  // at most kLongestLine bytes of the line being read
-  for (qint64 read = block.size(); !block.isEmpty();) {
-    for (QByteArrayView rest = block; !rest.isEmpty();) {
-      const qsizetype end = rest.indexOf('\n');
-      const QByteArrayView piece = end < 0 ? rest : rest.first(end);
-      line +=
-          piece.first(std::min(piece.size(), std::max<qsizetype>(0, kLongestLine - line.size())));
-      if (end < 0) break;
-      filter.line(line);
-      line.clear();
-      rest = rest.sliced(end + 1);
-    }
-    if (read >= kMostRead) break;
-    block = file.read(kBlock);
-    read += block.size();
-  }
-  filter.line(line);
-  return filter.text();
 }
 
 QString makePrivateFolder(const QString& folder) {

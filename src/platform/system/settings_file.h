@@ -8,7 +8,8 @@
 namespace tw::platform {
 
 // Far more than any settings file the program writes (50 names of 1000 characters take some
-// 200 KB): a larger file is not the program's own, and is only read for the program's keys.
+// 200 KB): a larger file is not the program's own, and is only read for the program's keys
+// (ProgramKeys).
 inline constexpr qint64 kLargestSettingsFile = 8 * 1024 * 1024;
 
 // The file at one path, read and written only while nobody else could have put it or anything
@@ -25,10 +26,6 @@ class LocalSettingsFile : public SettingsFile {
   QString path_;
   QString judgedFrom_;
 };
-
-// Of a file too large to be read whole, only the program's own keys of `section`, each the
-// last of its name and cut to a length no value the program writes reaches.
-QByteArray programKeys(int fd, const QString& section);
 
 // Makes the folder and any missing folder above it, each for its owner alone whatever the
 // umask. Empty on success, else the reason it failed.

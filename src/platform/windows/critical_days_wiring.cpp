@@ -1,16 +1,12 @@
 #include "platform/windows/critical_days_wiring.h"
 
-#include <QAction>
-
 #include "platform/system/qt_locale.h"
 
 namespace tw::platform {
 
 CriticalDaysWiring::CriticalDaysWiring(QtMainWindow& window, MainWindow& main,
                                        ui::SettingsStore& store, const ui::Screens& screens)
-    : window_(window), main_(main), store_(store), screens_(screens) {
-  window.onMenuItem("criticalDays", [this] { open(); });
-}
+    : window_(window), main_(main), store_(store), screens_(screens) {}
 
 void CriticalDaysWiring::open() {
   if (!view_) {

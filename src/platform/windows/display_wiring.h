@@ -1,6 +1,6 @@
 #pragma once
-// The display settings, print and save commands, built over the main window and plugged into
-// its menu and toolbar.
+// The display settings, print and save commands, built over the main window; the menu table's
+// items run them.
 #include "commands/display_settings.h"
 #include "commands/print_and_save.h"
 #include "platform/drawing/qt_chart_clipboard.h"

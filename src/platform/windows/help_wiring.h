@@ -1,5 +1,5 @@
 #pragma once
-// The Help menu of the main window: our help viewer, the chart key and the About box.
+// What the Help menu's commands need: our help viewer, the chart key and the About box.
 #include "commands/help_commands.h"
 #include "platform/system/qt_system_info_tool.h"
 #include "platform/windows/qt_about_box.h"
@@ -10,7 +10,6 @@ namespace tw::platform {
 
 class HelpWiring {
  public:
-  // Connects the four Help menu items to their commands.
   HelpWiring(QtMainWindow& window, const MainWindow& main);
 
   HelpCommands& commands() { return commands_; }

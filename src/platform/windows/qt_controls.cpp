@@ -12,6 +12,34 @@ qint64 dayZero() {
 }
 }  // namespace
 
+KeyPress keyPressOf(const QKeyEvent& event) {
+  KeyPress press;
+  press.alt = event.modifiers() & Qt::AltModifier;
+  press.plain = event.modifiers() == Qt::NoModifier;
+  switch (event.key()) {
+    case Qt::Key_Left: press.key = Key::Left; break;
+    case Qt::Key_Right: press.key = Key::Right; break;
+    case Qt::Key_Up: press.key = Key::Up; break;
+    case Qt::Key_Down: press.key = Key::Down; break;
+    case Qt::Key_Home: press.key = Key::Home; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: press.key = Key::Return; break;
+    case Qt::Key_Space: press.key = Key::Space; break;
+    case Qt::Key_F4: press.key = Key::F4; break;
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R: press.key = Key::Modifier; break;
+    default: break;
+  }
+  return press;
+}
+
 QDate toQDate(Date d) { return QDate::fromJulianDay(dayZero() + d); }
 
 Date fromQDate(const QDate& d) { return static_cast<Date>(d.toJulianDay() - dayZero()); }

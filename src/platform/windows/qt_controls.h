@@ -2,12 +2,14 @@
 // The control interfaces of the windows' handlers over Qt widgets, in twips.
 #include <QAction>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 
+#include "app/keys.h"
 #include "app/ui.h"
 #include "platform/drawing/screen_twips.h"
 #include "platform/windows/qt_date_field.h"
@@ -16,6 +18,9 @@ namespace tw::platform {
 
 QDate toQDate(Date d);
 Date fromQDate(const QDate& d);
+
+// Which of the keys the windows' rules tell apart a key event is.
+KeyPress keyPressOf(const QKeyEvent& event);
 
 // A child widget's place in its window's client area.
 class WidgetControl : public virtual ui::Control {

@@ -23,16 +23,17 @@ namespace {
 
 constexpr int kButtonWidth = 13;  // pixels; the rest of the designed width is the date's
 
-// Digits and the separators a date may be typed with; anything else is not taken at all.
+// Takes a text only as the entry judges it.
 class DateCharacters : public QValidator {
  public:
   DateCharacters(const DateEntry& entry, QObject* parent) : QValidator(parent), entry_(entry) {}
   State validate(QString& text, int&) const override {
-    if (text.size() > 20) return Invalid;
-    for (QChar c : text)
-      if (!c.isDigit() && !QStringLiteral("/-., \t").contains(c)) return Invalid;
-    const auto typed = readTypedDate(text.toStdString(), text.size(), entry_.form().order);
-    return typed.counts == Counts::Never ? Intermediate : Acceptable;
+    switch (entry_.judge(text.toStdString())) {
+      case DateEntry::Judged::Refused: return Invalid;
+      case DateEntry::Judged::NoDate: return Intermediate;
+      case DateEntry::Judged::Date: return Acceptable;
+    }
+    return Invalid;
   }
 
  private:
@@ -52,23 +53,6 @@ class CalendarPopup : public QWidget {
       QWidget::keyPressEvent(event);
   }
 };
-
-bool isModifierKey(int key) {
-  return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
-         key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_CapsLock ||
-         key == Qt::Key_NumLock || key == Qt::Key_Super_L || key == Qt::Key_Super_R;
-}
-
-// Where the n-th run of digits of a text ends.
-int endOfPart(const QString& text, int part) {
-  int run = -1;
-  for (int i = 0; i < text.size(); ++i) {
-    if (!text[i].isDigit()) continue;
-    if (i == 0 || !text[i - 1].isDigit()) ++run;
-    if (run == part && (i + 1 == text.size() || !text[i + 1].isDigit())) return i + 1;
-  }
-  return static_cast<int>(text.size());
-}
 
 }  // namespace
 
@@ -151,7 +135,7 @@ void QtDateField::step(int delta) {
   const int part = partAt(entry_.text(), static_cast<std::size_t>(cursor));
   const bool isNew = entry_.step(static_cast<std::size_t>(cursor), delta);
   showEntry(cursor);
-  setCursorPosition(endOfPart(text(), part));
+  setCursorPosition(static_cast<int>(endOfPart(entry_.text(), part)));
   if (isNew) emit dateTaken();
 }
 
@@ -197,27 +181,18 @@ bool QtDateField::event(QEvent* event) {
   const bool result = QLineEdit::event(event);
   // A key the field does not keep may run a command (F1, Ctrl+I, Alt+C...): the command must
   // see the date typed so far.
-  const int key = static_cast<QKeyEvent*>(event)->key();
-  if (!event->isAccepted() && !isModifierKey(key) && key != Qt::Key_Up && key != Qt::Key_Down &&
-      key != Qt::Key_Return && key != Qt::Key_Enter)
+  if (!event->isAccepted() && takesTypingFirst(keyPressOf(*static_cast<QKeyEvent*>(event)).key))
     commitTyping();
   return result;
 }
 
 void QtDateField::keyPressEvent(QKeyEvent* event) {
-  const bool alt = event->modifiers() & Qt::AltModifier;
-  switch (event->key()) {
-    case Qt::Key_Down:
-      if (alt)
-        showCalendar();
-      else
-        step(-1);
-      return;
-    case Qt::Key_Up: step(1); return;
-    case Qt::Key_F4: showCalendar(); return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: commitTyping(); break;  // and on to the window's default button
-    default: break;
+  switch (dateFieldKey(keyPressOf(*event))) {
+    case DateFieldKey::StepUp: step(1); return;
+    case DateFieldKey::StepDown: step(-1); return;
+    case DateFieldKey::ShowCalendar: showCalendar(); return;
+    case DateFieldKey::Commit: commitTyping(); break;  // and on to the window's default button
+    case DateFieldKey::PassOn: break;
   }
   QLineEdit::keyPressEvent(event);
 }

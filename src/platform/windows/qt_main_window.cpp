@@ -7,7 +7,6 @@
 #include <QMenuBar>
 
 #include "platform/drawing/icons.h"
-#include "platform/windows/main_bars.h"
 
 namespace tw::platform {
 
@@ -38,7 +37,7 @@ QtMainWindow::QtMainWindow() : measure_(windowFont()), window_(this, kMainWindow
   setFont(windowFont());
   setWindowTitle(QStringLiteral("Tidewell"));
   setWindowIcon(programIcon());
-  actions_ = buildMenus(menuBar());
+  actions_ = buildMenus(menuBar(), targets_);
   buildControls();
   // The designed client area, 7020 by 3915 twips.
   window_.setWidth(7020 + kMainWindowFrame.width);
@@ -55,7 +54,7 @@ void QtMainWindow::buildControls() {
   toolbar_->setMovable(false);
   toolbar_->setFloatable(false);
   toolbar_->setIconSize(QSize(kImageSize, kImageSize));
-  buildToolbar(toolbar_);
+  buildToolbar(toolbar_, targets_);
   client->toolbar = toolbar_;
 
   chartView_ = new ChartView(surface_, client_);
@@ -144,69 +143,18 @@ QtMenuItem& QtMainWindow::menuItem(const char* name) {
   return *slot;
 }
 
-void QtMainWindow::onMenuItem(const char* name, std::function<void()> command) {
-  const QString key = QString::fromLatin1(name);
-  connect(action(key), &QAction::triggered, this, [command = std::move(command)] { command(); });
-  commanded_.insert(key);
-}
-
-QStringList QtMainWindow::itemsWithoutCommand() const {
-  QStringList idle;
-  for (auto it = actions_.cbegin(); it != actions_.cend(); ++it)
-    if (!it.value()->isSeparator() && !it.value()->menu() && !commanded_.contains(it.key()))
-      idle << it.key();
-  idle.sort();
-  return idle;
-}
-
-void QtMainWindow::connectMenu(const char* name, void (MainWindow::*handler)()) {
-  onMenuItem(name, [this, handler] { (main_->*handler)(); });
-}
-
-void QtMainWindow::connectTool(const char* key, void (MainWindow::*handler)()) {
-  for (QAction* a : toolbar_->actions()) {
-    if (a->data().toString() != QLatin1String(key)) continue;
-    connect(a, &QAction::triggered, this, [this, handler] {
-      // A click on the toolbar leaves the focus where it was: take what was typed first.
-      QtDateField::commitTypingIn(this);
-      (main_->*handler)();
-    });
-  }
-}
-
-void QtMainWindow::attach(MainWindow& main, const QtProgram& program) {
-  main_ = &main;
+void QtMainWindow::attach(const MenuTargets& targets, const QtProgram& program) {
+  targets_ = targets;
+  main_ = targets.main;
   program_ = &program;
-  connectMenu("goToday", &MainWindow::goToday);
-  connectMenu("goNextDay", &MainWindow::goNextDay);
-  connectMenu("goNextWeek", &MainWindow::goNextWeek);
-  connectMenu("goForward28Days", &MainWindow::goForward28Days);
-  connectMenu("goPreviousDay", &MainWindow::goPreviousDay);
-  connectMenu("goPreviousWeek", &MainWindow::goPreviousWeek);
-  connectMenu("goBack28Days", &MainWindow::goBack28Days);
-  connectMenu("interpret", &MainWindow::interpret);
-  connectMenu("copyChart", &MainWindow::copyChart);
-  connectMenu("exit", &MainWindow::exit);
+  MainWindow& main = *main_;
   chartView_->attach(main, chartMenu_);
-  birthdayPicker_->onUserChange([this] { main_->birthdayChanged(); });
-  birthday2Picker_->onUserChange([this] { main_->birthday2Changed(); });
-  chartDatePicker_->onUserChange([this] { main_->chartDateChanged(); });
-  chartDatePicker_->onLeft([this] { main_->chartDateLeft(); });
-  connect(birthdayButton_, &QPushButton::clicked, this, [this] { main_->chooseBirthday(); });
-  connect(birthday2Button_, &QPushButton::clicked, this, [this] { main_->chooseBirthday2(); });
-  const std::pair<const char*, void (MainWindow::*)()> tools[] = {
-      {"Print", &MainWindow::print},
-      {"Save", &MainWindow::save},
-      {"BackMonth", &MainWindow::goBack28Days},
-      {"BackWeek", &MainWindow::goPreviousWeek},
-      {"BackDay", &MainWindow::goPreviousDay},
-      {"Today", &MainWindow::goToday},
-      {"ForwardDay", &MainWindow::goNextDay},
-      {"ForwardWeek", &MainWindow::goNextWeek},
-      {"ForwardMonth", &MainWindow::goForward28Days},
-      {"Interpret", &MainWindow::interpret},
-  };
-  for (const auto& [key, handler] : tools) connectTool(key, handler);
+  birthdayPicker_->onUserChange([&main] { main.birthdayChanged(); });
+  birthday2Picker_->onUserChange([&main] { main.birthday2Changed(); });
+  chartDatePicker_->onUserChange([&main] { main.chartDateChanged(); });
+  chartDatePicker_->onLeft([&main] { main.chartDateLeft(); });
+  connect(birthdayButton_, &QPushButton::clicked, this, [&main] { main.chooseBirthday(); });
+  connect(birthday2Button_, &QPushButton::clicked, this, [&main] { main.chooseBirthday2(); });
 }
 
 void QtMainWindow::layoutPass() {

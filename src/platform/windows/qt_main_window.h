@@ -4,10 +4,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QSet>
-#include <QStringList>
 #include <QToolBar>
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -15,6 +12,7 @@
 #include "platform/drawing/qt_chart_view.h"
 #include "platform/drawing/qt_surface.h"
 #include "platform/system/qt_services.h"
+#include "platform/windows/main_bars.h"
 #include "platform/windows/qt_controls.h"
 #include "platform/windows/qt_window.h"
 
@@ -32,16 +30,12 @@ class QtMainWindow : public QMainWindow {
   ChartView* chartView() const { return chartView_; }
   QToolBar* toolbar() const { return toolbar_; }
 
-  // The menu item of that name ("print", "about"...); a name the menus do not have is a fault
-  // of the wiring, and throws rather than leave a command unconnected without a word.
+  // The menu item of that name ("print", "about"...); a name the menus do not have throws.
   QAction* action(const QString& name) const;
-  // Every command a menu item runs is connected here, so that one left out shows.
-  void onMenuItem(const char* name, std::function<void()> command);
-  // The names of the menu items that run no command; empty once everything is wired.
-  QStringList itemsWithoutCommand() const;
 
-  // Connects each signal to its MainWindow handler; `program` tells when shut-down already ran.
-  void attach(MainWindow& main, const QtProgram& program);
+  // Gives the menus and toolbar what their commands run on, and connects the other widgets to
+  // their MainWindow handlers; `program` tells when shut-down already ran.
+  void attach(const MenuTargets& targets, const QtProgram& program);
   // Laid out and drawn for the present size, not yet shown: the resize that comes as the window
   // shows at that same size draws nothing again.
   void laidOutBeforeShowing() { laidOutBeforeShowing_ = size(); }
@@ -53,15 +47,12 @@ class QtMainWindow : public QMainWindow {
 
  private:
   void buildControls();
-  void connectMenu(const char* name, void (MainWindow::*handler)());
-  // The toolbar button whose data is `key`.
-  void connectTool(const char* key, void (MainWindow::*handler)());
   void layoutPass();
   QtMenuItem& menuItem(const char* name);
 
   QtSurface surface_;
   QtTextMeasure measure_;
-  QSet<QString> commanded_;  // the menu items given a command
+  MenuTargets targets_;  // filled by attach, before the first click
   QWidget* client_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   ChartView* chartView_ = nullptr;

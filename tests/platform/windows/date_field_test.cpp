@@ -8,7 +8,7 @@
 #include <QFocusEvent>
 #include <QWheelEvent>
 
-#include "qt_app.h"
+#include "platform/qt_app.h"
 
 namespace tw::platform {
 namespace {

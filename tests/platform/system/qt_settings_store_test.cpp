@@ -17,8 +17,8 @@
 
 #include "people/people_store.h"
 #include "platform/app_root.h"
+#include "platform/qt_app.h"
 #include "platform/system/qt_settings_store.h"
-#include "qt_app.h"
 #include "settings/text_forms.h"
 
 namespace tw::platform {
@@ -28,6 +28,19 @@ std::optional<unsigned> modeOf(const QString& path) {
   struct stat st {};
   if (::stat(QFile::encodeName(path).constData(), &st) != 0) return std::nullopt;
   return st.st_mode & 07777;
+}
+
+// The settings file is the user's config home's, $XDG_CONFIG_HOME or else ~/.config.
+TEST(SettingsPlace, TheFileLivesInTheConfigHome) {
+  test::qtApp();
+  const QByteArray kept = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_CONFIG_HOME", "/tmp/tw-config");
+  const std::string set = QtSettingsStore::defaultFilePath().toStdString();
+  qunsetenv("XDG_CONFIG_HOME");
+  const std::string unset = QtSettingsStore::defaultFilePath().toStdString();
+  if (!kept.isNull()) qputenv("XDG_CONFIG_HOME", kept);
+  EXPECT_EQ(set, "/tmp/tw-config/Kestrelmoor/Tidewell.ini");
+  EXPECT_EQ(unset, (QDir::homePath() + "/.config/Kestrelmoor/Tidewell.ini").toStdString());
 }
 
 // With no umask every file and folder the platform makes would be world-readable: the worst

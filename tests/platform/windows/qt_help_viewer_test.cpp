@@ -4,7 +4,7 @@
 
 #include <QTemporaryDir>
 
-#include "qt_app.h"
+#include "platform/qt_app.h"
 
 namespace tw::platform {
 namespace {

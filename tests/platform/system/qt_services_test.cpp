@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "qt_app.h"
+#include "platform/qt_app.h"
 
 namespace tw::platform {
 namespace {

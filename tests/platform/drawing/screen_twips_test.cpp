@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "qt_app.h"
+#include "platform/qt_app.h"
 
 namespace tw::platform {
 namespace {

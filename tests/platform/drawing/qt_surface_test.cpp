@@ -8,7 +8,7 @@
 
 #include "chart/draw_chart.h"
 #include "platform/drawing/qt_text_measure.h"
-#include "qt_app.h"
+#include "platform/qt_app.h"
 
 namespace tw::platform {
 namespace {
@@ -82,6 +82,43 @@ TEST(Surface, InkIsBlackOrWhiteByTheBackgroundAsItShows) {
     surface.setFontSize(10), surface.setBold(true), surface.moveTo(150, 450);
     surface.text("WHM");  // text takes the same ink: its glyphs' full colour
     EXPECT_GT(countPixels(surface.image(), c.expected, QRect(5, 25, 90, 35)), 20);
+  }
+}
+
+// A line is as many device pixels thick as its width at the screen's scale (the curves' wide
+// ones drawn as strands side by side), and a dotted one is broken along its length.
+TEST(Surface, LinesAreAsThickAsTheirWidthAndDottedOnesBroken) {
+  test::qtApp();
+  const struct {
+    double ratio;
+    std::int16_t width, style;
+    int thick;
+    bool broken;
+  } rows[] = {
+      {1, 1, 0, 1, false}, {2, 1, 0, 2, false}, {1.5, 1, 0, 2, false},
+      {1, 3, 0, 3, false}, {2, 3, 0, 6, false}, {1, 1, 2, 1, true},
+  };
+  for (const auto& r : rows) {
+    QtSurface s(96, r.ratio);
+    s.setSizeTwips(1500, 1500);
+    s.setBackground(kWhite);
+    s.clear();
+    s.setLineWidth(r.width);
+    s.setLineStyle(r.style);
+    s.line(0, 750, 1500, 750, kBlack);
+    const QImage img = s.image();
+    int thick = 0, most = 0;
+    for (int y = 0; y < img.height(); ++y) {
+      int ink = 0;
+      for (int x = 10; x < img.width() - 10; ++x) ink += qGray(img.pixel(x, y)) < 128;
+      thick += ink > 0;
+      most = std::max(most, ink);
+    }
+    const std::string row = "ratio " + std::to_string(r.ratio) + ", width " +
+                            std::to_string(r.width) + ", style " + std::to_string(r.style);
+    EXPECT_EQ(thick, r.thick) << row;
+    EXPECT_EQ(most < img.width() - 20, r.broken)
+        << row << ": " << most << " inked of " << img.width() - 20;
   }
 }
 

@@ -19,7 +19,7 @@
 #include <tuple>
 
 #include "platform/app_root.h"
-#include "qt_app.h"
+#include "platform/qt_app.h"
 
 namespace tw::platform {
 namespace {

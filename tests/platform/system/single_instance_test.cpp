@@ -17,7 +17,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "qt_app.h"
+#include "platform/qt_app.h"
 
 namespace tw::platform {
 namespace {
