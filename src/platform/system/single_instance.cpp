@@ -135,11 +135,11 @@ void SingleInstance::listen(const QByteArray& socket) {
   ::unlink(socket.constData());  // left by a program that did not end cleanly
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   if (fd < 0) return;
-  // Only this user may connect, though the folder already keeps everybody else out.
   if (::bind(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0) {
     ::close(fd);
     return;
   }
+  // Only this user may connect, though the folder already keeps everybody else out.
   if (::chmod(socket.constData(), S_IRUSR | S_IWUSR) != 0 || ::listen(fd, 16) != 0) {
     ::close(fd);
     ::unlink(socket.constData());
