@@ -15,7 +15,8 @@ packages=(
 # compositor (scripts/check-*.sh), and hands a calendar file to khal as the desktop would.
 if [ "${1:-run}" = test ]; then
   packages+=(xvfb openbox xdotool x11-utils imagemagick xclip dbus at-spi2-core python3-pyatspi
-             python3-icalendar clang-format khal xdg-utils file sway grim wtype)
+             python3-icalendar clang-format khal xdg-utils file sway grim wtype man-db
+             groff-base)
 fi
 
 missing=()
