@@ -30,7 +30,7 @@ if(DPKG_SHLIBDEPS)
 else()
   message(STATUS "dpkg-shlibdeps not found (package dpkg-dev): listing the Qt 6 libraries by name")
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6widgets6, libqt6printsupport6, libqt6network6, libqt6gui6, libqt6core6, ${_runtime}")
+      "libqt6widgets6, libqt6printsupport6, libqt6gui6, libqt6core6, ${_runtime}")
 endif()
 # Tidewell runs natively on a Wayland desktop only with Qt's Wayland plugin; elsewhere it is
 # not wanted.

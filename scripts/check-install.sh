@@ -69,6 +69,7 @@ expected=(
   "share/metainfo/$id.metainfo.xml"
   "share/icons/hicolor/scalable/apps/$id.svg"
   share/doc/tidewell/copyright
+  lib/tidewell/tidewell-print.so
 )
 sizes=(16 32 48 64 128 256)
 for s in "${sizes[@]}"; do expected+=("share/icons/hicolor/${s}x$s/apps/$id.png"); done
@@ -93,6 +94,8 @@ unexpected=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) \
 for f in bin/*; do [ -x "$f" ] || bad "not executable: $f"; done
 # The program looks for its help in ../share/tidewell beside its own folder.
 [ -f bin/../share/tidewell/Tidewell.html ] || bad "help file not where bin/tidewell looks"
+# And for its print module, loaded at the first print, in ../lib/tidewell.
+[ -f bin/../lib/tidewell/tidewell-print.so ] || bad "print module not where bin/tidewell looks"
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 for s in "${sizes[@]}"; do

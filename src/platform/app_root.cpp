@@ -90,6 +90,7 @@ void AppRoot::quitOnRequest() {
 void AppRoot::start() {
   store_.makeFolder();  // before any dialog saves its own settings beside it
   main_.start();
+  window_.laidOutBeforeShowing();  // the chart is drawn once, not again as the window shows
   if (window_.windowAdapter().windowState() == ui::WindowState::Maximized)
     window_.showMaximized();
   else

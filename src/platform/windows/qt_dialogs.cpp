@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrintDialog>
 
 #include "platform/drawing/qt_surface.h"
 #include "platform/system/ui_text.h"
@@ -62,13 +61,8 @@ std::optional<Colour> QtDialogs::chooseColour(Colour current) {
 }
 
 bool QtDialogs::choosePrinter(const PrintDialogOptions& options) {
-  QPrintDialog dialog(&printer_.get(), parent_);
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, options.pageRange);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  // The "print to PDF" printer is a printer like any other here and stays on offer.
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-  return runner(dialog) == QDialog::Accepted;
+  Printer* printer = printer_.get();
+  return printer && printer->choose(parent_, options.pageRange, runner);
 }
 
 std::optional<ChosenFile> QtDialogs::chooseSaveFile(const SaveFileOptions& options) {

@@ -1,6 +1,7 @@
 #include "platform/windows/qt_main_window.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -165,6 +166,7 @@ void QtMainWindow::layoutPass() {
 
 void QtMainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  if (std::exchange(laidOutBeforeShowing_, QSize()) == event->size()) return;
   layoutPass();
 }
 
