@@ -43,18 +43,8 @@ struct CriticalDaysFixture : MainWindowFixture,
   bool calendarProgram = false, opens = true;
   std::vector<std::string> opened;
   FakeWindow criticalWindow;
-  CriticalDaysWindow critical{CriticalDaysServices{main,
-                                                   criticalWindow,
-                                                   window,
-                                                   *this,
-                                                   dialog,
-                                                   messages,
-                                                   store,
-                                                   *this,
-                                                   *this,
-                                                   *this,
-                                                   screens,
-                                                   {}}};
+  CriticalDaysWindow critical{{main, criticalWindow, window, *this, dialog, messages, store, *this,
+                               *this, *this, screens, Locale{}}};
   CriticalDaysFixture() { main.addChartWatcher(&critical); }
 };
 
