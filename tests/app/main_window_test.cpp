@@ -83,47 +83,36 @@ TEST(MainWindowStartup, StoredValuesOutsideTheirRangesReadAsTheirDefaults) {
   for (int i = 0; i < 1001; ++i) e1001 += e;
   e1000 = e1001.substr(0, 2000);
   const std::string today = dateText(MainWindowFixture{}.clock.day);
-  const struct {
-    const char* key;
-    std::string stored, written;
-  } cases[] = {
-      {"Chart type", "41", " 0"},
-      {"Chart type", "2", " 0"},
-      {"Chart type", "-1", " 0"},
-      {"Chart type", "1", " 1"},
-      {"Age format", "29/2/2024", " 0"},
-      {"Age format", "3", " 0"},
-      {"Age format", "-1", " 0"},
-      {"Age format", "2", " 2"},
-      {"Window state", " 7", " 0"},
-      {"Window state", "3", " 0"},
-      {"Window state", "-1", " 0"},
-      {"Window state", "2", " 2"},
-      {"Physical colour", "2147483647", " 2147483647"},
-      {"Physical colour", "2147483648", " 255"},
-      {"Physical colour", "-2147483649", " 255"},
-      {"Physical colour", "&H100000000", " 255"},
-      {"Physical colour", "&HFFFFFFFF", "-1"},
-      {"Chart X", "1", " 1"},
-      {"Chart X", "0", " 600"},
-      {"Chart X", "-1", " 600"},
-      {"Chart Y", "-0.4", " 450"},
-      {"Chart Y", "0.6", " 1"},
-      {"Birthday1", "1/1/1601", "1/1/1601"},
-      {"Birthday1", "31/12/1600", today},
-      {"Birthday1", "31/12/9999", "31/12/9999"},
-      {"Birthday1", "1/1/10000", today},
-      {"Birthname1", std::string(5000, 'n'), std::string(1000, 'n')},
-      {"Birthname2", e1001, e1000},
+  using Pairs = std::vector<std::pair<std::string, std::string>>;  // stored, then written
+  const std::pair<const char*, Pairs> keys[] = {
+      {"Chart type", {{"41", " 0"}, {"2", " 0"}, {"-1", " 0"}, {"1", " 1"}}},
+      {"Age format", {{"29/2/2024", " 0"}, {"3", " 0"}, {"-1", " 0"}, {"2", " 2"}}},
+      {"Window state", {{" 7", " 0"}, {"3", " 0"}, {"-1", " 0"}, {"2", " 2"}}},
+      {"Physical colour",
+       {{"2147483647", " 2147483647"},
+        {"2147483648", " 255"},
+        {"-2147483649", " 255"},
+        {"&H100000000", " 255"},
+        {"&HFFFFFFFF", "-1"}}},
+      {"Chart X", {{"1", " 1"}, {"0", " 600"}, {"-1", " 600"}}},
+      {"Chart Y", {{"-0.4", " 450"}, {"0.6", " 1"}}},
+      {"Birthday1",
+       {{"1/1/1601", "1/1/1601"},
+        {"31/12/1600", today},
+        {"31/12/9999", "31/12/9999"},
+        {"1/1/10000", today}}},
+      {"Birthname1", {{std::string(5000, 'n'), std::string(1000, 'n')}}},
+      {"Birthname2", {{e1001, e1000}}},
   };
-  for (const auto& c : cases) {
-    MainWindowFixture f;
-    f.store.values[c.key] = c.stored;
-    f.main.start();
-    f.main.saveAndClose();
-    EXPECT_EQ(brief(f.store.values[c.key]), brief(c.written))
-        << c.key << " stored as " << brief(c.stored);
-  }
+  for (const auto& [key, pairs] : keys)
+    for (const auto& [stored, written] : pairs) {
+      MainWindowFixture f;
+      f.store.values[key] = stored;
+      f.main.start();
+      f.main.saveAndClose();
+      EXPECT_EQ(brief(f.store.values[key]), brief(written))
+          << key << " stored as " << brief(stored);
+    }
 }
 
 }  // namespace
