@@ -22,7 +22,7 @@ class ClientArea : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent*) override {
-    if (toolbar) toolbar->resize(width(), toolbar->height());
+    if (toolbar) toolbar->setGeometry(0, toolbar->y(), width(), toolbar->height());
   }
 };
 
@@ -68,6 +68,8 @@ void QtMainWindow::buildControls() {
   birthday2Button_->setObjectName(QStringLiteral("birthday2Button"));
   chartDateLabel_ = new QLabel(qtText(C_("main window", "Chart date")), client_);
   chartDateLabel_->setObjectName(QStringLiteral("chartDateLabel"));
+  // It names the field to its right: a longer caption grows away from it.
+  chartDateLabel_->setProperty("growsLeft", true);
   QtDateField** edits[] = {&birthdayEdit_, &birthday2Edit_, &chartDateEdit_};
   const char* names[] = {"birthdayPicker", "birthday2Picker", "chartDatePicker"};
   // TRANSLATORS: the names a screen reader gives the three date fields under their buttons.
