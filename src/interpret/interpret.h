@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "cycles/cycles.h"
 #include "cycles/date.h"
 #include "cycles/locale.h"
@@ -13,7 +14,8 @@
 
 namespace tw {
 
-inline constexpr const char* kInterpretationTitle = "Interpretation";
+// TRANSLATORS: the title of the box the reading is shown in.
+inline constexpr Message kInterpretationTitle = NC_("message title", "Interpretation");
 
 // Row 1..15 of the reading list for the three phases; critical rows come first.
 int readingRow(int physical, int emotional, int intellectual);
