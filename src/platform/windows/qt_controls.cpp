@@ -134,40 +134,52 @@ void Placements::setDesigned(QWidget* child, const QRect& rect) {
   apply();
 }
 
-void Placements::apply() {
-  if (applying_) return;
-  applying_ = true;
-  std::erase_if(places_, [](const Place& p) { return p.widget.isNull(); });
+Fitted Placements::fitted() const {
   std::vector<PlacedBox> boxes;
   for (const Place& p : places_) {
+    if (p.widget.isNull()) continue;
     const QRect& r = p.designed;
     boxes.push_back({r.x(), r.y(), r.width(), r.height(),
                      p.widget->isHidden() ? 0 : textRoom(p.widget),
                      p.widget->property("growsLeft").toBool()});
   }
-  const Fitted fitted = fitToText(boxes);
+  return fitToText(boxes);
+}
+
+void Placements::growWindow() {
+  growPending_ = false;
+  const int wider = fitted().wider;
+  if (wider <= 0) return;
+  QWidget* window = parent_->window();
+  window->setMinimumWidth(std::max(window->minimumWidth(), window->width() + wider));
+}
+
+void Placements::apply() {
+  if (applying_) return;
+  applying_ = true;
+  std::erase_if(places_, [](const Place& p) { return p.widget.isNull(); });
+  const Fitted fitted = this->fitted();
   // A fixed-size window grows to hold what grew.
   const bool fixed = parent_->isWindow() && parent_->minimumWidth() == parent_->maximumWidth();
   if (fixed && fitted.wider != grown_) {
     parent_->setFixedWidth(parent_->width() - grown_ + fitted.wider);
     grown_ = fitted.wider;
-  } else if (!fixed && fitted.wider > 0) {
+  } else if (!fixed && fitted.wider > 0 && !growPending_) {
     // A resizable window may be no narrower than its rows need. Its own layout pass spreads
-    // the rows once it is wider, so it is widened after this pass, and again if that is not yet
-    // enough.
+    // the rows once it is wider, so it is widened once the passes now running are done (and
+    // again if that is not yet enough); a row half placed may look too wide for a moment.
+    growPending_ = true;
     QMetaObject::invokeMethod(
-        this,
-        [this, wider = fitted.wider] {
-          QWidget* window = parent_->window();
-          window->setMinimumWidth(std::max(window->minimumWidth(), window->width() + wider));
-        },
-        Qt::QueuedConnection);
+        this, [this] { growWindow(); }, Qt::QueuedConnection);
   }
   const bool mirrored = parent_->layoutDirection() == Qt::RightToLeft;
   for (std::size_t i = 0; i < places_.size(); ++i) {
     const PlacedBox& b = fitted.boxes[i];
     const int left = mirrored ? mirroredLeft(b.left, b.width, parent_->width()) : b.left;
-    const QRect target(left, b.top, b.width, b.height);
+    QRect target(left, b.top, b.width, b.height);
+    // A bar its parent holds across its whole width has nothing to mirror.
+    if (mirrored && places_[i].widget->property("spansParent").toBool())
+      target = QRect(0, b.top, parent_->width(), b.height);
     // Only what changed, so a widget its parent sizes itself keeps that size.
     if (target == places_[i].applied) continue;
     places_[i].applied = target;

@@ -15,6 +15,7 @@
 #include "app/ui.h"
 #include "platform/drawing/screen_twips.h"
 #include "platform/windows/qt_date_field.h"
+#include "platform/windows/text_room.h"
 
 namespace tw::platform {
 
@@ -44,6 +45,9 @@ class Placements : public QObject {
 
  private:
   explicit Placements(QWidget* parent);
+  Fitted fitted() const;
+  void growWindow();
+
   QWidget* parent_;
   struct Place {
     QPointer<QWidget> widget;
@@ -53,6 +57,7 @@ class Placements : public QObject {
   std::vector<Place> places_;
   int grown_ = 0;  // what the last pass added to a fixed-size parent's width
   bool applying_ = false;
+  bool growPending_ = false;
 };
 
 // A child widget's place in its window's client area.

@@ -51,6 +51,7 @@ void QtMainWindow::buildControls() {
 
   toolbar_ = new QToolBar(client_);
   toolbar_->setObjectName(QStringLiteral("toolbar"));
+  toolbar_->setProperty("spansParent", true);
   toolbar_->setMovable(false);
   toolbar_->setFloatable(false);
   toolbar_->setIconSize(QSize(kImageSize, kImageSize));

@@ -20,7 +20,12 @@ Fitted fitToText(const std::vector<PlacedBox>& boxes) {
     const int extra = boxes[i].needed - boxes[i].width;
     if (extra <= 0) continue;
     now[i].width += extra;
-    if (boxes[i].growsLeft) now[i].left -= extra;
+    if (!boxes[i].growsLeft) continue;
+    int room = extra;
+    for (std::size_t j = 0; j < n; ++j)
+      if (j != i && sameRow(boxes[i], boxes[j]) && boxes[j].left >= right(boxes[i]))
+        room = std::min(room, std::max(0, boxes[j].left - right(boxes[i]) - kLeastGap));
+    now[i].left -= extra - room;
   }
   std::vector<std::size_t> order(n);
   std::iota(order.begin(), order.end(), 0);

@@ -8,7 +8,7 @@ namespace tw::platform {
 struct PlacedBox {
   int left, top, width, height;
   int needed = 0;          // the width its text needs, 0 for a control without one
-  bool growsLeft = false;  // a caption held against what follows it grows away from it
+  bool growsLeft = false;  // a caption held against what follows: past its gap it grows left
 };
 
 struct Fitted {
@@ -17,9 +17,10 @@ struct Fitted {
 };
 
 // The least gap a pushed box keeps from the one that pushed it, or the designed gap if smaller.
-inline constexpr int kLeastGap = 6;
+inline constexpr int kLeastGap = 4;
 
-// A box too narrow for its text grows to fit it (rightwards, or leftwards if it grows left),
+// A box too narrow for its text grows to fit it, rightwards (one that grows left takes only
+// its gap to the right, less the least gap, and grows left for the rest),
 // and what it then runs into on the same row (a box it shares a line of pixels with) moves on,
 // keeping a gap; boxes that stood one above another at one left edge keep it in common. The
 // window grows by as much as the rightmost edge moved out. When every text fits, nothing moves.
