@@ -52,6 +52,10 @@ for s in "${sizes[@]}"; do expected+=("share/icons/hicolor/${s}x$s/apps/$id.png"
 for lang in $(grep -v '^#' "$(dirname "$0")/../po/LINGUAS"); do
   expected+=("share/locale/$lang/LC_MESSAGES/tidewell.mo")
 done
+# Each language's help, in a folder of its own.
+for f in "$(dirname "$0")"/../data/help/*/Tidewell.html; do
+  [ -e "$f" ] && expected+=("share/tidewell/$(basename "$(dirname "$f")")/Tidewell.html")
+done
 
 for f in "${expected[@]}"; do [ -f "$f" ] || bad "not installed: $f"; done
 unexpected=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) \
