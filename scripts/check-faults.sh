@@ -192,7 +192,8 @@ ms=$(( ($(date +%s%N) - t0) / 1000000 ))
 sleep 0.5
 after=$(xdotool getactivewindow)
 kill $mpid 2>/dev/null
-holds '[ $rc -eq 0 ] && [ $ms -lt 1000 ]' "second start on the same file: exit $rc after $ms ms"
+# Bounds here catch a hang or a whole read, not slowness: speed is measured in bench/.
+holds '[ $rc -eq 0 ] && [ $ms -lt 5000 ]' "second start on the same file: exit $rc after $ms ms"
 holds '[ "$after" = "$first" ] && [ "$before" != "$first" ]' \
   "     the first window came to the front (active: $before before, $after after; Tidewell is $first)"
 quit
@@ -291,7 +292,7 @@ ms=$(( ($(date +%s%N) - t0) / 1000000 ))
 sleep 0.5
 told=$(boxes | wc -l)
 dismiss
-holds '[ $ms -lt 1000 ] && [ "$told" -eq 1 ]' "a $size MB file with a 20 MB name: the window shows after $ms ms, $told box says it is left as it is"
+holds '[ $ms -lt 5000 ] && [ "$told" -eq 1 ]' "a $size MB file with a 20 MB name: the window shows after $ms ms, $told box says it is left as it is"
 quit
 holds '[ $RC -eq 0 ] && [ "$(md5sum < "$INI")" = "$sum" ]' "     exit $RC; the file is byte for byte as it was"
 
