@@ -217,32 +217,39 @@ void ChartView::paintEvent(QPaintEvent* event) {
   surface_.paint(p, region & covered);
   for (const QRect& r : region - covered) p.fillRect(r, palette().color(QPalette::Window));
   // Over the chart, never in it: printing and saving take the chart alone.
-  if (hasFocus()) paintCursor(p);
-  // TIDEWELL_TRACE_PAINTS: each paint's time and chart date on stderr, for bench/drag.sh.
+  if (hasFocus()) paintCursor(p, region);
+  // TIDEWELL_TRACE_PAINTS: each paint's time (us), chart date, left edge on the screen and
+  // painted pixels on stderr, for bench/drag.sh.
   static const bool trace = qEnvironmentVariableIsSet("TIDEWELL_TRACE_PAINTS");
-  if (trace)
-    std::fprintf(stderr, "paint %lld %lld\n",
-                 static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(
-                                            std::chrono::steady_clock::now().time_since_epoch())
-                                            .count()),
-                 static_cast<long long>(state_.chartDate));
+  if (trace) {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    long long painted = 0;
+    for (const QRect& r : region) painted += static_cast<long long>(r.width()) * r.height();
+    std::fprintf(
+        stderr, "paint %lld %lld %d %lld\n",
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
+        static_cast<long long>(state_.chartDate), mapToGlobal(QPoint(0, 0)).x(), painted);
+  }
   emit painted();
 }
 
 // The focus shows as a frame round the chart and a band over the cursor's day column.
-void ChartView::paintCursor(QPainter& p) {
+// Only what `region` needs is drawn: stroking a frame the window's size costs more than a day step.
+void ChartView::paintCursor(QPainter& p, const QRegion& region) {
   const QColor highlight = palette().color(QPalette::Highlight);
-  p.setPen(QPen(highlight, 2));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  const int w = width(), h = height();
+  for (const QRect& edge :
+       {QRect(0, 0, w, 2), QRect(0, h - 2, w, 2), QRect(0, 0, 2, h), QRect(w - 2, 0, 2, h)})
+    if (region.intersects(edge)) p.fillRect(edge, highlight);
   shownBand_ = bandRect();
   const auto left = cursor_.onChart() ? chart::columnLeft(columns(), cursor_.day()) : std::nullopt;
-  if (!left) return;
+  if (!left || !region.intersects(shownBand_)) return;
   const QRectF band(surface_.screenX(*left), 2, surface_.screenColumnWidth(), height() - 4);
   QColor fill = highlight;
   fill.setAlpha(48);
   p.fillRect(band, fill);
   p.setPen(QPen(highlight, 1, Qt::DashLine));
+  p.setBrush(Qt::NoBrush);
   p.drawRect(band.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 

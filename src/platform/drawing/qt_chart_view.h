@@ -53,7 +53,7 @@ class ChartView : public QWidget, public ChartWatcher {
  private:
   chart::DayColumns columns() const;
   void describeCursor();
-  void paintCursor(QPainter& p);
+  void paintCursor(QPainter& p, const QRegion& region);
   double twipsAt(double x) const { return surface_.twipsAtScreenX(x + 0.5); }
   QRect coveredRect() const;  // the logical pixels the surface covers whole
   QRect bandRect() const;     // the pixels the day cursor's band touches

@@ -372,6 +372,7 @@ void QtSurface::text(const std::string& text) {
   op.x1 = op.x2 = x_;
   op.y1 = op.y2 = y_;
   op.text = text;
+  if (!device_) op.ink = shaped(op.text, style, target).ink;
   x_ = 0;
   y_ += static_cast<float>(twipsFromPixels(style.lineHeight, dpi_));
   if (!device_) return record(std::move(op));
@@ -384,8 +385,7 @@ QRect QtSurface::deviceBounds(const Op& op, const Geometry& g) const {
   QRectF box;
   double margin = 2;
   if (op.isText) {
-    const Shaped& s = shaped(op.text, *op.face, metricsDevice());
-    const QRectF ink = s.ink;
+    const QRectF& ink = op.ink;
     box = QRectF(op.x1 * g.across + ink.left() * op.face->scale, op.y1 * g.down + ink.top(),
                  ink.width() * op.face->scale, ink.height());
     box = QRectF(box.topLeft() * r, box.size() * r);
@@ -579,7 +579,15 @@ ScreenUpdate QtSurface::takeScreenUpdate() {
   if (shift > 0) dirty.push_back(QRect(0, 0, shift, pixels.height()));
   long long area = 0;
   for (QRect& r : dirty) {
-    r &= bounds;
+    // On a coarse grid, so the region stays a few bands of rectangles: painting and clipping
+    // cost by the rectangle more than by the pixel.
+    constexpr int kGrid = 16;
+    const auto down = [](int v) {
+      return v >= 0 ? v / kGrid * kGrid : -((-v + kGrid - 1) / kGrid) * kGrid;
+    };
+    r = QRect(QPoint(down(r.left()), down(r.top())),
+              QPoint(down(r.right()) + kGrid - 1, down(r.bottom()) + kGrid - 1)) &
+        bounds;
     area += static_cast<long long>(r.width()) * r.height();
   }
   dirty.erase(

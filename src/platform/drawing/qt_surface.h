@@ -108,6 +108,7 @@ class QtSurface : public DrawingSurface {
     const TextStyle* face = nullptr;
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::string text;
+    QRectF ink;  // a text's Shaped::ink
   };
   struct Frame {
     QRgb background = 0;
