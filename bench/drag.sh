@@ -83,7 +83,7 @@ EOF
   [ -n "${KEEP_TRACE:-}" ] && cp "$work/paints" "$work/pointer" "$KEEP_TRACE"
   # The chart date follows the columns the pointer crossed since the press: at 96 dpi the first
   # column starts 200 twips in, and on screen a column is 18 pixels wide.
-  /usr/bin/python3 - "$work/pointer" "$work/paints" <<'EOF'
+  /usr/bin/python3 - "$work/pointer" "$work/paints" <<'EOF' || echo "run $run: no drag measured"
 import bisect, math, statistics, sys
 pointer = [l.split() for l in open(sys.argv[1])]
 paints = [l.split() for l in open(sys.argv[2], errors="replace") if l.startswith("paint ")]
