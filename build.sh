@@ -7,14 +7,16 @@ cd "$(dirname "$0")"
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils appstream
 )
-# The suite also drives the real program under a private X display (scripts/check-*.sh).
+# The suite also drives the real program under a private X display and a headless Wayland
+# compositor (scripts/check-*.sh), and hands a calendar file to khal as the desktop would.
 if [ "${1:-run}" = test ]; then
   packages+=(xvfb openbox xdotool x11-utils imagemagick xclip dbus at-spi2-core python3-pyatspi
-             python3-icalendar clang-format)
+             python3-icalendar clang-format khal xdg-utils file sway grim wtype man-db
+             groff-base)
 fi
 
 missing=()

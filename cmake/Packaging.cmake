@@ -32,6 +32,9 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "libqt6widgets6, libqt6printsupport6, libqt6network6, libqt6gui6, libqt6core6, ${_runtime}")
 endif()
+# Tidewell runs natively on a Wayland desktop only with Qt's Wayland plugin; elsewhere it is
+# not wanted.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 # Never pack build trees or editor leftovers into a source package.
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "\\\\.swp$")

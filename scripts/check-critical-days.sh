@@ -130,6 +130,7 @@ for kind in plain alarm; do
   file="$scratch/$kind.ics"
   keys alt+a; sleep 1
   keys ctrl+a; xdotool type --delay 30 "$file"; keys Return; sleep 1
+  keys Escape  # the box after the file: No to opening it in a calendar program
   if [ -f "$file" ]; then
     same "calendar ($kind)" "$(events "$file" "$kind" | tr '\n' ' ')" "$(probe rows | tr '\n' ' ')"
   else

@@ -774,6 +774,8 @@ No space left on device"
   sleep 1
   DAYS=$(xdotool search --onlyvisible --name '^Critical days$' | head -1)
   addToCalendar
+  # The box saying where the file is: No to opening it in a calendar program.
+  [ -n "$(daysBoxes)" ] && xdotool windowactivate --sync "$(daysBoxes | head -1)" key Escape && sleep 0.3
   xdotool windowactivate --sync "$DAYS" key Escape
   sleep 0.5
   saveChart

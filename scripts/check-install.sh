@@ -2,9 +2,11 @@
 # Installs a built tree into a scratch prefix and checks what a desktop relies on.
 #   scripts/check-install.sh BUILD_DIR layout     every file where it belongs, and nothing else
 #   scripts/check-install.sh BUILD_DIR validate   desktop-file-validate and appstreamcli agree
-# Exit 77 means skipped (a validator is not installed).
+#   scripts/check-install.sh BUILD_DIR manual     man -l reads each installed manual page,
+#                                                 without a warning
+# Exit 77 means skipped (a validator, or man, is not installed).
 set -euo pipefail
-build=$(cd "${1:?usage: check-install.sh BUILD_DIR layout|validate}" && pwd)
+build=$(cd "${1:?usage: check-install.sh BUILD_DIR layout|validate|manual}" && pwd)
 mode=${2:-layout}
 id=io.github.kestrelmoor.Tidewell
 
@@ -12,6 +14,9 @@ if [ "$mode" = validate ]; then
   for tool in desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
   done
+fi
+if [ "$mode" = manual ]; then
+  command -v man >/dev/null || { echo "skipped: man is not installed (man-db)"; exit 77; }
 fi
 
 tmp=$(mktemp -d)
@@ -37,6 +42,26 @@ if [ "$mode" = validate ]; then
   exit $fail
 fi
 
+if [ "$mode" = manual ]; then
+  for page in tidewell tidewell-chart; do
+    f=$(ls share/man/man1/"$page".1* 2>/dev/null | head -n 1)
+    [ -n "$f" ] || { bad "no manual page $page"; continue; }
+    # Every kind of groff warning on ("w"); a clean page has none, and says something.
+    MANWIDTH=80 man --warnings=w -E UTF-8 -l "$f" >"$tmp/$page.txt" 2>"$tmp/$page.err" ||
+      bad "man -l $f failed"
+    [ -s "$tmp/$page.err" ] && bad "man -l $f warns:"$'\n'"$(cat "$tmp/$page.err")"
+    grep -q "^NAME" "$tmp/$page.txt" || bad "man -l $f shows no NAME: $(head -c 300 "$tmp/$page.txt")"
+    echo "$f: $(wc -l <"$tmp/$page.txt") lines"
+  done
+  # The page says what --help says, option by option.
+  if [ -x "$build/src/cli/tidewell-chart" ]; then
+    for option in $("$build/src/cli/tidewell-chart" --help | grep -o -- '--[a-z0-9-]*' | sort -u); do
+      grep -q -- "$option" "$tmp/tidewell-chart.txt" || bad "tidewell-chart.1 lacks $option"
+    done
+  fi
+  exit $fail
+fi
+
 expected=(
   bin/tidewell
   share/tidewell/Tidewell.html
@@ -48,6 +73,12 @@ expected=(
 sizes=(16 32 48 64 128 256)
 for s in "${sizes[@]}"; do expected+=("share/icons/hicolor/${s}x$s/apps/$id.png"); done
 [ -e "$build/src/cli/tidewell-chart" ] && expected+=(bin/tidewell-chart)
+# Compressed where the build had gzip.
+for page in tidewell tidewell-chart; do
+  f=share/man/man1/$page.1
+  [ -e "$build/data/man/$page.1.gz" ] && f=$f.gz
+  expected+=("$f")
+done
 
 for f in "${expected[@]}"; do [ -f "$f" ] || bad "not installed: $f"; done
 unexpected=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) \

@@ -36,6 +36,14 @@ deb=$(ls "$build"/tidewell_*.deb)
 dpkg-deb -f "$deb" | tee "$out/control.txt"
 dpkg-deb -c "$deb" | awk '{print $6}' | tee "$out/contents.txt"
 
+fail=0
+bad() { echo "FAIL: $*"; fail=1; }
+# Both manual pages travel in the package.
+for page in tidewell tidewell-chart; do
+  grep -Eq "^\./usr/share/man/man1/$page\.1(\.gz)?$" "$out/contents.txt" ||
+    bad "the package holds no manual page $page"
+done
+
 root=$(mktemp -d /tmp/tidewell-root.XXXXXX)
 xpid=""
 cleanup() {
@@ -71,12 +79,11 @@ files >"$out/files-installed.txt"
 in_root dpkg -L tidewell | sort >"$out/dpkg-L.txt"
 in_root dpkg-query -W -f='${Package} ${Version}\n' tidewell
 
-fail=0
-bad() { echo "FAIL: $*"; fail=1; }
 plugin=$(in_root sh -c 'ls /usr/lib/*/qt6/plugins/platforms/libqxcb.so')
 missing=$(in_root ldd /usr/bin/tidewell /usr/bin/tidewell-chart "$plugin" |
   grep 'not found' || true)
 [ -z "$missing" ] || bad "libraries not found: $missing"
+grep -q '^Recommends:.*qt6-wayland' "$out/control.txt" || bad "qt6-wayland is not recommended"
 desktop-file-validate "$root/usr/share/applications/io.github.kestrelmoor.Tidewell.desktop" ||
   bad "desktop-file-validate"
 appstreamcli validate --no-net \

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 # What a screen reader hears of a running program, for the check scripts:
-#   spoken.py PID ROLE NAME [text | description | enabled | showing | extents]
+#   spoken.py PID ROLE NAME [text | description | enabled | showing | extents | selected]
 # ROLE "any" finds the first object whose name holds NAME and prints that name (or, with
 # "showing", whether it is showing). Prints nothing when no such object is found, except
-# "False" for "showing".
+# "False" for "showing". "selected" prints the names of the object's selected children, one a
+# line (the chosen line of a list).
 import sys
 import pyatspi
 
@@ -40,6 +41,11 @@ for i in range(desk.childCount):
         print(o.description)
     elif what == "enabled":
         print(o.getState().contains(pyatspi.STATE_ENABLED))
+    elif what == "selected":
+        for j in range(o.childCount):
+            c = o.getChildAtIndex(j)
+            if c and c.getState().contains(pyatspi.STATE_SELECTED):
+                print(c.name)
     elif what == "extents":
         e = o.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         print(e.x, e.y)

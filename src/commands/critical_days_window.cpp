@@ -103,9 +103,26 @@ void CriticalDaysWindow::addToCalendar() {
   const auto chosen = services_.dialogs.chooseSaveFile(options);
   if (!chosen) return;
   const std::string text = iCalendar(entries_, {services_.clock.now(), reminder_});
-  if (std::string why = services_.files.write(chosen->path, text); !why.empty())
+  if (std::string why = services_.files.write(chosen->path, text); !why.empty()) {
     services_.messages.warn("Tidewell could not write the calendar file\r\n" + chosen->path +
                                 ":\r\n" + why + ".\r\n\r\nNo file was changed.",
+                            kCriticalDaysTitle);
+    return;
+  }
+  const std::string saved = "The critical days are saved in\r\n" + chosen->path + ".";
+  if (!services_.calendar.hasCalendarProgram()) {
+    services_.messages.inform(saved +
+                                  "\r\n\r\nNo program on this computer opens calendar files."
+                                  "\r\nImport the file into your calendar yourself.",
+                              kCriticalDaysTitle);
+    return;
+  }
+  const auto answer = services_.messages.ask(
+      saved + "\r\n\r\nOpen it in your calendar program to add them?", kCriticalDaysTitle);
+  if (answer == ui::Answer::Yes && !services_.calendar.open(chosen->path))
+    services_.messages.warn("Tidewell could not open the calendar file\r\n" + chosen->path +
+                                "\r\nin your calendar program.\r\n\r\nThe file is saved:"
+                                " import it into your calendar yourself.",
                             kCriticalDaysTitle);
 }
 

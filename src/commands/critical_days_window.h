@@ -43,6 +43,16 @@ class WholeFiles {
   virtual std::string write(const std::string& path, const std::string& bytes) = 0;
 };
 
+// The desktop's own program for calendar files, which imports a file it is given.
+class CalendarOpener {
+ public:
+  virtual ~CalendarOpener() = default;
+  // Whether the desktop names a program for calendar files at all.
+  virtual bool hasCalendarProgram() = 0;
+  // Hands the file to that program; false when the desktop could not.
+  virtual bool open(const std::string& path) = 0;
+};
+
 class UtcClock {
  public:
   virtual ~UtcClock() = default;
@@ -58,6 +68,7 @@ struct CriticalDaysServices {
   ui::Messages& messages;
   ui::SettingsStore& store;
   WholeFiles& files;
+  CalendarOpener& calendar;
   const UtcClock& clock;
   const ui::Screens& screens;
   Locale locale;
@@ -75,6 +86,7 @@ class CriticalDaysWindow : public ChartWatcher {
   void chooseSpan(CriticalSpan span);
   void setReminder(bool on);
   void goToRow(int row);  // Return or a double-click on a row
+  // Writes the listed days to a file the user names, then offers to open it in the calendar.
   void addToCalendar();
   void placeChanged();  // moved or closed: the place is remembered
 

@@ -65,8 +65,9 @@ void PeopleList::addPerson() {
       messages_.inform("You have already entered the maximum\r\nnumber of people.", "Tidewell");
     }
     rebuild();
+    people.save();
   }
-  people.save();
+  // Cancelled: the list and the store stay exactly as they were.
 }
 
 void PeopleList::editSelectedPerson() {
@@ -83,8 +84,8 @@ void PeopleList::editSelectedPerson() {
       people.dates[now] = person->birthday;
     }
     rebuild();
+    people.save();
   }
-  people.save();
 }
 
 void PeopleList::deleteSelectedPerson() {

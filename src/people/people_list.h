@@ -30,6 +30,7 @@ class PeopleList {
 
   void selectionChanged();
   void drawSelectedPerson();  // a double-click on a line, or "Draw chart"
+  // Cancel in the entry window leaves the list and the store as they were.
   void addPerson();
   void editSelectedPerson();
   void deleteSelectedPerson();

@@ -12,7 +12,7 @@ struct PersonEntryControls {
   ui::TextBox& nameBox;
   ui::DatePicker& birthdayPicker;
   ui::Control& okButton;
-  ui::Control& welcome;  // the first run's line on what the window is for, and Cancel
+  ui::Control& welcome;  // the first run's line on what the window is for
 };
 
 struct Person {
@@ -25,7 +25,7 @@ class PersonEntry {
   PersonEntry(PersonEntryControls controls, ui::Messages& messages);
 
   // Fills the fields and shows the window modally: the entry as the user left it on "OK",
-  // nothing after the close box or Escape.
+  // nothing after Cancel, the close box or Escape.
   std::optional<Person> edit(const Person& person);
   // The first run's question: the window says what it is for, the birthday starts empty and
   // OK waits for a date; Cancel, the close box or Escape give nothing.
@@ -35,7 +35,7 @@ class PersonEntry {
 
   void accept();             // "OK"
   void nameReturnPressed();  // moves on to the birthday
-  void cancel();             // close box or Escape
+  void cancel();             // Cancel, the close box or Escape
 
  private:
   PersonEntryControls controls_;

@@ -15,7 +15,11 @@ std::ostream& operator<<(std::ostream& o, const CriticalRow& r) {
 namespace tw::test {
 namespace {
 
-struct CriticalDaysFixture : MainWindowFixture, CriticalDaysControls, WholeFiles, UtcClock {
+struct CriticalDaysFixture : MainWindowFixture,
+                             CriticalDaysControls,
+                             WholeFiles,
+                             CalendarOpener,
+                             UtcClock {
   void showWindow() override {}
   void showRows(const std::vector<CriticalRow>& r, bool) override { rows = r; }
   void showNote(const std::string& text) override { note = text; }
@@ -25,15 +29,32 @@ struct CriticalDaysFixture : MainWindowFixture, CriticalDaysControls, WholeFiles
     if (refusal.empty()) written[path] = bytes;
     return refusal;
   }
+  bool hasCalendarProgram() override { return calendarProgram; }
+  bool open(const std::string& path) override {
+    opened.push_back(path);
+    return opens;
+  }
   UtcTime now() const override { return {fromYmd(2024, 3, 1), 8 * 3600}; }
 
   std::vector<CriticalRow> rows;
   std::string note, refusal;
   CriticalSpan span = CriticalSpan::Days30;
   std::map<std::string, std::string> written;
+  bool calendarProgram = false, opens = true;
+  std::vector<std::string> opened;
   FakeWindow criticalWindow;
-  CriticalDaysWindow critical{CriticalDaysServices{
-      main, criticalWindow, window, *this, dialog, messages, store, *this, *this, screens, {}}};
+  CriticalDaysWindow critical{CriticalDaysServices{main,
+                                                   criticalWindow,
+                                                   window,
+                                                   *this,
+                                                   dialog,
+                                                   messages,
+                                                   store,
+                                                   *this,
+                                                   *this,
+                                                   *this,
+                                                   screens,
+                                                   {}}};
   CriticalDaysFixture() { main.addChartWatcher(&critical); }
 };
 
@@ -66,7 +87,7 @@ TEST(CriticalDaysWindow, FollowsTheChartAndItsSpan) {
             std::tuple(0u, "No critical days in the 30 days from Friday 29/3/2024."));
 }
 
-TEST(CriticalDaysWindow, AddToCalendarWritesTheListedDaysOrSaysWhyNot) {
+TEST(CriticalDaysWindow, AddToCalendarWritesTheListedDaysUnderTheNamesCharted) {
   const struct {
     const char* name;
     std::string names[2];
@@ -107,10 +128,71 @@ TEST(CriticalDaysWindow, AddToCalendarWritesTheListedDaysOrSaysWhyNot) {
     EXPECT_EQ(f.dialog.shown, std::vector<std::string>{"chooseSaveFile " + r.offered});
     const std::string want = iCalendar(f.critical.entries(), {f.now(), r.remind});
     EXPECT_EQ(f.written["/home/anna/days.ics"], r.refusal.empty() ? want : "");
-    const Shown told{{"Tidewell could not write the calendar file\r\n/home/anna/days.ics:\r\n" +
-                          r.refusal + ".\r\n\r\nNo file was changed.",
-                      MessageKind::Warning, "Critical days"}};
-    EXPECT_EQ(f.messages.shown, r.refusal.empty() ? Shown{} : told);
+  }
+}
+
+// After the file is written: the calendar program is offered, and told to take the file only
+// on Yes; without one, or when it cannot be started, the user learns where the file is.
+TEST(CriticalDaysWindow, AddToCalendarOffersTheCalendarProgram) {
+  const std::string path = "/home/anna/days.ics";
+  const std::string saved = "The critical days are saved in\r\n" + path + ".";
+  const ShownMessage offer{saved + "\r\n\r\nOpen it in your calendar program to add them?",
+                           MessageKind::Question, "Critical days"};
+  const struct {
+    const char* name;
+    std::string refusal;
+    bool program, opens;
+    ui::Answer answer;
+    std::vector<std::string> opened;
+    Shown shown;
+  } rows[] = {
+      {"written and opened", "", true, true, ui::Answer::Yes, {path}, {offer}},
+      {"the user says No", "", true, true, ui::Answer::No, {}, {offer}},
+      {"no calendar program",
+       "",
+       false,
+       true,
+       ui::Answer::Yes,
+       {},
+       {{saved + "\r\n\r\nNo program on this computer opens calendar files.\r\n"
+                 "Import the file into your calendar yourself.",
+         MessageKind::Information, "Critical days"}}},
+      {"the program does not start",
+       "",
+       true,
+       false,
+       ui::Answer::Yes,
+       {path},
+       {offer,
+        {"Tidewell could not open the calendar file\r\n" + path +
+             "\r\nin your calendar program.\r\n\r\nThe file is saved: import it into your "
+             "calendar yourself.",
+         MessageKind::Warning, "Critical days"}}},
+      {"write failed",
+       "Permission denied",
+       true,
+       true,
+       ui::Answer::Yes,
+       {},
+       {{"Tidewell could not write the calendar file\r\n" + path +
+             ":\r\nPermission denied.\r\n\r\nNo file was changed.",
+         MessageKind::Warning, "Critical days"}}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    CriticalDaysFixture f;
+    f.store.values = {{"Birthname1", "Anna"}};
+    f.startWith(kAnn, kBo, fromYmd(2024, 3, 1));
+    f.critical.open();
+    f.refusal = r.refusal;
+    f.calendarProgram = r.program;
+    f.opens = r.opens;
+    f.messages.answers = {r.answer};
+    f.dialog.answers = {{true, 0, path}};
+    f.critical.addToCalendar();
+    EXPECT_EQ(f.written.count(path), r.refusal.empty() ? 1u : 0u);
+    EXPECT_EQ(f.opened, r.opened);
+    EXPECT_EQ(f.messages.shown, r.shown);
   }
 }
 

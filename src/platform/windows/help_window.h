@@ -32,6 +32,8 @@ class HelpWindow : public QWidget {
   void showTopic(const QString& anchor);
 
   bool fileLoaded() const { return loaded_; }
+  // The file's topics in the finder's order.
+  const QVector<HelpTopic>& topics() const { return topics_; }
 
   QTextBrowser* browser() const { return browser_; }
 

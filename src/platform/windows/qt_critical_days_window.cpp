@@ -79,7 +79,7 @@ QtCriticalDaysWindow::QtCriticalDaysWindow(QtDialogWindow* dialog, MainWindow& m
 
   window_ = std::make_unique<CriticalDaysWindow>(
       CriticalDaysServices{main, adapter_, chartWindow, *this, dialogs_, messages_, store, files_,
-                           clock_, screens, locale});
+                           calendar_, clock_, screens, locale});
   CriticalDaysWindow* w = window_.get();
   connect(span_, &QComboBox::currentIndexChanged, this,
           [w](int index) { w->chooseSpan(static_cast<CriticalSpan>(index)); });

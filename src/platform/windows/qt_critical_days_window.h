@@ -12,6 +12,7 @@
 
 #include "commands/critical_days_window.h"
 #include "platform/drawing/printer_slot.h"
+#include "platform/system/desktop_calendar.h"
 #include "platform/system/qt_services.h"
 #include "platform/windows/qt_dialogs.h"
 #include "platform/windows/qt_window.h"
@@ -56,6 +57,7 @@ class QtCriticalDaysWindow : public QObject, public CriticalDaysControls {
   QtDialogs dialogs_;
   QtMessages messages_;
   QtWholeFiles files_;
+  DesktopCalendar calendar_;
   QtUtcClock clock_;
   QComboBox* span_ = nullptr;
   QTreeWidget* list_ = nullptr;

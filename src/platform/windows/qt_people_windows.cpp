@@ -49,6 +49,10 @@ QLabel* label(const char* text, QWidget* parent, double l, double t, double w, d
   return lbl;
 }
 
+// Cancel sits right of OK, ending where the name box ends; the first run's wider window gives
+// it more room.
+constexpr double kCancelWidth = 855, kWelcomeCancelWidth = 1095;
+
 // The list window's buttons, as buttons_ holds them.
 enum Button { New, Edit, Delete, Close, Draw, kButtons };
 
@@ -60,17 +64,18 @@ struct ButtonDesign {
   void (PeopleList::*handler)();
 };
 
-// In the order the keyboard visits them after the list.
+// In the order the keyboard visits them after the list. Each caption marks a letter of its own
+// for Alt, so that Alt+N opens New... instead of typing into the list.
 const ButtonDesign kListButtons[] = {
-    {Draw, "drawButton", "Draw chart", 3360, 120, 1095, 375, &PeopleList::drawSelectedPerson},
-    {Close, "closeButton", "Close", 3360, 600, 1095, 375, &PeopleList::close},
-    {New, "newButton", "New...", 120, 3000, 975, 375, &PeopleList::addPerson},
-    {Edit, "editButton", "Edit...", 1200, 3000, 975, 375, &PeopleList::editSelectedPerson},
-    {Delete, "deleteButton", "Delete", 2280, 3000, 975, 375, &PeopleList::deleteSelectedPerson},
+    {Draw, "drawButton", "D&raw chart", 3360, 120, 1095, 375, &PeopleList::drawSelectedPerson},
+    {Close, "closeButton", "&Close", 3360, 600, 1095, 375, &PeopleList::close},
+    {New, "newButton", "&New...", 120, 3000, 975, 375, &PeopleList::addPerson},
+    {Edit, "editButton", "&Edit...", 1200, 3000, 975, 375, &PeopleList::editSelectedPerson},
+    {Delete, "deleteButton", "&Delete", 2280, 3000, 975, 375, &PeopleList::deleteSelectedPerson},
 };
 
-// The first run's parts of the entry window: a line on what it is for above the fields and
-// Cancel beside OK, in a window grown to hold them.
+// The first run's part of the entry window: a line on what it is for above the fields, in a
+// window grown to hold it, with a wider Cancel.
 class WelcomeParts : public WidgetControl {
  public:
   WelcomeParts(QWidget* window, QLabel* prompt, QPushButton* cancel, std::vector<QWidget*> rows)
@@ -89,7 +94,7 @@ class WelcomeParts : public WidgetControl {
     for (QWidget* row : rows_) row->move(row->x(), row->y() + down);
     window_->setFixedSize(window_->width() + wider, window_->height() + down);
     prompt_->setVisible(visible);
-    cancel_->setVisible(visible);
+    cancel_->resize(twipsToPixels(visible ? kWelcomeCancelWidth : kCancelWidth), cancel_->height());
   }
 
  private:
@@ -196,6 +201,12 @@ void QtPeopleWindows::buildEntry() {
   okControl_ = std::make_unique<WidgetControl>(ok_);
   okControl_->place(1088, 1080, 1215, 375);
 
+  // Cancel leaves the list as it was, as Escape and the close box do.
+  cancel_ = new QPushButton(QStringLiteral("Cancel"), w);
+  cancel_->setObjectName(QStringLiteral("cancelButton"));
+  cancel_->setAutoDefault(true);
+  WidgetControl(cancel_).place(2400, 1080, kCancelWidth, 375);
+
   // Shown on the first run only.
   auto* prompt =
       new QLabel(QStringLiteral("Your name and birthday, to draw your biorhythm chart:"), w);
@@ -203,11 +214,6 @@ void QtPeopleWindows::buildEntry() {
   WidgetControl(prompt).place(120, 120, 4350, 255);
   prompt->setMinimumWidth(prompt->sizeHint().width());
   prompt->setVisible(false);
-  cancel_ = new QPushButton(QStringLiteral("Cancel"), w);
-  cancel_->setObjectName(QStringLiteral("cancelButton"));
-  cancel_->setAutoDefault(true);
-  WidgetControl(cancel_).place(2400, 1080, 1095, 375);
-  cancel_->setVisible(false);
   welcome_ = std::make_unique<WelcomeParts>(
       w, prompt, cancel_, std::vector<QWidget*>{nameLabel, name_, dateLabel, date_, ok_, cancel_});
   QWidget::setTabOrder(name_, date_);
@@ -239,6 +245,7 @@ void QtPeopleWindows::connectSignals() {
 
 QPushButton* QtPeopleWindows::button(const char* objectName) const {
   if (qstrcmp(objectName, "okButton") == 0) return ok_;
+  if (qstrcmp(objectName, "cancelButton") == 0) return cancel_;
   for (const auto& b : kListButtons)
     if (qstrcmp(objectName, b.name) == 0) return buttons_[b.button];
   return nullptr;

@@ -31,7 +31,8 @@ class QtPeopleWindows : public QObject {
   PeopleList& peopleList() { return *peopleList_; }
   PersonEntry& personEntry() { return *personEntry_; }
   QListWidget* list() const { return list_; }
-  QPushButton* button(const char* objectName) const;  // "newButton".."drawButton", "okButton"
+  // "newButton".."drawButton", "okButton", "cancelButton"
+  QPushButton* button(const char* objectName) const;
   QLineEdit* nameEdit() const { return name_; }
   QtDateField* dateEdit() const { return date_; }
 

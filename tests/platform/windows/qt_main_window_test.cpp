@@ -6,10 +6,13 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 
 #include "platform/app_root.h"
 #include "platform/drawing/system_colours.h"
@@ -233,6 +236,80 @@ TEST_F(MainWindowTest, EachHelpItemRunsItsCommand) {
   EXPECT_EQ(boxOf("chartKey"), "Chart key|P=Physical\nI=Intellectual");
   EXPECT_EQ(boxOf("about"), "About Tidewell");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// The help's topics as Help > Index reads them from the shipped file, each title with its text.
+QHash<QString, QString> helpTopics() {
+  HelpWindow help;
+  help.showFinder(QStringLiteral(TIDEWELL_SOURCE_DIR "/data/help/Tidewell.html"));
+  QHash<QString, QString> topics;
+  for (const HelpTopic& t : help.topics()) topics.insert(t.title, t.title + ' ' + t.text);
+  return topics;
+}
+
+// "C&ritical days..." as the help writes it: "Critical days".
+QString captionOf(const QAction* item) {
+  QString caption = item->text().remove('&');
+  if (caption.endsWith("...")) caption.chop(3);
+  return caption;
+}
+
+// Each menu has a topic "The File menu"... naming every item under it; the chart's context
+// menu has one of its own.
+TEST_F(MainWindowTest, TheHelpNamesEveryMenuItemInItsMenusTopic) {
+  const QHash<QString, QString> topics = helpTopics();
+  QStringList unnamed;
+  const std::function<void(const QMenu*, const QString&)> walk = [&](const QMenu* menu,
+                                                                     const QString& topic) {
+    for (const QAction* item : menu->actions()) {
+      if (item->isSeparator()) continue;
+      if (!topics.value(topic).contains(captionOf(item))) unnamed << topic + ": " + captionOf(item);
+      if (item->menu()) walk(item->menu(), topic);
+    }
+  };
+  for (const QAction* menu : window().menuBar()->actions()) {
+    const QString topic = "The " + captionOf(menu) + " menu";
+    if (!topics.contains(topic)) unnamed << "no topic " + topic;
+    walk(menu->menu(), topic);
+  }
+  // The chart's own menu, not the menu bar's Chart menu of the same name.
+  walk(window().chartView()->findChild<QMenu*>("chartMenu"), "The chart's context menu");
+  EXPECT_EQ(unnamed.join(", ").toStdString(), "");
+}
+
+// Every window the program opens is named, by its title, in some topic.
+TEST_F(MainWindowTest, TheHelpNamesEveryWindow) {
+  QStringList titles;
+  // A modal window gives its title and is closed; the others stay open and are read below.
+  const auto openModal = [&titles](const std::function<void()>& open) {
+    QTimer::singleShot(0, [&titles] {
+      if (QWidget* w = QApplication::activeModalWidget()) {
+        titles << w->windowTitle();
+        w->close();
+      }
+    });
+    open();
+  };
+  for (const char* item : {"about", "chartKey", "interpret"})
+    openModal([&] { window().action(item)->trigger(); });
+  openModal([&] { window().findChild<QPushButton*>("birthdayButton")->click(); });
+  window().action("criticalDays")->trigger();
+  window().action("helpContents")->trigger();
+  for (const QWidget* w : QApplication::topLevelWidgets())
+    if (!qobject_cast<const QMenu*>(w) && !w->windowTitle().isEmpty()) titles << w->windowTitle();
+  titles.removeDuplicates();
+  // So that a window that failed to open cannot pass unseen.
+  QStringList unopened;
+  for (const char* title : {"Tidewell", "About Tidewell", "Chart key", "Interpretation", "People",
+                            "Entry", "Critical days", "Tidewell Help"})
+    if (!titles.contains(title)) unopened << title;
+  EXPECT_EQ(unopened.join(", ").toStdString(), "") << "seen: " << titles.join(", ").toStdString();
+
+  const QString all = QStringList(helpTopics().values()).join(' ');
+  QStringList unnamed;
+  for (const QString& title : titles)
+    if (!all.contains(title, Qt::CaseInsensitive)) unnamed << title;
+  EXPECT_EQ(unnamed.join(", ").toStdString(), "");
 }
 
 }  // namespace

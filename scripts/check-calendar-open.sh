@@ -1,0 +1,173 @@
+#!/usr/bin/env bash
+# "Add to calendar..." in the "Critical days" window of the built program under Xvfb, with khal
+# as the desktop's calendar program: a desktop entry of a throwaway home handles text/calendar
+# by importing the file into a throwaway khal calendar, and xdg-mime makes it the default.
+#   Yes    the box says where the file is; khal then lists exactly the window's days, and the
+#          entry ran once
+#   No     the next file is written and nothing is imported
+#   none   with no program for calendar files the box says so; the file stays, unimported
+# usage: scripts/check-calendar-open.sh [build-dir]   (en_GB dates; SKIPs without khal or
+#        xdg-utils; installs what it lacks of xvfb openbox xdotool x11-utils dbus at-spi2-core
+#        python3-pyatspi file)
+set -uo pipefail
+build=$(realpath "${1:-build}")
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib/session.sh"
+for t in khal xdg-mime xdg-open; do
+  if ! command -v "$t" >/dev/null; then
+    skip "calendar program" "no $t (packages khal, xdg-utils)"
+    exit 77
+  fi
+done
+# xdg-open outside a desktop tells a file's type by `file`.
+session_need dbus-daemon:dbus /usr/libexec/at-spi-bus-launcher:at-spi2-core \
+  py:pyatspi:python3-pyatspi file:file
+session_start a11y
+session_scratch
+app=""
+cleanup() { [ -n "$app" ] && kill "$app" 2>/dev/null; }
+session_atexit cleanup
+
+# A home of its own, outside any desktop: the associations are the ones made here.
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
+export XDG_DATA_DIRS=/usr/local/share:/usr/share LC_ALL=en_GB.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID BROWSER
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/Kestrelmoor" "$XDG_DATA_HOME/applications" "$scratch/calendar"
+printf '[Tidewell]\nBirthday1=31/1/1990\nBirthname1=Anna\n' > "$XDG_CONFIG_HOME/Kestrelmoor/Tidewell.ini"
+cat > "$scratch/khal.conf" <<EOF
+[calendars]
+[[days]]
+path = $scratch/calendar
+type = calendar
+[locale]
+timeformat = %H:%M
+dateformat = %Y-%m-%d
+longdateformat = %Y-%m-%d
+datetimeformat = %Y-%m-%d %H:%M
+longdatetimeformat = %Y-%m-%d %H:%M
+EOF
+# Each run of the entry leaves a line, so that a file imported twice shows. (khal stops at a
+# locale the system lacks; the program's en_GB needs only Qt's own tables.)
+cat > "$scratch/import" <<EOF
+#!/bin/sh
+echo "\$1" >> "$scratch/imports"
+LC_ALL=C.UTF-8 exec khal -c "$scratch/khal.conf" import --batch "\$1" >> "$scratch/import.log" 2>&1
+EOF
+chmod +x "$scratch/import"
+entry=tidewell-check-khal.desktop
+cat > "$XDG_DATA_HOME/applications/$entry" <<EOF
+[Desktop Entry]
+Type=Application
+Name=khal import
+Exec=$scratch/import %f
+MimeType=text/calendar;
+NoDisplay=true
+EOF
+xdg-mime default "$entry" text/calendar
+same "xdg-mime names the entry for text/calendar" "$(xdg-mime query default text/calendar)" "$entry"
+
+keys() { for k in "$@"; do xdotool key "$k"; sleep 0.4; done; }
+
+# What the screen reader finds: `box` (the text of the message box shown, lines joined by "|"),
+# `rows` (the ISO days of the Critical days list).
+probe() {
+  /usr/bin/python3 - "$app" "$@" <<'PY'
+import re, sys, pyatspi
+pid, what = int(sys.argv[1]), sys.argv[2]
+def walk(acc):
+    yield acc
+    for i in range(acc.childCount):
+        c = acc.getChildAtIndex(i)
+        if c is not None:
+            yield from walk(c)
+desk = pyatspi.Registry.getDesktop(0)
+app = next(a for a in (desk.getChildAtIndex(i) for i in range(desk.childCount))
+           if a is not None and a.get_process_id() == pid)
+objs = list(walk(app))
+if what == "box":
+    for o in objs:
+        if o.getRoleName() == "alert" and o.getState().contains(pyatspi.STATE_SHOWING):
+            texts = [c.name for c in walk(o) if c.getRoleName() == "label" and c.name]
+            print("|".join(t.replace("\r", "").replace("\n", "|") for t in texts))
+else:
+    tree = next(o for o in objs if o.getRoleName() == "tree" and o.name == "Critical days")
+    for c in (tree.getChildAtIndex(i) for i in range(tree.childCount)):
+        m = c.getRoleName() == "table cell" and re.search(r"(\d+)/(\d+)/(\d+)$", c.name)
+        if m:
+            d, mo, y = m.groups()
+            print(f"{y}-{int(mo):02d}-{int(d):02d}")
+PY
+}
+imported() { LC_ALL=C.UTF-8 khal -c "$scratch/khal.conf" list --day-format "" --format "{start-date}" "$(date +%F)" 400d 2>/dev/null; }
+imports() { [ -f "$scratch/imports" ] && wc -l < "$scratch/imports" || echo 0; }
+
+# Add to calendar..., the file named $1; leaves the box that follows it up.
+addToCalendar() {
+  xdotool windowactivate --sync "$days" >/dev/null 2>&1
+  keys alt+a
+  sleep 1
+  keys ctrl+a
+  xdotool type --delay 30 "$1"
+  keys Return
+  sleep 1.5
+}
+# Waits up to 10 s for the entry to have run $1 times in all.
+awaitImports() { for _ in $(seq 50); do [ "$(imports)" -ge "$1" ] && break; sleep 0.2; done; sleep 1; }
+
+"$build/src/tidewell" >/dev/null 2>&1 & app=$!
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --pid "$app" >/dev/null 2>&1 && break
+  sleep 0.1
+done
+sleep 1
+xdotool windowactivate --sync "$(xdotool search --onlyvisible --pid "$app" | tail -n 1)" >/dev/null 2>&1
+keys ctrl+r
+sleep 1
+days=$(xdotool search --onlyvisible --name '^Critical days$' | head -1)
+listed=$(probe rows)
+holds '[ -n "$listed" ]' "the window lists $(wc -l <<<"$listed") days"
+
+file="$scratch/Anna days.ics"
+addToCalendar "$file"
+contains "Yes: the box says where the file is" "$(probe box)" \
+  "The critical days are saved in|$file.||Open it in your calendar program to add them?"
+keys y
+awaitImports 1
+holds '[ -f "$file" ]' "Yes: the file is written"
+same "Yes: khal lists the window's days" "$(imported | tr '\n' ' ')" "$(tr '\n' ' ' <<<"$listed")"
+[ -s "$scratch/import.log" ] && sed 's/^/      khal import: /' "$scratch/import.log"
+same "Yes: the entry ran once, on the file" "$(cat "$scratch/imports" 2>/dev/null)" "$file"
+
+second="$scratch/again.ics"
+addToCalendar "$second"
+keys n
+sleep 3
+holds '[ -f "$second" ] && [ "$(imports)" -eq 1 ]' \
+  "No: the file is written and not imported (the entry ran $(imports) times in all)"
+
+# No program for calendar files: no entry, no association, nothing in the system's folders.
+rm -f "$XDG_DATA_HOME/applications/$entry" "$XDG_CONFIG_HOME/mimeapps.list"
+none="$scratch/none.ics"
+if [ -z "$(XDG_DATA_DIRS="$scratch/nowhere" xdg-mime query default text/calendar)" ]; then
+  kill "$app" 2>/dev/null; wait "$app" 2>/dev/null
+  XDG_DATA_DIRS="$scratch/nowhere" "$build/src/tidewell" >/dev/null 2>&1 & app=$!
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --pid "$app" >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  sleep 1
+  xdotool windowactivate --sync "$(xdotool search --onlyvisible --pid "$app" | tail -n 1)" >/dev/null 2>&1
+  keys ctrl+r
+  sleep 1
+  days=$(xdotool search --onlyvisible --name '^Critical days$' | head -1)
+  addToCalendar "$none"
+  contains "none: the box says so" "$(probe box)" \
+    "The critical days are saved in|$none.||No program on this computer opens calendar files.|Import the file into your calendar yourself."
+  keys Return
+  sleep 1
+  holds '[ -f "$none" ] && [ "$(imports)" -eq 1 ]' \
+    "none: the file is written and stays unimported (the entry ran $(imports) times in all)"
+else
+  skip "none" "xdg-mime still finds a program for text/calendar"
+fi
+kill "$app" 2>/dev/null; wait "$app" 2>/dev/null
