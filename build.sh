@@ -10,13 +10,14 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils appstream
+  gettext python3 qt6-translations-l10n
 )
 # The suite also drives the real program under a private X display and a headless Wayland
 # compositor (scripts/check-*.sh), and hands a calendar file to khal as the desktop would.
 if [ "${1:-run}" = test ]; then
   packages+=(xvfb openbox xdotool x11-utils imagemagick xclip dbus at-spi2-core python3-pyatspi
              python3-icalendar clang-format khal xdg-utils file sway grim wtype man-db
-             groff-base)
+             groff-base locales)
 fi
 
 missing=()

@@ -4,12 +4,16 @@
 
 #include "first_paint.h"
 #include "platform/app_root.h"
+#include "platform/system/single_instance.h"
 
 int main(int argc, char* argv[]) {
   bench::mainStart();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tidewell"));
   QApplication::setOrganizationName(QStringLiteral("Kestrelmoor"));
+  // As the program does: one running copy per settings file.
+  tw::platform::SingleInstance instance(tw::platform::QtSettingsStore::defaultFilePath());
+  if (!instance.claim()) return 1;
   tw::platform::AppRoot root;
   bool done = false;
   QObject::connect(root.view().chartView(), &tw::platform::ChartView::painted, [&done] {

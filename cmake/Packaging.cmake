@@ -30,7 +30,7 @@ if(DPKG_SHLIBDEPS)
 else()
   message(STATUS "dpkg-shlibdeps not found (package dpkg-dev): listing the Qt 6 libraries by name")
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6widgets6, libqt6printsupport6, libqt6network6, libqt6gui6, libqt6core6, ${_runtime}")
+      "libqt6widgets6, libqt6printsupport6, libqt6gui6, libqt6core6, ${_runtime}")
 endif()
 # Tidewell runs natively on a Wayland desktop only with Qt's Wayland plugin; elsewhere it is
 # not wanted.
@@ -38,5 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 # Never pack build trees or editor leftovers into a source package.
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "\\\\.swp$")
+
+# Qt's own dialogs (files, colours, printing) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

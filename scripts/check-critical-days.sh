@@ -21,7 +21,7 @@ session_scratch
 app=""
 cleanup() { [ -n "$app" ] && kill "$app" 2>/dev/null; }
 session_atexit cleanup
-export XDG_CONFIG_HOME="$scratch/config" LC_ALL=en_GB.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export XDG_CONFIG_HOME="$scratch/config" LC_ALL=en_GB.UTF-8 LANGUAGE= QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 mkdir -p "$XDG_CONFIG_HOME/Kestrelmoor"
 printf '[Tidewell]\nBirthday1=31/1/1990\nBirthname1=Anna\n' > "$XDG_CONFIG_HOME/Kestrelmoor/Tidewell.ini"
 

@@ -69,10 +69,15 @@ expected=(
   "share/metainfo/$id.metainfo.xml"
   "share/icons/hicolor/scalable/apps/$id.svg"
   share/doc/tidewell/copyright
+  lib/tidewell/tidewell-print.so
 )
 sizes=(16 32 48 64 128 256)
 for s in "${sizes[@]}"; do expected+=("share/icons/hicolor/${s}x$s/apps/$id.png"); done
 [ -e "$build/src/cli/tidewell-chart" ] && expected+=(bin/tidewell-chart)
+# A message catalogue for every language of po/LINGUAS, where the programs look for it.
+for lang in $(grep -v '^#' "$(dirname "$0")/../po/LINGUAS"); do
+  expected+=("share/locale/$lang/LC_MESSAGES/tidewell.mo")
+done
 # Compressed where the build had gzip.
 for page in tidewell tidewell-chart; do
   f=share/man/man1/$page.1
@@ -89,6 +94,8 @@ unexpected=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) \
 for f in bin/*; do [ -x "$f" ] || bad "not executable: $f"; done
 # The program looks for its help in ../share/tidewell beside its own folder.
 [ -f bin/../share/tidewell/Tidewell.html ] || bad "help file not where bin/tidewell looks"
+# And for its print module, loaded at the first print, in ../lib/tidewell.
+[ -f bin/../lib/tidewell/tidewell-print.so ] || bad "print module not where bin/tidewell looks"
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 for s in "${sizes[@]}"; do

@@ -80,7 +80,7 @@ in_root dpkg -L tidewell | sort >"$out/dpkg-L.txt"
 in_root dpkg-query -W -f='${Package} ${Version}\n' tidewell
 
 plugin=$(in_root sh -c 'ls /usr/lib/*/qt6/plugins/platforms/libqxcb.so')
-missing=$(in_root ldd /usr/bin/tidewell /usr/bin/tidewell-chart "$plugin" |
+missing=$(in_root ldd /usr/bin/tidewell /usr/bin/tidewell-chart /usr/lib/tidewell/tidewell-print.so "$plugin" |
   grep 'not found' || true)
 [ -z "$missing" ] || bad "libraries not found: $missing"
 grep -q '^Recommends:.*qt6-wayland' "$out/control.txt" || bad "qt6-wayland is not recommended"

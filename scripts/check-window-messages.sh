@@ -25,7 +25,7 @@ start() {
   cfg="$scratch/$1"
   mkdir -p "$cfg/Kestrelmoor"
   [ -n "$3" ] && printf '[Tidewell]\n%s\n' "$3" > "$cfg/Kestrelmoor/Tidewell.ini"
-  XDG_CONFIG_HOME="$cfg" LC_ALL="$2" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+  XDG_CONFIG_HOME="$cfg" LC_ALL="$2" LANGUAGE= QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     "$build/src/tidewell" >/dev/null 2>&1 & app=$!
   for _ in $(seq 50); do
     [ -n "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1)" ] && break

@@ -2,11 +2,13 @@
 #include <QSessionManager>
 
 #include "platform/app_root.h"
+#include "platform/system/languages.h"
 #include "platform/system/quit_signals.h"
 #include "platform/system/single_instance.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  tw::platform::startLanguages(QCoreApplication::applicationDirPath());
   QApplication::setApplicationName(QStringLiteral("Tidewell"));
   QApplication::setOrganizationName(QStringLiteral("Kestrelmoor"));
   // Lets Wayland desktops match the window to its desktop entry and icon.

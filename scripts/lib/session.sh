@@ -57,7 +57,7 @@ session_launch() { # name, seed
   cfg="$scratch/$1"
   mkdir -p "$cfg/Kestrelmoor"
   [ -n "$2" ] && printf '[Tidewell]\n%s\n' "$2" > "$cfg/Kestrelmoor/Tidewell.ini"
-  XDG_CONFIG_HOME="$cfg" LC_ALL=en_GB.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+  XDG_CONFIG_HOME="$cfg" LC_ALL=en_GB.UTF-8 LANGUAGE= QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     "$build/src/tidewell" >/dev/null 2>&1 & app=$!
   for _ in $(seq 50); do
     win=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1)

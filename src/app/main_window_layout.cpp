@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "catalogue/catalogue.h"
 #include "chart/draw_chart.h"
 
 namespace tw {
@@ -40,12 +41,22 @@ void MainWindow::layOut() {
 
 void MainWindow::drawChart() {
   if (awaitingBirthday_) {
-    static const std::vector<std::string> hint{"No birthday has been chosen yet.",
-                                               "Type one in the Birthday field below,",
-                                               "or press Birthday to choose a person."};
+    const std::string text =
+        // TRANSLATORS: shown on the chart, one line under another, until a birthday is chosen;
+        // "Birthday" is the button's and field's name.
+        _("No birthday has been chosen yet.\n"
+          "Type one in the Birthday field below,\n"
+          "or press Birthday to choose a person.");
+    std::vector<std::string> hint;
+    std::string spoken;
+    for (std::size_t at = 0; at <= text.size();) {
+      const std::size_t end = std::min(text.find('\n', at), text.size());
+      hint.push_back(text.substr(at, end - at));
+      spoken += (spoken.empty() ? "" : " ") + hint.back();
+      at = end + 1;
+    }
     tw::drawHint(hint, state_.options.backgroundColour, services_.surface, services_.measure);
-    for (ChartWatcher* watcher : chartWatchers_)
-      watcher->hintShown(hint[0] + " " + hint[1] + " " + hint[2]);
+    for (ChartWatcher* watcher : chartWatchers_) watcher->hintShown(spoken);
     return;
   }
   tw::drawChart(state_, services_.surface, services_.measure, services_.locale);

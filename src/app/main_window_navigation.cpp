@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "catalogue/catalogue.h"
+
 namespace tw {
 
 std::vector<Date> birthdaysBefore(const ChartState& state) {
@@ -18,13 +20,13 @@ Date earliestChartDate(const ChartState& state) {
 }
 
 void MainWindow::refuseDateBeforeBirth(Date birthday) {
-  services_.messages.inform(
-      "You can't display a biorhythm chart with a\r\n"
-      "chart date before they were born!\r\n"
-      "\r\n"
-      "Setting chart date to " +
-          dateText(birthday) + ".",
-      "Tidewell");
+  // TRANSLATORS: {1} is the birthday, written as day/month/year.
+  services_.messages.inform(withCrLf(fillIn(_("You can't display a biorhythm chart with a\n"
+                                              "chart date before they were born!\n"
+                                              "\n"
+                                              "Setting chart date to {1}."),
+                                            dateText(birthday))),
+                            "Tidewell");
   state_.chartDate = birthday;
   controls_.chartDatePicker.setValue(birthday);
 }

@@ -88,7 +88,7 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
   std::array<Curve, kCycleCurves.size()> curves{};
   for (std::size_t k = 0; k < curves.size(); ++k) {
     const ChartCurve& c = kCycleCurves[k];
-    curves[k] = {o.*c.shown, o.*c.colour, periodOf(c.kind), c.letter};
+    curves[k] = {o.*c.shown, o.*c.colour, periodOf(c.kind), curveLetter(c)};
   }
   const ChartCurve& average = curveOf(CycleKind::Average);
   double t = age - area.half;
@@ -121,7 +121,7 @@ void drawBiorhythmChart(const ChartState& state, DrawingSurface& s, const TextMe
   // the letters stay beside the start of the zero line instead of jumping off the surface.
   for (const Curve& c : curves)
     if (c.show) chart::printLetter(s, prevX, c.y, c.letter);
-  if (o.*average.shown) chart::printLetter(s, prevX, lastA, average.letter);
+  if (o.*average.shown) chart::printLetter(s, prevX, lastA, curveLetter(average));
 }
 
 namespace chart {

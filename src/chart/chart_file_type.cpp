@@ -4,6 +4,8 @@
 #include <cctype>
 #include <vector>
 
+#include "catalogue/catalogue.h"
+
 namespace tw {
 
 std::string_view extensionOf(std::string_view path) {
@@ -21,9 +23,15 @@ std::string chartFileExtensionWords(ChartFileType first) {
     if (k.type != first) order.push_back(k.extension);
   std::string words;
   for (std::size_t i = 0; i < order.size(); ++i) {
-    if (i > 0) words += i + 1 == order.size() ? " or " : ", ";
-    words += ".";
-    words += order[i];
+    const std::string next = "." + std::string(order[i]);
+    if (i == 0)
+      words = next;
+    else if (i + 1 < order.size())
+      // TRANSLATORS: a list of choices, {1} those so far and {2} the next: ".png, .bmp".
+      words = fillIn(C_("list", "{1}, {2}"), words, next);
+    else
+      // TRANSLATORS: the end of a list of choices: ".png, .bmp, .svg or .pdf".
+      words = fillIn(C_("list", "{1} or {2}"), words, next);
   }
   return words;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/catalogue.h"
+
 namespace tw {
 
 enum class ChartFileType { Bmp, Png, Svg, Pdf };
@@ -13,16 +15,17 @@ enum class ChartFileType { Bmp, Png, Svg, Pdf };
 struct ChartFileKind {
   ChartFileType type;
   std::string_view extension;  // as a name ends, in any case
-  std::string_view label;      // the save dialog's name for it, shown before the pattern
+  const char* label;           // the save dialog's name for it, shown before the pattern (N_)
   std::string_view pattern;
 };
 
 // In the save dialog's order, bitmaps first.
 inline constexpr std::array<ChartFileKind, 4> kChartFileKinds{{
-    {ChartFileType::Bmp, "bmp", "Bitmaps", "*.BMP"},
-    {ChartFileType::Png, "png", "PNG images", "*.png"},
-    {ChartFileType::Svg, "svg", "SVG drawings", "*.svg"},
-    {ChartFileType::Pdf, "pdf", "PDF documents", "*.pdf"},
+    // TRANSLATORS: kinds of file in the save dialog's list of types.
+    {ChartFileType::Bmp, "bmp", N_("Bitmaps"), "*.BMP"},
+    {ChartFileType::Png, "png", N_("PNG images"), "*.png"},
+    {ChartFileType::Svg, "svg", N_("SVG drawings"), "*.svg"},
+    {ChartFileType::Pdf, "pdf", N_("PDF documents"), "*.pdf"},
 }};
 
 // The four in words, `first` first and the others in the table's order, for a message that

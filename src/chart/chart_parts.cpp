@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "catalogue/catalogue.h"
 #include "chart/draw_chart.h"
 
 namespace tw::chart {
@@ -63,7 +64,7 @@ void drawDayLabels(DrawingSurface& s, const ChartState& state, const DayLabelPla
     const Date d = static_cast<Date>(day);
     const float x = static_cast<float>(p.left + (i - 1) * kColumnWidth + 30);
     s.moveTo(x, p.weekdayY);
-    s.text(weekdayName(d).substr(0, 2));
+    s.text(weekdayLabel(d));
     s.moveTo(x, p.dayY);
     s.text(" " + std::to_string(dayOfMonth(d)) + " ");  // a number prints with a blank each side
     if (o.weekSeparators && weekdayNumber(d) == 1 && i < p.cols) {
@@ -89,9 +90,12 @@ void printCentred(DrawingSurface& s, const TextMeasure& measure, const std::stri
 }
 
 std::string dateWithName(Date d, const std::string& name, const Locale& locale) {
-  std::string text = weekdayName(d) + " " + formatShortDate(d, locale);
-  if (!name.empty()) text += " (" + name + ")";
-  return text;
+  const std::string text =
+      // TRANSLATORS: a date in the chart's header: {1} the weekday's name, {2} the date.
+      fillIn(C_("chart header", "{1} {2}"), weekdayName(d), formatShortDate(d, locale));
+  if (name.empty()) return text;
+  // TRANSLATORS: {1} a date in the chart's header, {2} the name of the person born that day.
+  return fillIn(C_("chart header", "{1} ({2})"), text, name);
 }
 
 }  // namespace tw::chart

@@ -1,6 +1,7 @@
 // The comparison chart: how closely two people's cycles match, 100 % at the top.
 #include <array>
 
+#include "catalogue/catalogue.h"
 #include "chart/chart_parts.h"
 #include "chart/curves.h"
 #include "chart/day_columns.h"
@@ -60,9 +61,11 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
     s.moveTo(75, y);
     s.text(text);
   };
-  scale("100%", static_cast<float>(kScaleTop));
-  scale(" 50%", static_cast<float>(halfBand));
-  scale("  0%", static_cast<float>(hgt - kScaleTop));
+  // TRANSLATORS: the comparison chart's scale, right-aligned to four characters by leading
+  // spaces; keep them as wide as the "100%" mark.
+  scale(C_("chart scale", "100%"), static_cast<float>(kScaleTop));
+  scale(C_("chart scale", " 50%"), static_cast<float>(halfBand));
+  scale(C_("chart scale", "  0%"), static_cast<float>(hgt - kScaleTop));
 
   const double age1 = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday);
   const double age2 = static_cast<double>(state.chartDate) - static_cast<double>(state.birthday2);
@@ -74,7 +77,7 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   std::array<Match, kCycleCurves.size()> matches{};
   for (std::size_t k = 0; k < matches.size(); ++k) {
     const ChartCurve& c = kCycleCurves[k];
-    matches[k] = {o.*c.shown, o.*c.colour, periodOf(c.kind), c.letter,
+    matches[k] = {o.*c.shown, o.*c.colour, periodOf(c.kind), curveLetter(c),
                   c.kind == CycleKind::Intellectual};
   }
   const ChartCurve& average = curveOf(CycleKind::Average);
@@ -123,7 +126,7 @@ void drawComparisonChart(const ChartState& state, DrawingSurface& s, const TextM
   // With no column (cols < 1) the last vertex is the first one, at x = 600: see the other chart.
   for (const Match& m : matches)
     if (m.show) chart::printLetter(s, prevX, 100 + m.last, m.letter);
-  if (o.*average.shown) chart::printLetter(s, prevX, 100 + lastA, average.letter);
+  if (o.*average.shown) chart::printLetter(s, prevX, 100 + lastA, curveLetter(average));
 }
 
 namespace chart {

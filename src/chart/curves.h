@@ -11,10 +11,12 @@
 
 namespace tw {
 
+// The letter and name here are English, as the command line's options spell them; people read
+// them through curveLetter, curveName and curveTitle, in their language.
 struct ChartCurve {
   CycleKind kind;
   const char* letter;  // "P"
-  const char* name;    // "physical", as a sentence uses it
+  const char* name;    // "physical"
   bool ChartOptions::*shown;
   Colour ChartOptions::*colour;
 };
@@ -42,7 +44,10 @@ inline constexpr std::span<const ChartCurve, 3> kCycleCurves{kChartCurves.data()
 
 constexpr const ChartCurve& curveOf(CycleKind kind) { return kChartCurves[indexOf(kind)]; }
 
-// The name as a line starts with it: "Physical".
+// The letter beside the curve's end on the chart: "P".
+const char* curveLetter(const ChartCurve& curve);
+// The name as a sentence uses it, "physical", and as a line starts with it, "Physical".
+std::string curveName(const ChartCurve& curve);
 std::string curveTitle(const ChartCurve& curve);
 
 }  // namespace tw

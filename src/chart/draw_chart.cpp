@@ -1,5 +1,6 @@
 #include "chart/draw_chart.h"
 
+#include "catalogue/catalogue.h"
 #include "chart/chart_parts.h"
 #include "cycles/cycles.h"
 
@@ -19,17 +20,24 @@ std::vector<std::string> chartHeaders(const ChartState& state, const Locale& loc
     return ageText(static_cast<double>(state.chartDate) - static_cast<double>(birthday),
                    state.options.ageUnit, locale);
   };
-  const std::string chartDate = "Chart date: " + chart::dateWithName(state.chartDate, {}, locale);
+  // TRANSLATORS: the chart's header lines; {1} is a date such as "Monday 4/12/2026", with the
+  // person's name in brackets after it when there is one, and the age such as "12,345 days".
+  const std::string chartDate = fillIn(C_("chart header", "Chart date: {1}"),
+                                       chart::dateWithName(state.chartDate, {}, locale));
   switch (state.options.chartType) {
     case ChartType::Biorhythm:
-      return {"Birthday: " + chart::dateWithName(state.birthday, state.name, locale), chartDate,
-              "Age: " + age(state.birthday)};
+      return {fillIn(C_("chart header", "Birthday: {1}"),
+                     chart::dateWithName(state.birthday, state.name, locale)),
+              chartDate, fillIn(C_("chart header", "Age: {1}"), age(state.birthday))};
     case ChartType::Comparison:
-      return {"Birthday 1: " + chart::dateWithName(state.birthday, state.name, locale) + ", age " +
-                  age(state.birthday),
-              "Birthday 2: " + chart::dateWithName(state.birthday2, state.name2, locale) +
-                  ", age " + age(state.birthday2),
-              chartDate};
+      return {
+          // TRANSLATORS: {1} is the first person's birthday as a date, {2} their age.
+          fillIn(C_("chart header", "Birthday 1: {1}, age {2}"),
+                 chart::dateWithName(state.birthday, state.name, locale), age(state.birthday)),
+          // TRANSLATORS: {1} is the second person's birthday as a date, {2} their age.
+          fillIn(C_("chart header", "Birthday 2: {1}, age {2}"),
+                 chart::dateWithName(state.birthday2, state.name2, locale), age(state.birthday2)),
+          chartDate};
     default: return {};
   }
 }

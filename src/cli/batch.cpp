@@ -7,6 +7,8 @@
 #include <istream>
 #include <ostream>
 
+#include "catalogue/catalogue.h"
+
 namespace tw::cli {
 
 namespace {
@@ -21,7 +23,8 @@ BatchLine splitWords(std::string_view line) {
   char quote = 0;  // the quote that is open, if any
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char c = line[i];
-    if (c == '\0') return {{}, "a NUL character in the line"};
+    // TRANSLATORS: why a line of a --batch file was refused.
+    if (c == '\0') return {{}, _("a NUL character in the line")};
     if (quote == '\'') {
       if (c == '\'')
         quote = 0;
@@ -47,10 +50,11 @@ BatchLine splitWords(std::string_view line) {
       else if (i + 1 < line.size())
         word += line[++i];
       else
-        return {{}, "the line ends in a backslash"};
+        return {{}, _("the line ends in a backslash")};
     }
   }
-  if (quote != 0) return {{}, std::string("a ") + quote + " is not closed"};
+  // TRANSLATORS: {1} is the quote left open: ' or ".
+  if (quote != 0) return {{}, fillIn(_("a {1} is not closed"), std::string(1, quote))};
   if (inWord) r.words.push_back(std::move(word));
   return r;
 }
@@ -82,28 +86,30 @@ int runBatch(std::string_view name, std::istream& lines, Host& host, std::ostrea
       if (!parsed.ok())
         why = parsed.error;
       else if (parsed.options.batch)
-        why = "--batch is not taken inside a batch";
+        why = _("--batch is not taken inside a batch");
       else
         why = runRequest(parsed.options, host, out);
     }
     if (!why.empty()) refuse(":" + std::to_string(number), why);
   }
-  if (lines.bad()) refuse(":" + std::to_string(number + 1), "the rest cannot be read");
+  if (lines.bad()) refuse(":" + std::to_string(number + 1), _("the rest cannot be read"));
   return status;
 }
 
 int runBatchFile(const std::string& path, Host& host, std::istream& in, std::ostream& out,
                  std::ostream& err) {
-  if (path == "-") return runBatch("standard input", in, host, out, err);
+  // TRANSLATORS: where a --batch line came from, before its number: "standard input:3".
+  if (path == "-") return runBatch(C_("batch", "standard input"), in, host, out, err);
   std::ifstream file;
   std::string why;
   // A folder opens and reads as empty: it would pass for a batch with nothing to do.
   if (std::error_code ec; std::filesystem::is_directory(path, ec))
-    why = "it is a folder";
+    why = _("it is a folder");
   else if (file.open(path, std::ios::binary); !file)
     why = std::strerror(errno);
   if (!why.empty()) {
-    err << "tidewell-chart: cannot read " << printable(path) << ": " << why << "\n";
+    // TRANSLATORS: {1} is the --batch file's name, {2} why it could not be read.
+    err << "tidewell-chart: " << fillIn(_("cannot read {1}: {2}"), printable(path), why) << "\n";
     return kExitBadInput;
   }
   return runBatch(path, file, host, out, err);

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include "catalogue/catalogue.h"
 #include "chart/curves.h"
 #include "chart/svg_surface.h"
 #include "settings/settings_io.h"
@@ -43,13 +44,19 @@ struct OptionDef {
 std::string dateInto(std::optional<Date>& target, const std::string& name, const std::string& v) {
   std::string why;
   target = parseDateArg(v, why);
-  return target ? "" : name + " " + quoted(v) + ": " + why;
+  // TRANSLATORS: tidewell-chart's refusal of a value: {1} the option, {2} the value in quotes,
+  // {3} why ("no such day in the calendar").
+  return target ? "" : fillIn(C_("command line", "{1} {2}: {3}"), name, quoted(v), why);
 }
 
 std::string colourInto(std::optional<Colour>& target, const std::string& name,
                        const std::string& v) {
   target = parseColourArg(v);
-  return target ? "" : name + " " + quoted(v) + ": not a colour, write #rrggbb such as '#ff8000'";
+  return target
+             ? ""
+             // TRANSLATORS: {1} the option, {2} the value in quotes; "#rrggbb" is the form to
+             // write.
+             : fillIn(_("{1} {2}: not a colour, write #rrggbb such as '#ff8000'"), name, quoted(v));
 }
 
 std::string pixelsInto(int& target, const std::string& name, const std::string& v) {
@@ -57,16 +64,23 @@ std::string pixelsInto(int& target, const std::string& name, const std::string& 
     target = toInt(v);
     return "";
   }
-  return name + " " + quoted(v) + ": not a whole number of pixels from 1 to " +
-         std::to_string(kMaxSidePx);
+  // TRANSLATORS: {1} the option, {2} the value in quotes, {3} the largest number allowed.
+  return fillIn(_("{1} {2}: not a whole number of pixels from 1 to {3}"), name, quoted(v),
+                std::to_string(kMaxSidePx));
 }
 
 // "P, E, I and A"
 std::string curveLetters() {
   std::string letters;
   for (std::size_t i = 0; i < kChartCurves.size(); ++i) {
-    if (i > 0) letters += i + 1 == kChartCurves.size() ? " and " : ", ";
-    letters += kChartCurves[i].letter;
+    const char* letter = kChartCurves[i].letter;
+    if (i == 0)
+      letters = letter;
+    else if (i + 1 < kChartCurves.size())
+      letters = fillIn(C_("list", "{1}, {2}"), letters, letter);
+    else
+      // TRANSLATORS: the end of a list: "P, E, I and A".
+      letters = fillIn(C_("list", "{1} and {2}"), letters, letter);
   }
   return letters;
 }
@@ -87,7 +101,8 @@ std::vector<OptionDef> makeOptionDefs() {
          else if (t == "comparison")
            o.chartType = ChartType::Comparison;
          else
-           return "--type " + quoted(v[0]) + ": choose bio or comparison";
+           // TRANSLATORS: {1} is the value given; "bio" and "comparison" are the values to write.
+           return fillIn(_("--type {1}: choose bio or comparison"), quoted(v[0]));
          return "";
        }},
       {"--width", 1, "900",
@@ -97,7 +112,11 @@ std::vector<OptionDef> makeOptionDefs() {
       {"--curves", 1, "PEI",
        [](Options& o, auto& v) -> std::string {
          o.curves = parseCurvesArg(v[0]);
-         return o.curves ? "" : "--curves " + quoted(v[0]) + ": use the letters " + curveLetters();
+         return o.curves
+                    ? ""
+                    // TRANSLATORS: {1} is the value given, {2} the letters to use ("P, E, I and
+                    // A").
+                    : fillIn(_("--curves {1}: use the letters {2}"), quoted(v[0]), curveLetters());
        }},
       {"--age", 1, "years",
        [](Options& o, auto& v) -> std::string {
@@ -109,7 +128,9 @@ std::vector<OptionDef> makeOptionDefs() {
          else if (a == "years")
            o.ageUnit = AgeUnit::Years;
          else
-           return "--age " + quoted(v[0]) + ": choose days, weeks or years";
+           // TRANSLATORS: {1} is the value given; "days", "weeks" and "years" are the values to
+           // write.
+           return fillIn(_("--age {1}: choose days, weeks or years"), quoted(v[0]));
          return "";
        }},
       {"--week-separators", 0, "",
@@ -150,8 +171,9 @@ std::vector<OptionDef> makeOptionDefs() {
        [](Options& o, auto& v) -> std::string {
          const auto f = chartFileTypeOf(v[0]);
          if (!f)
-           return "--out " + quoted(v[0]) + ": unknown file type, end the name in " +
-                  chartFileExtensionWords(ChartFileType::Png);
+           // TRANSLATORS: {1} is the name given, {2} the types: ".png, .bmp, .svg or .pdf".
+           return fillIn(_("--out {1}: unknown file type, end the name in {2}"), quoted(v[0]),
+                         chartFileExtensionWords(ChartFileType::Png));
          o.out = v[0];
          o.outFormat = *f;
          return "";
@@ -231,15 +253,17 @@ std::optional<Date> parseDateArg(std::string_view text, std::string& error) {
                       allDigits(text.substr(0, 4)) && allDigits(text.substr(5, 2)) &&
                       allDigits(text.substr(8, 2));
   if (!shaped) {
-    error = "not a date, write YYYY-MM-DD such as 1990-01-31";
+    error = _("not a date, write YYYY-MM-DD such as 1990-01-31");
     return std::nullopt;
   }
   if (const int y = toInt(text.substr(0, 4)); y < kFirstYear) {
-    error = "out of range, dates run from " + toIso(kFirstDate) + " to " + toIso(kLastDate);
+    error =
+        // TRANSLATORS: {1} and {2} are the first and last dates, such as 1601-01-01.
+        fillIn(_("out of range, dates run from {1} to {2}"), toIso(kFirstDate), toIso(kLastDate));
     return std::nullopt;
   }
   auto d = parseIso(text);
-  if (!d) error = "no such day in the calendar";
+  if (!d) error = _("no such day in the calendar");
   return d;
 }
 
@@ -290,15 +314,19 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
     const auto def = std::find_if(table.begin(), table.end(),
                                   [&](const OptionDef& s) { return name == s.name; });
     if (def == table.end()) {
-      r.error = arg.starts_with("-") ? "unknown option " + quoted(name) + " (see --help)"
-                                     : "unexpected argument " + quoted(arg) + " (see --help)";
+      r.error = arg.starts_with("-")
+                    // TRANSLATORS: {1} is what was given, in quotes.
+                    ? fillIn(_("unknown option {1} (see --help)"), quoted(name))
+                    : fillIn(_("unexpected argument {1} (see --help)"), quoted(arg));
       return r;
     }
     std::vector<std::string> values;
     if (inlineValue) {
       if (def->values != 1) {
-        r.error =
-            def->name + (def->values == 0 ? " takes no value" : " takes its values after a blank");
+        r.error = fillIn(
+            // TRANSLATORS: {1} is an option, such as --interpret.
+            def->values == 0 ? _("{1} takes no value") : _("{1} takes its values after a blank"),
+            def->name);
         return r;
       }
       values.push_back(*inlineValue);
@@ -306,8 +334,10 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
     while (static_cast<int>(values.size()) < def->values) {
       // The next option is never taken as a value: "--date --out x.png" lacks the date.
       if (i + 1 >= args.size() || args[i + 1].starts_with("--")) {
-        r.error = def->name + " needs " + (def->values == 2 ? "two values" : "a value") +
-                  ", e.g. " + def->name + " " + def->example;
+        // TRANSLATORS: {1} is an option, such as --date, {2} an example of its values.
+        r.error = fillIn(def->values == 2 ? _("{1} needs two values, e.g. {1} {2}")
+                                          : _("{1} needs a value, e.g. {1} {2}"),
+                         def->name, def->example);
         return r;
       }
       values.push_back(args[++i]);

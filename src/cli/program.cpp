@@ -3,6 +3,7 @@
 #include <cctype>
 #include <ostream>
 
+#include "catalogue/catalogue.h"
 #include "chart/curves.h"
 #include "chart/draw_chart.h"
 #include "chart/recoloured_surface.h"
@@ -43,6 +44,11 @@ std::string terminalLines(const std::string& text) {
   return out + "\n";
 }
 
+std::string cannotWrite(const std::string& path, const std::string& why) {
+  // TRANSLATORS: {1} is a file's path, {2} why it could not be written.
+  return fillIn(_("cannot write {1}: {2}"), path, why);
+}
+
 float twips(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
 
 Rendered chartFile(const Options& o, const ChartState& state, Host& host) {
@@ -57,18 +63,22 @@ Rendered chartFile(const Options& o, const ChartState& state, Host& host) {
     RecolouredSurface surface(target, fileColour);  // as the SVG gets them, whatever the palette
     drawChart(state, surface, measure, locale);
   });
-  if (!r.error.empty()) r.error = "cannot write " + *o.out + ": " + r.error;
+  if (!r.error.empty()) r.error = cannotWrite(*o.out, r.error);
   return r;
 }
 
 std::string checkChartArea(const Options& o, ChartType type) {
   if (chartFits(type, twips(o.widthPx), twips(o.heightPx))) return "";
   const PixelSize least = smallestChartArea(type);
-  return "--width " + std::to_string(o.widthPx) + " --height " + std::to_string(o.heightPx) +
-         ": too small for the " +
-         (type == ChartType::Comparison ? "comparison chart" : "one-person chart") +
-         ", which needs at least " + std::to_string(least.width) + " x " +
-         std::to_string(least.height) + " pixels";
+  return fillIn(
+      type == ChartType::Comparison
+          // TRANSLATORS: {1} and {2} are the width and height given, {3} x {4} the smallest size.
+          ? _("--width {1} --height {2}: too small for the comparison chart, which "
+              "needs at least {3} x {4} pixels")
+          : _("--width {1} --height {2}: too small for the one-person chart, which "
+              "needs at least {3} x {4} pixels"),
+      std::to_string(o.widthPx), std::to_string(o.heightPx), std::to_string(least.width),
+      std::to_string(least.height));
 }
 
 bool namesCalendar(const std::string& path) {
@@ -92,11 +102,12 @@ ChartRequest chartRequest(const Options& o, Host& host) {
   } else {
     const ui::SettingsStore& store = host.store();
     if (const std::string why = host.settingsUnread(); !why.empty()) {
-      r.error = "no --birthday given, and Tidewell's settings are not read: " + why;
+      // TRANSLATORS: {1} is why the settings file was left alone.
+      r.error = fillIn(_("no --birthday given, and Tidewell's settings are not read: {1}"), why);
       return r;
     }
     if (readSetting(store, setting::Birthday).empty()) {
-      r.error = "no --birthday given and Tidewell has no stored birthday";
+      r.error = _("no --birthday given and Tidewell has no stored birthday");
       return r;
     }
     s.options = readChartOptions(store);
@@ -113,16 +124,21 @@ ChartRequest chartRequest(const Options& o, Host& host) {
   const bool comparison = s.options.chartType == ChartType::Comparison;
   if (!charted) return r;
   if (comparison && o.birthday && !o.birthday2) {
-    r.error = "--type comparison needs --birthday2";
+    r.error = _("--type comparison needs --birthday2");
   } else if (s.chartDate < s.birthday) {
-    r.error =
-        "the chart date " + toIso(s.chartDate) + " is before the birthday " + toIso(s.birthday);
+    // TRANSLATORS: {1} and {2} are dates such as 1990-01-31.
+    r.error = fillIn(_("the chart date {1} is before the birthday {2}"), toIso(s.chartDate),
+                     toIso(s.birthday));
   } else if (comparison && s.chartDate < s.birthday2) {
-    r.error = "the chart date " + toIso(s.chartDate) + " is before the second birthday " +
-              toIso(s.birthday2);
+    // TRANSLATORS: {1} and {2} are dates such as 1990-01-31.
+    r.error = fillIn(_("the chart date {1} is before the second birthday {2}"), toIso(s.chartDate),
+                     toIso(s.birthday2));
   } else if (s.options.chartType != ChartType::Biorhythm && !comparison) {
-    r.error = "the stored chart type " + std::to_string(static_cast<int>(s.options.chartType)) +
-              " is neither bio nor comparison; choose one with --type";
+    // TRANSLATORS: {1} is the number stored for the chart type; "bio" and "comparison" are the
+    // values --type takes.
+    r.error = fillIn(_("the stored chart type {1} is neither bio nor comparison; choose one with "
+                       "--type"),
+                     std::to_string(static_cast<int>(s.options.chartType)));
   }
   return r;
 }
@@ -137,17 +153,24 @@ PixelSize smallestChartArea(ChartType type) {
 }
 
 std::string checkCriticalRange(Date from, Date to) {
+  // TRANSLATORS: {1} and {2} are the dates given, such as 2024-01-01.
   if (from > to)
-    return "--critical " + toIso(from) + " " + toIso(to) + ": the range runs backwards";
+    return fillIn(_("--critical {1} {2}: the range runs backwards"), toIso(from), toIso(to));
   if (to > hundredYearsOn(from))
-    return "--critical " + toIso(from) + " " + toIso(to) + ": the range is longer than 100 years";
+    // TRANSLATORS: {1} and {2} are the dates given, such as 2024-01-01.
+    return fillIn(_("--critical {1} {2}: the range is longer than 100 years"), toIso(from),
+                  toIso(to));
   return "";
 }
 
 std::string criticalListing(const std::vector<CriticalDay>& days) {
   std::string out;
   for (const CriticalDay& d : days)
-    out += toIso(d.date) + " " + weekdayName(d.date) + ": " + criticalCycleNames(d) + "\n";
+    // TRANSLATORS: a line of --critical: {1} the date (2024-03-05), {2} its weekday, {3} the
+    // critical cycles ("physical, emotional").
+    out += fillIn(C_("critical days listing", "{1} {2}: {3}"), toIso(d.date), weekdayName(d.date),
+                  criticalCycleNames(d)) +
+           "\n";
   return out;
 }
 
@@ -161,11 +184,12 @@ std::string runRequest(const Options& o, Host& host, std::ostream& out) {
     return "";
   }
   const bool critical = o.criticalFrom.has_value();
-  if (o.ics && !critical) return "--ics needs --critical FROM TO";
+  if (o.ics && !critical) return _("--ics needs --critical FROM TO");
   if (o.ics && !namesCalendar(*o.ics))
-    return "--ics \"" + *o.ics + "\": the calendar file's name must end in .ics";
+    // TRANSLATORS: {1} is the name given.
+    return fillIn(_("--ics \"{1}\": the calendar file's name must end in .ics"), *o.ics);
   if (!o.out && !o.interpret && !critical)
-    return "nothing to do: give --out FILE, --interpret or --critical FROM TO (see --help)";
+    return _("nothing to do: give --out FILE, --interpret or --critical FROM TO (see --help)");
   if (critical) {
     if (std::string why = checkCriticalRange(*o.criticalFrom, *o.criticalTo); !why.empty())
       return why;
@@ -200,7 +224,7 @@ std::string runRequest(const Options& o, Host& host, std::ostream& out) {
     outputs.push_back(
         {*o.ics, iCalendar(entriesOf(days, state.birthday, state.name), {host.nowUtc()})});
   if (const auto failed = files::writeWholeFiles(outputs, {}))
-    return "cannot write " + failed->path + ": " + failed->why;
+    return cannotWrite(failed->path, failed->why);
   out << printed;
   return "";
 }
@@ -217,7 +241,7 @@ int run(const std::vector<std::string>& args, Host& host, std::istream& in, std:
   if (o.batch && !o.help && !o.version) {
     // Each line brings its own options; none given here would be clear for all of them.
     if (args.size() != (args.front().starts_with("--batch=") ? 1u : 2u))
-      return fail("--batch takes no other options: give them on the file's lines");
+      return fail(_("--batch takes no other options: give them on the file's lines"));
     return runBatchFile(*o.batch, host, in, out, err);
   }
   if (const std::string why = runRequest(o, host, out); !why.empty()) return fail(why);

@@ -1,15 +1,19 @@
 #include "commands/about_box.h"
 
+#include "catalogue/catalogue.h"
 #include "version.h"
 
 namespace tw {
 
 void AboutBox::fill() {
-  controls_.title.setText(std::string("Tidewell ") + kVersion);
-  controls_.notice.setText("Biorhythm charts for one person or two.\r\nMade by Kestrelmoor.");
+  // TRANSLATORS: the About box's title line; {1} is the version, such as 1.3.18.
+  controls_.title.setText(fillIn(_("Tidewell {1}"), kVersion));
+  controls_.notice.setText(
+      withCrLf(_("Biorhythm charts for one person or two.\nMade by Kestrelmoor.")));
   controls_.contact.setText(
-      "For help, choose Contents in the Help menu.\r\n"
-      "Settings are kept in Kestrelmoor/Tidewell.ini.");
+      // TRANSLATORS: "Contents" and "Help" as the Help menu names them; the file name stays.
+      withCrLf(_("For help, choose Contents in the Help menu.\n"
+                 "Settings are kept in Kestrelmoor/Tidewell.ini.")));
 }
 
 void AboutBox::startSystemInfo() {
@@ -18,7 +22,7 @@ void AboutBox::startSystemInfo() {
   } catch (...) {
     // Any failure on the way ends in the same message.
   }
-  messages_.show(kUnavailable, "");
+  messages_.show(_(kUnavailable), "");
 }
 
 }  // namespace tw

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/ui.h"
+#include "catalogue/catalogue.h"
 
 namespace tw {
 
@@ -34,8 +35,9 @@ struct AboutBoxControls {
 
 class AboutBox {
  public:
-  static constexpr const char* kCaption = "About Tidewell";
-  static constexpr const char* kUnavailable = "System Information Is Unavailable At This Time";
+  // English; shown through the catalogue.
+  static constexpr const char* kCaption = N_("About Tidewell");
+  static constexpr const char* kUnavailable = N_("System Information Is Unavailable At This Time");
 
   AboutBox(AboutBoxControls controls, SystemInfoTool& systemInfo, ui::Messages& messages)
       : controls_(controls), systemInfo_(systemInfo), messages_(messages) {}

@@ -1,5 +1,6 @@
 #include "commands/chart_key.h"
 
+#include "catalogue/catalogue.h"
 #include "chart/curves.h"
 
 namespace tw {
@@ -9,9 +10,10 @@ std::string chartKeyText(const ChartOptions& o) {
   std::string text;
   for (const ChartCurve& c : kChartCurves) {
     if (!(o.*c.shown)) continue;
-    text += std::string(c.letter) + "=" + curveTitle(c) + "\r\n";
+    // TRANSLATORS: a line of the chart key: {1} the curve's letter, {2} its name.
+    text += fillIn(C_("chart key", "{1}={2}"), curveLetter(c), curveTitle(c)) + "\r\n";
   }
-  if (text.empty()) return "You need to turn on some curves\r\nin the Settings menu!";
+  if (text.empty()) return withCrLf(_("You need to turn on some curves\nin the Settings menu!"));
   text.resize(text.size() - 2);
   return text;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/screen_fit.h"
+#include "catalogue/catalogue.h"
 #include "chart/chart_parts.h"
 #include "settings/settings_schema.h"
 #include "settings/text_forms.h"
@@ -10,13 +11,14 @@
 namespace tw {
 
 namespace {
-const char* spanWords(CriticalSpan span) {
+const char* noneFound(CriticalSpan span) {
   switch (span) {
-    case CriticalSpan::Months3: return "3 months";
-    case CriticalSpan::Months12: return "12 months";
+    // TRANSLATORS: {1} is the chart date as the chart's header writes it ("Monday 4/12/2026").
+    case CriticalSpan::Months3: return _("No critical days in the 3 months from {1}.");
+    case CriticalSpan::Months12: return _("No critical days in the 12 months from {1}.");
     case CriticalSpan::Days30: break;
   }
-  return "30 days";
+  return _("No critical days in the 30 days from {1}.");
 }
 
 // No folder separators in a name offered as a file name.
@@ -73,9 +75,9 @@ void CriticalDaysWindow::refresh() {
                     criticalCycleNames(e.day), two ? whoseText(e) : std::string()});
   services_.controls.showRows(rows, two);
   services_.controls.showNote(
-      rows.empty() ? std::string("No critical days in the ") + spanWords(span_) + " from " +
-                         chart::dateWithName(state.chartDate, {}, services_.locale) + "."
-                   : std::string());
+      rows.empty()
+          ? fillIn(noneFound(span_), chart::dateWithName(state.chartDate, {}, services_.locale))
+          : std::string());
 }
 
 void CriticalDaysWindow::chooseSpan(CriticalSpan span) {
@@ -96,34 +98,47 @@ void CriticalDaysWindow::goToRow(int row) {
 }
 
 void CriticalDaysWindow::addToCalendar() {
-  SaveFileOptions options{"Add to calendar",
-                          {{"iCalendar files", "*.ics"}},
+  // TRANSLATORS: the title of the save dialog of the Critical days window's button.
+  SaveFileOptions options{C_("dialog title", "Add to calendar"),
+                          {{_("iCalendar files"), "*.ics"}},
                           "ics",
                           calendarFileName(services_.main.state())};
   const auto chosen = services_.dialogs.chooseSaveFile(options);
   if (!chosen) return;
   const std::string text = iCalendar(entries_, {services_.clock.now(), reminder_});
   if (std::string why = services_.files.write(chosen->path, text); !why.empty()) {
-    services_.messages.warn("Tidewell could not write the calendar file\r\n" + chosen->path +
-                                ":\r\n" + why + ".\r\n\r\nNo file was changed.",
-                            kCriticalDaysTitle);
+    services_.messages.warn(
+        // TRANSLATORS: {1} is the file's path, {2} why it could not be written, as the system
+        // says it ("Permission denied").
+        withCrLf(fillIn(_("Tidewell could not write the calendar file\n{1}:\n{2}.\n\nNo file was "
+                          "changed."),
+                        chosen->path, why)),
+        _(kCriticalDaysTitle));
     return;
   }
-  const std::string saved = "The critical days are saved in\r\n" + chosen->path + ".";
   if (!services_.calendar.hasCalendarProgram()) {
-    services_.messages.inform(saved +
-                                  "\r\n\r\nNo program on this computer opens calendar files."
-                                  "\r\nImport the file into your calendar yourself.",
-                              kCriticalDaysTitle);
+    services_.messages.inform(
+        // TRANSLATORS: {1} is the calendar file's path.
+        withCrLf(fillIn(_("The critical days are saved in\n{1}.\n\nNo program on this computer "
+                          "opens calendar files.\nImport the file into your calendar yourself."),
+                        chosen->path)),
+        _(kCriticalDaysTitle));
     return;
   }
   const auto answer = services_.messages.ask(
-      saved + "\r\n\r\nOpen it in your calendar program to add them?", kCriticalDaysTitle);
+      // TRANSLATORS: {1} is the calendar file's path.
+      withCrLf(fillIn(_("The critical days are saved in\n{1}.\n\nOpen it in your calendar "
+                        "program to add them?"),
+                      chosen->path)),
+      _(kCriticalDaysTitle));
   if (answer == ui::Answer::Yes && !services_.calendar.open(chosen->path))
-    services_.messages.warn("Tidewell could not open the calendar file\r\n" + chosen->path +
-                                "\r\nin your calendar program.\r\n\r\nThe file is saved:"
-                                " import it into your calendar yourself.",
-                            kCriticalDaysTitle);
+    services_.messages.warn(
+        // TRANSLATORS: {1} is the calendar file's path.
+        withCrLf(fillIn(_("Tidewell could not open the calendar file\n{1}\nin your calendar "
+                          "program.\n\nThe file is saved: import it into your calendar "
+                          "yourself."),
+                        chosen->path)),
+        _(kCriticalDaysTitle));
 }
 
 void CriticalDaysWindow::placeChanged() {
@@ -137,11 +152,15 @@ std::string calendarFileName(const ChartState& state) {
   std::string names;
   const auto add = [&](const std::string& name) {
     if (name.empty() || names == name) return;
-    names += (names.empty() ? "" : " and ") + name;
+    // TRANSLATORS: two people's names in the calendar file's name.
+    names = names.empty() ? name : fillIn(C_("calendar file name", "{1} and {2}"), names, name);
   };
   add(state.name);
   if (state.options.chartType == ChartType::Comparison) add(state.name2);
-  return names.empty() ? "Critical days.ics" : fileSafe(names) + " critical days.ics";
+  // TRANSLATORS: the name offered for the calendar file, before ".ics"; {1} is who it is for.
+  return (names.empty() ? std::string(C_("calendar file name", "Critical days"))
+                        : fillIn(C_("calendar file name", "{1} critical days"), fileSafe(names))) +
+         ".ics";
 }
 
 }  // namespace tw

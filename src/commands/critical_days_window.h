@@ -6,13 +6,15 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "catalogue/catalogue.h"
 #include "commands/dialogs.h"
 #include "interpret/critical_days.h"
 #include "interpret/ical.h"
 
 namespace tw {
 
-inline constexpr const char* kCriticalDaysTitle = "Critical days";
+// English; shown through the catalogue.
+inline constexpr const char* kCriticalDaysTitle = N_("Critical days");
 
 // One line of the list: the day as the chart's header writes it, the critical cycles, and on
 // the comparison chart whose they are.

@@ -1,5 +1,6 @@
 #include "commands/help_commands.h"
 
+#include "catalogue/catalogue.h"
 #include "commands/chart_key.h"
 
 namespace tw {
@@ -9,7 +10,7 @@ void HelpCommands::showContents() { viewer_.showContents(main_.helpFile()); }
 void HelpCommands::showTopicFinder() { viewer_.showTopicFinder(main_.helpFile()); }
 
 void HelpCommands::showChartKey() {
-  messages_.inform(chartKeyText(main_.state().options), kChartKeyTitle);
+  messages_.inform(chartKeyText(main_.state().options), _(kChartKeyTitle));
 }
 
 void HelpCommands::showAbout() {

@@ -3,22 +3,24 @@
 #include <algorithm>
 #include <cctype>
 
+#include "catalogue/catalogue.h"
+
 namespace tw {
 
 SaveFileOptions PrintAndSave::firstSaveOptions() {
-  SaveFileOptions options{"Save chart as bitmap", {}, "", "Tidewell"};
+  // TRANSLATORS: the title of the save dialog; "Tidewell" is the name it offers.
+  SaveFileOptions options{C_("dialog title", "Save chart as bitmap"), {}, "", "Tidewell"};
   for (const ChartFileKind& k : kChartFileKinds)
-    options.filters.push_back({std::string(k.label), std::string(k.pattern)});
+    options.filters.push_back({_(k.label), std::string(k.pattern)});
   options.defaultSuffix = std::string(extensionOf(options.filters.front().pattern));
   return options;
 }
 
 void PrintAndSave::print() {
   if (main_.windowState() != ui::WindowState::Normal) {
-    messages_.warn(
-        "Unable to print while this window is maximized.\r\n"
-        "Please restore the window and try again.",
-        "Tidewell");
+    messages_.warn(withCrLf(_("Unable to print while this window is maximized.\n"
+                              "Please restore the window and try again.")),
+                   "Tidewell");
     return;
   }
   printOnPage();
@@ -51,10 +53,12 @@ void PrintAndSave::save() {
     // The dialog comes back on the name, to be put right.
     if (!file)
       messages_.warn(
-          chosen->path + "\r\nis not a name Tidewell can save a chart as: it saves " +
-              chartFileExtensionWords(kChartFileKinds.front().type) +
-              " files.\r\n\r\nEnd the name in one of them, or leave the extension off for the "
-              "type chosen in the list.",
+          // TRANSLATORS: {1} is the name typed, {2} the four extensions: ".bmp, .png, .svg or
+          // .pdf".
+          withCrLf(fillIn(_("{1}\nis not a name Tidewell can save a chart as: it saves "
+                            "{2} files.\n\nEnd the name in one of them, or leave the "
+                            "extension off for the type chosen in the list."),
+                          chosen->path, chartFileExtensionWords(kChartFileKinds.front().type))),
           "Tidewell");
   }
   if (!writeFile(*file)) return;

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "catalogue/catalogue.h"
+
 namespace tw {
 
 std::int16_t periodOf(CycleKind kind) {
@@ -29,9 +31,17 @@ double matchDistance(double value, double value2) {
 
 std::string ageText(double days, AgeUnit unit, const Locale& locale) {
   switch (unit) {
-    case AgeUnit::Days: return formatNumber(days, 0, true, locale) + " days";
-    case AgeUnit::Weeks: return formatNumber(days / 7.0, 1, true, locale) + " weeks";
-    case AgeUnit::Years: return formatNumber(days / 365.25, 2, false, locale) + " years";
+    case AgeUnit::Days:
+      // TRANSLATORS: an age in the chart's header; {1} is a whole number of days, grouped
+      // ("12,345"). English writes "days" whatever the number.
+      return fillIn(C_n("age", "{1} days", "{1} days", pluralCount(days)),
+                    formatNumber(days, 0, true, locale));
+    case AgeUnit::Weeks:
+      // TRANSLATORS: an age in the chart's header; {1} has one decimal ("1,234.5").
+      return fillIn(C_("age", "{1} weeks"), formatNumber(days / 7.0, 1, true, locale));
+    case AgeUnit::Years:
+      // TRANSLATORS: an age in the chart's header; {1} has two decimals ("33.52").
+      return fillIn(C_("age", "{1} years"), formatNumber(days / 365.25, 2, false, locale));
     default: return {};
   }
 }

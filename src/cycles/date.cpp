@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "catalogue/catalogue.h"
 #include "cycles/calendar_day.h"
 
 namespace tw {
@@ -53,10 +54,48 @@ int weekdayNumber(Date d) {
   return static_cast<int>(std::chrono::weekday{kDayZero + std::chrono::days{d}}.c_encoding()) + 1;
 }
 
-const std::string& weekdayName(Date d) {
-  static const std::array<std::string, 7> names{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                "Thursday", "Friday", "Saturday"};
-  return names[weekdayNumber(d) - 1];
+namespace {
+
+const std::array<Message, 7> kWeekdays{NC_("weekday", "Sunday"),   NC_("weekday", "Monday"),
+                                       NC_("weekday", "Tuesday"),  NC_("weekday", "Wednesday"),
+                                       NC_("weekday", "Thursday"), NC_("weekday", "Friday"),
+                                       NC_("weekday", "Saturday")};
+const std::array<Message, 7> kShortWeekdays{
+    NC_("short weekday", "Sun"), NC_("short weekday", "Mon"), NC_("short weekday", "Tue"),
+    NC_("short weekday", "Wed"), NC_("short weekday", "Thu"), NC_("short weekday", "Fri"),
+    NC_("short weekday", "Sat")};
+const std::array<Message, 7> kWeekdayLabels{
+    // TRANSLATORS: labels of the chart's day columns, under each day's number: keep them two
+    // letters (or one wide character) long.
+    NC_("weekday, two letters", "Su"), NC_("weekday, two letters", "Mo"),
+    NC_("weekday, two letters", "Tu"), NC_("weekday, two letters", "We"),
+    NC_("weekday, two letters", "Th"), NC_("weekday, two letters", "Fr"),
+    NC_("weekday, two letters", "Sa")};
+const std::array<Message, 12> kMonths{
+    NC_("month", "January"), NC_("month", "February"), NC_("month", "March"),
+    NC_("month", "April"),   NC_("month", "May"),      NC_("month", "June"),
+    NC_("month", "July"),    NC_("month", "August"),   NC_("month", "September"),
+    NC_("month", "October"), NC_("month", "November"), NC_("month", "December")};
+const std::array<Message, 12> kShortMonths{
+    NC_("short month", "Jan"), NC_("short month", "Feb"), NC_("short month", "Mar"),
+    NC_("short month", "Apr"), NC_("short month", "May"), NC_("short month", "Jun"),
+    NC_("short month", "Jul"), NC_("short month", "Aug"), NC_("short month", "Sep"),
+    NC_("short month", "Oct"), NC_("short month", "Nov"), NC_("short month", "Dec")};
+
+}  // namespace
+
+std::string weekdayName(int sundayFirst, bool brief) {
+  return _((brief ? kShortWeekdays : kWeekdays)[static_cast<std::size_t>(sundayFirst)]);
+}
+
+std::string monthName(int januaryFirst, bool brief) {
+  return _((brief ? kShortMonths : kMonths)[static_cast<std::size_t>(januaryFirst)]);
+}
+
+std::string weekdayName(Date d) { return weekdayName(weekdayNumber(d) - 1, false); }
+
+std::string weekdayLabel(Date d) {
+  return _(kWeekdayLabels[static_cast<std::size_t>(weekdayNumber(d) - 1)]);
 }
 
 unsigned dayOfMonth(Date d) { return static_cast<unsigned>(toYmd(d).day()); }

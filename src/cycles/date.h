@@ -27,8 +27,13 @@ Date clampDate(long long d);
 // Whether the calendar can name day `d`: any day of the years -32767 to 32767.
 bool hasCalendarDay(long long d);
 
-int weekdayNumber(Date d);               // 1 = Sunday ... 7 = Saturday
-const std::string& weekdayName(Date d);  // "Sunday" ... "Saturday"
+int weekdayNumber(Date d);  // 1 = Sunday ... 7 = Saturday
+// In the catalogue's language, as the chart's header and day labels write them.
+std::string weekdayName(Date d);   // "Sunday" ... "Saturday"
+std::string weekdayLabel(Date d);  // "Su" ... "Sa"
+// Sunday = 0 and January = 0; `brief` for "Sun", "Jan".
+std::string weekdayName(int sundayFirst, bool brief);
+std::string monthName(int januaryFirst, bool brief);
 unsigned dayOfMonth(Date d);
 
 // "4/12/2026": the stored and message form, no leading zeros.

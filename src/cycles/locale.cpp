@@ -5,6 +5,19 @@
 
 namespace tw {
 
+std::array<std::string, 7> catalogueWeekdayNames(bool brief) {
+  std::array<std::string, 7> names;
+  for (int day = 0; day < 7; ++day) names[static_cast<std::size_t>(day)] = weekdayName(day, brief);
+  return names;
+}
+
+std::array<std::string, 12> catalogueMonthNames(bool brief) {
+  std::array<std::string, 12> names;
+  for (int month = 0; month < 12; ++month)
+    names[static_cast<std::size_t>(month)] = monthName(month, brief);
+  return names;
+}
+
 std::string formatNumber(double value, int decimals, bool grouping, const Locale& locale) {
   const double scale = std::pow(10.0, decimals);
   const double scaled = std::round(std::fabs(value) * scale);  // halves away from zero

@@ -8,6 +8,10 @@
 
 namespace tw {
 
+// The names in the catalogue's language (English without one), Sunday and January first.
+std::array<std::string, 7> catalogueWeekdayNames(bool brief);
+std::array<std::string, 12> catalogueMonthNames(bool brief);
+
 struct Locale {
   std::string groupSeparator = ",";
   std::string decimalSeparator = ".";
@@ -16,14 +20,10 @@ struct Locale {
   std::string shortDatePattern = "d/M/yyyy";
   std::string longDatePattern = "dddd, d MMMM yyyy";
   // The names the patterns write, Sunday and January first.
-  std::array<std::string, 7> weekdayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                          "Thursday", "Friday", "Saturday"};
-  std::array<std::string, 7> shortWeekdayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-  std::array<std::string, 12> monthNames{"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
-  std::array<std::string, 12> shortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  std::array<std::string, 7> weekdayNames = catalogueWeekdayNames(false);
+  std::array<std::string, 7> shortWeekdayNames = catalogueWeekdayNames(true);
+  std::array<std::string, 12> monthNames = catalogueMonthNames(false);
+  std::array<std::string, 12> shortMonthNames = catalogueMonthNames(true);
 };
 
 // A date written in a pattern of the letters above.

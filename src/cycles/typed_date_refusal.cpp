@@ -1,5 +1,6 @@
 #include <string>
 
+#include "catalogue/catalogue.h"
 #include "cycles/calendar_day.h"
 #include "cycles/locale.h"
 #include "cycles/typed_date.h"
@@ -16,11 +17,12 @@ std::string formWords(std::string_view pattern) {
     std::size_t n = 1;
     while (i + n < pattern.size() && pattern[i + n] == c) ++n;
     if (c == 'd')
-      words += "day";
+      // TRANSLATORS: the parts of a date form, as in "day/month/year" or "year-month-day".
+      words += C_("date form", "day");
     else if (c == 'M')
-      words += "month";
+      words += C_("date form", "month");
     else if (c == 'y')
-      words += "year";
+      words += C_("date form", "year");
     else
       words.append(n, c);
     i += n;
@@ -46,35 +48,52 @@ std::string whyNoDate(std::string_view text, const DateForm& form) {
   if (readTypedDate(text, text.size(), form.order).counts != Counts::Never) return {};
   const std::string expected = formWords(form.pattern);
   const std::string typed(text);
-  if (blank(text)) return "Type a date as " + expected + ".";
+  // TRANSLATORS: {1} is a date form such as "day/month/year".
+  if (blank(text)) return fillIn(_("Type a date as {1}."), expected);
   const auto written = writtenDate(text, form.order);
   if (!written) {
     if (digitRuns(text) < 3)
-      return typed + " is not a whole date: type the day, month and year as " + expected + ".";
-    return typed + " is not a date written as " + expected + ".";
+      // TRANSLATORS: {1} is what was typed, {2} a date form such as "day/month/year".
+      return fillIn(_("{1} is not a whole date: type the day, month and year as {2}."), typed,
+                    expected);
+    // TRANSLATORS: {1} is what was typed, {2} a date form such as "day/month/year".
+    return fillIn(_("{1} is not a date written as {2}."), typed, expected);
   }
   if (written->yearDigits == 3 || written->yearDigits > 4)
-    return typed + " has a year of " + std::to_string(written->yearDigits) +
-           " digits: type it with 2 or 4.";
-  const std::string inOrder =
-      typed + " is not a date in " +
-      (written->yearFirst && form.order != DateOrder::YearMonthDay ? std::string("year-month-day")
-                                                                   : expected) +
-      " order: ";
+    // TRANSLATORS: {1} is what was typed, {2} the number of digits its year has (3, 5...).
+    return fillIn(_n("{1} has a year of {2} digits: type it with 2 or 4.",
+                     "{1} has a year of {2} digits: type it with 2 or 4.",
+                     static_cast<unsigned long>(written->yearDigits)),
+                  typed, std::to_string(written->yearDigits));
+  const std::string order = written->yearFirst && form.order != DateOrder::YearMonthDay
+                                ? std::string(C_("date form", "year-month-day"))
+                                : expected;
   if (written->month < 1 || written->month > 12)
-    return inOrder + "there is no month " + std::to_string(written->month) + ".";
+    // TRANSLATORS: {1} is what was typed, {2} a date form such as "day/month/year", {3} the
+    // number typed where the month goes.
+    return fillIn(_("{1} is not a date in {2} order: there is no month {3}."), typed, order,
+                  std::to_string(written->month));
   if (written->day < 1 || written->day > 31)
-    return inOrder + "no month has a day " + std::to_string(written->day) + ".";
+    // TRANSLATORS: {1} is what was typed, {2} a date form such as "day/month/year", {3} the
+    // number typed where the day goes.
+    return fillIn(_("{1} is not a date in {2} order: no month has a day {3}."), typed, order,
+                  std::to_string(written->day));
   const int year = *writtenYear(written->year, written->yearDigits);
   if (year < kFirstYear || year > kLastYear)
-    return typed + " is outside the years Tidewell shows, " + std::to_string(kFirstYear) + " to " +
-           std::to_string(kLastYear) + ".";
+    // TRANSLATORS: {1} is what was typed; {2} and {3} the first and last years (1601, 9999).
+    return fillIn(_("{1} is outside the years Tidewell shows, {2} to {3}."), typed,
+                  std::to_string(kFirstYear), std::to_string(kLastYear));
   // Only a day past the month's end is left.
   const auto last = std::chrono::year_month_day_last{
       std::chrono::year{year},
       std::chrono::month_day_last{std::chrono::month{unsigned(written->month)}}};
-  return typed + " is not a date: " + Locale{}.monthNames[written->month - 1] + " " +
-         std::to_string(year) + " has " + std::to_string(unsigned(last.day())) + " days.";
+  const unsigned days = unsigned(last.day());
+  // TRANSLATORS: {1} is what was typed, {2} a month's name, {3} the year, {4} the number of
+  // days that month has that year (28 to 31).
+  return fillIn(_n("{1} is not a date: {2} {3} has {4} days.",
+                   "{1} is not a date: {2} {3} has {4} days.", days),
+                typed, monthName(written->month - 1, false), std::to_string(year),
+                std::to_string(days));
 }
 
 }  // namespace tw

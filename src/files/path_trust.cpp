@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "catalogue/catalogue.h"
+
 namespace tw::files {
 
 namespace {
@@ -20,21 +22,25 @@ std::string octal(unsigned mode) {
   return text;
 }
 
-std::string kindWord(const PathEntry& e) {
+// One sentence for each kind of entry, in the order folder, link, file.
+const char* byKind(const PathEntry& e, const char* folder, const char* link, const char* file) {
   switch (e.kind) {
-    case PathEntry::Folder: return "folder";
-    case PathEntry::Link: return "link";
-    default: return "file";
+    case PathEntry::Folder: return folder;
+    case PathEntry::Link: return link;
+    default: return file;
   }
 }
 
 // "every user" or "its group", with the mode that says so.
 std::string openTo(const PathEntry& e) {
-  return std::string(e.mode & 0002 ? "every user" : "its group") + " (mode " + octal(e.mode) + ")";
+  // TRANSLATORS: who can change a file or folder; {1} its mode in octal ("0777").
+  return fillIn(e.mode & 0002 ? _("every user (mode {1})") : _("its group (mode {1})"),
+                octal(e.mode));
 }
 
 std::string owner(const PathEntry& e) {
-  return e.ownerName.empty() ? "user " + std::to_string(e.owner) : e.ownerName;
+  // TRANSLATORS: a user known only by number.
+  return e.ownerName.empty() ? fillIn(_("user {1}"), std::to_string(e.owner)) : e.ownerName;
 }
 
 }  // namespace
@@ -63,28 +69,50 @@ std::optional<Distrust> distrust(const std::vector<PathEntry>& walked, const Tru
 
 std::string distrustText(const Distrust& d) {
   const PathEntry& e = d.entry;
-  const std::string what = "the " + kindWord(e) + " " + e.path;
   switch (d.why) {
     case Distrust::OpenFolder:
     case Distrust::OpenFile:
-      return "The " + kindWord(e) + " " + e.path + " can be changed by " + openTo(e) +
-             ": make it yours alone with chmod go-w " + e.path;
+      return fillIn(
+          byKind(e,
+                 // TRANSLATORS: why Tidewell neither reads nor writes a file: {1} and {3} are
+                 // paths, {2} who can change the folder ("every user (mode 0777)"), {4} the other
+                 // user's name. "chmod go-w" is a command and stays as it is.
+                 _("The folder {1} can be changed by {2}: make it yours alone with "
+                   "chmod go-w {1}"),
+                 _("The link {1} can be changed by {2}: make it yours alone with "
+                   "chmod go-w {1}"),
+                 _("The file {1} can be changed by {2}: make it yours alone with "
+                   "chmod go-w {1}")),
+          e.path, openTo(e));
     case Distrust::LinkInSharedFolder:
-      return "The folder " + d.folder->path + " can be changed by " + openTo(*d.folder) + ", and " +
-             what +
-             " in it leads to something of another owner: put the file itself in its place, "
-             "or keep it in a folder that is yours alone";
+      return fillIn(_("The folder {1} can be changed by {2}, and the link {3} in it leads to "
+                      "something of another owner: put the file itself in its place, or keep it "
+                      "in a folder that is yours alone"),
+                    d.folder->path, openTo(*d.folder), e.path);
     case Distrust::OwnedByOther: break;
   }
-  const std::string belongs =
-      " belongs to another user (" + owner(e) + "), who could have put it there";
   if (d.folder)
-    return "The folder " + d.folder->path + " can be changed by " + openTo(*d.folder) + ", and " +
-           what + " in it" + belongs +
-           ": remove it, or keep the file in a folder that is yours alone";
-  std::string text = what + belongs + ": remove it, or make it yours";
-  text[0] = 'T';
-  return text;
+    return fillIn(
+        byKind(e,
+               _("The folder {1} can be changed by {2}, and the folder {3} in it belongs to "
+                 "another user ({4}), who could have put it there: remove it, or keep the file "
+                 "in a folder that is yours alone"),
+               _("The folder {1} can be changed by {2}, and the link {3} in it belongs to "
+                 "another user ({4}), who could have put it there: remove it, or keep the file "
+                 "in a folder that is yours alone"),
+               _("The folder {1} can be changed by {2}, and the file {3} in it belongs to "
+                 "another user ({4}), who could have put it there: remove it, or keep the file "
+                 "in a folder that is yours alone")),
+        d.folder->path, openTo(*d.folder), e.path, owner(e));
+  return fillIn(byKind(e,
+                       // TRANSLATORS: {1} is a path, {2} the name of the user it belongs to.
+                       _("The folder {1} belongs to another user ({2}), who could have put it "
+                         "there: remove it, or make it yours"),
+                       _("The link {1} belongs to another user ({2}), who could have put it "
+                         "there: remove it, or make it yours"),
+                       _("The file {1} belongs to another user ({2}), who could have put it "
+                         "there: remove it, or make it yours")),
+                e.path, owner(e));
 }
 
 }  // namespace tw::files

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <random>
 
+#include "catalogue/catalogue.h"
 #include "files/path_walk.h"
 
 namespace tw::files {
@@ -35,12 +36,13 @@ std::string nameOf(const std::string& path) { return fs::path(path).filename().s
 
 std::string kindOf(unsigned type) {
   switch (type) {
-    case S_IFDIR: return "it is a folder";
-    case S_IFIFO: return "it is a named pipe";
-    case S_IFSOCK: return "it is a socket";
+    // TRANSLATORS: why a file could not be read or written, after its name and a colon.
+    case S_IFDIR: return _("it is a folder");
+    case S_IFIFO: return _("it is a named pipe");
+    case S_IFSOCK: return _("it is a socket");
     case S_IFCHR:
-    case S_IFBLK: return "it is a device";
-    default: return "it is not a plain file";
+    case S_IFBLK: return _("it is a device");
+    default: return _("it is not a plain file");
   }
 }
 
@@ -91,7 +93,7 @@ std::optional<Walked> walkTrusted(const std::string& path, const WriteOptions& o
   }
   if (!walked) return std::nullopt;
   if (!walked->missingFolder.empty()) {
-    why = "the folder " + walked->missingFolder + " does not exist";
+    why = fillIn(_("the folder {1} does not exist"), walked->missingFolder);
     return std::nullopt;
   }
   if (walked->exists && walked->type != S_IFREG) {
@@ -218,7 +220,8 @@ std::optional<WriteFailure> writeWholeFiles(const std::vector<WholeFile>& files,
     // Two names of one file: the second would silently replace the first.
     for (const Staged& earlier : staged)
       if (earlier.target == walked->target)
-        return WriteFailure{f.path, "it names the same file as " + earlier.file->path};
+        // TRANSLATORS: why a file was not written: {1} is another name given for it.
+        return WriteFailure{f.path, fillIn(_("it names the same file as {1}"), earlier.file->path)};
     staged.push_back({&f, walked->target, {}});
     walks.push_back(std::move(*walked));
   }

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <string>
 
+#include "catalogue/catalogue.h"
 #include "chart/curves.h"
 #include "interpret/interpret.h"
 
@@ -14,7 +15,9 @@ float matchOf(double days, double days2, std::int16_t period) {
   return static_cast<float>(100 - std::floor(50 * d));
 }
 
-std::string digits(double percent) { return std::to_string(static_cast<long>(percent)); }
+std::string percent(double value) {
+  return fillIn(C_("percent", "{1}%"), std::to_string(static_cast<long>(value)));
+}
 
 }  // namespace
 
@@ -33,8 +36,13 @@ MatchPercentages comparisonMatch(double days, double days2) {
 std::string comparisonText(const MatchPercentages& m) {
   std::string text;
   for (const ChartCurve& c : kCycleCurves)
-    text += curveTitle(c) + ": " + digits(m.cycles[indexOf(c.kind)]) + "%\r\n";
-  return text + "Overall: " + std::to_string(m.overall) + "%";
+    text +=
+        // TRANSLATORS: a line of the comparison: {1} a cycle's name, {2} how well it matches
+        // ("80%").
+        fillIn(C_("comparison", "{1}: {2}"), curveTitle(c), percent(m.cycles[indexOf(c.kind)])) +
+        "\r\n";
+  // TRANSLATORS: {1} is how well all three cycles match together ("46%").
+  return text + fillIn(_("Overall: {1}"), percent(static_cast<double>(m.overall)));
 }
 
 }  // namespace tw

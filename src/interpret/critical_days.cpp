@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "catalogue/catalogue.h"
 #include "chart/curves.h"
 
 namespace tw {
@@ -32,8 +33,7 @@ std::string criticalCycleNames(const CriticalDay& day) {
   std::string names;
   for (const ChartCurve& c : kCycleCurves) {
     if (!day.critical[indexOf(c.kind)]) continue;
-    if (!names.empty()) names += ", ";
-    names += c.name;
+    names = names.empty() ? curveName(c) : fillIn(C_("list", "{1}, {2}"), names, curveName(c));
   }
   return names;
 }
@@ -71,7 +71,10 @@ std::vector<CriticalEntry> criticalDaysAhead(const ChartState& state, CriticalSp
 
 std::string whoseText(const CriticalEntry& entry) {
   if (!entry.name.empty()) return entry.name;
-  return entry.person == 1 ? "Birthday" : "Birthday 2";
+  // TRANSLATORS: whose critical day it is, in the Critical days window, when the person has no
+  // name: the first or the second birthday of the comparison chart.
+  return entry.person == 1 ? C_("whose critical day", "Birthday")
+                           : C_("whose critical day", "Birthday 2");
 }
 
 }  // namespace tw

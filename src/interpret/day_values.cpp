@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "catalogue/catalogue.h"
 #include "chart/chart_parts.h"
 #include "chart/curves.h"
 #include "chart/draw_chart.h"
@@ -18,22 +19,33 @@ double valueOf(CycleKind kind, double days) {
   return sum / 3;
 }
 
-std::string percentText(double percent) { return std::to_string(static_cast<long>(percent)) + "%"; }
+std::string percentText(double percent) {
+  // TRANSLATORS: a percentage, {1} a whole number.
+  return fillIn(C_("percent", "{1}%"), std::to_string(static_cast<long>(percent)));
+}
 
 // "Wednesday 16/6/2027, the chart date" or "..., 3 days before the chart date".
 std::string dayText(Date day, Date chartDate, const Locale& locale) {
-  std::string text = chart::dateWithName(day, {}, locale);
+  const std::string date = chart::dateWithName(day, {}, locale);
   const long long apart = static_cast<long long>(day) - chartDate;
-  if (apart == 0) return text + ", the chart date";
-  const long long n = apart < 0 ? -apart : apart;
-  return text + ", " + std::to_string(n) + (n == 1 ? " day " : " days ") +
-         (apart < 0 ? "before" : "after") + " the chart date";
+  // TRANSLATORS: {1} is a date such as "Wednesday 16/6/2027", the day under the pointer.
+  if (apart == 0) return fillIn(_("{1}, the chart date"), date);
+  const auto n = static_cast<unsigned long>(apart < 0 ? -apart : apart);
+  // TRANSLATORS: {1} is a date such as "Wednesday 16/6/2027", {2} a number of days.
+  return fillIn(
+      apart < 0 ? _n("{1}, {2} day before the chart date", "{1}, {2} days before the chart date", n)
+                : _n("{1}, {2} day after the chart date", "{1}, {2} days after the chart date", n),
+      date, std::to_string(n));
 }
 
+// "physical 48% and rising, critical"
 std::string cycleText(const CycleOnDay& c) {
-  std::string text = std::string(curveOf(c.kind).name) + " " + percentText(c.percent) +
-                     (c.rising ? " and rising" : " and falling");
-  return c.critical ? text + ", critical" : text;
+  const char* pattern =
+      // TRANSLATORS: a cycle on a day, read aloud: {1} the cycle ("physical"), {2} its value
+      // ("48%").
+      c.rising ? (c.critical ? _("{1} {2} and rising, critical") : _("{1} {2} and rising"))
+               : (c.critical ? _("{1} {2} and falling, critical") : _("{1} {2} and falling"));
+  return fillIn(pattern, curveName(curveOf(c.kind)), percentText(c.percent));
 }
 
 }  // namespace
@@ -67,32 +79,46 @@ DayValues dayValues(const ChartState& state, Date day) {
 }
 
 std::string describeDay(const DayValues& v, const ChartState& state, const Locale& locale) {
-  std::string text;
+  std::string heading;
   if (v.type == ChartType::Comparison) {
-    text = "Comparison chart, birthdays " +
-           chart::dateWithName(state.birthday, state.name, locale) + " and " +
-           chart::dateWithName(state.birthday2, state.name2, locale) + ". ";
+    // TRANSLATORS: read aloud over the chart; {1} and {2} are the two people's birthdays as
+    // dates, each with the person's name in brackets when there is one.
+    heading = fillIn(_("Comparison chart, birthdays {1} and {2}."),
+                     chart::dateWithName(state.birthday, state.name, locale),
+                     chart::dateWithName(state.birthday2, state.name2, locale));
   } else if (v.type == ChartType::Biorhythm) {
-    text = "Biorhythm chart, birthday " + chart::dateWithName(state.birthday, state.name, locale) +
-           ". ";
+    // TRANSLATORS: read aloud over the chart; {1} is the birthday as a date, with the person's
+    // name in brackets when there is one.
+    heading = fillIn(_("Biorhythm chart, birthday {1}."),
+                     chart::dateWithName(state.birthday, state.name, locale));
   } else {
-    return "No chart.";
+    return _("No chart.");
   }
-  text += dayText(v.day, state.chartDate, locale) + ": ";
-  if (!v.born)
-    return text + (v.type == ChartType::Comparison ? "before a birthday" : "before the birthday") +
-           ", no curves.";
-  if (v.type == ChartType::Comparison) {
-    // "physical match 80%, emotional 40%, intellectual 20%, overall 46%."
-    for (const ChartCurve& c : kCycleCurves)
-      text += std::string(c.name) + (&c == &kCycleCurves.front() ? " match " : " ") +
-              percentText(v.match.cycles[indexOf(c.kind)]) + ", ";
-    return text + "overall " + percentText(static_cast<double>(v.match.overall)) + ".";
+  std::string values;
+  if (!v.born) {
+    values = v.type == ChartType::Comparison ? _("before a birthday, no curves.")
+                                             : _("before the birthday, no curves.");
+  } else if (v.type == ChartType::Comparison) {
+    const auto match = [&v](CycleKind kind) { return percentText(v.match.cycles[indexOf(kind)]); };
+    values =
+        // TRANSLATORS: how well two people's cycles match on a day, read aloud.
+        fillIn(_("physical match {1}, emotional {2}, intellectual {3}, overall {4}."),
+               match(CycleKind::Physical), match(CycleKind::Emotional),
+               match(CycleKind::Intellectual), percentText(static_cast<double>(v.match.overall)));
+  } else if (v.cycles.empty()) {
+    values = _("no curves are shown.");
+  } else {
+    for (std::size_t i = 0; i < v.cycles.size(); ++i)
+      // TRANSLATORS: the cycles of a day read aloud one after another, {1} those so far.
+      values = i ? fillIn(C_("list of cycles", "{1}; {2}"), values, cycleText(v.cycles[i]))
+                 : cycleText(v.cycles[i]);
+    // TRANSLATORS: the end of the list of cycles read aloud.
+    values = fillIn(C_("list of cycles", "{1}."), values);
   }
-  if (v.cycles.empty()) return text + "no curves are shown.";
-  for (std::size_t i = 0; i < v.cycles.size(); ++i)
-    text += (i ? "; " : "") + cycleText(v.cycles[i]);
-  return text + ".";
+  // TRANSLATORS: read aloud for the day under the pointer: {1} the chart ("Biorhythm chart,
+  // birthday ..."), {2} the day ("Wednesday 16/6/2027, the chart date"), {3} its values.
+  return fillIn(C_("described day", "{1} {2}: {3}"), heading,
+                dayText(v.day, state.chartDate, locale), values);
 }
 
 std::string chartText(const ChartState& state, const Locale& locale) {
@@ -105,17 +131,23 @@ std::string dayTooltip(const DayValues& v, const Locale& locale) {
   std::string text = formatLongDate(v.day, locale);
   if (v.type != ChartType::Biorhythm && v.type != ChartType::Comparison) return text;
   if (!v.born)
-    return text +
-           (v.type == ChartType::Comparison ? "\nBefore a birthday" : "\nBefore the birthday");
+    return text + "\n" +
+           (v.type == ChartType::Comparison ? _("Before a birthday") : _("Before the birthday"));
   if (v.type == ChartType::Comparison) {
     for (const ChartCurve& c : kCycleCurves)
-      text += "\n" + curveTitle(c) + " match: " + percentText(v.match.cycles[indexOf(c.kind)]);
-    return text + "\nOverall: " + percentText(static_cast<double>(v.match.overall));
+      // TRANSLATORS: {1} a cycle ("Physical"), {2} how well it matches ("80%").
+      text += "\n" + fillIn(_("{1} match: {2}"), curveTitle(c),
+                            percentText(v.match.cycles[indexOf(c.kind)]));
+    return text + "\n" +
+           fillIn(_("Overall: {1}"), percentText(static_cast<double>(v.match.overall)));
   }
   for (const CycleOnDay& c : v.cycles) {
-    text += "\n" + curveTitle(curveOf(c.kind)) + ": " + percentText(c.percent) +
-            (c.rising ? ", rising" : ", falling");
-    if (c.critical) text += ", critical";
+    const char* pattern =
+        // TRANSLATORS: a line of the day's tooltip: {1} a cycle ("Physical"), {2} its value
+        // ("48%").
+        c.rising ? (c.critical ? _("{1}: {2}, rising, critical") : _("{1}: {2}, rising"))
+                 : (c.critical ? _("{1}: {2}, falling, critical") : _("{1}: {2}, falling"));
+    text += "\n" + fillIn(pattern, curveTitle(curveOf(c.kind)), percentText(c.percent));
   }
   return text;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "catalogue/catalogue.h"
 #include "version.h"
 
 namespace tw {
@@ -54,8 +55,11 @@ std::string eventUid(const CriticalEntry& entry, bool sameAsFirstPerson) {
 }
 
 std::string eventSummary(const CriticalDay& day, const std::string& name) {
-  return (name.empty() ? "Critical day: " : "Critical day for " + name + ": ") +
-         criticalCycleNames(day);
+  // TRANSLATORS: a calendar event's title; {1} is who it is for, {2} the critical cycles
+  // ("physical, emotional").
+  if (!name.empty()) return fillIn(_("Critical day for {1}: {2}"), name, criticalCycleNames(day));
+  // TRANSLATORS: a calendar event's title; {1} the critical cycles ("physical, emotional").
+  return fillIn(_("Critical day: {1}"), criticalCycleNames(day));
 }
 
 std::string escapeText(std::string_view text) {

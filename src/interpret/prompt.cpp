@@ -1,5 +1,7 @@
 #include "interpret/interpret.h"
 
+#include "catalogue/catalogue.h"
+
 namespace tw {
 
 std::optional<std::string> interpretation(const ChartState& state, const Locale& locale) {
@@ -9,9 +11,12 @@ std::optional<std::string> interpretation(const ChartState& state, const Locale&
 
   switch (state.options.chartType) {
     case ChartType::Biorhythm:
-      return "Interpretation for " + date + ":\r\n\r\n" + readingText(days);
+      // TRANSLATORS: the first line of the interpretation; {1} is the chart date.
+      return fillIn(_("Interpretation for {1}:"), date) + "\r\n\r\n" + readingText(days);
     case ChartType::Comparison:
-      return "Comparison for " + date + ":\r\n\r\n" + comparisonText(comparisonMatch(days, days2));
+      // TRANSLATORS: the first line of the comparison's interpretation; {1} is the chart date.
+      return fillIn(_("Comparison for {1}:"), date) + "\r\n\r\n" +
+             comparisonText(comparisonMatch(days, days2));
     default: return std::nullopt;
   }
 }

@@ -1,60 +1,98 @@
 #include <array>
 
+#include "catalogue/catalogue.h"
 #include "interpret/interpret.h"
 
 namespace tw {
 
 namespace {
 
-// Unused slots stay null.
+// Each reading's heading (none for the plain ones) and its words, broken into lines as the
+// interpretation box shows them.
 struct Reading {
-  std::array<const char*, 2> heading;
-  std::array<const char*, 6> body;
+  const char* heading;
+  const char* body;
 };
 
 // Indexed by row - 1.
 const std::array<Reading, 15> kReadings{{
-    {{"Physical, emotional &", "intellectual critical day!"},
-     {"Don't get out of bed, don't", "go anywhere, and don't do", "anything!!!"}},
-    {{"Physical and emotional", "critical day!"},
-     {"Don't overwork, and try", "to avoid stressful or", "emotional situations."}},
-    {{"Physical and intellectual", "critical day!"},
-     {"Don't overwork, and avoid", "making important decisions.", "Perception will be reduced."}},
-    {{"Emotional and intellectual", "critical day!"},
-     {"Avoid emotional or stressful", "situations, and don't make", "any important decisions."}},
-    {{"Physical critical day!"},
-     {"Don't overwork, and avoid", "alcohol and other", "indulgements. Possibility",
-      "of headaches or depression."}},
-    {{"Emotional critical day!"},
-     {"Try to avoid stressful", "situations, especially", "where you might experience",
-      "upset or disappointment."}},
-    {{"Intellectual critical day!"},
-     {"Avoid making important decisions.", "Your perception will be reduced, and",
-      "you may experience memory blanking.", "You could find yourself unable to", "relax."}},
-    {{},
-     {"This is a good time for", "all activities. Stressful", "experiences will be easily",
-      "overcome."}},
-    {{},
-     {"Your intellectual abilities", "may be inhibited. This is", "a good time for exhaustive",
-      "pursuits and physical &", "emotional activities."}},
-    {{},
-     {"This is a good time for", "intellectual pursuits, and", "making important decisions.",
-      "You are simply lacking", "physical energy."}},
-    {{},
-     {"Good physical and", "intellectual form. You", "should generally feel",
-      "quite lively, but may", "experience a lack of", "inspiration."}},
-    {{},
-     {"Good physical form, but", "with a lack of intellectual", "inspiration. There is a",
-      "possibility that you may", "experience sudden fits of", "temper or stubbornness."}},
-    {{},
-     {"Try to avoid activities", "requiring a lot of energy.", "You have a limited immunity",
-      "to pain, so this is a bad", "time for operations."}},
-    {{},
-     {"This is a good time for", "rest and relaxation. If", "possible, try to restrict",
-      "your activities to routine", "tasks only."}},
-    {{},
-     {"You have an optimistic", "disposition, but with", "physical or intellectual",
-      "inhibitions. You may", "experience a reduced ability", "for logical thinking."}},
+    // TRANSLATORS: the interpretation's readings. Break the lines where the English does, about
+    // every 30 characters: the box shows them as they are.
+    {N_("Physical, emotional &\n"
+        "intellectual critical day!"),
+     N_("Don't get out of bed, don't\n"
+        "go anywhere, and don't do\n"
+        "anything!!!")},
+    {N_("Physical and emotional\n"
+        "critical day!"),
+     N_("Don't overwork, and try\n"
+        "to avoid stressful or\n"
+        "emotional situations.")},
+    {N_("Physical and intellectual\n"
+        "critical day!"),
+     N_("Don't overwork, and avoid\n"
+        "making important decisions.\n"
+        "Perception will be reduced.")},
+    {N_("Emotional and intellectual\n"
+        "critical day!"),
+     N_("Avoid emotional or stressful\n"
+        "situations, and don't make\n"
+        "any important decisions.")},
+    {N_("Physical critical day!"), N_("Don't overwork, and avoid\n"
+                                      "alcohol and other\n"
+                                      "indulgements. Possibility\n"
+                                      "of headaches or depression.")},
+    {N_("Emotional critical day!"), N_("Try to avoid stressful\n"
+                                       "situations, especially\n"
+                                       "where you might experience\n"
+                                       "upset or disappointment.")},
+    {N_("Intellectual critical day!"), N_("Avoid making important decisions.\n"
+                                          "Your perception will be reduced, and\n"
+                                          "you may experience memory blanking.\n"
+                                          "You could find yourself unable to\n"
+                                          "relax.")},
+    {nullptr, N_("This is a good time for\n"
+                 "all activities. Stressful\n"
+                 "experiences will be easily\n"
+                 "overcome.")},
+    {nullptr, N_("Your intellectual abilities\n"
+                 "may be inhibited. This is\n"
+                 "a good time for exhaustive\n"
+                 "pursuits and physical &\n"
+                 "emotional activities.")},
+    {nullptr, N_("This is a good time for\n"
+                 "intellectual pursuits, and\n"
+                 "making important decisions.\n"
+                 "You are simply lacking\n"
+                 "physical energy.")},
+    {nullptr, N_("Good physical and\n"
+                 "intellectual form. You\n"
+                 "should generally feel\n"
+                 "quite lively, but may\n"
+                 "experience a lack of\n"
+                 "inspiration.")},
+    {nullptr, N_("Good physical form, but\n"
+                 "with a lack of intellectual\n"
+                 "inspiration. There is a\n"
+                 "possibility that you may\n"
+                 "experience sudden fits of\n"
+                 "temper or stubbornness.")},
+    {nullptr, N_("Try to avoid activities\n"
+                 "requiring a lot of energy.\n"
+                 "You have a limited immunity\n"
+                 "to pain, so this is a bad\n"
+                 "time for operations.")},
+    {nullptr, N_("This is a good time for\n"
+                 "rest and relaxation. If\n"
+                 "possible, try to restrict\n"
+                 "your activities to routine\n"
+                 "tasks only.")},
+    {nullptr, N_("You have an optimistic\n"
+                 "disposition, but with\n"
+                 "physical or intellectual\n"
+                 "inhibitions. You may\n"
+                 "experience a reduced ability\n"
+                 "for logical thinking.")},
 }};
 
 constexpr const char* kLineBreak = "\r\n";
@@ -87,17 +125,8 @@ std::string readingText(double days) {
 
   const Reading& reading = kReadings[static_cast<std::size_t>(readingRow(p, e, i) - 1)];
   std::string text;
-  for (const char* line : reading.heading) {
-    if (line == nullptr) break;
-    text += line;
-    text += kLineBreak;
-  }
-  if (reading.heading[0] != nullptr) text += kLineBreak;
-  for (std::size_t n = 0; n < reading.body.size() && reading.body[n] != nullptr; ++n) {
-    if (n > 0) text += kLineBreak;
-    text += reading.body[n];
-  }
-  return text;
+  if (reading.heading != nullptr) text = withCrLf(_(reading.heading)) + kLineBreak + kLineBreak;
+  return text + withCrLf(_(reading.body));
 }
 
 }  // namespace tw

@@ -2,7 +2,20 @@
 
 #include <utility>
 
+#include "catalogue/catalogue.h"
+
 namespace tw {
+
+namespace {
+
+std::string fullText() {
+  return withCrLf(_("You have already entered the maximum\nnumber of people."));
+}
+
+// TRANSLATORS: the name kept for a person added without one.
+std::string newName() { return C_("person", "(new)"); }
+
+}  // namespace
 
 PeopleList::PeopleList(PeopleListControls controls, MainWindow& main, PersonEntry& entry,
                        ui::Messages& messages, ui::SettingsStore& store)
@@ -50,7 +63,7 @@ void PeopleList::drawSelectedPerson() {
 void PeopleList::addPerson() {
   const int free = people.lowestFreeSlot();
   if (free == 0) {
-    messages_.inform("You have already entered the maximum\r\nnumber of people.", "Tidewell");
+    messages_.inform(fullText(), "Tidewell");
     people.save();
     return;
   }
@@ -59,10 +72,10 @@ void PeopleList::addPerson() {
     // Into the list as stored now: a slot another copy took meanwhile is not overwritten.
     people.loadLatest();
     if (const int slot = people.lowestFreeSlot()) {
-      people.names[slot] = person->name.empty() ? "(new)" : person->name;
+      people.names[slot] = person->name.empty() ? newName() : person->name;
       people.dates[slot] = person->birthday;
     } else {
-      messages_.inform("You have already entered the maximum\r\nnumber of people.", "Tidewell");
+      messages_.inform(fullText(), "Tidewell");
     }
     rebuild();
     people.save();
@@ -80,7 +93,8 @@ void PeopleList::editSelectedPerson() {
     int now = people.slotOf(line);
     if (now == 0) now = people.lowestFreeSlot();
     if (now != 0) {
-      people.names[now] = person->name.empty() ? "(edited)" : person->name;
+      // TRANSLATORS: the name kept for a person whose name was emptied.
+      people.names[now] = person->name.empty() ? C_("person", "(edited)") : person->name;
       people.dates[now] = person->birthday;
     }
     rebuild();
@@ -91,9 +105,11 @@ void PeopleList::editSelectedPerson() {
 void PeopleList::deleteSelectedPerson() {
   const int slot = selectedSlot();
   if (slot == 0) return;
-  const auto answer = messages_.ask(
-      "Are you sure you want to delete the entry\r\nfor \"" + people.names[slot] + "\"?",
-      "Tidewell");
+  const auto answer =
+      // TRANSLATORS: {1} is the person's name.
+      messages_.ask(withCrLf(fillIn(_("Are you sure you want to delete the entry\nfor \"{1}\"?"),
+                                    people.names[slot])),
+                    "Tidewell");
   if (answer == ui::Answer::Yes) {
     const std::string line = people.listLine(slot);
     people.loadLatest();
@@ -118,7 +134,7 @@ void PeopleList::welcomeFirstPerson() {
     return;
   }
   if (free == 0) return;
-  people.names[free] = person->name.empty() ? "(new)" : person->name;
+  people.names[free] = person->name.empty() ? newName() : person->name;
   people.dates[free] = person->birthday;
   rebuild();
   people.save();

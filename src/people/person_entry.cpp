@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "catalogue/catalogue.h"
+
 namespace tw {
 
 PersonEntry::PersonEntry(PersonEntryControls controls, ui::Messages& messages)
@@ -43,7 +45,7 @@ void PersonEntry::accept() {
   // The birthday field says itself what is wrong with its text.
   if (!controls_.birthdayPicker.showsDate()) return;
   if (controls_.nameBox.text().empty()) {
-    messages_.warn("You must enter a name!", "");
+    messages_.warn(_("You must enter a name!"), "");
     return;
   }
   accepted_ = true;

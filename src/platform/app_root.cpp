@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <iostream>
 
+#include "catalogue/catalogue.h"
 #include "platform/system/qt_locale.h"
 #include "platform/windows/qt_people_windows.h"
 
@@ -33,10 +34,11 @@ AppRoot::AppRoot(const QString& settingsFile)
     // Over the window the change was made in: the people list is modal over the main window.
     QWidget* over = QApplication::activeModalWidget();
     QtMessages(over ? over : &window_)
-        .warn("Tidewell could not save its settings to\r\n" + file.toStdString() + ":\r\n" +
-                  reason.toStdString() +
-                  ".\r\n\r\nUntil it can, your changes are kept only while Tidewell runs. It tries "
-                  "again at every change and when it closes.",
+        // TRANSLATORS: {1} is the settings file's path, {2} why it could not be saved.
+        .warn(withCrLf(fillIn(_("Tidewell could not save its settings to\n{1}:\n{2}.\n\nUntil it "
+                                "can, your changes are kept only while Tidewell runs. It tries "
+                                "again at every change and when it closes."),
+                              file.toStdString(), reason.toStdString())),
               "Tidewell");
   });
   main_.addChartWatcher(window_.chartView());
@@ -54,11 +56,12 @@ void AppRoot::tellIfSettingsUntouched() {
   const QString reason = store_.leftUntouchedBecause();
   if (reason.isEmpty()) return;
   QTimer::singleShot(0, &window_, [this, reason] {
+    // TRANSLATORS: {1} is the settings file's path, {2} why it was left alone.
     QtMessages(&window_).warn(
-        "Tidewell could not take its settings from\r\n" + store_.filePath().toStdString() +
-            ":\r\n" + reason.toStdString() +
-            ".\r\n\r\nSo that nothing in that file is lost, Tidewell leaves it as "
-            "it is and will not save your settings to it this time.",
+        withCrLf(fillIn(_("Tidewell could not take its settings from\n{1}:\n{2}.\n\nSo that "
+                          "nothing in that file is lost, Tidewell leaves it as it is and will not "
+                          "save your settings to it this time."),
+                        store_.filePath().toStdString(), reason.toStdString())),
         "Tidewell");
   });
 }
@@ -73,8 +76,12 @@ void AppRoot::quitOnRequest() {
   if (program_.ended()) return;
   main_.saveAndClose();
   if (const QString why = store_.unsavedBecause(); !why.isEmpty()) {
-    std::cerr << "tidewell: could not save the settings to " << store_.filePath().toStdString()
-              << ": " << why.toStdString() << "\n";
+    std::cerr
+        << "tidewell: "
+        // TRANSLATORS: on standard error at the end; {1} is the settings file's path, {2} why.
+        << fillIn(_("could not save the settings to {1}: {2}"), store_.filePath().toStdString(),
+                  why.toStdString())
+        << "\n";
     program_.setExitStatus(kNotSaved);
   }
   program_.end();
@@ -83,6 +90,7 @@ void AppRoot::quitOnRequest() {
 void AppRoot::start() {
   store_.makeFolder();  // before any dialog saves its own settings beside it
   main_.start();
+  window_.laidOutBeforeShowing();  // the chart is drawn once, not again as the window shows
   if (window_.windowAdapter().windowState() == ui::WindowState::Maximized)
     window_.showMaximized();
   else

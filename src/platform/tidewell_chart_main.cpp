@@ -3,6 +3,7 @@
 // the settings, fonts and the bytes of images and PDF pages.
 #include <QBuffer>
 #include <QDate>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdlib>
 #include <exception>
@@ -15,6 +16,7 @@
 #include "platform/drawing/program_font.h"
 #include "platform/drawing/qt_chart_face.h"
 #include "platform/drawing/qt_text_measure.h"
+#include "platform/system/languages.h"
 #include "platform/system/qt_locale.h"
 #include "platform/system/qt_settings_store.h"
 #include "platform/system/qt_utc_clock.h"
@@ -104,6 +106,9 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& mess
 
 int main(int argc, char* argv[]) {
   qInstallMessageHandler(quietHandler);
+  // No QCoreApplication yet to say where the program is.
+  tw::platform::openCatalogue(
+      QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absolutePath());
   try {
     QtHost host(argv[0]);
     const std::vector<std::string> args(argv + 1, argv + argc);

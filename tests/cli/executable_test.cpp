@@ -39,9 +39,11 @@ class ChartProgram : public ::testing::Test {
     std::string out, err;
   };
 
-  Result run(const std::vector<std::string>& args, const std::string& umask = "022") {
-    std::string cmd = "cd '" + dir.string() + "' && umask " + umask + " && XDG_CONFIG_HOME='" +
-                      (dir / "config").string() + "' '" TIDEWELL_CHART_EXE "'";
+  Result run(const std::vector<std::string>& args, const std::string& umask = "022",
+             const std::string& environment = "") {
+    std::string cmd = "cd '" + dir.string() + "' && umask " + umask + " && " + environment +
+                      " XDG_CONFIG_HOME='" + (dir / "config").string() +
+                      "' '" TIDEWELL_CHART_EXE "'";
     for (const std::string& a : args) cmd += " '" + a + "'";
     cmd += " >.stdout 2>.stderr";
     const int raw = std::system(cmd.c_str());
@@ -164,6 +166,17 @@ TEST_F(ChartProgram, SettingsOthersCouldHavePutThereAreNotRead) {
           " can be changed by every user (mode 0777): make it yours alone with "
           "chmod go-w " +
           folder.string() + "\n");
+}
+
+// The catalogue beside the program is found: a language gettext picks shows in its messages (the
+// pseudo-language here), but under the C locale every output stays English, so scripts keep
+// working.
+TEST_F(ChartProgram, SpeaksTheLanguageGettextPicksAndEnglishUnderTheCLocale) {
+  const Result pseudo = run({"--bogus"}, "022", "LANGUAGE=qps LC_ALL=C.UTF-8");
+  EXPECT_EQ(pseudo.err.rfind("tidewell-chart: [", 0), 0u) << pseudo.err;
+  EXPECT_NE(pseudo.err.find("\"--bogus\""), std::string::npos) << pseudo.err;
+  const Result english = run({"--bogus"}, "022", "LANGUAGE=qps LC_ALL=C");
+  EXPECT_EQ(english.err, "tidewell-chart: unknown option \"--bogus\" (see --help)\n");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "chart/twips.h"
 #include "platform/drawing/qt_chart_face.h"
 #include "platform/drawing/qt_surface.h"
+#include "platform/system/ui_text.h"
 
 namespace tw::platform {
 
@@ -29,7 +30,7 @@ std::string drawImage(QIODevice& out, ChartFileType type, const ChartFileSize& s
   surface.setSizeTwips(size.twips.width(), size.twips.height());
   draw(surface);
   QImage image = surface.image();
-  if (image.isNull()) return "nothing was drawn";
+  if (image.isNull()) return _("nothing was drawn");
   // Viewers then show it at the chart's physical size, whatever its pixel ratio.
   const int dpm = static_cast<int>(std::lround(size.dpi * size.pixelRatio / 0.0254));
   image.setDotsPerMeterX(dpm);
@@ -38,7 +39,7 @@ std::string drawImage(QIODevice& out, ChartFileType type, const ChartFileSize& s
   const bool png = type == ChartFileType::Png;
   if (!image.save(&out, png ? "PNG" : "BMP", png ? 80 : -1)) {
     const std::string why = errorOf(out);
-    return why.empty() ? "the image could not be written" : why;
+    return why.empty() ? _("the image could not be written") : why;
   }
   return "";
 }
@@ -57,7 +58,7 @@ std::string drawPdf(QIODevice& out, const ChartFileSize& size,
   surface.setSizeTwips(size.twips.width(), size.twips.height());
   surface.drawOn(&pdf);
   draw(surface);
-  if (!surface.drawOn(nullptr)) return "the page could not be written";  // writes the document
+  if (!surface.drawOn(nullptr)) return _("the page could not be written");  // writes the document
   return errorOf(out);
 }
 
@@ -71,7 +72,7 @@ std::string drawSvg(QIODevice& out, const ChartFileSize& size,
   if (out.write(document.data(), static_cast<qint64>(document.size())) !=
       static_cast<qint64>(document.size())) {
     const std::string why = errorOf(out);
-    return why.empty() ? "the drawing could not be written" : why;
+    return why.empty() ? _("the drawing could not be written") : why;
   }
   return "";
 }
@@ -86,7 +87,7 @@ std::string drawChartFile(QIODevice& out, ChartFileType type, const ChartFileSiz
     case ChartFileType::Png:
     case ChartFileType::Bmp: return drawImage(out, type, size, draw);
   }
-  return "unknown file type";
+  return _("unknown file type");
 }
 
 }  // namespace tw::platform

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cycles/date.h"
 #include "platform/drawing/screen_twips.h"
+#include "platform/system/ui_text.h"
 
 namespace tw::platform {
 
@@ -30,8 +32,10 @@ double chartTextScale() {
     label.setBold(true);
     const QFontMetricsF metrics(label);
     double widest = 0;
-    for (const char* text : {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su", " 28"})
-      widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(text)));
+    // The day labels as the catalogue writes them, and the widest day number.
+    QStringList texts{QStringLiteral(" 28")};
+    for (Date day = 0; day < 7; ++day) texts << qtText(weekdayLabel(day));
+    for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
     // A label starts 30 twips into its column; keep a pixel clear of the next column's tick.
     const double room = pixelsFromTwips(275 - 30 - kTwipsPerPixel, screenDpi());
     if (widest <= room) return 100;

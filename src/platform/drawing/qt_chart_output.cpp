@@ -34,14 +34,16 @@ QtPrintPage::QtPrintPage(QtWindow& window, PrinterSlot& printer)
   w->setAutoFillBackground(true);
 }
 
-bool QtPrintPage::print() { return printChart(chart_, printer_.get()); }
+bool QtPrintPage::print() {
+  Printer* printer = printer_.get();
+  return printer && printChart(chart_, *printer);
+}
 
-bool printChart(const ChartDrawing& chart, QPrinter& printer) {
+bool printChart(const ChartDrawing& chart, Printer& printer) {
   if (!chart.draw) return false;
-  printer.setFullPage(false);  // the painter's origin is the printable area's top left
   QtSurface page(printer.resolution(), 1.0);
   page.setSizeTwips(chart.width, chart.height);
-  page.drawOn(&printer);
+  page.drawOn(&printer.page());
   chart.draw(page);
   return page.drawOn(nullptr);  // ends the page and the print job
 }

@@ -3,13 +3,12 @@
 // the printer and files.
 #include <QIODevice>
 #include <QImage>
-#include <QPrinter>
 #include <QWidget>
 #include <memory>
 #include <string>
 
 #include "commands/print_and_save.h"
-#include "platform/drawing/printer_slot.h"
+#include "platform/drawing/printer.h"
 #include "platform/drawing/qt_surface.h"
 #include "platform/windows/qt_window.h"
 
@@ -52,7 +51,7 @@ class QtPrintPage : public PrintPage {
 // Draws the chart on one page of `printer` at the printer's resolution and the chart area's
 // physical size, at the top left of the printable area. False when the printer could not be
 // started or finished.
-bool printChart(const ChartDrawing& chart, QPrinter& printer);
+bool printChart(const ChartDrawing& chart, Printer& printer);
 
 // The chart drawn afresh into `out` as `type`, in the colours `screen` shows, at its dpi and
 // pixel ratio: a saved file and the clipboard get the same. Empty on success, else why not.

@@ -18,6 +18,7 @@
 
 #include "chart/chart_parts.h"
 #include "interpret/day_values.h"
+#include "platform/system/ui_text.h"
 
 namespace tw::platform {
 
@@ -56,7 +57,9 @@ ChartView::ChartView(QtSurface& surface, QWidget* parent) : QWidget(parent), sur
   static const bool chartRole = (QAccessible::installFactory(chartAccessible), true);
   (void)chartRole;
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setAccessibleName(QStringLiteral("Chart"));
+  setAccessibleName(qtText(C_("main window", "Chart")));
+  // The days run left to right in every language, as calendars and charts do.
+  setLayoutDirection(Qt::LeftToRight);
   surface_.setScreen(true);
   // The drawing is shown once it is whole: after the redraw, or from the event loop after
   // drawing that no watcher hears of.

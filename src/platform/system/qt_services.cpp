@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "catalogue/catalogue.h"
 #include "platform/system/help_file.h"
 #include "platform/windows/qt_controls.h"
 
@@ -67,7 +68,9 @@ void QtProgram::end() {
 }
 
 std::string QtProgram::helpFilePath() const {
-  return findHelpFile(QCoreApplication::applicationDirPath()).toStdString();
+  return findHelpFile(QCoreApplication::applicationDirPath(),
+                      QString::fromStdString(catalogue::language()))
+      .toStdString();
 }
 
 }  // namespace tw::platform

@@ -11,6 +11,7 @@
 
 #include "files/path_walk.h"
 #include "files/whole_file.h"
+#include "platform/system/ui_text.h"
 
 namespace tw::platform {
 
@@ -35,17 +36,27 @@ std::string programKeys(int fd) {
 
 std::string systemError(int error) { return qt_error_string(error).toStdString(); }
 
-// What a thing that is no plain file is, in words.
-std::string kindOf(unsigned type) {
+// Why a thing that is no plain file is left alone, reached through a link or not.
+std::string notAFile(unsigned type, bool link) {
   switch (type) {
-    case S_IFIFO: return "a named pipe";
-    case S_IFDIR: return "a folder";
-    case S_IFSOCK: return "a socket";
+    case S_IFIFO:
+      // TRANSLATORS: why the settings file is left alone: what is there instead of a file.
+      return link ? _("It is a link to a named pipe, not to a file")
+                  : _("It is a named pipe, not a file");
+    case S_IFDIR:
+      return link ? _("It is a link to a folder, not to a file") : _("It is a folder, not a file");
+    case S_IFSOCK:
+      return link ? _("It is a link to a socket, not to a file") : _("It is a socket, not a file");
     case S_IFCHR:
-    case S_IFBLK: return "a device";
-    default: return "not a plain file";
+    case S_IFBLK:
+      return link ? _("It is a link to a device, not to a file") : _("It is a device, not a file");
+    default:
+      return link ? _("It is a link to not a plain file, not to a file")
+                  : _("It is not a plain file, not a file");
   }
 }
+// TRANSLATORS: {1} is the system's reason ("Permission denied").
+const char* couldNotLook() { return _("It could not be looked at: {1}"); }
 }  // namespace
 
 LocalSettingsFile::LocalSettingsFile(QString path, QString judgedFrom)
@@ -62,14 +73,14 @@ SettingsFileText LocalSettingsFile::read() {
   if (::lstat(name.constData(), &st) != 0) {
     if (errno == ENOENT || errno == ENOTDIR) return found;  // a first run
     found.exists = true;
-    found.keepAsItIs = "It could not be looked at: " + systemError(errno);
+    found.keepAsItIs = fillIn(couldNotLook(), systemError(errno));
     return found;
   }
   found.exists = true;
   const files::Walked walked =
       files::walkPath(name.toStdString(), QFile::encodeName(judgedFrom_).toStdString());
   if (!walked.error.empty()) {
-    found.keepAsItIs = "It could not be looked at: " + walked.error;
+    found.keepAsItIs = fillIn(couldNotLook(), walked.error);
     return found;
   }
   // Neither read nor written: what someone else could have put there is not the user's.
@@ -79,12 +90,11 @@ SettingsFileText LocalSettingsFile::read() {
   }
   const bool link = S_ISLNK(st.st_mode);
   if (!walked.exists) {
-    found.keepAsItIs = "It is a link to a file that is not there";
+    found.keepAsItIs = _("It is a link to a file that is not there");
     return found;
   }
   if (walked.type != S_IFREG) {
-    found.keepAsItIs = link ? "It is a link to " + kindOf(walked.type) + ", not to a file"
-                            : "It is " + kindOf(walked.type) + ", not a file";
+    found.keepAsItIs = notAFile(walked.type, link);
     return found;
   }
 
@@ -92,14 +102,16 @@ SettingsFileText LocalSettingsFile::read() {
   const int fd = ::open(walked.target.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
   struct stat opened {};
   if (fd < 0 || ::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
-    found.keepAsItIs = "It could not be read: " + systemError(fd < 0 ? errno : EINVAL);
+    // TRANSLATORS: {1} is the system's reason ("Permission denied").
+    found.keepAsItIs = fillIn(_("It could not be read: {1}"), systemError(fd < 0 ? errno : EINVAL));
     if (fd >= 0) ::close(fd);
     return found;
   }
   if (opened.st_size > kLargestSettingsFile) {
     found.text = programKeys(fd);
-    found.keepAsItIs = "It is larger than any settings file of Tidewell's (" +
-                       std::to_string(opened.st_size / (1024 * 1024)) + " MB)";
+    // TRANSLATORS: {1} is the file's size in megabytes.
+    found.keepAsItIs = fillIn(_("It is larger than any settings file of Tidewell's ({1} MB)"),
+                              std::to_string(opened.st_size / (1024 * 1024)));
     ::close(fd);
     return found;
   }
@@ -110,13 +122,14 @@ SettingsFileText LocalSettingsFile::read() {
     const ssize_t n = ::read(fd, found.text.data() + got, found.text.size() - got);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
-      found.keepAsItIs = "It could not be read whole: " + systemError(errno);
+      // TRANSLATORS: {1} is the system's reason ("Input/output error").
+      found.keepAsItIs = fillIn(_("It could not be read whole: {1}"), systemError(errno));
       break;
     }
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
     if (got > static_cast<std::size_t>(kLargestSettingsFile)) {
-      found.keepAsItIs = "It is larger than any settings file of Tidewell's";
+      found.keepAsItIs = _("It is larger than any settings file of Tidewell's");
       break;
     }
   }

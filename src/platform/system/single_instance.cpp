@@ -2,15 +2,19 @@
 
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
+#include <cstring>
+#include <optional>
 
 #include "platform/system/settings_file.h"
 
@@ -26,12 +30,34 @@ bool isPrivateFolder(const QString& folder) {
 }
 
 // Whether the other end of a local connection runs as this user.
-bool isSameUser(const QLocalSocket& peer) {
+bool isSameUser(int peer) {
   struct ucred cred {};
   socklen_t size = sizeof cred;
-  return ::getsockopt(static_cast<int>(peer.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &cred,
-                      &size) == 0 &&
-         cred.uid == ::geteuid();
+  return ::getsockopt(peer, SOL_SOCKET, SO_PEERCRED, &cred, &size) == 0 && cred.uid == ::geteuid();
+}
+
+// The socket's address; none when the path is too long for one.
+std::optional<sockaddr_un> socketAddress(const QByteArray& path) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path)
+    return std::nullopt;
+  std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+  return address;
+}
+
+// A connection to the socket at `path`, or -1 when nobody listens there. A full queue of
+// waiting connections means a busy program, not a gone one: waits up to `waitMs` for room.
+int connectTo(const QByteArray& path, int waitMs) {
+  const auto address = socketAddress(path);
+  if (!address) return -1;
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return -1;
+  const timeval wait{waitMs / 1000, (waitMs % 1000) * 1000};
+  ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0) return fd;
+  ::close(fd);
+  return -1;
 }
 
 // The same text for the same file however it is reached, whether or not its folder exists yet:
@@ -68,40 +94,69 @@ SingleInstance::SingleInstance(const QString& settingsFile, const QString& folde
   base_ = folder + QStringLiteral("/tidewell-%1").arg(QString::fromLatin1(hash.toHex().left(16)));
 }
 
+SingleInstance::~SingleInstance() {
+  notifier_.reset();
+  if (listener_ >= 0) {
+    ::close(listener_);
+    ::unlink(listening_.constData());
+  }
+  lock_.reset();  // the socket goes first, so a later start never finds it without the lock
+}
+
 bool SingleInstance::claim() {
   if (base_.isEmpty()) return true;
-  const QString socket = base_ + QStringLiteral(".socket");
+  const QByteArray socket = QFile::encodeName(base_ + QStringLiteral(".socket"));
   lock_ = std::make_unique<QLockFile>(base_ + QStringLiteral(".lock"));
   // Held for as long as the program runs, however long: stale only once its process is gone.
   lock_->setStaleLockTime(0);
   if (lock_->tryLock(0)) {
-    QLocalServer::removeServer(socket);  // left by a program that did not end cleanly
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server_, &QLocalServer::newConnection, this, [this] {
-      while (QLocalSocket* peer = server_.nextPendingConnection()) {
-        const bool same = isSameUser(*peer);
-        peer->deleteLater();
-        if (same) emit anotherStarted();
-      }
-    });
-    server_.listen(socket);  // if it fails this program still runs; later starts run too
+    listen(socket);  // if it fails this program still runs; later starts run too
     return true;
   }
   if (lock_->error() != QLockFile::LockFailedError) return true;
 
   // The running program listens right after it takes the lock; allow for a busy machine.
   for (const QDeadlineTimer deadline(800); !deadline.hasExpired(); QThread::msleep(50)) {
-    QLocalSocket peer;
-    peer.connectToServer(socket);
-    if (!peer.waitForConnected(200)) continue;
-    if (!isSameUser(peer)) return true;
-    peer.write("front\n");
-    peer.waitForBytesWritten(200);
-    peer.disconnectFromServer();
-    return false;
+    const int peer = connectTo(socket, 200);
+    if (peer < 0) continue;
+    const bool same = isSameUser(peer);
+    // Whether or not the running one has read it before it hangs up: no signal if it has not.
+    if (same) ::send(peer, "front\n", 6, MSG_NOSIGNAL);
+    ::close(peer);
+    return !same;
   }
   // Locked, yet nobody answers: not a program of ours. Better to run than not to start at all.
   return true;
+}
+
+void SingleInstance::listen(const QByteArray& socket) {
+  const auto address = socketAddress(socket);
+  if (!address) return;
+  ::unlink(socket.constData());  // left by a program that did not end cleanly
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (fd < 0) return;
+  if (::bind(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0) {
+    ::close(fd);
+    return;
+  }
+  // Only this user may connect, though the folder already keeps everybody else out.
+  if (::chmod(socket.constData(), S_IRUSR | S_IWUSR) != 0 || ::listen(fd, 16) != 0) {
+    ::close(fd);
+    ::unlink(socket.constData());
+    return;
+  }
+  listener_ = fd;
+  listening_ = socket;
+  notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+  connect(notifier_.get(), &QSocketNotifier::activated, this, &SingleInstance::acceptAll);
+}
+
+void SingleInstance::acceptAll() {
+  for (int peer; (peer = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+    const bool same = isSameUser(peer);
+    ::close(peer);
+    if (same) emit anotherStarted();
+  }
 }
 
 }  // namespace tw::platform

@@ -2,11 +2,12 @@
 // One running program per settings file, so that a second start raises the first: a lock and a
 // local socket in a folder only this user can write. A second start asks the running one to
 // come to the front, and ends.
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <memory>
+
+class QSocketNotifier;
 
 namespace tw::platform {
 
@@ -20,6 +21,7 @@ class SingleInstance : public QObject {
   // The lock and the socket live in `folder`.
   explicit SingleInstance(const QString& settingsFile,
                           const QString& folder = privateRuntimeFolder());
+  ~SingleInstance() override;
 
   // True when no other program of this user runs on the settings file, or none that answers,
   // or no lock can be had at all: better to run than not to start, and the settings are saved
@@ -32,9 +34,16 @@ class SingleInstance : public QObject {
   anotherStarted();  // a later start on the same file, by the same user, wants this one in front
 
  private:
+  void listen(const QByteArray& socket);
+  void acceptAll();
+
   QString base_;  // of the lock file and the socket, named after the settings file; empty: none
   std::unique_ptr<QLockFile> lock_;
-  QLocalServer server_;
+  // A plain local socket, not Qt's: its network library would load Kerberos and proxy support
+  // at every start for this alone.
+  int listener_ = -1;
+  QByteArray listening_;  // the socket's file, removed again at the end
+  std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 }  // namespace tw::platform

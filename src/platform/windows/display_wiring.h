@@ -17,7 +17,7 @@ class DisplayWiring {
   DisplayWiring(QtMainWindow& window, MainWindow& main, QtWindow& printPageWindow);
 
   QtDialogs& dialogs() { return dialogs_; }
-  QPrinter& printer() { return printer_.get(); }
+  Printer* printer() { return printer_.get(); }
   QtPrintPage& printPage() { return page_; }
   DisplaySettings& settings() { return settings_; }
   PrintAndSave& printAndSave() { return printAndSave_; }

@@ -15,6 +15,7 @@
 
 #include "commands/help_index.h"
 #include "platform/drawing/icons.h"
+#include "platform/system/ui_text.h"
 
 namespace tw::platform {
 
@@ -42,27 +43,27 @@ QString paletteStyleSheet(const QPalette& p) {
 }
 
 QString notFoundPage(const QString& file) {
-  return QStringLiteral(
-             "<h2>Help file not found</h2>"
-             "<p>The help viewer could not open the file</p><p><code>%1</code></p>"
-             "<p>It is installed with Tidewell, beside the program or in its "
-             "<code>share/tidewell</code> folder. Installing Tidewell again brings it "
-             "back.</p>")
-      .arg(file.toHtmlEscaped());
+  // TRANSLATORS: the help window's page when its file is missing: HTML; {1} is the file's path.
+  return qtText(fillIn(_("<h2>Help file not found</h2>"
+                         "<p>The help viewer could not open the file</p><p><code>{1}</code></p>"
+                         "<p>It is installed with Tidewell, beside the program or in its "
+                         "<code>share/tidewell</code> folder. Installing Tidewell again brings it "
+                         "back.</p>"),
+                       file.toHtmlEscaped().toStdString()));
 }
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setWindowTitle(QStringLiteral("Tidewell Help"));
+  setWindowTitle(qtText(_("Tidewell Help")));
   setWindowIcon(programIcon());
   // The viewer runs beside the program; it must not keep the program alive on its own.
   setAttribute(Qt::WA_QuitOnClose, false);
   resize(640, 560);
 
-  auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
-  auto* index = new QPushButton(QStringLiteral("&Index"), this);
-  back_ = new QPushButton(QStringLiteral("&Back"), this);
-  forward_ = new QPushButton(QStringLiteral("&Forward"), this);
+  auto* contents = new QPushButton(qtText(C_("help window", "&Contents")), this);
+  auto* index = new QPushButton(qtText(C_("help window", "&Index")), this);
+  back_ = new QPushButton(qtText(C_("help window", "&Back")), this);
+  forward_ = new QPushButton(qtText(C_("help window", "&Forward")), this);
   auto* buttons = new QHBoxLayout;
   for (auto* b : {contents, index, back_, forward_}) {
     b->setAutoDefault(false);
@@ -75,13 +76,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   browser_->document()->setDefaultStyleSheet(paletteStyleSheet(palette()));
 
   finder_ = new QWidget(this);
-  auto* prompt = new QLabel(QStringLiteral("&Type a word from the topic you are looking for:"));
+  auto* prompt =
+      new QLabel(qtText(C_("help window", "&Type a word from the topic you are looking for:")));
   filter_ = new QLineEdit;
   filter_->setClearButtonEnabled(true);
   prompt->setBuddy(filter_);
-  auto* listLabel = new QLabel(QStringLiteral("Choose a topic, then click Display:"));
+  auto* listLabel = new QLabel(qtText(C_("help window", "Choose a topic, then click Display:")));
   list_ = new QListWidget;
-  display_ = new QPushButton(QStringLiteral("&Display"));
+  display_ = new QPushButton(qtText(C_("help window", "&Display")));
   auto* finderLayout = new QVBoxLayout(finder_);
   finderLayout->addWidget(prompt);
   finderLayout->addWidget(filter_);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "platform/drawing/icons.h"
+#include "platform/system/ui_text.h"
 
 namespace tw::platform {
 
@@ -55,8 +56,8 @@ AboutWidgets::AboutWidgets(QWidget* parent)
       notice(new QLabel(dialog.get())),
       contact(new QLabel(dialog.get())),
       separator(new QFrame(dialog.get())),
-      okButton(new QPushButton(QStringLiteral("OK"), dialog.get())),
-      systemInfoButton(new QPushButton(QStringLiteral("&System Info..."), dialog.get())),
+      okButton(new QPushButton(qtText(C_("About box", "OK")), dialog.get())),
+      systemInfoButton(new QPushButton(qtText(C_("About box", "&System Info...")), dialog.get())),
       window(dialog.get(), kDialogFrame),
       titleLabel(title),
       noticeLabel(notice),
@@ -65,7 +66,7 @@ AboutWidgets::AboutWidgets(QWidget* parent)
   // A fixed box: a title and a close button, nothing to resize or minimise.
   dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  dialog->setWindowTitle(QString::fromLatin1(AboutBox::kCaption));
+  dialog->setWindowTitle(qtText(_(AboutBox::kCaption)));
   dialog->setWindowIcon(programIcon());
   QFont big = title->font();
   big.setPointSizeF(big.pointSizeF() * 1.4);

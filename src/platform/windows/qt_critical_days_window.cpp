@@ -9,6 +9,7 @@
 #include "files/whole_file.h"
 #include "platform/drawing/program_font.h"
 #include "platform/system/qt_utc_clock.h"
+#include "platform/system/ui_text.h"
 
 namespace tw::platform {
 
@@ -27,21 +28,23 @@ QtCriticalDaysWindow::QtCriticalDaysWindow(QtDialogWindow* dialog, MainWindow& m
       adapter_(dialog, kDialogFrame),
       dialogs_(dialog, printer_),
       messages_(dialog) {
-  dialog->setWindowTitle(QString::fromUtf8(kCriticalDaysTitle));
+  dialog->setWindowTitle(qtText(_(kCriticalDaysTitle)));
   dialog->setModal(false);
   dialog->setFont(programFont(8));
 
-  auto* spanLabel = new QLabel(QStringLiteral("&Span:"), dialog);
+  auto* spanLabel = new QLabel(qtText(C_("Critical days window", "&Span:")), dialog);
   span_ = new QComboBox(dialog);
   span_->setObjectName(QStringLiteral("spanChooser"));
-  span_->addItems(
-      {QStringLiteral("30 days"), QStringLiteral("3 months"), QStringLiteral("12 months")});
+  // TRANSLATORS: how far ahead the Critical days window looks.
+  span_->addItems({qtText(C_("critical days span", "30 days")),
+                   qtText(C_("critical days span", "3 months")),
+                   qtText(C_("critical days span", "12 months"))});
   spanLabel->setBuddy(span_);
-  span_->setAccessibleName(QStringLiteral("Span"));
+  span_->setAccessibleName(qtText(C_("Critical days window", "Span")));
 
   list_ = new QTreeWidget(dialog);
   list_->setObjectName(QStringLiteral("criticalDaysList"));
-  list_->setAccessibleName(QString::fromUtf8(kCriticalDaysTitle));
+  list_->setAccessibleName(qtText(_(kCriticalDaysTitle)));
   list_->setRootIsDecorated(false);
   list_->setAllColumnsShowFocus(true);
   list_->setUniformRowHeights(true);
@@ -52,11 +55,12 @@ QtCriticalDaysWindow::QtCriticalDaysWindow(QtDialogWindow* dialog, MainWindow& m
   note_->setObjectName(QStringLiteral("criticalDaysNote"));
   note_->setWordWrap(true);
 
-  reminder_ = new QCheckBox(QStringLiteral("&Remind me the day before"), dialog);
+  reminder_ =
+      new QCheckBox(qtText(C_("Critical days window", "&Remind me the day before")), dialog);
   reminder_->setObjectName(QStringLiteral("reminderBox"));
-  add_ = new QPushButton(QStringLiteral("&Add to calendar..."), dialog);
+  add_ = new QPushButton(qtText(C_("Critical days window", "&Add to calendar...")), dialog);
   add_->setObjectName(QStringLiteral("addToCalendarButton"));
-  auto* close = new QPushButton(QStringLiteral("&Close"), dialog);
+  auto* close = new QPushButton(qtText(C_("Critical days window", "&Close")), dialog);
   close->setObjectName(QStringLiteral("closeButton"));
   // Return on a row makes it the chart date; no button may take Return from the list.
   add_->setAutoDefault(false);
@@ -110,8 +114,10 @@ void QtCriticalDaysWindow::showWindow() {
 void QtCriticalDaysWindow::showRows(const std::vector<CriticalRow>& rows, bool withWhose) {
   const QSignalBlocker block(list_);
   list_->clear();
-  QStringList header{QStringLiteral("Date"), QStringLiteral("Critical")};
-  if (withWhose) header << QStringLiteral("Whose");
+  // TRANSLATORS: the Critical days list's column headings.
+  QStringList header{qtText(C_("Critical days window", "Date")),
+                     qtText(C_("Critical days window", "Critical"))};
+  if (withWhose) header << qtText(C_("Critical days window", "Whose"));
   list_->setColumnCount(static_cast<int>(header.size()));
   list_->setHeaderLabels(header);
   QList<QTreeWidgetItem*> items;

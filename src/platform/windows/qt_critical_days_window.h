@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "commands/critical_days_window.h"
-#include "platform/drawing/printer_slot.h"
+#include "platform/drawing/printer.h"
 #include "platform/system/desktop_calendar.h"
 #include "platform/system/qt_services.h"
 #include "platform/windows/qt_dialogs.h"

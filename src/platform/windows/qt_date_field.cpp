@@ -14,6 +14,7 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "platform/system/ui_text.h"
 #include "platform/windows/date_note.h"
 #include "platform/windows/qt_controls.h"
 
@@ -67,8 +68,9 @@ QtDateField::QtDateField(QWidget* parent, const QLocale& locale)
   button_->setAutoRaise(true);
   button_->setFocusPolicy(Qt::NoFocus);
   button_->setCursor(Qt::ArrowCursor);
-  button_->setAccessibleName(QStringLiteral("Calendar"));
-  button_->setToolTip(QStringLiteral("Calendar (Alt+Down)"));
+  button_->setAccessibleName(qtText(C_("date field", "Calendar")));
+  // TRANSLATORS: the date field's calendar button; "Alt+Down" is the key that opens it.
+  button_->setToolTip(qtText(C_("date field", "Calendar (Alt+Down)")));
   setTextMargins(0, 0, kButtonWidth, 0);
   connect(button_, &QToolButton::clicked, this, &QtDateField::showCalendar);
   connect(this, &QLineEdit::textEdited, this, &QtDateField::typed);
@@ -93,7 +95,7 @@ void QtDateField::showEntry(int cursor) {
   // A screen reader hears what the zigzag line and the note show.
   const QString refused = refusal();
   const QString description = !refused.isEmpty()     ? refused
-                              : entry_.showsNoDate() ? QStringLiteral("not a date")
+                              : entry_.showsNoDate() ? qtText(C_("date field", "not a date"))
                                                      : QString();
   if (description != accessibleDescription()) {
     setAccessibleDescription(description);

@@ -5,17 +5,19 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrintDialog>
 
 #include "platform/drawing/qt_surface.h"
+#include "platform/system/ui_text.h"
 
 namespace tw::platform {
 
 QStringList nameFilters(const std::vector<FileFilter>& filters) {
   QStringList out;
   for (const FileFilter& f : filters)
-    out << QStringLiteral("%1 (%2)").arg(QString::fromStdString(f.label),
-                                         QString::fromStdString(f.pattern).replace(';', ' '));
+    // TRANSLATORS: a type in the save dialog's list: {1} its name ("PNG images"), {2} the
+    // names it takes ("*.png").
+    out << qtText(fillIn(C_("file dialog", "{1} ({2})"), f.label,
+                         QString::fromStdString(f.pattern).replace(';', ' ').toStdString()));
   return out;
 }
 
@@ -31,10 +33,12 @@ class SaveDialog : public QFileDialog {
     if (folderMustExist_ && !chosen.isEmpty()) {
       const QFileInfo file(chosen.first());
       if (!file.isDir() && !file.absoluteDir().exists()) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("%1\nThis folder does not exist.\nCheck the folder's "
-                                            "name and try again.")
-                                 .arg(QDir::toNativeSeparators(file.absolutePath())));
+        QMessageBox::warning(
+            this, windowTitle(),
+            // TRANSLATORS: {1} is the folder's path.
+            qtText(fillIn(_("{1}\nThis folder does not exist.\nCheck the folder's name and try "
+                            "again."),
+                          QDir::toNativeSeparators(file.absolutePath()).toStdString())));
         return;
       }
     }
@@ -57,13 +61,8 @@ std::optional<Colour> QtDialogs::chooseColour(Colour current) {
 }
 
 bool QtDialogs::choosePrinter(const PrintDialogOptions& options) {
-  QPrintDialog dialog(&printer_.get(), parent_);
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, options.pageRange);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  // The "print to PDF" printer is a printer like any other here and stays on offer.
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-  return runner(dialog) == QDialog::Accepted;
+  Printer* printer = printer_.get();
+  return printer && printer->choose(parent_, options.pageRange, runner);
 }
 
 std::optional<ChosenFile> QtDialogs::chooseSaveFile(const SaveFileOptions& options) {

@@ -3,12 +3,11 @@
 // is shown and run by `runner`, which tests replace to play the user.
 #include <QDialog>
 #include <QPointer>
-#include <QPrinter>
 #include <QString>
 #include <functional>
 
 #include "commands/dialogs.h"
-#include "platform/drawing/printer_slot.h"
+#include "platform/drawing/printer.h"
 
 namespace tw::platform {
 

@@ -1,11 +1,13 @@
 #include "platform/windows/qt_main_window.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include <QCloseEvent>
 #include <QMenuBar>
 
 #include "platform/drawing/icons.h"
+#include "platform/system/ui_text.h"
 
 namespace tw::platform {
 
@@ -61,19 +63,21 @@ void QtMainWindow::buildControls() {
   chartMenu_ = new QMenu(chartView_);
   chartMenu_->setObjectName(QStringLiteral("chartMenu"));
   fillChartMenu(chartMenu_, actions_);
-  birthdayButton_ = new QPushButton(QStringLiteral("Birthday"), client_);
+  birthdayButton_ = new QPushButton(qtText(C_("main window", "Birthday")), client_);
   birthdayButton_->setObjectName(QStringLiteral("birthdayButton"));
-  birthday2Button_ = new QPushButton(QStringLiteral("Birthday 2"), client_);
+  birthday2Button_ = new QPushButton(qtText(C_("main window", "Birthday 2")), client_);
   birthday2Button_->setObjectName(QStringLiteral("birthday2Button"));
-  chartDateLabel_ = new QLabel(QStringLiteral("Chart date"), client_);
+  chartDateLabel_ = new QLabel(qtText(C_("main window", "Chart date")), client_);
   chartDateLabel_->setObjectName(QStringLiteral("chartDateLabel"));
   QtDateField** edits[] = {&birthdayEdit_, &birthday2Edit_, &chartDateEdit_};
   const char* names[] = {"birthdayPicker", "birthday2Picker", "chartDatePicker"};
-  const char* captions[] = {"Birthday", "Birthday 2", "Chart date"};
+  // TRANSLATORS: the names a screen reader gives the three date fields under their buttons.
+  const char* captions[] = {C_("main window", "Birthday"), C_("main window", "Birthday 2"),
+                            C_("main window", "Chart date")};
   for (int i = 0; i < 3; ++i) {
     auto* edit = new QtDateField(client_);
     edit->setObjectName(QString::fromLatin1(names[i]));
-    edit->setAccessibleName(QString::fromLatin1(captions[i]));
+    edit->setAccessibleName(qtText(captions[i]));
     *edits[i] = edit;
   }
 
@@ -162,6 +166,7 @@ void QtMainWindow::layoutPass() {
 
 void QtMainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  if (std::exchange(laidOutBeforeShowing_, QSize()) == event->size()) return;
   layoutPass();
 }
 

@@ -36,6 +36,9 @@ class QtMainWindow : public QMainWindow {
   // Gives the menus and toolbar what their commands run on, and connects the other widgets to
   // their MainWindow handlers; `program` tells when shut-down already ran.
   void attach(const MenuTargets& targets, const QtProgram& program);
+  // Laid out and drawn for the present size, not yet shown: the resize that comes as the window
+  // shows at that same size draws nothing again.
+  void laidOutBeforeShowing() { laidOutBeforeShowing_ = size(); }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -71,6 +74,7 @@ class QtMainWindow : public QMainWindow {
 
   MainWindow* main_ = nullptr;
   const QtProgram* program_ = nullptr;
+  QSize laidOutBeforeShowing_;
 };
 
 }  // namespace tw::platform

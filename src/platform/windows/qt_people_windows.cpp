@@ -8,6 +8,7 @@
 
 #include "platform/drawing/qt_surface.h"
 #include "platform/drawing/screen_twips.h"
+#include "platform/system/ui_text.h"
 #include "settings/text_forms.h"
 
 namespace tw::platform {
@@ -42,7 +43,7 @@ void setClientSize(QWidget* w, double widthTwips, double heightTwips) {
 }
 
 QLabel* label(const char* text, QWidget* parent, double l, double t, double w, double h) {
-  auto* lbl = new QLabel(QString::fromLatin1(text), parent);
+  auto* lbl = new QLabel(qtText(text), parent);
   WidgetControl(lbl).place(l, t, w, h);
   // A caption is never cut: the label grows to its text if the face is wider than designed.
   lbl->setMinimumWidth(lbl->sizeHint().width());
@@ -59,7 +60,7 @@ enum Button { New, Edit, Delete, Close, Draw, kButtons };
 struct ButtonDesign {
   Button button;
   const char* name;
-  const char* caption;
+  Message caption;
   double left, top, width, height;
   void (PeopleList::*handler)();
 };
@@ -67,11 +68,17 @@ struct ButtonDesign {
 // In the order the keyboard visits them after the list. Each caption marks a letter of its own
 // for Alt, so that Alt+N opens New... instead of typing into the list.
 const ButtonDesign kListButtons[] = {
-    {Draw, "drawButton", "D&raw chart", 3360, 120, 1095, 375, &PeopleList::drawSelectedPerson},
-    {Close, "closeButton", "&Close", 3360, 600, 1095, 375, &PeopleList::close},
-    {New, "newButton", "&New...", 120, 3000, 975, 375, &PeopleList::addPerson},
-    {Edit, "editButton", "&Edit...", 1200, 3000, 975, 375, &PeopleList::editSelectedPerson},
-    {Delete, "deleteButton", "&Delete", 2280, 3000, 975, 375, &PeopleList::deleteSelectedPerson},
+    // TRANSLATORS: the People window's buttons; their access keys must differ.
+    {Draw, "drawButton", NC_("People window", "D&raw chart"), 3360, 120, 1095, 375,
+     &PeopleList::drawSelectedPerson},
+    {Close, "closeButton", NC_("People window", "&Close"), 3360, 600, 1095, 375,
+     &PeopleList::close},
+    {New, "newButton", NC_("People window", "&New..."), 120, 3000, 975, 375,
+     &PeopleList::addPerson},
+    {Edit, "editButton", NC_("People window", "&Edit..."), 1200, 3000, 975, 375,
+     &PeopleList::editSelectedPerson},
+    {Delete, "deleteButton", NC_("People window", "&Delete"), 2280, 3000, 975, 375,
+     &PeopleList::deleteSelectedPerson},
 };
 
 // The first run's part of the entry window: a line on what it is for above the fields, in a
@@ -147,19 +154,19 @@ void QtPeopleWindows::setDesignedSizes(QWidget* listWindow, QWidget* entryWindow
 
 void QtPeopleWindows::buildList() {
   QWidget* w = listWindow_;
-  w->setWindowTitle(QStringLiteral("People"));
+  w->setWindowTitle(qtText(C_("People window", "People")));
   setDialogFrame(w);
   w->setFont(programFont(8));
 
   list_ = new PeopleListBox(w);
   list_->setObjectName(QStringLiteral("list"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setAccessibleName(QStringLiteral("People"));
+  list_->setAccessibleName(qtText(C_("People window", "People")));
   listBox_ = std::make_unique<QtListBox>(list_);
   listBox_->place(120, 120, 3135, 2790);
 
   for (const auto& b : kListButtons) {
-    auto* button = new QPushButton(QString::fromLatin1(b.caption), w);
+    auto* button = new QPushButton(qtText(_(b.caption)), w);
     button->setObjectName(QString::fromLatin1(b.name));
     // Return presses the button that has the focus, else "Draw chart".
     button->setAutoDefault(true);
@@ -172,29 +179,29 @@ void QtPeopleWindows::buildList() {
 
 void QtPeopleWindows::buildEntry() {
   QWidget* w = entryWindow_;
-  w->setWindowTitle(QStringLiteral("Entry"));
+  w->setWindowTitle(qtText(C_("Entry window", "Entry")));
   setDialogFrame(w);
   w->setFont(programFont(8));
 
-  QLabel* nameLabel = label("Name", w, 120, 180, 615, 255);
+  QLabel* nameLabel = label(C_("Entry window", "Name"), w, 120, 180, 615, 255);
   name_ = new QLineEdit(w);
   name_->setObjectName(QStringLiteral("nameBox"));
   name_->setMaxLength(static_cast<int>(kLongestName));
-  name_->setAccessibleName(QStringLiteral("Name"));
+  name_->setAccessibleName(qtText(C_("Entry window", "Name")));
   nameLabel->setBuddy(name_);
   nameBox_ = std::make_unique<QtTextBox>(name_);
   nameBox_->place(960, 120, 2295, 375);
 
-  QLabel* dateLabel = label("Birthday", w, 120, 660, 615, 255);
+  QLabel* dateLabel = label(C_("Entry window", "Birthday"), w, 120, 660, 615, 255);
   date_ = new QtDateField(w);
   date_->setObjectName(QStringLiteral("birthdayPicker"));
-  date_->setAccessibleName(QStringLiteral("Birthday"));
+  date_->setAccessibleName(qtText(C_("Entry window", "Birthday")));
   dateLabel->setBuddy(date_);
   birthdayPicker_ = std::make_unique<QtDatePicker>(date_);
   birthdayPicker_->place(960, 600, 1215, 375);
   date_->fitFont(9.75);
 
-  ok_ = new QPushButton(QStringLiteral("OK"), w);
+  ok_ = new QPushButton(qtText(C_("Entry window", "OK")), w);
   ok_->setObjectName(QStringLiteral("okButton"));
   ok_->setAutoDefault(true);
   ok_->setDefault(true);
@@ -202,14 +209,14 @@ void QtPeopleWindows::buildEntry() {
   okControl_->place(1088, 1080, 1215, 375);
 
   // Cancel leaves the list as it was, as Escape and the close box do.
-  cancel_ = new QPushButton(QStringLiteral("Cancel"), w);
+  cancel_ = new QPushButton(qtText(C_("Entry window", "Cancel")), w);
   cancel_->setObjectName(QStringLiteral("cancelButton"));
   cancel_->setAutoDefault(true);
   WidgetControl(cancel_).place(2400, 1080, kCancelWidth, 375);
 
   // Shown on the first run only.
-  auto* prompt =
-      new QLabel(QStringLiteral("Your name and birthday, to draw your biorhythm chart:"), w);
+  auto* prompt = new QLabel(
+      qtText(C_("Entry window", "Your name and birthday, to draw your biorhythm chart:")), w);
   prompt->setObjectName(QStringLiteral("welcomeLine"));
   WidgetControl(prompt).place(120, 120, 4350, 255);
   prompt->setMinimumWidth(prompt->sizeHint().width());

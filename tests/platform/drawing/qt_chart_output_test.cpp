@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -70,8 +71,9 @@ TEST_F(QtPrintSave, PrintsOnePdfPageAtThePrintableAreasCorner) {
   display.dialogs().runner = [&](QDialog& d) {
     EXPECT_FALSE(dynamic_cast<QPrintDialog&>(d).testOption(QAbstractPrintDialog::PrintPageRange))
         << "the print dialog offers a page range";
-    display.printer().setOutputFormat(QPrinter::PdfFormat);  // choosing "Print to File (PDF)"
-    display.printer().setOutputFileName(pdf);
+    QPrinter& printer = display.printer()->qtPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);  // choosing "Print to File (PDF)"
+    printer.setOutputFileName(pdf);
     return int(QDialog::Accepted);
   };
   root->view().windowAdapter().setWidth(9000);
@@ -101,7 +103,8 @@ TEST_F(QtPrintSave, PrintsOnePdfPageAtThePrintableAreasCorner) {
   poppler("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, path("page")});
   // The ink on the page is the chart's ink, placed at the printable area's corner.
   const QImage page = QImage(path("page.png")).convertToFormat(QImage::Format_RGB32);
-  const QPointF origin = display.printer().pageLayout().paintRectPoints().topLeft() * 96 / 72.0;
+  const QPointF origin =
+      display.printer()->qtPrinter().pageLayout().paintRectPoints().topLeft() * 96 / 72.0;
   const QRect chartInk = inkBounds(chart), pageInk = inkBounds(page);
   ASSERT_FALSE(chartInk.isEmpty()) << "no pixel of the chart's ink";
   EXPECT_NEAR(pageInk.left(), origin.x() + chartInk.left(), 2);
