@@ -78,6 +78,10 @@ for s in "${sizes[@]}"; do expected+=("share/icons/hicolor/${s}x$s/apps/$id.png"
 for lang in $(grep -v '^#' "$(dirname "$0")/../po/LINGUAS"); do
   expected+=("share/locale/$lang/LC_MESSAGES/tidewell.mo")
 done
+# The help in every language it is translated into, where the program looks for it.
+for f in "$(dirname "$0")"/../data/help/*/Tidewell.html; do
+  [ -e "$f" ] && expected+=("share/tidewell/$(basename "$(dirname "$f")")/Tidewell.html")
+done
 # Compressed where the build had gzip.
 for page in tidewell tidewell-chart; do
   f=share/man/man1/$page.1

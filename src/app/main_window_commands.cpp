@@ -34,7 +34,7 @@ void MainWindow::copyChart() {
 
 void MainWindow::interpret() {
   if (auto prompt = interpretation(state_, services_.locale))
-    services_.messages.show(*prompt, kInterpretationTitle);
+    services_.messages.show(*prompt, _(kInterpretationTitle));
 }
 
 void MainWindow::print() {

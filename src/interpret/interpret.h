@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "cycles/cycles.h"
 #include "cycles/date.h"
 #include "cycles/locale.h"
@@ -13,7 +14,7 @@
 
 namespace tw {
 
-inline constexpr const char* kInterpretationTitle = "Interpretation";
+inline constexpr const char* kInterpretationTitle = N_("Interpretation");
 
 // Row 1..15 of the reading list for the three phases; critical rows come first.
 int readingRow(int physical, int emotional, int intellectual);

@@ -7,18 +7,12 @@
 namespace tw {
 namespace {
 
-// What the field holds after a run of edits: its date, its text, whether any step took a new
-// date, the refusal and whether the date is still being typed.
-struct Seen {
-  std::string date, text;
-  int taken;
-  bool refused, typing;
-  bool operator==(const Seen&) const = default;
-  friend std::ostream& operator<<(std::ostream& o, const Seen& s) {
-    return o << "{" << s.date << ", \"" << s.text << "\", taken " << s.taken << ", refused "
-             << s.refused << ", typing " << s.typing << "}";
-  }
-};
+// What the field holds after a run of edits: its date, its text, how many steps took a new
+// date, and whether it refuses the text or is still being typed.
+std::string seen(const DateEntry& e, int taken) {
+  return showDate(e.value(), e.form()) + " '" + e.text() + "' " + std::to_string(taken) +
+         (e.refusal().empty() ? "" : " refused") + (e.isBeingTyped() ? " typing" : "");
+}
 
 using Step = std::function<bool(DateEntry&)>;
 Step edit(std::string text) {
@@ -34,55 +28,32 @@ TEST(DateEntry, TypedTextBecomesTheDateWhenItCounts) {
   const auto up = [](std::size_t cursor) {
     return [cursor](DateEntry& e) { return e.step(cursor, 1); };
   };
+  const auto pick = [](Date d) { return [d](DateEntry& e) { return e.pick(d); }; };
+  const auto clear = [](DateEntry& e) { return e.clearText(), false; };
   const struct {
     const char* name;
     std::vector<Step> steps;
-    Seen want;
+    std::string want;
   } rows[] = {
-      {"a whole date typed is taken at once",
-       {edit("24/12/1990")},
-       {"24/12/1990", "24/12/1990", 1, false, true}},
-      {"a year still being typed waits",
-       {edit("24/12/199")},
-       {"31/01/1990", "24/12/199", 0, false, false}},
-      {"a three-digit year is refused on leaving",
-       {edit("24/12/199"), commit},
-       {"31/01/1990", "24/12/199", 0, true, false}},
-      {"a two-digit year is taken on leaving",
-       {edit("24/12/90"), commit},
-       {"24/12/1990", "24/12/1990", 1, false, false}},
-      {"no such day keeps the last date and says why",
-       {edit("31/02/1990"), commit},
-       {"31/01/1990", "31/02/1990", 0, true, false}},
-      {"typing over a refusal clears it",
-       {edit("31/02/1990"), commit, edit("3")},
-       {"31/01/1990", "3", 0, false, false}},
-      {"the same date again is no change",
-       {edit("31/01/1990"), commit},
-       {"31/01/1990", "31/01/1990", 0, false, false}},
-      {"Up on the day", {up(0)}, {"01/02/1990", "01/02/1990", 1, false, false}},
-      {"Up on the month", {up(3)}, {"28/02/1990", "28/02/1990", 1, false, false}},
-      {"Up on the year", {up(8)}, {"31/01/1991", "31/01/1991", 1, false, false}},
-      {"Up after a half-typed date steps from what was typed",
-       {at("24/12/1990", 0), up(0)},
-       {"25/12/1990", "25/12/1990", 2, false, false}},
-      {"a day picked in the calendar",
-       {[](DateEntry& e) { return e.pick(fromYmd(2000, 2, 29)); }},
-       {"29/02/2000", "29/02/2000", 1, false, false}},
-      {"cleared text keeps the date",
-       {[](DateEntry& e) {
-         e.clearText();
-         return false;
-       }},
-       {"31/01/1990", "", 0, false, false}},
+      {"a whole date is taken at once", {edit("24/12/1990")}, "24/12/1990 '24/12/1990' 1 typing"},
+      {"a year still being typed waits", {edit("24/12/199")}, "31/01/1990 '24/12/199' 0"},
+      {"a 3-digit year, left", {edit("24/12/199"), commit}, "31/01/1990 '24/12/199' 0 refused"},
+      {"a 2-digit year taken on leaving", {edit("24/12/90"), commit}, "24/12/1990 '24/12/1990' 1"},
+      {"no such day: refused", {edit("31/02/1990"), commit}, "31/01/1990 '31/02/1990' 0 refused"},
+      {"typing clears a refusal", {edit("31/02/1990"), commit, edit("3")}, "31/01/1990 '3' 0"},
+      {"the same date is no change", {edit("31/01/1990"), commit}, "31/01/1990 '31/01/1990' 0"},
+      {"Up on the day", {up(0)}, "01/02/1990 '01/02/1990' 1"},
+      {"Up on the month", {up(3)}, "28/02/1990 '28/02/1990' 1"},
+      {"Up on the year", {up(8)}, "31/01/1991 '31/01/1991' 1"},
+      {"Up from a half-typed date", {at("24/12/1990", 0), up(0)}, "25/12/1990 '25/12/1990' 2"},
+      {"a day picked in the calendar", {pick(fromYmd(2000, 2, 29))}, "29/02/2000 '29/02/2000' 1"},
+      {"cleared text keeps the date", {clear}, "31/01/1990 '' 0"},
   };
   for (const auto& r : rows) {
     DateEntry entry(DateForm{}, start);
     int taken = 0;
     for (const Step& s : r.steps) taken += s(entry) ? 1 : 0;
-    const Seen seen{showDate(entry.value(), entry.form()), entry.text(), taken,
-                    !entry.refusal().empty(), entry.isBeingTyped()};
-    EXPECT_EQ(seen, r.want) << r.name;
+    EXPECT_EQ(seen(entry, taken), r.want) << r.name;
   }
 }
 

@@ -43,6 +43,7 @@ TEST(DayCursor, KeysMoveAndChooseAmongTheDaysShown) {
     c.chartHidden();
     return Answer::Stayed;
   };
+  const Step right = key(Key::Right);
   const struct {
     const char* name;
     std::vector<Step> steps;
@@ -54,32 +55,17 @@ TEST(DayCursor, KeysMoveAndChooseAmongTheDaysShown) {
       {"Left stops at the first column", times(11, key(Key::Left)) + times(1, key(Key::Left)),
        Answer::Stayed, -11},
       {"Right stops at the last column", times(11, key(Key::Right)), Answer::Stayed, 10},
-      {"Home goes back to the chart date",
-       {key(Key::Right), key(Key::Right), key(Key::Home)},
-       Answer::Moved,
-       0},
+      {"Home goes back to the chart date", {right, right, key(Key::Home)}, Answer::Moved, 0},
       {"a held modifier leaves the key to others", {key(Key::Right, false)}, Answer::NotMine, 0},
       {"Return chooses the cursor's day", {key(Key::Left), key(Key::Return)}, Answer::Chosen, -1},
       {"Space chooses it too", {key(Key::Right), key(Key::Space)}, Answer::Chosen, 1},
       {"Up is not the cursor's", {key(Key::Up)}, Answer::NotMine, 0},
-      {"a redraw of the same date keeps the day",
-       {key(Key::Right), draw(kChart)},
-       Answer::Stayed,
-       1},
-      {"a new chart date takes the cursor along",
-       {key(Key::Right), draw(kChart + 5)},
-       Answer::Stayed,
-       5},
-      {"a day no longer shown gives way to the chart date",
-       {key(Key::Right), key(Key::Right), draw(kChart, 13)},
-       Answer::Stayed,
-       0},
+      {"a redraw of the same date keeps the day", {right, draw(kChart)}, Answer::Stayed, 1},
+      {"a new chart date takes the cursor along", {right, draw(kChart + 5)}, Answer::Stayed, 5},
+      {"a day no longer shown goes", {right, right, draw(kChart, 13)}, Answer::Stayed, 0},
       {"without a chart nothing moves", {hide, key(Key::Right), key(Key::Home)}, Answer::Stayed, 0},
       {"without a chart Return is not the cursor's", {hide, key(Key::Return)}, Answer::NotMine, 0},
-      {"after a hint the chart date again",
-       {key(Key::Right), hide, draw(kChart)},
-       Answer::Stayed,
-       0},
+      {"after a hint the chart date again", {right, hide, draw(kChart)}, Answer::Stayed, 0},
   };
   for (const auto& r : rows) {
     DayCursor cursor;

@@ -21,83 +21,33 @@ TEST(MainWindowNavigation, GoCommandsMoveTheChartDateOrRefuse) {
   struct Step {
     const char* name;
     void (MainWindow::*command)();
-    ChartType chartType;
+    ChartType type;
     Date birth1, birth2, chart, expected;
-    std::vector<std::string> messages;
+    std::vector<std::string> messages = {};
   };
-  const Date b = fromYmd(1990, 1, 1);
-  const std::string bText = "1/1/1990.";
-  const Date b2 = b + 100;
-  const std::string b2Text = dateText(b2) + ".";
   using F = MainWindow;
   const ChartType kBio = ChartType::Biorhythm, kPair = ChartType::Comparison;
+  const Date b = fromYmd(1990, 1, 1), b2 = b + 100, y2k1 = fromYmd(2001, 1, 31);
+  const Date p = b + 10, q = b + 50, z = kFirstDate;
+  const auto said = [](Date d) { return dateText(d) + "."; };
   const Step steps[] = {
-      {"previous day on the birthday", &F::goPreviousDay, kBio, b, b, b, b, {bText}},
-      {"back 28 days, 27 days after", &F::goBack28Days, kBio, b, b, b + 27, b, {bText}},
-      {"back 28 days, 28 days after", &F::goBack28Days, kBio, b, b, b + 28, b, {}},
-      {"comparison, birthday 2 in the last week",
-       &F::goPreviousWeek,
-       kPair,
-       b,
-       b2,
-       b2 + 3,
-       b2,
-       {b2Text}},
-      {"comparison, both refuse",
-       &F::goBack28Days,
-       kPair,
-       b + 10,
-       b + 50,
-       b + 20,
-       b + 50,
-       {dateText(b + 10) + ".", dateText(b + 50) + "."}},
-      {"comparison allowed", &F::goPreviousDay, kPair, b, b2, b2 + 1, b2, {}},
-      {"one person: a later birthday 2 is no limit",
-       &F::goPreviousWeek,
-       kBio,
-       b,
-       b2,
-       b2 + 3,
-       b2 - 4,
-       {}},
-      {"forward 28 days across February",
-       &F::goForward28Days,
-       kBio,
-       b,
-       b,
-       fromYmd(2001, 1, 31),
-       fromYmd(2001, 2, 28),
-       {}},
-      {"next week across the year end",
-       &F::goNextWeek,
-       kBio,
-       b,
-       b,
-       fromYmd(2000, 12, 28),
-       fromYmd(2001, 1, 4),
-       {}},
-      {"next day at the last date", &F::goNextDay, kBio, b, b, kLastDate, kLastDate, {}},
-      {"previous day at the first date: born that day",
-       &F::goPreviousDay,
-       kBio,
-       kFirstDate,
-       kFirstDate,
-       kFirstDate,
-       kFirstDate,
-       {"1/1/1601."}},
-      {"today with a future birthday",
-       &F::goToday,
-       kBio,
-       fromYmd(2030, 1, 1),
-       b,
-       b,
-       fromYmd(2026, 12, 5),
-       {}},
+      {"previous day on the birthday", &F::goPreviousDay, kBio, b, b, b, b, {said(b)}},
+      {"back 28 days, 27 days after", &F::goBack28Days, kBio, b, b, b + 27, b, {said(b)}},
+      {"back 28 days, 28 days after", &F::goBack28Days, kBio, b, b, b + 28, b},
+      {"pair: birthday 2 this week", &F::goPreviousWeek, kPair, b, b2, b2 + 3, b2, {said(b2)}},
+      {"pair: both refuse", &F::goBack28Days, kPair, p, q, p + 10, q, {said(p), said(q)}},
+      {"pair: allowed", &F::goPreviousDay, kPair, b, b2, b2 + 1, b2},
+      {"one person: birthday 2 no limit", &F::goPreviousWeek, kBio, b, b2, b2 + 3, b2 - 4},
+      {"28 days across February", &F::goForward28Days, kBio, b, b, y2k1, y2k1 + 28},
+      {"next week across the year end", &F::goNextWeek, kBio, b, b, y2k1 - 34, y2k1 - 27},
+      {"next day at the last date", &F::goNextDay, kBio, b, b, kLastDate, kLastDate},
+      {"previous day at the first date", &F::goPreviousDay, kBio, z, z, z, z, {"1/1/1601."}},
+      {"today, a future birthday", &F::goToday, kBio, y2k1 + 10000, b, b, fromYmd(2026, 12, 5)},
   };
   for (const auto& s : steps) {
     SCOPED_TRACE(s.name);
     MainWindowFixture f;
-    f.startWith(s.birth1, s.birth2, s.chart, s.chartType);
+    f.startWith(s.birth1, s.birth2, s.chart, s.type);
     f.surface.calls.clear();
     (f.main.*s.command)();
     EXPECT_EQ(f.main.state().chartDate, s.expected);

@@ -16,6 +16,7 @@ const ui::ScreenArea kBelow{0, 16200, 28800, 16200};     // under it
 const ui::ScreenArea kLeft{-19200, 2000, 19200, 10800};  // at negative places, lower down
 
 TEST(ScreenFit, FitsEachEdgeOfEachArrangement) {
+  const Screens two = {kMain, kRight}, low = {kMain, kBelow}, left = {kLeft, kMain};
   const struct {
     const char* name;
     Screens screens;
@@ -32,26 +33,11 @@ TEST(ScreenFit, FitsEachEdgeOfEachArrangement) {
       {"zero size", {kMain}, {1000, 1000, 0, 0}, {1000, 1000, 0, 0}},
       {"zero size off the corner", {kMain}, {-5000, -5000, 0, 0}, {0, 0, 0, 0}},
       {"negative size", {kMain}, {1000, 1000, -500, -500}, {1000, 1000, -500, -500}},
-      {"mostly on the right screen",
-       {kMain, kRight},
-       {27000, 1000, 9000, 6000},
-       {28800, 1000, 9000, 6000}},
-      {"too tall for the shorter screen",
-       {kMain, kRight},
-       {30000, 0, 9000, 16000},
-       {30000, 0, 9000, 14400}},
-      {"under the shorter screen, nearest it",
-       {kMain, kRight},
-       {30000, 15000, 9000, 6000},
-       {30000, 8400, 9000, 6000}},
-      {"far below the lower screen",
-       {kMain, kBelow},
-       {1000, 40000, 9000, 6000},
-       {1000, 26400, 9000, 6000}},
-      {"left of a screen at negative places",
-       {kLeft, kMain},
-       {-30000, 0, 9000, 6000},
-       {-19200, 2000, 9000, 6000}},
+      {"mostly on the right screen", two, {27000, 1000, 9000, 6000}, {28800, 1000, 9000, 6000}},
+      {"too tall for the shorter", two, {30000, 0, 9000, 16000}, {30000, 0, 9000, 14400}},
+      {"under the shorter, nearest it", two, {30000, 15000, 9000, 6000}, {30000, 8400, 9000, 6000}},
+      {"far below the lower screen", low, {1000, 40000, 9000, 6000}, {1000, 26400, 9000, 6000}},
+      {"left of negative places", left, {-30000, 0, 9000, 6000}, {-19200, 2000, 9000, 6000}},
       {"no screens known", {}, {-30000, 0, 90000, 6000}, {-30000, 0, 90000, 6000}},
   };
   for (const auto& row : rows) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "chart/curves.h"
 #include "cli/options.h"
 #include "cli/program.h"
@@ -7,38 +9,20 @@
 namespace tw::cli {
 namespace {
 
-ParseResult parse(std::vector<std::string> args) { return parseArguments(args); }
+// The words of a line, as a shell splits words without quotes.
+ParseResult parse(const std::string& line) {
+  std::vector<std::string> args;
+  std::istringstream words(line);
+  for (std::string w; words >> w;) args.push_back(w);
+  return parseArguments(args);
+}
 
 TEST(Options, ReadsEveryValue) {
-  const ParseResult r = parse({"--birthday",
-                               "1990-01-31",
-                               "--birthday2=1992-06-15",
-                               "--date",
-                               "2024-03-05",
-                               "--type",
-                               "comparison",
-                               "--width",
-                               "2195",
-                               "--height",
-                               "300",
-                               "--curves",
-                               "p,a",
-                               "--age",
-                               "WEEKS",
-                               "--week-separators",
-                               "--today-marker",
-                               "--background-colour",
-                               "#ff8000",
-                               "--average-colour",
-                               "102030",
-                               "--out",
-                               "x/Chart.SVG",
-                               "--interpret",
-                               "--critical",
-                               "2024-01-01",
-                               "2024-12-31",
-                               "--ics",
-                               "c.ics"});
+  const ParseResult r = parse(
+      "--birthday 1990-01-31 --birthday2=1992-06-15 --date 2024-03-05 --type comparison "
+      "--width 2195 --height 300 --curves p,a --age WEEKS --week-separators --today-marker "
+      "--background-colour #ff8000 --average-colour 102030 --out x/Chart.SVG --interpret "
+      "--critical 2024-01-01 2024-12-31 --ics c.ics");
   ASSERT_TRUE(r.ok()) << r.error;
   const Options& o = r.options;
   EXPECT_EQ((std::vector<std::optional<Date>>{o.birthday, o.birthday2, o.date, o.criticalFrom,
@@ -55,8 +39,7 @@ TEST(Options, ReadsEveryValue) {
   EXPECT_EQ(o.outFormat, ChartFileType::Svg);
   EXPECT_EQ(o.ics, "c.ics");
   const Options later =
-      parse({"--today-marker", "--week-separators", "--no-today-marker", "--no-week-separators"})
-          .options;
+      parse("--today-marker --week-separators --no-today-marker --no-week-separators").options;
   EXPECT_EQ(std::tuple(later.todayMarker, later.weekSeparators),
             std::tuple(false, false));  // the last one counts
   std::string why;

@@ -43,18 +43,8 @@ struct CriticalDaysFixture : MainWindowFixture,
   bool calendarProgram = false, opens = true;
   std::vector<std::string> opened;
   FakeWindow criticalWindow;
-  CriticalDaysWindow critical{CriticalDaysServices{main,
-                                                   criticalWindow,
-                                                   window,
-                                                   *this,
-                                                   dialog,
-                                                   messages,
-                                                   store,
-                                                   *this,
-                                                   *this,
-                                                   *this,
-                                                   screens,
-                                                   {}}};
+  CriticalDaysWindow critical{{main, criticalWindow, window, *this, dialog, messages, store, *this,
+                               *this, *this, screens, Locale{}}};
   CriticalDaysFixture() { main.addChartWatcher(&critical); }
 };
 
@@ -88,31 +78,18 @@ TEST(CriticalDaysWindow, FollowsTheChartAndItsSpan) {
 }
 
 TEST(CriticalDaysWindow, AddToCalendarWritesTheListedDaysUnderTheNamesCharted) {
+  const ChartType kBio = ChartType::Biorhythm, kPair = ChartType::Comparison;
   const struct {
     const char* name;
     std::string names[2];
     ChartType type;
-    bool remind;
-    std::string refusal, offered;
+    std::string offered;
+    bool remind = false;
+    std::string refusal = "";
   } rows[] = {
-      {"named, with reminder",
-       {"Anna", ""},
-       ChartType::Biorhythm,
-       true,
-       "",
-       "Anna critical days.ics"},
-      {"two people",
-       {"Anna", "Bo/Jo"},
-       ChartType::Comparison,
-       false,
-       "",
-       "Anna and Bo-Jo critical days.ics"},
-      {"no name, disk full",
-       {"", ""},
-       ChartType::Biorhythm,
-       false,
-       "No space left on device",
-       "Critical days.ics"},
+      {"named, with reminder", {"Anna", ""}, kBio, "Anna critical days.ics", true},
+      {"two people", {"Anna", "Bo/Jo"}, kPair, "Anna and Bo-Jo critical days.ics"},
+      {"no name, disk full", {"", ""}, kBio, "Critical days.ics", false, "No space left on device"},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
@@ -138,45 +115,34 @@ TEST(CriticalDaysWindow, AddToCalendarOffersTheCalendarProgram) {
   const std::string saved = "The critical days are saved in\r\n" + path + ".";
   const ShownMessage offer{saved + "\r\n\r\nOpen it in your calendar program to add them?",
                            MessageKind::Question, "Critical days"};
+  const auto told = [](MessageKind kind, const std::string& text) {
+    return ShownMessage{text, kind, "Critical days"};
+  };
+  const ShownMessage noProgram =
+      told(MessageKind::Information, saved +
+                                         "\r\n\r\nNo program on this computer opens calendar "
+                                         "files.\r\nImport the file into your calendar yourself.");
+  const ShownMessage notStarted = told(
+      MessageKind::Warning, "Tidewell could not open the calendar file\r\n" + path +
+                                "\r\nin your calendar program.\r\n\r\nThe file is saved: import "
+                                "it into your calendar yourself.");
+  const ShownMessage unwritten =
+      told(MessageKind::Warning, "Tidewell could not write the calendar file\r\n" + path +
+                                     ":\r\nPermission denied.\r\n\r\nNo file was changed.");
+  const auto yes = ui::Answer::Yes;
   const struct {
     const char* name;
-    std::string refusal;
     bool program, opens;
     ui::Answer answer;
     std::vector<std::string> opened;
     Shown shown;
+    std::string refusal = "";
   } rows[] = {
-      {"written and opened", "", true, true, ui::Answer::Yes, {path}, {offer}},
-      {"the user says No", "", true, true, ui::Answer::No, {}, {offer}},
-      {"no calendar program",
-       "",
-       false,
-       true,
-       ui::Answer::Yes,
-       {},
-       {{saved + "\r\n\r\nNo program on this computer opens calendar files.\r\n"
-                 "Import the file into your calendar yourself.",
-         MessageKind::Information, "Critical days"}}},
-      {"the program does not start",
-       "",
-       true,
-       false,
-       ui::Answer::Yes,
-       {path},
-       {offer,
-        {"Tidewell could not open the calendar file\r\n" + path +
-             "\r\nin your calendar program.\r\n\r\nThe file is saved: import it into your "
-             "calendar yourself.",
-         MessageKind::Warning, "Critical days"}}},
-      {"write failed",
-       "Permission denied",
-       true,
-       true,
-       ui::Answer::Yes,
-       {},
-       {{"Tidewell could not write the calendar file\r\n" + path +
-             ":\r\nPermission denied.\r\n\r\nNo file was changed.",
-         MessageKind::Warning, "Critical days"}}},
+      {"written and opened", true, true, yes, {path}, {offer}},
+      {"the user says No", true, true, ui::Answer::No, {}, {offer}},
+      {"no calendar program", false, true, yes, {}, {noProgram}},
+      {"the program does not start", true, false, yes, {path}, {offer, notStarted}},
+      {"write failed", true, true, yes, {}, {unwritten}, "Permission denied"},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);

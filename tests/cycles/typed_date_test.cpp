@@ -40,6 +40,7 @@ TEST(TypedDate, ReadsDaysAsTheSettingsFileDoes) {
 }
 
 TEST(TypedDate, ReadsWhatIsTypedInEachOrder) {
+  const DateOrder DMY = DateOrder::DayMonthYear, YMD = DateOrder::YearMonthDay;
   const struct {
     const char* name;
     const char* text;
@@ -48,21 +49,16 @@ TEST(TypedDate, ReadsWhatIsTypedInEachOrder) {
     Counts counts;
     const char* expected;
   } cases[] = {
-      {"day first", "15/06/1988", 10, DateOrder::DayMonthYear, Counts::Now, "1988-06-15"},
+      {"day first", "15/06/1988", 10, DMY, Counts::Now, "1988-06-15"},
       {"month first", "06/15/1988", 10, DateOrder::MonthDayYear, Counts::Now, "1988-06-15"},
-      {"year first", "1988.06.15", 10, DateOrder::YearMonthDay, Counts::Now, "1988-06-15"},
-      {"year first, its year short", "88.06.15", 8, DateOrder::YearMonthDay, Counts::WhenLeft,
-       "1988-06-15"},
-      {"ISO in a day-first field", "1988-06-15", 10, DateOrder::DayMonthYear, Counts::Now,
-       "1988-06-15"},
-      {"two-digit year waits", "15/06/19", 8, DateOrder::DayMonthYear, Counts::WhenLeft,
-       "2019-06-15"},
-      {"day still typed", "1988-06-1", 9, DateOrder::DayMonthYear, Counts::WhenLeft, "1988-06-01"},
-      {"edited before the year", "15/06/1988", 2, DateOrder::DayMonthYear, Counts::Now,
-       "1988-06-15"},
-      {"eight digits year first", "19880615", 8, DateOrder::YearMonthDay, Counts::Now,
-       "1988-06-15"},
-      {"five-digit year", "1/1/19900", 9, DateOrder::DayMonthYear, Counts::Never, "1899-12-30"},
+      {"year first", "1988.06.15", 10, YMD, Counts::Now, "1988-06-15"},
+      {"year first, its year short", "88.06.15", 8, YMD, Counts::WhenLeft, "1988-06-15"},
+      {"ISO in a day-first field", "1988-06-15", 10, DMY, Counts::Now, "1988-06-15"},
+      {"two-digit year waits", "15/06/19", 8, DMY, Counts::WhenLeft, "2019-06-15"},
+      {"day still typed", "1988-06-1", 9, DMY, Counts::WhenLeft, "1988-06-01"},
+      {"edited before the year", "15/06/1988", 2, DMY, Counts::Now, "1988-06-15"},
+      {"eight digits year first", "19880615", 8, YMD, Counts::Now, "1988-06-15"},
+      {"five-digit year", "1/1/19900", 9, DMY, Counts::Never, "1899-12-30"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

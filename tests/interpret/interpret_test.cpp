@@ -60,23 +60,16 @@ int expectedRow(long long days) {
 
 TEST(Reading, EveryDayFollowsThePhaseRule) {
   // Hand-checked anchors for the rule; before birth the values mirror (-644 is I critical too).
-  for (auto [days, row] : {std::pair{0, 1},
-                           {11, 5},
-                           {14, 6},
-                           {16, 7},
-                           {644, 2},
-                           {1, 8},
-                           {-1, 14},
-                           {-12, 5},
-                           {-644, 1}})
-    EXPECT_EQ(expectedRow(days), row) << days;
+  const std::pair<int, int> anchors[] = {{0, 1}, {11, 5},  {14, 6},  {16, 7},  {644, 2},
+                                         {1, 8}, {-1, 14}, {-12, 5}, {-644, 1}};
+  for (auto [days, row] : anchors) EXPECT_EQ(expectedRow(days), row) << days;
   std::set<int> seen;
   for (long long d = -3000; d <= 3000; ++d) {
     const int row = expectedRow(d);
     const std::string text = readingText(static_cast<double>(d));
     EXPECT_TRUE(text.ends_with(kLastLines[row - 1])) << d << ": " << text;
-    EXPECT_EQ(text.find("\r\n\r\n") != std::string::npos, row <= 7)
-        << d;  // blank line after a heading
+    // A blank line after a heading.
+    EXPECT_EQ(text.find("\r\n\r\n") != std::string::npos, row <= 7) << d;
     seen.insert(row);
   }
   EXPECT_EQ(seen.size(), 15u);

@@ -167,11 +167,9 @@ TEST_F(PeopleListTest, TheChosenPersonTakesTheBirthdayTheListWasOpenedFor) {
     EXPECT_EQ((std::vector<Date>{st.birthday, birthdayPicker.value(), st.birthday2,
                                  birthday2Picker.value()}),
               (std::vector<Date>{c.birthday, c.birthday, c.birthday2, c.birthday2}));
-    EXPECT_EQ(st.name, c.birthday == kAnn ? "Ann" : "Me");
-    EXPECT_EQ(st.name2, c.birthday2 == kAnn ? "Ann" : "Me");
-    EXPECT_EQ(st.chartDate, c.shownChartDate);
-    EXPECT_EQ(chartDatePicker.value(), c.shownChartDate);
-    EXPECT_EQ(redraws(), before + 1);
+    EXPECT_EQ(std::tuple(st.name, st.name2, st.chartDate, chartDatePicker.value(), redraws()),
+              std::tuple(c.birthday == kAnn ? "Ann" : "Me", c.birthday2 == kAnn ? "Ann" : "Me",
+                         c.shownChartDate, c.shownChartDate, before + 1));
   }
 }
 

@@ -60,25 +60,24 @@ TEST(MergingStore, AnAbsentKeyIsWrittenWhateverItGets) {
 // program's own keys of its section.
 TEST(ProgramKeys, KeepOnlyTheProgramsKeysOfItsSection) {
   const std::string ours = "[Tidewell]\r\nChart%20type=\" 1\"\r\n";
+  const Values one = {{"Chart type", " 1"}};
   const struct {
     const char* name;
     std::string text;
     std::size_t piece;
     Values want;
   } rows[] = {
-      {"whole lines", ours, 1000, {{"Chart type", " 1"}}},
-      {"pieces of a byte", ours, 1, {{"Chart type", " 1"}}},
-      {"another section's key",
-       "[Other]\nChart%20type=9\n" + ours + "[Else]\nChart%20type=8",
-       7,
-       {{"Chart type", " 1"}}},
-      {"a key the program does not know", ours + "Unknown=u\n", 5, {{"Chart type", " 1"}}},
+      {"whole lines", ours, 1000, one},
+      {"pieces of a byte", ours, 1, one},
+      {"another section's key", "[Other]\nChart%20type=9\n" + ours + "[Else]\nChart%20type=8", 7,
+       one},
+      {"a key the program does not know", ours + "Unknown=u\n", 5, one},
       {"the last of a key",
        "[Tidewell]\nPeopleName 3=Ann\nPeopleName 3=Anna",
        4,
        {{"PeopleName 3", "Anna"}}},
       {"a key marked as having no value", ours + "Chart%20type=@Invalid()", 3, {}},
-      {"after a byte-order mark", "\xEF\xBB\xBF" + ours, 2, {{"Chart type", " 1"}}},
+      {"after a byte-order mark", "\xEF\xBB\xBF" + ours, 2, one},
       {"lone CRs",
        "[Tidewell]\rPeopleName 1=A\rPeopleName 2=B",
        6,

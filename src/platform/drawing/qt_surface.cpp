@@ -333,9 +333,21 @@ const QtSurface::Shaped& QtSurface::shaped(const std::string& text, const TextSt
   if (auto it = shaped_.find(key); it != shaped_.end()) return it->second;
   if (shaped_.size() >= 1024) shaped_.clear();  // headers change with the date; stay small
   // Laid out at the origin, so each run's positions are from the text's top left.
-  QTextLayout layout(QString::fromStdString(text), style.font, const_cast<QPaintDevice*>(target));
+  const QString shown = QString::fromStdString(text);
+  QTextLayout layout(shown, style.font, const_cast<QPaintDevice*>(target));
+  // A line in a language read right to left (a Hebrew header with a date in it) is one such
+  // paragraph, its words and numbers in their order, still drawn from the given left edge.
+  const bool rightToLeft = shown.isRightToLeft();
+  if (rightToLeft) {
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    layout.setTextOption(option);
+  }
   layout.beginLayout();
   QTextLine line = layout.createLine();
+  // Wide enough for any line: the text stays one line, its left edge at the given point.
+  if (rightToLeft && line.isValid()) line.setLineWidth(1e6);
   layout.endLayout();
   Shaped s;
   if (line.isValid()) s.runs = layout.glyphRuns();

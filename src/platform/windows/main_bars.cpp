@@ -18,8 +18,15 @@ namespace tw::platform {
 
 namespace {
 
-// A command: one handler of one of the targets.
-using Command = void (*)(const MenuTargets&);
+// A command: one handler of one of the targets. Whether there is one is a flag of its own: a
+// function's address is no constant under every compiler option (the sanitizers'), the flag is.
+struct Command {
+  void (*run)(const MenuTargets&) = nullptr;
+  bool given = false;
+  constexpr Command() = default;
+  constexpr Command(void (*f)(const MenuTargets&)) : run(f), given(true) {}
+  void operator()(const MenuTargets& t) const { run(t); }
+};
 template <void (MainWindow::*handler)()>
 void onMain(const MenuTargets& t) {
   (t.main->*handler)();
@@ -44,8 +51,8 @@ using M = MainWindow;
 struct MenuRow {
   int depth;
   const char* name;
-  Message caption;            // "-" for a separator line; the context names its menu
-  Command command = nullptr;  // an item's; a menu or a separator has none
+  Message caption;       // "-" for a separator line; the context names its menu
+  Command command = {};  // an item's; a menu or a separator has none
   bool check = false;
   QKeyCombination key = {};
   QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;  // the platform's own
@@ -142,7 +149,7 @@ constexpr bool opensMenu(std::size_t i) {
 // Every item runs a command, and nothing else does: a row without one does not build.
 consteval bool eachItemHasACommand() {
   for (std::size_t i = 0; i < std::size(kMenus); ++i)
-    if ((kMenus[i].command != nullptr) == (opensMenu(i) || isSeparator(kMenus[i]))) return false;
+    if (kMenus[i].command.given == (opensMenu(i) || isSeparator(kMenus[i]))) return false;
   return true;
 }
 static_assert(eachItemHasACommand(), "a menu item without a command, or a menu with one");

@@ -8,11 +8,14 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "app/keys.h"
 #include "app/ui.h"
 #include "platform/drawing/screen_twips.h"
 #include "platform/windows/qt_date_field.h"
+#include "platform/windows/text_room.h"
 
 namespace tw::platform {
 
@@ -22,20 +25,55 @@ Date fromQDate(const QDate& d);
 // Which of the keys the windows' rules tell apart a key event is.
 KeyPress keyPressOf(const QKeyEvent& event);
 
+// The width a control's text needs: its caption without access-key marks plus what the style
+// draws around it; 0 for a control that shows no caption of its own.
+int textRoom(const QWidget* widget);
+
+// Applies the designed places of a parent's children: each grown to fit its text (pushing its
+// row and growing a fixed-size parent) and, in a window read right to left, mirrored. The
+// designed places are what the handlers set and read back; in English, where every text fits,
+// they are the widgets' geometry exactly.
+class Placements : public QObject {
+ public:
+  static Placements& of(QWidget* parent);
+  QRect designed(const QWidget* child) const;
+  void setDesigned(QWidget* child, const QRect& rect);
+  void apply();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  explicit Placements(QWidget* parent);
+  Fitted fitted() const;
+  void growWindow();
+
+  QWidget* parent_;
+  struct Place {
+    QPointer<QWidget> widget;
+    QRect designed;
+    QRect applied;  // what the last pass gave it: others (a toolbar made full width) may differ
+  };
+  std::vector<Place> places_;
+  int grown_ = 0;  // what the last pass added to a fixed-size parent's width
+  bool applying_ = false;
+  bool growPending_ = false;
+};
+
 // A child widget's place in its window's client area.
 class WidgetControl : public virtual ui::Control {
  public:
   explicit WidgetControl(QWidget* widget) : w_(widget) {}
   QWidget* widget() const { return w_; }
 
-  double left() const override { return left_.read(w_->x()); }
-  double top() const override { return top_.read(w_->y()); }
-  double width() const override { return width_.read(w_->width()); }
-  double height() const override { return height_.read(w_->height()); }
-  void setLeft(double twips) override { w_->move(left_.set(twips), w_->y()); }
-  void setTop(double twips) override { w_->move(w_->x(), top_.set(twips)); }
-  void setWidth(double twips) override { w_->resize(width_.set(twips), w_->height()); }
-  void setHeight(double twips) override { w_->resize(w_->width(), height_.set(twips)); }
+  double left() const override { return left_.read(designed().x()); }
+  double top() const override { return top_.read(designed().y()); }
+  double width() const override { return width_.read(designed().width()); }
+  double height() const override { return height_.read(designed().height()); }
+  void setLeft(double twips) override;
+  void setTop(double twips) override;
+  void setWidth(double twips) override;
+  void setHeight(double twips) override;
   // As set, whether or not the window itself is showing yet.
   bool isVisible() const override { return w_->isVisibleTo(w_->window()); }
   void setVisible(bool visible) override { w_->setVisible(visible); }
@@ -47,6 +85,9 @@ class WidgetControl : public virtual ui::Control {
   void place(double left, double top, double width, double height);
 
  private:
+  QRect designed() const;
+  void setDesigned(const QRect& rect);
+
   QWidget* w_;
   TwipsValue left_, top_, width_, height_;
 };

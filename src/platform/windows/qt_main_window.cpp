@@ -23,7 +23,7 @@ class ClientArea : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent*) override {
-    if (toolbar) toolbar->resize(width(), toolbar->height());
+    if (toolbar) toolbar->setGeometry(0, toolbar->y(), width(), toolbar->height());
   }
 };
 
@@ -52,6 +52,7 @@ void QtMainWindow::buildControls() {
 
   toolbar_ = new QToolBar(client_);
   toolbar_->setObjectName(QStringLiteral("toolbar"));
+  toolbar_->setProperty("spansParent", true);
   toolbar_->setMovable(false);
   toolbar_->setFloatable(false);
   toolbar_->setIconSize(QSize(kImageSize, kImageSize));
@@ -69,6 +70,8 @@ void QtMainWindow::buildControls() {
   birthday2Button_->setObjectName(QStringLiteral("birthday2Button"));
   chartDateLabel_ = new QLabel(qtText(C_("main window", "Chart date")), client_);
   chartDateLabel_->setObjectName(QStringLiteral("chartDateLabel"));
+  // It names the field to its right: a longer caption grows away from it.
+  chartDateLabel_->setProperty("growsLeft", true);
   QtDateField** edits[] = {&birthdayEdit_, &birthday2Edit_, &chartDateEdit_};
   const char* names[] = {"birthdayPicker", "birthday2Picker", "chartDatePicker"};
   // TRANSLATORS: the names a screen reader gives the three date fields under their buttons.

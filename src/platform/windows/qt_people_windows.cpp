@@ -98,10 +98,14 @@ class WelcomeParts : public WidgetControl {
     // Down by the line's height and wider by what the line needs over the fields; and back.
     const int sign = visible ? 1 : -1;
     const int down = twipsToPixels(360) * sign, wider = twipsToPixels(1200) * sign;
-    for (QWidget* row : rows_) row->move(row->x(), row->y() + down);
-    window_->setFixedSize(window_->width() + wider, window_->height() + down);
     prompt_->setVisible(visible);
-    cancel_->resize(twipsToPixels(visible ? kWelcomeCancelWidth : kCancelWidth), cancel_->height());
+    window_->setFixedSize(window_->width() + wider, window_->height() + down);
+    Placements& places = Placements::of(window_);
+    for (QWidget* row : rows_) places.setDesigned(row, places.designed(row).translated(0, down));
+    QRect cancel = places.designed(cancel_);
+    cancel.setWidth(twipsToPixels(visible ? kWelcomeCancelWidth : kCancelWidth));
+    places.setDesigned(cancel_, cancel);
+    places.apply();
   }
 
  private:
