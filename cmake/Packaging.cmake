@@ -32,14 +32,12 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "libqt6widgets6, libqt6printsupport6, libqt6gui6, libqt6core6, ${_runtime}")
 endif()
-# Tidewell runs natively on a Wayland desktop only with Qt's Wayland plugin; elsewhere it is
-# not wanted.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Tidewell runs natively on a Wayland desktop only with Qt's Wayland plugin, and Qt's own
+# dialogs (files, colours, printing) speak the user's language only with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 # Never pack build trees or editor leftovers into a source package.
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "\\\\.swp$")
 
-# Qt's own dialogs (files, colours, printing) in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)
