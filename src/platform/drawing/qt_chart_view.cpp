@@ -6,11 +6,14 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <utility>
 
 #include "chart/chart_parts.h"
@@ -35,6 +38,14 @@ class ChartAccessible : public QAccessibleWidget {
   }
 };
 
+// Device pixels as the logical ones that cover them.
+QRect logicalCover(const QRect& device, double ratio) {
+  return QRect(QPoint(static_cast<int>(std::floor(device.left() / ratio)),
+                      static_cast<int>(std::floor(device.top() / ratio))),
+               QPoint(static_cast<int>(std::ceil((device.right() + 1) / ratio)) - 1,
+                      static_cast<int>(std::ceil((device.bottom() + 1) / ratio)) - 1));
+}
+
 QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
   if (className == QLatin1String(ChartView::staticMetaObject.className()) && object->isWidgetType())
     return new ChartAccessible(static_cast<ChartView*>(object));
@@ -49,7 +60,14 @@ ChartView::ChartView(QtSurface& surface, QWidget* parent) : QWidget(parent), sur
   setAccessibleName(qtText(C_("main window", "Chart")));
   // The days run left to right in every language, as calendars and charts do.
   setLayoutDirection(Qt::LeftToRight);
-  surface_.setChangeHandler([this] { update(); });
+  surface_.setScreen(true);
+  // The drawing is shown once it is whole: after the redraw, or from the event loop after
+  // drawing that no watcher hears of.
+  surface_.setChangeHandler([this] {
+    pending_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { showChanges(); }, Qt::QueuedConnection);
+  });
   frame_.setSingleShot(true);
   frame_.setTimerType(Qt::PreciseTimer);
   connect(&frame_, &QTimer::timeout, this, [this] { passPending(); });
@@ -70,6 +88,7 @@ void ChartView::chartDrawn(const ChartState& state, const Locale& locale) {
   state_ = state;
   locale_ = locale;
   cursor_.chartDrawn(state.chartDate, columns());
+  showChanges();
   describeCursor();
 }
 
@@ -78,7 +97,41 @@ void ChartView::hintShown(const std::string& hint) {
   cursor_.chartHidden();
   description_ = QString::fromStdString(hint);
   setAccessibleDescription(description_);
-  update();
+  showChanges();
+  if (hasFocus()) update();
+}
+
+QRect ChartView::coveredRect() const {
+  const QSize pixels = surface_.pixelSize();
+  const double r = surface_.pixelRatio();
+  return QRect(0, 0, static_cast<int>(pixels.width() / r), static_cast<int>(pixels.height() / r));
+}
+
+// What changed on the surface reaches the screen: what moved is moved there by whole pixels, and
+// only the rest is painted.
+void ChartView::showChanges() {
+  if (!std::exchange(pending_, false)) return;
+  surface_.markShown();
+  const ScreenUpdate u = surface_.takeScreenUpdate();
+  if (u.all) return update();
+  const double r = surface_.pixelRatio();
+  QRegion region;
+  if (u.shift != 0) {
+    const double logical = u.shift / r;
+    // A move that is no whole number of logical pixels, the window cannot make.
+    if (std::abs(logical - std::round(logical)) > 1e-9 || r != devicePixelRatioF()) return update();
+    const int dx = static_cast<int>(std::lround(logical));
+    scroll(dx, 0, coveredRect());
+    if (hasFocus()) {
+      // The frame and the day band are painted over the chart, not moved with it.
+      const QRect all = rect();
+      region += QRegion(all) - all.adjusted(3, 3, -3, -3);
+      region += shownBand_.translated(dx, 0);
+    }
+  }
+  for (const QRect& d : u.dirty) region += logicalCover(d, r);
+  if (hasFocus()) region += shownBand_;
+  update(region);
 }
 
 chart::DayColumns ChartView::columns() const { return chart::dayColumns(state_, surface_.width()); }
@@ -87,7 +140,7 @@ void ChartView::describeCursor() {
   description_ =
       QString::fromStdString(describeDay(dayValues(state_, cursor_.day()), state_, locale_));
   if (!gesturing_) setAccessibleDescription(description_);
-  update();
+  if (hasFocus()) update(QRegion(shownBand_) + bandRect());
 }
 
 std::optional<Date> ChartView::dayAtPixel(int x) const {
@@ -113,8 +166,8 @@ bool ChartView::event(QEvent* event) {
   // The tip follows the pointer from one column to the next.
   const auto day = dayAtPixel(help->pos().x());
   const double left = chart::columnLeft(columns(), *day).value_or(0);
-  const QRect column(static_cast<int>(surface_.toPixels(left)), 0,
-                     static_cast<int>(std::ceil(surface_.toPixels(chart::kColumnWidth))), height());
+  const QRect column(static_cast<int>(surface_.screenX(left)), 0,
+                     static_cast<int>(std::ceil(surface_.screenColumnWidth())), height());
   QToolTip::showText(help->globalPos(), text, this, column);
   return true;
 }
@@ -153,37 +206,63 @@ void ChartView::focusOutEvent(QFocusEvent* event) {
   update();
 }
 
-void ChartView::paintEvent(QPaintEvent*) {
+void ChartView::paintEvent(QPaintEvent* event) {
+  QRegion region = event->region();
+  if (std::exchange(pending_, false)) {  // drawn since last shown, and not yet shown: all of it
+    surface_.markShown();
+    surface_.takeScreenUpdate();
+    if (region != QRegion(rect())) update();
+  }
   QPainter p(this);
-  const QImage& image = surface_.image();
-  // The image is whole device pixels; any sliver it leaves keeps the window's colour. Only
+  // The surface is whole device pixels; any sliver it leaves keeps the window's colour. Only
   // pixels it covers entirely count as covered, or a partly covered one would show unpainted.
-  const QSizeF covered = image.deviceIndependentSize();
-  const QRegion uncovered = QRegion(rect()) - QRect(0, 0, static_cast<int>(covered.width()),
-                                                    static_cast<int>(covered.height()));
-  for (const QRect& r : uncovered) p.fillRect(r, palette().color(QPalette::Window));
-  if (!image.isNull()) p.drawImage(QPointF(0, 0), image);
-  surface_.markShown();
-  // Over the image, never in it: printing and saving take the image alone.
-  if (hasFocus()) paintCursor(p);
+  const QRect covered = coveredRect();
+  surface_.paint(p, region & covered);
+  for (const QRect& r : region - covered) p.fillRect(r, palette().color(QPalette::Window));
+  // Over the chart, never in it: printing and saving take the chart alone.
+  if (hasFocus()) paintCursor(p, region);
+  // TIDEWELL_TRACE_PAINTS: each paint's time (us), chart date, left edge on the screen and
+  // painted pixels on stderr, for bench/drag.sh.
+  static const bool trace = qEnvironmentVariableIsSet("TIDEWELL_TRACE_PAINTS");
+  if (trace) {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    long long painted = 0;
+    for (const QRect& r : region) painted += static_cast<long long>(r.width()) * r.height();
+    std::fprintf(
+        stderr, "paint %lld %lld %d %lld\n",
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
+        static_cast<long long>(state_.chartDate), mapToGlobal(QPoint(0, 0)).x(), painted);
+  }
   emit painted();
 }
 
 // The focus shows as a frame round the chart and a band over the cursor's day column.
-void ChartView::paintCursor(QPainter& p) {
+// Only what `region` needs is drawn: stroking a frame the window's size costs more than a day step.
+void ChartView::paintCursor(QPainter& p, const QRegion& region) {
   const QColor highlight = palette().color(QPalette::Highlight);
-  p.setPen(QPen(highlight, 2));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  const int w = width(), h = height();
+  for (const QRect& edge :
+       {QRect(0, 0, w, 2), QRect(0, h - 2, w, 2), QRect(0, 0, 2, h), QRect(w - 2, 0, 2, h)})
+    if (region.intersects(edge)) p.fillRect(edge, highlight);
+  shownBand_ = bandRect();
   const auto left = cursor_.onChart() ? chart::columnLeft(columns(), cursor_.day()) : std::nullopt;
-  if (!left) return;
-  const QRectF band(surface_.toPixels(*left), 2, surface_.toPixels(chart::kColumnWidth),
-                    height() - 4);
+  if (!left || !region.intersects(shownBand_)) return;
+  const QRectF band(surface_.screenX(*left), 2, surface_.screenColumnWidth(), height() - 4);
   QColor fill = highlight;
   fill.setAlpha(48);
   p.fillRect(band, fill);
   p.setPen(QPen(highlight, 1, Qt::DashLine));
+  p.setBrush(Qt::NoBrush);
   p.drawRect(band.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+// The pixels the day band touches.
+QRect ChartView::bandRect() const {
+  const auto left = cursor_.onChart() ? chart::columnLeft(columns(), cursor_.day()) : std::nullopt;
+  if (!left) return {};
+  const double x = surface_.screenX(*left);
+  return QRect(static_cast<int>(std::floor(x)) - 1, 0,
+               static_cast<int>(std::ceil(surface_.screenColumnWidth())) + 3, height());
 }
 
 void ChartViewControl::setWidth(double twips) {
@@ -275,7 +354,7 @@ void ChartView::openMenu(const QPoint& globalPos) {
     const auto left =
         cursor_.onChart() ? chart::columnLeft(columns(), cursor_.day()) : std::nullopt;
     at = mapToGlobal(QPoint(
-        left ? static_cast<int>(surface_.toPixels(*left + chart::kColumnWidth / 2)) : width() / 2,
+        left ? static_cast<int>(surface_.screenX(*left + chart::kColumnWidth / 2)) : width() / 2,
         height() / 2));
   }
   menu_->exec(at);

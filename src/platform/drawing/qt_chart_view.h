@@ -53,8 +53,11 @@ class ChartView : public QWidget, public ChartWatcher {
  private:
   chart::DayColumns columns() const;
   void describeCursor();
-  void paintCursor(QPainter& p);
-  double twipsAt(double x) const { return twipsFromPixels(x + 0.5, surface_.dpi()); }
+  void paintCursor(QPainter& p, const QRegion& region);
+  double twipsAt(double x) const { return surface_.twipsAtScreenX(x + 0.5); }
+  QRect coveredRect() const;  // the logical pixels the surface covers whole
+  QRect bandRect() const;     // the pixels the day cursor's band touches
+  void showChanges();
   void scheduleFrame();
   void passPending();  // what gathered since the last frame
   void endGesture();
@@ -72,6 +75,8 @@ class ChartView : public QWidget, public ChartWatcher {
   std::optional<double> pendingDrag_;  // twips
   QPoint pendingWheel_, pendingWeekWheel_;
   bool gesturing_ = false;  // the description is announced when it ends
+  bool pending_ = false;    // the surface has changed since it was last shown
+  QRect shownBand_;         // where the day band was last painted
 };
 
 // The chart area's size is the drawing surface's size.

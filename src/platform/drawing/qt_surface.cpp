@@ -5,11 +5,16 @@
 #include <QPalette>
 #include <QScreen>
 #include <QTextLayout>
+#include <QTransform>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
+#include <functional>
+#include <type_traits>
 #include <utility>
 
+#include "chart/chart_parts.h"
 #include "platform/drawing/contrast.h"
 #include "platform/drawing/program_font.h"
 #include "platform/drawing/screen_twips.h"
@@ -26,6 +31,100 @@ double primaryRatio() {
 
 }  // namespace
 
+// Draws ops on one painter, keeping what it last set so that a run of like calls sets nothing.
+class QtSurface::Painting {
+ public:
+  // `ratio` is the device pixel ratio the painter draws at; `onDevice` a page rather than pixels.
+  Painting(QPainter& p, double ratio, bool onDevice) : p_(p), ratio_(ratio), onDevice_(onDevice) {
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    pen_ = p.pen();
+    smooth_ = p.testRenderHint(QPainter::Antialiasing);
+  }
+
+  // devicePen: the pen's width on a page, unused on pixels.
+  void line(const Op& op, const Geometry& g, double devicePen) {
+    const int width = std::max<int>(1, op.width);
+    const Qt::PenStyle style = op.style == 2 ? Qt::DotLine : Qt::SolidLine;
+    // Thin frame lines stay crisp; the thick curves are smoothed.
+    const bool smooth = width >= 2;
+    // On pixels a smooth solid line is drawn as side-by-side one-device-pixel lines: Qt draws
+    // those on its fast path, where a wide smoothed pen takes several times as long. A page
+    // gets the real wide pen, as its pixels are not the image's.
+    const bool strands = smooth && !onDevice_ && style == Qt::SolidLine;
+    // Thin lines on pixels are whole device pixels wide, so at a ratio such as 1.5 every tick
+    // is alike rather than one or two pixels by where it falls.
+    const bool cosmetic = !onDevice_ && (strands || !smooth);
+    const Qt::PenCapStyle cap = smooth ? Qt::SquareCap : Qt::FlatCap;
+    const double penWidth = strands     ? 1.0
+                            : onDevice_ ? devicePen
+                            : smooth    ? width
+                                        : std::max(1.0, std::round(width * ratio_));
+    if (smooth != smooth_) {
+      p_.setRenderHint(QPainter::Antialiasing, smooth);
+      smooth_ = smooth;
+    }
+    const QColor colour = QColor::fromRgb(op.colour);
+    auto fits = [&](const QPen& pen) {
+      return pen.color() == colour && pen.widthF() == penWidth && pen.style() == style &&
+             pen.capStyle() == cap && pen.isCosmetic() == cosmetic;
+    };
+    if (!fits(pen_)) {
+      // The curves take turns column by column; their few pens are made once, not each time.
+      const auto kept = std::find_if(pens_.begin(), pens_.end(), fits);
+      if (kept != pens_.end()) {
+        pen_ = *kept;
+      } else {
+        pen_ = QPen(colour, penWidth, style, cap);
+        pen_.setCosmetic(cosmetic);
+        pens_[nextPen_++ % pens_.size()] = pen_;
+      }
+      p_.setPen(pen_);
+    }
+    const QPointF a(op.x1 * g.across, op.y1 * g.down), b(op.x2 * g.across, op.y2 * g.down);
+    if (!strands) {
+      p_.drawLine(a, b);
+      return;
+    }
+    // Stacked across the line's main direction, centred on it, as many as its device pixels.
+    const int n = std::max(1, static_cast<int>(std::lround(width * ratio_)));
+    const bool flat = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
+    std::array<QLineF, 16> lines;
+    const int count = std::min<int>(n, lines.size());
+    for (int i = 0; i < count; ++i) {
+      const double d = (i - (n - 1) / 2.0) / ratio_;
+      const QPointF off = flat ? QPointF(0, d) : QPointF(d, 0);
+      lines[i] = QLineF(a + off, b + off);
+    }
+    p_.drawLines(lines.data(), count);
+  }
+
+  void text(const Op& op, const Shaped& shaped, const Geometry& g) {
+    const QColor colour = QColor::fromRgb(op.colour);
+    if (pen_.color() != colour) {  // text takes only the pen's colour
+      pen_.setColor(colour);
+      p_.setPen(pen_);
+    }
+    const QPointF topLeft(op.x1 * g.across, op.y1 * g.down);
+    if (op.face->scale == 1) {
+      for (const QGlyphRun& run : shaped.runs) p_.drawGlyphRun(topLeft, run);
+    } else {
+      const QTransform base = p_.transform();
+      p_.setTransform(QTransform(op.face->scale, 0, 0, 1, topLeft.x(), topLeft.y()) * base);
+      for (const QGlyphRun& run : shaped.runs) p_.drawGlyphRun(QPointF(0, 0), run);
+      p_.setTransform(base);
+    }
+  }
+
+ private:
+  QPainter& p_;
+  double ratio_;
+  bool onDevice_;
+  QPen pen_;
+  std::array<QPen, 8> pens_;  // recently made line pens
+  std::size_t nextPen_ = 0;
+  bool smooth_ = false;
+};
+
 QtSurface::QtSurface() : QtSurface(screenDpi(), primaryRatio()) {}
 
 QtSurface::QtSurface(double dpi, double pixelRatio) : dpi_(dpi), ratio_(pixelRatio) {}
@@ -33,14 +132,17 @@ QtSurface::QtSurface(double dpi, double pixelRatio) : dpi_(dpi), ratio_(pixelRat
 QtSurface::~QtSurface() { endPainting(); }
 
 void QtSurface::setSizeTwips(double width, double height) {
-  resized_ |= static_cast<float>(width) != width_ || static_cast<float>(height) != height_;
-  width_ = static_cast<float>(width);
-  height_ = static_cast<float>(height);
+  const auto w = static_cast<float>(width), h = static_cast<float>(height);
+  if (w != width_ || h != height_) imageDrawn_ = false;
+  width_ = w;
+  height_ = h;
 }
 
 void QtSurface::setPixelRatio(double pixelRatio) {
-  resized_ |= pixelRatio != ratio_;
+  if (pixelRatio == ratio_) return;
   ratio_ = pixelRatio;
+  imageDrawn_ = false;
+  metrics_ = QImage();
 }
 
 QSize QtSurface::pixelSize() const {
@@ -54,12 +156,76 @@ QSize QtSurface::pixelSize() const {
   return {device(width_), device(height_)};
 }
 
+QtSurface::Geometry QtSurface::exactGeometry() const {
+  const double down = toPixels(1);
+  return {down, down};
+}
+
+int QtSurface::screenColumnPixels() const {
+  const double exact = toPixels(chart::kColumnWidth) * ratio_;
+  // A whole number of logical pixels too where that is near, so the window can move what it
+  // shows by whole logical pixels (at 1.5, three device pixels make two logical ones).
+  for (int n = 1; n <= 4; ++n) {
+    const double step = n * ratio_;
+    if (std::abs(step - std::round(step)) > 1e-9) continue;
+    const double near = step * std::max(1.0, std::round(exact / step));
+    if (std::abs(near - exact) <= exact * 0.02) return static_cast<int>(std::lround(near));
+    break;
+  }
+  return std::max(1, static_cast<int>(std::lround(exact)));
+}
+
+QtSurface::Geometry QtSurface::screenGeometry() const {
+  if (!screen_) return exactGeometry();
+  return {screenColumnPixels() / ratio_ / chart::kColumnWidth, toPixels(1)};
+}
+
+double QtSurface::screenX(double twips) const { return twips * screenGeometry().across; }
+
+double QtSurface::twipsAtScreenX(double pixels) const { return pixels / screenGeometry().across; }
+
+double QtSurface::screenColumnWidth() const { return screenX(chart::kColumnWidth); }
+
+const QPaintDevice* QtSurface::metricsDevice() const {
+  if (metrics_.isNull()) {
+    // Text is shaped for the image's dpi and ratio, and so drawn alike on screen and in it.
+    metrics_ = QImage(1, 1, QImage::Format_RGB32);
+    metrics_.setDevicePixelRatio(ratio_);
+    const int dpm = static_cast<int>(std::lround(dpi_ / 0.0254));
+    metrics_.setDotsPerMeterX(dpm);
+    metrics_.setDotsPerMeterY(dpm);
+  }
+  return &metrics_;
+}
+
 const QImage& QtSurface::image() const {
   endPainting();
+  if (imageDrawn_) return image_;
+  const QSize size = pixelSize();
+  if (image_.size() != size || image_.devicePixelRatio() != ratio_) resizeImage();
+  imageDrawn_ = true;
+  if (image_.isNull()) return image_;
+  QPainter p(&image_);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.fillRect(QRectF(0, 0, image_.width() / ratio_, image_.height() / ratio_),
+             QColor::fromRgb(frame_.background ? frame_.background : resolveColour(back_).rgb()));
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  drawAll(p, exactGeometry());
   return image_;
 }
 
+void QtSurface::drawAll(QPainter& p, const Geometry& g) const {
+  Painting painting(p, ratio_, false);
+  for (const Op& op : frame_.ops) {
+    if (op.isText)
+      painting.text(op, shaped(op.text, *op.face, metricsDevice()), g);
+    else
+      painting.line(op, g, 0);
+  }
+}
+
 bool QtSurface::endPainting() const {
+  painting_.reset();
   if (!painter_) return true;
   const bool ended = painter_->isActive() && painter_->end();
   painter_.reset();
@@ -76,16 +242,14 @@ namespace {
 void releasePixels(void* info) { delete static_cast<std::shared_ptr<uchar[]>*>(info); }
 }  // namespace
 
-void QtSurface::resizeImage() {
+void QtSurface::resizeImage() const {
   image_ = QImage();  // lets go of the pixels unless a copy of the image still shows them
   const QSize size = pixelSize();
   const qsizetype bytesPerLine = static_cast<qsizetype>(size.width()) * 4;
   const std::size_t bytes = static_cast<std::size_t>(bytesPerLine) * size.height();
   if (bytes == 0) return;
-  // A window being dragged changes size many times a second; the pixels are kept and reused
-  // while nobody else holds them, which saves allocating and zeroing megabytes each time.
-  // Left uninitialised: every pixel is painted before it is shown, and the spare room is not
-  // touched (so takes no memory) until a larger size needs it.
+  // The pixels are kept and reused while nobody else holds them, which saves allocating and
+  // zeroing megabytes each time. Left uninitialised: every pixel is painted before it is shown.
   if (!pixels_ || pixels_.use_count() > 1 || pixelBytes_ < bytes) {
     pixels_.reset();
     pixelBytes_ = bytes + bytes / 4;
@@ -100,33 +264,13 @@ void QtSurface::resizeImage() {
   image_.setDotsPerMeterY(dpm);
 }
 
-QPainter* QtSurface::painter(bool clearing) {
-  if (device_) {
-    if (!painter_) {
-      painter_ = std::make_unique<QPainter>(device_);
-      painter_->setRenderHint(QPainter::TextAntialiasing, true);
-      pen_ = painter_->pen();
-      smooth_ = false;
-    }
-    return painter_->isActive() ? painter_.get() : nullptr;
-  }
-  if (painter_ && !resized_) return painter_.get();  // drawing on: the usual case
-  // The image follows the size lazily: a layout pass sets width and height one at a time.
-  if (std::exchange(resized_, false) &&
-      (image_.size() != pixelSize() || image_.devicePixelRatio() != ratio_)) {
-    endPainting();
-    resizeImage();
-    if (image_.isNull()) return nullptr;
-    if (!clearing) image_.fill(resolveColour(back_));  // clearing fills it anyway
-  }
-  if (image_.isNull()) return nullptr;
+QPainter* QtSurface::painter() {
+  if (!device_) return nullptr;
   if (!painter_) {
-    painter_ = std::make_unique<QPainter>(&image_);
-    painter_->setRenderHint(QPainter::TextAntialiasing, true);
-    pen_ = painter_->pen();
-    smooth_ = false;
+    painter_ = std::make_unique<QPainter>(device_);
+    painting_ = std::make_unique<Painting>(*painter_, 1.0, true);
   }
-  return painter_.get();
+  return painter_->isActive() ? painter_.get() : nullptr;
 }
 
 void QtSurface::changed() {
@@ -139,13 +283,24 @@ void QtSurface::clear() {
   x_ = 0;
   y_ = 0;
   foreground_.reset();  // the desktop's colours may have changed since the last chart
-  if (QPainter* p = painter(true)) {
-    p->setCompositionMode(QPainter::CompositionMode_Source);
-    const QRectF area = device_ ? QRectF(0, 0, toPixels(width_), toPixels(height_))
-                                : QRectF(0, 0, image_.width() / ratio_, image_.height() / ratio_);
-    p->fillRect(area, resolveColour(back_));
-    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  if (device_) {
+    if (QPainter* p = painter()) {
+      p->setCompositionMode(QPainter::CompositionMode_Source);
+      p->fillRect(QRectF(0, 0, toPixels(width_), toPixels(height_)), resolveColour(back_));
+      p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    return;
   }
+  frame_.ops.clear();
+  frame_.background = resolveColour(back_).rgb();
+  imageDrawn_ = false;
+  changed();
+}
+
+void QtSurface::record(Op op) {
+  if (!frame_.background) frame_.background = resolveColour(back_).rgb();
+  frame_.ops.push_back(std::move(op));
+  imageDrawn_ = false;
   changed();
 }
 
@@ -172,8 +327,8 @@ const QtSurface::TextStyle& QtSurface::textStyle(const QPaintDevice* target) {
   return it->second;
 }
 
-const QList<QGlyphRun>& QtSurface::glyphs(const std::string& text, const TextStyle& style,
-                                          const QPaintDevice* target) {
+const QtSurface::Shaped& QtSurface::shaped(const std::string& text, const TextStyle& style,
+                                           const QPaintDevice* target) const {
   auto key = std::make_pair(&style, text);
   if (auto it = shaped_.find(key); it != shaped_.end()) return it->second;
   if (shaped_.size() >= 1024) shaped_.clear();  // headers change with the date; stay small
@@ -194,101 +349,292 @@ const QList<QGlyphRun>& QtSurface::glyphs(const std::string& text, const TextSty
   // Wide enough for any line: the text stays one line, its left edge at the given point.
   if (rightToLeft && line.isValid()) line.setLineWidth(1e6);
   layout.endLayout();
-  QList<QGlyphRun> runs = line.isValid() ? layout.glyphRuns() : QList<QGlyphRun>();
-  return shaped_.emplace(std::move(key), std::move(runs)).first->second;
+  Shaped s;
+  if (line.isValid()) s.runs = layout.glyphRuns();
+  for (const QGlyphRun& run : s.runs) s.ink |= run.boundingRect();
+  return shaped_.emplace(std::move(key), std::move(s)).first->second;
 }
 
 void QtSurface::line(float x1, float y1, float x2, float y2) {
-  strokeLine(x1, y1, x2, y2, foreground());
+  addLine(x1, y1, x2, y2, foreground());
 }
 
 void QtSurface::line(float x1, float y1, float x2, float y2, Colour c) {
-  strokeLine(x1, y1, x2, y2, resolveColour(c));
+  addLine(x1, y1, x2, y2, resolveColour(c));
 }
 
-void QtSurface::strokeLine(float x1, float y1, float x2, float y2, const QColor& colour) {
-  QPainter* p = painter();
-  if (!p) return;
-  const int width = std::max<int>(1, drawWidth_);
-  const Qt::PenStyle style = drawStyle_ == 2 ? Qt::DotLine : Qt::SolidLine;
-  // Thin frame lines stay crisp; the thick curves are smoothed.
-  const bool smooth = width >= 2;
-  // On the own image a smooth solid line is drawn as side-by-side one-device-pixel lines: Qt
-  // draws those on its fast path, where a wide smoothed pen takes several times as long.
-  // Other devices (a PDF page) get the real wide pen, as their pixels are not the image's.
-  const bool strands = smooth && !device_ && style == Qt::SolidLine;
-  // Thin lines on the own image are whole device pixels wide, so at a ratio such as 1.5 every
-  // tick is alike rather than one or two pixels by where it falls.
-  const bool cosmetic = !device_ && (strands || !smooth);
-  const Qt::PenCapStyle cap = smooth ? Qt::SquareCap : Qt::FlatCap;
-  // Elsewhere a pixel of width is kTwipsPerPixel, so a printed line is as thick on paper as on
-  // screen.
-  const double penWidth = strands   ? 1.0
-                          : device_ ? toPixels(kTwipsPerPixel * width)
-                          : smooth  ? width
-                                    : std::max(1.0, std::round(width * ratio_));
-  if (smooth != smooth_) {
-    p->setRenderHint(QPainter::Antialiasing, smooth);
-    smooth_ = smooth;
-  }
-  auto fits = [&](const QPen& pen) {
-    return pen.color() == colour && pen.widthF() == penWidth && pen.style() == style &&
-           pen.capStyle() == cap && pen.isCosmetic() == cosmetic;
-  };
-  if (!fits(pen_)) {
-    // The curves take turns column by column; their few pens are made once, not each time.
-    const auto kept = std::find_if(pens_.begin(), pens_.end(), fits);
-    if (kept != pens_.end()) {
-      pen_ = *kept;
-    } else {
-      pen_ = QPen(colour, penWidth, style, cap);
-      pen_.setCosmetic(cosmetic);
-      pens_[nextPen_++ % pens_.size()] = pen_;
-    }
-    p->setPen(pen_);
-  }
-  const QPointF a(toPixels(x1), toPixels(y1)), b(toPixels(x2), toPixels(y2));
-  if (!strands) {
-    p->drawLine(a, b);
-  } else {
-    // Stacked across the line's main direction, centred on it, as many as its device pixels.
-    const int n = std::max(1, static_cast<int>(std::lround(width * ratio_)));
-    const bool flat = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
-    std::array<QLineF, 16> lines;
-    const int count = std::min<int>(n, lines.size());
-    for (int i = 0; i < count; ++i) {
-      const double d = (i - (n - 1) / 2.0) / ratio_;
-      const QPointF off = flat ? QPointF(0, d) : QPointF(d, 0);
-      lines[i] = QLineF(a + off, b + off);
-    }
-    p->drawLines(lines.data(), count);
-  }
-  changed();
+void QtSurface::addLine(float x1, float y1, float x2, float y2, const QColor& colour) {
+  Op op;
+  op.width = drawWidth_;
+  op.style = drawStyle_;
+  op.colour = colour.rgb();
+  op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+  if (!device_) return record(std::move(op));
+  if (painter())
+    painting_->line(op, exactGeometry(), toPixels(kTwipsPerPixel * std::max<int>(1, op.width)));
 }
 
 void QtSurface::text(const std::string& text) {
-  QPainter* p = painter();
-  const TextStyle& style = textStyle(p ? (device_ ? device_ : &image_) : nullptr);
-  if (p) {
-    const QColor& colour = foreground();
-    if (pen_.color() != colour) {  // text takes only the pen's colour
-      pen_.setColor(colour);
-      p->setPen(pen_);
-    }
-    const QPointF topLeft(toPixels(x_), toPixels(y_));
-    const QList<QGlyphRun>& runs = glyphs(text, style, device_ ? device_ : &image_);
-    if (style.scale == 1) {
-      for (const QGlyphRun& run : runs) p->drawGlyphRun(topLeft, run);
-    } else {
-      const QTransform base = p->transform();
-      p->setTransform(QTransform(style.scale, 0, 0, 1, topLeft.x(), topLeft.y()) * base);
-      for (const QGlyphRun& run : runs) p->drawGlyphRun(QPointF(0, 0), run);
-      p->setTransform(base);
-    }
-    changed();
-  }
+  const QPaintDevice* target = device_ ? (painter() ? device_ : nullptr) : metricsDevice();
+  const TextStyle& style = textStyle(target);
+  Op op;
+  op.isText = true;
+  op.colour = foreground().rgb();
+  op.face = &style;
+  op.x1 = op.x2 = x_;
+  op.y1 = op.y2 = y_;
+  op.text = text;
+  if (!device_) op.ink = shaped(op.text, style, target).ink;
   x_ = 0;
   y_ += static_cast<float>(twipsFromPixels(style.lineHeight, dpi_));
+  if (!device_) return record(std::move(op));
+  if (target) painting_->text(op, shaped(op.text, style, target), exactGeometry());
+}
+
+// Where an op's pixels can be, with room for smoothing and caps.
+QRect QtSurface::deviceBounds(const Op& op, const Geometry& g) const {
+  const double r = ratio_;
+  QRectF box;
+  double margin = 2;
+  if (op.isText) {
+    const QRectF& ink = op.ink;
+    box = QRectF(op.x1 * g.across + ink.left() * op.face->scale, op.y1 * g.down + ink.top(),
+                 ink.width() * op.face->scale, ink.height());
+    box = QRectF(box.topLeft() * r, box.size() * r);
+  } else {
+    const QPointF a(op.x1 * g.across * r, op.y1 * g.down * r);
+    const QPointF b(op.x2 * g.across * r, op.y2 * g.down * r);
+    box = QRectF(a, b).normalized();
+    margin += std::max<int>(1, op.width) * r;
+  }
+  box.adjust(-margin, -margin, margin, margin);
+  const int left = static_cast<int>(std::floor(box.left()));
+  const int top = static_cast<int>(std::floor(box.top()));
+  return QRect(QPoint(left, top), QPoint(static_cast<int>(std::ceil(box.right())),
+                                         static_cast<int>(std::ceil(box.bottom()))));
+}
+
+namespace {
+
+// The rectangles in device pixels, as logical ones covering them.
+QRect logicalCover(const QRect& device, double ratio) {
+  return QRect(QPoint(static_cast<int>(std::floor(device.left() / ratio)),
+                      static_cast<int>(std::floor(device.top() / ratio))),
+               QPoint(static_cast<int>(std::ceil((device.right() + 1) / ratio)) - 1,
+                      static_cast<int>(std::ceil((device.bottom() + 1) / ratio)) - 1));
+}
+
+QRegion unite(const std::vector<QRect>& rects, std::size_t from, std::size_t to) {
+  if (to - from == 1) return QRegion(rects[from]);
+  if (to == from) return {};
+  const std::size_t mid = from + (to - from) / 2;
+  return unite(rects, from, mid) | unite(rects, mid, to);
+}
+
+std::size_t mix(std::size_t h, std::size_t v) {
+  return (h ^ v) * 0x9E3779B97F4A7C15ull + (h >> 29);
+}
+
+template <typename T>
+std::size_t bitsOf(T v) {
+  if constexpr (std::is_floating_point_v<T>) v = v + T(0);  // -0 as 0
+  std::size_t out = 0;
+  std::memcpy(&out, &v, std::min(sizeof v, sizeof out));
+  return out;
+}
+
+}  // namespace
+
+// A day step moves every column's drawing by whole columns. The new drawing is matched with the
+// last one shown moved across by the distance most of it moved; what matches is moved on the
+// screen, what does not is painted afresh: new columns, the headers, the chart date's column.
+ScreenUpdate QtSurface::takeScreenUpdate() {
+  ScreenUpdate update;
+  const QSize pixels = pixelSize();
+  frame_.pixels = pixels;
+  frame_.ratio = ratio_;
+  if (!frame_.background) frame_.background = resolveColour(back_).rgb();
+  const Frame& now = frame_;
+  const Frame& was = shown_;
+  const bool comparable = everShown_ && was.pixels == now.pixels && was.ratio == now.ratio &&
+                          was.background == now.background;
+  everShown_ = true;
+  if (!comparable) {
+    update.all = true;
+    shown_ = frame_;
+    return update;
+  }
+  const Geometry g = screenGeometry();
+  const auto shapeHash = [](const Op& op) {
+    std::size_t h = op.isText;
+    h = mix(h, bitsOf(op.width) ^ (bitsOf(op.style) << 16) ^ (std::size_t{op.colour} << 24));
+    h = mix(h, reinterpret_cast<std::uintptr_t>(op.face));
+    h = mix(h, bitsOf(op.y1) ^ (bitsOf(op.y2) << 32));
+    h = mix(h, bitsOf(op.x2 - op.x1));
+    if (op.isText) h = mix(h, std::hash<std::string>{}(op.text));
+    return h;
+  };
+  const auto sameShape = [](const Op& a, const Op& b) {
+    return a.isText == b.isText && a.width == b.width && a.style == b.style &&
+           a.colour == b.colour && a.face == b.face && a.y1 == b.y1 && a.y2 == b.y2 &&
+           a.x2 - a.x1 == b.x2 - b.x1 && a.text == b.text;
+  };
+  // Open addressing over the shown ops: by shape alone (one entry a shape, with its count), and
+  // by shape and place.
+  std::size_t tableSize = 16;
+  while (tableSize < 2 * was.ops.size() + 16) tableSize *= 2;
+  struct ShapeSlot {
+    int op = -1;
+    int count = 0;
+  };
+  std::vector<ShapeSlot> byShape(tableSize);
+  std::vector<int> byPlace(tableSize, -1);
+  std::vector<std::size_t> hashes(was.ops.size());
+  std::vector<int> nextSame(was.ops.size(), -1);  // the next shown op of the same shape
+  for (std::size_t j = 0; j < was.ops.size(); ++j) {
+    const Op& op = was.ops[j];
+    const std::size_t h = hashes[j] = shapeHash(op);
+    for (std::size_t k = h & (tableSize - 1);; k = (k + 1) & (tableSize - 1)) {
+      ShapeSlot& slot = byShape[k];
+      if (slot.op < 0) {
+        slot = {static_cast<int>(j), 1};
+        break;
+      }
+      if (sameShape(was.ops[slot.op], op)) {
+        ++slot.count;
+        nextSame[j] = nextSame[slot.op];
+        nextSame[slot.op] = static_cast<int>(j);
+        break;
+      }
+    }
+    for (std::size_t k = mix(h, bitsOf(op.x1)) & (tableSize - 1);; k = (k + 1) & (tableSize - 1)) {
+      if (byPlace[k] < 0) {
+        byPlace[k] = static_cast<int>(j);
+        break;
+      }
+    }
+  }
+  // The distance in twips most ops moved by, each op voting for every place a shown op of its
+  // shape had, unless that shape is common.
+  std::vector<std::pair<float, int>> votes;
+  std::vector<std::size_t> nowHashes(now.ops.size());
+  for (std::size_t i = 0; i < now.ops.size(); ++i) {
+    const Op& op = now.ops[i];
+    const std::size_t h = nowHashes[i] = shapeHash(op);
+    for (std::size_t k = h & (tableSize - 1); byShape[k].op >= 0; k = (k + 1) & (tableSize - 1)) {
+      const ShapeSlot& slot = byShape[k];
+      if (!sameShape(was.ops[slot.op], op)) continue;
+      if (slot.count > 4) break;
+      for (int j = slot.op; j >= 0; j = nextSame[j]) {
+        const float d = was.ops[j].x1 - op.x1;
+        auto v =
+            std::find_if(votes.begin(), votes.end(), [d](const auto& p) { return p.first == d; });
+        if (v != votes.end())
+          ++v->second;
+        else if (votes.size() < 64)
+          votes.emplace_back(d, 1);
+      }
+      break;
+    }
+  }
+  float moved = 0;
+  int most = 0;
+  for (const auto& [d, n] : votes)
+    if (n > most) moved = d, most = n;
+
+  // Old pixels move the other way: a drawing now at x was at x + moved.
+  const double exactShift = -moved * g.across * ratio_;
+  int shift = static_cast<int>(std::lround(exactShift));
+  if (std::abs(exactShift - shift) > 1e-6 || std::abs(shift) >= pixels.width())
+    moved = 0, shift = 0;
+
+  std::vector<char> used(was.ops.size(), 0);
+  std::vector<QRect> dirty;
+  const QRect bounds(QPoint(0, 0), pixels);
+  const auto find = [&](const Op& op, std::size_t h, float x1) {
+    for (std::size_t k = mix(h, bitsOf(x1)) & (tableSize - 1); byPlace[k] >= 0;
+         k = (k + 1) & (tableSize - 1)) {
+      const int j = byPlace[k];
+      if (!used[j] && hashes[j] == h && was.ops[j].x1 == x1 && sameShape(was.ops[j], op)) return j;
+    }
+    return -1;
+  };
+  int last = -1;  // matched ops keep their order, so what overlaps blends alike
+  for (std::size_t i = 0; i < now.ops.size(); ++i) {
+    const Op& op = now.ops[i];
+    const int j = find(op, nowHashes[i], op.x1 + moved);
+    if (j > last) {
+      used[j] = 1;
+      last = j;
+      continue;
+    }
+    const QRect box = deviceBounds(op, g);
+    // A solid level line the same before and after is the same along its length: only its
+    // ends change.
+    if (shift != 0 && !op.isText && op.y1 == op.y2 && op.style == 0) {
+      const int k = find(op, nowHashes[i], op.x1);
+      if (k > last) {
+        used[k] = 1;
+        last = k;
+        const int m = 2 + std::max<int>(1, op.width) * static_cast<int>(std::ceil(ratio_));
+        for (int x : {box.left() + m, box.right() - m})
+          dirty.push_back(QRect(QPoint(std::min(x, x + shift) - m, box.top()),
+                                QPoint(std::max(x, x + shift) + m, box.bottom())));
+        continue;
+      }
+    }
+    dirty.push_back(box);
+  }
+  for (std::size_t j = 0; j < was.ops.size(); ++j)
+    if (!used[j]) dirty.push_back(deviceBounds(was.ops[j], g).translated(shift, 0));
+  if (shift < 0) dirty.push_back(QRect(pixels.width() + shift, 0, -shift, pixels.height()));
+  if (shift > 0) dirty.push_back(QRect(0, 0, shift, pixels.height()));
+  long long area = 0;
+  for (QRect& r : dirty) {
+    // On a coarse grid, so the region stays a few bands of rectangles: painting and clipping
+    // cost by the rectangle more than by the pixel.
+    constexpr int kGrid = 16;
+    const auto down = [](int v) {
+      return v >= 0 ? v / kGrid * kGrid : -((-v + kGrid - 1) / kGrid) * kGrid;
+    };
+    r = QRect(QPoint(down(r.left()), down(r.top())),
+              QPoint(down(r.right()) + kGrid - 1, down(r.bottom()) + kGrid - 1)) &
+        bounds;
+    area += static_cast<long long>(r.width()) * r.height();
+  }
+  dirty.erase(
+      std::remove_if(dirty.begin(), dirty.end(), [](const QRect& r) { return r.isEmpty(); }),
+      dirty.end());
+  shown_ = frame_;
+  // Much to paint anyway: painting all costs no more and moves nothing.
+  if (area * 2 > static_cast<long long>(pixels.width()) * pixels.height()) {
+    update.all = true;
+    return update;
+  }
+  update.shift = shift;
+  update.dirty = unite(dirty, 0, dirty.size());
+  return update;
+}
+
+void QtSurface::paint(QPainter& p, const QRegion& region) const {
+  if (region.isEmpty()) return;
+  const QColor background =
+      QColor::fromRgb(frame_.background ? frame_.background : resolveColour(back_).rgb());
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  for (const QRect& r : region) p.fillRect(r.adjusted(-1, -1, 1, 1), background);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  const Geometry g = screenGeometry();
+  const QRect around = region.boundingRect();
+  const bool single = region.rectCount() == 1;
+  Painting painting(p, ratio_, false);
+  for (const Op& op : frame_.ops) {
+    const QRect box = logicalCover(deviceBounds(op, g), ratio_);
+    if (!around.intersects(box) || (!single && !region.intersects(box))) continue;
+    if (op.isText)
+      painting.text(op, shaped(op.text, *op.face, metricsDevice()), g);
+    else
+      painting.line(op, g, 0);
+  }
 }
 
 }  // namespace tw::platform

@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPalette>
+#include <QTransform>
+#include <cmath>
 #include <optional>
+#include <vector>
 
 #include "chart/draw_chart.h"
 #include "platform/drawing/qt_text_measure.h"
 #include "platform/qt_app.h"
+#include "settings/settings_io.h"
 
 namespace tw::platform {
 namespace {
@@ -122,37 +127,136 @@ TEST(Surface, LinesAreAsThickAsTheirWidthAndDottedOnesBroken) {
   }
 }
 
-// What the surface keeps from one chart to the next (pixels, shaped texts, pens) leaves no
-// trace: after steps either way a chart is, pixel for pixel, a fresh surface's drawing of it.
-TEST(Surface, AChartAfterStepsIsAFreshDrawingOfIt) {
+// On screen a day column is a whole number of device pixels, of logical ones too where that is
+// near, so a day step moves the drawing by whole pixels.
+TEST(Surface, ScreenColumnsAreWholeDevicePixels) {
+  test::qtApp();
+  const struct {
+    double ratio;
+    int devicePixels;
+  } rows[] = {{1, 18}, {1.25, 23}, {1.5, 27}, {2, 36}};
+  for (const auto& r : rows) {
+    QtSurface s(96, r.ratio);
+    s.setScreen(true);
+    EXPECT_DOUBLE_EQ(s.screenColumnWidth() * r.ratio, r.devicePixels) << r.ratio;
+    EXPECT_DOUBLE_EQ(s.twipsAtScreenX(s.screenX(3000)), 3000) << r.ratio;
+  }
+}
+
+// The screen as the chart view keeps it: moved by whole device pixels, then painted where the
+// surface says, clipped there.
+struct Screen {
+  QImage pixels;
+  double ratio;
+  int moves = 0;  // updates that moved what was shown
+
+  void paint(const QtSurface& s, const QRegion& device) {
+    QPainter p(&pixels);
+    p.setClipRegion(device);
+    p.setTransform(QTransform::fromScale(ratio, ratio));
+    QRegion logical;
+    for (const QRect& r : device)
+      logical += QTransform::fromScale(1 / ratio, 1 / ratio).mapRect(QRectF(r)).toAlignedRect();
+    s.paint(p, logical);
+  }
+  void show(QtSurface& s) {
+    const ScreenUpdate u = s.takeScreenUpdate();
+    if (pixels.size() != s.pixelSize()) pixels = QImage(s.pixelSize(), QImage::Format_RGB32);
+    if (u.all) return paint(s, QRegion(pixels.rect()));
+    moves += u.shift != 0;
+    const QImage before = pixels.copy();
+    QPainter(&pixels).drawImage(QPoint(u.shift, 0), before);
+    paint(s, u.dirty);
+  }
+};
+
+int differing(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return -1;
+  int n = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+    const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+    for (int x = 0; x < a.width(); ++x) n += p[x] != q[x];
+  }
+  return n;
+}
+
+// After any run of steps, drags and wheel turns at any scale, the screen, moved and painted in
+// part, is pixel for pixel a fresh drawing of the chart; and a day step moves it, not repaints it.
+TEST(Surface, AScreenAfterStepsDragsAndWheelTurnsIsAFreshDrawing) {
   test::qtApp();
   const QtTextMeasure measure(programFont(8));
   const struct {
     const char* name;
     ChartType type;
     bool marks;
-  } cases[] = {{"biorhythm, marker and separators", ChartType::Biorhythm, true},
-               {"comparison, marker and separators", ChartType::Comparison, true},
-               {"comparison, plain", ChartType::Comparison, false}};
-  for (const auto& c : cases) {
-    ChartState state{
-        fromYmd(1990, 1, 1), fromYmd(1992, 5, 3), "Ann", "Bo", fromYmd(2026, 12, 5), {}};
-    state.options.chartType = c.type;
-    state.options.todayMarker = state.options.weekSeparators = state.options.showAverage = c.marks;
-    QtSurface stepped(96, 1.5);
-    stepped.setSizeTwips(20000, 5000);
-    for (int step : {0, 1, 1, -1, 7, -3, -28}) {
-      state.chartDate += step;
-      drawChart(state, stepped, measure, Locale{});
-      QtSurface fresh(96, 1.5);
-      fresh.setSizeTwips(20000, 5000);
-      drawChart(state, fresh, measure, Locale{});
-      const QImage a = stepped.image(), b = fresh.image();
-      int differing = 0;
-      for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
-      EXPECT_EQ(differing, 0) << c.name << ", after a step of " << step;
+  } charts[] = {{"biorhythm, marker and separators", ChartType::Biorhythm, true},
+                {"comparison, marker and separators", ChartType::Comparison, true},
+                {"biorhythm, plain", ChartType::Biorhythm, false}};
+  // Day steps, a drag a column or two a frame either way, wheel turns of days and of weeks.
+  const struct {
+    const char* name;
+    std::vector<int> moves;
+  } runs[] = {{"day steps", {1, 1, -1, 1}},
+              {"drag", {1, 2, 1, 1, 3, -1, -2, -4, 0, 1}},
+              {"wheel", {3, -7, 14, -2, 60, -61}}};
+  for (double ratio : {1.0, 1.25, 1.5, 2.0}) {
+    for (const auto& c : charts) {
+      ChartState state{
+          fromYmd(1990, 1, 1), fromYmd(1992, 5, 3), "Ann", "Bo", fromYmd(2026, 12, 5), {}};
+      state.options = defaultChartOptions();
+      state.options.chartType = c.type;
+      state.options.todayMarker = state.options.weekSeparators = state.options.showAverage =
+          state.options.criticalMarks = c.marks;
+      QtSurface shown(96, ratio);
+      shown.setScreen(true);
+      shown.setSizeTwips(20000, 8000);
+      Screen screen{{}, ratio};
+      drawChart(state, shown, measure, Locale{});
+      screen.show(shown);
+      for (const auto& run : runs) {
+        for (int move : run.moves) {
+          state.chartDate += move;
+          drawChart(state, shown, measure, Locale{});
+          screen.show(shown);
+          QtSurface fresh(96, ratio);
+          fresh.setScreen(true);
+          fresh.setSizeTwips(20000, 8000);
+          drawChart(state, fresh, measure, Locale{});
+          Screen whole{QImage(fresh.pixelSize(), QImage::Format_RGB32), ratio};
+          whole.paint(fresh, QRegion(whole.pixels.rect()));
+          EXPECT_EQ(differing(screen.pixels, whole.pixels), 0)
+              << "ratio " << ratio << ", " << c.name << ", " << run.name << ", after " << move;
+        }
+      }
+      EXPECT_GE(screen.moves, 10) << "ratio " << ratio << ", " << c.name;
     }
+  }
+}
+
+// A day step moves what is shown by a column and paints a small part of it.
+TEST(Surface, ADayStepMovesTheScreenByAColumn) {
+  test::qtApp();
+  const QtTextMeasure measure(programFont(8));
+  for (double ratio : {1.0, 1.25, 1.5, 2.0}) {
+    ChartState state{fromYmd(1990, 1, 1), {}, "Ann", {}, fromYmd(2026, 12, 5), {}};
+    state.options = defaultChartOptions();
+    state.options.todayMarker = state.options.weekSeparators = state.options.criticalMarks = true;
+    QtSurface s(96, ratio);
+    s.setScreen(true);
+    s.setSizeTwips(20000, 5000);
+    drawChart(state, s, measure, Locale{});
+    s.takeScreenUpdate();
+    state.chartDate += 1;
+    drawChart(state, s, measure, Locale{});
+    const ScreenUpdate u = s.takeScreenUpdate();
+    const QSize size = s.pixelSize();
+    long long painted = 0;
+    for (const QRect& r : u.dirty) painted += static_cast<long long>(r.width()) * r.height();
+    EXPECT_FALSE(u.all) << ratio;
+    EXPECT_EQ(u.shift, -static_cast<int>(std::lround(s.screenColumnWidth() * ratio))) << ratio;
+    EXPECT_LT(painted * 5, static_cast<long long>(size.width()) * size.height())
+        << ratio << ": " << painted << " of " << size.width() * size.height() << " pixels painted";
   }
 }
 
