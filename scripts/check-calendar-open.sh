@@ -68,36 +68,9 @@ same "xdg-mime names the entry for text/calendar" "$(xdg-mime query default text
 
 keys() { for k in "$@"; do xdotool key "$k"; sleep 0.4; done; }
 
-# What the screen reader finds: `box` (the text of the message box shown, lines joined by "|"),
-# `rows` (the ISO days of the Critical days list).
-probe() {
-  /usr/bin/python3 - "$app" "$@" <<'PY'
-import re, sys, pyatspi
-pid, what = int(sys.argv[1]), sys.argv[2]
-def walk(acc):
-    yield acc
-    for i in range(acc.childCount):
-        c = acc.getChildAtIndex(i)
-        if c is not None:
-            yield from walk(c)
-desk = pyatspi.Registry.getDesktop(0)
-app = next(a for a in (desk.getChildAtIndex(i) for i in range(desk.childCount))
-           if a is not None and a.get_process_id() == pid)
-objs = list(walk(app))
-if what == "box":
-    for o in objs:
-        if o.getRoleName() == "alert" and o.getState().contains(pyatspi.STATE_SHOWING):
-            texts = [c.name for c in walk(o) if c.getRoleName() == "label" and c.name]
-            print("|".join(t.replace("\r", "").replace("\n", "|") for t in texts))
-else:
-    tree = next(o for o in objs if o.getRoleName() == "tree" and o.name == "Critical days")
-    for c in (tree.getChildAtIndex(i) for i in range(tree.childCount)):
-        m = c.getRoleName() == "table cell" and re.search(r"(\d+)/(\d+)/(\d+)$", c.name)
-        if m:
-            d, mo, y = m.groups()
-            print(f"{y}-{int(mo):02d}-{int(d):02d}")
-PY
-}
+spoken() { /usr/bin/python3 "$here/spoken.py" "$app" "$@"; }
+# What the screen reader hears of the message box shown, lines joined by "|".
+box() { spoken alert 'Critical days' labels | paste -sd'|'; }
 imported() { LC_ALL=C.UTF-8 khal -c "$scratch/khal.conf" list --day-format "" --format "{start-date}" "$(date +%F)" 400d 2>/dev/null; }
 imports() { [ -f "$scratch/imports" ] && wc -l < "$scratch/imports" || echo 0; }
 
@@ -124,12 +97,12 @@ xdotool windowactivate --sync "$(xdotool search --onlyvisible --pid "$app" | tai
 keys ctrl+r
 sleep 1
 days=$(xdotool search --onlyvisible --name '^Critical days$' | head -1)
-listed=$(probe rows)
+listed=$(spoken tree 'Critical days' days | cut -d'|' -f1)
 holds '[ -n "$listed" ]' "the window lists $(wc -l <<<"$listed") days"
 
 file="$scratch/Anna days.ics"
 addToCalendar "$file"
-contains "Yes: the box says where the file is" "$(probe box)" \
+contains "Yes: the box says where the file is" "$(box)" \
   "The critical days are saved in|$file.||Open it in your calendar program to add them?"
 keys y
 awaitImports 1
@@ -161,7 +134,7 @@ if [ -z "$(XDG_DATA_DIRS="$scratch/nowhere" xdg-mime query default text/calendar
   sleep 1
   days=$(xdotool search --onlyvisible --name '^Critical days$' | head -1)
   addToCalendar "$none"
-  contains "none: the box says so" "$(probe box)" \
+  contains "none: the box says so" "$(box)" \
     "The critical days are saved in|$none.||No program on this computer opens calendar files.|Import the file into your calendar yourself."
   keys Return
   sleep 1

@@ -33,29 +33,10 @@ german() { # context (may be empty), text
     gettext -d tidewell "${ctx[@]}" "$2" | tr -d '&'
 }
 
-# Every object the screen reader finds in the program: ROLE|NAME|DESCRIPTION, one a line.
-tree() {
-  /usr/bin/python3 - "$app" <<'PY'
-import sys, pyatspi
-pid = int(sys.argv[1])
-def walk(acc, depth=0):
-    if acc is None or depth > 30:
-        return
-    flat = lambda t: (t or "").replace(chr(10), " ")
-    print(f"{acc.getRoleName()}|{flat(acc.name)}|{flat(acc.description)}")
-    for i in range(acc.childCount):
-        c = acc.getChildAtIndex(i)
-        if acc.getRoleName() == "menu bar" and c is not None:
-            print(f"menu bar item|{flat(c.name)}|")
-        walk(c, depth + 1)
-desk = pyatspi.Registry.getDesktop(0)
-for i in range(desk.childCount):
-    a = desk.getChildAtIndex(i)
-    if a is not None and a.get_process_id() == pid:
-        walk(a)
-PY
-}
-menus() { tree | awk -F'|' '$1 == "menu bar item" {print $2}' | tr -d '&' | paste -sd' '; }
+spoken() { /usr/bin/python3 "$here/spoken.py" "$app" "$@"; }
+# Every object the screen reader finds in the program: ROLE|NAME|DESCRIPTION|PARENT'S ROLE.
+tree() { spoken; }
+menus() { tree | awk -F'|' '$4 == "menu bar" {print $2}' | tr -d '&' | paste -sd' '; }
 keys() { for k in "$@"; do xdotool key "$k"; sleep 0.4; done; }
 closeTop() { keys Escape; sleep 0.5; }
 
