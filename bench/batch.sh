@@ -10,22 +10,11 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-5}
 count=${3:-1000}
-chart="$build/src/cli/tidewell-chart"
-baseline="$build/bench/baseline_blank_png"
-[ -x "$chart" ] || { echo "no $chart: build first (cmake --build $build)" >&2; exit 2; }
-
-if [ ! -x "$baseline" ] || [ bench/baseline_blank_png.cpp -nt "$baseline" ]; then
-  mkdir -p "$(dirname "$baseline")"
-  # shellcheck disable=SC2046
-  c++ -O2 -std=c++20 -fPIC bench/baseline_blank_png.cpp $(pkg-config --cflags --libs Qt6Gui) \
-    -o "$baseline"
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/runtime" "$work/config" "$work/out"
-chmod 700 "$work/runtime"
-export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
+. bench/lib.sh
+bench_programs
+bench_work
+mkdir "$work/out"
+export QT_QPA_PLATFORM=offscreen
 
 # The widest chart (118 columns), as bench/cli_startup.sh draws it; a new day on every line.
 width=2195
@@ -41,7 +30,6 @@ timed() {
   { time "$@" >/dev/null 2>"$work/stderr"; } 2>&1
   find "$work/out" -mindepth 1 -delete
 }
-median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
 timed "$chart" --batch "$work/charts.txt" >/dev/null  # warm-up: the page cache holds both
 timed "$baseline" "$width" "$height" "$work/out/blank" "$count" >/dev/null

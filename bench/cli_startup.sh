@@ -9,22 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-31}
-chart="$build/src/cli/tidewell-chart"
-baseline="$build/bench/baseline_blank_png"
-[ -x "$chart" ] || { echo "no $chart: build first (cmake --build $build)" >&2; exit 2; }
-
-if [ ! -x "$baseline" ] || [ bench/baseline_blank_png.cpp -nt "$baseline" ]; then
-  mkdir -p "$(dirname "$baseline")"
-  # shellcheck disable=SC2046
-  c++ -O2 -std=c++20 -fPIC bench/baseline_blank_png.cpp $(pkg-config --cflags --libs Qt6Gui) \
-    -o "$baseline"
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/runtime" "$work/config"
-chmod 700 "$work/runtime"
-export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
+. bench/lib.sh
+bench_programs
+bench_work
+export QT_QPA_PLATFORM=offscreen
 
 # 2195 pixels = 32925 twips: Int((32925 - 200) / 275) - 1 = 118 columns.
 width=2195
@@ -41,7 +29,6 @@ micros() {  # wall time of one run of "$@" in microseconds
   end=$(date +%s%N)
   echo $(((end - start) / 1000))
 }
-median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
 # One warm-up of each, so the page cache holds both programs and their libraries.
 "${png[@]}" && "${blank[@]}" && "${critical[@]}" >/dev/null

@@ -17,12 +17,9 @@ for p in "${programs[@]}"; do
 done
 label() { local n=${1##*/}; n=${n/ --/+}; echo "$n"; }
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/runtime" "$work/config"
-chmod 700 "$work/runtime"
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} XDG_RUNTIME_DIR="$work/runtime"
-export XDG_CONFIG_HOME="$work/config"  # a first run, unless SETTINGS names a file
+. bench/lib.sh
+bench_work  # a first run, unless SETTINGS names a file
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 for ((i = 0; i < runs; i++)); do
   for p in "${programs[@]}"; do
@@ -40,6 +37,7 @@ for ((i = 0; i < runs; i++)); do
   done
 done
 
+# Of an even count, the mean of the two middle ones (lib.sh's takes the lower).
 median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
 printf '%-28s %16s %18s %8s %12s\n' program launch_to_paint_ms main_to_paint_ms wall_s peak_rss_MB
 for p in "${programs[@]}"; do

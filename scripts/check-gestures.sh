@@ -16,21 +16,13 @@ set -uo pipefail
 build=$(realpath "${1:-build}")
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/session.sh"
-session_need xclip:xclip compare:imagemagick dbus-daemon:dbus \
-  /usr/libexec/at-spi-bus-launcher:at-spi2-core py:pyatspi:python3-pyatspi
-session_start a11y
-session_scratch
+session_open xclip:xclip compare:imagemagick
 
 start() {
   session_launch "$1" "$2"
-  xdotool windowactivate --sync "$win" >/dev/null 2>&1
   read -r chartX chartY <<<"$(spoken chart Chart extents)"
 }
-keys() { for k in "$@"; do xdotool key "$k"; sleep 0.3; done; }
-quit() { keys alt+f x; wait "$app" 2>/dev/null; }
 windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
-# The text of the object of role $1 named $2, or with $3 = extents its screen position.
-spoken() { /usr/bin/python3 "$here/spoken.py" "$app" "$@"; }
 shown() { spoken text 'Chart date'; }
 later() { date -d "$1 + $2 days" +%d/%m/%Y; }
 # The middle of day column $1 (0 is the first) of the designed 22, the chart date in column 11,

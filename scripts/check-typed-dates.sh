@@ -13,27 +13,15 @@ set -uo pipefail
 build=$(realpath "${1:-build}")
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/session.sh"
-session_need dbus-daemon:dbus /usr/libexec/at-spi-bus-launcher:at-spi2-core py:pyatspi:python3-pyatspi
-session_start a11y
-session_scratch
+session_open
 
-# Starts Tidewell on a settings folder holding `seed` (nothing when empty) and waits for it.
-start() {
-  session_launch "$1" "$2"
-  xdotool windowactivate --sync "$(xdotool search --onlyvisible --pid "$app" | tail -n 1)" >/dev/null 2>&1
-}
-keys() { for k in "$@"; do xdotool key "$k"; sleep 0.3; done; }
 typed() { xdotool type --delay 60 "$1"; }
-quit() { keys alt+f x; wait "$app" 2>/dev/null; }
 stored() { grep -h "^${2// /%20}=" "$scratch/$1/Kestrelmoor/Tidewell.ini" | cut -d= -f2-; }
-# What a screen reader reads of the object of role $1 named $2: its text, or with $3 =
-# description its description.
-spoken() { /usr/bin/python3 "$here/spoken.py" "$app" "$@"; }
 
 seed='Birthday1=1/1/1990
 Birthname1=Ann'
 
-start entry "$seed"
+session_launch entry "$seed"
 keys Tab Tab Tab space          # the Birthday button: the People window
 keys Tab Tab space              # past Close to New...: the Entry window, the name box focused
 typed "Slash"; keys Return      # Return in the name moves on to the birthday
@@ -44,7 +32,7 @@ same "entry: PeopleName 1" "$(stored entry 'PeopleName 1')" "Slash"
 same "entry: PeopleDate 1" "$(stored entry 'PeopleDate 1')" "24/12/2030"
 
 for short in 2027 27; do
-  start "f1-$short" "$seed"
+  session_launch "f1-$short" "$seed"
   keys Tab Tab                  # the chart date, its text selected
   typed "15/06/$short"; keys F1
   same "typed 15/06/$short, F1: chart date field" "$(spoken text 'Chart date')" "16/06/2027"
@@ -54,19 +42,19 @@ for short in 2027 27; do
   quit
 done
 
-start up "$seed"
+session_launch up "$seed"
 keys Up
 quit
 same "Up at start-up: Birthday1" "$(stored up Birthday1)" "1/1/1990"
 same "Up at start-up: Birthname1" "$(stored up Birthname1)" "Ann"
 
-start no-qt-file "$seed"
+session_launch no-qt-file "$seed"
 keys alt+f s; sleep 1; keys Escape
 quit
 same "save dialog: files written" "$(cd "$scratch/no-qt-file" && find . -type f | sort | tr '\n' ' ')" \
   "./Kestrelmoor/Tidewell.ini "
 
-start first-run ""
+session_launch first-run ""
 typed "Slash"; keys Return
 typed "24/12/1990"; keys Return
 same "first run: the chart's birthday" "$(spoken chart Chart description | grep -o 'birthday [^.]*')" \

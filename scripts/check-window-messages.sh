@@ -14,46 +14,16 @@ set -uo pipefail
 build=$(realpath "${1:-build}")
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/session.sh"
-session_need dbus-daemon:dbus /usr/libexec/at-spi-bus-launcher:at-spi2-core py:pyatspi:python3-pyatspi
-session_start a11y
-session_scratch
+session_open
 seed='Birthday1=1/1/1990
 Birthname1=Ann'
 
-# Starts Tidewell in locale $2 on a settings folder $1 holding $3 (nothing when empty).
-start() {
-  cfg="$scratch/$1"
-  mkdir -p "$cfg/Kestrelmoor"
-  [ -n "$3" ] && printf '[Tidewell]\n%s\n' "$3" > "$cfg/Kestrelmoor/Tidewell.ini"
-  XDG_CONFIG_HOME="$cfg" LC_ALL="$2" LANGUAGE= QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    "$build/src/tidewell" >/dev/null 2>&1 & app=$!
-  for _ in $(seq 50); do
-    [ -n "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1)" ] && break
-    sleep 0.1
-  done
-  sleep 1
-  xdotool windowactivate --sync "$(xdotool search --onlyvisible --pid "$app" | tail -n 1)" >/dev/null 2>&1
-}
-keys() { for k in "$@"; do xdotool key "$k"; sleep 0.3; done; }
 typed() { xdotool type --delay 60 "$1"; sleep 0.3; }
-# File, Exit; a program still running 10 s later is stopped and reported.
-quit() {
-  keys alt+f x
-  for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$app" 2>/dev/null; then
-    fail "File, Exit" "still running 10 s later (stopped)" "the program ended"; kill "$app"
-  fi
-  wait "$app" 2>/dev/null
-}
-# What a screen reader hears: with a role and a name, that object's text, description or
-# whether it is enabled or showing; with the role "any" and a piece of text, the first name
-# holding it (or whether that object is showing).
-spoken() { /usr/bin/python3 "$here/spoken.py" "$app" "$@"; }
 
 # Typed into Birthday, then Tab: the text stays and the field says why; the chart keeps Ann.
 refusals() {
   local locale=$1; shift
-  start "refuse-$locale" "$locale.UTF-8" "$seed"
+  session_launch "refuse-$locale" "$seed" "$locale.UTF-8"
   keys Tab                                  # the birthday, its text selected
   while [ $# -gt 0 ]; do
     typed "$1"; keys Tab
@@ -80,7 +50,7 @@ refusals de_DE \
 # A chart date before the birthday, typed and confirmed: one refusal either way.
 refusal() { spoken any "You can't display a biorhythm chart"; }
 for key in Return Tab; do
-  start "before-birth-$key" en_GB.UTF-8 "$seed"
+  session_launch "before-birth-$key" "$seed"
   keys Tab Tab                              # the chart date
   typed "01/01/1980"
   same "chart date before the birthday, $key: no message while typing" "$(refusal | wc -l)" "0"
@@ -94,7 +64,7 @@ for key in Return Tab; do
 done
 
 # The first run, cancelled.
-start first-run en_GB.UTF-8 ""
+session_launch first-run ""
 same "first run: the entry window says what it is for" \
   "$(spoken any 'Your name and birthday' )" "Your name and birthday, to draw your biorhythm chart:"
 same "first run: OK waits for a date" "$(spoken 'push button' OK enabled)" "False"
@@ -109,7 +79,7 @@ quit
 
 # The help window closes from the keyboard.
 for key in Escape ctrl+w; do
-  start "help-$key" en_GB.UTF-8 "$seed"
+  session_launch "help-$key" "$seed"
   keys alt+h c; sleep 1
   shown=$(spoken any 'Tidewell Help' showing)
   keys "$key"; sleep 0.5
@@ -118,7 +88,7 @@ for key in Escape ctrl+w; do
 done
 
 # A name of a type Tidewell does not write.
-start save-jpg en_GB.UTF-8 "$seed"
+session_launch save-jpg "$seed"
 keys alt+f s; sleep 1
 keys ctrl+a; typed "$scratch/chart5.jpg"; keys Return; sleep 0.5
 same "chart5.jpg: refused, naming the four types" \
