@@ -10,7 +10,6 @@
 namespace tw {
 
 namespace {
-constexpr float kTwipsPerPoint = 20;
 // Keeps the file readable: a ten-thousandth of an em or a hundredth of a twip is far below
 // a pixel.
 float rounded(float v, float steps) { return std::round(v * steps) / steps; }
