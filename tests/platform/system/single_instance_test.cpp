@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 #include <utime.h>
@@ -12,7 +11,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <memory>
@@ -77,22 +75,6 @@ TEST(SingleInstance, TheRunningCopyHearsALaterStart) {
       QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(heard, 1) << "dead socket left: " << deadSocketLeft;
   }
-}
-
-TEST(SingleInstance, TheLockGoesOnlyWhereNoOtherUserCanWrite) {
-  QTemporaryDir dir;
-  const QString shared = dir.filePath("shared");
-  QDir().mkdir(shared);
-  ::chmod(QFile::encodeName(shared).constData(), 01777);
-  qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath("cache")));
-  for (const auto& [runtime, want] :
-       {std::pair{shared, dir.filePath("cache/tidewell")}, std::pair{dir.path(), dir.path()}}) {
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-    EXPECT_EQ(privateRuntimeFolder(), want);
-  }
-  EXPECT_EQ(QFileInfo(dir.filePath("cache/tidewell")).permissions() & 0x0077, 0);
-  qunsetenv("XDG_CACHE_HOME");
-  qunsetenv("XDG_RUNTIME_DIR");
 }
 
 }  // namespace
