@@ -62,12 +62,9 @@ TEST_F(Batch, ReportsARefusedLineWithItsNumberAndRunsTheRest) {
   } cases[] = {
       {"a good line", "--birthday 1990-01-31 --out 'DIR/my chart.png'", "", {"my chart.png"}},
       {"a bad option", "--birthday 1990-01-31 --frob", "unknown option \"--frob\" (see --help)"},
-      {"a bad date", "--birthday 1990-01-31 --date 2024-02-30 --out DIR/a.png",
-       "--date \"2024-02-30\": no such day in the calendar"},
       {"an unwritable file", "--birthday 1990-01-31 --out DIR/missing/a.png",
        "cannot write DIR/missing/a.png: the folder DIR/missing does not exist"},
       {"a blank line", " \t", ""},
-      {"a comment", "# --birthday 1990-01-31 --out DIR/a.png", ""},
       {"a batch in the batch", "--batch DIR/other.txt", "--batch is not taken inside a batch"},
   };
   for (const auto& c : cases) {

