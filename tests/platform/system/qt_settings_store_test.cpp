@@ -27,19 +27,6 @@ std::optional<unsigned> modeOf(const QString& path) {
   return st.st_mode & 07777;
 }
 
-// The settings file is the user's config home's, $XDG_CONFIG_HOME or else ~/.config.
-TEST(SettingsPlace, TheFileLivesInTheConfigHome) {
-  test::qtApp();
-  const QByteArray kept = qgetenv("XDG_CONFIG_HOME");
-  qputenv("XDG_CONFIG_HOME", "/tmp/tw-config");
-  const std::string set = QtSettingsStore::defaultFilePath().toStdString();
-  qunsetenv("XDG_CONFIG_HOME");
-  const std::string unset = QtSettingsStore::defaultFilePath().toStdString();
-  if (!kept.isNull()) qputenv("XDG_CONFIG_HOME", kept);
-  EXPECT_EQ(set, "/tmp/tw-config/Kestrelmoor/Tidewell.ini");
-  EXPECT_EQ(unset, (QDir::homePath() + "/.config/Kestrelmoor/Tidewell.ini").toStdString());
-}
-
 // With no umask every file and folder the platform makes would be world-readable: the worst
 // case. A file keeps its mode; one others may write is neither read nor written.
 TEST(SettingsPermissions, NobodyElseGainsAccess) {
