@@ -8,14 +8,9 @@
 
 namespace {
 
+using tw::test::modeOf;
 using tw::test::slurp;
 namespace fs = std::filesystem;
-
-// "640": the permission bits in octal.
-std::string modeOf(const fs::path& p) {
-  const auto bits = static_cast<unsigned>(fs::status(p).permissions() & fs::perms::mask);
-  return std::to_string(bits >> 6 & 7) + std::to_string(bits >> 3 & 7) + std::to_string(bits & 7);
-}
 
 class ChartProgram : public ::testing::Test, protected tw::test::ScratchFolder {
  protected:
@@ -99,11 +94,11 @@ TEST_F(ChartProgram, EveryFormatIsSavedTheSameWay) {
                            "027");
       EXPECT_EQ(r.status, 0) << name << ": " << r.err;
     }
-    EXPECT_EQ(modeOf(dir / kept), "600") << kept;
+    EXPECT_EQ(modeOf(dir / kept), 0600u) << kept;
     EXPECT_EQ(slurp(dir / kept).substr(0, f.magic.size()), f.magic) << kept;
     EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
     EXPECT_EQ(slurp(dir / "real" / link).substr(0, f.magic.size()), f.magic) << link;
-    EXPECT_EQ(modeOf(dir / made), "640") << made;
+    EXPECT_EQ(modeOf(dir / made), 0640u) << made;
   }
 }
 

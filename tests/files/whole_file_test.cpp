@@ -11,6 +11,7 @@
 namespace tw::files {
 namespace {
 
+using test::modeOf;
 using test::slurp;
 namespace fs = std::filesystem;
 
@@ -34,11 +35,6 @@ TEST(WholeFile, OnlyItsOwnTemporariesCountAsLeftovers) {
       {"Tidewell.ini", false},
   };
   for (const auto& r : rows) EXPECT_EQ(isOwnTemporary(r.name, "Tidewell.ini"), r.own) << r.name;
-}
-
-unsigned modeOf(const fs::path& p) {
-  struct stat st {};
-  return ::lstat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
 class WholeFileOnDisk : public ::testing::Test, protected test::ScratchFolder {};

@@ -1,5 +1,7 @@
 #pragma once
 // A folder of the test's own, closed to others and removed with all it holds.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -29,6 +31,12 @@ struct ScratchFolder {
   const fs::path dir =
       fs::temp_directory_path() / ("tidewell-test-" + std::to_string(std::random_device{}()));
 };
+
+// The permission bits of the path itself (not of where a link leads), or 0 when it is not there.
+inline unsigned modeOf(const fs::path& p) {
+  struct stat st {};
+  return ::lstat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
 
 inline std::string slurp(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
