@@ -5,8 +5,6 @@
 #include <cmath>
 #include <set>
 
-#include "mock/phase_rule.h"
-
 namespace tw {
 namespace {
 
@@ -48,8 +46,15 @@ const char* const kLastLines[15] = {"anything!!!",
                                     "tasks only.",
                                     "for logical thinking."};
 
+// The periods' own rule: two critical whole days a period (mod 23 in {0,11}, mod 28 in {0,14},
+// mod 33 in {0,16}), high before the second one, low after it.
+int rulePhase(long long days, int period, int second) {
+  const long long r = ((days % period) + period) % period;
+  return r == 0 || r == second ? 0 : r < second ? 1 : -1;
+}
+
 int expectedRow(long long days) {
-  const auto [p, e, i] = rulePhases(days);
+  const int p = rulePhase(days, 23, 11), e = rulePhase(days, 28, 14), i = rulePhase(days, 33, 16);
   const int critical = (p == 0) * 4 + (e == 0) * 2 + (i == 0);
   const int criticalRows[] = {7, 6, 5, 3, 4, 2, 1};  // PEI, PE, PI, EI, P, E, I
   for (int r = 0; r < 7; ++r)
