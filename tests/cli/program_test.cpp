@@ -55,12 +55,6 @@ TEST(Program, PrintsForTheStoredPersonOrTheCommandLinesPeople) {
        {"--birthday", "2000-01-01", "--critical", "2000-01-01", "2000-01-20"},
        "2000-01-01 Saturday: physical, emotional, intellectual\n2000-01-12 Wednesday: physical\n"
        "2000-01-15 Saturday: emotional\n2000-01-17 Monday: intellectual\n"},
-      {"the README's example, word for word",
-       {},
-       {"--birthday", "1990-01-31", "--date", "2024-03-05", "--interpret"},
-       "Interpretation for 5/3/2024:\n\nGood physical and\nintellectual form. You\nshould "
-       "generally feel\n"
-       "quite lively, but may\nexperience a lack of\ninspiration.\n"},
       {"on the birthday itself",
        {},
        {"--birthday", "2000-01-01", "--date", "2000-01-01", "--interpret"},
