@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
-#include "mock/main_window_fixture.h"
-
-namespace tw::test {
+namespace tw {
 namespace {
 
 const Date kBorn = fromYmd(1990, 1, 1);
@@ -76,48 +73,5 @@ TEST(ChartGestures, DragsMoveByTheColumnsThePointerCrossed) {
   }
 }
 
-// The main window's chart is 22 columns from x = 200, the chart date in column 11. A drag,
-// Escape, a double-click on a later day and the day cursor's Return are checked in the
-// running program.
-TEST(ChartGestures, EachGestureMovesTheWindowsChartDate) {
-  using Gesture = std::function<void(MainWindow&)>;
-  struct Case {
-    const char* name;
-    ChartType type;
-    Date born2, chart;
-    Gesture gesture;
-    Date expected;
-    int redraws;
-  };
-  const ChartType kBio = ChartType::Biorhythm, kPair = ChartType::Comparison;
-  const Date d = kBorn + 1000;
-  const Case cases[] = {
-      {"comparison wheel stops at the later birthday", kPair, kBorn + 5, kBorn + 7,
-       [](MainWindow& m) { m.turnWheel(0, 120, true); }, kBorn + 5, 1},
-      {"a move after the release is no drag", kBio, kBorn, d,
-       [](MainWindow& m) {
-         m.pressChart(3500);
-         m.releaseChart();
-         m.dragChart(100);
-       },
-       d, 0},
-      {"a double-click before the birthday stops on it", kBio, kBorn, kBorn + 2,
-       [](MainWindow& m) { m.chooseDayAt(210); }, kBorn, 1},
-      {"the day cursor's day chosen becomes the chart date", kBio, kBorn, d,
-       [d](MainWindow& m) { m.chooseDay(d - 3); }, d - 3, 1},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    MainWindowFixture f;
-    f.startWith(kBorn, c.born2, c.chart, c.type);
-    f.surface.calls.clear();
-    c.gesture(f.main);
-    EXPECT_EQ(f.main.state().chartDate, c.expected);
-    EXPECT_EQ(f.chartDatePicker.value(), c.expected);
-    EXPECT_EQ(f.messages.shown.size(), 0u);
-    EXPECT_EQ(f.redraws(), c.redraws);
-  }
-}
-
 }  // namespace
-}  // namespace tw::test
+}  // namespace tw

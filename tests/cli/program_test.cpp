@@ -44,10 +44,6 @@ TEST(Program, PrintsForTheStoredPersonOrTheCommandLinesPeople) {
        {{"Birthday1", "31/1/1990"}, {"Birthname1", "Ann"}},
        {"--interpret", "--date", "1990-02-11"},
        "Interpretation for 11/2/1990:" + physicalCritical},
-      {"stored chart type no chart has: the one-person chart",
-       {{"Birthday1", "1/1/2000"}, {"Chart type", " 41"}},
-       {"--interpret", "--date", "2000-01-12"},
-       "Interpretation for 12/1/2000:" + physicalCritical},
       {"comparison",
        {},
        {"--birthday", "2000-01-01", "--birthday2", "2000-01-01", "--type", "comparison",
@@ -59,12 +55,6 @@ TEST(Program, PrintsForTheStoredPersonOrTheCommandLinesPeople) {
        {"--birthday", "2000-01-01", "--critical", "2000-01-01", "2000-01-20"},
        "2000-01-01 Saturday: physical, emotional, intellectual\n2000-01-12 Wednesday: physical\n"
        "2000-01-15 Saturday: emotional\n2000-01-17 Monday: intellectual\n"},
-      {"the README's example, word for word",
-       {},
-       {"--birthday", "1990-01-31", "--date", "2024-03-05", "--interpret"},
-       "Interpretation for 5/3/2024:\n\nGood physical and\nintellectual form. You\nshould "
-       "generally feel\n"
-       "quite lively, but may\nexperience a lack of\ninspiration.\n"},
       {"on the birthday itself",
        {},
        {"--birthday", "2000-01-01", "--date", "2000-01-01", "--interpret"},

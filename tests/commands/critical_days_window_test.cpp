@@ -75,6 +75,11 @@ TEST(CriticalDaysWindow, FollowsTheChartAndItsSpan) {
   f.main.birthdayChanged();
   EXPECT_EQ(std::tuple(f.rows.size(), f.note),
             std::tuple(0u, "No critical days in the 30 days from Friday 29/3/2024."));
+  f.birthdayPicker.setValue(fromYmd(2024, 4, 10));  // inside it: the days start there
+  f.main.birthdayChanged();
+  ASSERT_FALSE(f.rows.empty());
+  EXPECT_EQ(f.rows[0],
+            (CriticalRow{"Wednesday 10/4/2024", "physical, emotional, intellectual", ""}));
 }
 
 TEST(CriticalDaysWindow, AddToCalendarWritesTheListedDaysUnderTheNamesCharted) {

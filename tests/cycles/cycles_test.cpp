@@ -42,8 +42,6 @@ TEST(ageText, FormatsEachUnit) {
   } cases[] = {
       {12345, AgeUnit::Days, Locale{}, "12,345 days"},
       {0, AgeUnit::Days, Locale{}, " days"},
-      {999, AgeUnit::Days, Locale{}, "999 days"},
-      {1000, AgeUnit::Days, Locale{}, "1,000 days"},
       {123456, AgeUnit::Days, Locale{}, "123,456 days"},
       {-12345, AgeUnit::Days, Locale{}, "-12,345 days"},
       {1234567, AgeUnit::Days, german, "1.234.567 days"},
@@ -59,7 +57,6 @@ TEST(ageText, FormatsEachUnit) {
       {100, AgeUnit{-1}, Locale{}, ""},
       // A day before birth keeps its minus sign even where the number rounds to nothing.
       {-1, AgeUnit::Years, Locale{}, "-.00 years"},
-      {-1, AgeUnit::Years, german, "-,00 years"},
       {-100, AgeUnit::Years, Locale{}, "-.27 years"},
       {-3, AgeUnit::Weeks, Locale{}, "-.4 weeks"},
   };

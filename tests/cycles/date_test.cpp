@@ -7,25 +7,6 @@
 namespace tw {
 namespace {
 
-TEST(Date, ReadingDayFirstRefusesWhatIsNotADay) {
-  const struct {
-    const char* text;
-    std::optional<Date> expected;
-  } cases[] = {
-      // Range, years and impossible days: in the typed dates' table, read by both.
-      {"1/1/90", fromYmd(1990, 1, 1)},
-      {"31-12-9999", kLastDate},
-      {" 7.1.2001 ", fromYmd(2001, 1, 7)},
-      {"garbage", std::nullopt},
-      {"1/1/10000", std::nullopt},
-      {"1/1", std::nullopt},
-      {"1/1/2001/5", std::nullopt},
-      {"-1/1/2000", std::nullopt},
-      {"", std::nullopt},
-  };
-  for (const auto& c : cases) EXPECT_EQ(parseDayFirst(c.text), c.expected) << c.text;
-}
-
 TEST(Date, ShortDatePatterns) {
   const struct {
     const char* pattern;

@@ -23,14 +23,18 @@ TEST(TypedDate, ReadsDaysAsTheSettingsFileDoes) {
       {"pivot, first year of the 1900s", "1/1/30", "1930-01-01"},
       {"one-digit year", "5/6/7", "2007-06-05"},
       {"three-digit year", "1/1/199", "no date"},
-      {"four-digit year", "24/12/1990", "1990-12-24"},
-      {"first day", "1/1/1601", "1601-01-01"},
+      {"four-digit year, blanks around", " 24/12/1990 ", "1990-12-24"},
+      {"first day, dots", "1.1.1601", "1601-01-01"},
       {"before the first day", "31/12/1600", "no date"},
-      {"last day", "31/12/9999", "9999-12-31"},
+      {"last day, dashes", "31-12-9999", "9999-12-31"},
       {"leap day", "29/2/2000", "2000-02-29"},
       {"no leap day in 1900", "29/2/1900", "no date"},
       {"day past the month's end", "31/4/1990", "no date"},
       {"month 13", "1/13/1990", "no date"},
+      {"no year", "1/1", "no date"},
+      {"four parts", "1/1/2001/5", "no date"},
+      {"words", "garbage", "no date"},
+      {"nothing", "", "no date"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

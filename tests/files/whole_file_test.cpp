@@ -5,14 +5,14 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
+
+#include "mock/scratch_folder.h"
 
 namespace tw::files {
 namespace {
 
+using test::modeOf;
+using test::slurp;
 namespace fs = std::filesystem;
 
 TEST(WholeFile, OnlyItsOwnTemporariesCountAsLeftovers) {
@@ -37,28 +37,7 @@ TEST(WholeFile, OnlyItsOwnTemporariesCountAsLeftovers) {
   for (const auto& r : rows) EXPECT_EQ(isOwnTemporary(r.name, "Tidewell.ini"), r.own) << r.name;
 }
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-unsigned modeOf(const fs::path& p) {
-  struct stat st {};
-  return ::lstat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
-
-class WholeFileOnDisk : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("tidewell-files-" + std::to_string(std::random_device{}()));
-    fs::create_directories(dir);
-    fs::permissions(dir, fs::perms::owner_all);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  fs::path dir;
-};
+class WholeFileOnDisk : public ::testing::Test, protected test::ScratchFolder {};
 
 // A save leaves no leftover of an earlier one cut short, and nothing that is not one.
 TEST_F(WholeFileOnDisk, ASaveRemovesItsStaleTemporariesOnly) {
@@ -74,13 +53,9 @@ TEST_F(WholeFileOnDisk, ASaveRemovesItsStaleTemporariesOnly) {
     fs::last_write_time(dir / kept[i], old);  // the last is fresh
 
   ASSERT_EQ(writeWholeFiles({{file.string(), "[Tidewell]\n"}}, {dir.string(), true}), std::nullopt);
-  std::vector<std::string> left;
-  for (const auto& e : fs::directory_iterator(dir)) left.push_back(e.path().filename().string());
-  std::sort(left.begin(), left.end());
-  std::vector<std::string> want = kept;
-  want.push_back("Tidewell.ini");
-  std::sort(want.begin(), want.end());
-  EXPECT_EQ(left, want);
+  std::set<std::string> want(kept.begin(), kept.end());
+  want.insert("Tidewell.ini");
+  EXPECT_EQ(names(), want);
 }
 
 // The settings' folders and file are made for the user alone, whatever the umask.

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <set>
 
-#include "mock/phase_rule.h"
-
 namespace tw {
 namespace {
 
@@ -48,8 +46,15 @@ const char* const kLastLines[15] = {"anything!!!",
                                     "tasks only.",
                                     "for logical thinking."};
 
+// The periods' own rule: two critical whole days a period (mod 23 in {0,11}, mod 28 in {0,14},
+// mod 33 in {0,16}), high before the second one, low after it.
+int rulePhase(long long days, int period, int second) {
+  const long long r = ((days % period) + period) % period;
+  return r == 0 || r == second ? 0 : r < second ? 1 : -1;
+}
+
 int expectedRow(long long days) {
-  const auto [p, e, i] = rulePhases(days);
+  const int p = rulePhase(days, 23, 11), e = rulePhase(days, 28, 14), i = rulePhase(days, 33, 16);
   const int critical = (p == 0) * 4 + (e == 0) * 2 + (i == 0);
   const int criticalRows[] = {7, 6, 5, 3, 4, 2, 1};  // PEI, PE, PI, EI, P, E, I
   for (int r = 0; r < 7; ++r)
@@ -58,13 +63,14 @@ int expectedRow(long long days) {
   return byHighs[(p > 0) * 4 + (e > 0) * 2 + (i > 0)];
 }
 
+// Over a century after birth, so that no drift of the cycles' values goes unseen.
 TEST(Reading, EveryDayFollowsThePhaseRule) {
   // Hand-checked anchors for the rule; before birth the values mirror (-644 is I critical too).
   const std::pair<int, int> anchors[] = {{0, 1}, {11, 5},  {14, 6},  {16, 7},  {644, 2},
                                          {1, 8}, {-1, 14}, {-12, 5}, {-644, 1}};
   for (auto [days, row] : anchors) EXPECT_EQ(expectedRow(days), row) << days;
   std::set<int> seen;
-  for (long long d = -3000; d <= 3000; ++d) {
+  for (long long d = -3000; d <= 36525; ++d) {
     const int row = expectedRow(d);
     const std::string text = readingText(static_cast<double>(d));
     EXPECT_TRUE(text.ends_with(kLastLines[row - 1])) << d << ": " << text;

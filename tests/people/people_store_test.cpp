@@ -12,7 +12,7 @@ TEST(PeopleStore, StoredDatesReadDayFirstOrAsTheDefault) {
   const std::pair<std::string, Date> cases[] = {{"25/12/1990", fromYmd(1990, 12, 25)},
                                                 {"1/1/90", y1990},
                                                 {"30/12/1899", 0},
-                                                {"31/2/2001", y1990},
+                                                {"-1/1/2000", y1990},
                                                 {"12/31/2001", y1990},
                                                 {"", y1990}};
   test::MemoryStore store;

@@ -40,6 +40,11 @@ TEST(SettingsDocument, HandEditsSurviveASave) {
        "[Tidewell]\nBirthday1=1/1/1990\n  Birthday1=3/4/1990\nChart%20type=\" 1\"\n"},
       {"a comment line", "; mine\n[Tidewell]\nBirthday1=1/2/1990\n", "1/2/1990",
        "; mine\n[Tidewell]\nBirthday1=3/4/1990\nChart%20type=\" 1\"\n"},
+      // Hand-written commas: a value is one text as it stands, never a list.
+      {"a comma by hand", "[Tidewell]\nBirthday1=1/2 ,  1990\n", "1/2 ,  1990",
+       "[Tidewell]\nBirthday1=3/4/1990\nChart%20type=\" 1\"\n"},
+      {"a comma after quotes", "[Tidewell]\nBirthday1=\"1/2\",1990\n", "1/2,1990",
+       "[Tidewell]\nBirthday1=3/4/1990\nChart%20type=\" 1\"\n"},
       {"bytes that are no UTF-8", "[Tidewell]\nBirthday1=1/2\xFF/1990\n", "1/2/1990",
        "[Tidewell]\nBirthday1=3/4/1990\nChart%20type=\" 1\"\n"},
   };

