@@ -68,6 +68,20 @@ std::string fillList(std::string_view pattern, std::initializer_list<std::string
   return out;
 }
 
+std::string listInWords(const std::vector<std::string>& items, const char* last) {
+  std::string words;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i == 0)
+      words = items[i];
+    else if (i + 1 < items.size())
+      // TRANSLATORS: a list, {1} the items so far and {2} the next: ".png, .bmp" or "P, E".
+      words = fillIn(C_("list", "{1}, {2}"), words, items[i]);
+    else
+      words = fillIn(last, words, items[i]);
+  }
+  return words;
+}
+
 std::string withCrLf(std::string_view text) {
   std::string out;
   out.reserve(text.size() + 8);

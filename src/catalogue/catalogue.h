@@ -4,6 +4,7 @@
 // xgettext finds the texts by these names (po/CMakeLists.txt lists them).
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tw {
 
@@ -35,6 +36,10 @@ template <class... Args>
 std::string fillIn(std::string_view pattern, const Args&... args) {
   return fillList(pattern, {std::string_view(args)...});
 }
+
+// The items as a sentence lists them: "a, b" up to the last, joined by `last` ("{1} or {2}",
+// translated at the caller, which knows whether the list offers a choice or names all).
+std::string listInWords(const std::vector<std::string>& items, const char* last);
 
 // The text with each lone LF made CR LF, as the program's messages break their lines; the
 // catalogue keeps LF alone, as translators' tools expect.

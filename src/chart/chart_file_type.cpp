@@ -16,24 +16,13 @@ std::string_view extensionOf(std::string_view path) {
 }
 
 std::string chartFileExtensionWords(ChartFileType first) {
-  std::vector<std::string_view> order;
+  std::vector<std::string> order;
   for (const ChartFileKind& k : kChartFileKinds)
-    if (k.type == first) order.push_back(k.extension);
+    if (k.type == first) order.push_back("." + std::string(k.extension));
   for (const ChartFileKind& k : kChartFileKinds)
-    if (k.type != first) order.push_back(k.extension);
-  std::string words;
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    const std::string next = "." + std::string(order[i]);
-    if (i == 0)
-      words = next;
-    else if (i + 1 < order.size())
-      // TRANSLATORS: a list of choices, {1} those so far and {2} the next: ".png, .bmp".
-      words = fillIn(C_("list", "{1}, {2}"), words, next);
-    else
-      // TRANSLATORS: the end of a list of choices: ".png, .bmp, .svg or .pdf".
-      words = fillIn(C_("list", "{1} or {2}"), words, next);
-  }
-  return words;
+    if (k.type != first) order.push_back("." + std::string(k.extension));
+  // TRANSLATORS: the end of a list of choices: ".png, .bmp, .svg or .pdf".
+  return listInWords(order, C_("list", "{1} or {2}"));
 }
 
 std::optional<ChartFileType> chartFileTypeOf(std::string_view path) {

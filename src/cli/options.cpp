@@ -71,18 +71,10 @@ std::string pixelsInto(int& target, const std::string& name, const std::string& 
 
 // "P, E, I and A"
 std::string curveLetters() {
-  std::string letters;
-  for (std::size_t i = 0; i < kChartCurves.size(); ++i) {
-    const char* letter = kChartCurves[i].letter;
-    if (i == 0)
-      letters = letter;
-    else if (i + 1 < kChartCurves.size())
-      letters = fillIn(C_("list", "{1}, {2}"), letters, letter);
-    else
-      // TRANSLATORS: the end of a list: "P, E, I and A".
-      letters = fillIn(C_("list", "{1} and {2}"), letters, letter);
-  }
-  return letters;
+  std::vector<std::string> letters;
+  for (const auto& curve : kChartCurves) letters.emplace_back(curve.letter);
+  // TRANSLATORS: the end of a list: "P, E, I and A".
+  return listInWords(letters, C_("list", "{1} and {2}"));
 }
 
 std::vector<OptionDef> makeOptionDefs() {
